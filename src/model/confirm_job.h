@@ -1,0 +1,26 @@
+// What confirming a joint dialog with OK does to the Job record, without a window: the
+// T/Y/X dialog mirrors brace 2 from brace 1, the K/N dialog derives the brace 2 force and
+// the chord force at the right end from equilibrium; both set the family flags.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "model/job.h"
+
+namespace traxen {
+
+// Radians per degree as the dialogs convert.
+inline constexpr double kDialogRadiansPerDegree = 0.0174532925;
+
+void MirrorTyxBrace2(TyxJoint& tyx);
+void DeriveKnForces(KnJoint& kn);
+
+void ConfirmTyx(Job& job);  // mirror brace 2, is_tyx = 1, is_kn = 0
+void ConfirmKn(Job& job);   // derive N2 and N0_right, is_tyx = 0, is_kn = 1
+
+// A JSON job: the family's derivations, and every section class the file left out
+// classified from that member's dimensions as a hollow section.
+void ConfirmJsonJob(Job& job, const std::set<std::string>& present);
+
+}  // namespace traxen

@@ -1,0 +1,110 @@
+// The Job record: the whole input of one joint check, with the defaults of a new document.
+// Units: section and plate dimensions in mm, member lengths in m, forces in kN (tension
+// positive), moments in kNm, strengths and moduli in MPa, angles in degrees.
+#pragma once
+
+#include <array>
+#include <string>
+
+namespace traxen {
+
+struct JobInfo {
+  std::string job_name = "....(töö nimi)";
+  std::string client = "....(töö teliija)";
+  std::string calculated_by = "Insener Näidis";      // placeholder engineer
+  std::string owner = "Näidisprojekt OÜ";            // placeholder owning firm
+};
+
+struct JobFamily {
+  int is_tyx = 0;  // 1: T, Y or X joint
+  int is_kn = 0;   // 1: K or N joint
+};
+
+struct JobSteel {
+  double fy0 = 355.0, fu0 = 520.0;
+  double fy1 = 355.0, fu1 = 520.0;
+  double fy2 = 355.0, fu2 = 520.0;
+  double E = 210000.0;
+  double gamma_M0 = 1.0, gamma_M1 = 1.0, gamma_M2 = 1.25;
+  double fy_plate = 355.0;  // reinforcing plates; no dialog or project-file line sets it
+};
+
+struct JobLengths {
+  double L0_left = 4.0, L0_right = 4.0, L1 = 4.0, L2 = 4.0;  // m
+};
+
+// Chord area (mm²) and elastic modulus (mm³), written by whichever joint dialog was confirmed last.
+struct JobChord {
+  double A0 = 0.0;
+  double Wel0 = 0.0;
+};
+
+struct TyxJoint {
+  double h0 = 0, b0 = 0, t0 = 0;
+  double h1 = 0, b1 = 0, t1 = 0;
+  double h2 = 0, b2 = 0, t2 = 0;
+  double N0 = -271.6;
+  double M0 = 2.81;
+  double N1 = -52.0;
+  double N2 = 300.0;  // mirrored from N1 by the dialog; the report uses N1 for brace 2
+  double theta1 = 84.3;
+  double theta2 = 42.0;
+  int face_plate = 0;
+  int side_plates = 0;
+  int x_joint = 0;
+  int chord_class = 0;
+  int brace_class = 0;
+  int chord_type_index = 0, chord_number_index = 41;
+  int brace1_type_index = 0, brace1_number_index = 36;
+  int brace2_type_index = 0, brace2_number_index = 42;
+  std::string type_name;
+  std::string chord_section_text;
+  std::string brace_section_text;
+  std::string text3;
+  double fy_class_chord = 355.0;
+  double fy_class_brace = 355.0;
+  std::array<double, 6> reserved{4.0, 4.0, 1.0, 3.0, 2.5, 355.0};
+};
+
+struct KnJoint {
+  double h0 = 0, b0 = 0, t0 = 0;
+  double h1 = 0, b1 = 0, t1 = 0;
+  double h2 = 0, b2 = 0, t2 = 0;
+  double N0_left = -271.6;
+  double N0_right = 300.0;  // derived from equilibrium when the joint is confirmed
+  double M0 = 2.5;
+  double N1 = -52.0;
+  double N2 = 300.0;  // derived from equilibrium when the joint is confirmed
+  double theta1 = 84.3, theta2 = 48.0;
+  double e = 0.0;  // eccentricity, positive away from the braces
+  int face_plate = 0;
+  int side_plates = 0;
+  int overlap_plate = 0;
+  int chord_class = 0, brace1_class = 0, brace2_class = 0;
+  int chord_type_index = 0, chord_number_index = 79;
+  int brace1_type_index = 0, brace1_number_index = 42;
+  int brace2_type_index = 0, brace2_number_index = 28;
+  std::string chord_section_text;
+  std::string brace1_section_text;
+  std::string brace2_section_text;
+  std::array<double, 8> reserved{5.0, 5.0, 355.0, 1.0, 4.0, 2.5, 355.0, 355.0};
+};
+
+struct JobPlates {
+  double face_l = 450.0, face_b = 100.0, face_t = 10.0;
+  double side_l = 450.0, side_b = 100.0, side_t = 8.0;
+  double overlap_l = 150.0, overlap_b = 100.0, overlap_t = 12.0;
+};
+
+struct Job {
+  JobInfo info;
+  JobFamily family;
+  JobSteel steel;
+  JobLengths len;
+  JobChord chord;
+  TyxJoint tyx;
+  KnJoint kn;
+  JobPlates plate;
+};
+
+}  // namespace traxen

@@ -1,0 +1,23 @@
+// Opening a job file as the desktop program would confirm it: a JSON job (*.json) or a
+// project file (*.trx), followed by the confirmation of its family's joint dialog.
+#pragma once
+
+#include <string>
+
+#include "model/job.h"
+#include "model/load_result.h"
+
+namespace traxen {
+
+struct LoadedJob {
+  Job job;
+  int last_dialog = 0;  // 1 T/Y/X, 2 K/N, 0 neither
+};
+
+// `library_dir` is the section library folder for project files ("" = the usual search).
+LoadError LoadJobFile(const std::string& path, const std::string& library_dir, LoadedJob& out);
+
+// Reads a whole file; the error names the file and the system's reason.
+LoadError ReadWholeFile(const std::string& path, std::string& content);
+
+}  // namespace traxen

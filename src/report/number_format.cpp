@@ -1,0 +1,24 @@
+// Locale-free printf formatting through {fmt}'s printf implementation.
+#include "report/number_format.h"
+
+#include <fmt/printf.h>
+
+namespace traxen {
+
+std::string FormatNumber(std::string_view format, double value) {
+  try {
+    return fmt::sprintf(fmt::string_view(format.data(), format.size()), value);
+  } catch (const fmt::format_error&) {
+    return "?";
+  }
+}
+
+std::string FormatInt(std::string_view format, int value) {
+  try {
+    return fmt::sprintf(fmt::string_view(format.data(), format.size()), value);
+  } catch (const fmt::format_error&) {
+    return "?";
+  }
+}
+
+}  // namespace traxen

@@ -1,0 +1,17 @@
+// printf-style number formatting that never depends on the process locale: the report
+// and the project file always print a decimal point ("52.0", never "52,0").
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace traxen {
+
+// Formats one double with a printf format such as "%3.1lf kN" or "%3.0lf".
+// Infinities and NaN print as "inf" and "nan"; a malformed format prints "?".
+std::string FormatNumber(std::string_view format, double value);
+
+// Formats one int with a printf format such as "%d".
+std::string FormatInt(std::string_view format, int value);
+
+}  // namespace traxen

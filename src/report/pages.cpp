@@ -1,0 +1,114 @@
+// Line advance, page break, page frame, header and footer.
+#include "report/pages.h"
+
+#include "model/job.h"
+#include "report/arc_polyline.h"
+#include <fmt/format.h>
+
+#include "report/number_format.h"
+
+namespace traxen {
+
+namespace {
+
+constexpr Pen kThinBlack{PenStyle::Solid, 0, kBlack};
+constexpr Pen kSeparator{PenStyle::Dash, 0, {210, 210, 210}};
+constexpr Color kTeal{0, 180, 200};
+constexpr int kTextAreaEnd = 925;
+constexpr int kTextTop = 150;
+
+void DrawFrame(ReportCanvas& canvas, int top) {
+  canvas.surface.setBrush(kWhite);
+  canvas.surface.drawRect({80, top + 120}, {850, top + 1100});
+}
+
+}  // namespace
+
+int NextLine(ReportCanvas& canvas, int step, int reserve) {
+  canvas.line_offset += step;
+  if (canvas.line_offset + step + reserve > kTextAreaEnd) {
+    canvas.page_number += 1;
+    canvas.page_index += 1;
+    canvas.line_offset = 0;
+    DrawPageDecoration(canvas, canvas.page_index);
+  }
+  canvas.y = canvas.page_index * canvas.page_height + canvas.line_offset + kTextTop;
+  return canvas.y;
+}
+
+void DrawPageDecoration(ReportCanvas& canvas, int page_index) {
+  const int top = page_index * canvas.page_height;
+  canvas.surface.setPen(kThinBlack);
+  canvas.SetTextColor(kBlack);
+  DrawFrame(canvas, top);
+  DrawPageHeader(canvas, page_index, canvas.page_height);
+  DrawPageFooter(canvas, page_index, canvas.page_height);
+  canvas.surface.setPen(kSeparator);
+  canvas.surface.drawLine({0, top + canvas.page_height + 1}, {900, top + canvas.page_height + 1});
+  canvas.surface.setPen(kThinBlack);
+}
+
+void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height) {
+  DrawingSurface& s = canvas.surface;
+  const int top = page_index * page_height;
+  const Font label{"Times New Roman", 16, 400};
+  s.setPen(kThinBlack);
+  s.setFont(label);
+  s.drawText({100, top + 90}, "TELLIJA: ");
+  const int w = s.textWidth("TELLIJA: ");
+  s.drawText({100, top + 70}, "TÖÖ: ");
+  if (canvas.info) {
+    s.drawText({w + 120, top + 70}, canvas.info->job_name);
+    s.drawText({w + 120, top + 90}, canvas.info->client);
+  }
+  s.setFont({"Times New Roman", 24, 700});
+  s.drawText({120, top + 20}, "NELIKANTORUDEST SÕRESTIKE SÕLMEDE");
+  s.drawText({300, top + 40}, "KANDEVÕIME");
+
+  // Emblem box: teal rectangle, a white chord line and arch, the firm's name, white hangers.
+  s.setBrush(kTeal);
+  s.drawRect({600, top + 20}, {750, top + 100});
+  s.setPen({PenStyle::Solid, 2, kWhite});
+  s.drawLine({612, top + 60}, {738, top + 60});
+  ArcPolyline(s, {739, top + 60}, {675, top + 120}, {612, top + 60});
+  s.setTextColor(kWhite);
+  s.setBackgroundColor(kTeal);
+  s.setFont({"Arial", 12, 700});
+  s.drawText({624, top + 70}, kEmblemLine1);
+  s.setFont({"Arial", 16, 700});
+  s.drawText({624, top + 82}, kEmblemLine2);
+  s.setFont(label);
+  s.setBackgroundColor(kWhite);
+  s.setTextColor(canvas.text_color);
+  s.setPen({PenStyle::Solid, 0, kWhite});
+  for (int x = 612; x <= 740; x += 8) s.drawLine({x, top + 60}, {x, top + 30});
+  s.setBrush(kWhite);
+}
+
+void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height) {
+  DrawingSurface& s = canvas.surface;
+  const int top = page_index * page_height;
+  s.setFont({"Arial", 14, 400});
+  const std::string calculated_by = canvas.info ? canvas.info->calculated_by : std::string();
+  const std::string owner = canvas.info ? canvas.info->owner : std::string();
+  s.drawText({100, top + 1125}, "Arvutas: ");
+  s.drawText({100 + s.textWidth("Arvutas: "), top + 1125}, calculated_by);
+  s.drawText({300, top + 1125}, "Programmi omanik: ");
+  s.drawText({300 + s.textWidth("Programmi omanik: "), top + 1125}, owner);
+  s.drawText({750, top + 1125}, "Leht ");
+  s.drawText({750 + s.textWidth("Leht "), top + 1125}, FormatInt("%d", page_index + 1));
+  s.drawText({100, top + 1165}, FooterDate(canvas.now));
+}
+
+std::string FooterDate(std::time_t when) {
+  static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                            "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::tm t{};
+  if (!localtime_r(&when, &t)) return std::string();
+  return fmt::format("{} {} {:02d} {:02d}:{:02d}:{:02d} {}", kDays[t.tm_wday % 7],
+                     kMonths[t.tm_mon % 12], t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec,
+                     t.tm_year + 1900);
+}
+
+}  // namespace traxen

@@ -1,0 +1,28 @@
+// Report pages: the line advance with its page break, and the frame, header, footer and
+// separators drawn on every page of the vertical strip of 1229-unit pages.
+#pragma once
+
+#include <ctime>
+#include <string>
+
+#include "report/report_canvas.h"
+
+namespace traxen {
+
+// The emblem's two lines: the owning firm's name.
+inline constexpr const char* kEmblemLine1 = "NÄIDISFIRMA";
+inline constexpr const char* kEmblemLine2 = "TRAXEN";
+
+// Advances the current line by `step`; starts a new page (frame, header, footer,
+// separator) when the text area cannot take `step` + `reserve` more. Returns the new y.
+int NextLine(ReportCanvas& canvas, int step, int reserve);
+
+void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height);
+void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height);
+// Frame rectangle, header, footer and the dashed separator below page `page_index`.
+void DrawPageDecoration(ReportCanvas& canvas, int page_index);
+
+// "Tue Dec 08 21:07:08 2026": English names, never the locale's.
+std::string FooterDate(std::time_t when);
+
+}  // namespace traxen

@@ -1,0 +1,71 @@
+// A drawing surface that stores every operation as a value: for tests, for the text output
+// and for laying a report out once and replaying it onto any other surface.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "report/surface.h"
+
+namespace traxen {
+
+// Measures text for a surface that cannot: the width of `text` in `font`.
+using TextMeasure = std::function<int(const Font& font, std::string_view text)>;
+
+// A deterministic stand-in for real font metrics: half the cell height per character
+// (Times and Arial average a little under that). Keeps text output and golden tests
+// independent of the fonts installed.
+int ApproximateTextWidth(const Font& font, std::string_view text);
+
+// One recorded operation; only the fields of its kind are meaningful.
+struct DrawOp {
+  enum class Kind { SetPen, SetBrush, SetFont, SetTextColor, SetBackgroundColor, Text, Line, Polyline, Rect };
+  Kind kind = Kind::Line;
+  Pen pen;
+  Color color;
+  Font font;
+  Point a, b;  // text position, line ends, rectangle corners
+  std::string text;
+  std::vector<Point> points;
+};
+
+class RecordingSurface : public DrawingSurface {
+ public:
+  explicit RecordingSurface(TextMeasure measure = ApproximateTextWidth);
+
+  void setPen(const Pen& pen) override;
+  void setBrush(Color color) override;
+  void setFont(const Font& font) override;
+  void setTextColor(Color color) override;
+  void setBackgroundColor(Color color) override;
+  void drawText(Point topLeft, std::string_view text) override;
+  int textWidth(std::string_view text) override;
+  void drawLine(Point from, Point to) override;
+  void drawPolyline(std::span<const Point> points) override;
+  void drawRect(Point corner1, Point corner2) override;
+
+  const std::vector<DrawOp>& ops() const { return ops_; }
+  // The text colour in force when each text was drawn is kept with it.
+  struct TextRecord {
+    Point at;
+    std::string text;
+    Font font;
+    Color color;
+  };
+  const std::vector<TextRecord>& texts() const { return texts_; }
+
+  // Replays every operation onto another surface.
+  void ReplayOnto(DrawingSurface& target) const;
+  // One line per operation, stable for comparisons in tests.
+  std::string Dump() const;
+
+ private:
+  TextMeasure measure_;
+  std::vector<DrawOp> ops_;
+  std::vector<TextRecord> texts_;
+  Font font_;
+  Color text_color_ = kBlack;
+};
+
+}  // namespace traxen

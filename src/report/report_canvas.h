@@ -1,0 +1,88 @@
+// The canvas of one rendering with its running position, and the formula runs every report
+// line is written with: text pieces placed normally, as sub- or superscripts or as Greek
+// letters, optionally followed by one printf-formatted number, and the check line verdicts.
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/surface.h"
+
+namespace traxen {
+
+struct JobInfo;
+
+// One piece of report text as the text output sees it: the line it belongs to, where it
+// starts and ends, and the text with Greek letters already in Unicode.
+struct ReportTextPiece {
+  int line_y = 0;
+  int x = 0;
+  int x_end = 0;
+  std::string text;
+};
+
+struct ReportCanvas {
+  explicit ReportCanvas(DrawingSurface& s) : surface(s) {}
+
+  DrawingSurface& surface;
+  const JobInfo* info = nullptr;   // job texts of the page header and footer
+  std::time_t now = 0;             // the footer's date
+  std::vector<ReportTextPiece>* text_log = nullptr;  // collects report text when set
+
+  int page_height = 1229;
+  int line_offset = 0;
+  int page_index = 0;
+  int page_number = 1;
+  int x = 110;
+  int line_step = 23;
+  int font_height = 19;
+  int left_margin = 110;
+  int y = 0;
+  int failed = 0;
+  int failed_count = 0;  // how many check lines set `failed` in this rendering
+  Color text_color = kBlack;
+
+  void SetTextColor(Color c) {
+    text_color = c;
+    surface.setTextColor(c);
+  }
+  // Draws report text directly (the titles) and logs it for the text output.
+  void DrawLoggedText(Point at, std::string_view text, int line_y);
+};
+
+// Placement codes of a run piece.
+inline constexpr int kNormal = 1;
+inline constexpr int kSubscript = 2;
+inline constexpr int kGreekLarge = 3;
+inline constexpr int kSuperscript = 4;
+inline constexpr int kGreek = 31;
+
+// Draws three pieces from (x, y) in the weight "normal" or "bold"; returns the x after them.
+int TextRun(ReportCanvas& canvas, int x, int y, std::string_view piece1, int code1,
+            std::string_view piece2, int code2, std::string_view piece3, int code3,
+            std::string_view weight);
+
+// As TextRun, then `value` formatted with the printf `format` in the body font.
+int ValueRun(ReportCanvas& canvas, int x, int y, std::string_view piece1, int code1,
+             std::string_view piece2, int code2, std::string_view piece3, int code3,
+             std::string_view format, std::string_view weight, double value);
+
+// Body font, normal weight, at (x, y); used for numbered sub-headings.
+void PlainText(ReportCanvas& canvas, int x, int y, std::string_view text);
+
+// Check lines. A condition (a validity condition or a plate requirement) sets the canvas's
+// `failed` flag when it fails; a resistance verdict never does.
+enum class CheckKind { Condition, Verdict };
+
+// Before the pieces of a check: turns the text red and records the failure when it failed.
+void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind);
+// After the pieces: "Korras! " or "Ei rahulda! " 30 units right of x, then black again.
+// Returns the x after the verdict.
+int EndCheck(ReportCanvas& canvas, int x, int y, bool passed);
+
+// Latin letters of the symbol font as the Greek letters they show (q θ, b β, N ν, ...).
+std::string SymbolToGreek(std::string_view latin);
+
+}  // namespace traxen

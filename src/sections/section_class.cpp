@@ -1,0 +1,40 @@
+// Cross-section classification of hollow sections.
+#include "sections/section_class.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace traxen {
+
+double HollowCornerRadius(double t) {
+  if (t <= 6) return 2 * t;
+  if (t <= 10) return 2.5 * t;
+  return 3 * t;
+}
+
+namespace {
+
+// Class of one wall from its c/t ratio truncated to a whole number.
+int WallClass(double ratio, double eps) {
+  if (!std::isfinite(ratio)) return 4;
+  const double r = std::trunc(ratio);
+  int cls = 1;
+  if (r > 33 * eps) cls = 2;
+  if (r > 38 * eps) cls = 3;
+  if (r > 48 * eps) cls = 4;
+  return cls;
+}
+
+}  // namespace
+
+int SectionClass(double h, double b, double tf, double r, double fy) {
+  const double eps = std::sqrt(275.0 / fy);
+  if (!std::isfinite(eps)) return 4;
+  return std::max(WallClass((h - 2 * r) / tf, eps), WallClass((b - 2 * r) / tf, eps));
+}
+
+int HollowSectionClass(double h, double b, double t, double fy) {
+  return SectionClass(h, b, t, HollowCornerRadius(t), fy);
+}
+
+}  // namespace traxen

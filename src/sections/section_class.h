@@ -1,0 +1,16 @@
+// Cross-section class of a hollow section from its slenderness (c/t ratios of its walls).
+#pragma once
+
+namespace traxen {
+
+// Corner radius of a square or rectangular hollow section from its wall thickness (mm).
+double HollowCornerRadius(double t);
+
+// Class 1 to 4 from depth h, width b, flange/wall thickness tf and corner radius r (mm)
+// and the classifying steel strength fy (MPa). A ratio that is not finite gives class 4.
+int SectionClass(double h, double b, double tf, double r, double fy);
+
+// Class of a hollow section from h, b, t alone (tf = t, radius from t).
+int HollowSectionClass(double h, double b, double t, double fy = 355.0);
+
+}  // namespace traxen

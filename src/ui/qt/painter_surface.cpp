@@ -1,0 +1,111 @@
+// QPainter drawing: GDI conventions (cell-height fonts, top-left text, opaque text
+// background, pens of logical width) mapped onto Qt.
+#include "ui/qt/painter_surface.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <QString>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+namespace traxen {
+
+namespace {
+
+QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
+
+QString FamilyFor(const std::string& face) {
+  if (face == "Times New Roman") return QStringLiteral("Liberation Serif");
+  if (face == "Arial" || face == "Arial Bold") return QStringLiteral("Liberation Sans");
+  return QString::fromStdString(face);
+}
+
+QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+const ResolvedFont& ResolveFont(const Font& font) {
+  static std::map<std::tuple<std::string, int, int>, ResolvedFont> cache;
+  const auto key = std::make_tuple(font.face, font.height, font.weight);
+  auto it = cache.find(key);
+  if (it != cache.end()) return it->second;
+
+  QFont probe(FamilyFor(font.face));
+  probe.setHintingPreference(QFont::PreferNoHinting);
+  probe.setPixelSize(1000);
+  const QFontMetricsF m(probe);
+  const double cell_per_em = (m.ascent() + m.descent()) / 1000.0;
+
+  QFont f = probe;
+  const int pixel_size = std::max(1, int(std::lround(font.height / (cell_per_em > 0 ? cell_per_em : 1.0))));
+  f.setPixelSize(pixel_size);
+  f.setWeight(font.weight >= 700 || font.face == "Arial Bold" ? QFont::Bold : QFont::Normal);
+  const QFontMetrics fm(f);
+  return cache.emplace(key, ResolvedFont{f, fm.ascent()}).first->second;
+}
+
+int QtTextWidth(const Font& font, std::string_view text) {
+  return QFontMetrics(ResolveFont(font).font).horizontalAdvance(ToQString(text));
+}
+
+QPainterSurface::QPainterSurface(QPainter& painter) : painter_(painter) {
+  painter_.setBackgroundMode(Qt::OpaqueMode);
+  painter_.setBackground(Qt::white);
+  painter_.setBrush(Qt::white);
+  setPen({});
+  setFont({});
+}
+
+void QPainterSurface::setPen(const Pen& pen) {
+  Qt::PenStyle style = Qt::SolidLine;
+  switch (pen.style) {
+    case PenStyle::Solid: style = Qt::SolidLine; break;
+    case PenStyle::Dash: style = Qt::DashLine; break;
+    case PenStyle::Dot: style = Qt::DotLine; break;
+    case PenStyle::DashDot: style = Qt::DashDotLine; break;
+  }
+  pen_ = QPen(ToQColor(pen.color), pen.width, style, Qt::RoundCap, Qt::RoundJoin);
+  if (pen.width <= 1) pen_.setCosmetic(true);
+  painter_.setPen(pen_);
+}
+
+void QPainterSurface::setBrush(Color color) { painter_.setBrush(ToQColor(color)); }
+
+void QPainterSurface::setFont(const Font& font) {
+  if (font_ && font == font_key_) return;
+  font_key_ = font;
+  font_ = &ResolveFont(font);
+  painter_.setFont(font_->font);
+}
+
+void QPainterSurface::setTextColor(Color color) { text_color_ = ToQColor(color); }
+
+void QPainterSurface::setBackgroundColor(Color color) { painter_.setBackground(ToQColor(color)); }
+
+void QPainterSurface::drawText(Point at, std::string_view text) {
+  if (text.empty()) return;
+  painter_.setPen(text_color_);
+  painter_.drawText(QPoint(at.x, at.y + font_->ascent), ToQString(text));
+  painter_.setPen(pen_);
+}
+
+int QPainterSurface::textWidth(std::string_view text) {
+  return QFontMetrics(font_->font).horizontalAdvance(ToQString(text));
+}
+
+void QPainterSurface::drawLine(Point a, Point b) { painter_.drawLine(a.x, a.y, b.x, b.y); }
+
+void QPainterSurface::drawPolyline(std::span<const Point> points) {
+  QPolygon poly;
+  poly.reserve(qsizetype(points.size()));
+  for (const Point& p : points) poly << QPoint(p.x, p.y);
+  painter_.drawPolyline(poly);
+}
+
+void QPainterSurface::drawRect(Point a, Point b) {
+  painter_.drawRect(QRect(QPoint(std::min(a.x, b.x), std::min(a.y, b.y)),
+                          QPoint(std::max(a.x, b.x) - 1, std::max(a.y, b.y) - 1)));
+}
+
+}  // namespace traxen
