@@ -44,3 +44,19 @@ std::string ReadFile(const std::string& path) {
 }
 
 }  // namespace traxen::testing
+
+#include "model/job_file.h"
+#include "report/report_text.h"
+
+namespace traxen::testing {
+std::string RenderJobText(const std::string& job_path) {
+  LoadedJob loaded;
+  if (LoadError e = LoadJobFile(job_path, SourcePath("data/Profiilid"), loaded)) {
+    ADD_FAILURE() << e.message;
+    return {};
+  }
+  ViewState view;
+  view.last_dialog = loaded.last_dialog;
+  return RenderReportText(loaded.job, view);
+}
+}  // namespace traxen::testing

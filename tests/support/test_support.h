@@ -27,3 +27,9 @@ inline ::testing::AssertionResult RelNear(double value, double expected, double 
 
 #define EXPECT_REL_NEAR(value, expected, rel) \
   EXPECT_TRUE(::traxen::testing::RelNear((value), (expected), (rel)))
+
+namespace traxen::testing {
+// Loads a job file (.json, or .trx with the repository's section library) as traxen-cli
+// does and returns the report's text output; fails the test when the job cannot be read.
+std::string RenderJobText(const std::string& job_path);
+}  // namespace traxen::testing
