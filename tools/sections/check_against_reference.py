@@ -299,7 +299,8 @@ def main(argv=None):
         fname = fname_of[type_name]
         rows = read_type_file(os.path.join(args.lib, fname), KIND[fname])
         srcs = reference_sources(ref, type_name)
-        worst = {q: (0.0, None, None) for q in COMPARED + INFO_ONLY}
+        worst = {}           # source -> quantity -> (deviation, row)
+        overall = {q: (0.0, None, None) for q in COMPARED + INFO_ONLY}
         matched, skipped = set(), []
         for name, p in rows:
             p = complete(type_name, name, p)
@@ -313,30 +314,36 @@ def main(argv=None):
                     print("  DIMENSIONS %s %s: generated %s, %s %s"
                           % (type_name, name, kind_dims(type_name, p), src, pub["dims"]))
                     failed = True
+                w = worst.setdefault(src, {"rows": 0})
+                w["rows"] += 1
                 for q in COMPARED + INFO_ONLY:
                     if q not in pub or q not in p:
                         continue
-                    short_src = src.split()[0]
-                    if (type_name, short_src, key, q) in ERRATA:
+                    if (type_name, src.split()[0], key, q) in ERRATA:
                         skipped.append("%s %s %s" % (src, name, q))
                         continue
                     d = rel(p[q], pub[q])
                     if args.verbose and q in COMPARED:
                         print("    %-10s %-16s %-5s %12.5g %12.5g %6.2f %%  %s"
                               % (type_name, name, q, p[q], pub[q], 100 * d, src))
-                    if d > worst[q][0]:
-                        worst[q] = (d, name, src)
+                    if q not in w or d >= w[q][0]:
+                        w[q] = (d, name)
+                    if overall[q][1] is None or d > overall[q][0]:
+                        overall[q] = (d, name, src)
         print("%s (%s): %d rows, %d found in the reference tables"
               % (type_name, fname, len(rows), len(matched)))
+        for src, w in worst.items():
+            parts = ["%s %.2f %%" % (q, 100 * w[q][0]) for q in COMPARED + INFO_ONLY if q in w]
+            print("  %-20s %3d rows: %s" % (src, w["rows"], ", ".join(parts)))
         for q in COMPARED + INFO_ONLY:
-            d, name, src = worst[q]
+            d, name, src = overall[q]
             if name is None:
                 continue
             flag = ""
             if q in COMPARED and d > LIMIT[type_name]:
                 flag = "  EXCEEDS %.0f %%" % (100 * LIMIT[type_name])
                 failed = True
-            note = "" if q in COMPARED else "  (information)"
+            note = "" if q in COMPARED else "  (information only)"
             print("  worst %-5s %6.2f %%  %-16s %s%s%s" % (q, 100 * d, name, src, flag, note))
         for s in skipped:
             print("  skipped known erratum: %s" % s)

@@ -42,12 +42,13 @@ those annexes.
 I-sections: parallel flanges with four root fillets of radius r.  It by the
 El Darwish-Johnston fillet approximation, Iw = Iz (h - tf)^2 / 4.
 
-UPN channels: sloping inner flange faces (8 % up to h = 300 with tf measured
-at b/2 from the back of the web; 5 % above with tf measured half-way along
-the free flange), root radius
-r1 = tf and toe radius r2 = tf / 2 (r2 of UPN 320 is 9 mm).  A, I, W and
-the centroid are integrated over the real outline; It and Iw are thin-walled
-approximations (Iw of the channel is only an estimate, see README.md).
+UPN channels: sloping inner flange faces, 8 % up to h = 300 with tf measured
+at b/2 from the back of the web, 5 % above with tf measured half-way along
+the free flange; root radius r1 (= tf) and toe radius r2 (about tf/2).
+A, I, W and the centroid are integrated over the real outline.  It adds
+El Darwish-Johnston junction terms to the plates; Iw is the thin-walled value
+with the tapered flanges (a few per cent above published tables, see
+README.md).
 """
 
 import argparse
@@ -468,15 +469,20 @@ def _clip(pts, axis, value, keep_above):
     return out
 
 
+def upn_flange_slope(h, b, tw):
+    """Slope of the inner flange faces and the distance from the back of the
+    web at which the nominal flange thickness tf is measured (DIN 1026-1):
+    8 % and b/2 up to h = 300, above that 5 % and half-way along the free
+    flange, (b + tw)/2."""
+    if h <= 300:
+        return 0.08, b / 2.0
+    return 0.05, (b + tw) / 2.0
+
+
 def channel_outline(h, b, tw, tf, r1, r2):
     """Outline of a UPN channel: back of the web on x = 0, flanges towards +x,
-    symmetric about y = 0.  The inner flange faces slope 8 % and tf is the
-    thickness at b/2 from the back of the web; for h > 300 the slope is 5 %
-    and tf is measured half-way along the free flange, (b + tw)/2."""
-    if h <= 300:
-        slope, xm = 0.08, b / 2.0
-    else:
-        slope, xm = 0.05, (b + tw) / 2.0
+    symmetric about y = 0; root fillets r1, toe fillets r2."""
+    slope, xm = upn_flange_slope(h, b, tw)
 
     def thick(x):
         return tf + slope * (xm - x)
@@ -492,6 +498,25 @@ def channel_outline(h, b, tw, tf, r1, r2):
         (b, y2, 0.0),
         (0.0, y2, 0.0),
     ])
+
+
+def channel_warping(h, b, tw, tf):
+    """Warping constant (mm6) of the thin-walled channel: web midline at
+    x = tw/2, flange midlines at y = +-(h - tf)/2 with the tapered flange
+    thickness, taken about the shear centre.  Fillets are neglected."""
+    slope, xm = upn_flange_slope(h, b, tw)
+    hp = h - tf
+    length = b - tw / 2.0
+    t0 = tf + slope * (xm - tw / 2.0)  # flange thickness at the web midline
+    k = -slope
+    m0 = t0 * length + k * length ** 2 / 2.0           # int T du
+    m1 = t0 * length ** 2 / 2.0 + k * length ** 3 / 3.0  # int u T du
+    m2 = t0 * length ** 3 / 3.0 + k * length ** 4 / 4.0  # int u^2 T du
+    ixx = tw * hp ** 3 / 12.0 + hp * hp / 2.0 * m0
+    # Sectorial coordinate about the web midline centre is -+hp/2 u on the
+    # flanges; moving the pole to the shear centre adds -delta*y.
+    delta = -hp * hp / 2.0 * m1 / ixx
+    return hp * hp / 2.0 * (m2 + 2.0 * delta * m1 + delta * delta * m0) + delta ** 2 * tw * hp ** 3 / 12.0
 
 
 def channel(h, b, tw, tf, r1, r2):
@@ -514,11 +539,12 @@ def channel(h, b, tw, tf, r1, r2):
     a_l, sx_l, _, _, _ = _poly_integrals(_clip(pts, 0, xp, False))
     a_r, sx_r, _, _, _ = _poly_integrals(_clip(pts, 0, xp, True))
     wplz = (sx_r - xp * a_r) - (sx_l - xp * a_l)
-    # Thin-walled torsion and warping constants (flanges at mean thickness).
-    it = (2.0 * b * tf ** 3 + (h - 2.0 * tf) * tw ** 3) / 3.0
-    bw = b - tw / 2.0
-    hw = h - tf
-    iw = tf * bw ** 3 * hw ** 2 / 12.0 * (3.0 * bw * tf + 2.0 * hw * tw) / (6.0 * bw * tf + hw * tw)
+    # Torsion constant: flanges and web as plates plus the two L-shaped
+    # web-flange junctions (El Darwish and Johnston).
+    alpha = 0.07 * tw / tf
+    dj = 2.0 * ((3.0 * r1 + tw + tf) - math.sqrt(2.0 * (2.0 * r1 + tw) * (2.0 * r1 + tf)))
+    it = (2.0 * b * tf ** 3 + (h - 2.0 * tf) * tw ** 3) / 3.0 + 2.0 * alpha * dj ** 4
+    iw = channel_warping(h, b, tw, tf)
     return {
         "h": h, "b": b, "tw": tw, "tf": tf, "r": r1,
         "A": area / 1e2,
