@@ -37,4 +37,15 @@ int HollowSectionClass(double h, double b, double t, double fy) {
   return SectionClass(h, b, t, HollowCornerRadius(t), fy);
 }
 
+int LibrarySectionClass(SectionKind kind, const SectionProperties& row, double fy) {
+  if (kind != SectionKind::kRoundTube) return SectionClass(row.h, row.b, row.tf, row.r, fy);
+  const double eps2 = 275.0 / fy;
+  const double ratio = row.h / row.t;
+  if (!std::isfinite(eps2) || !std::isfinite(ratio)) return 4;
+  if (ratio > 90 * eps2) return 4;
+  if (ratio > 70 * eps2) return 3;
+  if (ratio > 50 * eps2) return 2;
+  return 1;
+}
+
 }  // namespace traxen
