@@ -85,14 +85,20 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
 
   JsonJob result;
   std::string error;
-  for (const auto& [group, members] : root.items()) {
+  // Named references rather than structured bindings: clang 14 (the fuzzing build) cannot
+  // capture bindings in the lambdas below.
+  for (const auto& group_item : root.items()) {
+    const std::string& group = group_item.key();
+    const json& members = group_item.value();
     if (!members.is_object()) {
       bool known = false;
       ForEachJobField(result.job, [&](const JobField& f) { known = known || f.group == group; });
       return {known ? TypeError(file, group, "an object", members)
                     : fmt::format("{}: unknown group \"{}\"", file, group)};
     }
-    for (const auto& [key, value] : members.items()) {
+    for (const auto& key_item : members.items()) {
+      const std::string& key = key_item.key();
+      const json& value = key_item.value();
       bool found = false;
       ForEachJobField(result.job, [&](const JobField& f) {
         if (found || f.group != group || f.key != key) return;

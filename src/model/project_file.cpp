@@ -427,7 +427,10 @@ int LineOfOffset(std::string_view text, std::size_t offset) {
 std::string EncodeProjectFile(std::string_view utf8_text) {
   std::string bytes;
   std::size_t bad = 0;
-  if (Convert("WINDOWS-1257", "UTF-8", utf8_text, bytes, bad)) return bytes;
+  // Windows-1257 bytes that happen to form valid UTF-8 (an accented capital before a
+  // symbol, as "Ä°") would be read back as UTF-8: such a file is written in UTF-8 itself.
+  if (Convert("WINDOWS-1257", "UTF-8", utf8_text, bytes, bad) && (bytes == utf8_text || !IsValidUtf8(bytes)))
+    return bytes;
   return std::string(utf8_text);  // a character Windows-1257 lacks: the whole file stays UTF-8
 }
 

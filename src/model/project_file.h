@@ -67,7 +67,8 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file_name, Pr
 // sets kn.N0_right from equilibrium with the file's N2.
 void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ViewState& view);
 
-// Bytes on disk. Encoding: Windows-1257 unless a character needs UTF-8.
+// Bytes on disk: Windows-1257, unless a character needs UTF-8 or the Windows-1257 bytes
+// would themselves read as valid UTF-8; then the whole file is UTF-8, so it reads back the same.
 std::string EncodeProjectFile(std::string_view utf8_text);
 // Decoding: a leading UTF-8 byte-order mark is dropped; valid UTF-8 stays, other bytes are
 // Windows-1257. A byte Windows-1257 does not define fails, naming its line.

@@ -467,6 +467,17 @@ TEST(ProjectFileEncoding, TextsOutsideWindows1257MakeTheWholeFileUtf8) {
   EXPECT_EQ(Dump(Load(path).job), Dump(job));
 }
 
+// "Ä°" in Windows-1257 is C4 B0, which is valid UTF-8 ("İ"): such a file is written in UTF-8.
+TEST(ProjectFileEncoding, Windows1257BytesThatLookLikeUtf8AreWrittenAsUtf8) {
+  TempDir dir;
+  Job job;
+  job.info = {"Job", "Ä°C", "Engineer", "Owner"};  // the only non-ASCII text of the file
+  const std::string path = dir.File("ambiguous.trx");
+  ASSERT_FALSE(SaveProjectFile(path, job, ViewState{}));
+  EXPECT_EQ(Lines(ReadFile(path))[16], "Ä°C ");
+  EXPECT_EQ(Load(path).job.info.client, "Ä°C");
+}
+
 TEST(ProjectFileEncoding, ReadingTellsTheEncodingsApart) {
   std::string text;
   ASSERT_FALSE(DecodeProjectFile("T\xF5nu", "f", text));  // not UTF-8: Windows-1257
