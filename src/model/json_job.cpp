@@ -80,6 +80,11 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
     // nlohmann's text repeats the position; keep only its explanation.
     if (auto pos = what.find("syntax error while parsing"); pos != std::string::npos) what = what.substr(pos);
     return {fmt::format("{}: line {}, column {}: not valid JSON: {}", file, line, column, what)};
+  } catch (const json::exception& e) {
+    // A number too large for a double ("1e400") is not a parse error but must not escape.
+    std::string what = e.what();
+    if (auto pos = what.find("] "); pos != std::string::npos) what = what.substr(pos + 2);
+    return {fmt::format("{}: not valid JSON: {}", file, what)};
   }
   if (!root.is_object()) return {fmt::format("{}: a job must be a JSON object, found {}", file, root.type_name())};
 

@@ -170,6 +170,27 @@ TEST(ProjectFileLayout, NewDocumentSavesZerosAndTheJobTextsAndOpensNoDialog) {
   EXPECT_EQ(Dump(loaded.job), Dump(fresh));
 }
 
+// A file read but not confirmed (the dialog cancelled) leaves the family unset: saving then
+// writes the view's working values, which hold what was read.
+TEST(ProjectFileLayout, UnconfirmedReadSavesTheWorkingValuesItLeft) {
+  TempDir dir;
+  const std::string original = SourcePath("examples/tyx_original.trx");
+  Job job;
+  ViewState view;
+  int dialog = 0;
+  ASSERT_FALSE(ReadProjectFile(original, job, view, dialog));
+  ASSERT_EQ(job.family.is_tyx, 0);
+  const std::string path = dir.File("again.trx");
+  ASSERT_FALSE(SaveProjectFile(path, job, view));
+  const std::vector<std::string> before = Lines(ReadFile(original)), after = Lines(ReadFile(path));
+  ASSERT_EQ(after.size(), 18u);
+  EXPECT_EQ(after[0], "0 0 4.000000 4.000000 -271.600000 2.810000 355.000000 0.000000 1 ");
+  for (int line : {2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 18})
+    EXPECT_EQ(after[line - 1], before[line - 1]) << "line " << line;
+  EXPECT_EQ(after[6], "0 0 0 0 0 0 ");  // list positions have no working value
+  EXPECT_EQ(after[7], " ");
+}
+
 // Reading copies the family's slots: T/Y/X takes the brace from the brace-2 slots and leaves
 // the dimension lines to the library; K/N takes every slot, its brace-1 class from its own
 // slot and the chord force at the right end from equilibrium with the file's N2.
