@@ -58,11 +58,13 @@ class TokenReader {
   int last_line_ = 1;
 };
 
-std::string Quote(std::string_view s) {
-  constexpr std::size_t kShown = 40;  // long garbage is cut in messages
-  if (s.size() > kShown) return fmt::format("'{}...'", s.substr(0, kShown));
-  return fmt::format("'{}'", s);
+// Long garbage is cut in messages.
+std::string Cut(std::string_view s) {
+  constexpr std::size_t kShown = 40;
+  return s.size() > kShown ? fmt::format("{}...", s.substr(0, kShown)) : std::string(s);
 }
+
+std::string Quote(std::string_view s) { return fmt::format("'{}'", Cut(s)); }
 
 // One row: a designation followed by `count` words (numbers when `numbers`). The row must
 // end at the end of a line, so a short or long row is caught where it is.
@@ -88,14 +90,14 @@ std::string ReadRow(TokenReader& r, std::string_view file, int row, const RowSpe
     const std::optional<Token> t = r.Next();
     if (!t)
       return fmt::format("{}: line {}: row {} ({}): the file ends after {} of the {} {}s of {}", file,
-                         name.line, row, name.text, j, spec.count, spec.what, spec.row_kind);
+                         name.line, row, Cut(name.text), j, spec.count, spec.what, spec.row_kind);
     double value = 0;
     if (spec.numbers && !(ParseNumberToken(t->text, value) && std::isfinite(value))) {
       if (t->line != last_line)
         return fmt::format("{}: line {}: row {} ({}): only {} of the {} numbers of {} (line {} starts with {})",
-                           file, name.line, row, name.text, j, spec.count, spec.row_kind, t->line, Quote(t->text));
+                           file, name.line, row, Cut(name.text), j, spec.count, spec.row_kind, t->line, Quote(t->text));
       return fmt::format("{}: line {}: row {} ({}): {} is not a number (number {} of {})", file, t->line, row,
-                         name.text, Quote(t->text), j + 1, spec.count);
+                         Cut(name.text), Quote(t->text), j + 1, spec.count);
     }
     if (t->line != last_line) on_earlier_lines = j;
     last_line = t->line;
@@ -105,10 +107,10 @@ std::string ReadRow(TokenReader& r, std::string_view file, int row, const RowSpe
   if (after && after->line == last_line) {
     if (last_line == name.line)
       return fmt::format("{}: line {}: row {} ({}): more than the {} {}s of {} ({} follows)", file, name.line,
-                         row, name.text, spec.count, spec.what, spec.row_kind, Quote(after->text));
+                         row, Cut(name.text), spec.count, spec.what, spec.row_kind, Quote(after->text));
     // The row ran on into a line that holds more: its own line was short.
     return fmt::format("{}: line {}: row {} ({}): only {} of the {} {}s of {} (the row runs into line {})", file,
-                       name.line, row, name.text, on_earlier_lines, spec.count, spec.what, spec.row_kind, last_line);
+                       name.line, row, Cut(name.text), on_earlier_lines, spec.count, spec.what, spec.row_kind, last_line);
   }
   return {};
 }

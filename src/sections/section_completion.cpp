@@ -20,7 +20,7 @@ void CompleteRoundTube(SectionProperties& row) {
   const double i_mm4 = std::ceil(ring4 * kPi / 64);                         // whole mm⁴
   row.A = std::ceil(ring2 * kPi * 0.25) / 100;                              // whole mm², as cm²
   row.Iy = row.Iz = i_mm4 / 10000;
-  row.Wy = row.Wz = std::ceil(std::ceil(ring4 * kPi / 640) * 20 / h) / 1000;  // whole mm³, as cm³
+  row.Wy = row.Wz = h == 0 ? 0 : std::ceil(std::ceil(ring4 * kPi / 640) * 20 / h) / 1000;  // whole mm³, as cm³
   row.tf = row.t;
   // A tube's width in a rectangular-section formula is its diameter; it has no corner radius.
   row.b = h;

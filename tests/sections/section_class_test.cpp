@@ -70,6 +70,11 @@ TEST(SectionClass, DegenerateSectionsAreClassFour) {
   tube.h = 100;
   EXPECT_EQ(LibrarySectionClass(SectionKind::kRoundTube, tube, 355.0), 4);
   EXPECT_EQ(LibrarySectionClass(SectionKind::kRoundTube, tube, 0.0), 4);
+  SectionProperties nothing;  // a zero tube: no division by its diameter either
+  CompleteSectionRow(SectionKind::kRoundTube, nothing);
+  EXPECT_EQ(nothing.Wy, 0);
+  EXPECT_EQ(LibrarySectionClass(SectionKind::kRoundTube, nothing, 355.0), 4);
+  EXPECT_EQ(HollowSectionClass(100, 100, 5, 0.0), 4);
 }
 
 }  // namespace
