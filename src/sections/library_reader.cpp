@@ -68,7 +68,7 @@ std::string Quote(std::string_view s) { return fmt::format("'{}'", Cut(s)); }
 
 // One row: a designation followed by `count` words (numbers when `numbers`). The row must
 // end at the end of a line, so a short or long row is caught where it is.
-struct RowSpec {
+struct RowShape {
   int count;
   const char* what;  // "number", "word"
   std::string row_kind;  // "an I-section row", "a section type entry"
@@ -77,7 +77,7 @@ struct RowSpec {
 
 // Reads row `row` (from 1) into name and words; returns "" or the reason. At the end of the
 // text before the designation, sets `at_end` and returns "".
-std::string ReadRow(TokenReader& r, std::string_view file, int row, const RowSpec& spec, Token& name,
+std::string ReadRow(TokenReader& r, std::string_view file, int row, const RowShape& shape, Token& name,
                     std::vector<std::string_view>& words, bool& at_end) {
   words.clear();
   const std::optional<Token> first = r.Next();
@@ -86,18 +86,18 @@ std::string ReadRow(TokenReader& r, std::string_view file, int row, const RowSpe
   name = *first;
   int last_line = name.line;
   int on_earlier_lines = 0;  // words before the line the row ends on
-  for (int j = 0; j < spec.count; ++j) {
+  for (int j = 0; j < shape.count; ++j) {
     const std::optional<Token> t = r.Next();
     if (!t)
       return fmt::format("{}: line {}: row {} ({}): the file ends after {} of the {} {}s of {}", file,
-                         name.line, row, Cut(name.text), j, spec.count, spec.what, spec.row_kind);
+                         name.line, row, Cut(name.text), j, shape.count, shape.what, shape.row_kind);
     double value = 0;
-    if (spec.numbers && !(ParseNumberToken(t->text, value) && std::isfinite(value))) {
+    if (shape.numbers && !(ParseNumberToken(t->text, value) && std::isfinite(value))) {
       if (t->line != last_line)
         return fmt::format("{}: line {}: row {} ({}): only {} of the {} numbers of {} (line {} starts with {})",
-                           file, name.line, row, Cut(name.text), j, spec.count, spec.row_kind, t->line, Quote(t->text));
+                           file, name.line, row, Cut(name.text), j, shape.count, shape.row_kind, t->line, Quote(t->text));
       return fmt::format("{}: line {}: row {} ({}): {} is not a number (number {} of {})", file, t->line, row,
-                         Cut(name.text), Quote(t->text), j + 1, spec.count);
+                         Cut(name.text), Quote(t->text), j + 1, shape.count);
     }
     if (t->line != last_line) on_earlier_lines = j;
     last_line = t->line;
@@ -107,10 +107,10 @@ std::string ReadRow(TokenReader& r, std::string_view file, int row, const RowSpe
   if (after && after->line == last_line) {
     if (last_line == name.line)
       return fmt::format("{}: line {}: row {} ({}): more than the {} {}s of {} ({} follows)", file, name.line,
-                         row, Cut(name.text), spec.count, spec.what, spec.row_kind, Quote(after->text));
+                         row, Cut(name.text), shape.count, shape.what, shape.row_kind, Quote(after->text));
     // The row ran on into a line that holds more: its own line was short.
     return fmt::format("{}: line {}: row {} ({}): only {} of the {} {}s of {} (the row runs into line {})", file,
-                       name.line, row, Cut(name.text), on_earlier_lines, spec.count, spec.what, spec.row_kind, last_line);
+                       name.line, row, Cut(name.text), on_earlier_lines, shape.count, shape.what, shape.row_kind, last_line);
   }
   return {};
 }
@@ -131,12 +131,12 @@ std::string ParseTypeList(std::string_view text, std::string_view file, std::vec
     return fmt::format("{}: line {}: the number of section types is {}; at least one is needed", file,
                        count_token->line, count);
   std::vector<std::string> result;
-  const RowSpec spec{1, "word", "a section type entry", false};
+  const RowShape shape{1, "word", "a section type entry", false};
   Token name;
   std::vector<std::string_view> words;
   for (int k = 1; k <= count; ++k) {
     bool at_end = false;
-    if (std::string error = ReadRow(r, file, k, spec, name, words, at_end); !error.empty()) return error;
+    if (std::string error = ReadRow(r, file, k, shape, name, words, at_end); !error.empty()) return error;
     if (at_end)
       return fmt::format("{}: line {}: the file announces {} section types but holds only {}", file,
                          r.LastTokenLine(), count, k - 1);
@@ -181,19 +181,19 @@ std::string ParseSectionTable(std::string_view text, std::string_view file, Sect
                        count);
   SectionTable result;
   const std::string kind_name = SectionKindName(kind);
-  const RowSpec spec{RowNumberCount(kind), "number",
+  const RowShape shape{RowNumberCount(kind), "number",
                      (kind == SectionKind::kISection ? "an " : "a ") + kind_name + " row", true};
   Token name;
   std::vector<std::string_view> words;
   for (int k = 1; k <= count; ++k) {
     bool at_end = false;
-    if (std::string error = ReadRow(r, file, k, spec, name, words, at_end); !error.empty()) return error;
+    if (std::string error = ReadRow(r, file, k, shape, name, words, at_end); !error.empty()) return error;
     if (at_end)
       return fmt::format("{}: line {}: the file announces {} rows but holds only {}", file, r.LastTokenLine(), count,
                          k - 1);
     SectionProperties p;
     p.name = std::string(name.text);
-    for (int j = 0; j < spec.count; ++j) ParseNumberToken(words[j], p.*columns[j]);
+    for (int j = 0; j < shape.count; ++j) ParseNumberToken(words[j], p.*columns[j]);
     result.push_back(std::move(p));
   }
   table = std::move(result);
