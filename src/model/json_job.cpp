@@ -86,12 +86,10 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
   JsonJob result;
   std::string error;
   for (const auto& [group, members] : root.items()) {
-    if (!members.is_object()) {
-      bool known = false;
-      ForEachJobField(result.job, [&](const JobField& f) { known = known || f.group == group; });
-      return {known ? TypeError(file, group, "an object", members)
-                    : fmt::format("{}: unknown group \"{}\"", file, group)};
-    }
+    bool group_known = false;
+    ForEachJobField(result.job, [&](const JobField& f) { group_known = group_known || f.group == group; });
+    if (!group_known) return {fmt::format("{}: unknown group \"{}\"", file, group)};
+    if (!members.is_object()) return {TypeError(file, group, "an object", members)};
     for (const auto& [key, value] : members.items()) {
       bool found = false;
       ForEachJobField(result.job, [&](const JobField& f) {
@@ -99,12 +97,7 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
         found = true;
         error = std::visit(Assign{value, file, fmt::format("{}.{}", group, key)}, f.ref);
       });
-      if (!found) {
-        bool group_known = false;
-        ForEachJobField(result.job, [&](const JobField& f) { group_known = group_known || f.group == group; });
-        return {group_known ? fmt::format("{}: unknown key \"{}.{}\"", file, group, key)
-                            : fmt::format("{}: unknown group \"{}\"", file, group)};
-      }
+      if (!found) return {fmt::format("{}: unknown key \"{}.{}\"", file, group, key)};
       if (!error.empty()) return {error};
       result.present.insert(fmt::format("{}.{}", group, key));
     }
