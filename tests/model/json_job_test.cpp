@@ -23,6 +23,7 @@ TEST(JsonJob, SetsNamedFieldsAndKeepsDefaults) {
   EXPECT_EQ(j.job.kn.theta2, 48.0);  // default
   EXPECT_EQ(j.job.tyx.chord_number_index, 41);
   EXPECT_TRUE(j.present.contains("kn.h0"));
+  EXPECT_TRUE(j.present.contains("info.job_name"));
   EXPECT_FALSE(j.present.contains("kn.h1"));
 }
 
