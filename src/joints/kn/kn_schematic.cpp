@@ -271,7 +271,8 @@ class KnSchematicPainter {
     Label(s_, kBlue, At(xm - 18, y_len - 8), FormatNumber(" %3.1f mm ", in_.side_l));
     const double x_wid = xm + hl + 16;
     DimensionExtended(s_, At(x_wid, l_.y_c + hb), 0, 1, At(x_wid, l_.y_c - hb));
-    Label(s_, kBlue, At(x_wid + 3, l_.y_c - 8), FormatNumber(" %3.1f mm", in_.side_b));
+    // At the lower end of its line: the eccentricity label sits beside the chord axis.
+    Label(s_, kBlue, At(x_wid + 3, l_.y_c + hb), FormatNumber(" %3.1f mm", in_.side_b));
 
     s_.setPen(kLeader);
     Polyline(s_, {{xm - hl, l_.y_c + hb}, {xm - hl - 30, l_.y_c + hb + 30}, {xm - hl - 33, l_.y_c + hb + 30}});
@@ -372,11 +373,11 @@ class KnSchematicPainter {
     // The rectangle stands l high, so its height dimension shows l.
     Label(s_, kBlue, At(x_h + 4, (top_y + l_.y_top) / 2 - 7), FormatNumber(" %3.1f mm", in_.overlap_l));
 
+    // Below the chord, left of the overlap length's label.
     s_.setPen(kLeader);
-    const double y_label = l_.y_top - 60;
-    Polyline(s_, {{q->x - ht, y_label}, {q->x - ht - 30, y_label + 20}, {q->x - ht - 35, y_label + 20}});
-    Label(s_, kBlack, At(q->x - ht - 110, y_label + 13),
-          Section(in_.overlap_l, in_.overlap_b, in_.overlap_t));
+    const double y_label = l_.y_top + 60;
+    Polyline(s_, {{q->x - ht, l_.y_top}, {q->x - ht - 50, y_label + 7}, {q->x - ht - 58, y_label + 7}});
+    Label(s_, kBlack, At(q->x - ht - 140, y_label), Section(in_.overlap_l, in_.overlap_b, in_.overlap_t));
   }
 
   DrawingSurface& s_;
