@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "joints/kn/kn_gap_checks.h"
+#include "joints/kn/kn_gap_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_report.h"
 #include "joints/kn/kn_test_inputs.h"
@@ -72,6 +74,30 @@ TEST(KnReport, SummaryOfAnOverlapJoint) {
   ASSERT_EQ(s.verdicts.size(), 1u);
   EXPECT_EQ(s.verdicts[0].mode, "overlap");
   EXPECT_EQ(s.verdicts[0].brace, 1);  // equal widths: brace 1 is checked
+
+  ViewState text_view;
+  const std::string text = RenderReportText(job, text_view);
+  EXPECT_EQ(text.find("Pealmine"), std::string::npos);  // neither brace is narrower
+  EXPECT_NE(text.find("Ülekate λOv  = g/p×100 = 29.3%\n"), std::string::npos) << text;
+}
+
+TEST(KnReport, Mode3bBeyondPlasticShearPrintsAFailedVerdict) {
+  ReportInputs in = KnGapInputs();
+  StoreKnGeometry(in);
+  in.N1 = -2000;
+  const KnGapChecks checks = ComputePlainKnGapChecks(in);
+  RecordingSurface surface;
+  ReportCanvas canvas(surface);
+  std::vector<ReportTextPiece> log;
+  canvas.text_log = &log;
+  PrintKnGapMode3b(canvas, in, checks.brace1);
+  const std::string text = ReportPiecesToText(log);
+  EXPECT_NE(text.find("} /1000 = nan kN\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("N0,Rd  = nan kN < |N0,Ed | ="), std::string::npos) << text;
+  EXPECT_EQ(canvas.failed, 0);  // a resistance verdict never stops the report
+  bool red = false;
+  for (const auto& t : surface.texts()) red |= t.text == "Ei rahulda! " && t.color == kRed;
+  EXPECT_TRUE(red);
 }
 
 TEST(KnReport, SummaryOfAFailedValidityHasNoVerdicts) {
