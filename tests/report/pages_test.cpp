@@ -66,7 +66,7 @@ TEST(PageHeader, EmptyClientStillDrawsItsLabelAndValueColumnFollowsLongerLabel) 
     return std::find_if(t.begin(), t.end(), [&](const auto& r) { return r.text == text; });
   };
   ASSERT_NE(find("TELLIJA: "), t.end());
-  const int w = ApproximateTextWidth({"Times New Roman", 16, 400}, "TELLIJA: ");
+  const int w = ReportTextWidth({"Times New Roman", 16, 400}, "TELLIJA: ");
   ASSERT_NE(find("Sild"), t.end());
   EXPECT_EQ(find("Sild")->at, (Point{w + 120, 70}));
   EXPECT_EQ(find(kEmblemLine1)->color, kWhite);

@@ -9,6 +9,7 @@
 
 #include "model/job.h"
 #include "report/dispatch.h"
+#include "report/text_metrics.h"
 #include "ui/qt/painter_surface.h"
 #include "ui/qt/report_export.h"
 
@@ -57,6 +58,43 @@ class PainterSurfaceTest : public QObject {
         if (qGray(image.pixel(x, y)) < 128) { bottom = y; break; }
     QVERIFY2(top >= 30 && top < 36, qPrintable(QString::number(top)));  // the accent sits just below the cell top
     QVERIFY2(bottom < 70, qPrintable(QString::number(bottom)));         // glyphs stay inside the 40-unit cell
+  }
+
+  // The layout measures with the fonts' tables; they must agree with the fonts Qt draws.
+  void measuredWidthsMatchTheDrawnFonts_data() {
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("weight");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("body") << "Times New Roman" << 19 << 400 << "SÕLME KANDEVÕIME ARVUTUSE EELDUSED: 355.0 kN";
+    QTest::newRow("bold") << "Times New Roman" << 19 << 700 << "N1,Rd = 606.6 kN >= |N1,Ed| θβγ";
+    QTest::newRow("small") << "Times New Roman" << 13 << 400 << "0,Ed yk0";
+    QTest::newRow("label") << "Arial" << 14 << 400 << " 200x200x8.0 -271.6 kN Leht 12";
+  }
+  void measuredWidthsMatchTheDrawnFonts() {
+    QFETCH(QString, face);
+    QFETCH(int, height);
+    QFETCH(int, weight);
+    QFETCH(QString, text);
+    const Font font{face.toStdString(), height, weight};
+    const double drawn = QFontMetricsF(ResolveFont(font).font).horizontalAdvance(text);
+    const int measured = ReportTextWidth(font, text.toStdString());
+    QVERIFY2(std::abs(drawn - measured) <= 1.0, qPrintable(QStringLiteral("drawn %1, measured %2").arg(drawn).arg(measured)));
+  }
+
+  void textCellIsOpaque() {
+    QImage image(100, 60, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter p(&image);
+      QPainterSurface s(p);
+      s.setPen({PenStyle::Solid, 0, kBlack});
+      s.drawLine({0, 30}, {100, 30});
+      s.setFont({"Arial", 14, 400});
+      s.drawText({10, 22}, "    ");  // blanks only: nothing but the background
+    }
+    QCOMPARE(image.pixel(20, 30), qRgb(255, 255, 255));  // the line is covered by the text cell
+    QCOMPARE(image.pixel(80, 30), qRgb(0, 0, 0));
   }
 
   void replayedReportMatchesDirectRendering() {

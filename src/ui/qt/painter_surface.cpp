@@ -2,6 +2,8 @@
 // background, pens of logical width) mapped onto Qt.
 #include "ui/qt/painter_surface.h"
 
+#include "report/text_metrics.h"
+
 #include <QFontMetrics>
 #include <QPolygon>
 #include <QString>
@@ -31,22 +33,14 @@ const ResolvedFont& ResolveFont(const Font& font) {
   auto it = cache.find(key);
   if (it != cache.end()) return it->second;
 
-  QFont probe(FamilyFor(font.face));
-  probe.setHintingPreference(QFont::PreferNoHinting);
-  probe.setPixelSize(1000);
-  const QFontMetricsF m(probe);
-  const double cell_per_em = (m.ascent() + m.descent()) / 1000.0;
-
-  QFont f = probe;
-  const int pixel_size = std::max(1, int(std::lround(font.height / (cell_per_em > 0 ? cell_per_em : 1.0))));
-  f.setPixelSize(pixel_size);
+  // Unhinted and unkerned, so that glyphs advance exactly by the widths the layout measured.
+  QFont f(FamilyFor(font.face));
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setKerning(false);
+  f.setPixelSize(FontPixelSize(font));
   f.setWeight(font.weight >= 700 || font.face == "Arial Bold" ? QFont::Bold : QFont::Normal);
   const QFontMetrics fm(f);
   return cache.emplace(key, ResolvedFont{f, fm.ascent()}).first->second;
-}
-
-int QtTextWidth(const Font& font, std::string_view text) {
-  return QFontMetrics(ResolveFont(font).font).horizontalAdvance(ToQString(text));
 }
 
 QPainterSurface::QPainterSurface(QPainter& painter) : painter_(painter) {
@@ -81,18 +75,22 @@ void QPainterSurface::setFont(const Font& font) {
 
 void QPainterSurface::setTextColor(Color color) { text_color_ = ToQColor(color); }
 
-void QPainterSurface::setBackgroundColor(Color color) { painter_.setBackground(ToQColor(color)); }
+void QPainterSurface::setBackgroundColor(Color color) {
+  background_ = ToQColor(color);
+  painter_.setBackground(background_);
+}
 
 void QPainterSurface::drawText(Point at, std::string_view text) {
   if (text.empty()) return;
+  // Text is opaque, as on the original platform: its cell is filled with the background first,
+  // so labels stay readable over the lines of a drawing.
+  painter_.fillRect(QRect(at.x, at.y, ReportTextWidth(font_key_, text), font_key_.height), background_);
   painter_.setPen(text_color_);
   painter_.drawText(QPoint(at.x, at.y + font_->ascent), ToQString(text));
   painter_.setPen(pen_);
 }
 
-int QPainterSurface::textWidth(std::string_view text) {
-  return QFontMetrics(font_->font).horizontalAdvance(ToQString(text));
-}
+int QPainterSurface::textWidth(std::string_view text) { return ReportTextWidth(font_key_, text); }
 
 void QPainterSurface::drawLine(Point a, Point b) { painter_.drawLine(a.x, a.y, b.x, b.y); }
 
