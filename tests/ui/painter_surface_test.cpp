@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "model/job.h"
+#include "model/job_file.h"
 #include "report/dispatch.h"
 #include "report/text_metrics.h"
 #include "ui/qt/painter_surface.h"
@@ -95,6 +96,52 @@ class PainterSurfaceTest : public QObject {
     }
     QCOMPARE(image.pixel(20, 30), qRgb(255, 255, 255));  // the line is covered by the text cell
     QCOMPARE(image.pixel(80, 30), qRgb(0, 0, 0));
+  }
+
+  // Every page of a long report carries its text, not only the first.
+  void everyPageOfAnExportHasItsText() {
+    LoadedJob loaded;
+    QVERIFY(!LoadJobFile(TRAXEN_TEST_DIR "/joints/kn/reports/gap_joint.json", "", loaded));
+    ViewState view;
+    view.last_dialog = loaded.last_dialog;
+    const auto report = LayOutReport(loaded.job, view, 0);
+    QVERIFY(report->page_count >= 2);
+    for (int page = 0; page < report->page_count; ++page) {
+      QImage image(900, 1229, QImage::Format_RGB32);
+      image.fill(Qt::white);
+      {
+        QPainter p(&image);
+        PaintReportPage(p, *report, page, QRectF(0, 0, 900, 1229));
+      }
+      int dark = 0;
+      for (int y = 20; y < 60; ++y)  // the header title
+        for (int x = 120; x < 590; ++x) dark += qGray(image.pixel(x, y)) < 128;
+      QVERIFY2(dark > 500, qPrintable(QStringLiteral("page %1: %2 dark pixels").arg(page + 1).arg(dark)));
+    }
+  }
+
+  // The view paints the whole strip at its zoom: text must appear on every page there too.
+  void zoomedStripHasTextOnEveryPage() {
+    LoadedJob loaded;
+    QVERIFY(!LoadJobFile(TRAXEN_TEST_DIR "/joints/kn/reports/gap_joint.json", "", loaded));
+    ViewState view;
+    view.last_dialog = loaded.last_dialog;
+    const double zoom = 2.0;
+    QImage image(int(900 * zoom), int(4 * 1229 * zoom), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    int pages = 0;
+    {
+      QPainter p(&image);
+      p.scale(zoom, zoom);
+      QPainterSurface s(p);
+      pages = RenderReport(s, loaded.job, view, {}).page_count;
+    }
+    for (int page = 0; page < std::min(pages, 4); ++page) {
+      int dark = 0;
+      for (int y = int((page * 1229 + 20) * zoom); y < int((page * 1229 + 60) * zoom); ++y)
+        for (int x = int(120 * zoom); x < int(590 * zoom); ++x) dark += qGray(image.pixel(x, y)) < 128;
+      QVERIFY2(dark > 1000, qPrintable(QStringLiteral("page %1: %2 dark pixels").arg(page + 1).arg(dark)));
+    }
   }
 
   void replayedReportMatchesDirectRendering() {
