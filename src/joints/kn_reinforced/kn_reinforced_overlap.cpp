@@ -5,7 +5,6 @@
 #include <string>
 
 #include "joints/kn_reinforced/formula_line.h"
-#include "joints/kn_reinforced/resistance_verdict.h"
 #include "report/pages.h"
 
 namespace traxen {
@@ -26,13 +25,12 @@ ReinforcedOverlapBrace ComputeBrace(const ReportInputs& in, int brace) {
   r.t = brace == 1 ? in.t1 : in.t2;
   const double N = brace == 1 ? in.N1 : in.N2;
   r.b_eff = CapWidth(10 * in.fy0 * in.t0 * in.t0 * r.b / (in.b0 * r.fy * r.t), r.b);
+  // The plate stands in for the overlapped brace: its width, thickness and steel.
   r.b_e_ov = CapWidth(
       10 * in.fy_plate * in.overlap_t * in.overlap_t * r.b / (in.overlap_b * r.fy * r.t), r.b);
-  r.reduced = r.fy > 355;
-  r.N_Rd = r.fy * r.t * (r.b_eff.value + r.b_e_ov.value + 2 * r.h - 4 * r.t) / 1000;
-  if (r.reduced) r.N_Rd *= 0.9;
-  r.N_Ed = std::abs(N);
-  r.passed = ResistanceHolds(r.N_Rd, r.N_Ed);
+  // One formula whatever the overlap: the plate carries what the overlapped brace would.
+  r.resistance = MakeKnResistance(
+      r.fy * r.t * (r.b_eff.value + r.b_e_ov.value + 2 * r.h - 4 * r.t) / 1000, r.fy, N);
   return r;
 }
 
@@ -58,7 +56,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
     line.Value("%3.0lf", in.fy0).Text("×").Value("%3.1lf²", in.t0);
     line.Text(" ×").Value("%3.1lf", r.b).Text(" / (").Value("%3.1lf", in.b0);
     line.Text("×").Sup("").Text("").Value("%3.0lf", r.fy).Text("×").Value("%3.1lf", r.t);
-    line.Text(" )  = ").Sup("").Text("").Value("%3.1lf mm ", r.b_eff.computed);
+    line.Text(" )  = ").Sup("").Text("").Value("%3.1lf mm ", r.b_eff.formula);
     if (!r.b_eff.capped) {
       line.Text(" <= ").Value("%3.1lf mm", r.b);
     } else {
@@ -79,7 +77,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
     line.Value("%3.0lf", in.fy_plate).Text("×").Value("%3.1lf²", in.overlap_t);
     line.Text(" ×").Value("%3.1lf", r.b).Text(" / (").Value("%3.1lf", in.overlap_b);
     line.Text("×").Sup("").Text("").Value("%3.0lf", r.fy).Text("×").Value("%3.1lf", r.t);
-    line.Text(" )  = ").Sup("").Text("").Value("%3.1lf mm", r.b_e_ov.computed);
+    line.Text(" )  = ").Sup("").Text("").Value("%3.1lf mm", r.b_e_ov.formula);
     if (!r.b_e_ov.capped) {
       line.Text(" <= ").Value("%3.1lf mm", r.b);
     } else {
@@ -92,7 +90,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   Advance(canvas);
   FormulaLine(canvas, lm, "bold")
       .Text("Võrgu varda kandevõime N").Sub(i + ",Rd ").Text(" = ")
-      .Text(r.reduced ? "0.9×f" : "f").Sub(yki + " ").Text("×t")
+      .Text(r.resistance.reduced ? "0.9×f" : "f").Sub(yki + " ").Text("×t")
       .Sub(i).Text("×[b").Sub("eff ")
       .Text(" + b").Sub("e.ov ").Text(" + ")
       .Greek("").Sub("").Text("2×h")
@@ -102,29 +100,31 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   {
     FormulaLine line(canvas, lm);
     line.Text("N").Sub(i + ",Rd ").Text(" = ").End();
-    line.Text(r.reduced ? "0.9×" : "").Text("").Text("").Value("%3.0lf", r.fy);
+    line.Text(r.resistance.reduced ? "0.9×" : "").Text("").Text("").Value("%3.0lf", r.fy);
     line.Text("×").Value("%3.1lf", r.t);
     line.Text("×[ ").Value("%3.1lf", r.b_eff.value);
     line.Text("+ ").Value("%3.1lf", r.b_e_ov.value);
     line.Text("+ 2× ").Value("%3.1lf", r.h);
     line.Text(" - 4×").Value("%3.1lf", r.t);
-    line.Text(" ]/ 1000  = ").Sup("").Text("").Value("%3.1lf kN", r.N_Rd);
+    line.Text(" ]/ 1000  = ").Sup("").Text("").Value("%3.1lf kN", r.resistance.N_Rd);
   }
-  PrintResistanceVerdict(canvas, BraceVerdictIndices(r.brace), r.N_Rd, r.N_Ed, r.passed);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(r.brace == 2 ? "2" : "1"), r.resistance);
 }
 
 }  // namespace
-
-CappedWidth CapWidth(double computed, double limit) {
-  const bool within = computed <= limit;
-  return {computed, within ? computed : limit, !within};
-}
 
 ReinforcedOverlapChecks ComputeReinforcedOverlapChecks(const ReportInputs& in) {
   ReinforcedOverlapChecks c;
   c.braces[0] = ComputeBrace(in, 1);
   c.braces[1] = ComputeBrace(in, 2);
   return c;
+}
+
+void AppendReinforcedOverlapVerdicts(const ReinforcedOverlapChecks& c,
+                                     std::vector<ResistanceVerdict>& out) {
+  for (const ReinforcedOverlapBrace& b : c.braces) {
+    out.push_back({b.brace, "overlap", b.resistance.N_Rd, b.resistance.N_Ed, b.resistance.passed});
+  }
 }
 
 void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,

@@ -4,31 +4,21 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "joints/kn/kn_resistance.h"
+#include "report/check_summary.h"
 #include "report/report_canvas.h"
 #include "report/report_inputs.h"
 
 namespace traxen {
 
-// An effective width before and after its cap at the brace width (mm).
-struct CappedWidth {
-  double computed = 0;  // the formula's value
-  double value = 0;     // what the resistance uses
-  bool capped = false;  // the formula gave more than the brace width (or not a number)
-};
-
-// Caps `computed` at `limit`; a value that is not a number takes the limit as well.
-CappedWidth CapWidth(double computed, double limit);
-
 struct ReinforcedOverlapBrace {
   int brace = 1;
   double fy = 0, b = 0, h = 0, t = 0;  // the brace's f_yki (MPa) and section (mm)
-  CappedWidth b_eff;                   // against the chord face
-  CappedWidth b_e_ov;                  // against the between-braces plate
-  bool reduced = false;                // f_yki > 355: × 0.9
-  double N_Rd = 0;                     // kN
-  double N_Ed = 0;                     // kN, absolute value
-  bool passed = false;
+  KnEffectiveWidth b_eff;              // against the chord face
+  KnEffectiveWidth b_e_ov;             // against the between-braces plate
+  KnResistance resistance;             // brace failure against |N_i| (× 0.9 when f_yki > 355)
 };
 
 struct ReinforcedOverlapChecks {
@@ -36,6 +26,10 @@ struct ReinforcedOverlapChecks {
 };
 
 ReinforcedOverlapChecks ComputeReinforcedOverlapChecks(const ReportInputs& in);
+
+// The verdicts in printed order: brace 1, then brace 2, both with mode "overlap".
+void AppendReinforcedOverlapVerdicts(const ReinforcedOverlapChecks& c,
+                                     std::vector<ResistanceVerdict>& out);
 
 // Prints the overlap checks from the left margin, starting with two line advances.
 void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
