@@ -1,6 +1,7 @@
 // Plate requirements of a reinforced K/N joint: computed once, then printed block by block.
 #include "joints/kn_reinforced/kn_plate_requirements.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -66,20 +67,24 @@ void PrintLengthBlock(ReportCanvas& canvas, const ReportInputs& in, bool& first,
   PrintCheck(canvas, canvas.left_margin, "l ", "p ", check);
 }
 
+// The second column, where the width and thickness checks continue their formula line; a
+// formula reaching past it pushes the check to the right rather than writing over it.
+int SecondColumn(const ReportCanvas& canvas, int formula_end) {
+  return std::max(canvas.left_margin + 350, formula_end + 20);
+}
+
 // "t_p >= 2×t_1 = 2×8.0 = 16.0 mm" with the check at the second column.
 void PrintThicknessBlock(ReportCanvas& canvas, bool& first, std::string_view heading,
                          std::string_view brace_index, double t_brace, double t_req,
                          const PlateRequirementCheck& check) {
   PrintHeading(canvas, first, heading);
   Advance(canvas);
-  {
-    FormulaLine line(canvas, canvas.left_margin);
-    line.Text("t ").Sub("p ").Sub("");
-    line.Text(" >= ").Text("2×t").Sub(brace_index);
-    line.Text("").Sub("").Text(" = 2×").Value("%3.1lf", t_brace);
-    line.Text(" = ").Text("").Text("").Value("%3.1lf mm", t_req);
-  }
-  PrintCheck(canvas, canvas.left_margin + 350, "t ", "p ", check);
+  FormulaLine line(canvas, canvas.left_margin);
+  line.Text("t ").Sub("p ").Sub("");
+  line.Text(" >= ").Text("2×t").Sub(brace_index);
+  line.Text("").Sub("").Text(" = 2×").Value("%3.1lf", t_brace);
+  line.Text(" = ").Text("").Text("").Value("%3.1lf mm", t_req);
+  PrintCheck(canvas, SecondColumn(canvas, line.End()), "t ", "p ", check);
 }
 
 }  // namespace
@@ -124,15 +129,13 @@ void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
                      req.face_length);
     PrintHeading(canvas, first, "Nelikanttoru vöölapi laius ");
     Advance(canvas);
-    {
-      FormulaLine line(canvas, canvas.left_margin);
-      line.Text("b ").Sub("p ").Sub("");
-      line.Text(" >= ").Text("b").Sub("0 ");
-      line.Text(" - 2×t").Sub("0 ").Text(" = ").Value("%3.1lf", in.b0);
-      line.Text(" - 2× ").Text("").Sub("").Value("%3.1lf", in.t0);
-      line.Text(" = ").Text("").Text("").Value("%3.1lf mm", req.b_req);
-    }
-    PrintCheck(canvas, canvas.left_margin + 350, "b ", "p ", req.face_width);
+    FormulaLine line(canvas, canvas.left_margin);
+    line.Text("b ").Sub("p ").Sub("");
+    line.Text(" >= ").Text("b").Sub("0 ");
+    line.Text(" - 2×t").Sub("0 ").Text(" = ").Value("%3.1lf", in.b0);
+    line.Text(" - 2× ").Text("").Sub("").Value("%3.1lf", in.t0);
+    line.Text(" = ").Text("").Text("").Value("%3.1lf mm", req.b_req);
+    PrintCheck(canvas, SecondColumn(canvas, line.End()), "b ", "p ", req.face_width);
     PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "1 ", in.t1, req.t_req1,
                         req.face_thickness1);
     PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "2 ", in.t2, req.t_req2,

@@ -35,7 +35,8 @@ ReinforcedOverlapBrace ComputeBrace(const ReportInputs& in, int brace) {
 }
 
 void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOverlapBrace& r) {
-  const std::string i = r.brace == 2 ? "2 " : "1 ";
+  const std::string n = r.brace == 2 ? "2" : "1";
+  const std::string i = n + " ";
   const std::string yki = r.brace == 2 ? "yk2" : "yk1";
   const int lm = canvas.left_margin;
 
@@ -89,7 +90,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   Advance(canvas);  // one empty line before the resistance
   Advance(canvas);
   FormulaLine(canvas, lm, "bold")
-      .Text("Võrgu varda kandevõime N").Sub(i + ",Rd ").Text(" = ")
+      .Text("Võrgu varda kandevõime N").Sub(n + ",Rd ").Text(" = ")
       .Text(r.resistance.reduced ? "0.9×f" : "f").Sub(yki + " ").Text("×t")
       .Sub(i).Text("×[b").Sub("eff ")
       .Text(" + b").Sub("e.ov ").Text(" + ")
@@ -99,7 +100,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   Advance(canvas);
   {
     FormulaLine line(canvas, lm);
-    line.Text("N").Sub(i + ",Rd ").Text(" = ").End();
+    line.Text("N").Sub(n + ",Rd ").Text(" = ").End();
     line.Text(r.resistance.reduced ? "0.9×" : "").Text("").Text("").Value("%3.0lf", r.fy);
     line.Text("×").Value("%3.1lf", r.t);
     line.Text("×[ ").Value("%3.1lf", r.b_eff.value);
@@ -108,7 +109,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
     line.Text(" - 4×").Value("%3.1lf", r.t);
     line.Text(" ]/ 1000  = ").Sup("").Text("").Value("%3.1lf kN", r.resistance.N_Rd);
   }
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(r.brace == 2 ? "2" : "1"), r.resistance);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), r.resistance);
 }
 
 }  // namespace
