@@ -19,6 +19,9 @@ KnResistance MakeKnResistance(double N_Rd_unreduced, double fy_governing, double
   KnResistance r;
   r.reduced = fy_governing > 355;
   r.N_Rd = r.reduced ? 0.9 * N_Rd_unreduced : N_Rd_unreduced;
+  // A resistance that is not a number (a shear beyond the plastic shear resistance) prints
+  // as "nan", whatever sign the square root of a negative number left on it.
+  if (std::isnan(r.N_Rd)) r.N_Rd = std::fabs(r.N_Rd);
   r.N_Ed = std::abs(N_Ed_signed);
   r.passed = r.N_Rd >= r.N_Ed;  // false when either side is not a number
   return r;
