@@ -108,7 +108,8 @@ TEST(ReinforcedKnJoint, FailedPlateRequirementStopsTheReport) {
   const testing::Printed out = PrintOnCanvas([&](ReportCanvas& c) { RenderReinforcedKnReport(c, in); });
   EXPECT_EQ(out.failed_count, s.failed_conditions);
   EXPECT_EQ(out.text.find("kontrollarvutus"), std::string::npos);
-  EXPECT_EQ(out.records.back().color, kBlack);
+  EXPECT_EQ(out.records.back().text, "EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!");
+  EXPECT_EQ(out.records.back().color, kRed);
 }
 
 // The plate strength line decides like the other requirements.
