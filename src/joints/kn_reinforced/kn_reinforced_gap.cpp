@@ -7,69 +7,74 @@
 
 #include "joints/kn/kn_gap_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
-#include "joints/kn_reinforced/formula_line.h"
-#include "report/pages.h"
+#include "joints/kn/kn_runs.h"
 
 namespace traxen {
 
 namespace {
 
-int Advance(ReportCanvas& canvas) {
-  canvas.x = canvas.left_margin;
-  return NextLine(canvas, canvas.line_step, canvas.line_step);
-}
-
-std::string IndexOf(const KnBraceValues& b) { return b.index == 2 ? "2 " : "1 "; }
+std::string IndexOf(const KnBraceValues& b) { return b.index == 2 ? "2" : "1"; }
 
 // b_eff and b_e,p against the face plate: its steel, thickness and the brace width.
 void PrintFacePlateEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in,
                                    const KnGapPlates& plates, const KnGapBraceChecks& c) {
   const KnBraceValues& b = c.brace;
-  const std::string i = IndexOf(b);
+  const std::string i = IndexOf(b) + " ";
+  const std::string yki = "yk" + IndexOf(b);
   const int lm = canvas.left_margin;
-  Advance(canvas);
-  FormulaLine(canvas, lm)
-      .Text("b").Sub("eff ").Text(" = (10×f").Sub("ykt ").Text("×t²").Sub("p ")
-      .Text("×b").Sub(i).Text(") / (b").Sub("0 ").Text("×f").Sub(b.index == 2 ? "yk2" : "yk1")
-      .Text("×t").Sub(i).Text(") <= b").Sub(i).Text("").Sub("");
-  Advance(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("b", Sub("eff "), " = (10×f")
+      .Text(Sub("ykt "), "×t²", Sub("p "))
+      .Text("×b", Sub(i), ") / (b")
+      .Text(Sub("0 "), "×f", Sub(yki))
+      .Text("×t", Sub(i), ") <= b")
+      .Text(Sub(i), "", Sub(""));
+  NewLine(canvas);
   {
-    FormulaLine line(canvas, lm);
-    line.Text("b").Sub("eff ").Text(" = 10×").End();
-    line.Value("%3.0lf", in.fy_plate).Text("×").Value("%3.1lf²", plates.t_p);
-    line.Text(" ×").Value("%3.1lf", b.b).Text(" / (").Value("%3.1lf", in.b0);
-    line.Text("×").Value("%3.0lf", b.fy).Text("×").Value("%3.1lf", b.t);
-    line.Text(" )  = ").Value("%3.1lf mm ", c.aux.b_eff.formula);
+    LineWriter line(canvas, lm);
+    line.Text("b", Sub("eff "), " = 10×")
+        .Value("", "%3.0lf", in.fy_plate)
+        .Value("×", "%3.1lf²", plates.t_p)
+        .Value(" ×", "%3.1lf", b.b)
+        .Value(" / (", "%3.1lf", in.b0)
+        .Value("×", Sup(""), "", "%3.0lf", b.fy)
+        .Value("×", "%3.1lf", b.t)
+        .Value(" )  = ", Sup(""), "", "%3.1lf mm ", c.aux.b_eff.formula);
     if (!c.aux.b_eff.capped) {
-      line.Text(" <= ").Value("%3.1lf mm", b.b);
+      line.Value(" <= ", "%3.1lf mm", b.b);
     } else {
-      line.Text(" > ").Value("%3.1f mm, seega b", b.b);
-      line.Sub("eff ").Text(" = ").Value("%3.1lf mm", b.b);
+      line.Value(" > ", Sup(""), "", "%3.1f mm, seega b", b.b)
+          .Value(Sub("eff "), " = ", "", "%3.1lf mm", b.b);
     }
   }
-  Advance(canvas);
-  FormulaLine line(canvas, lm);
-  line.Text("b").Sub("e.p ").Text(" = 10×b").Sub(i).Text("×t").Sub("p ");
-  line.Text(" / b").Sub("0 ").Text(" = ").End();
-  line.Text("10×").Value("%3.1lf", b.b).Text("×").Value("%3.1lf", plates.t_p);
-  line.Text("/ ").Value("%3.1lf", in.b0).Text(" = ").Value("%3.1lf mm", c.aux.b_ep.formula);
+  NewLine(canvas);
+  LineWriter line(canvas, lm);
+  line.Text("b", Sub("e.p "), " = 10×b")
+      .Text(Sub(i), "×t", Sub("p "))
+      .Text(" / b", Sub("0 "), " = ")
+      .Value("10×", "%3.1lf", b.b)
+      .Value("×", "%3.1lf", plates.t_p)
+      .Value("/ ", "%3.1lf", in.b0)
+      .Value(" = ", "%3.1lf mm", c.aux.b_ep.formula);
   if (!c.aux.b_ep.capped) {
-    line.Text(" <= ").Value("%3.1lf mm", b.b);
+    line.Value(" <= ", "%3.1lf mm", b.b);
   } else {
-    line.Text(" > ").Value("%3.1lf mm, seega b", b.b);
-    line.Sub("e.p ").Text(" = ").Value("%3.1lf mm", b.b);
+    line.Value(" > ", "%3.1lf mm, seega b", b.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", b.b);
   }
 }
 
 // "β = 0.333" and, 50 units further, γ with the wall the braces stand on: the face plate.
 void PrintFacePlateBetaGamma(ReportCanvas& canvas, const ReportInputs& in,
                              const KnGapPlates& plates, double beta, double gamma) {
-  Advance(canvas);
-  const int x = FormulaLine(canvas, canvas.left_margin).Greek("b").Text(" = ").Value("%3.3lf", beta).End();
-  FormulaLine(canvas, x + 50)
-      .Greek("g").Text(" = b").Sub("0 ").Text(" / 2×t").Sub("p ").Text(" = ")
-      .Value("%3.1lf", in.b0).Text(" / 2× ").Value("%3.1lf", plates.t_p)
-      .Text(" = ").Value("%3.3lf", gamma);
+  NewLine(canvas);
+  const int x = LineWriter(canvas, canvas.left_margin).Value(Greek("b"), " = ", "", "%3.3lf", beta).x();
+  LineWriter(canvas, x + 50)
+      .Text(Greek("g"), " = b", Sub("0 "))
+      .Text(" / 2×t", Sub("p "), " = ")
+      .Value("", "%3.1lf", in.b0)
+      .Value(" / 2× ", "%3.1lf", plates.t_p)
+      .Value(" = ", "%3.3lf", gamma);
 }
 
 // The side-plate step: the reinforced chord area, β and γ again, α and the shear area with
@@ -80,115 +85,141 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
   const KnGapAux& a = c.aux;
   const int lm = canvas.left_margin;
 
-  Advance(canvas);
-  {
-    FormulaLine line(canvas, lm);
-    line.Text("A").Sub("0 ").Text(" = A ").Sub("0 ").Text(" + 2×t").Sub("pk ");
-    line.Text(" × b").Sub("pk").Text(" + t").Sub("pp ").Text(" × b").Sub("pp ").End();
-    line.Text(" = ").Sup("").Text("").Value("%3.1lf", checks.A0_chord);
-    line.Text("+ 2× ").Value("%3.1lf", pl.t_pk).Text(" × ").Value("%3.1lf", pl.b_pk);
-    line.Text(" + ").Value("%3.1lf", pl.t_pp).Text(" × ").Value("%3.1lf", pl.b_pp);
-    line.Text(" = ").Sup("").Text("").Value("%3.1lf mm²", a.A0);
-  }
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("A", Sub("0 "), " = A ")
+      .Text(Sub("0 "), " + 2×t", Sub("pk "))
+      .Text(" × b", Sub("pk"), " + t")
+      .Text(Sub("pp "), " × b", Sub("pp "))
+      .Value(" = ", Sup(""), "", "%3.1lf", checks.A0_chord)
+      .Value("+ 2× ", "%3.1lf", pl.t_pk)
+      .Value(" × ", "%3.1lf", pl.b_pk)
+      .Value(" + ", "%3.1lf", pl.t_pp)
+      .Value(" × ", "%3.1lf", pl.b_pp)
+      .Value(" = ", Sup(""), "", "%3.1lf mm²", a.A0);
 
   // γ of the side-plate step reads the face plate's thickness when there is one; the line
   // shows exactly the thickness the value was formed with.
-  Advance(canvas);
-  const int x = FormulaLine(canvas, lm).Greek("b").Text(" = ").Value("%3.3lf", a.beta).End();
-  {
-    FormulaLine line(canvas, x + 50);
-    if (pl.face) {
-      line.Greek("g").Text(" = b").Sub("0 ").Text(" / 2×(t").Sub("0 ").Text(" + t").Sub("p ");
-      line.Text(") = ").Value("%3.1lf", in.b0).Text(" / 2× (").Value("%3.1lf", in.t0);
-      line.Text(" + ").Value("%3.1lf", pl.t_p).Text(") = ").Value("%3.3lf", a.gamma);
-    } else {
-      line.Greek("g").Text(" = b").Sub("0 ").Text(" / 2×t").Sub("0 ").Text(" = ");
-      line.Value("%3.1lf", in.b0).Text(" / 2× ").Value("%3.1lf", in.t0);
-      line.Text(" = ").Value("%3.3lf", a.gamma);
-    }
+  NewLine(canvas);
+  const int x = LineWriter(canvas, lm).Value(Greek("b"), " = ", "", "%3.3lf", a.beta).x();
+  if (pl.face) {
+    LineWriter(canvas, x + 50)
+        .Text(Greek("g"), " = b", Sub("0 "))
+        .Text(" / 2×(t", Sub("0 "), " + t")
+        .Text(Sub("p "), ") = ", "")
+        .Value("", "%3.1lf", in.b0)
+        .Value(" / 2× (", "%3.1lf", in.t0)
+        .Value(" + ", "%3.1lf", pl.t_p)
+        .Value(") = ", "%3.3lf", a.gamma);
+  } else {
+    LineWriter(canvas, x + 50)
+        .Text(Greek("g"), " = b", Sub("0 "))
+        .Text(" / 2×t", Sub("0 "), " = ")
+        .Value("", "%3.1lf", in.b0)
+        .Value(" / 2× ", "%3.1lf", in.t0)
+        .Value(" = ", "%3.3lf", a.gamma);
   }
 
-  Advance(canvas);
-  {
-    FormulaLine line(canvas, lm);
-    line.Greek("a").Text(" =  ").Text("{1 / [1 + 4×g² / (3×(t").Sub("0 ").Text(" + t").Sub("p ");
-    line.Text(")²").Text(")]}").Sup("0.5").End();
-    // "(3×(t0 + tpk)²": the bracket opens before t0 so the numbers read as the formula does.
-    line.Text(" = { 1 / [1+4×").Value("%3.2lf²", in.g).Text(" / (3×(").Value("%3.1lf", in.t0);
-    line.Text(" + ").Value("%3.1lf )²", pl.t_pk);
-    line.Text(" )]}").Sup("0.5 ").Text(" = ").Value("%3.3lf", a.alpha);
-  }
+  // "(3×(t0 + tpk)²": the bracket opens before t0 so the numbers read as the formula does.
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text(Greek("a"), " =  ", "{1 / [1 + 4×g² / (3×(t")
+      .Text(Sub("0 "), " + t", Sub("p "))
+      .Text(")²", ")]}", Sup("0.5"))
+      .Value(" = { 1 / [1+4×", "%3.2lf²", in.g)
+      .Value(" / (3×(", "%3.1lf", in.t0)
+      .Value(" + ", "%3.1lf )²", pl.t_pk)
+      .Value(" )]}", Sup("0.5 "), " = ", "%3.3lf", a.alpha);
 
-  Advance(canvas);
-  FormulaLine line(canvas, lm);
-  line.Text("A").Sub("V  ").Text(" = (2×h").Sub("0 ").Text(" + ").Greek("a");
-  line.Text("×b").Sub("0 ").Text(")×(t").Sub("0 ").Text(" + t ").Sub("p ");
-  line.Text(") ").Text(" = ").Greek("").End();
-  line.Text("(2×").Value("%3.1lf", in.h0).Text(" + ").Value("%3.3lf", a.alpha);
-  line.Text("×").Sup("").Text("").Value("%3.1lf", in.b0).Text(" )×( ").Value("%3.1lf", in.t0);
-  line.Text(" + ").Sup("").Text("").Value("%3.1lf )", pl.t_pk);
-  line.Text(" = ").Sup("").Text("").Value("%3.1lf mm²", a.A_V);
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("A", Sub("V  "), " = (2×h")
+      .Text(Sub("0 "), " + ", Greek("a"))
+      .Text("×b", Sub("0 "), ")×(t")
+      .Text(Sub("0 "), " + t ", Sub("p "))
+      .Text(") ", " = ", Greek(""))
+      .Value("(2×", "%3.1lf", in.h0)
+      .Value(" + ", "%3.3lf", a.alpha)
+      .Value("×", Sup(""), "", "%3.1lf", in.b0)
+      .Value(" )×( ", "%3.1lf", in.t0)
+      .Value(" + ", Sup(""), "", "%3.1lf )", pl.t_pk)
+      .Value(" = ", Sup(""), "", "%3.1lf mm²", a.A_V);
 }
 
 // Chord face failure with the face plate in place of the chord face.
 void PrintFacePlateMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapPlates& plates,
                          const KnGapBraceChecks& c) {
   const KnBraceValues& b = c.brace;
-  const std::string rd = std::string(b.index == 2 ? "2" : "1") + ",Rd ";
+  const std::string n = IndexOf(b);
+  const std::string rd = n + ",Rd ";
   const bool reduced = c.mode1.reduced;
   const int lm = canvas.left_margin;
-  Advance(canvas);
-  Advance(canvas);
-  FormulaLine(canvas, lm, "bold").Text("1. Vöö liitepinna kandevõime N").Sub(rd);
-  Advance(canvas);
-  FormulaLine(canvas, lm)
-      .Text("N").Sub(rd).Text(" = ").Text(reduced ? "0.9×(8.9×k" : "(8.9×k").Sub(" n ")
-      .Text("×f").Sub(" yk0 ").Text("×t²").Sub("p ").Text("×(").Greek("g").Text(")")
-      .Sup("0.5 ").Text("×").Greek("b").Text(" / ").Text("sin").Greek("q").Sub(IndexOf(b).substr(0, 1));
-  Advance(canvas);
-  FormulaLine line(canvas, lm);
-  line.Text("N").Sub(rd).Text(" = ").Text(reduced ? "0.9×{(8.9×" : "{(8.9×");
-  line.Value("%3.3lf", c.chord.kn).Text("×").Value("%3.0lf", in.fy0);
-  line.Text("×").Value("%3.1lf²", plates.t_p).Text("×(").Value("%3.3lf)", c.aux.gamma);
-  line.Sup("0.5 ").Text("×").Value("%3.3f", c.aux.beta);
-  line.Text(" / (1000×").Text("sin").Value("%3.1lf°", b.theta);
-  line.Text(" )  = ").Value("%3.1lf kN", c.mode1.N_Rd);
-  line.End();
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(b.index == 2 ? "2" : "1"), c.mode1);
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, lm, "bold").Text("1. Vöö liitepinna kandevõime N", Sub(rd));
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Text(reduced ? "0.9×(8.9×k" : "(8.9×k", Sub(" n "), "×f")
+      .Text(Sub(" yk0 "), "×t²", Sub("p "))
+      .Text("×(", Greek("g"), ")")
+      .Text(Sup("0.5 "), "×", Greek("b"))
+      .Text(" / ", "sin", Greek("q"))
+      .Text(Sub(n));
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Value(reduced ? "0.9×{(8.9×" : "{(8.9×", "%3.3lf", c.chord.kn)
+      .Value("×", "%3.0lf", in.fy0)
+      .Value("×", "%3.1lf²", plates.t_p)
+      .Value("×(", "%3.3lf)", c.aux.gamma)
+      .Value(Sup("0.5 "), "×", "", "%3.3f", c.aux.beta)
+      .Value(" / (1000×", "sin", "", "%3.1lf°", b.theta)
+      .Value(" )  = ", "%3.1lf kN", c.mode1.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), c.mode1);
 }
 
 // Punching shear through the face plate.
 void PrintFacePlateMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapPlates& plates,
                          const KnGapBraceChecks& c) {
   const KnBraceValues& b = c.brace;
-  const std::string n = b.index == 2 ? "2" : "1";
+  const std::string n = IndexOf(b);
   const std::string i = n + " ";
   const std::string rd = n + ",Rd ";
   const bool reduced = c.mode4.reduced;
   const int lm = canvas.left_margin;
-  Advance(canvas);
-  Advance(canvas);
-  FormulaLine(canvas, lm, "bold")
-      .Text("4. Võrguvarda " + n + " vööpinnast läbisurumine  N").Sub(rd).Text("kui ").Greek("b")
-      .Text(" <= (1 - 1 / ").Greek("g").Text(")");
-  Advance(canvas);
-  FormulaLine(canvas, lm)
-      .Greek("b").Text(" = ").Value("%3.2lf", c.aux.beta).Text(" <= (1 - 1 / ")
-      .Value("%3.2lf", c.aux.gamma).Text(" ) = ").Value("%3.2lf", c.punching_limit);
-  Advance(canvas);
-  FormulaLine(canvas, lm)
-      .Text("N").Sub(rd).Text(" = ").Text(reduced ? "0.9×" : "").Text("f").Sub(" yk0 ")
-      .Text("×t").Sub(" p ").Text("×(2×h").Sub(" " + i).Text(" / sin").Greek("q").Sub(i)
-      .Text(" + b").Sub(i).Text(" + b").Sub("e.p").Text(" ) / (3").Sup("0.5 ").Text("×sin")
-      .Greek("q").Sub(i).Text(")");
-  Advance(canvas);
-  FormulaLine line(canvas, lm);
-  line.Text("N").Sub(rd).Text(" = ").Text(reduced ? "0.9×(" : "(").Value("%3.0lf", in.fy0);
-  line.Text("×").Value("%3.1lf", plates.t_p).Text("×(2×").Value("%3.1lf", b.h);
-  line.Text(" / sin").Value("%3.1lf°", b.theta).Text(" + ").Value("%3.1lf", b.b);
-  line.Text(" + ").Value("%3.1f", c.aux.b_ep.value).Text(" ) / ( 3").Sup("0.5 ");
-  line.Text("×1000×sin").Value("%3.1lf°", b.theta).Text(" )  = ").Value("%3.1lf kN", c.mode4.N_Rd);
-  line.End();
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, lm, "bold")
+      .Text("4. Võrguvarda " + n + " vööpinnast läbisurumine  N", Sub(rd), "kui ")
+      .Text(Greek("b"), " <= (1 - 1 / ", Greek("g"))
+      .Text(")");
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Value(Greek("b"), " = ", "", "%3.2lf", c.aux.beta)
+      .Value(" <= (1 - 1 / ", "%3.2lf", c.aux.gamma)
+      .Value(" ) = ", "%3.2lf", c.punching_limit);
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Text(reduced ? "0.9×" : "", "f", Sub(" yk0 "))
+      .Text("×t", Sub(" p "), "×(2×h")
+      .Text(Sub(" " + i), " / sin", Greek("q"))
+      .Text(Sub(i), " + b", Sub(i))
+      .Text(" + b", Sub("e.p"), " ) / (3")
+      .Text(Sup("0.5 "), "×sin", Greek("q"))
+      .Text(Sub(i), ")");
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Value(reduced ? "0.9×(" : "(", "%3.0lf", in.fy0)
+      .Value("×", "%3.1lf", plates.t_p)
+      .Value("×(2×", "%3.1lf", b.h)
+      .Value(" / sin", "%3.1lf°", b.theta)
+      .Value(" + ", "%3.1lf", b.b)
+      .Value(" + ", "%3.1f", c.aux.b_ep.value)
+      .Value(" ) / ( 3", Sup("0.5 "), "×1000×sin", "%3.1lf°", b.theta)
+      .Value(" )  = ", "%3.1lf kN", c.mode4.N_Rd);
   PrintKnVerdict(canvas, KnBraceVerdictIndices(n), c.mode4);
 }
 
@@ -199,14 +230,15 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
   const int lm = canvas.left_margin;
   const bool second = c.brace.index == 2;
 
-  Advance(canvas);
-  Advance(canvas);
-  FormulaLine(canvas, lm, "bold")
+  canvas.x = lm;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, lm, "bold")
       .Text(second ? "Ülekatteta liite paremal oleva varda i = 2 kontrollarvutus:"
                    : "Ülekatteta liite vasakul oleva varda i = 1 kontrollarvutus:");
-  Advance(canvas);
-  FormulaLine(canvas, lm).Text(second ? "Ülekatteta liite kandevõime arvutuse abisuurused kui i = 2:"
-                                      : "Ülekatteta liite kandevõime arvutuse abisuurused kui i = 1:");
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text(second ? "Ülekatteta liite kandevõime arvutuse abisuurused kui i = 2:"
+                                     : "Ülekatteta liite kandevõime arvutuse abisuurused kui i = 1:");
 
   // The β/γ line shows the values of its own step; with side plates the modes read the
   // later values of the side-plate step.
@@ -236,8 +268,8 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
   PrintKnGapMode3a(canvas, in, c);
   PrintKnGapMode3b(canvas, in, c);
   if (c.aux.beta > c.punching_limit) {
-    Advance(canvas);
-    FormulaLine(canvas, lm, "bold").Text("Vöö pinna läbisurumise ohtu pole !");
+    NewLine(canvas);
+    LineWriter(canvas, lm, "bold").Text("Vöö pinna läbisurumise ohtu pole !");
   }
   if (c.punching_applies) {
     if (pl.face) {
@@ -246,8 +278,8 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
       PrintKnGapMode4(canvas, in, c);
     }
   }
-  Advance(canvas);
-  Advance(canvas);
+  NewLine(canvas);
+  NewLine(canvas);
 }
 
 }  // namespace
@@ -310,9 +342,10 @@ void AppendReinforcedGapVerdicts(const ReinforcedGapChecks& c, std::vector<Resis
 
 void PrintReinforcedGapChecks(ReportCanvas& canvas, const ReportInputs& in,
                               const ReinforcedGapChecks& checks) {
-  Advance(canvas);
-  Advance(canvas);
-  FormulaLine(canvas, canvas.left_margin, "bold")
+  canvas.x = canvas.left_margin;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin, "bold")
       .Text("Ülekatteta K- ja N -liidete korral kontrollitakse mõlema varda kandevõimet, i= 1, 2");
   for (const ReinforcedGapBrace& b : checks.braces) PrintBrace(canvas, in, checks, b);
 }

@@ -4,17 +4,11 @@
 #include <cmath>
 #include <string>
 
-#include "joints/kn_reinforced/formula_line.h"
-#include "report/pages.h"
+#include "joints/kn/kn_runs.h"
 
 namespace traxen {
 
 namespace {
-
-int Advance(ReportCanvas& canvas) {
-  canvas.x = canvas.left_margin;
-  return NextLine(canvas, canvas.line_step, canvas.line_step);
-}
 
 ReinforcedOverlapBrace ComputeBrace(const ReportInputs& in, int brace) {
   ReinforcedOverlapBrace r;
@@ -37,79 +31,91 @@ ReinforcedOverlapBrace ComputeBrace(const ReportInputs& in, int brace) {
 void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOverlapBrace& r) {
   const std::string n = r.brace == 2 ? "2" : "1";
   const std::string i = n + " ";
-  const std::string yki = r.brace == 2 ? "yk2" : "yk1";
+  const std::string yki = "yk" + n;
+  const std::string rd = n + ",Rd ";
   const int lm = canvas.left_margin;
+  const KnResistance& res = r.resistance;
 
-  Advance(canvas);
-  FormulaLine(canvas, lm).Text(r.brace == 2 ? "Paremal olev varras i=2" : "Vasakul olev varras i=1");
-  Advance(canvas);
-  FormulaLine(canvas, lm).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text(r.brace == 2 ? "Paremal olev varras i=2" : "Vasakul olev varras i=1");
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
 
-  Advance(canvas);
-  FormulaLine(canvas, lm)
-      .Text("b").Sub("eff ").Text(" = (10×f").Sub("yk0 ").Text("×t²").Sub("0 ")
-      .Text("×b").Sub(i).Text(") / (b").Sub("0 ").Text("×f").Sub(yki)
-      .Text("×t").Sub(i).Text(") <= b").Sub(i);
-  Advance(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("b", Sub("eff "), " = (10×f")
+      .Text(Sub("yk0 "), "×t²", Sub("0 "))
+      .Text("×b", Sub(i), ") / (b")
+      .Text(Sub("0 "), "×f", Sub(yki))
+      .Text("×t", Sub(i), ") <= b")
+      .Text(Sub(i), "", Sub(""));
+  NewLine(canvas);
   {
-    FormulaLine line(canvas, lm);
-    line.Text("b").Sub("eff ").Text(" = 10×").End();
-    line.Value("%3.0lf", in.fy0).Text("×").Value("%3.1lf²", in.t0);
-    line.Text(" ×").Value("%3.1lf", r.b).Text(" / (").Value("%3.1lf", in.b0);
-    line.Text("×").Sup("").Text("").Value("%3.0lf", r.fy).Text("×").Value("%3.1lf", r.t);
-    line.Text(" )  = ").Sup("").Text("").Value("%3.1lf mm ", r.b_eff.formula);
+    LineWriter line(canvas, lm);
+    line.Text("b", Sub("eff "), " = 10×")
+        .Value("", "%3.0lf", in.fy0)
+        .Value("×", "%3.1lf²", in.t0)
+        .Value(" ×", "%3.1lf", r.b)
+        .Value(" / (", "%3.1lf", in.b0)
+        .Value("×", Sup(""), "", "%3.0lf", r.fy)
+        .Value("×", "%3.1lf", r.t)
+        .Value(" )  = ", Sup(""), "", "%3.1lf mm ", r.b_eff.formula);
     if (!r.b_eff.capped) {
-      line.Text(" <= ").Value("%3.1lf mm", r.b);
+      line.Value(" <= ", "%3.1lf mm", r.b);
     } else {
-      line.Text(" > ").Sup("").Text("").Value("%3.1f mm, seega b", r.b);
-      line.Sub("eff ").Text(" = ").Text("").Value("%3.1lf mm", r.b);
+      line.Value(" > ", Sup(""), "", "%3.1f mm, seega b", r.b)
+          .Value(Sub("eff "), " = ", "", "%3.1lf mm", r.b);
     }
   }
 
-  Advance(canvas);
-  FormulaLine(canvas, lm)
-      .Text("b").Sub("e.ov ").Text(" = (10×f").Sub("ykt ").Text("×t²").Sub("p ")
-      .Text("×b").Sub(i).Text(") / (b").Sub("p ").Text("×f").Sub(yki)
-      .Text("×t").Sub(i).Text(") <= b").Sub(i);
-  Advance(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("b", Sub("e.ov "), " = (10×f")
+      .Text(Sub("ykt "), "×t²", Sub("p "))
+      .Text("×b", Sub(i), ") / (b")
+      .Text(Sub("p "), "×f", Sub(yki))
+      .Text("×t", Sub(i), ") <= b")
+      .Text(Sub(i), "", Sub(""));
+  NewLine(canvas);
   {
-    FormulaLine line(canvas, lm);
-    line.Text("b").Sub("e.ov ").Text(" = 10×").End();
-    line.Value("%3.0lf", in.fy_plate).Text("×").Value("%3.1lf²", in.overlap_t);
-    line.Text(" ×").Value("%3.1lf", r.b).Text(" / (").Value("%3.1lf", in.overlap_b);
-    line.Text("×").Sup("").Text("").Value("%3.0lf", r.fy).Text("×").Value("%3.1lf", r.t);
-    line.Text(" )  = ").Sup("").Text("").Value("%3.1lf mm", r.b_e_ov.formula);
+    LineWriter line(canvas, lm);
+    line.Text("b", Sub("e.ov "), " = 10×")
+        .Value("", "%3.0lf", in.fy_plate)
+        .Value("×", "%3.1lf²", in.overlap_t)
+        .Value(" ×", "%3.1lf", r.b)
+        .Value(" / (", "%3.1lf", in.overlap_b)
+        .Value("×", Sup(""), "", "%3.0lf", r.fy)
+        .Value("×", "%3.1lf", r.t)
+        .Value(" )  = ", Sup(""), "", "%3.1lf mm", r.b_e_ov.formula);
     if (!r.b_e_ov.capped) {
-      line.Text(" <= ").Value("%3.1lf mm", r.b);
+      line.Value(" <= ", "%3.1lf mm", r.b);
     } else {
-      line.Text(" > ").Sup("").Text("").Value("%3.1lf , seega b", r.b);
-      line.Sub("e.ov ").Text(" = ").Text("").Value("%3.1lf mm", r.b);
+      line.Value(" > ", Sup(""), "", "%3.1lf , seega b", r.b)
+          .Value(Sub("e.ov "), " = ", "", "%3.1lf mm", r.b);
     }
   }
 
-  Advance(canvas);  // one empty line before the resistance
-  Advance(canvas);
-  FormulaLine(canvas, lm, "bold")
-      .Text("Võrgu varda kandevõime N").Sub(n + ",Rd ").Text(" = ")
-      .Text(r.resistance.reduced ? "0.9×f" : "f").Sub(yki + " ").Text("×t")
-      .Sub(i).Text("×[b").Sub("eff ")
-      .Text(" + b").Sub("e.ov ").Text(" + ")
-      .Greek("").Sub("").Text("2×h")
-      .Sub(i).Text(" - 4×t").Sub(i)
-      .Text("] ");
-  Advance(canvas);
-  {
-    FormulaLine line(canvas, lm);
-    line.Text("N").Sub(n + ",Rd ").Text(" = ").End();
-    line.Text(r.resistance.reduced ? "0.9×" : "").Text("").Text("").Value("%3.0lf", r.fy);
-    line.Text("×").Value("%3.1lf", r.t);
-    line.Text("×[ ").Value("%3.1lf", r.b_eff.value);
-    line.Text("+ ").Value("%3.1lf", r.b_e_ov.value);
-    line.Text("+ 2× ").Value("%3.1lf", r.h);
-    line.Text(" - 4×").Value("%3.1lf", r.t);
-    line.Text(" ]/ 1000  = ").Sup("").Text("").Value("%3.1lf kN", r.resistance.N_Rd);
-  }
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), r.resistance);
+  NewLine(canvas);  // one empty line before the resistance
+  NewLine(canvas);
+  LineWriter(canvas, lm, "bold")
+      .Text("Võrgu varda kandevõime N", Sub(rd), " = ")
+      .Text(res.reduced ? "0.9×f" : "f", Sub(yki + " "), "×t")
+      .Text(Sub(i), "×[b", Sub("eff "))
+      .Text(" + b", Sub("e.ov "), " + ")
+      .Text(Greek(""), Sub(""), "2×h")
+      .Text(Sub(i), " - 4×t", Sub(i))
+      .Text("] ", Sub(""), "");
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Value(res.reduced ? "0.9×" : "", "", "", "%3.0lf", r.fy)
+      .Value("×", "%3.1lf", r.t)
+      .Value("×[ ", "%3.1lf", r.b_eff.value)
+      .Value("+ ", "%3.1lf", r.b_e_ov.value)
+      .Value("+ 2× ", "%3.1lf", r.h)
+      .Value(" - 4×", "%3.1lf", r.t)
+      .Value(" ]/ 1000  = ", Sup(""), "", "%3.1lf kN", res.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), res);
 }
 
 }  // namespace
@@ -130,11 +136,12 @@ void AppendReinforcedOverlapVerdicts(const ReinforcedOverlapChecks& c,
 
 void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
                                   const ReinforcedOverlapChecks& checks) {
-  Advance(canvas);
-  Advance(canvas);
-  FormulaLine(canvas, canvas.left_margin)
-      .Text(" Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2")
-      .Sub("").Text("");
+  canvas.x = canvas.left_margin;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin)
+      .Text(" Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2",
+            Sub(""), "");
   for (const ReinforcedOverlapBrace& brace : checks.braces) PrintBrace(canvas, in, brace);
 }
 

@@ -4,15 +4,10 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_geometry_lines.h"
-#include "joints/kn_reinforced/formula_line.h"
+#include "joints/kn/kn_runs.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
-#include "report/pages.h"
 
 namespace traxen {
-
-namespace {
-int Advance(ReportCanvas& canvas) { return NextLine(canvas, canvas.line_step, canvas.line_step); }
-}  // namespace
 
 ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in) {
   ReinforcedKnResult r;
@@ -48,20 +43,20 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
   canvas.line_offset = between_braces_plate ? 550 : 380;
   if (!between_braces_plate) PrintKnGapLines(canvas, r.g, r.p);
 
-  Advance(canvas);
+  NewLine(canvas);
   canvas.x = canvas.left_margin;
   canvas.SetTextColor(kBlack);
-  FormulaLine(canvas, canvas.left_margin, "bold")
-      .Text("TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:").Text(" ").Text("  ");
-  Advance(canvas);
-  FormulaLine(canvas, canvas.left_margin, "bold").Text("TUGEVDUSLAPP").Text(" ").Text("  ");
-  Advance(canvas);
+  LineWriter(canvas, canvas.left_margin, "bold")
+      .Text("TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:", " ", "  ");
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin, "bold").Text("TUGEVDUSLAPP", " ", "  ");
+  NewLine(canvas);
   canvas.x = canvas.left_margin;
   PrintKnPlateRequirements(canvas, in, r.plates);
 
-  Advance(canvas);
-  Advance(canvas);
-  Advance(canvas);
+  NewLine(canvas);
+  NewLine(canvas);
+  NewLine(canvas);
   canvas.x = canvas.left_margin;
   PrintKnValidity(canvas, in, r.validity);
 
