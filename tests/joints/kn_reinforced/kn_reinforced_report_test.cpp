@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "joints/kn/kn_geometry.h"
+#include "model/job_file.h"
+#include "report/dispatch.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
 #include "joints/kn_reinforced/printed_text.h"
 #include "support/test_support.h"
@@ -167,6 +171,25 @@ TEST(ReinforcedKnReport, OpeningLineOffsetAndGapLines) {
     EXPECT_EQ(between != std::string::npos, k.between_plate);
     EXPECT_EQ(out.text.find("Nelikanttoru vöölapi"), std::string::npos);
   }
+}
+
+// With the face plate the gap is measured on the plate's top, t_p·(cot θ1 + cot θ2) wider than
+// on the chord face, and that one g serves the title, the summary and every report line.
+TEST(ReinforcedKnReport, FacePlateGapServesTheWholeReport) {
+  LoadedJob loaded;
+  ASSERT_FALSE(LoadJobFile(testing::TestPath("joints/kn_reinforced/gap_both_plates.json"), "", loaded));
+  ViewState view;
+  const CheckSummary s = CheckJob(loaded.job, view);
+  ASSERT_TRUE(s.g.has_value());
+  const double on_chord_face = 100 * 2 - 2 * 100 / (2 * std::sin(45 * 3.14159265 / 180));
+  EXPECT_NEAR(*s.g, on_chord_face + 10 * 2, 1e-6);
+  EXPECT_EQ(s.title, "  TUGEVDUSEGA ÜLEKATTETA KN SÕLM ");
+  EXPECT_EQ(s.report, "reinforced");
+
+  const std::string text = testing::RenderJobText(testing::TestPath("joints/kn_reinforced/gap_both_plates.json"));
+  EXPECT_TRUE(HasLine(text, "Varraste vahe g =  78.6 mm")) << text;
+  EXPECT_NE(text.find("100.0 / sin45.0 ° + 78.6 + 100.0"), std::string::npos);
+  EXPECT_NE(text.find("{ 1 / [1+4×78.58²"), std::string::npos);
 }
 
 }  // namespace
