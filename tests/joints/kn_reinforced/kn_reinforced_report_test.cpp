@@ -94,6 +94,20 @@ TEST(ReinforcedKnJoint, OverlapConditionsAreLeftOut) {
   EXPECT_DOUBLE_EQ(*s.p, 141.42);
 }
 
+// An overlap joint reinforced only with chord plates still runs the reinforced overlap
+// checks, with the stored between-braces plate and no requirement for it.
+TEST(ReinforcedKnJoint, OverlapWithChordPlatesOnlyUsesTheStoredBetweenPlate) {
+  ReportInputs in = PlatedOverlapJoint(50);
+  in.kn_overlap_plate = 0;
+  in.kn_side_plates = 1;
+  in.overlap_t = 1;  // far too thin, but not required without its flag
+  const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
+  EXPECT_FALSE(r.plates.overlap_thickness1.checked);
+  EXPECT_TRUE(r.valid()) << r.FailedConditions();
+  ASSERT_TRUE(r.overlap.has_value());
+  EXPECT_DOUBLE_EQ(r.overlap->braces[0].b_e_ov.formula, 10 * 355 * 1 * 1 * 100 / (100 * 355 * 5.0));
+}
+
 // A failed plate requirement stops the report after all validity checks, like a failed
 // validity condition, and counts as a failed condition.
 TEST(ReinforcedKnJoint, FailedPlateRequirementStopsTheReport) {
