@@ -11,7 +11,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 poppler-utils xvfb xauth
+  fonts-liberation2 poppler-utils xvfb xauth locales-all
 )
 
 install_missing_packages() {

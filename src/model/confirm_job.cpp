@@ -34,7 +34,7 @@ void ConfirmKn(Job& job) {
   job.family.is_kn = 1;
 }
 
-void ConfirmJsonJob(Job& job, const std::set<std::string>& present) {
+void ConfirmJsonJob(Job& job, const JsonFieldSet& present) {
   auto classify = [&](const char* key, int& slot, double h, double b, double t, double fy) {
     if (!present.contains(key)) slot = HollowSectionClass(h, b, t, fy);
   };

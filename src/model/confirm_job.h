@@ -3,10 +3,8 @@
 // the chord force at the right end from equilibrium; both set the family flags.
 #pragma once
 
-#include <set>
-#include <string>
-
 #include "model/job.h"
+#include "model/json_job.h"
 
 namespace traxen {
 
@@ -21,6 +19,6 @@ void ConfirmKn(Job& job);   // derive N2 and N0_right, is_tyx = 0, is_kn = 1
 
 // A JSON job: the family's derivations, and every section class the file left out
 // classified from that member's dimensions as a hollow section.
-void ConfirmJsonJob(Job& job, const std::set<std::string>& present);
+void ConfirmJsonJob(Job& job, const JsonFieldSet& present);
 
 }  // namespace traxen

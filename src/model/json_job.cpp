@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <unordered_map>
 #include <nlohmann/json.hpp>
 
 #include "model/job_fields.h"
@@ -28,98 +29,217 @@ std::pair<int, int> LineColumn(std::string_view text, std::size_t byte) {
   return {line, column};
 }
 
-std::string TypeError(std::string_view file, std::string_view key, std::string_view wanted,
-                      const json& v) {
-  return fmt::format("{}: key \"{}\": expected {}, found {}", file, key, wanted, v.type_name());
+}  // namespace
+
+bool JsonFieldSet::contains(std::string_view dotted) const {
+  for (const auto& [group, key] : fields_)
+    if (dotted.size() == group.size() + 1 + key.size() && dotted.starts_with(group) &&
+        dotted[group.size()] == '.' && dotted.ends_with(key))
+      return true;
+  return false;
 }
 
-// Assigns one JSON value to a Job field; returns an error text or "".
-struct Assign {
-  const json& v;
-  std::string_view file;
-  std::string key;
+namespace {
 
-  std::string operator()(double* d) const {
-    if (!v.is_number()) return TypeError(file, key, "a number", v);
-    *d = v.get<double>();
-    return {};
+// Field positions by group and key, built once; a job then needs one pass over its fields.
+struct FieldIndex {
+  std::unordered_map<std::string_view, std::unordered_map<std::string_view, int>> by_group;
+  int count = 0;
+
+  static const FieldIndex& Get() {
+    static const FieldIndex index = [] {
+      FieldIndex i;
+      Job job;
+      ForEachJobField(job, [&](const JobField& f) { i.by_group[f.group][f.key] = i.count++; });
+      return i;
+    }();
+    return index;
   }
-  std::string operator()(int* i) const {
-    if (!v.is_number_integer()) return TypeError(file, key, "an integer", v);
-    const auto n = v.get<std::int64_t>();
-    if (n < INT32_MIN || n > INT32_MAX) return fmt::format("{}: key \"{}\": integer out of range", file, key);
-    *i = static_cast<int>(n);
-    return {};
+};
+
+// Reads the JSON text straight into the Job record as it is parsed, so that a check costs
+// little more than parsing: no document tree is built. The first problem stops the parse
+// with a message naming the key.
+class JobSaxReader : public nlohmann::json_sax<json> {
+ public:
+  JobSaxReader(std::string_view file, JsonJob& job) : file_(file), out_(job) {
+    ForEachJobField(out_.job, [&](const JobField& f) { fields_.push_back(f); });
   }
-  std::string operator()(std::string* s) const {
-    if (!v.is_string()) return TypeError(file, key, "a string", v);
-    *s = v.get<std::string>();
-    return {};
+
+  std::string error;  // set when the job is refused (not for syntax errors)
+  bool syntax_error = false;
+  std::size_t error_byte = 0;
+  std::string syntax_message;
+
+  bool null() override { return Scalar("null", [](auto*) { return false; }); }
+  bool boolean(bool) override { return Scalar("boolean", [](auto*) { return false; }); }
+  bool number_integer(number_integer_t v) override { return Integer(v); }
+  bool number_unsigned(number_unsigned_t v) override {
+    return v > number_unsigned_t(INT64_MAX) ? Integer(INT64_MAX) : Integer(number_integer_t(v));
   }
-  template <std::size_t N>
-  std::string operator()(std::array<double, N>* a) const {
-    if (!v.is_array() || v.size() != N)
-      return TypeError(file, key, fmt::format("an array of {} numbers", N), v);
-    for (std::size_t i = 0; i < N; ++i) {
-      if (!v[i].is_number()) return TypeError(file, fmt::format("{}[{}]", key, i), "a number", v[i]);
-      (*a)[i] = v[i].get<double>();
+  bool number_float(number_float_t v, const string_t&) override {
+    return Scalar("number", [&](auto* p) {
+      using T = std::remove_pointer_t<decltype(p)>;
+      if constexpr (std::is_same_v<T, double>) {
+        *p = v;
+        return true;
+      } else {
+        return false;
+      }
+    });
+  }
+  bool string(string_t& v) override {
+    return Scalar("string", [&](auto* p) {
+      using T = std::remove_pointer_t<decltype(p)>;
+      if constexpr (std::is_same_v<T, std::string>) {
+        *p = v;
+        return true;
+      } else {
+        return false;
+      }
+    });
+  }
+  bool binary(binary_t&) override { return Scalar("binary", [](auto*) { return false; }); }
+
+  bool start_object(std::size_t) override {
+    if (depth_ == 0) {
+      depth_ = 1;
+      return true;
     }
-    return {};
+    if (depth_ == 1) {
+      depth_ = 2;
+      return true;
+    }
+    return Refuse("object");
   }
+  bool end_object() override {
+    --depth_;
+    return true;
+  }
+  bool key(string_t& k) override {
+    if (depth_ == 1) {
+      group_ = index_.by_group.find(k);
+      if (group_ == index_.by_group.end()) return Fail(fmt::format("{}: unknown group \"{}\"", file_, k));
+      group_name_ = group_->first;
+      return true;
+    }
+    const auto f = group_->second.find(k);
+    if (f == group_->second.end()) return Fail(fmt::format("{}: unknown key \"{}.{}\"", file_, group_name_, k));
+    field_ = &fields_[std::size_t(f->second)];
+    return true;
+  }
+  bool start_array(std::size_t) override {
+    if (depth_ != 2 || in_array_) return Refuse("array");
+    const bool is_array = std::holds_alternative<std::array<double, 6>*>(field_->ref) ||
+                          std::holds_alternative<std::array<double, 8>*>(field_->ref);
+    if (!is_array) return Refuse("array");
+    in_array_ = true;
+    array_index_ = 0;
+    return true;
+  }
+  bool end_array() override {
+    in_array_ = false;
+    if (array_index_ != ArraySize()) return ArrayLengthError();
+    out_.present.insert(field_->group, field_->key);
+    return true;
+  }
+  bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& ex) override {
+    syntax_error = true;
+    error_byte = position;
+    syntax_message = ex.what();
+    return false;
+  }
+
+ private:
+  std::size_t ArraySize() const {
+    return std::holds_alternative<std::array<double, 6>*>(field_->ref) ? 6 : 8;
+  }
+  std::string Key() const { return fmt::format("{}.{}", field_->group, field_->key); }
+  bool Fail(std::string message) {
+    error = std::move(message);
+    return false;
+  }
+  bool ArrayLengthError() {
+    return Fail(fmt::format("{}: key \"{}\": expected an array of {} numbers", file_, Key(), ArraySize()));
+  }
+  // A value where none of its kind may stand.
+  bool Refuse(std::string_view found) {
+    if (depth_ == 0) return Fail(fmt::format("{}: a job must be a JSON object, found {}", file_, found));
+    if (depth_ == 1)
+      return Fail(fmt::format("{}: key \"{}\": expected an object, found {}", file_, group_name_, found));
+    if (in_array_) return ArrayLengthError();
+    return Fail(fmt::format("{}: key \"{}\": expected {}, found {}", file_, Key(), Wanted(), found));
+  }
+  std::string Wanted() const {
+    return std::visit(
+        [](auto* p) -> std::string {
+          using T = std::remove_pointer_t<decltype(p)>;
+          if constexpr (std::is_same_v<T, double>) return "a number";
+          else if constexpr (std::is_same_v<T, int>) return "an integer";
+          else if constexpr (std::is_same_v<T, std::string>) return "a string";
+          else return fmt::format("an array of {} numbers", std::tuple_size_v<T>);
+        },
+        field_->ref);
+  }
+  template <class Store>
+  bool Scalar(std::string_view found, Store&& store) {
+    if (depth_ < 2) return Refuse(found);
+    if (in_array_) {
+      if (array_index_ >= ArraySize()) return ArrayLengthError();
+      double* slot = std::holds_alternative<std::array<double, 6>*>(field_->ref)
+                         ? &(*std::get<std::array<double, 6>*>(field_->ref))[array_index_]
+                         : &(*std::get<std::array<double, 8>*>(field_->ref))[array_index_];
+      if (!store(slot)) return Fail(fmt::format("{}: key \"{}[{}]\": expected a number, found {}", file_, Key(), array_index_, found));
+      ++array_index_;
+      return true;
+    }
+    if (!std::visit(store, field_->ref)) return Refuse(found);
+    out_.present.insert(field_->group, field_->key);
+    return true;
+  }
+  bool Integer(number_integer_t v) {
+    return Scalar("integer", [&](auto* p) {
+      using T = std::remove_pointer_t<decltype(p)>;
+      if constexpr (std::is_same_v<T, double>) {
+        *p = double(v);
+        return true;
+      } else if constexpr (std::is_same_v<T, int>) {
+        if (v < INT32_MIN || v > INT32_MAX) return false;
+        *p = int(v);
+        return true;
+      } else {
+        return false;
+      }
+    });
+  }
+
+  std::string_view file_;
+  JsonJob& out_;
+  const FieldIndex& index_ = FieldIndex::Get();
+  std::vector<JobField> fields_;
+  int depth_ = 0;
+  decltype(FieldIndex::by_group)::const_iterator group_;
+  std::string_view group_name_;
+  const JobField* field_ = nullptr;
+  bool in_array_ = false;
+  std::size_t array_index_ = 0;
 };
 
 }  // namespace
 
 LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& out) {
-  json root;
-  try {
-    root = json::parse(text.begin(), text.end());
-  } catch (const json::parse_error& e) {
-    const auto [line, column] = LineColumn(text, e.byte > 0 ? e.byte - 1 : 0);
-    std::string what = e.what();
+  JsonJob result;
+  JobSaxReader reader(file, result);
+  const bool ok = json::sax_parse(text.begin(), text.end(), &reader);
+  if (reader.syntax_error) {
+    const auto [line, column] = LineColumn(text, reader.error_byte > 0 ? reader.error_byte - 1 : 0);
+    std::string what = reader.syntax_message;
     // nlohmann's text repeats the position; keep only its explanation.
     if (auto pos = what.find("syntax error while parsing"); pos != std::string::npos) what = what.substr(pos);
     return {fmt::format("{}: line {}, column {}: not valid JSON: {}", file, line, column, what)};
-  } catch (const json::exception& e) {
-    // A number too large for a double ("1e400") is not a parse error but must not escape.
-    std::string what = e.what();
-    if (auto pos = what.find("] "); pos != std::string::npos) what = what.substr(pos + 2);
-    return {fmt::format("{}: not valid JSON: {}", file, what)};
   }
-  if (!root.is_object()) return {fmt::format("{}: a job must be a JSON object, found {}", file, root.type_name())};
-
-  JsonJob result;
-  std::string error;
-  // Named references rather than structured bindings: clang 14 (the fuzzing build) cannot
-  // capture bindings in the lambdas below.
-  for (const auto& group_item : root.items()) {
-    const std::string& group = group_item.key();
-    const json& members = group_item.value();
-    if (!members.is_object()) {
-      bool known = false;
-      ForEachJobField(result.job, [&](const JobField& f) { known = known || f.group == group; });
-      return {known ? TypeError(file, group, "an object", members)
-                    : fmt::format("{}: unknown group \"{}\"", file, group)};
-    }
-    for (const auto& key_item : members.items()) {
-      const std::string& key = key_item.key();
-      const json& value = key_item.value();
-      bool found = false;
-      ForEachJobField(result.job, [&](const JobField& f) {
-        if (found || f.group != group || f.key != key) return;
-        found = true;
-        error = std::visit(Assign{value, file, fmt::format("{}.{}", group, key)}, f.ref);
-      });
-      if (!found) {
-        bool group_known = false;
-        ForEachJobField(result.job, [&](const JobField& f) { group_known = group_known || f.group == group; });
-        return {group_known ? fmt::format("{}: unknown key \"{}.{}\"", file, group, key)
-                            : fmt::format("{}: unknown group \"{}\"", file, group)};
-      }
-      if (!error.empty()) return {error};
-      result.present.insert(fmt::format("{}.{}", group, key));
-    }
-  }
+  if (!ok || !reader.error.empty())
+    return {reader.error.empty() ? fmt::format("{}: not a JSON job", file) : reader.error};
   if (result.job.family.is_tyx == 1 && result.job.family.is_kn == 1)
     return {fmt::format("{}: key \"family\": is_tyx and is_kn are both 1; a job is of one family", file)};
   out = std::move(result);

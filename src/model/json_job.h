@@ -2,18 +2,29 @@
 // their defaults.
 #pragma once
 
-#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "model/job.h"
 #include "model/load_result.h"
 
 namespace traxen {
 
+// The fields a JSON job set, by "group.key".
+class JsonFieldSet {
+ public:
+  void insert(std::string_view group, std::string_view key) { fields_.push_back({group, key}); }
+  bool contains(std::string_view dotted) const;
+
+ private:
+  std::vector<std::pair<std::string_view, std::string_view>> fields_;  // static names
+};
+
 struct JsonJob {
   Job job;
-  std::set<std::string> present;  // "group.key" of every field the file set
+  JsonFieldSet present;  // every field the file set
 };
 
 // Parses `text` (the content of `file_name`, which only serves the messages). On error

@@ -7,14 +7,6 @@ namespace traxen {
 
 namespace {
 
-// Number of characters of UTF-8 text (continuation bytes do not count).
-int CodePoints(std::string_view text) {
-  int n = 0;
-  for (unsigned char c : text)
-    if ((c & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 std::string PenStyleName(PenStyle s) {
   switch (s) {
     case PenStyle::Solid: return "solid";
@@ -28,10 +20,6 @@ std::string PenStyleName(PenStyle s) {
 std::string ColorText(Color c) { return fmt::format("rgb({},{},{})", c.r, c.g, c.b); }
 
 }  // namespace
-
-int ApproximateTextWidth(const Font& font, std::string_view text) {
-  return (CodePoints(text) * font.height + 1) / 2;
-}
 
 RecordingSurface::RecordingSurface(TextMeasure measure) : measure_(std::move(measure)) {}
 

@@ -7,16 +7,12 @@
 #include <vector>
 
 #include "report/surface.h"
+#include "report/text_metrics.h"
 
 namespace traxen {
 
 // Measures text for a surface that cannot: the width of `text` in `font`.
 using TextMeasure = std::function<int(const Font& font, std::string_view text)>;
-
-// A deterministic stand-in for real font metrics: half the cell height per character
-// (Times and Arial average a little under that). Keeps text output and golden tests
-// independent of the fonts installed.
-int ApproximateTextWidth(const Font& font, std::string_view text);
 
 // One recorded operation; only the fields of its kind are meaningful.
 struct DrawOp {
@@ -32,7 +28,7 @@ struct DrawOp {
 
 class RecordingSurface : public DrawingSurface {
  public:
-  explicit RecordingSurface(TextMeasure measure = ApproximateTextWidth);
+  explicit RecordingSurface(TextMeasure measure = ReportTextWidth);
 
   void setPen(const Pen& pen) override;
   void setBrush(Color color) override;

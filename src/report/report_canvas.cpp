@@ -70,7 +70,7 @@ std::string SymbolToGreek(std::string_view latin) {
       case 'p': out += "π"; break;
       case 'q': out += "θ"; break;
       case 's': out += "σ"; break;
-      case 'N': out += "ν"; break;
+      case 'N': out += "Ν"; break;  // capital nu, as the symbol font shows it
       default: out += c; break;
     }
   }

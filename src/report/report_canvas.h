@@ -82,7 +82,7 @@ void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind);
 // Returns the x after the verdict.
 int EndCheck(ReportCanvas& canvas, int x, int y, bool passed);
 
-// Latin letters of the symbol font as the Greek letters they show (q θ, b β, N ν, ...).
+// Latin letters of the symbol font as the Greek letters they show (q θ, b β, N capital Ν, ...).
 std::string SymbolToGreek(std::string_view latin);
 
 }  // namespace traxen

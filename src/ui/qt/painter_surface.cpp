@@ -2,8 +2,12 @@
 // background, pens of logical width) mapped onto Qt.
 #include "ui/qt/painter_surface.h"
 
+#include "report/text_metrics.h"
+
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPolygon>
+#include <QTextLayout>
 #include <QString>
 #include <cmath>
 #include <map>
@@ -23,6 +27,24 @@ QString FamilyFor(const std::string& face) {
 
 QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// Shaped text by font and content, kept across renderings: a repaint draws the same few
+// thousand pieces again, and shaping them is most of the cost of drawing text. The glyph
+// positions are relative to the text's top-left corner.
+const QList<QGlyphRun>& ShapedText(const Font& font, std::string_view text) {
+  static std::map<std::tuple<std::string, int, int, std::string>, QList<QGlyphRun>> cache;
+  if (cache.size() > 20000) cache.clear();
+  auto key = std::make_tuple(font.face, font.height, font.weight, std::string(text));
+  auto it = cache.find(key);
+  if (it == cache.end()) {
+    QTextLayout layout(ToQString(text), ResolveFont(font).font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    it = cache.emplace(std::move(key), layout.glyphRuns()).first;
+  }
+  return it->second;
+}
+
 }  // namespace
 
 const ResolvedFont& ResolveFont(const Font& font) {
@@ -31,26 +53,20 @@ const ResolvedFont& ResolveFont(const Font& font) {
   auto it = cache.find(key);
   if (it != cache.end()) return it->second;
 
-  QFont probe(FamilyFor(font.face));
-  probe.setHintingPreference(QFont::PreferNoHinting);
-  probe.setPixelSize(1000);
-  const QFontMetricsF m(probe);
-  const double cell_per_em = (m.ascent() + m.descent()) / 1000.0;
-
-  QFont f = probe;
-  const int pixel_size = std::max(1, int(std::lround(font.height / (cell_per_em > 0 ? cell_per_em : 1.0))));
-  f.setPixelSize(pixel_size);
+  // Unhinted and unkerned, so that glyphs advance exactly by the widths the layout measured.
+  QFont f(FamilyFor(font.face));
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setKerning(false);
+  f.setPixelSize(FontPixelSize(font));
   f.setWeight(font.weight >= 700 || font.face == "Arial Bold" ? QFont::Bold : QFont::Normal);
   const QFontMetrics fm(f);
   return cache.emplace(key, ResolvedFont{f, fm.ascent()}).first->second;
 }
 
-int QtTextWidth(const Font& font, std::string_view text) {
-  return QFontMetrics(ResolveFont(font).font).horizontalAdvance(ToQString(text));
-}
-
 QPainterSurface::QPainterSurface(QPainter& painter) : painter_(painter) {
-  painter_.setBackgroundMode(Qt::OpaqueMode);
+  // Text cells are filled by drawText itself; the painter's own opaque mode misplaces the
+  // background of glyph runs and hides the glyphs.
+  painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setBackground(Qt::white);
   painter_.setBrush(Qt::white);
   setPen({});
@@ -65,7 +81,8 @@ void QPainterSurface::setPen(const Pen& pen) {
     case PenStyle::Dot: style = Qt::DotLine; break;
     case PenStyle::DashDot: style = Qt::DashDotLine; break;
   }
-  pen_ = QPen(ToQColor(pen.color), pen.width, style, Qt::RoundCap, Qt::RoundJoin);
+  // Square caps and mitred joins: at these widths they look like round ones and stroke much faster.
+  pen_ = QPen(ToQColor(pen.color), pen.width, style, Qt::SquareCap, Qt::MiterJoin);
   if (pen.width <= 1) pen_.setCosmetic(true);
   painter_.setPen(pen_);
 }
@@ -81,18 +98,22 @@ void QPainterSurface::setFont(const Font& font) {
 
 void QPainterSurface::setTextColor(Color color) { text_color_ = ToQColor(color); }
 
-void QPainterSurface::setBackgroundColor(Color color) { painter_.setBackground(ToQColor(color)); }
+void QPainterSurface::setBackgroundColor(Color color) {
+  background_ = ToQColor(color);
+  painter_.setBackground(background_);
+}
 
 void QPainterSurface::drawText(Point at, std::string_view text) {
   if (text.empty()) return;
+  // Text is opaque, as on the original platform: its cell is filled with the background first,
+  // so labels stay readable over the lines of a drawing.
+  painter_.fillRect(QRect(at.x, at.y, ReportTextWidth(font_key_, text), font_key_.height), background_);
   painter_.setPen(text_color_);
-  painter_.drawText(QPoint(at.x, at.y + font_->ascent), ToQString(text));
+  for (const QGlyphRun& run : ShapedText(font_key_, text)) painter_.drawGlyphRun(QPointF(at.x, at.y), run);
   painter_.setPen(pen_);
 }
 
-int QPainterSurface::textWidth(std::string_view text) {
-  return QFontMetrics(font_->font).horizontalAdvance(ToQString(text));
-}
+int QPainterSurface::textWidth(std::string_view text) { return ReportTextWidth(font_key_, text); }
 
 void QPainterSurface::drawLine(Point a, Point b) { painter_.drawLine(a.x, a.y, b.x, b.y); }
 

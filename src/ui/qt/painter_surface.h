@@ -19,9 +19,6 @@ struct ResolvedFont {
 };
 const ResolvedFont& ResolveFont(const Font& font);
 
-// Width of text in a font, in report units (what QPainterSurface::textWidth returns).
-int QtTextWidth(const Font& font, std::string_view text);
-
 class QPainterSurface : public DrawingSurface {
  public:
   explicit QPainterSurface(QPainter& painter);
@@ -41,6 +38,7 @@ class QPainterSurface : public DrawingSurface {
   QPainter& painter_;
   QPen pen_;
   QColor text_color_{Qt::black};
+  QColor background_{Qt::white};
   const ResolvedFont* font_ = nullptr;
   Font font_key_;
 };

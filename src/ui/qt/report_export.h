@@ -20,7 +20,7 @@ inline constexpr int kPageWidth = 900;    // the report strip's width in units
 inline constexpr int kPageHeight = 1229;  // one page of the strip
 
 struct LaidOutReport {
-  RecordingSurface ops{QtTextWidth};
+  RecordingSurface ops;
   int page_count = 1;
 };
 

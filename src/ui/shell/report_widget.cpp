@@ -32,7 +32,7 @@ void ReportWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect clip = event->rect().adjusted(-1, -1, 1, 1);
   painter.setClipRect(clip);
-  painter.fillRect(clip, palette().window());
+  painter.fillRect(clip, palette().base());  // the window colour of a document view: white
   painter.scale(zoom_, zoom_);
   QPainterSurface surface(painter);
   RenderOptions options;

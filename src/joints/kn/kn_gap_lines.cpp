@@ -1,0 +1,287 @@
+// Gap-joint check lines: per brace the auxiliary values, the chord state and the modes 1,
+// 2, 3a, 3b and 4, each as symbols, numbers and verdict.
+#include "joints/kn/kn_gap_lines.h"
+
+#include <string>
+
+#include "joints/kn/kn_geometry_lines.h"
+#include "joints/kn/kn_runs.h"
+
+namespace traxen {
+
+namespace {
+
+std::string Index(const KnGapBraceChecks& c) { return c.brace.index == 2 ? "2" : "1"; }
+
+// A mode's bold heading after an empty line.
+LineWriter Heading(ReportCanvas& canvas) {
+  NewLine(canvas);
+  NewLine(canvas);
+  return LineWriter(canvas, canvas.left_margin, "bold");
+}
+
+LineWriter Line(ReportCanvas& canvas) {
+  NewLine(canvas);
+  return LineWriter(canvas, canvas.left_margin);
+}
+
+}  // namespace
+
+void PrintKnGapEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in,
+                               const KnGapBraceChecks& c) {
+  const std::string i = Index(c);
+  const std::string ii = i + " ";
+  const std::string yki = "yk" + i;
+  const KnBraceValues& b = c.brace;
+
+  Line(canvas)
+      .Text("b", Sub("eff "), " = (10×f")
+      .Text(Sub("yk0 "), "×t²", Sub("0 "))
+      .Text("×b", Sub(ii), ") / (b")
+      .Text(Sub("0 "), "×f", Sub(yki))
+      .Text("×t", Sub(ii), ") <= b")
+      .Text(Sub(ii));
+  LineWriter w = Line(canvas);
+  w.Text("b", Sub("eff "), " = 10×")
+      .Value("", "%3.0lf", in.fy0)
+      .Value("×", "%3.1lf²", in.t0)
+      .Value(" ×", "%3.1lf", b.b)
+      .Value(" / (", "%3.1lf", in.b0)
+      .Value("×", "%3.0lf", b.fy)
+      .Value("×", "%3.1lf", b.t)
+      .Value(" )  = ", "%3.1lf mm ", c.aux.b_eff.formula);
+  if (c.aux.b_eff.capped)
+    w.Value(" > ", "%3.1f mm, seega b", b.b).Value(Sub("eff "), " = ", "", "%3.1lf mm", b.b);
+  else
+    w.Value(" <= ", "%3.1lf mm", b.b);
+
+  LineWriter p = Line(canvas);
+  p.Text("b", Sub("e.p "), " = 10×b")
+      .Text(Sub(ii), "×t", Sub("0 "))
+      .Text(" / b", Sub("0 "), " = ")
+      .Value("10×", "%3.1lf", b.b)
+      .Value("×", "%3.1lf", in.t0)
+      .Value("/ ", "%3.1lf", in.b0)
+      .Value(" = ", "%3.1lf mm", c.aux.b_ep.formula);
+  if (c.aux.b_ep.capped)
+    p.Value(" > ", "%3.1lf mm, seega b", b.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", b.b);
+  else
+    p.Value(" <= ", "%3.1lf mm", b.b);
+}
+
+void PrintKnGapBetaGamma(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  Line(canvas)
+      .Value(Greek("b"), " = ", "", "%3.3lf", c.aux.beta)
+      .Skip(50)
+      .Text(Greek("g"), " = b", Sub("0 "))
+      .Text(" / 2×t", Sub("0 "), " = ")
+      .Value("", "%3.1lf", in.b0)
+      .Value(" / 2× ", "%3.1lf", in.t0)
+      .Value(" = ", "%3.3lf", c.aux.gamma);
+}
+
+void PrintKnGapShearArea(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  Line(canvas)
+      .Text(Greek("a"), " =  ", "{1 / [1 + 4×g² / (3×t²")
+      .Text(Sub("0 "), ")]}", Sup("0.5"))
+      .Value(" = { 1 / [1+4×", "%3.2lf²", in.g)
+      .Value(" / (3×", "%3.1lf²", in.t0)
+      .Value(" )]}", Sup("0.5 "), " = ", "%3.3lf", c.aux.alpha);
+  Line(canvas)
+      .Text("A", Sub("V  "), " = (2×h")
+      .Text(Sub("0 "), " + ", Greek("a"))
+      .Text("×b", Sub("0 "), ")×t")
+      .Text(Sub("0 "), " = ", "(2×")
+      .Value("", "%3.1lf", in.h0)
+      .Value(" + ", "%3.3lf", c.aux.alpha)
+      .Value("×", "%3.1lf", in.b0)
+      .Value(" )×", "%3.1lf", in.t0)
+      .Value(" = ", "%3.1lf mm²", c.aux.A_V);
+}
+
+void PrintKnGapMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  const std::string i = Index(c);
+  const std::string rd = i + ",Rd ";
+  const KnResistance& r = c.mode1;
+  Heading(canvas).Text("1. Vöö liitepinna kandevõime N", Sub(rd));
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Text(r.reduced ? "0.9×(8.9×k" : "(8.9×k", Sub(" n "), "×f")
+      .Text(Sub(" yk0 "), "×t²", Sub(" 0 "))
+      .Text("×(", Greek("g"), ")")
+      .Text(Sup("0.5 "), "×", Greek("b"))
+      .Text(" / ", "sin", Greek("q"))
+      .Text(Sub(i));
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Value(r.reduced ? "0.9×{(8.9×" : "{(8.9×", "%3.3lf", c.chord.kn)
+      .Value("×", "%3.0lf", in.fy0)
+      .Value("×", "%3.1lf²", c.aux.t_face)
+      .Value("×(", "%3.3lf)", c.aux.gamma)
+      .Value(Sup("0.5 "), "×", "", "%3.3f", c.aux.beta)
+      .Value(" / (1000×", "sin", "", "%3.1lf°", c.brace.theta)
+      .Value(" )  = ", "%3.1lf kN", r.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+}
+
+void PrintKnGapMode2(ReportCanvas& canvas, const ReportInputs&, const KnGapBraceChecks& c) {
+  const std::string i = Index(c);
+  const std::string rd = i + ",Rd ";
+  const std::string sub = " " + i + " ";
+  const KnBraceValues& b = c.brace;
+  const KnResistance& r = c.mode2;
+  Heading(canvas).Text("2. Võrguvarda " + i + " kandevõime liites N", Sub(rd));
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk" + i + " "))
+      .Text("×t", Sub(sub), "×(2×h")
+      .Text(Sub(sub), " - 4×t", Sub(sub))
+      .Text(" + b", Sub(sub), " + b")
+      .Text(Sub("eff "), ")");
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", b.fy)
+      .Value("×", "%3.1lf", b.t)
+      .Value("×(2×", "%3.1lf", b.h)
+      .Value(" - 4×", "%3.1lf", b.t)
+      .Value(" + ", "%3.1f", b.b)
+      .Value(" + ", "%3.1lf", c.aux.b_eff.value)
+      .Value(" ) / 1000 = ", "%3.1lf kN", r.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+}
+
+void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  const std::string i = Index(c);
+  const std::string rd = i + ",Rd ";
+  const KnResistance& r = c.mode3a;
+  Heading(canvas).Text("3a. Vöö lõikekandevõime  N", Sub(rd));
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk0 "))
+      .Text("×A", Sub(" V "), " / (3")
+      .Text(Sup("0.5 "), "×sin", Greek("q"))
+      .Text(Sub(i + " "), " )");
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", in.fy0)
+      .Value("×", "%3.1lf", c.aux.A_V)
+      .Text(" ) / ( 3", Sup("0.5 "), "×1000×sin")
+      .Value("", "%3.1lf°", c.brace.theta)
+      .Value(" )  = ", "%3.1lf kN", r.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+}
+
+void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  const std::string i = Index(c);
+  const KnResistance& r = c.mode3b;
+  Heading(canvas).Text("3b. Vöö lõikekandevõime  N", Sub("0,Rd "));
+  Line(canvas)
+      .Text("N", Sub("0,Rd "), " = ")
+      .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk0 "))
+      .Text("×(A", Sub(" 0 "), " - A")
+      .Text(Sub(" V "), ") + ", "A")
+      .Text(Sub("V "), "×f", Sub("yk0 "))
+      .Text("×[1 - (V", Sub("Ed "), " / V")
+      .Text(Sub("pl.Rd"), ")² ]", Sup("0.5 "))
+      .Text(",   kus ");
+  Line(canvas)
+      .Text("V", Sub("Ed  "), " = N")
+      .Text(Sub(i + " "), "×sin", Greek("q"))
+      .Text(Sub(i + " "), " = ")
+      .Value("", "%3.1lf", c.brace.N)
+      .Value("×sin", "%3.1lf°", c.brace.theta)
+      .Value(" = ", "%3.1lf kN", c.V_Ed);
+  Line(canvas)
+      .Text("V", Sub("pl.Rd  "), " = A")
+      .Text(Sub("V "), "×f", Sub("yk0"))
+      .Text(" / (3", Sup("0.5 "), "×")
+      .Text(Greek("g"), Sub("M0 "), ") = ")
+      .Value("", "%3.1lf", c.aux.A_V)
+      .Value("×", "%3.0lf", in.fy0)
+      .Text(" / (3", Sup("0.5 "), "x1000×")
+      .Value("", "%3.1lf", in.gamma_M0)
+      .Value(") = ", "%3.1lf kN", c.V_pl_Rd);
+  PrintKnChordForceLine(canvas, in, c.chord);
+  Line(canvas)
+      .Text("N", Sub("0,Rd "), " = ")
+      .Value(r.reduced ? "0.9×{" : "{", "%3.0lf", in.fy0)
+      .Value("×(", "%3.1lf", c.aux.A0)
+      .Value(" - ", "%3.1lf", c.aux.A_V)
+      .Value(" ) + ", "%3.1lf", c.aux.A_V)
+      .Value("×", "%3.1lf", in.fy0)
+      .Value("×[1 - (", "%3.1lf", c.V_Ed)
+      .Value(" / ", "%3.1lf", c.V_pl_Rd)
+      .Text(")²]", Sup("0.5 "), "} /1000 = ")
+      .Value("", "%3.1lf kN", r.N_Rd);
+  PrintKnVerdict(canvas, KnChordVerdictIndices(), r);
+}
+
+void PrintKnGapMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  if (!c.punching_applies) return;
+  const std::string i = Index(c);
+  const std::string rd = i + ",Rd ";
+  const std::string ii = i + " ";
+  const KnBraceValues& b = c.brace;
+  const KnResistance& r = c.mode4;
+  Heading(canvas)
+      .Text("4. Võrguvarda " + i + " vööpinnast läbisurumine  N", Sub(rd), "kui ")
+      .Text(Greek("b"), " <= (1 - 1 / ", Greek("g"))
+      .Text(")");
+  Line(canvas)
+      .Value(Greek("b"), " = ", "", "%3.2lf", c.aux.beta)
+      .Value(" <= (1 - 1 / ", "%3.2lf", c.aux.gamma)
+      .Value(" ) = ", "%3.2lf", c.punching_limit);
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk0 "))
+      .Text("×t", Sub(" 0 "), "×(2×h")
+      .Text(Sub(" " + ii), " / sin", Greek("q"))
+      .Text(Sub(ii), " + b", Sub(ii))
+      .Text(" + b", Sub("e.p"), " ) / (3")
+      .Text(Sup("0.5 "), "×sin", Greek("q"))
+      .Text(Sub(ii), ")");
+  Line(canvas)
+      .Text("N", Sub(rd), " = ")
+      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", in.fy0)
+      .Value("×", "%3.1lf", c.aux.t_face)
+      .Value("×(2×", "%3.1lf", b.h)
+      .Value(" / sin", "%3.1lf°", b.theta)
+      .Value(" + ", "%3.1lf", b.b)
+      .Value(" + ", "%3.1f", c.aux.b_ep.value)
+      .Text(" ) / ( 3", Sup("0.5 "), "×1000×sin")
+      .Value("", "%3.1lf°", b.theta)
+      .Value(" )  = ", "%3.1lf kN", r.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+}
+
+void PrintKnGapBrace(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+  PrintKnGapEffectiveWidths(canvas, in, c);
+  PrintKnGapBetaGamma(canvas, in, c);
+  PrintKnGapShearArea(canvas, in, c);
+  PrintKnChordStateLines(canvas, in, c.chord, c.aux.beta, c.aux.A0);
+  PrintKnGapMode1(canvas, in, c);
+  PrintKnGapMode2(canvas, in, c);
+  PrintKnGapMode3a(canvas, in, c);
+  PrintKnGapMode3b(canvas, in, c);
+  PrintKnGapMode4(canvas, in, c);
+  NewLine(canvas);
+  NewLine(canvas);
+}
+
+void PrintKnGapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnGapChecks& checks) {
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin)
+      .Text("Ülekatteta K- ja N -liidete korral kontrollitakse mõlema varda kandevõimet, i= 1, 2");
+  Line(canvas).Text("Ülekatteta liite vasakul oleva varda i = 1 kontrollarvutus:");
+  Line(canvas).Text("Ülekatteta liite kandevõime arvutuse abisuurused kui i = 1:");
+  PrintKnGapBrace(canvas, in, checks.brace1);
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin)
+      .Text("Ülekatteta liite paremal oleva varda i = 2 kontrollarvutus:");
+  Line(canvas).Text("Ülekatteta liite kandevõime arvutuse abisuurused kui i = 2:");
+  PrintKnGapBrace(canvas, in, checks.brace2);
+}
+
+}  // namespace traxen

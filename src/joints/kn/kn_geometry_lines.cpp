@@ -1,0 +1,111 @@
+// Gap and overlap lines of the report opening, and the chord-state lines of the gap checks.
+#include "joints/kn/kn_geometry_lines.h"
+
+#include <cmath>
+
+#include "joints/kn/kn_runs.h"
+
+namespace traxen {
+
+void PrintKnGapLines(ReportCanvas& canvas, double g, double p) {
+  const int x = canvas.left_margin + 200;
+  NewLine(canvas);
+  LineWriter(canvas, x).Value("Varraste vahe g =  ", "%3.1lf mm", g);
+  if (!(g < 0)) return;
+  NewLine(canvas);
+  LineWriter(canvas, x).Value("p =  ", "%3.1lf mm", p);
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Text("Ülekate ", Greek("l"), "")
+      .Value(Sub("Ov "), " = g/p×100 = ", "", "%3.1lf%%", KnOverlapRatio(g, p));
+}
+
+namespace {
+
+void EccentricityLines(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c) {
+  const int x = canvas.left_margin;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, x).Text(" Siin on eeldatud, et M", Sub(" 0,vöö "),
+                             " on +, kui vöö alumine pool tõmmatud");
+  NewLine(canvas);
+  LineWriter(canvas, x).Text(
+      "ja ekstsentrilisus e on +, kui see on vöö teljest varraste asukohast vastassuunas ");
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Value("Kuna ekstsentrilisus e  = ", "%3.1lf mm", in.e)
+      .Value(c.e_above_limit ? "> 0.25×h" : "< -0.55×h", Sub(" 0 "),
+             c.e_above_limit ? " = 0.25×" : " = -0.55×", "%3.1lf", in.h0)
+      .Value(" = ", "%3.1lf mm,", c.e_limit);
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Text("siis M", Sub(" 0,Ed "), " = M")
+      .Text(Sub("0,vöö "), "  + ", Greek("N "))
+      .Text(Sub("1 "), "×cos", Greek("q"))
+      .Text(Sub("1 "), "×e = ")
+      .Value("", "%3.1lf", in.M0)
+      .Value(" + ", "%3.1lf", in.N1)
+      .Value(" × cos ", "%3.1lf°", in.theta1)
+      .Value("×", "%3.3lf", in.e / 1000)
+      .Value(" = ", "%3.1lf kNm", c.M0_Ed);
+}
+
+}  // namespace
+
+void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c,
+                            double beta, double A0) {
+  if (c.eccentricity_moment) EccentricityLines(canvas, in, c);
+  const int x = canvas.left_margin;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Text(GreekLarge("s"), Sub(" 0,Ed "), " = ")
+      .Text("N", Sub(" 0,Ed "), " / ")
+      .Text("A", Sub(" 0 "), " + ")
+      .Text("M", Sub(" 0,Ed "), " / ")
+      .Text("W", Sub(" el,0 "), " = ");
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Value(" = ", "%3.1lf", std::abs(c.N0_Ed) * 1000)
+      .Value(" / ", "%3.1lf", A0)
+      .Value(" + ", "%3.3lf", std::abs(c.M0_Ed) * 1.0e6)
+      .Value(" / ", "%3.1lf", in.Wel0)
+      .Value(" = ", "%3.3lf MPa", c.sigma0_Ed);
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Text("n ", "= ", GreekLarge("s"))
+      .Text(Sub("0,Ed "), " / ", "f")
+      .Value(Sub("yk0 "), " = ", "", "%3.1lf", c.sigma0_Ed)
+      .Value(" / ", "%3.1lf", in.fy0)
+      .Value(" = ", "%3.3lf", c.n);
+  LineWriter kn_part(canvas, x + 350);
+  if (c.chord_in_tension) {
+    kn_part.Text("k", Sub(" n"), " =  1");
+    return;
+  }
+  kn_part.Text("k", Sub("n "), " = ")
+      .Text("1,3 - 0,4×n /", Greek("b"), " = ")
+      .Value("1,3 - 0,4× ", "%3.3lf", c.n)
+      .Value(" / ", "%3.3lf", beta)
+      .Text(" = ");
+  NewLine(canvas);
+  LineWriter(canvas, x)
+      .Value("= ", "%3.3lf", c.kn_formula)
+      .Text(c.kn_formula > 1 ? " > 1" : " <=  1");
+  LineWriter(canvas, x + 350).Value("k", Sub("n "), " = ", "%3.3lf", c.kn);
+}
+
+void PrintKnChordForceLine(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c) {
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin)
+      .Text("Pikijõud liites N", Sub(" 0.Ed "), " = N")
+      .Text(Sub("vöö,vasak "), " + ", "N")
+      .Text(Sub("1 "), "×cos", Greek("q"))
+      .Text(Sub("1 "), " = ")
+      .Value("", "%3.1lf", in.N0_left)
+      .Value(" + ", "%3.1lf", in.N1)
+      .Value(" × cos", "%3.1lf°", in.theta1)
+      .Value(" = ", "%3.1lf kN", c.N0_Ed);
+}
+
+}  // namespace traxen

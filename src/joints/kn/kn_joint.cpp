@@ -1,0 +1,35 @@
+// The plain K/N check as one result, and its summary.
+#include "joints/kn/kn_joint.h"
+
+namespace traxen {
+
+KnJointResult ComputeKnJoint(const ReportInputs& in) {
+  KnJointResult r;
+  r.g = in.g;
+  r.p = in.p;
+  r.validity = ComputeKnValidity(in, KnOverlapConditions::Checked);
+  if (!r.validity.valid()) return r;
+  if (in.g < 0) r.overlap = ComputeKnOverlapChecks(in);
+  if (in.g > 0) r.gap = ComputePlainKnGapChecks(in);
+  return r;
+}
+
+CheckSummary SummarizeKnJoint(const KnJointResult& r) {
+  CheckSummary s;
+  s.report = "plain";
+  s.g = r.g;
+  if (r.g < 0) {
+    s.p = r.p;
+    s.lambda_ov = r.validity.lambda_ov;
+  }
+  s.failed_conditions = r.validity.failed_conditions;
+  s.valid = r.validity.valid();
+  if (r.gap) {
+    AppendKnGapVerdicts(r.gap->brace1, s.verdicts);
+    AppendKnGapVerdicts(r.gap->brace2, s.verdicts);
+  }
+  if (r.overlap) AppendKnOverlapVerdict(*r.overlap, s.verdicts);
+  return s;
+}
+
+}  // namespace traxen

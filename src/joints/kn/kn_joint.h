@@ -1,0 +1,29 @@
+// The whole plain K/N check as one result: geometry, validity, and the gap or overlap
+// resistances when the conditions hold. The report prints it; the summary serialises it.
+#pragma once
+
+#include <optional>
+
+#include "joints/kn/kn_gap_checks.h"
+#include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_overlap_checks.h"
+#include "joints/kn/kn_validity.h"
+#include "report/check_summary.h"
+#include "report/report_inputs.h"
+
+namespace traxen {
+
+struct KnJointResult {
+  double g = 0, p = 0;  // as the schematic left them
+  KnValidity validity;
+  std::optional<KnGapChecks> gap;          // valid and g > 0
+  std::optional<KnOverlapChecks> overlap;  // valid and g < 0
+};
+
+// From the working values with in.g and in.p already set by the schematic pass.
+KnJointResult ComputeKnJoint(const ReportInputs& in);
+
+// The summary of a plain K/N result (report "plain").
+CheckSummary SummarizeKnJoint(const KnJointResult& r);
+
+}  // namespace traxen

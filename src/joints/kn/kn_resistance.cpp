@@ -1,0 +1,56 @@
+// Effective widths, resistances and their verdict line.
+#include "joints/kn/kn_resistance.h"
+
+#include <cmath>
+
+#include "report/pages.h"
+
+namespace traxen {
+
+KnEffectiveWidth CapWidth(double formula, double cap) {
+  KnEffectiveWidth w;
+  w.formula = formula;
+  w.capped = formula > cap;
+  w.value = w.capped ? cap : formula;
+  return w;
+}
+
+KnResistance MakeKnResistance(double N_Rd_unreduced, double fy_governing, double N_Ed_signed) {
+  KnResistance r;
+  r.reduced = fy_governing > 355;
+  r.N_Rd = r.reduced ? 0.9 * N_Rd_unreduced : N_Rd_unreduced;
+  // A resistance that is not a number (a shear beyond the plastic shear resistance) prints
+  // as "nan", whatever sign the square root of a negative number left on it.
+  if (std::isnan(r.N_Rd)) r.N_Rd = std::fabs(r.N_Rd);
+  r.N_Ed = std::abs(N_Ed_signed);
+  r.passed = r.N_Rd >= r.N_Ed;  // false when either side is not a number
+  return r;
+}
+
+KnVerdictIndices KnBraceVerdictIndices(const std::string& index) {
+  return {index + ",Rd  ", index + ", Ed ", index + ",Rd ", index + ",Ed "};
+}
+
+KnVerdictIndices KnChordVerdictIndices() { return {"0.Rd  ", "0. Ed ", "0,Rd ", "0,Ed "}; }
+
+void PrintKnVerdict(ReportCanvas& canvas, const KnVerdictIndices& ix, const KnResistance& r) {
+  const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
+  BeginCheck(canvas, r.passed, CheckKind::Verdict);
+  int x = canvas.left_margin;
+  if (r.passed) {
+    x = ValueRun(canvas, x, y, "N", kNormal, ix.pass_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
+                 "bold", r.N_Rd);
+    x = ValueRun(canvas, x, y, " >= |N", kNormal, ix.pass_ed, kSubscript, "| = ", kNormal,
+                 "%3.1lf kN", "bold", r.N_Ed);
+    TextRun(canvas, x + 20, y, "Korras! ", kNormal, "", kNormal, "", kNormal, "normal");
+  } else {
+    x = ValueRun(canvas, x, y, "N", kNormal, ix.fail_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
+                 "bold", r.N_Rd);
+    x = ValueRun(canvas, x, y, " < |N", kNormal, ix.fail_ed, kSubscript, "| =", kNormal,
+                 "%3.1lf kN", "bold", r.N_Ed);
+    TextRun(canvas, x + 20, y, "Ei rahulda! ", kNormal, "", kNormal, "", kNormal, "normal");
+  }
+  canvas.SetTextColor(kBlack);
+}
+
+}  // namespace traxen

@@ -1,0 +1,108 @@
+// Evaluation of the K/N validity conditions; the lines are printed in kn_validity_lines.cpp.
+#include "joints/kn/kn_validity.h"
+
+#include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_math.h"
+
+namespace traxen {
+
+namespace {
+
+struct MemberData {
+  int member;
+  int section_class;
+  double fy, h, b, t, L, theta;
+};
+
+KnMemberValidity CheckMember(const MemberData& m, const ReportInputs& in, bool gap_rows) {
+  KnMemberValidity v;
+  v.member = m.member;
+  v.shown = m.member == 0 || m.L > 0;
+  v.section_class = m.section_class;
+  v.class_ok = m.section_class == 1 || m.section_class == 2;
+  v.fy = m.fy;
+  v.fy_ok = m.fy <= 460;
+  v.t = m.t;
+  v.t_ok = m.t >= 2.5;
+  v.h = m.h;
+  v.b = m.b;
+  v.h_t = Div(m.h, m.t);
+  v.h_t_ok = v.h_t <= 35;
+  v.b_t = Div(m.b, m.t);
+  v.b_t_ok = v.b_t <= 35;
+  v.h_b = Div(m.h, m.b);
+  v.h_b_min_ok = v.h_b >= 0.5;
+  v.h_b_max_ok = v.h_b <= 2;
+  v.length_mm = m.L * 1000;
+  v.length_ratio = Div(v.length_mm, m.h);
+  v.length_ok = v.length_ratio >= 6;
+  if (m.member != 0) {
+    v.theta = m.theta;
+    v.theta_min_ok = m.theta >= 30;
+    v.theta_max_ok = m.theta <= 150;
+    v.b_b0 = Div(m.b, in.b0);
+    v.b_b0_ok = v.b_b0 >= (gap_rows ? 0.35 : 0.25);
+    if (gap_rows) {
+      v.b_b0_limit = 0.1 + Div(0.01 * in.b0, in.t0);
+      v.b_b0_limit_ok = v.b_b0 >= v.b_b0_limit;
+    }
+  }
+  return v;
+}
+
+int FailedChecks(const KnMemberValidity& v, bool gap_rows) {
+  if (!v.shown) return 0;
+  int failed = !v.class_ok + !v.fy_ok + !v.t_ok + !v.h_t_ok + !v.b_t_ok + !v.h_b_min_ok +
+               !v.h_b_max_ok + !v.length_ok;
+  if (v.member != 0) {
+    failed += !v.theta_min_ok + !v.theta_max_ok + !v.b_b0_ok;
+    if (gap_rows) failed += !v.b_b0_limit_ok;
+  }
+  return failed;
+}
+
+}  // namespace
+
+KnValidity ComputeKnValidity(const ReportInputs& in, KnOverlapConditions overlap) {
+  KnValidity v;
+  v.g = in.g;
+  v.p = in.p;
+  v.gap_rows = !(in.g < 0);
+  v.chord = CheckMember({0, in.chord_class, in.fy0, in.h0, in.b0, in.t0, in.L0_left, 0}, in, v.gap_rows);
+  v.brace1 = CheckMember({1, in.brace1_class, in.fy1, in.h1, in.b1, in.t1, in.L1, in.theta1}, in,
+                         v.gap_rows);
+  v.brace2 = CheckMember({2, in.brace2_class, in.fy2, in.h2, in.b2, in.t2, in.L2, in.theta2}, in,
+                         v.gap_rows);
+  v.beta = KnWidthRatio(in);
+
+  int failed = FailedChecks(v.chord, v.gap_rows) + FailedChecks(v.brace1, v.gap_rows) +
+               FailedChecks(v.brace2, v.gap_rows);
+  if (v.gap_rows) {
+    v.t1_plus_t2 = in.t1 + in.t2;
+    v.gap_size_ok = in.g >= v.t1_plus_t2;
+    v.g_b0 = Div(in.g, in.b0);
+    v.gap_ratio_min = 0.5 * (1 - v.beta);
+    v.gap_ratio_min_ok = v.g_b0 >= v.gap_ratio_min;
+    v.gap_ratio_max = 1.5 * (1 - v.beta);
+    v.gap_ratio_max_ok = v.g_b0 <= v.gap_ratio_max;
+    failed += !v.gap_size_ok + !v.gap_ratio_min_ok + !v.gap_ratio_max_ok;
+  } else {
+    v.overlap_conditions = overlap == KnOverlapConditions::Checked;
+    v.lambda_ov = KnOverlapRatio(in.g, in.p);
+    if (v.overlap_conditions) {
+      v.width_ratio_shown = in.b1 != in.b2;
+      if (v.width_ratio_shown) {
+        v.narrower_brace = in.b2 > in.b1 ? 1 : 2;
+        v.width_ratio = v.narrower_brace == 1 ? Div(in.b1, in.b2) : Div(in.b2, in.b1);
+        v.width_ratio_ok = v.width_ratio >= 0.75;
+        failed += !v.width_ratio_ok;
+      }
+      v.overlap_ok = v.lambda_ov >= 25 && v.lambda_ov <= 100;
+      failed += !v.overlap_ok;
+    }
+  }
+  v.failed_conditions = failed;
+  return v;
+}
+
+}  // namespace traxen

@@ -1,0 +1,276 @@
+// The validity section of the K/N report as check lines: the chord, the braces with a
+// positive member length, β, and the gap rows or the overlap rows.
+#include <string>
+
+#include "joints/kn/kn_runs.h"
+#include "joints/kn/kn_validity.h"
+#include "report/number_format.h"
+
+namespace traxen {
+
+namespace {
+
+constexpr int kSecondColumn = 350;
+
+// How a member's symbols carry their index: the chord and brace 1 as "h" with "0 " / "1 ",
+// brace 2 as "h " with "2" and the angle with " 2 ".
+struct MemberSymbols {
+  std::string letter_suffix;  // "" or " "
+  std::string index;          // "0 ", "1 " or "2"
+  std::string angle_index;    // "1 " or " 2 "
+  std::string width_index;    // "1 " or "2 " in the b/b0 rows
+};
+
+MemberSymbols SymbolsOf(int member) {
+  switch (member) {
+    case 0: return {"", "0 ", "", ""};
+    case 1: return {"", "1 ", "1 ", "1 "};
+    default: return {" ", "2", " 2 ", "2 "};
+  }
+}
+
+std::string ClassNumeral(int section_class) {
+  switch (section_class) {
+    case 1: return "I";
+    case 2: return "II";
+    case 3: return "III";
+    case 4: return "IV";
+    default: return FormatInt("%d", section_class);  // a stored class out of range shows as is
+  }
+}
+
+// Starts a check at x: red when it failed (setting the failure flag).
+LineWriter BeginCondition(ReportCanvas& canvas, int x, bool passed) {
+  BeginCheck(canvas, passed, CheckKind::Condition);
+  return LineWriter(canvas, x);
+}
+
+void ClassCheck(ReportCanvas& canvas, int x, const KnMemberValidity& v) {
+  const bool ok = v.class_ok;
+  const std::string numeral = ClassNumeral(v.section_class);
+  LineWriter w = BeginCondition(canvas, x, ok);
+  w.Text("Ristlõike klass ", numeral, ok ? " <  III" : " >  II").Text(" ");
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+void StrengthCheck(ReportCanvas& canvas, int x, const KnMemberValidity& v) {
+  const bool ok = v.fy_ok;
+  LineWriter w = BeginCondition(canvas, x, ok);
+  w.Value("f ", Sub("yk"), " = ", "%3.0lf", v.fy)
+      .Value(" MPa ", ok ? " <= " : " > ", "", "%3.1lf", 460)
+      .Text(" MPa ");
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+void ThicknessCheck(ReportCanvas& canvas, int x, const KnMemberValidity& v, const MemberSymbols& s) {
+  const bool ok = v.t_ok;
+  const std::string letter = "t" + s.letter_suffix;
+  LineWriter w = BeginCondition(canvas, x, ok);
+  w.Value(letter, Sub(s.index), " = ", "%3.1lf", v.t)
+      .Value(" mm ", ok ? " > " : " < ", "", "%3.1lf", 2.5)
+      .Text(" mm ");
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+// "h0 / t0 = 200.0 / 8.0 = 25.0" followed by the relation.
+void RatioCheck(ReportCanvas& canvas, int x, bool ok, const MemberSymbols& s, char numerator,
+                char denominator, double num, double den, double ratio, const char* ratio_format,
+                const char* pass_relation, const char* fail_relation) {
+  const std::string num_letter = std::string(1, numerator) + s.letter_suffix;
+  const std::string den_text = std::string(" / ") + denominator + s.letter_suffix;
+  LineWriter w = BeginCondition(canvas, x, ok);
+  w.Text(num_letter, Sub(s.index), den_text)
+      .Value(Sub(s.index), " = ", "", "%3.1lf", num)
+      .Value(" / ", "%3.1lf", den)
+      .Value(" = ", ratio_format, ratio)
+      .Text(ok ? pass_relation : fail_relation);
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+void AngleCheck(ReportCanvas& canvas, int x, bool ok, const KnMemberValidity& v,
+                const MemberSymbols& s, const char* pass_relation, const char* fail_relation) {
+  LineWriter w = BeginCondition(canvas, x, ok);
+  w.Value(Greek("q"), Sub(s.angle_index), " = ", "%3.1lf°", v.theta)
+      .Text(ok ? pass_relation : fail_relation, Sup(""), "");
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+// "b1 / b0 = 100.0 / 200.0 = 0.50" and the relation; the verdict spacing differs by row.
+void WidthRatioToChord(ReportCanvas& canvas, bool ok, const KnMemberValidity& v, double b0,
+                       const MemberSymbols& s, const char* pass_relation,
+                       const char* fail_relation, int spacing) {
+  LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+  w.Text("b", Sub(s.width_index), " / b")
+      .Value(Sub("0 "), " = ", "", "%3.1lf", v.b)
+      .Value(" / ", "%3.1lf", b0)
+      .Value(" = ", "%3.2lf", v.b_b0)
+      .Text(ok ? pass_relation : fail_relation);
+  ConditionVerdict(canvas, w.x(), ok, spacing);
+}
+
+void SecondWidthLimit(ReportCanvas& canvas, const KnMemberValidity& v, const ReportInputs& in,
+                      const MemberSymbols& s) {
+  const bool ok = v.b_b0_limit_ok;
+  LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+  w.Text("b", Sub(s.width_index), " / b")
+      .Value(Sub("0 "), " = ", "", "%3.1lf", v.b)
+      .Value(" / ", "%3.1lf", in.b0)
+      .Value(" = ", "%3.2lf", v.b_b0)
+      .Text(ok ? " >= 0.1+0.01×b" : " < 0.1+0.01×b", Sub("0"), " / t")
+      .Value(Sub("0 "), " = ", "0.1 + 0.01×", "%3.1lf", in.b0)
+      .Value(" /", "%3.1lf", in.t0)
+      .Value(" = ", "%3.2lf", v.b_b0_limit);
+  // This long line has its verdict at a fixed place.
+  ConditionVerdict(canvas, canvas.left_margin + 550, ok, 0);
+}
+
+void MemberBlock(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& kv,
+                 const KnMemberValidity& v) {
+  const MemberSymbols s = SymbolsOf(v.member);
+  const int left = canvas.left_margin, right = canvas.left_margin + kSecondColumn;
+
+  NewLine(canvas);
+  ClassCheck(canvas, left, v);
+  StrengthCheck(canvas, right, v);
+
+  NewLine(canvas);
+  ThicknessCheck(canvas, left, v, s);
+  RatioCheck(canvas, right, v.h_t_ok, s, 'h', 't', v.h, v.t, v.h_t, "%3.1lf", " <= 35  ", " > 35  ");
+
+  NewLine(canvas);
+  RatioCheck(canvas, left, v.b_t_ok, s, 'b', 't', v.b, v.t, v.b_t, "%3.1lf", " <= 35  ", " > 35  ");
+  RatioCheck(canvas, right, v.h_b_min_ok, s, 'h', 'b', v.h, v.b, v.h_b, "%3.1lf", " >= 0.5",
+             " < 0.5 ");
+
+  NewLine(canvas);
+  RatioCheck(canvas, left, v.h_b_max_ok, s, 'h', 'b', v.h, v.b, v.h_b, "%3.1lf", " <= 2", " > 2");
+  if (v.member == 0) {
+    RatioCheck(canvas, right, v.length_ok, s, 'L', 'h', v.length_mm, v.h, v.length_ratio, "%3.1lf",
+               " >= 6", " < 6");
+    return;
+  }
+  AngleCheck(canvas, right, v.theta_min_ok, v, s, " >= 30°", " < 30°");
+
+  NewLine(canvas);
+  AngleCheck(canvas, left, v.theta_max_ok, v, s, " <= 150°", " > 150°");
+  RatioCheck(canvas, right, v.length_ok, s, 'L', 'h', v.length_mm, v.h, v.length_ratio, "%3.1lf",
+             " >= 6", " < 6");
+
+  NewLine(canvas);
+  if (kv.gap_rows) {
+    WidthRatioToChord(canvas, v.b_b0_ok, v, in.b0, s, " >= 0.35  ", " < 0.35  ",
+                      v.member == 1 ? 30 : 20);
+    NewLine(canvas);
+    SecondWidthLimit(canvas, v, in, s);
+  } else {
+    WidthRatioToChord(canvas, v.b_b0_ok, v, in.b0, s, " >= 0.25  ", " < 0.25  ",
+                      v.member == 1 ? 20 : 30);
+  }
+}
+
+void BetaLine(ReportCanvas& canvas, const ReportInputs& in, double beta) {
+  LineWriter(canvas, canvas.left_margin)
+      .Text(Greek("b"), " = (b", Sub("1 "))
+      .Text(" + b", Sub("2 "), " + h")
+      .Text(Sub("1 "), " + h", Sub("2"))
+      .Text(") / (4×b", Sub("0 "), ") =  ")
+      .Value("( ", "%3.1lf", in.b1)
+      .Value(" + ", "%3.1lf", in.b2)
+      .Value(" + ", "%3.1lf", in.h1)
+      .Value(" + ", "%3.1lf", in.h2)
+      .Value(") / (4×", "%3.1lf", in.b0)
+      .Value(") = ", "%3.3lf", beta);
+}
+
+void GapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
+  NewLine(canvas);
+  {
+    const bool ok = v.gap_size_ok;
+    LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+    w.Text("g", ok ? " >= " : " < ", "t").Text(Sub("1 "), " + ", "t");
+    if (ok)
+      w.Value(Sub("2"), " = ", "", "%3.2lf", v.g).Value(" >=  ", "%3.1lf", in.t1);
+    else
+      w.Value(Sub("2"), Sub(" = "), "", "%3.2lf", v.g).Value(" < ", "%3.1lf", in.t1);
+    w.Value(" + ", "%3.1lf", in.t2).Value(" = ", "%3.2lf", v.t1_plus_t2);
+    ConditionVerdict(canvas, w.x(), ok, 10, "Ei rahulda ");
+  }
+  auto ratio_row = [&](bool ok, const char* pass_relation, const char* fail_relation,
+                       const char* factor_text, double limit) {
+    NewLine(canvas);
+    LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+    w.Value("g / b", Sub("0 "), " = ", "%3.2lf", v.g)
+        .Value(" / ", "%3.1lf", in.b0)
+        .Value(" = ", "%3.2lf", v.g_b0)
+        .Text(ok ? pass_relation : fail_relation, Greek("b"), " ) = ")
+        .Value(factor_text, "%3.2lf", v.beta)
+        .Value(") = ", "%3.2lf", limit);
+    ConditionVerdict(canvas, w.x(), ok, 10);
+  };
+  ratio_row(v.gap_ratio_min_ok, " >=  0.5×(1 -", " <  0.5×(1 -", "0.5×(1 - ", v.gap_ratio_min);
+  ratio_row(v.gap_ratio_max_ok, " <=  1.5×(1 -", " >  1.5×(1 -", "1.5×(1 - ", v.gap_ratio_max);
+}
+
+void OverlapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
+  if (!v.overlap_conditions) return;
+  if (v.width_ratio_shown) {
+    NewLine(canvas);
+    const bool ok = v.width_ratio_ok;
+    const bool first = v.narrower_brace == 1;
+    LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+    w.Text("b", Sub(first ? "1 " : "2 "), " / b")
+        .Value(Sub(first ? "2 " : "1 "), " = ", "", "%3.1lf", first ? in.b1 : in.b2)
+        .Value(" / ", "%3.1lf", first ? in.b2 : in.b1)
+        .Value(" = ", "%3.2lf", v.width_ratio)
+        .Text(ok ? " >= 0.75  " : " < 0.75  ");
+    ConditionVerdict(canvas, w.x(), ok);
+  }
+  NewLine(canvas);
+  const bool ok = v.overlap_ok;
+  LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+  w.Text(ok ? "25% <= " : "Kas 25% >= ", Greek("l"), "")
+      .Value(Sub("Ov "), " =  ", "", ok ? "%3.1lf%% <= 100%%" : "%3.1lf%%  või >= 100%%",
+             v.lambda_ov);
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+}  // namespace
+
+void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin, "bold").Text("SÕLME KANDEVÕIME ARVUTUSE EELDUSED:");
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin, "bold").Text("1) VÖÖ");
+  MemberBlock(canvas, in, v, v.chord);
+
+  NewLine(canvas);
+  NewLine(canvas);
+  if (v.brace1.shown) {
+    LineWriter(canvas, canvas.left_margin, "bold").Text("2) VASAKUL ASUV VARRAS 1");
+    MemberBlock(canvas, in, v, v.brace1);
+  }
+  NewLine(canvas);
+  NewLine(canvas);
+  if (v.brace2.shown) {
+    LineWriter(canvas, canvas.left_margin, "bold").Text("3) PAREMAL ASUV VARRAS 2 ");
+    MemberBlock(canvas, in, v, v.brace2);
+  }
+
+  NewLine(canvas);
+  BetaLine(canvas, in, v.beta);
+  if (v.gap_rows)
+    GapRows(canvas, in, v);
+  else
+    OverlapRows(canvas, in, v);
+}
+
+void PrintKnStopLine(ReportCanvas& canvas) {
+  canvas.x = canvas.left_margin;
+  const int y = NewLine(canvas);
+  canvas.SetTextColor(kRed);
+  PlainText(canvas, canvas.left_margin, y, "EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!");
+  canvas.SetTextColor(kBlack);
+}
+
+}  // namespace traxen

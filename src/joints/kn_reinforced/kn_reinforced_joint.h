@@ -1,0 +1,39 @@
+// The whole reinforced K/N check as one result: plate requirements, validity (without the
+// two overlap conditions) and the reinforced gap or overlap resistances when everything
+// holds. The report prints it; the check summary serialises it.
+#pragma once
+
+#include <optional>
+
+#include "joints/kn/kn_validity.h"
+#include "joints/kn_reinforced/kn_plate_requirements.h"
+#include "joints/kn_reinforced/kn_reinforced_gap.h"
+#include "joints/kn_reinforced/kn_reinforced_overlap.h"
+#include "report/check_summary.h"
+#include "report/report_inputs.h"
+
+namespace traxen {
+
+struct ReinforcedKnResult {
+  double g = 0, p = 0;  // mm, as the schematic left them (g on the face plate's top when present)
+  KnPlateRequirements plates;
+  KnValidity validity;
+  std::optional<ReinforcedGapChecks> gap;          // valid and g > 0
+  std::optional<ReinforcedOverlapChecks> overlap;  // valid and g < 0
+
+  // Failed plate requirements (plate strength included) and validity conditions.
+  int FailedConditions() const { return plates.FailedCount() + validity.failed_conditions; }
+  bool valid() const { return FailedConditions() == 0; }
+};
+
+// From the working values with in.g and in.p already set by the schematic pass.
+ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in);
+
+// The summary of a reinforced result (report "reinforced").
+CheckSummary SummarizeReinforcedKnJoint(const ReinforcedKnResult& r);
+
+// Prints the report of a computed result, from the opening lines to the last verdict.
+void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
+                             const ReinforcedKnResult& r);
+
+}  // namespace traxen

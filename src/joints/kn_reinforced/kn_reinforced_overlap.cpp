@@ -1,0 +1,148 @@
+// Brace failure of both braces of a reinforced overlap joint, computed and printed.
+#include "joints/kn_reinforced/kn_reinforced_overlap.h"
+
+#include <cmath>
+#include <string>
+
+#include "joints/kn/kn_runs.h"
+
+namespace traxen {
+
+namespace {
+
+ReinforcedOverlapBrace ComputeBrace(const ReportInputs& in, int brace) {
+  ReinforcedOverlapBrace r;
+  r.brace = brace;
+  r.fy = brace == 1 ? in.fy1 : in.fy2;
+  r.b = brace == 1 ? in.b1 : in.b2;
+  r.h = brace == 1 ? in.h1 : in.h2;
+  r.t = brace == 1 ? in.t1 : in.t2;
+  const double N = brace == 1 ? in.N1 : in.N2;
+  r.b_eff = CapWidth(10 * in.fy0 * in.t0 * in.t0 * r.b / (in.b0 * r.fy * r.t), r.b);
+  // The plate stands in for the overlapped brace: its width, thickness and steel.
+  r.b_e_ov = CapWidth(
+      10 * in.fy_plate * in.overlap_t * in.overlap_t * r.b / (in.overlap_b * r.fy * r.t), r.b);
+  // One formula whatever the overlap: the plate carries what the overlapped brace would.
+  r.resistance = MakeKnResistance(
+      r.fy * r.t * (r.b_eff.value + r.b_e_ov.value + 2 * r.h - 4 * r.t) / 1000, r.fy, N);
+  return r;
+}
+
+void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOverlapBrace& r) {
+  const std::string n = r.brace == 2 ? "2" : "1";
+  const std::string i = n + " ";
+  const std::string yki = "yk" + n;
+  const std::string rd = n + ",Rd ";
+  const int lm = canvas.left_margin;
+  const KnResistance& res = r.resistance;
+
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text(r.brace == 2 ? "Paremal olev varras i=2" : "Vasakul olev varras i=1");
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
+
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("b", Sub("eff "), " = (10×f")
+      .Text(Sub("yk0 "), "×t²", Sub("0 "))
+      .Text("×b", Sub(i), ") / (b")
+      .Text(Sub("0 "), "×f", Sub(yki))
+      .Text("×t", Sub(i), ") <= b")
+      .Text(Sub(i), "", Sub(""));
+  NewLine(canvas);
+  {
+    LineWriter line(canvas, lm);
+    line.Text("b", Sub("eff "), " = 10×")
+        .Value("", "%3.0lf", in.fy0)
+        .Value("×", "%3.1lf²", in.t0)
+        .Value(" ×", "%3.1lf", r.b)
+        .Value(" / (", "%3.1lf", in.b0)
+        .Value("×", Sup(""), "", "%3.0lf", r.fy)
+        .Value("×", "%3.1lf", r.t)
+        .Value(" )  = ", Sup(""), "", "%3.1lf mm ", r.b_eff.formula);
+    if (!r.b_eff.capped) {
+      line.Value(" <= ", "%3.1lf mm", r.b);
+    } else {
+      line.Value(" > ", Sup(""), "", "%3.1f mm, seega b", r.b)
+          .Value(Sub("eff "), " = ", "", "%3.1lf mm", r.b);
+    }
+  }
+
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("b", Sub("e.ov "), " = (10×f")
+      .Text(Sub("ykt "), "×t²", Sub("p "))
+      .Text("×b", Sub(i), ") / (b")
+      .Text(Sub("p "), "×f", Sub(yki))
+      .Text("×t", Sub(i), ") <= b")
+      .Text(Sub(i), "", Sub(""));
+  NewLine(canvas);
+  {
+    LineWriter line(canvas, lm);
+    line.Text("b", Sub("e.ov "), " = 10×")
+        .Value("", "%3.0lf", in.fy_plate)
+        .Value("×", "%3.1lf²", in.overlap_t)
+        .Value(" ×", "%3.1lf", r.b)
+        .Value(" / (", "%3.1lf", in.overlap_b)
+        .Value("×", Sup(""), "", "%3.0lf", r.fy)
+        .Value("×", "%3.1lf", r.t)
+        .Value(" )  = ", Sup(""), "", "%3.1lf mm", r.b_e_ov.formula);
+    if (!r.b_e_ov.capped) {
+      line.Value(" <= ", "%3.1lf mm", r.b);
+    } else {
+      line.Value(" > ", Sup(""), "", "%3.1lf , seega b", r.b)
+          .Value(Sub("e.ov "), " = ", "", "%3.1lf mm", r.b);
+    }
+  }
+
+  NewLine(canvas);  // one empty line before the resistance
+  NewLine(canvas);
+  LineWriter(canvas, lm, "bold")
+      .Text("Võrgu varda kandevõime N", Sub(rd), " = ")
+      .Text(res.reduced ? "0.9×f" : "f", Sub(yki + " "), "×t")
+      .Text(Sub(i), "×[b", Sub("eff "))
+      .Text(" + b", Sub("e.ov "), " + ")
+      .Text(Greek(""), Sub(""), "2×h")
+      .Text(Sub(i), " - 4×t", Sub(i))
+      .Text("] ", Sub(""), "");
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Value(res.reduced ? "0.9×" : "", "", "", "%3.0lf", r.fy)
+      .Value("×", "%3.1lf", r.t)
+      .Value("×[ ", "%3.1lf", r.b_eff.value)
+      .Value("+ ", "%3.1lf", r.b_e_ov.value)
+      .Value("+ 2× ", "%3.1lf", r.h)
+      .Value(" - 4×", "%3.1lf", r.t)
+      .Value(" ]/ 1000  = ", Sup(""), "", "%3.1lf kN", res.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), res);
+}
+
+}  // namespace
+
+ReinforcedOverlapChecks ComputeReinforcedOverlapChecks(const ReportInputs& in) {
+  ReinforcedOverlapChecks c;
+  c.braces[0] = ComputeBrace(in, 1);
+  c.braces[1] = ComputeBrace(in, 2);
+  return c;
+}
+
+void AppendReinforcedOverlapVerdicts(const ReinforcedOverlapChecks& c,
+                                     std::vector<ResistanceVerdict>& out) {
+  for (const ReinforcedOverlapBrace& b : c.braces) {
+    out.push_back({b.brace, "overlap", b.resistance.N_Rd, b.resistance.N_Ed, b.resistance.passed});
+  }
+}
+
+void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
+                                  const ReinforcedOverlapChecks& checks) {
+  canvas.x = canvas.left_margin;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin)
+      .Text(" Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2",
+            Sub(""), "");
+  for (const ReinforcedOverlapBrace& brace : checks.braces) PrintBrace(canvas, in, brace);
+}
+
+}  // namespace traxen

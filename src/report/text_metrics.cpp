@@ -1,0 +1,57 @@
+// Text widths from the font tables.
+#include "report/text_metrics.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "report/font_tables.h"
+
+namespace traxen {
+
+namespace {
+
+using font_tables::FaceMetrics;
+
+const FaceMetrics& MetricsFor(const Font& font) {
+  const bool sans = font.face == "Arial" || font.face == "Arial Bold";
+  const bool bold = font.weight >= 700 || font.face == "Arial Bold";
+  if (sans) return bold ? font_tables::kSansBold : font_tables::kSansRegular;
+  return bold ? font_tables::kSerifBold : font_tables::kSerifRegular;
+}
+
+// Decodes one UTF-8 sequence at text[i]; malformed bytes count as one replacement character.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+  const auto c = static_cast<unsigned char>(text[i++]);
+  int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+  char32_t cp = extra == 3 ? c & 0x07 : extra == 2 ? c & 0x0F : extra == 1 ? c & 0x1F : c;
+  for (; extra > 0 && i < text.size(); --extra) {
+    const auto d = static_cast<unsigned char>(text[i]);
+    if ((d & 0xC0) != 0x80) return 0xFFFD;
+    cp = (cp << 6) | (d & 0x3F);
+    ++i;
+  }
+  return cp;
+}
+
+int Advance(const FaceMetrics& m, char32_t cp) {
+  if (cp >= 0x20 && cp < 0x7F) return m.advance[cp - 0x20];
+  const auto* end = font_tables::kCodePoints + font_tables::kGlyphCount;
+  const auto* it = std::find(font_tables::kCodePoints + 95, end, cp);
+  return it != end ? m.advance[it - font_tables::kCodePoints] : 1024;  // unknown: half an em
+}
+
+}  // namespace
+
+int FontPixelSize(const Font& font) {
+  const FaceMetrics& m = MetricsFor(font);
+  return std::max(1, int(std::lround(double(font.height) * 2048.0 / (m.ascent + m.descent))));
+}
+
+int ReportTextWidth(const Font& font, std::string_view text) {
+  const FaceMetrics& m = MetricsFor(font);
+  long total = 0;
+  for (std::size_t i = 0; i < text.size();) total += Advance(m, NextCodePoint(text, i));
+  return int(std::lround(double(total) * FontPixelSize(font) / 2048.0));
+}
+
+}  // namespace traxen

@@ -1,0 +1,195 @@
+// K/N validity conditions: limits and their exact boundaries, class lines, hidden brace
+// blocks, the gap and overlap rows, the reinforced variant, and that the printed section
+// fails exactly the conditions the computation failed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_test_inputs.h"
+#include "joints/kn/kn_validity.h"
+#include "report/recording_surface.h"
+
+namespace traxen {
+namespace {
+
+using testing::KnGapInputs;
+using testing::KnOverlapInputs;
+
+ReportInputs Stored(ReportInputs in) {
+  StoreKnGeometry(in);
+  return in;
+}
+
+// Prints the section and returns how many check lines set the failure flag.
+int PrintedFailures(const ReportInputs& in, const KnValidity& v) {
+  RecordingSurface s;
+  ReportCanvas canvas(s);
+  PrintKnValidity(canvas, in, v);
+  EXPECT_EQ(canvas.failed != 0, canvas.failed_count > 0);
+  return canvas.failed_count;
+}
+
+TEST(KnValidity, ValidGapJointPassesEverything) {
+  const ReportInputs in = Stored(KnGapInputs());
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_TRUE(v.gap_rows);
+  EXPECT_TRUE(v.valid());
+  EXPECT_DOUBLE_EQ(v.beta, 0.5);
+  EXPECT_NEAR(v.brace1.b_b0_limit, 0.35, 1e-12);
+  EXPECT_EQ(PrintedFailures(in, v), 0);
+}
+
+TEST(KnValidity, BoundaryValuesPass) {
+  ReportInputs in = Stored(KnGapInputs());
+  in.h0 = 100;        // h0 / b0 = 0.5 exactly
+  in.L0_left = 0.6;   // L0 / h0 = 6 exactly
+  in.t1 = 2.5;        // also h1 / t1 = 40 > 35: one expected failure below
+  in.h1 = 87.5;       // h1 / t1 = 35 exactly
+  in.b1 = 87.5;
+  in.theta1 = 30, in.theta2 = 150;
+  in.fy2 = 460;
+  in.h2 = 200, in.b2 = 100;  // h2 / b2 = 2 exactly
+  in.t2 = 100.0 / 35.0 * 2;  // keep h2/t2 and b2/t2 within 35
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_TRUE(v.chord.h_b_min_ok);
+  EXPECT_TRUE(v.chord.length_ok);
+  EXPECT_TRUE(v.brace1.t_ok);
+  EXPECT_TRUE(v.brace1.h_t_ok);
+  EXPECT_TRUE(v.brace1.b_t_ok);
+  EXPECT_TRUE(v.brace1.theta_min_ok);
+  EXPECT_TRUE(v.brace2.theta_max_ok);
+  EXPECT_TRUE(v.brace2.fy_ok);
+  EXPECT_TRUE(v.brace2.h_b_max_ok);
+}
+
+TEST(KnValidity, SectionClassesAreCheckedFromTheStoredClasses) {
+  ReportInputs in = Stored(KnGapInputs());
+  in.chord_class = 2;
+  in.brace1_class = 3;
+  in.brace2_class = 0;  // out of range: fails
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_TRUE(v.chord.class_ok);
+  EXPECT_FALSE(v.brace1.class_ok);
+  EXPECT_FALSE(v.brace2.class_ok);
+  EXPECT_EQ(v.failed_conditions, 2);
+  EXPECT_EQ(PrintedFailures(in, v), 2);
+
+  const std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, in, v); });
+  EXPECT_NE(text.find("Ristlõike klass II <  III  Korras!"), std::string::npos) << text;
+  EXPECT_NE(text.find("Ristlõike klass III >  II  Ei rahulda!"), std::string::npos) << text;
+  EXPECT_NE(text.find("Ristlõike klass 0 >  II  Ei rahulda!"), std::string::npos) << text;
+}
+
+TEST(KnValidity, BraceWithoutLengthHasNoBlockAndFailsNothing) {
+  ReportInputs in = Stored(KnGapInputs());
+  in.L1 = 0;
+  in.t1 = 1;       // would fail thickness, h/t and b/t
+  in.theta1 = 10;  // would fail θ ≥ 30 (the gap itself is still computed from it)
+  in.g = 60;       // keep the joint rows passing
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_FALSE(v.brace1.shown);
+  EXPECT_TRUE(v.brace2.shown);
+  EXPECT_EQ(v.failed_conditions, 0);
+  const std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, in, v); });
+  EXPECT_EQ(text.find("2) VASAKUL ASUV VARRAS 1"), std::string::npos);
+  EXPECT_NE(text.find("3) PAREMAL ASUV VARRAS 2 "), std::string::npos);
+}
+
+TEST(KnValidity, GapExactlyZeroRunsTheGapRowsAndFailsTheGapSize) {
+  ReportInputs in = Stored(KnGapInputs());
+  in.g = 0;
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_TRUE(v.gap_rows);
+  EXPECT_FALSE(v.gap_size_ok);
+  EXPECT_FALSE(v.valid());
+  const std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, in, v); });
+  EXPECT_NE(text.find("g < t1  + t2 = 0.00 < 5.0 + 5.0 = 10.00 Ei rahulda \n"), std::string::npos) << text;
+}
+
+TEST(KnValidity, OverlapRows) {
+  ReportInputs in = Stored(KnOverlapInputs());  // b1 = b2: no width ratio row
+  KnValidity v = ComputeKnValidity(in);
+  EXPECT_FALSE(v.gap_rows);
+  EXPECT_FALSE(v.width_ratio_shown);
+  EXPECT_NEAR(v.lambda_ov, 29.29, 0.01);
+  EXPECT_TRUE(v.brace1.b_b0_ok);  // ≥ 0.25 in an overlap
+  EXPECT_TRUE(v.valid());
+  std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, in, v); });
+  EXPECT_EQ(text.find("0.75"), std::string::npos);
+  EXPECT_NE(text.find("25% <= λOv  =  29.3% <= 100% Korras!"), std::string::npos) << text;
+
+  in.b1 = 70;  // 70 / 100 < 0.75
+  v = ComputeKnValidity(in);
+  EXPECT_TRUE(v.width_ratio_shown);
+  EXPECT_EQ(v.narrower_brace, 1);
+  EXPECT_FALSE(v.width_ratio_ok);
+  EXPECT_EQ(PrintedFailures(in, v), 1);
+}
+
+TEST(KnValidity, OverlapRatioLimitsAreInclusive) {
+  ReportInputs in = Stored(KnOverlapInputs());
+  in.p = 100;
+  for (double lambda : {25.0, 100.0}) {
+    in.g = -lambda;
+    EXPECT_TRUE(ComputeKnValidity(in).overlap_ok) << lambda;
+  }
+  for (double lambda : {24.9, 100.1}) {
+    in.g = -lambda;
+    const KnValidity v = ComputeKnValidity(in);
+    EXPECT_FALSE(v.overlap_ok) << lambda;
+    const std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, in, v); });
+    EXPECT_NE(text.find("Kas 25% >= λOv  ="), std::string::npos);
+    EXPECT_NE(text.find("%  või >= 100% Ei rahulda!"), std::string::npos) << text;
+  }
+}
+
+TEST(KnValidity, ReinforcedReportLeavesOutTheTwoOverlapConditions) {
+  ReportInputs in = Stored(KnOverlapInputs());
+  in.b1 = 50;     // width ratio 0.5
+  in.p = 100;
+  in.g = -110;    // λov 110 %
+  const KnValidity checked = ComputeKnValidity(in, KnOverlapConditions::Checked);
+  EXPECT_EQ(checked.failed_conditions, 2);
+  const KnValidity omitted = ComputeKnValidity(in, KnOverlapConditions::Omitted);
+  EXPECT_EQ(omitted.failed_conditions, 0);
+  const std::string text =
+      testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, in, omitted); });
+  EXPECT_EQ(text.find("0.75"), std::string::npos);
+  EXPECT_EQ(text.find("100%"), std::string::npos);
+  EXPECT_EQ(PrintedFailures(in, omitted), 0);
+}
+
+TEST(KnValidity, ValuesThatAreNotNumbersFail) {
+  ReportInputs in = Stored(KnGapInputs());
+  in.t0 = 0;  // h0/t0 and b0/t0 infinite; b/b0 limit infinite
+  in.b0 = std::numeric_limits<double>::quiet_NaN();
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_FALSE(v.chord.t_ok);
+  EXPECT_FALSE(v.chord.b_t_ok);
+  EXPECT_FALSE(v.chord.h_b_min_ok);
+  EXPECT_FALSE(v.brace1.b_b0_ok);
+  EXPECT_FALSE(v.gap_ratio_min_ok);
+  EXPECT_EQ(PrintedFailures(in, v), v.failed_conditions);
+}
+
+TEST(KnValidity, PrintedFailuresMatchComputedOnesAcrossJoints) {
+  std::vector<ReportInputs> cases;
+  cases.push_back(Stored(KnGapInputs()));
+  ReportInputs many = Stored(KnGapInputs());
+  many.fy0 = 500, many.t1 = 2, many.theta2 = 20, many.L2 = 0.1, many.b1 = 40;
+  cases.push_back(many);
+  ReportInputs overlap = Stored(KnOverlapInputs());
+  overlap.b2 = 60, overlap.h0 = 300;
+  cases.push_back(overlap);
+  for (const ReportInputs& in : cases) {
+    for (auto mode : {KnOverlapConditions::Checked, KnOverlapConditions::Omitted}) {
+      const KnValidity v = ComputeKnValidity(in, mode);
+      EXPECT_EQ(PrintedFailures(in, v), v.failed_conditions);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace traxen

@@ -1,0 +1,105 @@
+// Line advance, page breaks, and what each page gets: frame, header, footer, separator.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "model/job.h"
+#include "report/arc_polyline.h"
+#include "report/pages.h"
+#include "report/recording_surface.h"
+
+namespace traxen {
+namespace {
+
+int CountTexts(const RecordingSurface& s, const std::string& text) {
+  return int(std::count_if(s.texts().begin(), s.texts().end(), [&](const auto& t) { return t.text == text; }));
+}
+
+TEST(NextLine, FirstAdvanceOfARenderingIsOffset23OnPageZero) {
+  RecordingSurface s;
+  ReportCanvas c(s);
+  EXPECT_EQ(NextLine(c, 23, 23), 173);
+  EXPECT_EQ(c.line_offset, 23);
+  EXPECT_EQ(c.page_index, 0);
+}
+
+TEST(NextLine, LineAtOffset874BreaksToTheNextPageWithItsOwnDecoration) {
+  JobInfo info;
+  RecordingSurface s;
+  ReportCanvas c(s);
+  c.info = &info;
+  int y = 0;
+  int lines_on_first_page = 0;
+  while (c.page_index == 0) {
+    y = NextLine(c, 23, 23);
+    if (c.page_index == 0) {
+      ++lines_on_first_page;
+      EXPECT_LE(c.line_offset, 874);
+    }
+  }
+  EXPECT_EQ(lines_on_first_page, 38);  // offsets 23 .. 874
+  EXPECT_EQ(y, 1229 + 150);
+  EXPECT_EQ(c.page_number, 2);
+  EXPECT_EQ(c.line_offset, 0);
+  // The second page's frame, header, footer and separator.
+  const std::string dump = s.Dump();
+  EXPECT_NE(dump.find("rect 80 1349 850 2329"), std::string::npos);
+  EXPECT_NE(dump.find("text 120 1249 \"NELIKANTORUDEST SÕRESTIKE SÕLMEDE\""), std::string::npos);
+  EXPECT_NE(dump.find("line 0 2459 900 2459"), std::string::npos);
+  EXPECT_EQ(CountTexts(s, "2"), 1);  // "Leht " followed by the page number 2
+  EXPECT_EQ(CountTexts(s, "Leht "), 1);
+  // Later pages hold lines from offset 0 up to 874 as well.
+  while (c.page_index == 1) NextLine(c, 23, 23);
+  EXPECT_EQ(c.page_number, 3);
+}
+
+TEST(PageHeader, EmptyClientStillDrawsItsLabelAndValueColumnFollowsLongerLabel) {
+  JobInfo info;
+  info.client = "";
+  info.job_name = "Sild";
+  RecordingSurface s;
+  ReportCanvas c(s);
+  c.info = &info;
+  DrawPageHeader(c, 0, 1229);
+  const auto& t = s.texts();
+  auto find = [&](const std::string& text) {
+    return std::find_if(t.begin(), t.end(), [&](const auto& r) { return r.text == text; });
+  };
+  ASSERT_NE(find("TELLIJA: "), t.end());
+  const int w = ReportTextWidth({"Times New Roman", 16, 400}, "TELLIJA: ");
+  ASSERT_NE(find("Sild"), t.end());
+  EXPECT_EQ(find("Sild")->at, (Point{w + 120, 70}));
+  EXPECT_EQ(find(kEmblemLine1)->color, kWhite);
+  EXPECT_EQ(find(kEmblemLine2)->font, (Font{"Arial", 16, 700}));
+}
+
+TEST(PageFooter, ShowsPageNumberAndAnEnglishDate) {
+  JobInfo info;
+  RecordingSurface s;
+  ReportCanvas c(s);
+  c.info = &info;
+  DrawPageFooter(c, 4, 1229);
+  EXPECT_EQ(CountTexts(s, "5"), 1);
+  // 24 characters, English names, whatever the locale.
+  const std::string date = FooterDate(0);
+  EXPECT_EQ(date.size(), 24u);
+  EXPECT_TRUE(date.starts_with("Thu Jan 01") || date.starts_with("Wed Dec 31")) << date;
+}
+
+TEST(ArcPolyline, EmblemArchBulgesUpAndEndsExactlyAtTheEndPoint) {
+  const auto points = ArcPoints({739, 60}, {675, 120}, {612, 60});
+  ASSERT_EQ(points.size(), 101u);
+  EXPECT_EQ(points.front(), (Point{612, 60}));
+  EXPECT_EQ(points.back(), (Point{739, 60}));
+  const auto top = std::min_element(points.begin(), points.end(), [](Point a, Point b) { return a.y < b.y; });
+  EXPECT_EQ(top->y, 33);  // radius 87 above the centre at 120
+  // The lower branch when the centre lies above the start and the end below it.
+  const auto down = ArcPoints({100, 100}, {0, 0}, {0, 100});
+  EXPECT_GT(down[50].y, 0);
+  // A radius smaller than the x span keeps the previous y instead of taking a root of a negative.
+  const auto clipped = ArcPoints({300, 0}, {0, 0}, {10, 0});
+  for (const Point p : clipped) EXPECT_LE(std::abs(p.y), 10);
+}
+
+}  // namespace
+}  // namespace traxen
