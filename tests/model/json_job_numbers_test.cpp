@@ -9,7 +9,8 @@ namespace {
 TEST(JsonJobNumbers, AnOverflowingNumberIsAnError) {
   JsonJob parsed;
   const LoadError e = ParseJsonJob(R"({"tyx": {"N0": 1e400}})", "big.json", parsed);
-  EXPECT_EQ(e.message, "big.json: not valid JSON: number overflow parsing '1e400'");
+  EXPECT_NE(e.message.find("big.json: line 1, column 20: not valid JSON:"), std::string::npos) << e.message;
+  EXPECT_NE(e.message.find("number overflow parsing '1e400'"), std::string::npos) << e.message;
 }
 
 }  // namespace

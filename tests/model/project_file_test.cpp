@@ -15,6 +15,7 @@
 #include "model/confirm_job.h"
 #include "model/job_file.h"
 #include "model/json_job.h"
+#include "report/dispatch.h"
 #include "sections/joint_sections.h"
 #include "sections/temp_dir.h"
 #include "support/test_support.h"
@@ -265,14 +266,26 @@ TEST(ProjectFileExamples, KnExampleReadsWholeTextsAndDerivesTheForces) {
   EXPECT_EQ(job.info.job_name, "Spordihalli 'Kalev' sõrestik, sõlm K7");  // not cut at the apostrophe
   EXPECT_EQ(job.info.client, "Tellija OÜ Žürii");
   EXPECT_EQ(job.info.owner, "Näidisprojekt OÜ");
-  EXPECT_EQ(job.kn.h0, 220);
+  EXPECT_EQ(job.kn.h0, 160);
+  EXPECT_EQ(job.kn.t0, 8);
+  EXPECT_EQ(job.kn.e, 30);
   EXPECT_EQ(job.kn.h1, 100);
   EXPECT_EQ(job.kn.t1, 6);
-  EXPECT_EQ(job.kn.h2, 70);
+  EXPECT_EQ(job.kn.t2, 5);
+  EXPECT_DOUBLE_EQ(job.chord.A0, 4644.2);
   EXPECT_EQ(job.steel.fy2, 275);
-  EXPECT_NEAR(job.kn.N2, 114.483, 0.001);
-  EXPECT_NEAR(job.kn.N0_right, -320 - 85.5 * 0.099335 - 114.483 * 0.669131, 0.01);
+  EXPECT_EQ(job.kn.theta1, 50);
+  EXPECT_NEAR(job.kn.N2, 92.6265, 0.0001);
+  EXPECT_NEAR(job.kn.N0_right, -320 - 85.5 * 0.642788 - 92.6265 * 0.707107, 0.001);  // -440.455
   EXPECT_EQ(job.kn.chord_class, 1);  // the file's 0 is replaced by the classification
+
+  // The job the file describes is a valid gap joint.
+  ViewState view;
+  view.last_dialog = loaded.last_dialog;
+  const CheckSummary summary = CheckJob(job, view);
+  EXPECT_EQ(summary.family, "kn");
+  EXPECT_TRUE(summary.valid);
+  EXPECT_GT(summary.g.value_or(0), 0);
   EXPECT_EQ(job.plate.overlap_t, 12);
 
   // The same file with Windows line ends reads the same.
