@@ -1,8 +1,12 @@
 // traxen-cli: the desktop program's headless twin. Reads the same job files, computes the
 // same checks and draws the same report into PDF, PNG or text; never opens a window.
 #include <QGuiApplication>
+#include <unistd.h>
+
+#include <climits>
 #include <cstdio>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -28,6 +32,17 @@ int Usage(const std::string& why) {
   return 2;
 }
 
+// The directory of this program, where the installed section library is looked for
+// (../share/traxen/Profiilid): from /proc/self/exe, else from argv[0] when it holds a path.
+std::string ExecutableDir(const char* argv0) {
+  char buffer[PATH_MAX];
+  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  std::filesystem::path exe = n > 0 ? std::filesystem::path(std::string(buffer, static_cast<std::size_t>(n)))
+                                    : std::filesystem::path(argv0 ? argv0 : "");
+  if (n <= 0 && exe.string().find('/') == std::string::npos) return {};  // found on PATH: unknown
+  return exe.parent_path().string();
+}
+
 bool HasSuffix(const std::string& s, const std::string& suffix) {
   return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
@@ -47,7 +62,7 @@ int Render(int argc, char** argv, int first) {
     return Usage(out_path + ": the output must end in .pdf, .png or .txt");
 
   LoadedJob loaded;
-  if (LoadError e = LoadJobFile(job_path, library, loaded)) {
+  if (LoadError e = LoadJobFile(job_path, library, loaded, ExecutableDir(argv[0]))) {
     std::cerr << e.message << "\n";
     return 2;
   }
@@ -97,9 +112,10 @@ int Check(int argc, char** argv, int first) {
 
   bool any_error = false, all_passed = true;
   nlohmann::ordered_json array = nlohmann::ordered_json::array();
+  const std::string executable_dir = ExecutableDir(argv[0]);
   for (const std::string& path : jobs) {
     LoadedJob loaded;
-    if (LoadError e = LoadJobFile(path, library, loaded)) {
+    if (LoadError e = LoadJobFile(path, library, loaded, executable_dir)) {
       std::cerr << e.message << "\n";
       any_error = true;
       continue;

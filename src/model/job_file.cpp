@@ -10,6 +10,9 @@
 
 #include "model/confirm_job.h"
 #include "model/json_job.h"
+#include "model/project_file.h"
+#include "sections/library_dir.h"
+#include "sections/section_library.h"
 
 namespace traxen {
 
@@ -32,7 +35,31 @@ LoadError ReadWholeFile(const std::string& path, std::string& content) {
   return {};
 }
 
-LoadError LoadJobFile(const std::string& path, const std::string& /*library_dir*/, LoadedJob& out) {
+namespace {
+
+// A project file as File Open reads it, then its family's joint dialog confirmed.
+LoadError LoadProjectJob(const std::string& path, const std::string& library_dir, const std::string& executable_dir,
+                         LoadedJob& out) {
+  LoadedJob loaded;
+  ViewState view;
+  int dialog = 0;
+  if (LoadError e = ReadProjectFile(path, loaded.job, view, dialog)) return e;
+  if (dialog != 0) {
+    std::string dir;
+    if (LibraryError e = FindLibraryDir(LibrarySearchFromEnvironment(library_dir, executable_dir), dir))
+      return {fmt::format("{}: {}", path, e.Text())};
+    if (LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(dir), path, loaded.job, view)) return e;
+  }
+  loaded.last_dialog = view.last_dialog;
+  out = std::move(loaded);
+  return {};
+}
+
+}  // namespace
+
+LoadError LoadJobFile(const std::string& path, const std::string& library_dir, LoadedJob& out,
+                      const std::string& executable_dir) {
+  if (EndsWith(path, ".trx")) return LoadProjectJob(path, library_dir, executable_dir, out);
   std::string text;
   if (LoadError e = ReadWholeFile(path, text)) return e;
   if (EndsWith(path, ".json")) {
@@ -43,7 +70,6 @@ LoadError LoadJobFile(const std::string& path, const std::string& /*library_dir*
     out.last_dialog = out.job.family.is_tyx == 1 ? 1 : out.job.family.is_kn == 1 ? 2 : 0;
     return {};
   }
-  if (EndsWith(path, ".trx")) return {fmt::format("{}: project files cannot be read yet", path)};
   return {fmt::format("{}: unknown job file type (expected .json or .trx)", path)};
 }
 

@@ -14,8 +14,11 @@ struct LoadedJob {
   int last_dialog = 0;  // 1 T/Y/X, 2 K/N, 0 neither
 };
 
-// `library_dir` is the section library folder for project files ("" = the usual search).
-LoadError LoadJobFile(const std::string& path, const std::string& library_dir, LoadedJob& out);
+// `library_dir` is the section library folder for project files ("" = the usual search:
+// TRAXEN_LIBRARY, "Profiilid" below the working directory, then the copy installed beside
+// `executable_dir`, the directory of the running program). On failure `out` is unchanged.
+LoadError LoadJobFile(const std::string& path, const std::string& library_dir, LoadedJob& out,
+                      const std::string& executable_dir = "");
 
 // Reads a whole file; the error names the file and the system's reason.
 LoadError ReadWholeFile(const std::string& path, std::string& content);

@@ -1,0 +1,543 @@
+// Project files: the eighteen-line layout, its encoding, the atomic save and the read with
+// its confirmation.
+#include "model/project_file.h"
+
+#include <fcntl.h>
+#include <fmt/format.h>
+#include <iconv.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <variant>
+#include <vector>
+
+#include "model/confirm_job.h"
+#include "model/job_file.h"
+#include "report/number_format.h"
+#include "sections/joint_sections.h"
+#include "sections/number_token.h"
+
+namespace traxen {
+
+namespace {
+
+constexpr int kLineCount = 18;
+
+// One number slot of a line, named for messages.
+struct SlotRef {
+  const char* name;
+  std::variant<double*, int*> ref;
+};
+
+// The number slots of line `line` (1-18); empty for the text lines 8-10 and 15-18.
+std::vector<SlotRef> NumberSlots(ProjectFileSlots& s, int line) {
+  switch (line) {
+    case 1:
+      return {{"T/Y/X flag", &s.is_tyx}, {"K/N flag", &s.is_kn},       {"L0 left", &s.L0_left},
+              {"L0 right", &s.L0_right}, {"N0", &s.N0},                {"M0", &s.M0},
+              {"fy0", &s.fy0},           {"reserved value", &s.reserved}, {"chord class", &s.chord_class}};
+    case 2: return {{"h0", &s.h0}, {"b0", &s.b0}, {"t0", &s.t0}, {"e", &s.e}};
+    case 3: return {{"A0", &s.A0}, {"Wel0", &s.Wel0}};
+    case 4:
+      return {{"L1", &s.L1},   {"L2", &s.L2},         {"N1", &s.N1},         {"N2", &s.N2},
+              {"fy1", &s.fy1}, {"fy2", &s.fy2},       {"theta1", &s.theta1}, {"theta2", &s.theta2},
+              {"brace class", &s.brace_class}};
+    case 5: return {{"h1", &s.h1}, {"b1", &s.b1}, {"t1", &s.t1}};
+    case 6: return {{"h2", &s.h2}, {"b2", &s.b2}, {"t2", &s.t2}};
+    case 7:
+      return {{"chord type position", &s.positions[0]},   {"chord section position", &s.positions[1]},
+              {"brace 1 type position", &s.positions[2]}, {"brace 1 section position", &s.positions[3]},
+              {"brace 2 type position", &s.positions[4]}, {"brace 2 section position", &s.positions[5]}};
+    case 11: return {{"face plate l", &s.face[0]}, {"face plate b", &s.face[1]}, {"face plate t", &s.face[2]}};
+    case 12: return {{"side plate l", &s.side[0]}, {"side plate b", &s.side[1]}, {"side plate t", &s.side[2]}};
+    case 13:
+      return {{"overlap plate l", &s.overlap[0]}, {"overlap plate b", &s.overlap[1]},
+              {"overlap plate t", &s.overlap[2]}};
+    case 14:
+      return {{"plate flag 1", &s.plate_flags[0]}, {"plate flag 2", &s.plate_flags[1]},
+              {"plate flag 3", &s.plate_flags[2]}};
+    default: return {};
+  }
+}
+
+// The text of a text line, or nullptr for a number line.
+std::string* TextSlot(ProjectFileSlots& s, int line) {
+  if (line >= 8 && line <= 10) return &s.section_texts[static_cast<std::size_t>(line - 8)];
+  if (line >= 15 && line <= 18) return &s.job_texts[static_cast<std::size_t>(line - 15)];
+  return nullptr;
+}
+
+
+// A text is one line of the file: line breaks in it become blanks.
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  return text;
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+
+std::vector<std::string_view> SplitWords(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && IsSpace(line[i])) ++i;
+    const std::size_t start = i;
+    while (i < line.size() && !IsSpace(line[i])) ++i;
+    if (i > start) words.push_back(line.substr(start, i - start));
+  }
+  return words;
+}
+
+std::string Shown(std::string_view word) {
+  constexpr std::size_t kShown = 40;
+  return word.size() > kShown ? fmt::format("'{}...'", word.substr(0, kShown)) : fmt::format("'{}'", word);
+}
+
+bool ValidFlag(int v) { return v == 0 || v == 1; }
+
+}  // namespace
+
+ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) {
+  ProjectFileSlots s;
+  s.job_texts = {job.info.calculated_by, job.info.job_name, job.info.client, job.info.owner};
+  s.L0_left = job.len.L0_left;
+  s.L0_right = job.len.L0_right;
+  s.fy0 = job.steel.fy0;
+  s.A0 = job.chord.A0;
+  s.Wel0 = job.chord.Wel0;
+  s.L1 = job.len.L1;
+  s.L2 = job.len.L2;
+  s.fy1 = job.steel.fy1;
+  const JobPlates& p = job.plate;
+  s.face = {p.face_l, p.face_b, p.face_t};
+  s.side = {p.side_l, p.side_b, p.side_t};
+
+  if (job.family.is_tyx == 1) {
+    const TyxJoint& x = job.tyx;
+    s.is_tyx = 1;
+    s.N0 = x.N0;
+    s.M0 = x.M0;
+    s.reserved = x.reserved[2];
+    s.chord_class = x.chord_class;
+    s.h0 = x.h0, s.b0 = x.b0, s.t0 = x.t0, s.e = 0;
+    // Brace 2 is brace 1's mirror: the brace force, strength and angle fill both slots.
+    s.N1 = s.N2 = x.N1;
+    s.fy2 = job.steel.fy1;
+    s.theta1 = s.theta2 = x.theta1;
+    s.brace_class = x.brace_class;
+    s.h1 = x.h1, s.b1 = x.b1, s.t1 = x.t1;
+    s.h2 = x.h2, s.b2 = x.b2, s.t2 = x.t2;
+    s.positions = {x.chord_type_index,  x.chord_number_index,  x.brace1_type_index,
+                   x.brace1_number_index, x.brace2_type_index, x.brace2_number_index};
+    s.section_texts = {x.chord_section_text, x.brace_section_text, x.brace_section_text};
+    s.overlap = {0, 0, 0};
+    s.plate_flags = {x.face_plate, x.side_plates, x.x_joint};
+    return s;
+  }
+  if (job.family.is_kn == 1) {
+    const KnJoint& k = job.kn;
+    s.is_kn = 1;
+    s.N0 = k.N0_left;
+    s.M0 = k.M0;
+    s.reserved = k.reserved[3];
+    s.chord_class = k.chord_class;
+    s.h0 = k.h0, s.b0 = k.b0, s.t0 = k.t0, s.e = k.e;
+    s.N1 = k.N1, s.N2 = k.N2;
+    s.fy2 = job.steel.fy2;
+    s.theta1 = k.theta1, s.theta2 = k.theta2;
+    s.brace_class = k.brace1_class;
+    s.h1 = k.h1, s.b1 = k.b1, s.t1 = k.t1;
+    s.h2 = k.h2, s.b2 = k.b2, s.t2 = k.t2;
+    s.positions = {k.chord_type_index,  k.chord_number_index,  k.brace1_type_index,
+                   k.brace1_number_index, k.brace2_type_index, k.brace2_number_index};
+    s.section_texts = {k.chord_section_text, k.brace1_section_text, k.brace2_section_text};
+    s.overlap = {p.overlap_l, p.overlap_b, p.overlap_t};
+    s.plate_flags = {k.face_plate, k.side_plates, k.overlap_plate};
+    return s;
+  }
+
+  // No joint confirmed: the numbers are the view's working values as they stand.
+  const ReportInputs& in = view.inputs;
+  s.L0_left = in.L0_left, s.L0_right = in.L0_right;
+  s.N0 = in.N0_left, s.M0 = in.M0, s.fy0 = in.fy0;
+  s.reserved = 0;  // no working value holds it
+  s.chord_class = in.chord_class;
+  s.h0 = in.h0, s.b0 = in.b0, s.t0 = in.t0, s.e = in.e;
+  s.A0 = in.A0, s.Wel0 = in.Wel0;
+  s.L1 = in.L1, s.L2 = in.L2;
+  s.N1 = in.N1, s.N2 = in.N2, s.fy1 = in.fy1, s.fy2 = in.fy2;
+  s.theta1 = in.theta1, s.theta2 = in.theta2;
+  s.brace_class = in.brace1_class;
+  s.h1 = in.h1, s.b1 = in.b1, s.t1 = in.t1;
+  s.h2 = in.h2, s.b2 = in.b2, s.t2 = in.t2;
+  s.face = {in.face_l, in.face_b, in.face_t};
+  s.side = {in.side_l, in.side_b, in.side_t};
+  s.overlap = {in.overlap_l, in.overlap_b, in.overlap_t};
+  s.plate_flags = view.last_dialog == 2 ? std::array<int, 3>{in.kn_face_plate, in.kn_side_plates, in.kn_overlap_plate}
+                                        : std::array<int, 3>{in.tyx_face_plate, in.tyx_side_plates, in.tyx_x_joint};
+  return s;
+}
+
+std::string FormatProjectFile(const ProjectFileSlots& slots) {
+  ProjectFileSlots s = slots;  // the slot table takes pointers
+  std::string out;
+  for (int line = 1; line <= kLineCount; ++line) {
+    if (const std::string* text = TextSlot(s, line)) {
+      out += OneLine(*text);
+    } else {
+      bool first = true;
+      for (const SlotRef& slot : NumberSlots(s, line)) {
+        if (!first) out += ' ';
+        first = false;
+        if (auto* d = std::get_if<double*>(&slot.ref)) out += FormatNumber("%lf", **d);
+        else out += FormatInt("%d", *std::get<int*>(slot.ref));
+      }
+    }
+    out += " \n";
+  }
+  return out;
+}
+
+LoadError ParseProjectFile(std::string_view text, std::string_view file, ProjectFileSlots& out) {
+  std::vector<std::string_view> lines;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // written in text mode on Windows
+    lines.push_back(line);
+    start = end + 1;
+  }
+  if (static_cast<int>(lines.size()) < kLineCount)
+    return {fmt::format("{}: line {} is missing: a project file has {} lines, this one ends after {}", file,
+                        lines.size() + 1, kLineCount, lines.size())};
+
+  ProjectFileSlots s;
+  for (int n = 1; n <= kLineCount; ++n) {
+    const std::string_view line = lines[static_cast<std::size_t>(n - 1)];
+    if (std::string* text = TextSlot(s, n)) {
+      std::string_view t = line;
+      if (!t.empty() && t.back() == ' ') t.remove_suffix(1);  // the blank before the line feed
+      *text = std::string(t);
+      continue;
+    }
+    const std::vector<SlotRef> slots = NumberSlots(s, n);
+    const std::vector<std::string_view> words = SplitWords(line);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+      const SlotRef& slot = slots[i];
+      if (i >= words.size())
+        return {fmt::format("{}: line {}, slot {} ({}): missing; the line has {} of its {} values", file, n, i + 1,
+                            slot.name, words.size(), slots.size())};
+      const bool ok = std::holds_alternative<double*>(slot.ref) ? ParseNumberToken(words[i], *std::get<double*>(slot.ref))
+                                                                 : ParseIntToken(words[i], *std::get<int*>(slot.ref));
+      if (!ok)
+        return {fmt::format("{}: line {}, slot {} ({}): {} is not {}", file, n, i + 1, slot.name, Shown(words[i]),
+                            std::holds_alternative<double*>(slot.ref) ? "a number" : "a whole number")};
+    }
+    if (words.size() > slots.size())
+      return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),
+                          Shown(words[slots.size()]))};
+  }
+  if (!ValidFlag(s.is_tyx)) return {fmt::format("{}: line 1, slot 1 (T/Y/X flag): {} is not 0 or 1", file, s.is_tyx)};
+  if (!ValidFlag(s.is_kn)) return {fmt::format("{}: line 1, slot 2 (K/N flag): {} is not 0 or 1", file, s.is_kn)};
+  if (s.is_tyx == 1 && s.is_kn == 1)
+    return {fmt::format("{}: line 1: both family flags are 1; a project file holds one joint family", file)};
+  for (std::size_t i = 0; i < s.plate_flags.size(); ++i)
+    if (!ValidFlag(s.plate_flags[i]))
+      return {fmt::format("{}: line 14, slot {} (plate flag {}): {} is not 0 or 1", file, i + 1, i + 1,
+                          s.plate_flags[i])};
+  out = std::move(s);
+  return {};
+}
+
+void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ViewState& view) {
+  job.info.calculated_by = s.job_texts[0];
+  job.info.job_name = s.job_texts[1];
+  job.info.client = s.job_texts[2];
+  job.info.owner = s.job_texts[3];
+
+  const double N0_right = s.N0 + s.N1 * std::cos(s.theta1 * kDialogRadiansPerDegree) -
+                          s.N2 * std::cos(s.theta2 * kDialogRadiansPerDegree);
+
+  // Every slot read also becomes the view's working value, as the report view keeps them.
+  ReportInputs& in = view.inputs;
+  in.L0_left = s.L0_left, in.L0_right = s.L0_right;
+  in.N0_left = s.N0, in.M0 = s.M0, in.fy0 = s.fy0;
+  in.chord_class = s.chord_class;
+  in.h0 = s.h0, in.b0 = s.b0, in.t0 = s.t0, in.e = s.e;
+  in.A0 = s.A0, in.Wel0 = s.Wel0;
+  in.L1 = s.L1, in.L2 = s.L2;
+  in.N1 = s.N1, in.N2 = s.N2, in.fy1 = s.fy1, in.fy2 = s.fy2;
+  in.theta1 = s.theta1, in.theta2 = s.theta2;
+  in.brace1_class = s.brace_class;
+  in.h1 = s.h1, in.b1 = s.b1, in.t1 = s.t1;
+  in.h2 = s.h2, in.b2 = s.b2, in.t2 = s.t2;
+  in.face_l = s.face[0], in.face_b = s.face[1], in.face_t = s.face[2];
+  in.side_l = s.side[0], in.side_b = s.side[1], in.side_t = s.side[2];
+  in.overlap_l = s.overlap[0], in.overlap_b = s.overlap[1], in.overlap_t = s.overlap[2];
+  if (s.is_kn == 1) {
+    in.kn_face_plate = s.plate_flags[0], in.kn_side_plates = s.plate_flags[1], in.kn_overlap_plate = s.plate_flags[2];
+    in.N0_right = N0_right;
+  } else {
+    in.tyx_face_plate = s.plate_flags[0], in.tyx_side_plates = s.plate_flags[1], in.tyx_x_joint = s.plate_flags[2];
+  }
+
+  if (s.is_tyx != 1 && s.is_kn != 1) return;
+
+  JobPlates& p = job.plate;
+  p.face_l = s.face[0], p.face_b = s.face[1], p.face_t = s.face[2];
+  p.side_l = s.side[0], p.side_b = s.side[1], p.side_t = s.side[2];
+  job.len.L0_left = s.L0_left;
+  job.len.L0_right = s.L0_right;
+  job.len.L1 = s.L1;
+  job.len.L2 = s.L2;
+  job.steel.fy0 = s.fy0;
+  job.chord.A0 = s.A0;
+  job.chord.Wel0 = s.Wel0;
+
+  if (s.is_tyx == 1) {
+    TyxJoint& x = job.tyx;
+    x.face_plate = s.plate_flags[0], x.side_plates = s.plate_flags[1], x.x_joint = s.plate_flags[2];
+    x.N0 = s.N0;
+    x.M0 = s.M0;
+    x.reserved[2] = s.reserved;
+    x.chord_type_index = s.positions[0], x.chord_number_index = s.positions[1];
+    x.brace1_type_index = s.positions[2], x.brace1_number_index = s.positions[3];
+    x.brace2_type_index = s.positions[4], x.brace2_number_index = s.positions[5];
+    x.chord_section_text = s.section_texts[0];
+    x.brace_section_text = s.section_texts[1];
+    x.text3 = s.section_texts[2];
+    // The brace-2 slots hold the mirrored brace: they are the ones taken.
+    x.N1 = s.N2;
+    x.theta1 = s.theta2;
+    job.steel.fy1 = s.fy2;
+    x.chord_class = s.chord_class;
+    x.brace_class = s.brace_class;
+    view.last_dialog = 1;
+    return;
+  }
+
+  KnJoint& k = job.kn;
+  p.overlap_l = s.overlap[0], p.overlap_b = s.overlap[1], p.overlap_t = s.overlap[2];
+  k.face_plate = s.plate_flags[0], k.side_plates = s.plate_flags[1], k.overlap_plate = s.plate_flags[2];
+  k.N0_left = s.N0;
+  k.M0 = s.M0;
+  k.reserved[3] = s.reserved;
+  k.chord_class = s.chord_class;
+  k.h0 = s.h0, k.b0 = s.b0, k.t0 = s.t0, k.e = s.e;
+  k.N1 = s.N1, k.N2 = s.N2;
+  job.steel.fy1 = s.fy1;
+  job.steel.fy2 = s.fy2;
+  k.theta1 = s.theta1, k.theta2 = s.theta2;
+  k.brace1_class = s.brace_class;
+  k.h1 = s.h1, k.b1 = s.b1, k.t1 = s.t1;
+  k.h2 = s.h2, k.b2 = s.b2, k.t2 = s.t2;
+  k.chord_type_index = s.positions[0], k.chord_number_index = s.positions[1];
+  k.brace1_type_index = s.positions[2], k.brace1_number_index = s.positions[3];
+  k.brace2_type_index = s.positions[4], k.brace2_number_index = s.positions[5];
+  k.chord_section_text = s.section_texts[0];
+  k.brace1_section_text = s.section_texts[1];
+  k.brace2_section_text = s.section_texts[2];
+  k.N0_right = N0_right;  // not stored: equilibrium with the file's forces
+  view.last_dialog = 2;
+}
+
+// ---- Encoding ----------------------------------------------------------------------------
+
+namespace {
+
+// Length of the valid UTF-8 sequence at `i`, or 0 when the bytes there are not one.
+std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char c = byte(i);
+  if (c < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned min = 0;
+  unsigned cp = 0;
+  if (c >= 0xC2 && c <= 0xDF) n = 2, cp = c & 0x1F, min = 0x80;
+  else if (c >= 0xE0 && c <= 0xEF) n = 3, cp = c & 0x0F, min = 0x800;
+  else if (c >= 0xF0 && c <= 0xF4) n = 4, cp = c & 0x07, min = 0x10000;
+  else return 0;
+  if (i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (byte(i + k) & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+bool IsValidUtf8(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t n = Utf8SequenceLength(s, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+// Converts with iconv; on an input sequence the target cannot hold, returns false and the
+// offset of that sequence.
+bool Convert(const char* to, const char* from, std::string_view input, std::string& output, std::size_t& bad_offset) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    bad_offset = 0;
+    return false;
+  }
+  std::string in(input);
+  std::string out(in.size() * 4 + 16, '\0');
+  char* in_ptr = in.data();
+  std::size_t in_left = in.size();
+  char* out_ptr = out.data();
+  std::size_t out_left = out.size();
+  bool ok = true;
+  while (in_left > 0) {
+    const std::size_t r = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
+    if (r == static_cast<std::size_t>(-1)) {
+      ok = false;
+      break;
+    }
+    if (r > 0) {  // a character was replaced by an approximation: not the same text
+      ok = false;
+      break;
+    }
+  }
+  bad_offset = in.size() - in_left;
+  iconv_close(cd);
+  if (!ok) return false;
+  out.resize(out.size() - out_left);
+  output = std::move(out);
+  return true;
+}
+
+int LineOfOffset(std::string_view text, std::size_t offset) {
+  int line = 1;
+  for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+    if (text[i] == '\n') ++line;
+  return line;
+}
+
+}  // namespace
+
+std::string EncodeProjectFile(std::string_view utf8_text) {
+  std::string bytes;
+  std::size_t bad = 0;
+  // Windows-1257 bytes that happen to form valid UTF-8 (an accented capital before a
+  // symbol, as "Ä°") would be read back as UTF-8: such a file is written in UTF-8 itself.
+  if (Convert("WINDOWS-1257", "UTF-8", utf8_text, bytes, bad) && (bytes == utf8_text || !IsValidUtf8(bytes)))
+    return bytes;
+  return std::string(utf8_text);  // a character Windows-1257 lacks: the whole file stays UTF-8
+}
+
+LoadError DecodeProjectFile(std::string_view bytes, std::string_view file, std::string& utf8_text) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (IsValidUtf8(bytes)) {
+    utf8_text = std::string(bytes);
+    return {};
+  }
+  std::string text;
+  std::size_t bad = 0;
+  if (!Convert("UTF-8", "WINDOWS-1257", bytes, text, bad)) {
+    if (bad >= bytes.size())
+      return {fmt::format("{}: the Windows-1257 conversion is not available on this system", file)};
+    return {fmt::format("{}: line {}: byte 0x{:02X} is neither UTF-8 nor a Windows-1257 character", file,
+                        LineOfOffset(bytes, bad), static_cast<unsigned char>(bytes[bad]))};
+  }
+  utf8_text = std::move(text);
+  return {};
+}
+
+// ---- Files -------------------------------------------------------------------------------
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+// Permissions of a new file under the process's umask.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewState& view) {
+  const std::string bytes = EncodeProjectFile(FormatProjectFile(ProjectFileSlotsFromJob(job, view)));
+
+  // A link is followed: the file it points to is the one replaced.
+  std::error_code ec;
+  fs::path target = fs::weakly_canonical(fs::path(path), ec);
+  if (ec || target.empty()) target = fs::path(path);
+  fs::path dir = target.parent_path();
+  if (dir.empty()) dir = ".";
+
+  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(temp.data());
+  if (fd < 0) return {fmt::format("{}: cannot save: cannot create a file in {}: {}", path, dir.string(), SystemReason(errno))};
+
+  struct stat old_file {};
+  const mode_t mode = ::stat(target.c_str(), &old_file) == 0 ? (old_file.st_mode & 07777) : NewFileMode();
+  int error = 0;
+  if (!WriteAll(fd, bytes)) error = errno;
+  if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    return {fmt::format("{}: cannot save: {}", path, SystemReason(error))};
+  }
+  // Make the rename itself durable.
+  if (const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY); dir_fd >= 0) {
+    ::fsync(dir_fd);
+    ::close(dir_fd);
+  }
+  return {};
+}
+
+LoadError ReadProjectFile(const std::string& path, Job& job, ViewState& view, int& dialog_to_confirm) {
+  std::string bytes;
+  if (LoadError e = ReadWholeFile(path, bytes)) return e;
+  std::string text;
+  if (LoadError e = DecodeProjectFile(bytes, path, text)) return e;
+  ProjectFileSlots slots;
+  if (LoadError e = ParseProjectFile(text, path, slots)) return e;
+  ApplyProjectFile(slots, job, view);
+  dialog_to_confirm = slots.is_tyx == 1 ? 1 : slots.is_kn == 1 ? 2 : 0;
+  return {};
+}
+
+LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::string_view file, Job& job,
+                               ViewState& view) {
+  if (dialog != 1 && dialog != 2) return {};
+  Job confirmed = job;
+  const std::string error = dialog == 1 ? RestoreTyxSections(library, confirmed) : RestoreKnSections(library, confirmed);
+  if (!error.empty()) return {fmt::format("{}: the sections cannot be restored: {}", file, error)};
+  if (dialog == 1) ConfirmTyx(confirmed);
+  else ConfirmKn(confirmed);
+  job = std::move(confirmed);
+  view.last_dialog = dialog;
+  return {};
+}
+
+}  // namespace traxen
