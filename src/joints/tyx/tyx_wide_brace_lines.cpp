@@ -65,7 +65,7 @@ void PrintChordFaceAt085(RunWriter& w, const ReportInputs& in, const TyxResult& 
   PrintChordFaceNumbers(w, {m.face_reduced, m.kn_at_085.kn, m.face_strength, m.face_thickness,
                             m.depth_ratio, 0.85, in.theta1});
   PrintResistanceResult(w, m.face_resistance);
-  w.NewLines(2);
+  w.NewLine();
 }
 
 void PrintBraceFailure(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
