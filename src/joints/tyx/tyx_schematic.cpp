@@ -179,7 +179,10 @@ void TyxSketch::Brace(const TyxBraceGeometry& g, double force, double h, double 
     const Point c = (steep ? g.plus : g.minus).ToPoint();
     const int dir = steep ? 1 : -1;
     Leader({c, {c.x + 10 * dir, c.y - 37}, {c.x + 15 * dir, c.y - 37}});
-    Label({steep ? c.x + 15 : c.x - 80, c.y - 44}, section);
+    // Left of a brace leaning right the label ends where its leader does: a fixed offset
+    // would run a long label into the brace force's label.
+    s_.setFont(kLabelFont);
+    Label({steep ? c.x + 15 : c.x - 15 - s_.textWidth(section), c.y - 44}, section);
   } else {
     const Point c = (steep ? g.minus : g.plus).ToPoint();
     const int dir = steep ? -1 : 1;
