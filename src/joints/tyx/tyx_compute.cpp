@@ -5,6 +5,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "joints/tyx/ieee_divide.h"
+
 namespace traxen {
 
 namespace {
@@ -19,11 +21,11 @@ TyxLimitCheck AtMost(double value, double limit) { return {value, limit, value <
 TyxLimitCheck AtLeast(double value, double limit) { return {value, limit, value >= limit}; }
 
 TyxRatioCheck RatioAtMost(double numerator, double denominator, double limit) {
-  const double r = numerator / denominator;
+  const double r = Divide(numerator, denominator);
   return {numerator, denominator, r, r <= limit};
 }
 TyxRatioCheck RatioAtLeast(double numerator, double denominator, double limit) {
-  const double r = numerator / denominator;
+  const double r = Divide(numerator, denominator);
   return {numerator, denominator, r, r >= limit};
 }
 
@@ -84,8 +86,8 @@ TyxPlateRequirements PlateRequirements(const ReportInputs& in) {
   p.face_plate = in.tyx_face_plate == 1;
   p.side_plates = in.tyx_side_plates == 1;
   const double sin1 = std::sin(TyxRadians(in.theta1));
-  p.length_for_width = in.h1 / sin1 + std::sqrt((in.face_b - in.b1) * in.face_b);
-  p.length_for_depth = 1.5 * in.h1 / sin1;
+  p.length_for_width = Divide(in.h1, sin1) + std::sqrt((in.face_b - in.b1) * in.face_b);
+  p.length_for_depth = Divide(1.5 * in.h1, sin1);
   p.width_required = in.b0 - 2 * in.t0;
   p.face_length_for_width = AtLeast(in.face_l, p.length_for_width);
   p.face_length_for_depth = AtLeast(in.face_l, p.length_for_depth);
@@ -107,8 +109,8 @@ TyxChordStress ChordStress(const ReportInputs& in) {
   s.area = in.A0;
   s.moment = 1000000 * std::abs(in.M0);
   s.modulus = in.Wel0;
-  s.sigma = s.axial / s.area + s.moment / s.modulus;
-  s.n = s.sigma / in.fy0;
+  s.sigma = Divide(s.axial, s.area) + Divide(s.moment, s.modulus);
+  s.n = Divide(s.sigma, in.fy0);
   return s;
 }
 
@@ -121,8 +123,8 @@ bool ExceedsLimit(double width, double limit) { return !(limit >= width); }
 
 // Chord face failure: kn × fy × t² × (2η / sin θ + 4 √(1 − β)) / ((1 − β) sin θ), in kN.
 double ChordFaceResistance(double kn, double fy, double t, double eta, double beta, double sin1) {
-  return kn * fy * t * t * (2 * eta / sin1 + 4 * std::sqrt(1 - beta)) /
-         ((1 - beta) * sin1 * 1000);
+  return Divide(kn * fy * t * t * (Divide(2 * eta, sin1) + 4 * std::sqrt(1 - beta)),
+                (1 - beta) * sin1 * 1000);
 }
 
 struct WideBraceInputs {
@@ -149,8 +151,8 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
                                                  w.depth_ratio, 0.85, sin1),
                              r.face_reduced);
 
-  r.effective_width_unlimited = 10 * w.face_strength * w.face_thickness * w.face_thickness * in.b1 /
-                                (in.b0 * in.fy1 * in.t1);
+  r.effective_width_unlimited =
+      Divide(10 * w.face_strength * w.face_thickness * w.face_thickness * in.b1, in.b0 * in.fy1 * in.t1);
   r.effective_width_limited = ExceedsLimit(r.effective_width_unlimited, in.b1);
   r.effective_width = r.effective_width_limited ? in.b1 : r.effective_width_unlimited;
   r.brace_reduced = TyxReduced(in.fy1);
@@ -158,11 +160,11 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
       Reduce(in.fy1 * in.t1 * (2 * in.h1 - 4 * in.t1 + 2 * r.effective_width) / 1000, r.brace_reduced);
 
   r.kn_at_1 = TyxStressFactor(compressed, stress.n, 1.0);
-  r.slenderness = 3.46 * (in.h0 / in.t0 - 2) * std::sqrt(1 / sin_buckling) /
-                  (3.14159265 * std::sqrt(in.E / in.fy0));
+  r.slenderness = Divide(3.46 * (Divide(in.h0, in.t0) - 2) * std::sqrt(Divide(1, sin_buckling)),
+                         3.14159265 * std::sqrt(Divide(in.E, in.fy0)));
   const double lambda = r.slenderness;
   const double phi = 0.5 * (1 + 0.49 * (lambda - 0.2) + lambda * lambda);
-  const double chi = 1 / (phi + std::sqrt(phi * phi - lambda * lambda));
+  const double chi = Divide(1, phi + std::sqrt(phi * phi - lambda * lambda));
   r.reduction = chi > 1.0 ? 1.0 : chi;
   if (!compressed) {
     r.buckling_form = TyxBucklingStress::ChordInTension;
@@ -179,26 +181,27 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
   r.chord_reduced = TyxReduced(in.fy0);
   const double tw = w.wall_thickness;
   r.side_wall_resistance =
-      Reduce(r.kn_at_1.kn * r.buckling_stress * tw * (2 * in.h1 / sin1 + 10 * tw) / (sin1 * 1000),
+      Reduce(Divide(r.kn_at_1.kn * r.buckling_stress * tw * (Divide(2 * in.h1, sin1) + 10 * tw),
+                    sin1 * 1000),
              r.chord_reduced);
 
   r.shear_area = 2 * in.h0 * in.t0;
   r.shear_resistance =
-      Reduce(in.fy0 * r.shear_area / (std::sqrt(3.0) * sin_buckling * 1000), r.chord_reduced);
+      Reduce(Divide(in.fy0 * r.shear_area, std::sqrt(3.0) * sin_buckling * 1000), r.chord_reduced);
   r.side_resistance = Smaller(r.shear_resistance, r.side_wall_resistance);
 
   r.interpolated = r.face_resistance + (r.side_resistance - r.face_resistance) * (w.beta - 0.85) / 0.15;
 
-  r.punching_limit = 1 - 1 / w.gamma;
+  r.punching_limit = 1 - Divide(1, w.gamma);
   r.punching_applies = w.beta >= 0.85 && w.beta <= r.punching_limit;
-  r.punching_width_unlimited = 10 * in.b1 * w.face_thickness / in.b0;
+  r.punching_width_unlimited = Divide(10 * in.b1 * w.face_thickness, in.b0);
   r.punching_width_limited = ExceedsLimit(r.punching_width_unlimited, in.b1);
   r.punching_width = r.punching_width_limited ? in.b1 : r.punching_width_unlimited;
   r.punching_reduced = TyxReduced(w.face_strength);
   if (r.punching_applies) {
     r.punching_resistance =
-        Reduce(w.face_strength * w.face_thickness * (2 * in.h1 / sin1 + 2 * r.punching_width) /
-                   (std::sqrt(3.0) * sin1 * 1000),
+        Reduce(Divide(w.face_strength * w.face_thickness * (Divide(2 * in.h1, sin1) + 2 * r.punching_width),
+                      std::sqrt(3.0) * sin1 * 1000),
                r.punching_reduced);
     r.resistance = Smaller(r.interpolated, r.punching_resistance);
   } else {
@@ -209,9 +212,9 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
 }
 
 void PlainResistances(const ReportInputs& in, TyxResult& r) {
-  r.beta = in.b1 / in.b0;
-  r.gamma = in.b0 / (2 * in.t0);
-  r.eta = in.h1 / in.b0;
+  r.beta = Divide(in.b1, in.b0);
+  r.gamma = Divide(in.b0, 2 * in.t0);
+  r.eta = Divide(in.h1, in.b0);
   r.stress = ChordStress(in);
   const bool compressed = in.N0_right < 0;
   r.kn = TyxStressFactor(compressed, r.stress.n, r.beta);
@@ -234,10 +237,10 @@ void PlainResistances(const ReportInputs& in, TyxResult& r) {
 }
 
 void ReinforcedResistances(const ReportInputs& in, TyxResult& r) {
-  r.beta_p = in.b1 / in.face_b;
-  r.eta_p = in.h1 / in.face_b;
-  r.beta = in.face_b / in.b0;
-  r.gamma = in.b0 / (2 * (in.t0 + in.side_t));
+  r.beta_p = Divide(in.b1, in.face_b);
+  r.eta_p = Divide(in.h1, in.face_b);
+  r.beta = Divide(in.face_b, in.b0);
+  r.gamma = Divide(in.b0, 2 * (in.t0 + in.side_t));
   r.stress = ChordStress(in);
   r.kn = TyxStressFactor(in.N0_right < 0, r.stress.n, r.beta);
   r.beta_p_passed = r.beta_p <= 0.85;
@@ -270,7 +273,7 @@ TyxChordStressFactor TyxStressFactor(bool chord_compressed, double n, double bet
   f.chord_compressed = chord_compressed;
   f.beta = beta;
   if (chord_compressed) {
-    f.uncapped = 1.3 - 0.4 * n / beta;
+    f.uncapped = 1.3 - Divide(0.4 * n, beta);
     f.kn = f.uncapped > 1.0 ? 1.0 : f.uncapped;
   }
   return f;

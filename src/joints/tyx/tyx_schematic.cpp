@@ -6,6 +6,7 @@
 #include <string>
 
 #include "joints/tyx/drawing_primitives.h"
+#include "joints/tyx/ieee_divide.h"
 #include "joints/tyx/tyx_report.h"
 #include "joints/tyx/tyx_schematic_geometry.h"
 #include "report/number_format.h"
@@ -210,7 +211,7 @@ void TyxSketch::Brace(const TyxBraceGeometry& g, double force, double h, double 
 // Without a lower brace the chord's bottom face carries the reaction of the brace force.
 void TyxSketch::Reaction(double theta) {
   const double a = SchematicRadians(theta + 180);
-  const double d = f_.half_depth / std::sin(SchematicRadians(theta));
+  const double d = Divide(f_.half_depth, std::sin(SchematicRadians(theta)));
   const SchematicPoint start{f_.joint_x - d * std::cos(a), f_.joint_y - d * std::sin(a)};
   const Point end = P(start.x - 50 * std::cos(a), start.y - 50 * std::sin(a));
   ForceArrow(s_, ForceArrowMode(in_.N2), start.ToPoint(), end, theta + 180);
@@ -219,8 +220,8 @@ void TyxSketch::Reaction(double theta) {
 
 // The side plate is seen on the chord's side wall, centred on the joint.
 void TyxSketch::SidePlates() {
-  const double m = in_.side_l / f_.scale / 2;
-  const double l = in_.side_b / f_.scale / 2;
+  const double m = Divide(in_.side_l, f_.scale) / 2;
+  const double l = Divide(in_.side_b, f_.scale) / 2;
   const double jx = f_.joint_x, jy = f_.joint_y;
   s_.setPen(kOutlinePen);
   s_.setBrush(kPlateFill);
@@ -244,9 +245,9 @@ void TyxSketch::SidePlates() {
 // The face plate lies on the chord's top face under the brace, centred where the brace axis
 // meets the plate's top.
 void TyxSketch::FacePlate(const TyxBraceGeometry& g) {
-  const double t = in_.face_t / f_.scale;
-  const double m = in_.face_l / f_.scale / 2;
-  const double xp = g.footprint_x - t / std::tan(SchematicRadians(g.theta));
+  const double t = Divide(in_.face_t, f_.scale);
+  const double m = Divide(in_.face_l, f_.scale) / 2;
+  const double xp = g.footprint_x - Divide(t, std::tan(SchematicRadians(g.theta)));
   const double top = 392 - t;
   s_.setPen(kOutlinePen);
   s_.setBrush(kPlateFill);
@@ -268,9 +269,9 @@ void TyxSketch::FacePlate(const TyxBraceGeometry& g) {
 // its length 35 units below it and its label to the right. Its thickness is dimensioned on
 // the upper plate only; on this side it would run into the side plate's height.
 void TyxSketch::LowerFacePlate(const TyxBraceGeometry& g) {
-  const double t = in_.face_t / f_.scale;
-  const double m = in_.face_l / f_.scale / 2;
-  const double xp = g.footprint_x + t / std::tan(SchematicRadians(g.theta));
+  const double t = Divide(in_.face_t, f_.scale);
+  const double m = Divide(in_.face_l, f_.scale) / 2;
+  const double xp = g.footprint_x + Divide(t, std::tan(SchematicRadians(g.theta)));
   const double bottom = 447 + t;
   s_.setPen(kOutlinePen);
   s_.setBrush(kPlateFill);

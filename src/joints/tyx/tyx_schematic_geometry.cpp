@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "joints/tyx/drawing_primitives.h"
+#include "joints/tyx/ieee_divide.h"
 
 namespace traxen {
 
@@ -32,9 +33,9 @@ TyxBraceGeometry BraceGeometry(const TyxSchematicFrame& f, double depth_mm, doub
   g.toward_joint = side;
   g.axis_end = {f.joint_x - side * f.brace_length * g.cos, f.joint_y - side * f.brace_length * g.sin};
   g.face_y = below_chord ? f.BottomFace() : f.TopFace();
-  g.footprint_x = ToCoord(f.joint_x - side * f.half_depth / std::tan(a));
-  const double drawn_depth = depth_mm / f.scale;
-  g.footprint_half = drawn_depth / (2 * g.sin);
+  g.footprint_x = ToCoord(f.joint_x - side * Divide(f.half_depth, std::tan(a)));
+  const double drawn_depth = Divide(depth_mm, f.scale);
+  g.footprint_half = Divide(drawn_depth, 2 * g.sin);
   g.half_depth = drawn_depth / 2;
   const double u = g.half_depth;
   g.plus = {g.axis_end.x + u * g.sin, g.axis_end.y - u * g.cos};
