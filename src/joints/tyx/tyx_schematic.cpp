@@ -236,10 +236,10 @@ void TyxSketch::SidePlates() {
   const double height_x = jx + 15 + m + 1;
   s_.setPen(kDimensionPen);
   DimensionExtended(s_, P(height_x, jy + l), 0, 1, P(height_x, jy - l));
-  DimensionText(P(jx + 18 + m, 412), FormatNumber(" %3.1f mm", in_.side_b));
+  DimensionText(P(jx + 18 + m, jy - 8), FormatNumber(" %3.1f mm", in_.side_b));
 
-  Label(P(jx - 104 - m, 442 + l), SectionText(in_.side_l, in_.side_b, in_.side_t));
-  Leader({P(jx - m, jy + l), P(435 - m, 450 + l), P(432 - m, 450 + l)});
+  Label(P(jx - 104 - m, jy + 22 + l), SectionText(in_.side_l, in_.side_b, in_.side_t));
+  Leader({P(jx - m, jy + l), P(jx - 30 - m, jy + 30 + l), P(jx - 33 - m, jy + 30 + l)});
 }
 
 // The face plate lies on the chord's top face under the brace, centred where the brace axis
@@ -248,15 +248,16 @@ void TyxSketch::FacePlate(const TyxBraceGeometry& g) {
   const double t = Divide(in_.face_t, f_.scale);
   const double m = Divide(in_.face_l, f_.scale) / 2;
   const double xp = g.footprint_x - Divide(t, std::tan(SchematicRadians(g.theta)));
-  const double top = 392 - t;
+  const int face = f_.TopFace();
+  const double top = face - t;
   s_.setPen(kOutlinePen);
   s_.setBrush(kPlateFill);
-  s_.drawRect(P(xp - m, top), P(xp + m + 1, 393));
+  s_.drawRect(P(xp - m, top), P(xp + m + 1, face + 1));
   s_.setBrush(kWhite);
 
   s_.setPen(kDimensionPen);
-  DimensionExtended(s_, P(xp - 30 - m, 392), 0, 1, P(xp - 30 - m, top));
-  DimensionText(P(xp - 50 - m, 400), FormatNumber(" %3.1f mm", in_.face_t));
+  DimensionExtended(s_, P(xp - 30 - m, face), 0, 1, P(xp - 30 - m, top));
+  DimensionText(P(xp - 50 - m, face + 8), FormatNumber(" %3.1f mm", in_.face_t));
   s_.setPen(kDimensionPen);
   DimensionExtended(s_, P(xp + m, top - 20), 1, 0, P(xp - m, top - 20));
   DimensionText(P(xp - 18, top - 28), FormatNumber(" %3.1f mm ", in_.face_l));
@@ -272,10 +273,11 @@ void TyxSketch::LowerFacePlate(const TyxBraceGeometry& g) {
   const double t = Divide(in_.face_t, f_.scale);
   const double m = Divide(in_.face_l, f_.scale) / 2;
   const double xp = g.footprint_x + Divide(t, std::tan(SchematicRadians(g.theta)));
-  const double bottom = 447 + t;
+  const int face = f_.BottomFace();
+  const double bottom = face + t;
   s_.setPen(kOutlinePen);
   s_.setBrush(kPlateFill);
-  s_.drawRect(P(xp - m - 1, 446), P(xp + m, bottom));
+  s_.drawRect(P(xp - m - 1, face - 1), P(xp + m, bottom));
   s_.setBrush(kWhite);
 
   s_.setPen(kDimensionPen);
