@@ -1,13 +1,49 @@
-// Placeholder until the T/Y/X family is built: the report of a T/Y/X job stays empty.
+// T/Y/X entry points of the report dispatcher: the report printed from the computed result,
+// and the summary of the same result for `traxen-cli check`.
 #include "joints/tyx/tyx_report.h"
+
+#include <cmath>
+
+#include "joints/tyx/tyx_compute.h"
+#include "joints/tyx/tyx_report_lines.h"
 
 namespace traxen {
 
-void DrawTyxSchematic(ReportCanvas&, ReportInputs& in) { in.theta2 = in.theta1; }
-void RenderTyxReport(ReportCanvas&, const ReportInputs&) {}
+void RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in) {
+  const TyxResult result = ComputeTyx(in);
+  RunWriter w(canvas);
+  if (result.reinforced)
+    PrintTyxReinforcedReport(w, in, result);
+  else
+    PrintTyxPlainReport(w, in, result);
+}
+
+CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in) {
+  CheckSummary s;
+  s.report = r.reinforced ? "reinforced" : "plain";
+  s.valid = r.valid;
+  s.failed_conditions = r.failed_count;
+  const double force = std::abs(in.N1);
+  auto add = [&](const char* mode, double resistance, bool passed) {
+    s.verdicts.push_back({1, mode, resistance, force, passed});
+  };
+  if (!r.valid) return s;
+  if (r.reinforced) {
+    if (r.reinforced_case == TyxReinforcedCase::BraceInTension)
+      add("1", r.tension.resistance, r.tension.passed);
+    else if (r.reinforced_case == TyxReinforcedCase::BraceInCompression)
+      add("governing", r.wide.resistance, r.wide.passed);
+  } else {
+    if (r.narrow_case) add("1", r.narrow.resistance, r.narrow.passed);
+    if (r.wide_case) add("governing", r.wide.resistance, r.wide.passed);
+  }
+  return s;
+}
+
 CheckSummary CheckTyxJoint(ReportInputs& in, bool schematic_drawn) {
+  // The report's schematic draws the lower brace at the brace's angle and leaves it so.
   if (schematic_drawn) in.theta2 = in.theta1;
-  return CheckSummary{};
+  return SummariseTyx(ComputeTyx(in), in);
 }
 
 }  // namespace traxen

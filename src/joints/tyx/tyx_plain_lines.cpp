@@ -1,0 +1,86 @@
+// The unreinforced T/Y/X report: validity, joint parameters, the narrow-brace case and the
+// wide-brace case, printed from the computed result.
+#include "joints/tyx/tyx_report_lines.h"
+
+#include "joints/tyx/tyx_chord_face_lines.h"
+#include "joints/tyx/tyx_parameter_lines.h"
+#include "joints/tyx/tyx_validity_lines.h"
+#include "joints/tyx/tyx_wide_brace_lines.h"
+
+namespace traxen {
+
+namespace {
+
+void PrintJointParameters(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  w.NewLine();
+  w.AtLeft()
+      .Text({"b ", kGreek}, {"= "}, {"b"})
+      .Text({"1 ", kSub}, {" / "}, {"b"})
+      .Value({"0 ", kSub}, {" = "}, "%3.1lf", in.b1)
+      .Value({" / "}, "%3.1lf", in.b0)
+      .Value({" = "}, "%3.3lf", r.beta);
+  w.AtRight()
+      .Text({"g ", kGreek}, {"= "}, {"b"})
+      .Text({"0  ", kSub}, {" /(2×"}, {"t"})
+      .Text({"0 ", kSub}, {" ) = "}, {""})
+      .Value({"", kSub}, "%3.1lf", in.b0)
+      .Value({" / (2×"}, "%3.1lf", in.t0)
+      .Value({" )"}, {" = "}, "%3.3lf", r.gamma);
+  w.NewLine();
+  w.AtLeft()
+      .Text({"h ", kGreek}, {"= "}, {"h"})
+      .Text({"1 ", kSub}, {" / "}, {"b"})
+      .Value({"0 ", kSub}, {" = "}, "%3.1lf", in.h1)
+      .Value({" / "}, "%3.1lf", in.b0)
+      .Value({" = "}, "%3.3lf", r.eta);
+  w.AtRight();
+  PrintChordStressSymbols(w);
+  w.NewLine();
+  PrintChordStressNumbers(w, r.stress);
+  PrintStressRatioAndFactor(w, in.fy0, r.stress, r.kn);
+}
+
+void PrintNarrowBrace(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  w.NewLines(2);
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"Kui"}, {" b ", kGreek},
+            {" <= 0.85, siis liite kandevõime määrab vaid vöö liitepinna kandevõime N"})
+      .Text({"1,Rd ", kSub}, {"", kSub}, {""})
+      .Weight("normal");
+  w.NewLine();
+  PrintChordFaceSymbols(w, r.narrow.reduced, "bold");
+  PrintChordFaceNumbers(w, {r.narrow.reduced, r.kn.kn, in.fy0, in.t0, r.eta, r.beta, in.theta1});
+  PrintResistanceResult(w, r.narrow.resistance);
+  PrintResistanceVerdict(w, r.narrow.resistance, in.N1, r.narrow.passed, false);
+}
+
+void PrintWideBrace(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  w.NewLines(2);
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"Kui"}, {" b ", kGreek}, {" >= 0.85, siis liite kandevõime määramiseks tuleb arvutada:"})
+      .Weight("normal");
+  w.NewLine();
+  PrintWideBraceModeList(w);
+  PrintWideBraceModes(w, in, r);
+}
+
+}  // namespace
+
+void PrintTyxPlainReport(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  StartTyxReportText(w, in);
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"SÕLME KANDEVÕIME ARVUTUSE EELDUSED:"}, {" "}, {"  "})
+      .Weight("normal");
+  w.NewLine();
+  PrintTyxMemberChecks(w, r.validity, ChordHeading::Plain);
+  if (!PrintTyxStopLine(w, r.valid)) return;
+
+  PrintJointParameters(w, in, r);
+  if (r.narrow_case) PrintNarrowBrace(w, in, r);
+  if (r.wide_case) PrintWideBrace(w, in, r);
+}
+
+}  // namespace traxen

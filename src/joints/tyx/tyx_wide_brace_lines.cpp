@@ -1,0 +1,468 @@
+// Wide-brace lines of the T/Y/X reports. Under a face plate the plate's strength ("ykt")
+// and thickness ("p") replace the chord's in the chord face, brace failure and punching.
+#include "joints/tyx/tyx_wide_brace_lines.h"
+
+#include "joints/tyx/tyx_chord_face_lines.h"
+#include "joints/tyx/tyx_parameter_lines.h"
+
+namespace traxen {
+
+namespace {
+
+// The chord stress factor at a fixed β: one run when the chord is not compressed.
+void PrintFactorAt085(RunWriter& w, const TyxChordStressFactor& kn, double n) {
+  w.AtLeft();
+  if (!kn.chord_compressed) {
+    w.Text({"k"}, {" n", kSub}, {" =  1"});
+    w.NewLine();
+    return;
+  }
+  w.Text({"k"}, {"n ", kSub}, {" = "})
+      .Text({"1,3 - 0,4×n /"}, {" b", kGreek}, {" = "})
+      .Value({"1,3 - 0,4× "}, "%3.3lf", n)
+      .Value({" / "}, "%3.3lf", 0.85)
+      .Text({" = "})
+      .Value({"= "}, "%3.3lf", kn.uncapped)
+      .Text({kn.uncapped > 1 ? " > 1" : " <=  1"});
+  w.NewLine();
+  w.AtLeft().Value({"k"}, {"n ", kSub}, {" = "}, "%3.3lf", kn.kn);
+  w.NewLine();
+}
+
+// The face plate's chord face formula: the plate's strength and thickness and ηp.
+void PrintPlateFaceSymbols(RunWriter& w, bool reduced) {
+  w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
+  if (reduced)
+    w.Text({"0.9×(k"}, {" n ", kSub}, {"×f"});
+  else
+    w.Text({"(k"}, {" n ", kSub}, {"×f"});
+  w.Text({" ykt ", kSub}, {"×t²"}, {" p ", kSub})
+      .Text({"×(2×"}, {"h", kGreek}, {"p", kSub})
+      .Text({"/ sin"}, {"q", kGreek}, {""})
+      .Text({"1 ", kSub}, {" + 4×(1-0.85 )"}, {"", kGreek})
+      .Text({"", kSub}, {"", kSub}, {""})
+      .Text({")"}, {" 0.5", kSup}, {" ) / [(1-0.85)"})
+      .Text({"", kGreek}, {"", kSub}, {""})
+      .Text({"", kGreek}, {"×sin"}, {"q", kGreek})
+      .Weight("normal")
+      .Text({"1 ", kSub}, {"]"}, {""});
+  w.NewLine();
+}
+
+void PrintChordFaceAt085(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  w.AtLeft().Weight("bold").Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b ", kGreek},
+                                 {" = 0.85"}).Weight("normal");
+  w.NewLine();
+  if (r.reinforced) {
+    w.AtLeft().Value({"k"}, {"n ", kSub}, {" = "}, "%3.3lf", m.kn_at_085.kn);
+    w.NewLine();
+    PrintPlateFaceSymbols(w, m.face_reduced);
+  } else {
+    PrintFactorAt085(w, m.kn_at_085, r.stress.n);
+    PrintChordFaceSymbols(w, m.face_reduced, "normal");
+  }
+  PrintChordFaceNumbers(w, {m.face_reduced, m.kn_at_085.kn, m.face_strength, m.face_thickness,
+                            m.depth_ratio, 0.85, in.theta1});
+  PrintResistanceResult(w, m.face_resistance);
+  w.NewLine();
+}
+
+void PrintBraceFailure(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
+  const std::string_view thickness = r.reinforced ? "p " : "0 ";
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"2. Võrgu varda kandevõime N"}, {"1K,Rd ", kSub}, {" = "})
+      .Text({m.brace_reduced ? "0.9×f" : "f"}, {"yk1 ", kSub}, {"×t"})
+      .Text({"1 ", kSub}, {"×(2×h"}, {"1 ", kSub})
+      .Text({" - 4×t"}, {"1 ", kSub}, {" + 2×b"})
+      .Text({"eff ", kSub}, {" ) , kus "}, {""});
+  w.NewLine();
+  w.AtLeft()
+      .Text({"b"}, {"eff ", kSub}, {" = (10×f"})
+      .Text({strength, kSub}, {"×t²"}, {thickness, kSub})
+      .Text({"×b"}, {"1 ", kSub}, {") / (b"})
+      .Text({"0 ", kSub}, {"×f"}, {"yk1", kSub})
+      .Text({"×t"}, {"1 ", kSub}, {") <= b"})
+      .Weight("normal")
+      .Text({"1 ", kSub}, {""}, {"", kSub});
+  w.NewLine();
+  w.AtLeft()
+      .Text({"b"}, {"eff ", kSub}, {" = 10×"})
+      .Value({""}, "%3.0lf", m.face_strength)
+      .Value({"×"}, "%3.1lf²", m.face_thickness)
+      .Value({" ×"}, "%3.1lf", in.b1)
+      .Value({" / ("}, "%3.3lf", in.b0)
+      .Value({"×"}, {"", kSup}, {""}, "%3.0lf", in.fy1)
+      .Value({"×"}, "%3.1lf", in.t1)
+      .Value({" )  = "}, {"", kSup}, {""}, "%3.1lf", m.effective_width_unlimited);
+  if (m.effective_width_limited) {
+    w.Value({" > "}, {"", kSup}, {""}, "%3.1lf , seega b", in.b1)
+        .Value({"eff ", kSub}, {" = "}, "%3.1lf", in.b1);
+  } else {
+    w.Value({" <= "}, "%3.1lf", in.b1);
+  }
+  w.NewLine();
+  w.AtLeft()
+      .Text({"N"}, {"1K,Rd ", kSub}, {" = "})
+      .Value({m.brace_reduced ? "0.9×" : ""}, "%3.0lf", in.fy1)
+      .Value({"×"}, "%3.1lf", in.t1)
+      .Value({"×( 2× "}, "%3.1lf", in.h1)
+      .Value({"- 4×"}, "%3.1lf", in.t1)
+      .Value({" + 2×"}, "%3.1lf", m.effective_width)
+      .Value({" ) / 1000  = "}, {"", kSup}, {""}, "%3.1lf kN", m.brace_resistance);
+  w.NewLines(2);
+}
+
+void PrintSideWallSymbols(RunWriter& w, const TyxWideBrace& m) {
+  w.AtLeft().Weight("bold").Text({"N"}, {"1M,Rd ", kSub}, {" = "});
+  if (m.chord_reduced)
+    w.Text({"0.9×(k"}, {"n ", kSub}, {"×f"});
+  else
+    w.Text({"k"}, {"n ", kSub}, {"×f"});
+  if (m.side_plates) {
+    // The side plates thicken the wall: t0 + tp.
+    w.Text({" b ", kSub}, {"×(t"}, {" 0 ", kSub})
+        .Text({" + t"}, {"p ", kSub}, {""})
+        .Text({")×(2×"}, {"h"}, {"1", kSub})
+        .Text({"/ sin("}, {"q", kGreek}, {""})
+        .Text({"1 ", kSub}, {") + 10×"}, {"(t"})
+        .Text({"0 ", kSub}, {" + t "}, {""})
+        .Text({"p ", kSub}, {"", kSup}, {" ) / "});
+  } else {
+    w.Text({" b ", kSub}, {"×t"}, {" 0 ", kSub})
+        .Text({")×(2×"}, {"h"}, {"1", kSub})
+        .Text({"/ sin("}, {"q", kGreek}, {""})
+        .Text({"1 ", kSub}, {") + 10×"}, {"t"})
+        .Text({"0 ", kSub}, {"", kSup}, {" ) / "});
+  }
+  w.Text({"", kGreek}, {"sin("}, {"q", kGreek}).Text({"1 ", kSub}, {")"}, {""}).Weight("normal");
+  w.NewLine();
+}
+
+void PrintFactorAt1(RunWriter& w, const TyxChordStressFactor& kn, double n) {
+  w.AtLeft();
+  if (!kn.chord_compressed) {
+    w.Text({"k"}, {" n", kSub}, {" =  1"});
+    w.NewLine();
+    return;
+  }
+  w.Text({"k"}, {"n ", kSub}, {" = "})
+      .Text({"1,3 - 0,4×n / ("}, {" b ", kGreek}, {" = 1) = "})
+      .Value({"1,3 - 0,4× "}, "%3.3lf", n)
+      .Value({" / "}, "%3.1lf", 1.0)
+      .Value({"= "}, "%3.3lf", kn.uncapped)
+      .Text({kn.uncapped > 1 ? " > 1" : "  < =1"});
+  w.NewLine();
+  w.AtLeft().Value({"k"}, {"n ", kSub}, {" = "}, "%3.3lf", kn.kn);
+  w.NewLine();
+}
+
+void PrintBucklingStressSymbols(RunWriter& w, const TyxWideBrace& m, double fy0) {
+  w.AtLeft();
+  switch (m.buckling_form) {
+    case TyxBucklingStress::ChordInTension:
+      w.Text({"f"}, {"b ", kSub}, {" =  f"}).Value({"y0 ", kSub}, {" = "}, {" "}, " %3.0lf MPa", fy0);
+      break;
+    case TyxBucklingStress::RightAngle:
+      w.Text({"f"}, {"b ", kSub}, {" =  c", kGreek}).Text({"×f"}, {"yk0 ", kSub}, {"", kGreek});
+      break;
+    case TyxBucklingStress::General:
+      w.Text({"f"}, {" b", kSub}, {" = 0.8×"})
+          .Text({"c", kGreek}, {"×f"}, {"yk0 ", kSub})
+          .Text({"×sin"}, {"q", kGreek}, {"1", kSub});
+      break;
+  }
+  w.NewLine();
+}
+
+void PrintSlenderness(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+  w.AtLeft()
+      .Text({"l", kGreek}, {" = [3.46×( h"}, {"0 ", kSub})
+      .Text({"/"}, {" t"}, {"0 ", kSub})
+      .Text({"- 2 )×( 1 / sin"}, {"q", kGreek}, {"1", kSub})
+      .Text({" )"}, {"0.5 ", kSup}, {"] / ["})
+      .Text({"p", kGreek}, {"×[ E / f "}, {"yk0 ", kSub})
+      .Text({" )"}, {"0.5 ", kSup}, {" ]"});
+  w.NewLine();
+  w.AtLeft()
+      .Value({"l", kGreek}, {" = "}, {"[3.46×( "}, "%3.1lf", in.h0)
+      .Value({" / "}, "%3.1lf", in.t0)
+      .Value({" - 2 )×( 1 / sin"}, "%3.1lf° )", in.theta1)
+      .Value({"0.5 ", kSup}, {"] / [ 3.14159265*( "}, {""}, "%3.0lf", in.E)
+      .Value({" / "}, "%3.0lf )", in.fy0)
+      .Value({"0.5 ", kSup}, {" ] = "}, {""}, "%3.3lf", m.slenderness);
+  w.NewLine();
+  w.AtLeft().Value({"c", kGreek}, {" = "}, "%3.3lf", m.reduction);
+  w.NewLine();
+}
+
+void PrintBucklingStressValue(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+  w.AtLeft();
+  switch (m.buckling_form) {
+    case TyxBucklingStress::ChordInTension:
+      w.Value({"f"}, {"b ", kSub}, {" = "}, "%3.0lf MPa", in.fy0);
+      break;
+    case TyxBucklingStress::RightAngle:
+      w.Value({"f"}, {"b ", kSub}, {" = "}, "%3.3lf", m.reduction)
+          .Value({" × "}, {"", kSub}, {""}, "%3.0lf", in.fy0)
+          .Value({" = "}, {"", kSub}, {""}, "%3.0lf MPa", m.buckling_stress);
+      break;
+    case TyxBucklingStress::General:
+      w.Value({"f"}, {" b", kSub}, {" = 0.8×"}, "%3.3lf", m.reduction)
+          .Value({"×"}, {""}, {"", kSub}, "%3.0lf", in.fy0)
+          .Value({"×sin"}, "%3.1lf°", in.theta1)
+          .Value({" = "}, {"", kSub}, {""}, "%3.0lf MPa", m.buckling_stress);
+      break;
+  }
+  w.NewLine();
+}
+
+void PrintSideWallNumbers(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"N"}, {"1M,Rd ", kSub}, {" = "})
+      .Value({m.chord_reduced ? "0.9×{(" : "{"}, "%3.3lf", m.kn_at_1.kn)
+      .Value({"×"}, "%3.0lf", m.buckling_stress);
+  if (m.side_plates) {
+    w.Value({"×("}, "%3.1lf", in.t0)
+        .Value({" + "}, "%3.1f", in.side_t)
+        .Value({")×[2×"}, "%3.1f", in.h1)
+        .Value({" / sin"}, "%3.1lf°", in.theta1)
+        .Value({" + 10×("}, "%3.3lf", in.t0)
+        .Value({" + "}, "%3.1f", in.side_t)
+        .Value({" )] / sin "}, "%3.1lf°", in.theta1);
+  } else {
+    w.Value({"×"}, "%3.1lf", in.t0)
+        .Value({"×[2×"}, "%3.1f", in.h1)
+        .Value({" / sin"}, "%3.1lf°", in.theta1)
+        .Value({" + 10×"}, "%3.3lf", in.t0)
+        .Value({" ] / sin "}, "%3.1lf°", in.theta1);
+  }
+  w.Value({" } / 1000  = "}, {"", kSup}, {""}, "%3.1lf kN", m.side_wall_resistance).Weight("normal");
+  w.NewLines(2);
+}
+
+void PrintSideWall(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  w.AtLeft().Weight("bold").Text({"3a. Vöö külgpinna mõlkekandevõime juhul kui "}, {"b", kGreek},
+                                 {" =  1"}).Weight("normal");
+  w.NewLine();
+  PrintSideWallSymbols(w, m);
+  PrintFactorAt1(w, m.kn_at_1, r.stress.n);
+  PrintBucklingStressSymbols(w, m, in.fy0);
+  PrintSlenderness(w, in, m);
+  PrintBucklingStressValue(w, in, m);
+  w.NewLine();
+  PrintSideWallNumbers(w, in, m);
+}
+
+void PrintChordShear(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"3b. Vöö nihkekandevõime  EVS-EN 1993-1-8 tabel 7.12"}, {"", kGreek}, {""});
+  w.NewLine();
+  w.AtLeft()
+      .Text({"N"}, {"1N,Rd ", kSub}, {" = "})
+      .Text({m.chord_reduced ? "0.9×f" : "f"}, {"yk0 ", kSub}, {"×A"})
+      .Text({"v ", kSub}, {" / ( 3"}, {"0.5 ", kSup})
+      .Text({"×sin"}, {"q", kGreek}, {""})
+      .Text({"1 ", kSub}, {") "}, {""})
+      .Weight("normal");
+  w.NewLine();
+  w.AtLeft()
+      .Text({"Vöö lõikepindala A"}, {"V ", kSub}, {" = "})
+      .Text({"2×h"}, {"0 ", kSub}, {"×t"})
+      .Text({"0 ", kSub}, {" = "}, {"2×"})
+      .Value({""}, "%3.1lf", in.h0)
+      .Value({"×"}, "%3.1lf", in.t0)
+      .Value({" = "}, {"", kSup}, {""}, "%3.1lf mm²", m.shear_area);
+  w.NewLine();
+  w.AtLeft()
+      .Text({"N"}, {"1N,Rd ", kSub}, {" = "})
+      .Value({""}, {""}, {m.chord_reduced ? "0.9×" : ""}, "%3.0lf", in.fy0)
+      .Value({"×"}, "%3.1lf", m.shear_area)
+      .Value({" / ( 1000×3 "}, {"0.5 ", kSup}, {"× sin"}, "%3.1lf°", in.theta1)
+      .Value({" ) = "}, {"", kSup}, {""}, "%3.1lf kN", m.shear_resistance);
+  w.NewLine();
+  w.AtLeft()
+      .Text({"N"}, {"1M,Rd ", kSub}, {" = "})
+      .Value({"min(  "}, "%3.1lf", m.shear_resistance)
+      .Value({" , "}, {"", kSup}, {""}, "%3.1lf", m.side_wall_resistance)
+      .Value({" ) = "}, {"", kSup}, {""}, "%3.1lf kN", m.side_resistance);
+  w.NewLines(2);
+}
+
+void PrintInterpolation(RunWriter& w, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  w.AtLeft()
+      .Weight("bold")
+      .Value({"Vöö liitepinna kandevõime on N"}, {"1,Rd", kSub}, {" = "}, "%3.1lf kN", m.face_resistance)
+      .Text({"      juhul kui "}, {"b", kGreek}, {" = 0.85"})
+      .Weight("normal");
+  w.NewLine();
+  w.AtLeft().Value({"Lineaarse interpolatsiooniga juhul kui "}, {" b", kGreek}, {" = "}, "%3.3lf", r.beta);
+  w.NewLine();
+  w.AtLeft()
+      .Text({"N"}, {"1,Rd ", kSub}, {" = "})
+      .Value({""}, "%3.1lf", m.face_resistance)
+      .Value({" + ("}, "%3.1lf", m.side_resistance)
+      .Value({" - "}, "%3.1lf", m.face_resistance)
+      .Value({")×("}, "%3.3lf", r.beta)
+      .Value({" - "}, "%3.2f", 0.85)
+      .Value({") / "}, "%3.2lf", 0.15)
+      .Value({" = "}, {"", kSup}, {""}, "%3.1lf kN", m.interpolated);
+  w.NewLines(2);
+}
+
+void PrintPunchingHeading(RunWriter& w, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"4. Vöö pinna läbisurumiskandevõime juhul  N"}, {"1L,Rd", kSub}, {" kui "})
+      .Text({"0.85 <= "}, {"b", kGreek}, {"<= (1 - 1/ "})
+      .Text({"g", kGreek}, {" )"}, {""})
+      .Weight("normal");
+  w.NewLine();
+  w.AtLeft()
+      .Value({"0.85 <= ( "}, {"b", kGreek}, {" = "}, "%3.3lf", r.beta)
+      .Value({") <= (1 - 1/"}, {"g", kGreek}, {" = "}, "%3.3lf", r.gamma)
+      .Value({" ) = "}, {"", kSup}, {""}, "%3.3lf", m.punching_limit);
+  w.NewLine();
+}
+
+// The punching formula, the effective punching width and N1L,Rd; the face plate replaces the
+// chord face ("ykt", "p").
+void PrintPunchingModes(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
+  const std::string_view face_index = r.reinforced ? " p " : " 0 ";
+  const std::string_view thickness_index = r.reinforced ? "p " : "0 ";
+  w.AtLeft().Weight("bold").Text({"N"}, {"1L,Rd ", kSub}, {" = "});
+  if (m.punching_reduced)
+    w.Text({"0.9×("}, {"", kSub}, {"f"});
+  else
+    w.Text({"("}, {"", kSub}, {"f"});
+  w.Text({strength, kSub}, {"×t"}, {face_index, kSub})
+      .Text({")×(2×"}, {"h"}, {"1", kSub})
+      .Text({"/ sin"}, {"q", kGreek}, {""})
+      .Text({"1 ", kSub}, {" + 2×"}, {"b"})
+      .Text({"e,p ", kSub}, {"", kSup}, {" ) / (3"})
+      .Text({"0.5 ", kSup}, {"×sin"}, {"q", kGreek})
+      .Text({"1 ", kSub}, {")"}, {""})
+      .Weight("normal");
+  w.NewLine();
+  w.AtLeft()
+      .Text({"b"}, {"e.p ", kSub}, {" = 10×b"})
+      .Text({"1 ", kSub}, {"×t"}, {thickness_index, kSub})
+      .Text({" / b"}, {"0 ", kSub}, {" = "})
+      .Value({"10×"}, {"", kGreek}, {""}, "%3.1lf", in.b1)
+      .Value({"×"}, {"", kGreek}, {""}, "%3.1lf", m.face_thickness)
+      .Value({"/ "}, {"", kSup}, {""}, "%3.1lf", in.b0)
+      .Value({" = "}, {"", kSup}, {""}, "%3.1lf mm", m.punching_width_unlimited);
+  if (m.punching_width_limited) {
+    w.Value({" > "}, {"", kSup}, {""}, "%3.1lf , seega b", in.b1)
+        .Value({"e.p ", kSub}, {" = "}, "%3.1lf", in.b1);
+  } else {
+    w.Value({" <= "}, "%3.1lf", in.b1);
+  }
+  w.NewLines(2);
+  w.AtLeft()
+      .Text({"N"}, {"1L,Rd ", kSub}, {" = "})
+      .Value({m.punching_reduced ? "0.9×{(" : "{"}, "%3.0lf", m.face_strength)
+      .Value({"×"}, "%3.1lf", m.face_thickness)
+      .Value({"×[2×"}, "%3.1f", in.h1)
+      .Value({" / sin"}, "%3.1lf°", in.theta1)
+      .Value({" + 2×"}, "%3.1lf", m.punching_width)
+      .Value({" ] / (3"}, {"0.5", kSup}, {"×sin"}, "%3.1lf°", in.theta1)
+      .Value({" } / 1000  = "}, {"", kSup}, {""}, "%3.1lf kN", m.punching_resistance);
+}
+
+// N1,Rd = min(N1,Rd(β), N1L,Rd) in bold; without punching the minimum holds the
+// interpolated value alone.
+void PrintGoverningMinimum(RunWriter& w, const TyxWideBrace& m) {
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"N"}, {"1,Rd ", kSub}, {" = "})
+      .Value({"min(  "}, "%3.1lf", m.interpolated);
+  if (m.punching_applies) w.Value({" , "}, {"", kSup}, {""}, "%3.1lf", m.punching_resistance);
+  w.Value({" ) = "}, {"", kSup}, {""}, "%3.1lf kN", m.resistance).Weight("normal");
+}
+
+void PrintPlainPunchingAndResistance(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  if (m.punching_applies) {
+    PrintPunchingHeading(w, r);
+    w.NewLine();
+    PrintPunchingModes(w, in, r);
+  }
+  w.NewLines(2);
+  w.AtLeft()
+      .Weight("bold")
+      .Text({"Liite kandevõime on N"}, {"1,Rd", kSub}, {" = "})
+      .Text({"min( N"}, {"1,Rd ", kSub}, {", N"})
+      .Text({""}, {"1,LRd ", kSub}, {" )"})
+      .Weight("normal");
+  w.NewLine();
+  PrintGoverningMinimum(w, m);
+}
+
+void PrintPlatePunchingAndResistance(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  const TyxWideBrace& m = r.wide;
+  PrintPunchingHeading(w, r);
+  if (m.punching_applies) {
+    w.NewLine();
+    PrintPunchingModes(w, in, r);
+    w.NewLines(2);
+    w.AtLeft()
+        .Weight("bold")
+        .Text({"tugedatud liite kandevõime on N"}, {"1,Rd", kSub}, {" = "})
+        .Text({"min( N"}, {"1,Rd ", kSub}, {", N"})
+        .Text({""}, {"1,LRd ", kSub}, {" )"})
+        .Weight("normal");
+    w.NewLine();
+    PrintGoverningMinimum(w, m);
+  } else {
+    w.NewLine();
+    w.AtLeft().Weight("bold").Text({"Vöö pinna läbisurumise ohtu pole !"}, {"", kSub}, {""});
+    w.NewLines(2);
+    w.AtLeft()
+        .Text({"Tugedatud liite kandevõime on N"}, {"1,Rd", kSub}, {" = "})
+        .Value({""}, {"", kSup}, {""}, "%3.1lf kN", m.resistance)
+        .Weight("normal");
+  }
+}
+
+}  // namespace
+
+void PrintWideBraceModeList(RunWriter& w) {
+  w.Weight("bold");
+  w.AtLeft().Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b", kGreek}, {" = 0.85 "});
+  w.NewLine();
+  w.AtLeft().Text({"2. Võrguvarda kandevõime juhul kui "}, {"b", kGreek}, {" = 1 "});
+  w.NewLine();
+  w.AtLeft().Text({"3.  Vöö külgpinna  mõlkekandevõime juhul kui "}, {"b", kGreek}, {" = 1 "});
+  w.NewLine();
+  w.AtLeft().Text({"4.  Vöö pinna  läbisurumiskandevõime "}, {"", kGreek}, {""});
+  w.NewLine();
+  w.Weight("normal");
+  w.NewLine();
+}
+
+void PrintWideBraceModes(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+  PrintChordFaceAt085(w, in, r);
+  PrintBraceFailure(w, in, r);
+  PrintSideWall(w, in, r);
+  PrintChordShear(w, in, r.wide);
+  PrintInterpolation(w, r);
+  if (r.reinforced)
+    PrintPlatePunchingAndResistance(w, in, r);
+  else
+    PrintPlainPunchingAndResistance(w, in, r);
+  w.NewLine();
+  PrintResistanceVerdict(w, r.wide.resistance, in.N1, r.wide.passed, true);
+}
+
+}  // namespace traxen
