@@ -13,12 +13,9 @@ int PageOf(int y, int page_height) { return y >= 0 ? y / page_height : 0; }
 }  // namespace
 
 std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_height) {
-  // Lines in page order; within a line the pieces keep the order they were written in,
-  // which is their x order whenever they do not overlap. The text metrics here are only an
-  // estimate, so a long left column may seem to reach past the right column's start: sorting
-  // by x would then interleave the two columns.
-  std::stable_sort(pieces.begin(), pieces.end(),
-                   [](const auto& a, const auto& b) { return a.line_y < b.line_y; });
+  std::stable_sort(pieces.begin(), pieces.end(), [](const auto& a, const auto& b) {
+    return a.line_y != b.line_y ? a.line_y < b.line_y : a.x < b.x;
+  });
   std::string out;
   int page = 0;
   for (std::size_t i = 0; i < pieces.size();) {
@@ -27,10 +24,9 @@ std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_hei
     std::string line;
     int end = pieces[i].x;
     for (; i < pieces.size() && pieces[i].line_y == y; ++i) {
-      // Pieces of one formula touch; a verdict or a second column starts elsewhere.
-      if (!line.empty() && pieces[i].x != end) line += ' ';
+      if (!line.empty() && pieces[i].x > end) line += ' ';
       line += pieces[i].text;
-      end = pieces[i].x_end;
+      end = std::max(end, pieces[i].x_end);
     }
     out += line;
     out += '\n';

@@ -11,9 +11,8 @@
 
 namespace traxen {
 
-// Joins logged report pieces into text: pieces of one line in the order they were written
-// (left to right), one blank where a piece does not start at the previous one's end (a
-// verdict, the right column); UTF-8, each line ending in "\n".
+// Joins logged report pieces into text: pieces of one line in x order, one blank where a
+// piece starts right of the previous one's end; UTF-8, each line ending in "\n".
 std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_height = 1229);
 
 // Renders `job` onto a recording surface with deterministic metrics and returns its text.
