@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "model/ieee_divide.h"
 #include "sections/section_class.h"
 
 namespace traxen {
@@ -18,7 +19,7 @@ void MirrorTyxBrace2(TyxJoint& t) {
 void DeriveKnForces(KnJoint& k) {
   const double a1 = k.theta1 * kDialogRadiansPerDegree;
   const double a2 = k.theta2 * kDialogRadiansPerDegree;
-  k.N2 = -k.N1 * std::sin(a1) / std::sin(a2);
+  k.N2 = Divide(-k.N1 * std::sin(a1), std::sin(a2));
   k.N0_right = k.N0_left + k.N1 * std::cos(a1) - k.N2 * std::cos(a2);
 }
 

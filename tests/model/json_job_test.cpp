@@ -1,6 +1,8 @@
 // JSON jobs: every field by name, defaults for the rest, and errors that name file and key.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/confirm_job.h"
 #include "model/json_job.h"
 
@@ -72,6 +74,22 @@ TEST(ConfirmJob, KnEquilibriumDerivesBrace2AndRightChordForce) {
   EXPECT_NEAR(job.kn.N0_right, -323.35, 0.005);
   EXPECT_EQ(job.family.is_kn, 1);
   EXPECT_EQ(job.family.is_tyx, 0);
+}
+
+// A lower brace lying along the chord (θ2 = 0) has no equilibrium force: the derived values
+// are infinite or not a number, and the reports fail on them instead of the program stopping.
+TEST(ConfirmJob, KnBrace2AlongTheChordGivesNonFiniteForces) {
+  Job job;
+  job.kn.theta1 = 45.0;
+  job.kn.theta2 = 0.0;
+  job.kn.N1 = -50.0;
+  ConfirmKn(job);
+  EXPECT_TRUE(std::isinf(job.kn.N2));
+  EXPECT_FALSE(std::isfinite(job.kn.N0_right));
+
+  job.kn.N1 = 0.0;
+  ConfirmKn(job);
+  EXPECT_TRUE(std::isnan(job.kn.N2));
 }
 
 TEST(ConfirmJob, JsonJobMirrorsBrace2AndClassifiesOnlyMissingClasses) {

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "joints/kn/kn_math.h"
+#include "model/ieee_divide.h"
 #include "joints/tyx/drawing_primitives.h"
 
 namespace traxen {
@@ -15,11 +15,11 @@ KnBraceValues KnBrace(const ReportInputs& in, int index) {
 
 KnGapAux ComputePlainKnGapAux(const ReportInputs& in, const KnBraceValues& b) {
   KnGapAux a;
-  a.b_eff = CapWidth(Div(10 * in.fy0 * in.t0 * in.t0 * b.b, in.b0 * b.fy * b.t), b.b);
-  a.b_ep = CapWidth(Div(10 * b.b * in.t0, in.b0), b.b);
+  a.b_eff = CapWidth(Divide(10 * in.fy0 * in.t0 * in.t0 * b.b, in.b0 * b.fy * b.t), b.b);
+  a.b_ep = CapWidth(Divide(10 * b.b * in.t0, in.b0), b.b);
   a.beta = KnWidthRatio(in);
-  a.gamma = Div(in.b0, 2 * in.t0);
-  a.alpha = std::sqrt(Div(1, 1 + Div(4 * in.g * in.g, 3 * in.t0 * in.t0)));
+  a.gamma = Divide(in.b0, 2 * in.t0);
+  a.alpha = std::sqrt(Divide(1, 1 + Divide(4 * in.g * in.g, 3 * in.t0 * in.t0)));
   a.A_V = (2 * in.h0 + a.alpha * in.b0) * in.t0;
   a.A0 = in.A0;
   a.t_face = in.t0;
@@ -37,15 +37,15 @@ KnGapBraceChecks ComputeKnGapBrace(const ReportInputs& in, const KnBraceValues& 
   const double tf = aux.t_face;
 
   c.mode1 = MakeKnResistance(
-      Div(8.9 * c.chord.kn * in.fy0 * tf * tf * std::sqrt(aux.gamma) * aux.beta, 1000 * sin_t),
+      Divide(8.9 * c.chord.kn * in.fy0 * tf * tf * std::sqrt(aux.gamma) * aux.beta, 1000 * sin_t),
       in.fy0, b.N);
   c.mode2 = MakeKnResistance(b.fy * b.t * (2 * b.h - 4 * b.t + b.b + aux.b_eff.value) / 1000,
                              b.fy, b.N);
-  c.mode3a = MakeKnResistance(Div(in.fy0 * aux.A_V, kSqrt3 * sin_t * 1000), in.fy0, b.N);
+  c.mode3a = MakeKnResistance(Divide(in.fy0 * aux.A_V, kSqrt3 * sin_t * 1000), in.fy0, b.N);
 
   c.V_Ed = b.N * sin_t;
-  c.V_pl_Rd = Div(aux.A_V * in.fy0, kSqrt3 * in.gamma_M0 * 1000);
-  const double shear_ratio = Div(c.V_Ed, c.V_pl_Rd);
+  c.V_pl_Rd = Divide(aux.A_V * in.fy0, kSqrt3 * in.gamma_M0 * 1000);
+  const double shear_ratio = Divide(c.V_Ed, c.V_pl_Rd);
   // A shear above the plastic shear resistance leaves no axial resistance to speak of:
   // the root's argument turns negative and N_Rd is not a number, which fails the mode.
   c.mode3b = MakeKnResistance(
@@ -53,11 +53,11 @@ KnGapBraceChecks ComputeKnGapBrace(const ReportInputs& in, const KnBraceValues& 
           1000,
       in.fy0, c.chord.N0_Ed);
 
-  c.punching_limit = 1 - Div(1, aux.gamma);
+  c.punching_limit = 1 - Divide(1, aux.gamma);
   c.punching_applies = aux.beta <= c.punching_limit;
   if (c.punching_applies) {
     c.mode4 = MakeKnResistance(
-        Div(in.fy0 * tf * (Div(2 * b.h, sin_t) + b.b + aux.b_ep.value), kSqrt3 * sin_t * 1000), in.fy0,
+        Divide(in.fy0 * tf * (Divide(2 * b.h, sin_t) + b.b + aux.b_ep.value), kSqrt3 * sin_t * 1000), in.fy0,
         b.N);
   }
   return c;

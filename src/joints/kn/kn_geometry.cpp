@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "joints/kn/kn_math.h"
+#include "model/ieee_divide.h"
 #include "joints/tyx/drawing_primitives.h"
 
 namespace traxen {
@@ -12,16 +12,16 @@ KnGeometry ComputeKnGeometry(const ReportInputs& in) {
   const double a1 = SchematicRadians(in.theta1);
   const double a2 = SchematicRadians(in.theta2);
   const double sin1 = std::sin(a1), sin2 = std::sin(a2);
-  const double cot_sum = Div(std::cos(a1), sin1) + Div(std::cos(a2), sin2);
+  const double cot_sum = Divide(std::cos(a1), sin1) + Divide(std::cos(a2), sin2);
   // Height of the brace-axis intersection below the surface the braces stand on: the chord
   // face, or the top of the chord face plate.
   double d = in.e + in.h0 / 2;
   if (in.kn_face_plate == 1) d += in.face_t;
 
   KnGeometry geo;
-  geo.g = d * cot_sum - Div(in.h1, 2 * sin1) - Div(in.h2, 2 * sin2);
+  geo.g = d * cot_sum - Divide(in.h1, 2 * sin1) - Divide(in.h2, 2 * sin2);
   geo.top_brace = in.b2 > in.b1 ? 1 : 2;
-  geo.p = geo.top_brace == 1 ? Div(in.h1, sin1) : Div(in.h2, sin2);
+  geo.p = geo.top_brace == 1 ? Divide(in.h1, sin1) : Divide(in.h2, sin2);
   return geo;
 }
 
@@ -32,7 +32,7 @@ KnGeometry StoreKnGeometry(ReportInputs& in) {
   return geo;
 }
 
-double KnWidthRatio(const ReportInputs& in) { return Div(in.b1 + in.b2 + in.h1 + in.h2, 4 * in.b0); }
+double KnWidthRatio(const ReportInputs& in) { return Divide(in.b1 + in.b2 + in.h1 + in.h2, 4 * in.b0); }
 
 KnChordState ComputeKnChordState(const ReportInputs& in, double beta, double A0) {
   KnChordState c;
@@ -54,13 +54,13 @@ KnChordState ComputeKnChordState(const ReportInputs& in, double beta, double A0)
     c.M0_Ed = in.M0 + c.M_e;
   }
 
-  c.sigma0_Ed = Div(std::abs(c.N0_Ed) * 1000, A0) + Div(std::abs(c.M0_Ed) * 1.0e6, in.Wel0);
-  c.n = Div(c.sigma0_Ed, in.fy0);
+  c.sigma0_Ed = Divide(std::abs(c.N0_Ed) * 1000, A0) + Divide(std::abs(c.M0_Ed) * 1.0e6, in.Wel0);
+  c.n = Divide(c.sigma0_Ed, in.fy0);
   c.chord_in_tension = c.N0_Ed >= 0;
   if (c.chord_in_tension) {
     c.kn = 1.0;
   } else {
-    c.kn_formula = 1.3 - Div(0.4 * c.n, beta);
+    c.kn_formula = 1.3 - Divide(0.4 * c.n, beta);
     c.kn = c.kn_formula > 1.0 ? 1.0 : c.kn_formula;
   }
   return c;

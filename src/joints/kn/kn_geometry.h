@@ -4,7 +4,7 @@
 // Units: mm, mm², mm³, kN, kNm, MPa, degrees; λov in per cent.
 #pragma once
 
-#include "joints/kn/kn_math.h"
+#include "model/ieee_divide.h"
 #include "report/report_inputs.h"
 
 namespace traxen {
@@ -31,7 +31,7 @@ KnGeometry ComputeKnGeometry(const ReportInputs& in);
 KnGeometry StoreKnGeometry(ReportInputs& in);
 
 // λov = −g / p × 100 (%), evaluated exactly this way wherever it is printed or compared.
-inline double KnOverlapRatio(double g, double p) { return Div(-g, p) * 100; }
+inline double KnOverlapRatio(double g, double p) { return Divide(-g, p) * 100; }
 
 // β = (b1 + b2 + h1 + h2) / (4·b0).
 double KnWidthRatio(const ReportInputs& in);

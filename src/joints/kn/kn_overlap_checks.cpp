@@ -2,7 +2,7 @@
 #include "joints/kn/kn_overlap_checks.h"
 
 #include "joints/kn/kn_geometry.h"
-#include "joints/kn/kn_math.h"
+#include "model/ieee_divide.h"
 
 namespace traxen {
 
@@ -25,9 +25,9 @@ KnOverlapChecks ComputeKnOverlapChecks(const ReportInputs& in) {
     c.b_i = in.b1, c.h_i = in.h1, c.t_i = in.t1, c.fy_i = in.fy1, c.N_i = in.N1;
     c.b_j = in.b2, c.h_j = in.h2, c.t_j = in.t2, c.fy_j = in.fy2, c.N_j = in.N2;
   }
-  c.b_eff = CapWidth(Div(10 * in.fy0 * in.t0 * in.t0 * c.b_i, in.b0 * c.fy_i * c.t_i), c.b_i);
-  c.b_ep = CapWidth(Div(10 * c.b_i * in.t0, in.b0), c.b_i);
-  c.b_eov = CapWidth(Div(10 * c.fy_j * c.t_j * c.t_j * c.b_i, c.b_j * c.fy_i * c.t_i), c.b_i);
+  c.b_eff = CapWidth(Divide(10 * in.fy0 * in.t0 * in.t0 * c.b_i, in.b0 * c.fy_i * c.t_i), c.b_i);
+  c.b_ep = CapWidth(Divide(10 * c.b_i * in.t0, in.b0), c.b_i);
+  c.b_eov = CapWidth(Divide(10 * c.fy_j * c.t_j * c.t_j * c.b_i, c.b_j * c.fy_i * c.t_i), c.b_i);
   c.lambda_ov = KnOverlapRatio(in.g, in.p);
   c.range = KnOverlapRangeOf(c.lambda_ov);
 

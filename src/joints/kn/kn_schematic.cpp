@@ -7,7 +7,7 @@
 #include <cmath>
 #include <optional>
 
-#include "joints/kn/kn_math.h"
+#include "model/ieee_divide.h"
 #include "joints/kn/kn_report.h"
 #include "joints/tyx/drawing_primitives.h"
 #include "report/coord.h"
@@ -39,12 +39,12 @@ KnBraceDrawing LayBrace(const KnSchematicLayout& s, double phi_deg, double h) {
   const double phi = SchematicRadians(phi_deg);
   const double c = std::cos(phi), sn = std::sin(phi);
   const double d = s.axes_meet.y - s.y_top;  // height of P below the upper face
-  const double centre = s.x0 - Div(d, std::tan(phi));
-  const double half = Div(Div(h, s.scale), 2 * sn);
+  const double centre = s.x0 - Divide(d, std::tan(phi));
+  const double half = Divide(Divide(h, s.scale), 2 * sn);
   b.left_toe = centre - half;
   b.right_toe = centre + half;
   b.far_end = {s.x0 - s.brace_length * c, s.axes_meet.y - s.brace_length * sn};
-  const double u = Div(h, s.scale) / 2;
+  const double u = Divide(h, s.scale) / 2;
   b.A = {b.far_end.x - u * sn, b.far_end.y + u * c};
   b.B = {b.far_end.x + u * sn, b.far_end.y - u * c};
   return b;
@@ -106,7 +106,7 @@ class KnSchematicPainter {
 
  private:
   double Lambda() const { return KnOverlapRatio(l_.geometry.g, l_.geometry.p); }
-  double Mm(double mm) const { return Div(mm, l_.scale); }
+  double Mm(double mm) const { return Divide(mm, l_.scale); }
   double FaceThickness() const { return in_.kn_face_plate == 1 ? Mm(in_.face_t) : 0; }
 
   void ChordAxis() {
@@ -323,8 +323,8 @@ class KnSchematicPainter {
   void GapDimension() {
     if (l_.geometry.g < 0 && in_.kn_overlap_plate == 1) return;
     const double t = FaceThickness();
-    const double toe1 = l_.brace1.right_toe - (t > 0 ? Div(t, std::tan(SchematicRadians(in_.theta1))) : 0);
-    const double toe2 = l_.brace2.left_toe + (t > 0 ? Div(t, std::tan(SchematicRadians(in_.theta2))) : 0);
+    const double toe1 = l_.brace1.right_toe - (t > 0 ? Divide(t, std::tan(SchematicRadians(in_.theta1))) : 0);
+    const double toe2 = l_.brace2.left_toe + (t > 0 ? Divide(t, std::tan(SchematicRadians(in_.theta2))) : 0);
     const double y = l_.y_top - t - 50;
     const double x1 = std::min(toe1, toe2), x2 = std::max(toe1, toe2);
     s_.setPen(kDimension);
@@ -395,7 +395,7 @@ KnSchematicLayout ComputeKnSchematicLayout(const ReportInputs& in) {
   l.drawable = std::isfinite(l.scale) && l.scale > 0;
   l.y_top = l.y_c - l.depth / 2;
   l.y_bottom = l.y_c + l.depth / 2;
-  l.axes_meet = {l.x0, l.y_c + Div(in.e, l.scale)};
+  l.axes_meet = {l.x0, l.y_c + Divide(in.e, l.scale)};
   l.brace1 = LayBrace(l, in.theta1, in.h1);
   l.brace2 = LayBrace(l, 180 - in.theta2, in.h2);
   return l;

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "joints/tyx/ieee_divide.h"
+#include "model/ieee_divide.h"
 
 namespace traxen {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "joints/tyx/drawing_primitives.h"
-#include "joints/tyx/ieee_divide.h"
+#include "model/ieee_divide.h"
 #include "joints/tyx/tyx_report.h"
 #include "joints/tyx/tyx_schematic_geometry.h"
 #include "report/number_format.h"

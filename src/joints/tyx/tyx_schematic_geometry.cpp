@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "joints/tyx/drawing_primitives.h"
-#include "joints/tyx/ieee_divide.h"
+#include "model/ieee_divide.h"
 
 namespace traxen {
 

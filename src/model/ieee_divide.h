@@ -1,6 +1,7 @@
 // Division that gives the IEEE result for a zero divisor (±infinity, or NaN for 0 / 0)
-// without dividing by zero: the reports print such results as "inf" and "nan", and the
-// core is also checked with -fsanitize=float-divide-by-zero.
+// without dividing by zero. A missing section or an angle of 0° or 180° makes a formula's
+// denominator zero; the reports then print "inf" and "nan" and the checks fail on them,
+// while the core stays clean under -fsanitize=float-divide-by-zero.
 #pragma once
 
 #include <cmath>
