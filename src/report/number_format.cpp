@@ -21,4 +21,14 @@ std::string FormatInt(std::string_view format, int value) {
   }
 }
 
+std::string ClassNumeral(int section_class) {
+  switch (section_class) {
+    case 1: return "I";
+    case 2: return "II";
+    case 3: return "III";
+    case 4: return "IV";
+    default: return FormatInt("%d", section_class);
+  }
+}
+
 }  // namespace traxen

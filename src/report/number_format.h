@@ -14,4 +14,8 @@ std::string FormatNumber(std::string_view format, double value);
 // Formats one int with a printf format such as "%d".
 std::string FormatInt(std::string_view format, int value);
 
+// A cross-section class as the reports print it: "I" to "IV"; any other stored value
+// prints as its number, so a bad class stays visible instead of being hidden.
+std::string ClassNumeral(int section_class);
+
 }  // namespace traxen

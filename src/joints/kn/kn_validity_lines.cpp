@@ -29,16 +29,6 @@ MemberSymbols SymbolsOf(int member) {
   }
 }
 
-std::string ClassNumeral(int section_class) {
-  switch (section_class) {
-    case 1: return "I";
-    case 2: return "II";
-    case 3: return "III";
-    case 4: return "IV";
-    default: return FormatInt("%d", section_class);  // a stored class out of range shows as is
-  }
-}
-
 // Starts a check at x: red when it failed (setting the failure flag).
 LineWriter BeginCondition(ReportCanvas& canvas, int x, bool passed) {
   BeginCheck(canvas, passed, CheckKind::Condition);

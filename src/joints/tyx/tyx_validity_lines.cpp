@@ -9,16 +9,6 @@ namespace traxen {
 
 namespace {
 
-std::string ClassNumeral(int section_class) {
-  switch (section_class) {
-    case 1: return "I";
-    case 2: return "II";
-    case 3: return "III";
-    case 4: return "IV";
-    default: return FormatInt("%d", section_class);  // a class no section can have
-  }
-}
-
 using Relation = CheckRelation;
 
 void ClassCheck(RunWriter& w, const TyxClassCheck& c) {

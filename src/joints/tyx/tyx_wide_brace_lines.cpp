@@ -391,6 +391,19 @@ void PrintGoverningMinimum(RunWriter& w, const TyxWideBrace& m) {
   w.Value({" ) = "}, {"", kSup}, {""}, "%3.1lf kN", m.resistance).Weight("normal");
 }
 
+// The joint's resistance as the smaller of the chord face and punching resistances, under
+// the heading of the plain or the reinforced joint.
+void PrintJointResistance(RunWriter& w, const TyxWideBrace& m, std::string_view heading) {
+  w.AtLeft()
+      .Weight("bold")
+      .Text({heading}, {"1,Rd", kSub}, {" = "})
+      .Text({"min( N"}, {"1,Rd ", kSub}, {", N"})
+      .Text({""}, {"1,LRd ", kSub}, {" )"})
+      .Weight("normal");
+  w.NewLine();
+  PrintGoverningMinimum(w, m);
+}
+
 void PrintPlainPunchingAndResistance(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   if (m.punching_applies) {
@@ -399,14 +412,7 @@ void PrintPlainPunchingAndResistance(RunWriter& w, const ReportInputs& in, const
     PrintPunchingModes(w, in, r);
   }
   w.NewLines(2);
-  w.AtLeft()
-      .Weight("bold")
-      .Text({"Liite kandevõime on N"}, {"1,Rd", kSub}, {" = "})
-      .Text({"min( N"}, {"1,Rd ", kSub}, {", N"})
-      .Text({""}, {"1,LRd ", kSub}, {" )"})
-      .Weight("normal");
-  w.NewLine();
-  PrintGoverningMinimum(w, m);
+  PrintJointResistance(w, m, "Liite kandevõime on N");
 }
 
 void PrintPlatePunchingAndResistance(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
@@ -416,14 +422,7 @@ void PrintPlatePunchingAndResistance(RunWriter& w, const ReportInputs& in, const
     w.NewLine();
     PrintPunchingModes(w, in, r);
     w.NewLines(2);
-    w.AtLeft()
-        .Weight("bold")
-        .Text({"tugedatud liite kandevõime on N"}, {"1,Rd", kSub}, {" = "})
-        .Text({"min( N"}, {"1,Rd ", kSub}, {", N"})
-        .Text({""}, {"1,LRd ", kSub}, {" )"})
-        .Weight("normal");
-    w.NewLine();
-    PrintGoverningMinimum(w, m);
+    PrintJointResistance(w, m, "tugedatud liite kandevõime on N");
   } else {
     w.NewLine();
     w.AtLeft().Weight("bold").Text({"Vöö pinna läbisurumise ohtu pole !"}, {"", kSub}, {""});
