@@ -1,5 +1,5 @@
 // Project files: the eighteen lines, round trips through save, open and confirmation for both
-// families, files written by the original program's rules, malformed files, the atomic save
+// families, files written by the Windows version's rules, malformed files, the atomic save
 // and the two encodings.
 #include "model/project_file.h"
 
@@ -175,7 +175,7 @@ TEST(ProjectFileLayout, NewDocumentSavesZerosAndTheJobTextsAndOpensNoDialog) {
 // writes the view's working values, which hold what was read.
 TEST(ProjectFileLayout, UnconfirmedReadSavesTheWorkingValuesItLeft) {
   TempDir dir;
-  const std::string original = SourcePath("examples/tyx_original.trx");
+  const std::string original = SourcePath("examples/tyx_windows.trx");
   Job job;
   ViewState view;
   int dialog = 0;
@@ -231,10 +231,10 @@ TEST(ProjectFileRead, CopiesEachFamilysSlots) {
   EXPECT_EQ(view.last_dialog, 2);
 }
 
-// Files as the original program writes them: Windows-1257, "%lf", " \n" line ends and
+// Files as the Windows version writes them: Windows-1257, "%lf", " \n" line ends and
 // one-word section texts.
 TEST(ProjectFileExamples, TyxExampleReadsAndConfirms) {
-  const LoadedJob loaded = Load(SourcePath("examples/tyx_original.trx"));
+  const LoadedJob loaded = Load(SourcePath("examples/tyx_windows.trx"));
   const Job& job = loaded.job;
   EXPECT_EQ(loaded.last_dialog, 1);
   EXPECT_EQ(job.family.is_tyx, 1);
@@ -258,7 +258,7 @@ TEST(ProjectFileExamples, TyxExampleReadsAndConfirms) {
 }
 
 TEST(ProjectFileExamples, KnExampleReadsWholeTextsAndDerivesTheForces) {
-  const std::string path = SourcePath("examples/kn_original.trx");
+  const std::string path = SourcePath("examples/kn_windows.trx");
   const LoadedJob loaded = Load(path);
   const Job& job = loaded.job;
   EXPECT_EQ(loaded.last_dialog, 2);
@@ -309,7 +309,7 @@ class MalformedProjectFile : public ::testing::TestWithParam<Damage> {};
 TEST_P(MalformedProjectFile, FailsWithLineAndSlotAndChangesNothing) {
   const Damage& d = GetParam();
   TempDir dir;
-  std::vector<std::string> lines = Lines(ReadFile(SourcePath("examples/tyx_original.trx")));
+  std::vector<std::string> lines = Lines(ReadFile(SourcePath("examples/tyx_windows.trx")));
   std::string content;
   if (d.line == 0) {
     content = d.text;
@@ -379,7 +379,7 @@ TEST(ProjectFileConfirmation, PositionsOutsideTheLibraryFailAndChangeNothing) {
   };
   for (const auto& c : cases) {
     TempDir dir;
-    std::vector<std::string> lines = Lines(ReadFile(SourcePath("examples/tyx_original.trx")));
+    std::vector<std::string> lines = Lines(ReadFile(SourcePath("examples/tyx_windows.trx")));
     lines[6] = c.positions;
     std::string content;
     for (const std::string& l : lines) content += l + "\n";
@@ -402,7 +402,7 @@ TEST(ProjectFileConfirmation, PositionsOutsideTheLibraryFailAndChangeNothing) {
 
 TEST(ProjectFileConfirmation, ASectionPositionBeyondTheListTakesTheLastRow) {
   TempDir dir;
-  std::vector<std::string> lines = Lines(ReadFile(SourcePath("examples/tyx_original.trx")));
+  std::vector<std::string> lines = Lines(ReadFile(SourcePath("examples/tyx_windows.trx")));
   lines[6] = "0 5000 0 36 0 42 ";
   std::string content;
   for (const std::string& l : lines) content += l + "\n";
@@ -413,7 +413,7 @@ TEST(ProjectFileConfirmation, ASectionPositionBeyondTheListTakesTheLastRow) {
 
 TEST(ProjectFileConfirmation, AMissingLibraryIsNamed) {
   LoadedJob loaded;
-  const std::string path = SourcePath("examples/tyx_original.trx");
+  const std::string path = SourcePath("examples/tyx_windows.trx");
   const LoadError e = LoadJobFile(path, "/nonexistent/library", loaded);
   EXPECT_EQ(e.message, path + ": profdeftraxen.txt ei leidnud! no profdeftraxen.txt in /nonexistent/library (--library)");
 }

@@ -1,4 +1,4 @@
-// The QPainter backend keeps the original platform's text conventions: cell-height fonts from
+// The QPainter backend keeps the text conventions of Windows GDI: cell-height fonts from
 // the Liberation faces, text by its top-left corner, Greek letters available, and a report
 // replayed from a recording looks exactly like one drawn directly.
 #include <QFontInfo>

@@ -105,7 +105,7 @@ void QPainterSurface::setBackgroundColor(Color color) {
 
 void QPainterSurface::drawText(Point at, std::string_view text) {
   if (text.empty()) return;
-  // Text is opaque, as on the original platform: its cell is filled with the background first,
+  // Text is opaque, as in Windows GDI: its cell is filled with the background first,
   // so labels stay readable over the lines of a drawing.
   painter_.fillRect(QRect(at.x, at.y, ReportTextWidth(font_key_, text), font_key_.height), background_);
   painter_.setPen(text_color_);

@@ -12,7 +12,7 @@ namespace traxen {
 
 // Fonts resolved once per (face, height, weight) and kept for the process: "Times New Roman"
 // and "Arial" map to the metric-compatible Liberation Serif and Liberation Sans, and the
-// height is the cell height (ascent + descent) as on the original platform.
+// height is the cell height (ascent + descent) as in Windows GDI.
 struct ResolvedFont {
   QFont font;
   int ascent = 0;  // report units from the top of the cell to the baseline
