@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "joints/kn/kn_runs.h"
+#include "model/ieee_divide.h"
 
 namespace traxen {
 
@@ -94,8 +95,8 @@ int KnPlateRequirements::FailedCount() const {
 
 KnPlateRequirements ComputeKnPlateRequirements(const ReportInputs& in) {
   KnPlateRequirements r;
-  r.l_req = 1.5 * (in.h1 / std::sin(ReportRadians(in.theta1)) + in.g +
-                   in.h2 / std::sin(ReportRadians(in.theta2)));
+  r.l_req = 1.5 * (Divide(in.h1, std::sin(ReportRadians(in.theta1))) + in.g +
+                   Divide(in.h2, std::sin(ReportRadians(in.theta2))));
   r.b_req = in.b0 - 2 * in.t0;
   r.t_req1 = 2 * in.t1;
   r.t_req2 = 2 * in.t2;

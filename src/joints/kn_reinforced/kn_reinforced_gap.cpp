@@ -8,6 +8,7 @@
 #include "joints/kn/kn_gap_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_runs.h"
+#include "model/ieee_divide.h"
 
 namespace traxen {
 
@@ -304,10 +305,10 @@ ReinforcedGapBrace ComputeReinforcedGapBrace(const ReportInputs& in, const KnBra
   KnGapAux a = ComputePlainKnGapAux(in, b);
   if (pl.face) {
     // The braces stand on the face plate: it replaces the chord face.
-    a.b_eff = CapWidth(10 * in.fy_plate * pl.t_p * pl.t_p * b.b / (in.b0 * b.fy * b.t), b.b);
-    a.b_ep = CapWidth(10 * b.b * pl.t_p / in.b0, b.b);
-    a.beta = pl.b_p / in.b0;
-    a.gamma = in.b0 / (2 * pl.t_p);
+    a.b_eff = CapWidth(Divide(10 * in.fy_plate * pl.t_p * pl.t_p * b.b, in.b0 * b.fy * b.t), b.b);
+    a.b_ep = CapWidth(Divide(10 * b.b * pl.t_p, in.b0), b.b);
+    a.beta = Divide(pl.b_p, in.b0);
+    a.gamma = Divide(in.b0, 2 * pl.t_p);
     a.t_face = pl.t_p;
   }
   ReinforcedGapBrace r;
@@ -316,10 +317,10 @@ ReinforcedGapBrace ComputeReinforcedGapBrace(const ReportInputs& in, const KnBra
   if (pl.side) {
     // The side plates thicken the chord's side walls and, with the face plate, add to its area.
     a.A0 = in.A0 + 2 * pl.t_pk * pl.b_pk + pl.t_pp * pl.b_pp;
-    a.beta = pl.face ? pl.b_p / in.b0 : b.b / in.b0;
-    a.gamma = pl.face ? in.b0 / (2 * (in.t0 + pl.t_p)) : in.b0 / (2 * in.t0);
+    a.beta = Divide(pl.face ? pl.b_p : b.b, in.b0);
+    a.gamma = Divide(in.b0, 2 * (pl.face ? in.t0 + pl.t_p : in.t0));
     const double tw = in.t0 + pl.t_pk;
-    a.alpha = std::sqrt(1 / (1 + 4 * in.g * in.g / (3 * tw * tw)));
+    a.alpha = std::sqrt(Divide(1, 1 + Divide(4 * in.g * in.g, 3 * tw * tw)));
     a.A_V = (2 * in.h0 + a.alpha * in.b0) * tw;
   }
   r.checks = ComputeKnGapBrace(in, b, a);

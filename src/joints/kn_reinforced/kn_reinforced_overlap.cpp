@@ -5,6 +5,7 @@
 #include <string>
 
 #include "joints/kn/kn_runs.h"
+#include "model/ieee_divide.h"
 
 namespace traxen {
 
@@ -18,10 +19,10 @@ ReinforcedOverlapBrace ComputeBrace(const ReportInputs& in, int brace) {
   r.h = brace == 1 ? in.h1 : in.h2;
   r.t = brace == 1 ? in.t1 : in.t2;
   const double N = brace == 1 ? in.N1 : in.N2;
-  r.b_eff = CapWidth(10 * in.fy0 * in.t0 * in.t0 * r.b / (in.b0 * r.fy * r.t), r.b);
+  r.b_eff = CapWidth(Divide(10 * in.fy0 * in.t0 * in.t0 * r.b, in.b0 * r.fy * r.t), r.b);
   // The plate stands in for the overlapped brace: its width, thickness and steel.
   r.b_e_ov = CapWidth(
-      10 * in.fy_plate * in.overlap_t * in.overlap_t * r.b / (in.overlap_b * r.fy * r.t), r.b);
+      Divide(10 * in.fy_plate * in.overlap_t * in.overlap_t * r.b, in.overlap_b * r.fy * r.t), r.b);
   // One formula whatever the overlap: the plate carries what the overlapped brace would.
   r.resistance = MakeKnResistance(
       r.fy * r.t * (r.b_eff.value + r.b_e_ov.value + 2 * r.h - 4 * r.t) / 1000, r.fy, N);
