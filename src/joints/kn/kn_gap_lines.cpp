@@ -6,6 +6,7 @@
 
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_runs.h"
+#include "joints/kn/kn_width_lines.h"
 
 namespace traxen {
 
@@ -32,41 +33,10 @@ void PrintKnGapEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in,
   const std::string i = Index(c);
   const std::string ii = i + " ";
   const std::string yki = "yk" + i;
-  const KnBraceValues& b = c.brace;
-
-  Line(canvas)
-      .Text("b", Sub("eff "), " = (10×f")
-      .Text(Sub("yk0 "), "×t²", Sub("0 "))
-      .Text("×b", Sub(ii), ") / (b")
-      .Text(Sub("0 "), "×f", Sub(yki))
-      .Text("×t", Sub(ii), ") <= b")
-      .Text(Sub(ii));
-  LineWriter w = Line(canvas);
-  w.Text("b", Sub("eff "), " = 10×")
-      .Value("", "%3.0lf", in.fy0)
-      .Value("×", "%3.1lf²", in.t0)
-      .Value(" ×", "%3.1lf", b.b)
-      .Value(" / (", "%3.1lf", in.b0)
-      .Value("×", "%3.0lf", b.fy)
-      .Value("×", "%3.1lf", b.t)
-      .Value(" )  = ", "%3.1lf mm ", c.aux.b_eff.formula);
-  if (c.aux.b_eff.capped)
-    w.Value(" > ", "%3.1f mm, seega b", b.b).Value(Sub("eff "), " = ", "", "%3.1lf mm", b.b);
-  else
-    w.Value(" <= ", "%3.1lf mm", b.b);
-
-  LineWriter p = Line(canvas);
-  p.Text("b", Sub("e.p "), " = 10×b")
-      .Text(Sub(ii), "×t", Sub("0 "))
-      .Text(" / b", Sub("0 "), " = ")
-      .Value("10×", "%3.1lf", b.b)
-      .Value("×", "%3.1lf", in.t0)
-      .Value("/ ", "%3.1lf", in.b0)
-      .Value(" = ", "%3.1lf mm", c.aux.b_ep.formula);
-  if (c.aux.b_ep.capped)
-    p.Value(" > ", "%3.1lf mm, seega b", b.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", b.b);
-  else
-    p.Value(" <= ", "%3.1lf mm", b.b);
+  const KnWidthBrace brace{ii, yki, c.brace.fy, c.brace.t, c.brace.b};
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
+                        brace, c.aux.b_eff);
+  PrintKnPunchingWidth(canvas, brace, "0 ", in.t0, in.b0, c.aux.b_ep);
 }
 
 void PrintKnGapBetaGamma(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {

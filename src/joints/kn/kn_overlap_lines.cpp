@@ -3,6 +3,7 @@
 #include "joints/kn/kn_overlap_lines.h"
 
 #include "joints/kn/kn_runs.h"
+#include "joints/kn/kn_width_lines.h"
 
 namespace traxen {
 
@@ -14,60 +15,12 @@ LineWriter Line(ReportCanvas& canvas, std::string_view weight = "normal") {
 }
 
 void EffectiveWidths(ReportCanvas& canvas, const ReportInputs& in, const KnOverlapChecks& c) {
-  Line(canvas)
-      .Text("b", Sub("eff "), " = (10×f")
-      .Text(Sub("yk0 "), "×t²", Sub("0 "))
-      .Text("×b", Sub("i "), ") / (b")
-      .Text(Sub("0 "), "×f", Sub("yki"))
-      .Text("×t", Sub("i "), ") <= b")
-      .Text(Sub("i "));
-  LineWriter w = Line(canvas);
-  w.Text("b", Sub("eff "), " = 10×")
-      .Value("", "%3.0lf", in.fy0)
-      .Value("×", "%3.1lf²", in.t0)
-      .Value(" ×", "%3.1lf", c.b_i)
-      .Value(" / (", "%3.1lf", in.b0)
-      .Value("×", "%3.0lf", c.fy_i)
-      .Value("×", "%3.1lf", c.t_i)
-      .Value(" )  = ", "%3.1lf mm ", c.b_eff.formula);
-  if (c.b_eff.capped)
-    w.Value(" > ", "%3.1f mm, seega b", c.b_i).Value(Sub("eff "), " = ", "", "%3.1lf mm", c.b_i);
-  else
-    w.Value(" <= ", "%3.1lf mm", c.b_i);
-
-  LineWriter p = Line(canvas);
-  p.Text("b", Sub("e.p "), " = 10×b")
-      .Text(Sub("i "), "×t", Sub("0 "))
-      .Text(" / b", Sub("0 "), " = ")
-      .Value("10×", "%3.1lf", c.b_i)
-      .Value("×", "%3.1lf", in.t0)
-      .Value("/ ", "%3.1lf", in.b0)
-      .Value(" = ", "%3.1lf mm", c.b_ep.formula);
-  if (c.b_ep.capped)
-    p.Value(" > ", "%3.1lf mm, seega b", c.b_i).Value(Sub("e.p "), " = ", "", "%3.1lf mm", c.b_i);
-  else
-    p.Value(" <= ", "%3.1lf mm", c.b_i);
-
-  Line(canvas)
-      .Text("b", Sub("e.ov "), " = (10×f")
-      .Text(Sub("ykj "), "×t²", Sub("j "))
-      .Text("×b", Sub("i "), ") / (b")
-      .Text(Sub("j "), "×f", Sub("yki"))
-      .Text("×t", Sub("i "), ") <= b")
-      .Text(Sub("i "));
-  LineWriter o = Line(canvas);
-  o.Text("b", Sub("e.ov "), " = 10×")
-      .Value("", "%3.0lf", c.fy_j)
-      .Value("×", "%3.1lf²", c.t_j)
-      .Value(" ×", "%3.1lf", c.b_i)
-      .Value(" / (", "%3.1lf", c.b_j)
-      .Value("×", "%3.0lf", c.fy_i)
-      .Value("×", "%3.1lf", c.t_i)
-      .Value(" )  = ", "%3.1lf mm", c.b_eov.formula);
-  if (c.b_eov.capped)
-    o.Value(" > ", "%3.1lf , seega b", c.b_i).Value(Sub("e.ov "), " = ", "", "%3.1lf mm", c.b_i);
-  else
-    o.Value(" <= ", "%3.1lf mm", c.b_i);
+  const KnWidthBrace brace{"i ", "yki", c.fy_i, c.t_i, c.b_i};
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
+                        brace, c.b_eff);
+  PrintKnPunchingWidth(canvas, brace, "0 ", in.t0, in.b0, c.b_ep);
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Overlap, {"ykj ", "j ", "j ", c.fy_j, c.t_j, c.b_j},
+                        brace, c.b_eov);
 }
 
 void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {

@@ -8,6 +8,7 @@
 #include "joints/kn/kn_gap_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_runs.h"
+#include "joints/kn/kn_width_lines.h"
 #include "model/ieee_divide.h"
 
 namespace traxen {
@@ -22,47 +23,10 @@ void PrintFacePlateEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in,
   const KnBraceValues& b = c.brace;
   const std::string i = IndexOf(b) + " ";
   const std::string yki = "yk" + IndexOf(b);
-  const int lm = canvas.left_margin;
-  NewLine(canvas);
-  LineWriter(canvas, lm)
-      .Text("b", Sub("eff "), " = (10×f")
-      .Text(Sub("ykt "), "×t²", Sub("p "))
-      .Text("×b", Sub(i), ") / (b")
-      .Text(Sub("0 "), "×f", Sub(yki))
-      .Text("×t", Sub(i), ") <= b")
-      .Text(Sub(i), "", Sub(""));
-  NewLine(canvas);
-  {
-    LineWriter line(canvas, lm);
-    line.Text("b", Sub("eff "), " = 10×")
-        .Value("", "%3.0lf", in.fy_plate)
-        .Value("×", "%3.1lf²", plates.t_p)
-        .Value(" ×", "%3.1lf", b.b)
-        .Value(" / (", "%3.1lf", in.b0)
-        .Value("×", Sup(""), "", "%3.0lf", b.fy)
-        .Value("×", "%3.1lf", b.t)
-        .Value(" )  = ", Sup(""), "", "%3.1lf mm ", c.aux.b_eff.formula);
-    if (!c.aux.b_eff.capped) {
-      line.Value(" <= ", "%3.1lf mm", b.b);
-    } else {
-      line.Value(" > ", Sup(""), "", "%3.1f mm, seega b", b.b)
-          .Value(Sub("eff "), " = ", "", "%3.1lf mm", b.b);
-    }
-  }
-  NewLine(canvas);
-  LineWriter line(canvas, lm);
-  line.Text("b", Sub("e.p "), " = 10×b")
-      .Text(Sub(i), "×t", Sub("p "))
-      .Text(" / b", Sub("0 "), " = ")
-      .Value("10×", "%3.1lf", b.b)
-      .Value("×", "%3.1lf", plates.t_p)
-      .Value("/ ", "%3.1lf", in.b0)
-      .Value(" = ", "%3.1lf mm", c.aux.b_ep.formula);
-  if (!c.aux.b_ep.capped) {
-    line.Value(" <= ", "%3.1lf mm", b.b);
-  } else {
-    line.Value(" > ", "%3.1lf mm, seega b", b.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", b.b);
-  }
+  const KnWidthBrace brace{i, yki, b.fy, b.t, b.b};
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective,
+                        {"ykt ", "p ", "0 ", in.fy_plate, plates.t_p, in.b0}, brace, c.aux.b_eff);
+  PrintKnPunchingWidth(canvas, brace, "p ", plates.t_p, in.b0, c.aux.b_ep);
 }
 
 // "β = 0.333" and, 50 units further, γ with the wall the braces stand on: the face plate.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "joints/kn/kn_runs.h"
+#include "joints/kn/kn_width_lines.h"
 #include "model/ieee_divide.h"
 
 namespace traxen {
@@ -42,59 +43,13 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   NewLine(canvas);
   LineWriter(canvas, lm).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
 
-  NewLine(canvas);
-  LineWriter(canvas, lm)
-      .Text("b", Sub("eff "), " = (10×f")
-      .Text(Sub("yk0 "), "×t²", Sub("0 "))
-      .Text("×b", Sub(i), ") / (b")
-      .Text(Sub("0 "), "×f", Sub(yki))
-      .Text("×t", Sub(i), ") <= b")
-      .Text(Sub(i), "", Sub(""));
-  NewLine(canvas);
-  {
-    LineWriter line(canvas, lm);
-    line.Text("b", Sub("eff "), " = 10×")
-        .Value("", "%3.0lf", in.fy0)
-        .Value("×", "%3.1lf²", in.t0)
-        .Value(" ×", "%3.1lf", r.b)
-        .Value(" / (", "%3.1lf", in.b0)
-        .Value("×", Sup(""), "", "%3.0lf", r.fy)
-        .Value("×", "%3.1lf", r.t)
-        .Value(" )  = ", Sup(""), "", "%3.1lf mm ", r.b_eff.formula);
-    if (!r.b_eff.capped) {
-      line.Value(" <= ", "%3.1lf mm", r.b);
-    } else {
-      line.Value(" > ", Sup(""), "", "%3.1f mm, seega b", r.b)
-          .Value(Sub("eff "), " = ", "", "%3.1lf mm", r.b);
-    }
-  }
-
-  NewLine(canvas);
-  LineWriter(canvas, lm)
-      .Text("b", Sub("e.ov "), " = (10×f")
-      .Text(Sub("ykt "), "×t²", Sub("p "))
-      .Text("×b", Sub(i), ") / (b")
-      .Text(Sub("p "), "×f", Sub(yki))
-      .Text("×t", Sub(i), ") <= b")
-      .Text(Sub(i), "", Sub(""));
-  NewLine(canvas);
-  {
-    LineWriter line(canvas, lm);
-    line.Text("b", Sub("e.ov "), " = 10×")
-        .Value("", "%3.0lf", in.fy_plate)
-        .Value("×", "%3.1lf²", in.overlap_t)
-        .Value(" ×", "%3.1lf", r.b)
-        .Value(" / (", "%3.1lf", in.overlap_b)
-        .Value("×", Sup(""), "", "%3.0lf", r.fy)
-        .Value("×", "%3.1lf", r.t)
-        .Value(" )  = ", Sup(""), "", "%3.1lf mm", r.b_e_ov.formula);
-    if (!r.b_e_ov.capped) {
-      line.Value(" <= ", "%3.1lf mm", r.b);
-    } else {
-      line.Value(" > ", Sup(""), "", "%3.1lf , seega b", r.b)
-          .Value(Sub("e.ov "), " = ", "", "%3.1lf mm", r.b);
-    }
-  }
+  const KnWidthBrace brace{i, yki, r.fy, r.t, r.b};
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
+                        brace, r.b_eff);
+  // The plate stands in for the overlapped brace.
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Overlap,
+                        {"ykt ", "p ", "p ", in.fy_plate, in.overlap_t, in.overlap_b}, brace,
+                        r.b_e_ov);
 
   NewLine(canvas);  // one empty line before the resistance
   NewLine(canvas);

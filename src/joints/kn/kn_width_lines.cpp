@@ -1,0 +1,62 @@
+// Effective-width lines shared by the plain and the reinforced K/N checks.
+#include "joints/kn/kn_width_lines.h"
+
+#include "joints/kn/kn_runs.h"
+
+namespace traxen {
+
+namespace {
+
+LineWriter Line(ReportCanvas& canvas) {
+  NewLine(canvas);
+  return LineWriter(canvas, canvas.left_margin);
+}
+
+}  // namespace
+
+void PrintKnEffectiveWidth(ReportCanvas& canvas, KnWidthKind kind, const KnWidthWall& wall,
+                           const KnWidthBrace& brace, const KnEffectiveWidth& width) {
+  const bool overlap = kind == KnWidthKind::Overlap;
+  const std::string_view symbol = overlap ? "e.ov " : "eff ";
+  Line(canvas)
+      .Text("b", Sub(symbol), " = (10×f")
+      .Text(Sub(wall.strength_index), "×t²", Sub(wall.thickness_index))
+      .Text("×b", Sub(brace.index), ") / (b")
+      .Text(Sub(wall.width_index), "×f", Sub(brace.strength_index))
+      .Text("×t", Sub(brace.index), ") <= b")
+      .Text(Sub(brace.index));
+  LineWriter w = Line(canvas);
+  // The two widths have always been printed with slightly different number texts.
+  w.Text("b", Sub(symbol), " = 10×")
+      .Value("", "%3.0lf", wall.fy)
+      .Value("×", "%3.1lf²", wall.t)
+      .Value(" ×", "%3.1lf", brace.b)
+      .Value(" / (", "%3.1lf", wall.b)
+      .Value("×", "%3.0lf", brace.fy)
+      .Value("×", "%3.1lf", brace.t)
+      .Value(" )  = ", overlap ? "%3.1lf mm" : "%3.1lf mm ", width.formula);
+  if (width.capped)
+    w.Value(" > ", overlap ? "%3.1lf , seega b" : "%3.1f mm, seega b", brace.b)
+        .Value(Sub(symbol), " = ", "", "%3.1lf mm", brace.b);
+  else
+    w.Value(" <= ", "%3.1lf mm", brace.b);
+}
+
+void PrintKnPunchingWidth(ReportCanvas& canvas, const KnWidthBrace& brace,
+                          std::string_view thickness_index, double t, double b0,
+                          const KnEffectiveWidth& width) {
+  LineWriter p = Line(canvas);
+  p.Text("b", Sub("e.p "), " = 10×b")
+      .Text(Sub(brace.index), "×t", Sub(thickness_index))
+      .Text(" / b", Sub("0 "), " = ")
+      .Value("10×", "%3.1lf", brace.b)
+      .Value("×", "%3.1lf", t)
+      .Value("/ ", "%3.1lf", b0)
+      .Value(" = ", "%3.1lf mm", width.formula);
+  if (width.capped)
+    p.Value(" > ", "%3.1lf mm, seega b", brace.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", brace.b);
+  else
+    p.Value(" <= ", "%3.1lf mm", brace.b);
+}
+
+}  // namespace traxen
