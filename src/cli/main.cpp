@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -85,7 +86,8 @@ int Render(int argc, char** argv, int first) {
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};
   QGuiApplication app(qt_argc, qt_argv);
-  const auto report = LayOutReport(loaded.job, view, std::time(nullptr));
+  const auto report = std::make_unique<LaidOutReport>(
+      LayOutReport(loaded.job, view.inputs, view.last_dialog, std::time(nullptr)));
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   const bool ok = HasSuffix(out_path, ".pdf") ? WriteReportPdf(*report, out, &error)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
+#include <memory>
 
 #include "model/job.h"
 #include "model/job_file.h"
@@ -104,7 +105,7 @@ class PainterSurfaceTest : public QObject {
     QVERIFY(!LoadJobFile(TRAXEN_TEST_DIR "/joints/kn/reports/gap_joint.json", "", loaded));
     ViewState view;
     view.last_dialog = loaded.last_dialog;
-    const auto report = LayOutReport(loaded.job, view, 0);
+    const auto report = std::make_unique<LaidOutReport>(LayOutReport(loaded.job, view.inputs, view.last_dialog, 0));
     QVERIFY(report->page_count >= 2);
     for (int page = 0; page < report->page_count; ++page) {
       QImage image(900, 1229, QImage::Format_RGB32);
@@ -155,7 +156,7 @@ class PainterSurfaceTest : public QObject {
       QPainterSurface s(p);
       RenderReport(s, job, view, {});
     }
-    const auto laid_out = LayOutReport(job, view, 0);
+    const auto laid_out = std::make_unique<LaidOutReport>(LayOutReport(job, view.inputs, view.last_dialog, 0));
     {
       QPainter p(&replayed);
       PaintReportPage(p, *laid_out, 0, QRectF(0, 0, 900, 1229));

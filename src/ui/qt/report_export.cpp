@@ -8,17 +8,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "report/dispatch.h"
 
 namespace traxen {
-
-std::unique_ptr<LaidOutReport> LayOutReport(const Job& job, ViewState& view, std::time_t now) {
-  auto report = std::make_unique<LaidOutReport>();
-  RenderOptions options;
-  options.now = now;
-  report->page_count = RenderReport(report->ops, job, view, options).page_count;
-  return report;
-}
 
 void PaintReportPage(QPainter& painter, const LaidOutReport& report, int page, const QRectF& target) {
   const double scale = std::min(target.height() / kPageHeight, target.width() / kPageWidth);
@@ -29,7 +20,8 @@ void PaintReportPage(QPainter& painter, const LaidOutReport& report, int page, c
   painter.translate(0, -double(page) * kPageHeight);
   painter.setClipRect(QRectF(0, double(page) * kPageHeight, kPageWidth, kPageHeight), Qt::IntersectClip);
   QPainterSurface surface(painter);
-  report.ops.ReplayOnto(surface);
+  const ReportRect page_rect{0, page * kPageHeight, kPageWidth, (page + 1) * kPageHeight};
+  ReplayReport(report, surface, &page_rect);
   painter.restore();
 }
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "model/job.h"
-#include "report/recording_surface.h"
+#include "report/laid_out_report.h"
 #include "report/report_inputs.h"
 #include "ui/qt/painter_surface.h"
 
@@ -16,15 +16,8 @@ class QPainter;
 
 namespace traxen {
 
-inline constexpr int kPageWidth = 900;    // the report strip's width in units
-inline constexpr int kPageHeight = 1229;  // one page of the strip
-
-struct LaidOutReport {
-  RecordingSurface ops;
-  int page_count = 1;
-};
-
-std::unique_ptr<LaidOutReport> LayOutReport(const Job& job, ViewState& view, std::time_t now);
+inline constexpr int kPageWidth = kReportStripWidth;
+inline constexpr int kPageHeight = kReportPageHeight;
 
 // Draws page `page` (from 0) of the laid-out report so that it fills the painter's
 // `target` rectangle's height (one report page per sheet), centred horizontally.

@@ -1,0 +1,24 @@
+// How the shell runs the two joint dialogs. Until the dialogs exist the commands do nothing
+// and a read project file is confirmed as `traxen-cli` confirms it.
+#pragma once
+
+#include <QString>
+
+#include "model/job_document.h"
+
+class QWidget;
+
+namespace traxen {
+
+// The T/Y/X (`family` 1) or K/N (`family` 2) joint dialog on a copy of `job`. Returns true
+// when the user pressed OK; `job` then holds what OK writes (the family's fields, the family
+// flags, the derived values). Cancel returns false and leaves `job` as it was.
+bool ExecJointDialog(QWidget* parent, int family, Job& job);
+
+// After File Open: the joint dialog of the read file's family confirms the job (`dialog` 1
+// T/Y/X, 2 K/N; 0 does nothing and returns true). Returns false when the user cancelled; the
+// document then keeps the read values. `error` is set when the confirmation failed (for
+// example the section library is missing); the document is then unchanged.
+bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error);
+
+}  // namespace traxen
