@@ -6,12 +6,17 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${TRAXEN_BUILD_DIR:-$ROOT/build}"
 JOBS="$(nproc 2>/dev/null || echo 2)"
 
-# Debian packages the build, the tests and the benchmarks need.
+# Debian packages the build, the tests and the benchmarks need; the validators of the
+# desktop files, mandoc and dpkg-dev for the install and package checks; ImageMagick and
+# librsvg for packaging/update-images.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xvfb xauth locales-all
+  qt6-svg-dev
+  desktop-file-utils appstream shared-mime-info mandoc dpkg-dev file
+  imagemagick librsvg2-bin
 )
 
 install_missing_packages() {
