@@ -9,7 +9,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # Debian packages the build, the tests and the benchmarks need.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xvfb xauth locales-all
 )
