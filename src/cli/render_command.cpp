@@ -1,5 +1,6 @@
 // traxen-cli render: one job's report as PDF, PNG or text, written whole or not at all.
 #include <QGuiApplication>
+#include <QHashFunctions>
 
 #include <iostream>
 #include <memory>
@@ -58,6 +59,8 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   // Only drawing needs fonts: the GUI machinery starts here and nowhere else.
   qInstallMessageHandler(QuietQtMessages);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Fonts are embedded in the order of a hash table: a fixed seed keeps that order too.
+  if (fixed_date) QHashSeed::setDeterministicGlobalSeed();
   int qt_argc = 1;
   char* qt_argv[] = {argv0, nullptr};
   QGuiApplication app(qt_argc, qt_argv);
