@@ -36,10 +36,19 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build DIR [CMAKE_ARGS...] [-- TARGET...]: without targets, builds everything.
 configure_and_build() {
   local dir="$1"; shift
+  local cmake_args=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do cmake_args+=("$1"); shift; done
+  [ "${1:-}" = "--" ] && shift
+  targets=("$@")
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+    cmake -S "$ROOT" -B "$dir" -G Ninja "${cmake_args[@]}"
   fi
-  cmake --build "$dir" -j "$JOBS"
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$dir" -j "$JOBS" --target "${targets[@]}"
+  else
+    cmake --build "$dir" -j "$JOBS"
+  fi
 }

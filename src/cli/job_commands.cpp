@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/job_input.h"
-#include "cli/job_template.h"
+#include "model/job_template.h"
 #include "model/atomic_file.h"
 #include "model/json_job_keys.h"
 #include "model/project_file.h"

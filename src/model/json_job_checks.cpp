@@ -50,9 +50,10 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
     for (std::string_view key : RequiredKeys(family))
       if (!parsed.present.contains(key)) missing += (count++ ? ", " : "") + std::string(key);
     if (count > 0)
-      return {fmt::format("{}: a {} job must give {} {}: {} (traxen-cli new {} writes a complete job)", file,
-                          family == "tyx" ? "T/Y/X" : "K/N", count == 1 ? "this key" : "these keys",
-                          count == 1 ? "" : fmt::format("({})", count), missing, family)};
+      return {fmt::format("{}: a {} job must give {}: {} (traxen-cli new {} writes a complete job)", file,
+                          family == "tyx" ? "T/Y/X" : "K/N",
+                          count == 1 ? std::string("this key") : fmt::format("these keys ({})", count), missing,
+                          family)};
   }
   Job job = parsed.job;  // the field list takes pointers
   std::string error;

@@ -6,7 +6,7 @@
 
 #include "model/job.h"
 
-namespace traxen::cli {
+namespace traxen {
 
 // A sound example job of the family ("tyx", "x" or "kn"): every member size and design action
 // set, the rest at its default.
@@ -20,4 +20,4 @@ std::string TemplateJobText(Job job);
 // derived and internal ones included, so that converting back loses nothing.
 std::string CompleteJobText(Job job);
 
-}  // namespace traxen::cli
+}  // namespace traxen

@@ -1,12 +1,12 @@
 // Writing JSON jobs group by group in the record's order.
-#include "cli/job_template.h"
+#include "model/job_template.h"
 
 #include <nlohmann/json.hpp>
 
 #include "model/job_fields.h"
 #include "model/json_job_keys.h"
 
-namespace traxen::cli {
+namespace traxen {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::string CompleteJobText(Job job) {
   });
 }
 
-}  // namespace traxen::cli
+}  // namespace traxen
