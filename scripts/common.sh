@@ -11,7 +11,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # librsvg for packaging/update-images.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xvfb xauth locales-all
   qt6-svg-dev
@@ -41,10 +41,19 @@ install_missing_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# configure_and_build DIR [CMAKE_ARGS...] [-- TARGET...]: without targets, builds everything.
 configure_and_build() {
   local dir="$1"; shift
+  local cmake_args=() targets=()
+  while [ $# -gt 0 ] && [ "$1" != "--" ]; do cmake_args+=("$1"); shift; done
+  [ "${1:-}" = "--" ] && shift
+  targets=("$@")
   if [ ! -f "$dir/build.ninja" ]; then
-    cmake -S "$ROOT" -B "$dir" -G Ninja "$@"
+    cmake -S "$ROOT" -B "$dir" -G Ninja "${cmake_args[@]}"
   fi
-  cmake --build "$dir" -j "$JOBS"
+  if [ ${#targets[@]} -gt 0 ]; then
+    cmake --build "$dir" -j "$JOBS" --target "${targets[@]}"
+  else
+    cmake --build "$dir" -j "$JOBS"
+  fi
 }

@@ -23,6 +23,7 @@ nlohmann::ordered_json CheckSummaryToJson(const std::string& job_path, const Che
   j["lambda_ov"] = Number(s.lambda_ov);
   j["valid"] = s.valid;
   j["failed_conditions"] = s.failed_conditions;
+  j["failed_condition_names"] = s.failed_condition_names;
   j["verdicts"] = nlohmann::ordered_json::array();
   for (const ResistanceVerdict& v : s.verdicts) {
     nlohmann::ordered_json o;
@@ -30,11 +31,24 @@ nlohmann::ordered_json CheckSummaryToJson(const std::string& job_path, const Che
     o["mode"] = v.mode;
     o["N_Rd"] = Number(v.N_Rd);
     o["N_Ed"] = Number(v.N_Ed);
+    o["utilisation"] = Number(Utilisation(v));
+    o["mode_name"] = ModeName(s, v);
     o["passed"] = v.passed;
     j["verdicts"].push_back(std::move(o));
   }
   j["passed"] = s.passed();
   return j;
+}
+
+nlohmann::ordered_json CheckUnitsJson() {
+  nlohmann::ordered_json u;
+  u["N_Ed"] = "kN, absolute value of the design force";
+  u["N_Rd"] = "kN";
+  u["utilisation"] = "N_Ed / N_Rd, 1 = fully used";
+  u["g"] = "mm";
+  u["p"] = "mm";
+  u["lambda_ov"] = "%";
+  return u;
 }
 
 }  // namespace traxen

@@ -1,37 +1,20 @@
 // traxen-cli: the desktop program's headless twin. Reads the same job files, computes the
-// same checks and draws the same report into PDF, PNG or text; never opens a window.
-#include <QGuiApplication>
+// same checks and draws the same report into PDF, PNG or text; never opens a window. This
+// file only parses the command line and hands each command its options.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <climits>
-#include <cstdio>
-#include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "cli/check_json.h"
-#include "model/job_file.h"
-#include "report/dispatch.h"
-#include "report/report_text.h"
-#include "ui/qt/report_export.h"
+#include "cli/commands.h"
+#include "version.h"
 
 namespace {
 
-using namespace traxen;
-
-constexpr const char* kUsage =
-    "usage: traxen-cli render JOB -o OUT [--library DIR]\n"
-    "       traxen-cli check [--json] [--library DIR] JOB...\n"
-    "OUT ends in .pdf, .png or .txt; JOB is a .json job or a .trx project file.\n";
-
-int Usage(const std::string& why) {
-  std::cerr << "traxen-cli: " << why << "\n" << kUsage;
-  return 2;
-}
+using namespace traxen::cli;
 
 // The directory of this program, where the installed section library is looked for
 // (../share/traxen/Profiilid): from /proc/self/exe, else from argv[0] when it holds a path.
@@ -44,113 +27,131 @@ std::string ExecutableDir(const char* argv0) {
   return exe.parent_path().string();
 }
 
-bool HasSuffix(const std::string& s, const std::string& suffix) {
-  return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
+constexpr const char* kExitCodes =
+    "Exit codes: 0 done (check: every job passed), 1 a check did not pass (a failed\n"
+    "resistance or an invalid joint), 2 an error: bad arguments, a job that cannot be read\n"
+    "(the message names the file and the key or line), a file that cannot be written.";
 
-int Render(int argc, char** argv, int first) {
-  std::string job_path, out_path, library;
-  for (int i = first; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "-o" && i + 1 < argc) out_path = argv[++i];
-    else if (a == "--library" && i + 1 < argc) library = argv[++i];
-    else if (!a.empty() && a[0] == '-') return Usage("unknown option " + a);
-    else if (job_path.empty()) job_path = a;
-    else return Usage("render takes one job");
-  }
-  if (job_path.empty() || out_path.empty()) return Usage("render needs JOB and -o OUT");
-  if (!HasSuffix(out_path, ".pdf") && !HasSuffix(out_path, ".png") && !HasSuffix(out_path, ".txt"))
-    return Usage(out_path + ": the output must end in .pdf, .png or .txt");
+constexpr const char* kLibraryNote =
+    "Section library (needed for .trx project files only): --library DIR, else the\n"
+    "environment variable TRAXEN_LIBRARY, else ./Profiilid, else the copy installed with\n"
+    "the program (../share/traxen/Profiilid beside its bin directory).";
 
-  LoadedJob loaded;
-  if (LoadError e = LoadJobFile(job_path, library, loaded, ExecutableDir(argv[0]))) {
-    std::cerr << e.message << "\n";
-    return 2;
-  }
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
+constexpr const char* kUnits =
+    "Units: mm for sections and plates, m for member lengths, kN for forces (tension\n"
+    "positive, compression negative), kNm for moments, MPa for strengths, degrees for angles.";
 
-  if (HasSuffix(out_path, ".txt")) {
-    std::ofstream out(out_path, std::ios::binary | std::ios::trunc);
-    out << RenderReportText(loaded.job, view);
-    out.close();
-    if (!out) {
-      std::cerr << out_path << ": cannot write the text file\n";
-      return 2;
-    }
-    return 0;
-  }
-
-  // Only drawing needs fonts: the GUI machinery starts here and nowhere else.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qt_argc = 1;
-  char* qt_argv[] = {argv[0], nullptr};
-  QGuiApplication app(qt_argc, qt_argv);
-  const auto report = std::make_unique<LaidOutReport>(
-      LayOutReport(loaded.job, view.inputs, view.last_dialog, std::time(nullptr)));
-  QString error;
-  const QString out = QString::fromLocal8Bit(out_path.c_str());
-  const bool ok = HasSuffix(out_path, ".pdf") ? WriteReportPdf(*report, out, &error)
-                                              : WriteReportPng(*report, out, &error);
-  if (!ok) {
-    std::cerr << error.toStdString() << "\n";
-    return 2;
-  }
-  return 0;
-}
-
-int Check(int argc, char** argv, int first) {
-  bool as_json = false;
-  std::string library;
-  std::vector<std::string> jobs;
-  for (int i = first; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--json") as_json = true;
-    else if (a == "--library" && i + 1 < argc) library = argv[++i];
-    else if (!a.empty() && a[0] == '-' && a != "-") return Usage("unknown option " + a);
-    else jobs.push_back(a);
-  }
-  if (jobs.empty()) return Usage("check needs at least one job");
-
-  bool any_error = false, all_passed = true;
-  nlohmann::ordered_json array = nlohmann::ordered_json::array();
-  const std::string executable_dir = ExecutableDir(argv[0]);
-  for (const std::string& path : jobs) {
-    LoadedJob loaded;
-    if (LoadError e = LoadJobFile(path, library, loaded, executable_dir)) {
-      std::cerr << e.message << "\n";
-      any_error = true;
-      continue;
-    }
-    ViewState view;
-    view.last_dialog = loaded.last_dialog;
-    const CheckSummary summary = CheckJob(loaded.job, view);
-    all_passed = all_passed && summary.passed();
-    if (as_json) {
-      array.push_back(CheckSummaryToJson(path, summary));
-    } else {
-      const char* verdict = summary.passed() ? "passed"
-                            : !summary.valid ? "invalid"
-                            : summary.verdicts.empty() ? "no checks"
-                                                       : "failed";
-      std::cout << path << " " << summary.family << " " << verdict << "\n";
-    }
-  }
-  if (as_json) std::cout << array.dump(2) << "\n";
-  if (any_error) return 2;
-  return all_passed ? 0 : 1;
+std::string Footer(std::initializer_list<const char*> parts) {
+  std::string text;
+  for (const char* p : parts) text += std::string("\n") + p + "\n";
+  return text;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage("missing command");
-  const std::string command = argv[1];
-  if (command == "render") return Render(argc, argv, 2);
-  if (command == "check") return Check(argc, argv, 2);
-  if (command == "--help" || command == "-h") {
-    std::cout << kUsage;
-    return 0;
+  CLI::App app{"traxen-cli " TRAXEN_VERSION
+               ": checks welded planar truss joints of rectangular hollow sections\n"
+               "(EN 1993-1-8 chapter 7) and writes the calculation report, without a window.",
+               "traxen-cli"};
+  app.set_version_flag("--version", std::string("traxen-cli ") + TRAXEN_VERSION + "\n" + TRAXEN_LICENSE,
+                       "Print the version and the licence, then exit");
+  app.require_subcommand(1);
+  app.footer(Footer({"Run 'traxen-cli COMMAND --help' for a command's options.", "A job is a JSON job (*.json; "
+                     "'-' reads one from standard input) or a project file of the desktop program (*.trx). "
+                     "'traxen-cli new' writes a complete JSON job to start from; 'traxen-cli keys' lists its keys.",
+                     kUnits, kLibraryNote, kExitCodes}));
+
+  LibraryOptions library;
+  library.executable_dir = ExecutableDir(argv[0]);
+  auto add_library = [&](CLI::App* command) {
+    command->add_option("--library", library.library_dir, "Section library directory (see below)")
+        ->type_name("DIR");
+  };
+
+  RenderOptions render;
+  CLI::App* render_cmd = app.add_subcommand("render", "Write the calculation report of one job");
+  render_cmd->add_option("JOB", render.job, "Job file (.json or .trx), or - for a JSON job on standard input")
+      ->required();
+  render_cmd
+      ->add_option("-o,--output", render.out,
+                   "Report file: .pdf (one A4 sheet per page), .png (one image per page: NAME-1.png, "
+                   "NAME-2.png, ... when there are several) or .txt (the report's text); any letter case")
+      ->type_name("OUT")
+      ->required();
+  render_cmd
+      ->add_option("--date", render.date,
+                   "Footer date and time, so that an archived report is rebuilt byte for byte: "
+                   "YYYY-MM-DD, 'YYYY-MM-DD HH:MM[:SS]' or @SECONDS since 1970, taken as UTC. "
+                   "Without it SOURCE_DATE_EPOCH is used when set, else the current time")
+      ->type_name("TEXT");
+  add_library(render_cmd);
+  render_cmd->footer(Footer({"The report file is written whole or not at all: an existing file is replaced only "
+                             "when the new one is complete. The PDF's title is the job name.",
+                             kLibraryNote, kExitCodes}));
+
+  CheckOptions check;
+  CLI::App* check_cmd = app.add_subcommand("check", "Compute jobs and print each verdict, without a report");
+  check_cmd->add_option("JOB", check.jobs, "Job files (.json or .trx); - reads a JSON job from standard input")
+      ->required();
+  bool as_json = false, as_csv = false;
+  CLI::Option* json_flag = check_cmd->add_flag(
+      "--json", as_json,
+      "Print one JSON object: the units, and per job the family, title, validity, the failed "
+      "conditions by name and every verdict with N_Ed, N_Rd, utilisation and mode name");
+  check_cmd
+      ->add_flag("--csv", as_csv,
+                 "Print one CSV row per verdict (job, family, brace, mode, mode_name, N_Ed_kN, N_Rd_kN, "
+                 "utilisation, passed) after a header row")
+      ->excludes(json_flag);
+  add_library(check_cmd);
+  check_cmd->footer(Footer({"Text output: one line per job: file, family, verdict (passed, failed, invalid or "
+                            "no checks), the largest utilisation eta = |N_Ed| / N_Rd with its brace and mode, "
+                            "or the number of failed validity conditions. Warnings and errors go to standard "
+                            "error.",
+                            kLibraryNote, kExitCodes}));
+
+  NewOptions new_options;
+  CLI::App* new_cmd = app.add_subcommand("new", "Write a complete JSON job of a family, every key at its default");
+  new_cmd->add_option("FAMILY", new_options.family, "tyx (a T or Y joint), x (an X joint) or kn (a K or N joint)")
+      ->required()
+      ->check(CLI::IsMember({"tyx", "x", "kn"}));
+  new_cmd->add_option("-o,--output", new_options.out, "File to write (default: standard output)")->type_name("FILE");
+  new_cmd->add_flag("--force", new_options.force, "Replace FILE when it exists");
+  new_cmd->footer(Footer({"Edit the member sizes and the design actions: a job must give them all.", kExitCodes}));
+
+  CLI::App* keys_cmd = app.add_subcommand("keys", "List every key of a JSON job with its unit, default and meaning");
+  keys_cmd->footer(Footer({kUnits, kExitCodes}));
+
+  ConvertOptions convert;
+  CLI::App* convert_cmd = app.add_subcommand("convert", "Convert a job between a .trx project file and a .json job");
+  convert_cmd->add_option("IN", convert.in, "Job to read (.trx or .json)")->required();
+  convert_cmd->add_option("-o,--output", convert.out, "Job to write (.json or .trx, the other kind)")
+      ->type_name("OUT")
+      ->required();
+  convert_cmd->add_flag("--force", convert.force, "Replace OUT when it exists");
+  add_library(convert_cmd);
+  convert_cmd->footer(Footer({"A project file is read and confirmed as 'check' does and written as a complete "
+                              "JSON job. A JSON job is written as a project file whose section list positions "
+                              "are found in the section library by each member's h x b x t; a size the library "
+                              "lacks is an error naming the member.",
+                              kLibraryNote, kExitCodes}));
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) return app.exit(e);  // --help, --version
+    std::cerr << "traxen-cli: " << e.what() << "\nRun 'traxen-cli --help' for the commands and their options.\n";
+    return kExitError;
   }
-  return Usage("unknown command " + command);
+
+  if (*render_cmd) return RunRender(render, library, argv[0]);
+  if (*check_cmd) {
+    check.format = as_json ? CheckFormat::kJson : as_csv ? CheckFormat::kCsv : CheckFormat::kText;
+    return RunCheck(check, library);
+  }
+  if (*new_cmd) return RunNew(new_options);
+  if (*keys_cmd) return RunKeys();
+  if (*convert_cmd) return RunConvert(convert, library);
+  return kExitError;
 }

@@ -1,9 +1,13 @@
 // Derivations made when a joint is confirmed.
 #include "model/confirm_job.h"
 
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <cmath>
 
 #include "model/ieee_divide.h"
+#include "sections/hollow_section.h"
 #include "sections/section_class.h"
 
 namespace traxen {
@@ -35,18 +39,49 @@ void ConfirmKn(Job& job) {
   job.family.is_kn = 1;
 }
 
-void ConfirmJsonJob(Job& job, const JsonFieldSet& present) {
+namespace {
+
+// A given value the derivation replaced: worth a word when it differs beyond the last
+// digits a written job keeps.
+void WarnIfReplaced(const JsonFieldSet& present, const char* key, double given, double derived,
+                    std::vector<std::string>* warnings) {
+  if (!warnings || !present.contains(key)) return;
+  const bool same = given == derived || (std::isfinite(given) && std::isfinite(derived) &&
+                                         std::abs(given - derived) <= 1e-9 * std::max(1.0, std::abs(derived)));
+  if (!same) warnings->push_back(fmt::format("key \"{}\": the given {} is replaced by the derived {}", key, given, derived));
+}
+
+void DeriveChordProperties(Job& job, const JsonFieldSet& present, double h0, double b0, double t0) {
+  const HollowSectionValues chord = ColdFormedHollowSection(h0, b0, t0);
+  if (!present.contains("chord.A0")) job.chord.A0 = chord.A;
+  if (!present.contains("chord.Wel0")) job.chord.Wel0 = chord.Wy;
+}
+
+}  // namespace
+
+void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings) {
   auto classify = [&](const char* key, int& slot, double h, double b, double t, double fy) {
     if (!present.contains(key)) slot = HollowSectionClass(h, b, t, fy);
   };
   if (job.family.is_tyx == 1) {
     TyxJoint& t = job.tyx;
+    const TyxJoint given = t;
     MirrorTyxBrace2(t);
+    WarnIfReplaced(present, "tyx.h2", given.h2, t.h2, warnings);
+    WarnIfReplaced(present, "tyx.b2", given.b2, t.b2, warnings);
+    WarnIfReplaced(present, "tyx.t2", given.t2, t.t2, warnings);
+    WarnIfReplaced(present, "tyx.N2", given.N2, t.N2, warnings);
+    WarnIfReplaced(present, "tyx.theta2", given.theta2, t.theta2, warnings);
     classify("tyx.chord_class", t.chord_class, t.h0, t.b0, t.t0, 355.0);
     classify("tyx.brace_class", t.brace_class, t.h1, t.b1, t.t1, 355.0);
+    DeriveChordProperties(job, present, t.h0, t.b0, t.t0);
   } else if (job.family.is_kn == 1) {
     KnJoint& k = job.kn;
+    const KnJoint given = k;
     DeriveKnForces(k);
+    WarnIfReplaced(present, "kn.N2", given.N2, k.N2, warnings);
+    WarnIfReplaced(present, "kn.N0_right", given.N0_right, k.N0_right, warnings);
+    DeriveChordProperties(job, present, k.h0, k.b0, k.t0);
     classify("kn.chord_class", k.chord_class, k.h0, k.b0, k.t0, 355.0);
     classify("kn.brace1_class", k.brace1_class, k.h1, k.b1, k.t1, 355.0);
     classify("kn.brace2_class", k.brace2_class, k.h2, k.b2, k.t2, 355.0);

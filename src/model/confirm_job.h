@@ -6,6 +6,9 @@
 #include "model/job.h"
 #include "model/json_job.h"
 
+#include <string>
+#include <vector>
+
 namespace traxen {
 
 // Radians per degree as the dialogs convert.
@@ -17,8 +20,12 @@ void DeriveKnForces(KnJoint& kn);
 void ConfirmTyx(Job& job);  // mirror brace 2, is_tyx = 1, is_kn = 0
 void ConfirmKn(Job& job);   // derive N2 and N0_right, is_tyx = 0, is_kn = 1
 
-// A JSON job: the family's derivations, and every section class the file left out
-// classified from that member's dimensions as a hollow section.
-void ConfirmJsonJob(Job& job, const JsonFieldSet& present);
+// A JSON job: the family's derivations; every section class the file left out classified
+// from that member's dimensions as a hollow section; chord.A0 and chord.Wel0, when left out,
+// from the chord's h0 × b0 × t0 as a cold-formed hollow section (as its library row holds
+// them). A derived field the file gave with another value (kn.N2, kn.N0_right, the T/Y/X
+// lower-brace copies) is replaced; `warnings`, when given, gets one line per such field
+// naming the key, the given and the derived value.
+void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings = nullptr);
 
 }  // namespace traxen

@@ -30,7 +30,7 @@ LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog
     std::string text;
     if (LoadError e = ReadWholeFile(path, text)) return e;
     JsonJob parsed;
-    if (LoadError e = ParseJsonJob(text, path, parsed)) return e;
+    if (LoadError e = ReadJsonJob(text, path, parsed)) return e;
     ConfirmJsonJob(parsed.job, parsed.present);
     read.job = std::move(parsed.job);
     read.last_confirmed_dialog = read.job.family.is_tyx == 1 ? 1 : read.job.family.is_kn == 1 ? 2 : 0;

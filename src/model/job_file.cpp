@@ -3,12 +3,8 @@
 
 #include <fmt/format.h>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
-
 #include "model/confirm_job.h"
+#include "model/job_file_reader.h"
 #include "model/json_job.h"
 #include "model/project_file.h"
 #include "sections/library_dir.h"
@@ -25,30 +21,36 @@ bool EndsWith(const std::string& s, std::string_view suffix) {
 }
 }  // namespace
 
-LoadError ReadWholeFile(const std::string& path, std::string& content) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {fmt::format("{}: cannot open: {}", path, std::strerror(errno))};
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  if (in.bad()) return {fmt::format("{}: cannot read: {}", path, std::strerror(errno))};
-  content = buffer.str();
+LoadError ReadWholeFile(const std::string& path, std::string& content) { return ReadJobFileBytes(path, content); }
+
+JobLibrary::JobLibrary(std::string library_dir, std::string executable_dir)
+    : library_dir_(std::move(library_dir)), executable_dir_(std::move(executable_dir)) {}
+
+JobLibrary::~JobLibrary() = default;
+
+LoadError JobLibrary::Get(const std::string& for_file, const SectionLibrary*& library) {
+  if (!library_) {
+    std::string dir;
+    if (LibraryError e = FindLibraryDir(LibrarySearchFromEnvironment(library_dir_, executable_dir_), dir))
+      return {fmt::format("{}: {}", for_file, e.Text())};
+    library_ = std::make_unique<SectionLibrary>(dir, true);
+  }
+  library = library_.get();
   return {};
 }
 
 namespace {
 
 // A project file as File Open reads it, then its family's joint dialog confirmed.
-LoadError LoadProjectJob(const std::string& path, const std::string& library_dir, const std::string& executable_dir,
-                         LoadedJob& out) {
+LoadError LoadProjectJob(const std::string& path, JobLibrary& library, LoadedJob& out) {
   LoadedJob loaded;
   ViewState view;
   int dialog = 0;
   if (LoadError e = ReadProjectFile(path, loaded.job, view, dialog)) return e;
   if (dialog != 0) {
-    std::string dir;
-    if (LibraryError e = FindLibraryDir(LibrarySearchFromEnvironment(library_dir, executable_dir), dir))
-      return {fmt::format("{}: {}", path, e.Text())};
-    if (LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(dir), path, loaded.job, view)) return e;
+    const SectionLibrary* sections = nullptr;
+    if (LoadError e = library.Get(path, sections)) return e;
+    if (LoadError e = ConfirmProjectFamily(dialog, *sections, path, loaded.job, view)) return e;
   }
   loaded.last_dialog = view.last_dialog;
   out = std::move(loaded);
@@ -57,20 +59,31 @@ LoadError LoadProjectJob(const std::string& path, const std::string& library_dir
 
 }  // namespace
 
-LoadError LoadJobFile(const std::string& path, const std::string& library_dir, LoadedJob& out,
-                      const std::string& executable_dir) {
-  if (EndsWith(path, ".trx")) return LoadProjectJob(path, library_dir, executable_dir, out);
+LoadError LoadJsonJobText(std::string_view text, const std::string& name, LoadedJob& out) {
+  JsonJob parsed;
+  if (LoadError e = ReadJsonJob(text, name, parsed)) return e;
+  LoadedJob loaded;
+  std::vector<std::string> warnings;
+  ConfirmJsonJob(parsed.job, parsed.present, &warnings);
+  for (const std::string& w : warnings) loaded.warnings.push_back(fmt::format("{}: warning: {}", name, w));
+  loaded.job = std::move(parsed.job);
+  loaded.last_dialog = loaded.job.family.is_tyx == 1 ? 1 : loaded.job.family.is_kn == 1 ? 2 : 0;
+  out = std::move(loaded);
+  return {};
+}
+
+LoadError LoadJobFile(const std::string& path, JobLibrary& library, LoadedJob& out) {
+  if (EndsWith(path, ".trx")) return LoadProjectJob(path, library, out);
+  if (!EndsWith(path, ".json")) return {fmt::format("{}: unknown job file type (expected .json or .trx)", path)};
   std::string text;
   if (LoadError e = ReadWholeFile(path, text)) return e;
-  if (EndsWith(path, ".json")) {
-    JsonJob parsed;
-    if (LoadError e = ParseJsonJob(text, path, parsed)) return e;
-    ConfirmJsonJob(parsed.job, parsed.present);
-    out.job = std::move(parsed.job);
-    out.last_dialog = out.job.family.is_tyx == 1 ? 1 : out.job.family.is_kn == 1 ? 2 : 0;
-    return {};
-  }
-  return {fmt::format("{}: unknown job file type (expected .json or .trx)", path)};
+  return LoadJsonJobText(text, path, out);
+}
+
+LoadError LoadJobFile(const std::string& path, const std::string& library_dir, LoadedJob& out,
+                      const std::string& executable_dir) {
+  JobLibrary library(library_dir, executable_dir);
+  return LoadJobFile(path, library, out);
 }
 
 }  // namespace traxen

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "model/job_fields.h"
+#include "model/json_job_keys.h"
 
 namespace traxen {
 
@@ -29,6 +30,17 @@ std::pair<int, int> LineColumn(std::string_view text, std::size_t byte) {
   return {line, column};
 }
 
+// True when the parse stopped at a digit that follows "digit," (blanks allowed after the
+// comma): most likely a number written with a decimal comma.
+bool AfterDecimalComma(std::string_view text, std::size_t at) {
+  auto digit = [&](std::size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
+  if (!digit(at)) return false;
+  std::size_t i = at;
+  while (i > 0 && digit(i - 1)) --i;  // the start of the number the parser stopped in
+  while (i > 0 && (text[i - 1] == ' ' || text[i - 1] == '\t')) --i;
+  return i >= 2 && text[i - 1] == ',' && digit(i - 2);
+}
+
 }  // namespace
 
 bool JsonFieldSet::contains(std::string_view dotted) const {
@@ -44,18 +56,29 @@ namespace {
 // Field positions by group and key, built once; a job then needs one pass over its fields.
 struct FieldIndex {
   std::unordered_map<std::string_view, std::unordered_map<std::string_view, int>> by_group;
+  std::vector<bool> is_flag;  // by field position: a 0/1 switch that also takes true/false
   int count = 0;
 
   static const FieldIndex& Get() {
     static const FieldIndex index = [] {
       FieldIndex i;
       Job job;
-      ForEachJobField(job, [&](const JobField& f) { i.by_group[f.group][f.key] = i.count++; });
+      ForEachJobField(job, [&](const JobField& f) {
+        i.by_group[f.group][f.key] = i.count++;
+        const JobKey* key = FindJobKey(fmt::format("{}.{}", f.group, f.key));
+        i.is_flag.push_back(key && key->role == KeyRole::kFlag);
+      });
       return i;
     }();
     return index;
   }
 };
+
+std::string GroupList() {
+  std::string list;
+  for (std::string_view g : JobGroups()) list += (list.empty() ? "" : ", ") + std::string(g);
+  return list;
+}
 
 // Reads the JSON text straight into the Job record as it is parsed, so that a check costs
 // little more than parsing: no document tree is built. The first problem stops the parse
@@ -64,6 +87,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
  public:
   JobSaxReader(std::string_view file, JsonJob& job) : file_(file), out_(job) {
     ForEachJobField(out_.job, [&](const JobField& f) { fields_.push_back(f); });
+    seen_.assign(fields_.size(), false);
   }
 
   std::string error;  // set when the job is refused (not for syntax errors)
@@ -72,7 +96,10 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   std::string syntax_message;
 
   bool null() override { return Scalar("null", [](auto*) { return false; }); }
-  bool boolean(bool) override { return Scalar("boolean", [](auto*) { return false; }); }
+  bool boolean(bool v) override {
+    if (depth_ == 2 && !in_array_ && IsFlag()) return Integer(v ? 1 : 0);
+    return Scalar("boolean", [](auto*) { return false; });
+  }
   bool number_integer(number_integer_t v) override { return Integer(v); }
   bool number_unsigned(number_unsigned_t v) override {
     return v > number_unsigned_t(INT64_MAX) ? Integer(INT64_MAX) : Integer(number_integer_t(v));
@@ -119,13 +146,25 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   bool key(string_t& k) override {
     if (depth_ == 1) {
       group_ = index_.by_group.find(k);
-      if (group_ == index_.by_group.end()) return Fail(fmt::format("{}: unknown group \"{}\"", file_, k));
+      if (group_ == index_.by_group.end())
+        return Fail(fmt::format("{}: unknown group \"{}\"; the groups are {}", file_, k, GroupList()));
       group_name_ = group_->first;
+      for (std::string_view g : seen_groups_)
+        if (g == group_name_) return Fail(fmt::format("{}: group \"{}\" appears twice", file_, group_name_));
+      seen_groups_.push_back(group_name_);
       return true;
     }
     const auto f = group_->second.find(k);
-    if (f == group_->second.end()) return Fail(fmt::format("{}: unknown key \"{}.{}\"", file_, group_name_, k));
-    field_ = &fields_[std::size_t(f->second)];
+    if (f == group_->second.end()) {
+      const std::string dotted = fmt::format("{}.{}", group_name_, k);
+      const std::string nearest = NearestJobKey(dotted);
+      return Fail(nearest.empty() ? fmt::format("{}: unknown key \"{}\" (traxen-cli keys lists them)", file_, dotted)
+                                  : fmt::format("{}: unknown key \"{}\"; did you mean \"{}\"?", file_, dotted, nearest));
+    }
+    field_index_ = std::size_t(f->second);
+    field_ = &fields_[field_index_];
+    if (seen_[field_index_]) return Fail(fmt::format("{}: key \"{}\" appears twice", file_, Key()));
+    seen_[field_index_] = true;
     return true;
   }
   bool start_array(std::size_t) override {
@@ -155,6 +194,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
     return std::holds_alternative<std::array<double, 6>*>(field_->ref) ? 6 : 8;
   }
   std::string Key() const { return fmt::format("{}.{}", field_->group, field_->key); }
+  bool IsFlag() const { return field_ && index_.is_flag[field_index_]; }
   bool Fail(std::string message) {
     error = std::move(message);
     return false;
@@ -171,11 +211,12 @@ class JobSaxReader : public nlohmann::json_sax<json> {
     return Fail(fmt::format("{}: key \"{}\": expected {}, found {}", file_, Key(), Wanted(), found));
   }
   std::string Wanted() const {
+    const bool flag = IsFlag();
     return std::visit(
-        [](auto* p) -> std::string {
+        [flag](auto* p) -> std::string {
           using T = std::remove_pointer_t<decltype(p)>;
           if constexpr (std::is_same_v<T, double>) return "a number";
-          else if constexpr (std::is_same_v<T, int>) return "an integer";
+          else if constexpr (std::is_same_v<T, int>) return flag ? "an integer, 0 or 1 (or false or true)" : "an integer";
           else if constexpr (std::is_same_v<T, std::string>) return "a string";
           else return fmt::format("an array of {} numbers", std::tuple_size_v<T>);
         },
@@ -198,6 +239,8 @@ class JobSaxReader : public nlohmann::json_sax<json> {
     return true;
   }
   bool Integer(number_integer_t v) {
+    if (depth_ == 2 && !in_array_ && IsFlag() && v != 0 && v != 1)
+      return Fail(fmt::format("{}: key \"{}\": {} is not 0 or 1 (false or true)", file_, Key(), v));
     return Scalar("integer", [&](auto* p) {
       using T = std::remove_pointer_t<decltype(p)>;
       if constexpr (std::is_same_v<T, double>) {
@@ -221,6 +264,9 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   decltype(FieldIndex::by_group)::const_iterator group_;
   std::string_view group_name_;
   const JobField* field_ = nullptr;
+  std::size_t field_index_ = 0;
+  std::vector<bool> seen_;                     // by field position: a key given twice is refused
+  std::vector<std::string_view> seen_groups_;
   bool in_array_ = false;
   std::size_t array_index_ = 0;
 };
@@ -236,7 +282,10 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
     std::string what = reader.syntax_message;
     // nlohmann's text repeats the position; keep only its explanation.
     if (auto pos = what.find("syntax error while parsing"); pos != std::string::npos) what = what.substr(pos);
-    return {fmt::format("{}: line {}, column {}: not valid JSON: {}", file, line, column, what)};
+    return {fmt::format("{}: line {}, column {}: not valid JSON: {}{}", file, line, column, what,
+                        AfterDecimalComma(text, reader.error_byte > 0 ? reader.error_byte - 1 : 0)
+                            ? " (numbers use a decimal point: 2.5, not 2,5)"
+                            : "")};
   }
   if (!ok || !reader.error.empty())
     return {reader.error.empty() ? fmt::format("{}: not a JSON job", file) : reader.error};

@@ -31,6 +31,16 @@ struct JsonJob {
 // `job` is left as the defaults and the error names the file and the key or line and column.
 LoadError ParseJsonJob(std::string_view text, std::string_view file_name, JsonJob& out);
 
+// What a job must mean before it is computed: the family's member dimensions and design
+// actions are all given (the message lists every one left out); every number is finite and
+// within ±1e12 (no joint needs more, and beyond it the computation overflows); member
+// dimensions and, when their plate is used, plate sizes are positive; a given chord A0 or
+// Wel0 is positive. The message names the key and the value.
+LoadError CheckJsonJobValues(const JsonJob& job, std::string_view file_name);
+
+// ParseJsonJob, then CheckJsonJobValues: how every reader of job files takes a JSON job.
+LoadError ReadJsonJob(std::string_view text, std::string_view file_name, JsonJob& out);
+
 // Writes every field of `job` as a JSON job (for tests and conversions).
 std::string WriteJsonJob(Job job);
 

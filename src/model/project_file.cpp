@@ -100,6 +100,15 @@ std::string Shown(std::string_view word) {
 
 bool ValidFlag(int v) { return v == 0 || v == 1; }
 
+// A number slot: "nan", "inf" and "Infinity" are refused, and so is a magnitude beyond
+// 1e12, which no joint needs and which overflows the computation to a report that passes.
+bool ParseFiniteSlot(std::string_view word, double& value) {
+  double v = 0;
+  if (!ParseNumberToken(word, v) || !std::isfinite(v) || std::abs(v) > 1e12) return false;
+  value = v;
+  return true;
+}
+
 }  // namespace
 
 ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) {
@@ -233,11 +242,12 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       if (i >= words.size())
         return {fmt::format("{}: line {}, slot {} ({}): missing; the line has {} of its {} values", file, n, i + 1,
                             slot.name, words.size(), slots.size())};
-      const bool ok = std::holds_alternative<double*>(slot.ref) ? ParseNumberToken(words[i], *std::get<double*>(slot.ref))
+      const bool ok = std::holds_alternative<double*>(slot.ref) ? ParseFiniteSlot(words[i], *std::get<double*>(slot.ref))
                                                                  : ParseIntToken(words[i], *std::get<int*>(slot.ref));
       if (!ok)
         return {fmt::format("{}: line {}, slot {} ({}): {} is not {}", file, n, i + 1, slot.name, Shown(words[i]),
-                            std::holds_alternative<double*>(slot.ref) ? "a number" : "a whole number")};
+                            std::holds_alternative<double*>(slot.ref) ? "a finite number of a sensible size"
+                                                                      : "a whole number")};
     }
     if (words.size() > slots.size())
       return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),

@@ -23,6 +23,9 @@ struct CheckSummary {
   std::optional<double> g, p, lambda_ov;
   bool valid = true;
   int failed_conditions = 0;
+  // The failed validity conditions and plate requirements by name ("chord h0 / t0 <= 35"),
+  // in printed order.
+  std::vector<std::string> failed_condition_names;
   std::vector<ResistanceVerdict> verdicts;
 
   bool passed() const {
@@ -32,5 +35,15 @@ struct CheckSummary {
     return true;
   }
 };
+
+// The utilisation η = |N_Ed| / N_Rd of a verdict; infinite when the resistance is zero or
+// negative while a force acts, not a number when the resistance is not.
+double Utilisation(const ResistanceVerdict& v);
+
+// The failure mode of a verdict in words ("chord face failure", "punching shear", ...).
+std::string ModeName(const CheckSummary& s, const ResistanceVerdict& v);
+
+// The verdict with the largest utilisation (a non-finite one counts as largest), or null.
+const ResistanceVerdict* GoverningVerdict(const CheckSummary& s);
 
 }  // namespace traxen

@@ -1,16 +1,14 @@
 // Cross-section classification of hollow sections.
 #include "sections/section_class.h"
 
+#include "sections/hollow_section.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace traxen {
 
-double HollowCornerRadius(double t) {
-  if (t <= 6) return 2 * t;
-  if (t <= 10) return 2.5 * t;
-  return 3 * t;
-}
+double HollowCornerRadius(double t) { return ColdFormedOuterRadius(t); }
 
 namespace {
 

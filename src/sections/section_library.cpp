@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <algorithm>
+#include <map>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -42,11 +43,29 @@ int RestoredListPosition(int previous, int row_count) {
   return p;
 }
 
+struct SectionLibrary::Kept {
+  std::optional<std::pair<LibraryError, std::vector<std::string>>> type_list;
+  std::map<std::string, std::pair<LibraryError, SectionTable>, std::less<>> tables;
+};
+
+SectionLibrary::SectionLibrary(std::string dir, bool read_once)
+    : dir_(std::move(dir)), kept_(read_once ? std::make_shared<Kept>() : nullptr) {}
+
 std::string SectionLibrary::ListFilePath() const { return JoinPath(dir_, kListFileName); }
 
 std::string SectionLibrary::TypeFilePath(const SectionType& type) const { return JoinPath(dir_, type.file); }
 
 LibraryError SectionLibrary::LoadTypeList(std::vector<std::string>& names) const {
+  if (kept_) {
+    if (!kept_->type_list) {
+      std::vector<std::string> read;
+      const LibraryError e = SectionLibrary(dir_).LoadTypeList(read);
+      kept_->type_list.emplace(e, std::move(read));
+    }
+    if (kept_->type_list->first) return kept_->type_list->first;
+    names = kept_->type_list->second;
+    return {};
+  }
   const std::string path = ListFilePath();
   std::string text;
   if (std::string reason = ReadFileText(path, text); !reason.empty())
@@ -61,6 +80,18 @@ LibraryError SectionLibrary::ReadTypeTable(std::string_view type_name, const Sec
   if (!type)
     return {kTypeFileUnreadable,
             fmt::format("{}: the section type '{}' has no type file", ListFilePath(), type_name)};
+  if (kept_) {
+    auto kept = kept_->tables.find(type_name);
+    if (kept == kept_->tables.end()) {
+      SectionTable read;
+      const SectionType* unused = nullptr;
+      const LibraryError e = SectionLibrary(dir_).ReadTypeTable(type_name, unused, read);
+      kept = kept_->tables.emplace(std::string(type_name), std::make_pair(e, std::move(read))).first;
+    }
+    if (kept->second.first) return kept->second.first;
+    table = kept->second.second;
+    return {};
+  }
   const std::string path = TypeFilePath(*type);
   std::string text;
   if (std::string reason = ReadFileText(path, text); !reason.empty())

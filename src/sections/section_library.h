@@ -2,6 +2,7 @@
 // afresh for every request (nothing is cached), as the joint dialogs use them.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,9 @@ int RestoredListPosition(int previous, int row_count);
 class SectionLibrary {
  public:
   explicit SectionLibrary(std::string dir) : dir_(std::move(dir)) {}
+  // `read_once`: each file is read on first use and kept, for a batch of jobs that must not
+  // pay for the library once per job (the joint dialogs read afresh to see edited files).
+  SectionLibrary(std::string dir, bool read_once);
 
   const std::string& dir() const { return dir_; }
   std::string ListFilePath() const;
@@ -62,7 +66,9 @@ class SectionLibrary {
  private:
   LibraryError ReadTypeTable(std::string_view type_name, const SectionType*& type, SectionTable& table) const;
 
+  struct Kept;  // the files read so far, when read once
   std::string dir_;
+  std::shared_ptr<Kept> kept_;
 };
 
 }  // namespace traxen

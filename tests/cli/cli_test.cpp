@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "cli/cli_run.h"
 #include "support/test_support.h"
 
 namespace traxen {
@@ -17,42 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunCli(const std::string& args) {
-  const fs::path err_file = fs::temp_directory_path() / ("traxen_cli_err_" + std::to_string(::getpid()));
-  const std::string command = std::string(TRAXEN_CLI) + " " + args + " 2>" + err_file.string();
-  CliRun r;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return r;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-  const int status = ::pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.err = testing::ReadFile(err_file.string());
-  fs::remove(err_file);
-  return r;
-}
-
-class CliTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("traxen_cli_" + std::to_string(::getpid()));
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Write(const std::string& name, const std::string& text) {
-    const fs::path p = dir_ / name;
-    std::ofstream(p, std::ios::binary) << text;
-    return p.string();
-  }
-  fs::path dir_;
-};
+using testing::CliRun;
+using testing::CliTest;
+using testing::RunCli;
 
 TEST_F(CliTest, RenderOfAnEmptyJobWritesOnePagePdfPngAndEmptyText) {
   const std::string job = Write("empty.json", "{}");
@@ -91,7 +59,9 @@ TEST_F(CliTest, CheckJsonOfAJobWithNoFamilyReportsNone) {
   const std::string job = Write("empty.json", "{}");
   const CliRun r = RunCli("check --json " + job);
   EXPECT_EQ(r.status, 1);  // computed, but nothing passed
-  const auto array = nlohmann::json::parse(r.out);
+  const auto output = nlohmann::json::parse(r.out);
+  EXPECT_EQ(output["units"]["N_Rd"], "kN");  // stated once for the whole output
+  const auto array = output["jobs"];
   ASSERT_EQ(array.size(), 1u);
   EXPECT_EQ(array[0]["job"], job);
   EXPECT_EQ(array[0]["family"], "none");

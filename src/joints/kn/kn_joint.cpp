@@ -1,6 +1,8 @@
 // The plain K/N check as one result, and its summary.
 #include "joints/kn/kn_joint.h"
 
+#include "joints/kn/kn_condition_names.h"
+
 namespace traxen {
 
 KnJointResult ComputeKnJoint(const ReportInputs& in) {
@@ -23,6 +25,7 @@ CheckSummary SummarizeKnJoint(const KnJointResult& r) {
     s.lambda_ov = r.validity.lambda_ov;
   }
   s.failed_conditions = r.validity.failed_conditions;
+  s.failed_condition_names = FailedKnConditionNames(r.validity);
   s.valid = r.validity.valid();
   if (r.gap) {
     AppendKnGapVerdicts(r.gap->brace1, s.verdicts);

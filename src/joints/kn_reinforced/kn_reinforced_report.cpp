@@ -2,9 +2,11 @@
 // summarised for the checks.
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 
+#include "joints/kn/kn_condition_names.h"
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_runs.h"
+#include "joints/kn_reinforced/kn_plate_requirement_names.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
 
 namespace traxen {
@@ -30,6 +32,8 @@ CheckSummary SummarizeReinforcedKnJoint(const ReinforcedKnResult& r) {
     s.lambda_ov = KnOverlapRatio(r.g, r.p);
   }
   s.failed_conditions = r.FailedConditions();
+  s.failed_condition_names = FailedKnPlateRequirementNames(r.plates);
+  for (std::string& name : FailedKnConditionNames(r.validity)) s.failed_condition_names.push_back(std::move(name));
   s.valid = r.valid();
   if (r.overlap) AppendReinforcedOverlapVerdicts(*r.overlap, s.verdicts);
   if (r.gap) AppendReinforcedGapVerdicts(*r.gap, s.verdicts);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "joints/tyx/tyx_compute.h"
+#include "joints/tyx/tyx_condition_names.h"
 #include "joints/tyx/tyx_report_lines.h"
 
 namespace traxen {
@@ -23,6 +24,7 @@ CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in) {
   s.report = r.reinforced ? "reinforced" : "plain";
   s.valid = r.valid;
   s.failed_conditions = r.failed_count;
+  s.failed_condition_names = FailedTyxConditionNames(r);
   const double force = std::abs(in.N1);
   auto add = [&](const char* mode, double resistance, bool passed) {
     s.verdicts.push_back({1, mode, resistance, force, passed});

@@ -1,12 +1,22 @@
 // PDF and PNG output of a laid-out report.
 #include "ui/qt/report_export.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTimeZone>
+
+#include <cstring>
+#include <memory>
+#include <vector>
 
 
 namespace traxen {
@@ -25,32 +35,97 @@ void PaintReportPage(QPainter& painter, const LaidOutReport& report, int page, c
   painter.restore();
 }
 
-bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error) {
-  QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-  writer.setResolution(600);
-  writer.setCreator(QStringLiteral("TRAXEN"));
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    if (error) *error = QStringLiteral("%1: cannot write the PDF file").arg(path);
+namespace {
+
+QString Reason(const QString& path, const QString& why) {
+  return QStringLiteral("%1: cannot write: %2").arg(path, why);
+}
+
+// Writes `bytes` to `path` through a temporary file; nothing is replaced on failure.
+bool SaveWhole(const QString& path, const QByteArray& bytes, QString* error) {
+  QSaveFile file(path);
+  file.setDirectWriteFallback(false);
+  if (!file.open(QIODevice::WriteOnly)) {
+    if (error) *error = Reason(path, file.errorString());
     return false;
   }
-  const QRectF target(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
-  for (int page = 0; page < report.page_count; ++page) {
-    if (page > 0) writer.newPage();
-    PaintReportPage(painter, report, page, target);
-  }
-  painter.end();
-  if (!QFileInfo(path).exists()) {
-    if (error) *error = QStringLiteral("%1: cannot write the PDF file").arg(path);
+  if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (error) *error = Reason(path, file.errorString());
+    file.cancelWriting();
     return false;
   }
   return true;
 }
 
+// PDF date "D:YYYYMMDDHHmmSS" digits of every date string, and the document id (the trailer's
+// /ID and the metadata's uuid), made fixed: the id from a hash of the rest of the file. The
+// lengths stay as they are, so the cross-reference offsets stay right.
+void MakeReproducible(QByteArray& pdf, std::time_t created) {
+  const QByteArray stamp =
+      QDateTime::fromSecsSinceEpoch(created, QTimeZone::utc()).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+  for (qsizetype at = pdf.indexOf("(D:"); at >= 0; at = pdf.indexOf("(D:", at + 1))
+    if (at + 3 + stamp.size() <= pdf.size()) pdf.replace(at + 3, stamp.size(), stamp);
+  for (const char* marker : {"<xmp:CreateDate>", "<xmp:ModifyDate>", "<xmp:MetadataDate>"}) {
+    const QByteArray iso =
+        QDateTime::fromSecsSinceEpoch(created, QTimeZone::utc()).toString(Qt::ISODate).toLatin1().left(19);
+    for (qsizetype at = pdf.indexOf(marker); at >= 0; at = pdf.indexOf(marker, at + 1)) {
+      const qsizetype start = at + qsizetype(std::strlen(marker));
+      if (start + iso.size() <= pdf.size()) pdf.replace(start, iso.size(), iso);
+    }
+  }
+  // The id: every 32-digit hex string in angle brackets, and every "uuid:" value.
+  QByteArray blanked = pdf;
+  const QRegularExpression hex_id(QStringLiteral("<([0-9a-fA-F]{32})>"));
+  const QRegularExpression uuid(QStringLiteral("uuid:([0-9a-fA-F-]{36})"));
+  QString text = QString::fromLatin1(blanked);
+  text.replace(hex_id, QStringLiteral("<>"));
+  text.replace(uuid, QStringLiteral("uuid:"));
+  const QByteArray digest = QCryptographicHash::hash(text.toLatin1(), QCryptographicHash::Md5).toHex();
+  const QString id = QString::fromLatin1(digest);
+  const QString dashed = id.mid(0, 8) + '-' + id.mid(8, 4) + '-' + id.mid(12, 4) + '-' + id.mid(16, 4) + '-' + id.mid(20, 12);
+  QString out = QString::fromLatin1(pdf);
+  out.replace(hex_id, QStringLiteral("<") + id + QStringLiteral(">"));
+  out.replace(uuid, QStringLiteral("uuid:") + dashed);
+  pdf = out.toLatin1();
+}
+
+}  // namespace
+
+bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,
+                    const ReportFileOptions& options) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    writer.setResolution(600);
+    writer.setCreator(QStringLiteral("TRAXEN"));
+    writer.setTitle(options.title);
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      if (error) *error = Reason(path, QStringLiteral("the PDF could not be started"));
+      return false;
+    }
+    const QRectF target(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+    for (int page = 0; page < report.page_count; ++page) {
+      if (page > 0) writer.newPage();
+      PaintReportPage(painter, report, page, target);
+    }
+    painter.end();
+  }
+  QByteArray pdf = buffer.data();
+  if (options.reproducible) MakeReproducible(pdf, options.created);
+  return SaveWhole(path, pdf, error);
+}
+
 bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error) {
   const QFileInfo info(path);
+  struct Page {
+    QString name;
+    std::unique_ptr<QSaveFile> file;
+  };
+  std::vector<Page> pages;
   for (int page = 0; page < report.page_count; ++page) {
     QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -62,8 +137,25 @@ bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* e
     const QString name = report.page_count == 1
         ? path
         : info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(page + 1).arg(info.suffix()));
-    if (!image.save(name, "PNG")) {
-      if (error) *error = QStringLiteral("%1: cannot write the PNG file").arg(name);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+      if (error) *error = Reason(name, QStringLiteral("the PNG image could not be encoded"));
+      return false;
+    }
+    auto file = std::make_unique<QSaveFile>(name);
+    file->setDirectWriteFallback(false);
+    if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush()) {
+      if (error) *error = Reason(name, file->errorString());
+      file->cancelWriting();
+      return false;  // the files written so far are dropped with their QSaveFile
+    }
+    pages.push_back({name, std::move(file)});
+  }
+  for (Page& p : pages) {
+    if (!p.file->commit()) {
+      if (error) *error = Reason(p.name, p.file->errorString());
       return false;
     }
   }

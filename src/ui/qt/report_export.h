@@ -23,9 +23,21 @@ inline constexpr int kPageHeight = kReportPageHeight;
 // `target` rectangle's height (one report page per sheet), centred horizontally.
 void PaintReportPage(QPainter& painter, const LaidOutReport& report, int page, const QRectF& target);
 
-// Writes one page per sheet; false with `error` set when the file cannot be written.
-bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error);
-// Writes the pages at 1 pixel per unit: exactly `path` for one page, else NAME-1.png, ...
+struct ReportFileOptions {
+  QString title;              // the PDF's document title (the job name)
+  bool reproducible = false;  // the PDF's creation date is `created` and its id follows from
+  std::time_t created = 0;    // the content, so the same report gives the same bytes
+};
+
+// Files are written whole or not at all: into a temporary file beside the target, then
+// renamed over it, so a failed write never leaves a half-written file nor replaces a good one.
+// On failure `error` names the file and the system's reason.
+
+// Writes one page per sheet.
+bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,
+                    const ReportFileOptions& options = {});
+// Writes the pages at 1 pixel per unit: exactly `path` for one page, else NAME-1.png, ...;
+// every page is written before any is put in place.
 bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error);
 
 }  // namespace traxen

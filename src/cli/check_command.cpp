@@ -1,0 +1,97 @@
+// traxen-cli check: each job computed as the report would, summarised as text, JSON or CSV.
+#include <fmt/format.h>
+
+#include <cmath>
+#include <iostream>
+
+#include "cli/check_json.h"
+#include "cli/commands.h"
+#include "cli/job_input.h"
+#include "report/dispatch.h"
+
+namespace traxen::cli {
+
+namespace {
+
+std::string Verdict(const CheckSummary& s) {
+  return s.passed() ? "passed" : !s.valid ? "invalid" : s.verdicts.empty() ? "no checks" : "failed";
+}
+
+std::string Eta(double eta) { return std::isfinite(eta) ? fmt::format("{:.2f}", eta) : std::string("inf"); }
+
+// "job.json tyx passed: eta = 0.45 (brace 1, mode 1 chord face failure)"
+std::string TextLine(const std::string& job, const CheckSummary& s) {
+  std::string line = fmt::format("{} {} {}", job, s.family, Verdict(s));
+  if (!s.valid) {
+    line += fmt::format(": {} failed condition{}", s.failed_conditions, s.failed_conditions == 1 ? "" : "s");
+    if (!s.failed_condition_names.empty()) {
+      line += " (";
+      for (std::size_t i = 0; i < s.failed_condition_names.size(); ++i)
+        line += (i ? "; " : "") + s.failed_condition_names[i];
+      line += ")";
+    }
+  } else if (const ResistanceVerdict* v = GoverningVerdict(s)) {
+    line += fmt::format(": max eta = {} (brace {}, mode {}: {})", Eta(Utilisation(*v)), v->brace, v->mode,
+                        ModeName(s, *v));
+  }
+  return line;
+}
+
+// RFC 4180: a field with a comma, quote or line break is quoted, quotes doubled.
+std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
+std::string CsvNumber(double v) { return std::isfinite(v) ? fmt::format("{}", v) : std::string(); }
+
+}  // namespace
+
+int RunCheck(const CheckOptions& options, const LibraryOptions& library_options) {
+  JobLibrary library(library_options.library_dir, library_options.executable_dir);
+  bool any_error = false, all_passed = true;
+  nlohmann::ordered_json jobs = nlohmann::ordered_json::array();
+  if (options.format == CheckFormat::kCsv)
+    std::cout << "job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed\r\n";
+  for (const std::string& path : options.jobs) {
+    LoadedJob loaded;
+    if (LoadError e = LoadCommandJob(path, library, loaded)) {
+      std::cerr << e.message << "\n";
+      any_error = true;
+      continue;
+    }
+    ViewState view;
+    view.last_dialog = loaded.last_dialog;
+    const CheckSummary summary = CheckJob(loaded.job, view);
+    all_passed = all_passed && summary.passed();
+    switch (options.format) {
+      case CheckFormat::kJson: jobs.push_back(CheckSummaryToJson(path, summary)); break;
+      case CheckFormat::kText: std::cout << TextLine(path, summary) << "\n"; break;
+      case CheckFormat::kCsv:
+        for (const ResistanceVerdict& v : summary.verdicts)
+          std::cout << CsvField(path) << "," << summary.family << "," << v.brace << "," << CsvField(v.mode) << ","
+                    << CsvField(ModeName(summary, v)) << "," << CsvNumber(v.N_Ed) << "," << CsvNumber(v.N_Rd)
+                    << "," << CsvNumber(Utilisation(v)) << "," << (v.passed ? "true" : "false") << "\r\n";
+        break;
+    }
+  }
+  if (options.format == CheckFormat::kJson) {
+    nlohmann::ordered_json out;
+    out["units"] = CheckUnitsJson();
+    out["jobs"] = std::move(jobs);
+    // A file name that is not valid UTF-8 is written with its bad bytes replaced (U+FFFD):
+    // the batch's output is never lost for one name.
+    std::cout << out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+  }
+  std::cout.flush();
+  if (!std::cout) {
+    std::cerr << "traxen-cli: cannot write to standard output\n";
+    return kExitError;
+  }
+  if (any_error) return kExitError;
+  return all_passed ? kExitOk : kExitNotPassed;
+}
+
+}  // namespace traxen::cli

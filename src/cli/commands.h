@@ -1,0 +1,50 @@
+// The commands of traxen-cli, each a function of its parsed options returning the exit code:
+// 0 success (for check: every job passed), 1 a check that did not pass, 2 an error (bad
+// arguments, a job that cannot be read, a file that cannot be written).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace traxen::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitNotPassed = 1;
+inline constexpr int kExitError = 2;
+
+// Where the section library is looked for (see sections/library_dir.h).
+struct LibraryOptions {
+  std::string library_dir;     // --library, "" = the usual search
+  std::string executable_dir;  // this program's directory
+};
+
+struct RenderOptions {
+  std::string job;  // a path, or "-" for a JSON job on standard input
+  std::string out;  // .pdf, .png or .txt, any case
+  std::string date;  // --date, "" = SOURCE_DATE_EPOCH or now
+};
+int RunRender(const RenderOptions& options, const LibraryOptions& library, char* argv0);
+
+enum class CheckFormat { kText, kJson, kCsv };
+struct CheckOptions {
+  std::vector<std::string> jobs;
+  CheckFormat format = CheckFormat::kText;
+};
+int RunCheck(const CheckOptions& options, const LibraryOptions& library);
+
+struct NewOptions {
+  std::string family;  // tyx, x or kn
+  std::string out;     // "" = standard output
+  bool force = false;
+};
+int RunNew(const NewOptions& options);
+
+int RunKeys();
+
+struct ConvertOptions {
+  std::string in, out;
+  bool force = false;
+};
+int RunConvert(const ConvertOptions& options, const LibraryOptions& library);
+
+}  // namespace traxen::cli

@@ -1,0 +1,127 @@
+// traxen-cli new, keys and convert: writing jobs to start from, the key list, and moving a
+// job between the desktop program's project file and a JSON job.
+#include <fmt/format.h>
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/job_input.h"
+#include "model/job_template.h"
+#include "model/atomic_file.h"
+#include "model/json_job_keys.h"
+#include "model/project_file.h"
+#include "model/section_positions.h"
+#include "sections/section_library.h"
+
+namespace traxen::cli {
+
+namespace {
+
+bool RefuseToReplace(const std::string& path, bool force) {
+  std::error_code ec;
+  if (force || !std::filesystem::exists(path, ec)) return false;
+  std::cerr << "traxen-cli: " << path << ": exists; --force replaces it\n";
+  return true;
+}
+
+int Write(const std::string& path, const std::string& text) {
+  if (LoadError e = WriteFileAtomically(path, text)) {
+    std::cerr << e.message << "\n";
+    return kExitError;
+  }
+  return kExitOk;
+}
+
+std::string_view RoleNote(KeyRole role) {
+  switch (role) {
+    case KeyRole::kDimension: return "required, > 0";
+    case KeyRole::kAction: return "required";
+    case KeyRole::kPlate: return "> 0 when its plate is used";
+    case KeyRole::kOptional: return "optional, derived";
+    case KeyRole::kDerived: return "derived";
+    case KeyRole::kFlag: return "0 or 1";
+    default: return "";
+  }
+}
+
+}  // namespace
+
+int RunNew(const NewOptions& options) {
+  const std::string text = TemplateJobText(TemplateJob(options.family));
+  if (options.out.empty()) {
+    std::cout << text;
+    return std::cout.flush() ? kExitOk : kExitError;
+  }
+  if (!HasSuffix(options.out, ".json")) {
+    std::cerr << "traxen-cli: " << options.out << ": a JSON job's name ends in .json\n";
+    return kExitError;
+  }
+  if (RefuseToReplace(options.out, options.force)) return kExitError;
+  return Write(options.out, text);
+}
+
+int RunKeys() {
+  std::cout << "Keys of a JSON job: {\"group\": {\"key\": value, ...}, ...}. Forces are tension positive,\n"
+               "compression negative. A T/Y/X job (family.is_tyx = 1) must give every 'required' key of\n"
+               "tyx, a K/N job (family.is_kn = 1) every one of kn; other keys keep the default shown.\n"
+               "'derived' keys are computed from the others: a given value that differs is replaced\n"
+               "(with a warning). traxen-cli new tyx|x|kn writes a complete job.\n\n";
+  std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", "key", "unit", "rule", "default", "meaning");
+  std::string internal;
+  for (const JobKey& key : JobKeys()) {
+    if (key.role == KeyRole::kInternal) {
+      internal += (internal.empty() ? "" : ", ") + std::string(key.name);
+      continue;
+    }
+    const bool required = key.role == KeyRole::kDimension || key.role == KeyRole::kAction;
+    const std::string def = required ? "-" : key.role == KeyRole::kOptional || key.role == KeyRole::kDerived
+                                                 ? "(derived)"
+                                                 : DefaultValueText(key.name);
+    std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", key.name, key.unit.empty() ? "-" : key.unit,
+                             RoleNote(key.role), def, key.meaning);
+  }
+  std::cout << "\nAlso accepted, for project files of the desktop program, and never needed:\n" << internal << "\n";
+  return std::cout.flush() ? kExitOk : kExitError;
+}
+
+int RunConvert(const ConvertOptions& options, const LibraryOptions& library_options) {
+  const bool to_json = HasSuffix(options.out, ".json"), to_trx = HasSuffix(options.out, ".trx");
+  const bool from_json = options.in == kStandardInput || HasSuffix(options.in, ".json");
+  const bool from_trx = HasSuffix(options.in, ".trx");
+  if (!(from_json && to_trx) && !(from_trx && to_json)) {
+    std::cerr << "traxen-cli: convert reads a .trx and writes a .json, or reads a .json and writes a .trx\n";
+    return kExitError;
+  }
+  if (RefuseToReplace(options.out, options.force)) return kExitError;
+  JobLibrary library(library_options.library_dir, library_options.executable_dir);
+  LoadedJob loaded;
+  if (LoadError e = LoadCommandJob(options.in, library, loaded)) {
+    std::cerr << e.message << "\n";
+    return kExitError;
+  }
+  if (loaded.job.family.is_tyx != 1 && loaded.job.family.is_kn != 1) {
+    std::cerr << options.in << ": the job has no joint family (family.is_tyx or family.is_kn): nothing to convert\n";
+    return kExitError;
+  }
+  if (to_json) return Write(options.out, CompleteJobText(loaded.job));
+
+  const SectionLibrary* sections = nullptr;
+  if (LoadError e = library.Get(options.in, sections)) {
+    std::cerr << e.message << "\n";
+    return kExitError;
+  }
+  if (std::string e = FindSectionPositions(*sections, loaded.job); !e.empty()) {
+    std::cerr << options.in << ": " << e << "\n";
+    return kExitError;
+  }
+  ViewState view;
+  view.last_dialog = loaded.last_dialog;
+  if (LoadError e = SaveProjectFile(options.out, loaded.job, view)) {
+    std::cerr << e.message << "\n";
+    return kExitError;
+  }
+  return kExitOk;
+}
+
+}  // namespace traxen::cli

@@ -1,0 +1,32 @@
+// Job input of the commands.
+#include "cli/job_input.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "model/job_file_reader.h"
+
+namespace traxen::cli {
+
+bool HasSuffix(const std::string& name, std::string_view suffix) {
+  if (name.size() < suffix.size()) return false;
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(name[name.size() - suffix.size() + i])) != suffix[i]) return false;
+  return true;
+}
+
+LoadError LoadCommandJob(const std::string& name, JobLibrary& library, LoadedJob& out) {
+  LoadError error;
+  if (name == kStandardInput) {
+    std::string text;
+    error = ReadJobStream(stdin, "standard input", text);
+    if (!error) error = LoadJsonJobText(text, "standard input", out);
+  } else {
+    error = LoadJobFile(name, library, out);
+  }
+  if (!error)
+    for (const std::string& w : out.warnings) std::cerr << w << "\n";
+  return error;
+}
+
+}  // namespace traxen::cli

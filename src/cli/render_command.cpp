@@ -1,0 +1,83 @@
+// traxen-cli render: one job's report as PDF, PNG or text, written whole or not at all.
+#include <QGuiApplication>
+#include <QHashFunctions>
+
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/job_input.h"
+#include "cli/report_date.h"
+#include "model/atomic_file.h"
+#include "report/dispatch.h"
+#include "report/report_text.h"
+#include "ui/qt/report_export.h"
+
+namespace traxen::cli {
+
+namespace {
+
+// Qt's own diagnostics ("QPainter::begin(): Returned false", "XDG_RUNTIME_DIR not set") say
+// nothing a user of this program can act on: failures are reported by the program itself.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
+}
+
+}  // namespace
+
+int RunRender(const RenderOptions& options, const LibraryOptions& library_options, char* argv0) {
+  const std::string& out_path = options.out;
+  const bool pdf = HasSuffix(out_path, ".pdf"), png = HasSuffix(out_path, ".png"), txt = HasSuffix(out_path, ".txt");
+  if (!pdf && !png && !txt) {
+    std::cerr << "traxen-cli: " << out_path << ": the report file must end in .pdf, .png or .txt\n";
+    return kExitError;
+  }
+  std::time_t when = 0;
+  bool fixed_date = false;
+  if (std::string e = ReportTime(options.date, when, fixed_date); !e.empty()) {
+    std::cerr << "traxen-cli: " << e << "\n";
+    return kExitError;
+  }
+
+  JobLibrary library(library_options.library_dir, library_options.executable_dir);
+  LoadedJob loaded;
+  if (LoadError e = LoadCommandJob(options.job, library, loaded)) {
+    std::cerr << e.message << "\n";
+    return kExitError;
+  }
+  ViewState view;
+  view.last_dialog = loaded.last_dialog;
+
+  if (txt) {
+    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, view))) {
+      std::cerr << e.message << "\n";
+      return kExitError;
+    }
+    return kExitOk;
+  }
+
+  // Only drawing needs fonts: the GUI machinery starts here and nowhere else.
+  qInstallMessageHandler(QuietQtMessages);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Fonts are embedded in the order of a hash table: a fixed seed keeps that order too.
+  if (fixed_date) QHashSeed::setDeterministicGlobalSeed();
+  int qt_argc = 1;
+  char* qt_argv[] = {argv0, nullptr};
+  QGuiApplication app(qt_argc, qt_argv);
+  const auto report =
+      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, view.inputs, view.last_dialog, when));
+  QString error;
+  const QString out = QString::fromLocal8Bit(out_path.c_str());
+  ReportFileOptions file_options;
+  file_options.title = QString::fromStdString(loaded.job.info.job_name);
+  file_options.reproducible = fixed_date;
+  file_options.created = when;
+  const bool ok = pdf ? WriteReportPdf(*report, out, &error, file_options) : WriteReportPng(*report, out, &error);
+  if (!ok) {
+    std::cerr << error.toLocal8Bit().toStdString() << "\n";
+    return kExitError;
+  }
+  return kExitOk;
+}
+
+}  // namespace traxen::cli

@@ -1,0 +1,53 @@
+// Names of the K/N conditions.
+#include "joints/kn/kn_condition_names.h"
+
+namespace traxen {
+
+namespace {
+
+void AddMember(const KnMemberValidity& v, bool gap_rows, std::vector<std::string>& out) {
+  if (!v.shown) return;
+  const std::string i = std::to_string(v.member);
+  const std::string m = v.member == 0 ? "chord: " : "brace " + i + ": ";
+  const std::string h = "h" + i, b = "b" + i, t = "t" + i;
+  auto add = [&](bool ok, const std::string& name) {
+    if (!ok) out.push_back(m + name);
+  };
+  add(v.class_ok, "section class 1 or 2");
+  add(v.fy_ok, "fy" + i + " <= 460");
+  add(v.t_ok, t + " >= 2.5");
+  add(v.h_t_ok, h + " / " + t + " <= 35");
+  add(v.b_t_ok, b + " / " + t + " <= 35");
+  add(v.h_b_min_ok, h + " / " + b + " >= 0.5");
+  add(v.h_b_max_ok, h + " / " + b + " <= 2");
+  add(v.length_ok, "1000 L" + i + " / " + h + " >= 6");
+  if (v.member != 0) {
+    add(v.theta_min_ok, "theta" + i + " >= 30");
+    add(v.theta_max_ok, "theta" + i + " <= 150");
+    add(v.b_b0_ok, b + (gap_rows ? " / b0 >= 0.35" : " / b0 >= 0.25"));
+    if (gap_rows) add(v.b_b0_limit_ok, b + " / b0 >= 0.1 + 0.01 b0 / t0");
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> FailedKnConditionNames(const KnValidity& v) {
+  std::vector<std::string> out;
+  AddMember(v.chord, v.gap_rows, out);
+  AddMember(v.brace1, v.gap_rows, out);
+  AddMember(v.brace2, v.gap_rows, out);
+  auto add = [&](bool ok, const char* name) {
+    if (!ok) out.push_back(name);
+  };
+  if (v.gap_rows) {
+    add(v.gap_size_ok, "gap: g >= t1 + t2");
+    add(v.gap_ratio_min_ok, "gap: g / b0 >= 0.5 (1 - beta)");
+    add(v.gap_ratio_max_ok, "gap: g / b0 <= 1.5 (1 - beta)");
+  } else if (v.overlap_conditions) {
+    if (v.width_ratio_shown) add(v.width_ratio_ok, "overlap: narrower / wider brace width >= 0.75");
+    add(v.overlap_ok, "overlap: 25 % <= lambda_ov <= 100 %");
+  }
+  return out;
+}
+
+}  // namespace traxen

@@ -1,0 +1,326 @@
+// traxen-cli's job commands end to end: the README's example and every template check as
+// sound results, round trips through convert, CSV against JSON, help texts, safe writes.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/cli_run.h"
+#include "model/job_file.h"
+#include "model/json_job_keys.h"
+#include "support/test_support.h"
+
+namespace traxen {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CliRun;
+using testing::CliTest;
+using testing::RunCli;
+using Json = nlohmann::json;
+
+std::string Library() { return " --library " + testing::SourcePath("data/Profiilid"); }
+
+// The first ```json block of the README.
+std::string ReadmeExample() {
+  const std::string readme = testing::ReadFile(testing::SourcePath("README.md"));
+  const std::size_t start = readme.find("```json\n");
+  if (start == std::string::npos) return {};
+  const std::size_t body = start + 8;
+  return readme.substr(body, readme.find("```", body) - body);
+}
+
+// Every verdict finite and positive, the utilisation its ratio: a sound computed result.
+void ExpectSoundResults(const Json& job, const std::string& name) {
+  EXPECT_EQ(job["valid"], true) << name;
+  EXPECT_EQ(job["passed"], true) << name;
+  ASSERT_FALSE(job["verdicts"].empty()) << name;
+  for (const Json& v : job["verdicts"]) {
+    ASSERT_TRUE(v["N_Rd"].is_number()) << name << " " << v.dump();
+    ASSERT_TRUE(v["N_Ed"].is_number()) << name << " " << v.dump();
+    const double n_rd = v["N_Rd"], n_ed = v["N_Ed"], eta = v["utilisation"];
+    EXPECT_GT(n_rd, 0) << name;
+    EXPECT_GT(n_ed, 0) << name;
+    EXPECT_REL_NEAR(eta, n_ed / n_rd, 1e-12);
+    EXPECT_LT(eta, 1) << name;
+    EXPECT_FALSE(v["mode_name"].get<std::string>().empty()) << name;
+  }
+}
+
+TEST_F(CliTest, ReadmeExampleAndEveryTemplateCheckAsSoundResults) {
+  const std::string example = ReadmeExample();
+  ASSERT_FALSE(example.empty()) << "README.md has no ```json example";
+  std::vector<std::string> jobs = {Write("readme.json", example)};
+  for (const char* family : {"tyx", "x", "kn"}) {
+    const std::string path = Path(std::string(family) + ".json");
+    const CliRun made = RunCli(std::string("new ") + family + " -o " + path);
+    ASSERT_EQ(made.status, 0) << made.err;
+    jobs.push_back(path);
+  }
+  std::string args;
+  for (const std::string& j : jobs) args += " " + j;
+  const CliRun r = RunCli("check --json" + args);
+  ASSERT_EQ(r.status, 0) << r.err << r.out;
+  EXPECT_EQ(r.err, "");  // not even a warning
+  const Json out = Json::parse(r.out);
+  ASSERT_EQ(out["jobs"].size(), jobs.size());
+  for (const Json& job : out["jobs"]) ExpectSoundResults(job, job["job"]);
+  EXPECT_EQ(out["jobs"][3]["family"], "kn");
+
+  // The text line names the largest utilisation with its brace and mode.
+  const CliRun text = RunCli("check " + jobs[0]);
+  EXPECT_EQ(text.status, 0);
+  EXPECT_NE(text.out.find(jobs[0] + " tyx passed: max eta = 0."), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("(brace 1, mode 1: chord face failure)"), std::string::npos) << text.out;
+
+  // new writes every user-facing key and no internal one.
+  const Json tyx = Json::parse(testing::ReadFile(jobs[1]));
+  for (const JobKey& key : JobKeys()) {
+    const std::string name(key.name);
+    const std::string group = name.substr(0, name.find('.')), field = name.substr(name.find('.') + 1);
+    const bool written = tyx.contains(group) && tyx[group].contains(field);
+    EXPECT_EQ(written, IsTemplateKey(key, "tyx")) << name;
+  }
+}
+
+TEST_F(CliTest, IncompleteOrUnsoundJobsAreRefusedAndAnInvalidJobCountsItsConditions) {
+  Json job = Json::parse(RunCli("new kn").out);
+  job["kn"].erase("N1");
+  job["kn"].erase("e");
+  const CliRun missing = RunCli("check " + Write("missing.json", job.dump()));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("must give these keys (2): kn.N1, kn.e"), std::string::npos) << missing.err;
+  EXPECT_EQ(missing.out, "");
+
+  // An angle below 30 degrees is a report check, not a refusal.
+  Json flat = Json::parse(RunCli("new tyx").out);
+  flat["tyx"]["theta1"] = 20;
+  const std::string flat_path = Write("flat.json", flat.dump());
+  const CliRun invalid = RunCli("check " + flat_path);
+  EXPECT_EQ(invalid.status, 1);
+  EXPECT_NE(invalid.out.find(flat_path + " tyx invalid: "), std::string::npos) << invalid.out;
+  EXPECT_NE(invalid.out.find("failed condition"), std::string::npos) << invalid.out;
+  const Json summary = Json::parse(RunCli("check --json " + flat_path).out)["jobs"][0];
+  EXPECT_GE(summary["failed_conditions"].get<int>(), 1);
+  EXPECT_EQ(summary["failed_condition_names"].size(), summary["failed_conditions"].get<std::size_t>());
+}
+
+TEST_F(CliTest, GivenDerivedForceIsWarnedAboutAndReplaced) {
+  Json job = Json::parse(RunCli("new kn").out);
+  job["kn"]["N2"] = 100;
+  const std::string path = Write("n2.json", job.dump());
+  const CliRun r = RunCli("check --json " + path);
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.err.find(path + ": warning: key \"kn.N2\": the given 100 is replaced by the derived 92.626"),
+            std::string::npos)
+      << r.err;
+  const Json verdicts = Json::parse(r.out)["jobs"][0]["verdicts"];
+  EXPECT_NEAR(verdicts[5]["N_Ed"].get<double>(), 92.626, 0.001);  // brace 2 carries the derived force
+}
+
+// Every field of a confirmed job, by key, except the library list positions and section texts
+// a JSON job does not carry.
+Json ValuesOf(const std::string& path) {
+  LoadedJob loaded;
+  const LoadError e = LoadJobFile(path, testing::SourcePath("data/Profiilid"), loaded);
+  EXPECT_FALSE(e) << e.message;
+  Json values = Json::parse(WriteJsonJob(loaded.job));
+  for (const JobKey& key : JobKeys())
+    if (key.role == KeyRole::kInternal) {
+      const std::string name(key.name);
+      values[name.substr(0, name.find('.'))].erase(name.substr(name.find('.') + 1));
+    }
+  return values;
+}
+
+TEST_F(CliTest, ConvertRoundTripsKeepEveryValue) {
+  for (const char* example : {"examples/kn_windows.trx", "examples/tyx_windows.trx"}) {
+    const std::string trx = testing::SourcePath(example);
+    const std::string json = Path("round.json"), back = Path("back.trx");
+    ASSERT_EQ(RunCli("convert " + trx + " -o " + json + Library()).status, 0) << example;
+    const CliRun r = RunCli("convert " + json + " -o " + back + Library());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ValuesOf(back), ValuesOf(trx)) << example;
+    EXPECT_EQ(testing::ReadFile(back), testing::ReadFile(trx)) << example;  // the very same file
+    fs::remove(json);
+    fs::remove(back);
+  }
+  for (const char* family : {"tyx", "x", "kn"}) {
+    const std::string json = Path("start.json"), trx = Path("mid.trx"), back = Path("back.json");
+    ASSERT_EQ(RunCli(std::string("new ") + family + " -o " + json).status, 0);
+    const CliRun to_trx = RunCli("convert " + json + " -o " + trx + Library());
+    ASSERT_EQ(to_trx.status, 0) << to_trx.err;
+    ASSERT_EQ(RunCli("convert " + trx + " -o " + back + Library()).status, 0);
+    EXPECT_EQ(ValuesOf(back), ValuesOf(json)) << family;
+    // Converting again does not replace a job unless told to.
+    const CliRun again = RunCli("convert " + json + " -o " + trx + Library());
+    EXPECT_EQ(again.status, 2);
+    EXPECT_NE(again.err.find(trx + ": exists; --force replaces it"), std::string::npos) << again.err;
+    EXPECT_EQ(RunCli("convert --force " + json + " -o " + trx + Library()).status, 0);
+    for (const std::string& p : {json, trx, back}) fs::remove(p);
+  }
+  // A size the library lacks is named with its member.
+  Json odd = Json::parse(RunCli("new tyx").out);
+  odd["tyx"]["b1"] = 117;
+  const CliRun r = RunCli("convert " + Write("odd.json", odd.dump()) + " -o " + Path("odd.trx") + Library());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("the brace size 120 x 117 x 6 is not a hollow section of the library"), std::string::npos)
+      << r.err;
+  EXPECT_FALSE(fs::exists(Path("odd.trx")));
+}
+
+// RFC 4180 rows: quoted fields may hold commas and doubled quotes.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& text) {
+  std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+  bool quoted = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (quoted) {
+      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') rows.back().back() += '"', ++i;
+      else if (c == '"') quoted = false;
+      else rows.back().back() += c;
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      rows.back().emplace_back();
+    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      ++i;
+      rows.emplace_back(1);
+    } else {
+      rows.back().back() += c;
+    }
+  }
+  if (rows.back().size() == 1 && rows.back()[0].empty()) rows.pop_back();
+  return rows;
+}
+
+TEST_F(CliTest, CsvRowsAgreeWithJsonVerdicts) {
+  const std::string kn = Path("a, \"quoted\" kn.json"), tyx = Path("t.json");
+  ASSERT_EQ(RunCli("new kn -o '" + kn + "'").status, 0);
+  ASSERT_EQ(RunCli("new tyx -o " + tyx).status, 0);
+  const std::string args = " '" + kn + "' " + tyx + " " + testing::SourcePath("examples/kn_windows.trx") + Library();
+  const CliRun csv = RunCli("check --csv" + args);
+  const CliRun json = RunCli("check --json" + args);
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  ASSERT_EQ(json.status, 0) << json.err;
+  const auto rows = ParseCsv(csv.out);
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(rows[0], (std::vector<std::string>{"job", "family", "brace", "mode", "mode_name", "N_Ed_kN", "N_Rd_kN",
+                                                "utilisation", "passed"}));
+  std::size_t row = 1;
+  for (const Json& job : Json::parse(json.out)["jobs"])
+    for (const Json& v : job["verdicts"]) {
+      ASSERT_LT(row, rows.size());
+      const std::vector<std::string>& r = rows[row++];
+      ASSERT_EQ(r.size(), 9u);
+      EXPECT_EQ(r[0], job["job"].get<std::string>());
+      EXPECT_EQ(r[1], job["family"].get<std::string>());
+      EXPECT_EQ(r[2], std::to_string(v["brace"].get<int>()));
+      EXPECT_EQ(r[3], v["mode"].get<std::string>());
+      EXPECT_EQ(r[4], v["mode_name"].get<std::string>());
+      EXPECT_EQ(std::stod(r[5]), v["N_Ed"].get<double>());
+      EXPECT_EQ(std::stod(r[6]), v["N_Rd"].get<double>());
+      EXPECT_EQ(std::stod(r[7]), v["utilisation"].get<double>());
+      EXPECT_EQ(r[8], v["passed"].get<bool>() ? "true" : "false");
+    }
+  EXPECT_EQ(row, rows.size());
+  EXPECT_GT(row, 10u);
+}
+
+TEST_F(CliTest, VersionAndEveryHelpExitZero) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"--version", "traxen-cli "}, {"--help", "Exit codes"},         {"render --help", "--date"},
+      {"check --help", "--csv"},    {"new --help", "tyx (a T or Y"}, {"keys --help", "Units"},
+      {"convert --help", "h x b x t"}, {"keys", "tyx.theta1"},      {"check --help", "TRAXEN_LIBRARY"},
+  };
+  for (const auto& [args, expected] : cases) {
+    const CliRun r = RunCli(args);
+    EXPECT_EQ(r.status, 0) << args << r.err;
+    EXPECT_NE(r.out.find(expected), std::string::npos) << args << ": " << r.out;
+  }
+  EXPECT_EQ(RunCli("--version").out.rfind("traxen-cli ", 0), 0u);
+  for (const char* bad : {"", "frobnicate", "check", "render x.json", "new abc", "check --json --csv x.json"})
+    EXPECT_EQ(RunCli(bad).status, 2) << bad;
+}
+
+TEST_F(CliTest, StandardInputDashAndEndOfOptions) {
+  const std::string job = Path("t.json");
+  ASSERT_EQ(RunCli("new tyx -o " + job).status, 0);
+  const CliRun piped = RunCli("check - < " + job);
+  EXPECT_EQ(piped.status, 0) << piped.err;
+  EXPECT_EQ(piped.out.rfind("- tyx passed", 0), 0u) << piped.out;
+  // A job whose name starts with a dash, after --.
+  fs::copy_file(job, dir_ / "-odd.json");
+  const CliRun dashed = RunCli("check -- -odd.json", "cd " + dir_.string() + " && ");
+  EXPECT_EQ(dashed.status, 0) << dashed.err;
+  EXPECT_EQ(dashed.out.rfind("-odd.json tyx passed", 0), 0u) << dashed.out;
+  // Output suffixes in any case.
+  EXPECT_EQ(RunCli("render " + job + " -o " + Path("r.TXT")).status, 0);
+  EXPECT_TRUE(fs::exists(Path("r.TXT")));
+}
+
+TEST_F(CliTest, FailedRenderLeavesTheExistingReportUntouched) {
+  const std::string job = Path("t.json");
+  ASSERT_EQ(RunCli("new tyx -o " + job).status, 0);
+  // The file size limit stands in for a full disk: every write beyond 4 kB fails.
+  const std::string limit = "trap '' XFSZ; ulimit -f 4; ";
+  for (const char* name : {"old.pdf", "old.txt", "old.png"}) {
+    const std::string target = Write(name, "a good report");
+    const CliRun r = RunCli("render " + job + " -o " + target, limit);
+    EXPECT_EQ(r.status, 2) << name;
+    EXPECT_NE(r.err.find(target + ": cannot write: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("too large"), std::string::npos) << r.err;  // the system's reason
+    EXPECT_EQ(testing::ReadFile(target), "a good report") << name;
+  }
+  // No place to write at all: nothing is created.
+  const CliRun r = RunCli("render " + job + " -o " + Path("no/such/dir/r.pdf"));
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("no/such/dir/r.pdf: cannot write"), std::string::npos) << r.err;
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_EQ(entry.path().filename().string().find(".old"), std::string::npos) << "temporary file left behind";
+}
+
+TEST_F(CliTest, FixedDateRebuildsTheSameBytesAndThePdfIsTitledByTheJob) {
+  Json job = Json::parse(RunCli("new kn").out);
+  job["info"]["job_name"] = "Sõlm K7";
+  const std::string path = Write("k.json", job.dump());
+  for (const char* ext : {"pdf", "png"}) {
+    const std::string a = Path(std::string("a.") + ext), b = Path(std::string("b.") + ext);
+    ASSERT_EQ(RunCli("render " + path + " -o " + a + " --date '2026-03-01 10:20'").status, 0);
+    ASSERT_EQ(RunCli("render " + path + " -o " + b, "SOURCE_DATE_EPOCH=1772360400 ").status, 0);
+    if (std::string(ext) == "png") {
+      EXPECT_EQ(testing::ReadFile(Path("a-1.png")), testing::ReadFile(Path("b-1.png")));
+    } else {
+      EXPECT_EQ(testing::ReadFile(a), testing::ReadFile(b));
+    }
+  }
+  if (std::system("command -v pdfinfo >/dev/null 2>&1") == 0) {
+    const std::string info = Path("info.txt");
+    ASSERT_EQ(std::system(("pdfinfo " + Path("a.pdf") + " > " + info).c_str()), 0);
+    const std::string text = testing::ReadFile(info);
+    EXPECT_NE(text.find("Title:           Sõlm K7"), std::string::npos) << text;
+    EXPECT_NE(text.find("Sun Mar  1 10:20:00 2026 UTC"), std::string::npos) << text;
+  }
+  for (const char* bad : {"2026-02-30", "yesterday", "2026-03-01 25:00"})
+    EXPECT_EQ(RunCli("render " + path + " -o " + Path("c.pdf") + " --date '" + std::string(bad) + "'").status, 2)
+        << bad;
+}
+
+TEST_F(CliTest, JsonOutputSurvivesAFileNameThatIsNotUtf8) {
+  const std::string job = Path("t.json");
+  ASSERT_EQ(RunCli("new tyx -o " + job).status, 0);
+  const std::string odd = Path("bad\xff\xfe.json");
+  fs::copy_file(job, odd);
+  const CliRun r = RunCli("check --json '" + odd + "' " + job);
+  EXPECT_EQ(r.status, 0) << r.err;
+  const Json out = Json::parse(r.out);  // valid JSON: the bad bytes replaced
+  ASSERT_EQ(out["jobs"].size(), 2u);
+  EXPECT_NE(out["jobs"][0]["job"].get<std::string>().find("bad\xEF\xBF\xBD"), std::string::npos);
+  EXPECT_EQ(out["jobs"][0]["passed"], true);
+}
+
+}  // namespace
+}  // namespace traxen
