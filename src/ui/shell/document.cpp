@@ -5,6 +5,7 @@
 #include <QUndoCommand>
 #include <optional>
 
+#include "model/job_fields.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 
 namespace traxen {
@@ -32,7 +33,29 @@ class ContentCommand : public QUndoCommand {
   std::optional<std::string> path_before_, path_after_;
 };
 
+std::vector<JobFieldRef> FieldsOf(Job& job) {
+  std::vector<JobFieldRef> fields;
+  ForEachJobField(job, [&fields](const JobField& field) { fields.push_back(field.ref); });
+  return fields;
+}
+
 }  // namespace
+
+bool SameJob(const Job& a, const Job& b) {
+  Job left = a, right = b;
+  const std::vector<JobFieldRef> l = FieldsOf(left), r = FieldsOf(right);
+  if (l.size() != r.size()) return false;
+  for (std::size_t i = 0; i < l.size(); ++i) {
+    const bool same = std::visit(
+        [&](auto* x) {
+          using T = std::remove_pointer_t<decltype(x)>;
+          return *x == *std::get<T*>(r[i]);
+        },
+        l[i]);
+    if (!same) return false;
+  }
+  return true;
+}
 
 Document::Document(QObject* parent) : QObject(parent) {
   connect(&undo_stack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
@@ -44,6 +67,8 @@ Document::Document(QObject* parent) : QObject(parent) {
 JobContent Document::content() const { return {data_.job, data_.working, data_.last_confirmed_dialog}; }
 
 void Document::change(const JobContent& after, const QString& text) {
+  // OK without a change is no step and leaves the document unmodified.
+  if (after.last_confirmed_dialog == data_.last_confirmed_dialog && SameJob(after.job, data_.job)) return;
   undo_stack_.push(new ContentCommand(this, content(), after, std::nullopt, std::nullopt, text));
 }
 
@@ -99,7 +124,9 @@ QString CheckSaveTarget(const QString& path) {
   const QFileInfo target(info.isSymLink() ? info.symLinkTarget() : path);
   if (target.exists() && target.isDir())
     return QStringLiteral("%1: cannot save: it is a folder").arg(path);
-  if (target.exists() && !target.isWritable())
+  // The mode bits count too: root may write anything, yet a file its owner made read-only is
+  // one nobody meant to replace.
+  if (target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
     return QStringLiteral("%1: cannot save: the file is read-only").arg(path);
   return {};
 }

@@ -58,6 +58,9 @@ class Document : public QObject {
   QUndoStack undo_stack_;
 };
 
+// Every field of the Job record equal (the working values are derived, never compared).
+bool SameJob(const Job& a, const Job& b);
+
 // Refuses to save over a file the user may not write (the rename of an atomic save would
 // otherwise replace a read-only file silently). Follows symbolic links. "" when saving may go on.
 QString CheckSaveTarget(const QString& path);
