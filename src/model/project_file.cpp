@@ -506,9 +506,13 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewSta
   if (fd < 0) return {fmt::format("{}: cannot save: cannot create a file in {}: {}", path, dir.string(), SystemReason(errno))};
 
   struct stat old_file {};
-  const mode_t mode = ::stat(target.c_str(), &old_file) == 0 ? (old_file.st_mode & 07777) : NewFileMode();
+  const bool replaces = ::stat(target.c_str(), &old_file) == 0;
+  const mode_t mode = replaces ? (old_file.st_mode & 07777) : NewFileMode();
   int error = 0;
   if (!WriteAll(fd, bytes)) error = errno;
+  // The replaced file's owner and group stay where permitted (root, or a group of the user's).
+  if (error == 0 && replaces && ::fchown(fd, old_file.st_uid, old_file.st_gid) != 0) {
+  }
   if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;

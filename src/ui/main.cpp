@@ -1,44 +1,73 @@
-// traxen: the desktop program. For now one main window showing the report of a job: the job
-// file named on the command line (a project file or a JSON job), or else a new job.
+// traxen: the desktop program. Options are read before any window exists, so --help and
+// --version work without a display; a file named on the command line opens in the first
+// document window.
 #include <QApplication>
-#include <QFileInfo>
-#include <QMainWindow>
-#include <QMessageBox>
-#include <QScrollArea>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 
-#include "model/job_file.h"
-#include "ui/shell/report_widget.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/report_view.h"
+#include "version.h"
+
+namespace {
+
+void SetIdentity() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  QCoreApplication::setApplicationName(QStringLiteral("TRAXEN"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(TRAXEN_VERSION));
+}
+
+void DescribeOptions(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QStringLiteral("Checks welded planar truss joints of hollow sections and shows the calculation report.\n"
+                     "The program needs a display; traxen-cli renders and checks jobs without one."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A project file (*.trx) or a JSON job to open."),
+                               QStringLiteral("[file]"));
+}
+
+bool AsksForInformationOnly(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"})
+      if (std::strcmp(argv[i], option) == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("TRAXEN"));
-  QMainWindow window;
-  window.setWindowTitle(QStringLiteral("TRAXEN"));
-  auto* report = new traxen::ReportWidget;
-  auto* scroll = new QScrollArea(&window);
-  scroll->setWidget(report);
-  scroll->setAlignment(Qt::AlignHCenter);
-  window.setCentralWidget(scroll);
-  window.resize(960, 1000);
-  window.show();
-
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) {
-    const QString path = arguments.at(1);
-    traxen::LoadedJob loaded;
-    const traxen::LoadError error =
-        traxen::LoadJobFile(path.toStdString(), "", loaded,
-                            QApplication::applicationDirPath().toStdString());
-    if (error) {
-      // A file that cannot be read leaves the new job on screen and says why.
-      QMessageBox::warning(&window, QStringLiteral("TRAXEN"),
-                           QString::fromStdString(error.message));
-    } else {
-      report->job() = loaded.job;
-      report->viewState().last_dialog = loaded.last_dialog;
-      report->update();
-      window.setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - TRAXEN"));
+  if (AsksForInformationOnly(argc, argv)) {
+    QCoreApplication app(argc, argv);
+    SetIdentity();
+    QCommandLineParser parser;
+    DescribeOptions(parser);
+    if (parser.parse(QCoreApplication::arguments()) && parser.isSet(QStringLiteral("version"))) {
+      std::printf("traxen %s\nLicence: %s\n", TRAXEN_VERSION, TRAXEN_LICENSE);
+      return 0;
     }
+    parser.process(app);  // prints the help (or the option error) and exits
+    return 0;
+  }
+
+  QApplication app(argc, argv);
+  SetIdentity();
+  QCommandLineParser parser;
+  DescribeOptions(parser);
+  parser.process(app);  // an unknown option is reported and ends the program
+  const QStringList files = parser.positionalArguments();
+
+  traxen::MainWindow window;
+  window.show();
+  if (files.isEmpty()) {
+    window.newDocumentWindow();
+  } else {
+    // A file that cannot be read is reported, and the window keeps a new job.
+    QTimer::singleShot(0, &window, [&window, path = files.first()] { window.openInNewWindow(path, true); });
   }
   return app.exec();
 }

@@ -1,0 +1,45 @@
+// Rows of the member lengths dialog: chord left, chord right, brace 1, brace 2.
+#include "ui/dialogs/lengths_dialog.h"
+
+#include "ui/dialogs/data_dialog_layout.h"
+
+namespace traxen {
+
+LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
+    : QDialog(parent), lengths_(lengths), edited_(lengths) {
+  DataDialogFrame frame(this, QStringLiteral("VARRASTE PIKKUSED"), QStringLiteral("lengthsDialog"));
+  struct Row {
+    const char* label;
+    const char* index;
+    const char* name;
+    double* target;
+    const char* tooltip;
+  };
+  const Row rows[] = {
+      {"VÖÖ VASAK VARRAS ", "0.V", "L0_left", &edited_.L0_left, "Vöö vasaku varda pikkus"},
+      {"VÖÖ PAREM VARRAS ", "0.P", "L0_right", &edited_.L0_right, "Vöö parema varda pikkus"},
+      {"1. VARRAS", "1", "L1", &edited_.L1, "Vasakpoolne varras 1"},
+      {"2. VARRAS", "2", "L2", &edited_.L2, "Parempoolne varras 2"},
+  };
+  for (const Row& row : rows) {
+    const QString tooltip = QString::fromUtf8(row.tooltip);
+    QLineEdit* edit = fields_.add(QString::fromLatin1(row.name), tooltip, row.target, this);
+    frame.addRow(QString::fromUtf8(row.label), Symbol(QStringLiteral("L"), QString::fromLatin1(row.index)), edit,
+                 QStringLiteral("m"), tooltip);
+  }
+}
+
+void LengthsDialog::accept() {
+  if (!fields_.commit(this)) return;
+  lengths_ = edited_;
+  QDialog::accept();
+}
+
+bool EditLengths(QWidget* parent, Job& job) {
+  LengthsDialog dialog(job.len, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  job.len = dialog.lengths();
+  return true;
+}
+
+}  // namespace traxen

@@ -1,0 +1,55 @@
+// Rows of the steel dialog, in the order the chord, the braces, the plates, the elastic
+// modulus and the partial factors are named in the report.
+#include "ui/dialogs/steel_dialog.h"
+
+#include "ui/dialogs/data_dialog_layout.h"
+
+namespace traxen {
+
+SteelDialog::SteelDialog(const JobSteel& steel, QWidget* parent)
+    : QDialog(parent), steel_(steel), edited_(steel) {
+  DataDialogFrame frame(this, QStringLiteral("TERASE OMADUSED"), QStringLiteral("steelDialog"));
+  struct Row {
+    const char* group;
+    QString symbol;
+    const char* name;
+    double* target;
+    const char* unit;
+    const char* tooltip;
+  };
+  const QString gamma = QStringLiteral("γ");
+  const Row rows[] = {
+      {"Vöö ", Symbol("f", "yk"), "fy0", &edited_.fy0, "MPa", "Vöö terase normvoolupiir"},
+      {"", Symbol("f", "uk"), "fu0", &edited_.fu0, "MPa", "Vöö terase normtõmbetugevus"},
+      {"Varras 1", Symbol("f", "yk"), "fy1", &edited_.fy1, "MPa", "1. varda terase normvoolupiir"},
+      {"", Symbol("f", "uk"), "fu1", &edited_.fu1, "MPa", "1. varda terase normtõmbetugevus"},
+      {"Varras 2", Symbol("f", "yk"), "fy2", &edited_.fy2, "MPa", "2. varda terase normvoolupiir"},
+      {"", Symbol("f", "uk"), "fu2", &edited_.fu2, "MPa", "2. varda terase normtõmbetugevus"},
+      {"Tugevduslapp", Symbol("f", "ykt"), "fy_plate", &edited_.fy_plate, "MPa",
+       "Tugevduslappide terase normvoolupiir"},
+      {" Elastsusmoodul", Symbol("E", "s"), "E", &edited_.E, "MPa", "Terase elastsusmoodul,Young'i moodul"},
+      {"Osavarutegurid ", Symbol(gamma, "M0"), "gamma_M0", &edited_.gamma_M0, "", "Terase osavarutegur g_M0"},
+      {"", Symbol(gamma, "M1"), "gamma_M1", &edited_.gamma_M1, "", "Terase osavarutegur g_M1"},
+      {"", Symbol(gamma, "M2"), "gamma_M2", &edited_.gamma_M2, "", "Terase osavarutegur g_M2"},
+  };
+  for (const Row& row : rows) {
+    const QString tooltip = QString::fromUtf8(row.tooltip);
+    QLineEdit* edit = fields_.add(QString::fromLatin1(row.name), tooltip, row.target, this);
+    frame.addRow(QString::fromUtf8(row.group), row.symbol, edit, QString::fromLatin1(row.unit), tooltip);
+  }
+}
+
+void SteelDialog::accept() {
+  if (!fields_.commit(this)) return;
+  steel_ = edited_;
+  QDialog::accept();
+}
+
+bool EditSteel(QWidget* parent, Job& job) {
+  SteelDialog dialog(job.steel, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  job.steel = dialog.steel();
+  return true;
+}
+
+}  // namespace traxen

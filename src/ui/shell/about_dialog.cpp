@@ -1,0 +1,63 @@
+// A fixed-size box; a missing icon resource falls back to the style's information icon.
+#include "ui/shell/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "version.h"
+
+namespace traxen {
+
+QIcon ProgramIcon() {
+  const QString path = QStringLiteral(":/icons/traxen.svg");
+  return QFile::exists(path) ? QIcon(path) : QIcon();
+}
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QStringLiteral("INFO PROGRAMMI TRAXEN KOHTA"));
+  setObjectName(QStringLiteral("aboutDialog"));
+  setAccessibleName(windowTitle());
+  QIcon icon = ProgramIcon();
+  if (icon.isNull()) icon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+  auto* picture = new QLabel(this);
+  picture->setObjectName(QStringLiteral("icon"));
+  picture->setPixmap(icon.pixmap(48, 48));
+  picture->setAlignment(Qt::AlignTop);
+
+  auto* text = new QLabel(QStringLiteral("TRAXEN\nVersioon 2.0,  \nendise TRAXEN Windows variant"), this);
+  text->setObjectName(QStringLiteral("text"));
+  auto* build = new QLabel(
+      QStringLiteral("Programmi versioon %1, litsents %2").arg(QStringLiteral(TRAXEN_VERSION), QStringLiteral(TRAXEN_LICENSE)),
+      this);
+  build->setObjectName(QStringLiteral("build"));
+  build->setEnabled(false);
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setText(QStringLiteral("OK"));
+  ok->setObjectName(QStringLiteral("ok"));
+  ok->setAccessibleName(QStringLiteral("OK"));
+  ok->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+  auto* texts = new QVBoxLayout;
+  texts->addWidget(text);
+  texts->addSpacing(6);
+  texts->addWidget(build);
+  auto* row = new QHBoxLayout;
+  row->addWidget(picture);
+  row->addSpacing(12);
+  row->addLayout(texts);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace traxen

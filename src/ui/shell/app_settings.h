@@ -1,0 +1,22 @@
+// The program's per-user settings: the window appearance and the recently used files.
+#pragma once
+
+#include <QStringList>
+
+namespace traxen {
+
+inline constexpr int kDefaultLook = 210;
+inline constexpr int kRecentFileCount = 4;
+
+class AppSettings {
+ public:
+  static int look();
+  static void setLook(int look);
+
+  static QStringList recentFiles();
+  // Puts `path` first (once), keeps at most four and stores the list.
+  static void addRecentFile(const QString& path);
+  static void removeRecentFile(const QString& path);
+};
+
+}  // namespace traxen

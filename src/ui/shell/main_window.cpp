@@ -1,0 +1,445 @@
+// The main window's frame, its document windows and the commands on the active job.
+#include "ui/shell/main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+#include <QUndoGroup>
+#include <QVBoxLayout>
+#include <ctime>
+
+#include "ui/dialogs/info_dialog.h"
+#include "ui/dialogs/joint_dialog_entry.h"
+#include "ui/dialogs/lengths_dialog.h"
+#include "ui/dialogs/steel_dialog.h"
+#include "ui/shell/about_dialog.h"
+#include "ui/shell/app_settings.h"
+#include "ui/shell/appearance.h"
+#include "ui/shell/document.h"
+#include "ui/shell/report_printing.h"
+#include "ui/shell/report_view.h"
+#include "ui/shell/zoom_math.h"
+
+namespace traxen {
+
+namespace {
+const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx);;Kõik failid (*.*)");
+}  // namespace
+
+MainWindow::MainWindow() {
+  setObjectName(QStringLiteral("mainWindow"));
+  setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+  setAccessibleName(windowTitle());
+  setWindowIcon(ProgramIcon());
+  setAcceptDrops(true);
+
+  mdi_ = new QMdiArea;
+  mdi_->setObjectName(QStringLiteral("mdiArea"));
+  mdi_->setAccessibleName(QStringLiteral("Dokumendiaknad"));
+  mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  caption_ = new QLabel;
+  caption_->setObjectName(QStringLiteral("captionBar"));
+  caption_->setAccessibleName(QStringLiteral("Pealkirja riba"));
+  caption_->setContentsMargins(8, 3, 8, 3);
+  caption_->setAutoFillBackground(true);
+  caption_->setBackgroundRole(QPalette::AlternateBase);
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(caption_);
+  layout->addWidget(mdi_, 1);
+  setCentralWidget(central);
+
+  undo_group_ = new QUndoGroup(this);
+  createActions();
+  createMenus();
+  createToolBars();
+  // Window navigation also works while the menus are being rebuilt.
+  QWidget::addActions({findChild<QAction*>(QStringLiteral("windowNext")),
+                       findChild<QAction*>(QStringLiteral("windowPrevious"))});
+
+  connect(findChild<QAction*>(QStringLiteral("fileOpen")), &QAction::triggered, this, [this] {
+    const QString start = activeView() && !activeView()->document()->path().isEmpty()
+                              ? QFileInfo(activeView()->document()->path()).absolutePath()
+                              : QString();
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ava"), start, kProjectFilter);
+    if (!path.isEmpty()) openFile(path);
+  });
+  connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::activeWindowChanged);
+
+  int look = AppSettings::look();
+  if (!IsKnownAppearance(look)) look = kDefaultLook;
+  setAppearance(look);
+  updateCommands();
+  updateCaption();
+  resize(1100, 900);
+}
+
+MainWindow::~MainWindow() { closing_ = true; }
+
+ReportView* MainWindow::newDocumentWindow(Document* document) {
+  if (!document) document = new Document(this);
+  auto* view = new ReportView(document);
+  view->setCloseGuard([this](ReportView* v) { return confirmClose(v); });
+  undo_group_->addStack(document->undoStack());
+  QMdiSubWindow* window = mdi_->addSubWindow(view);
+  window->setObjectName(QStringLiteral("documentWindow"));
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowIcon(windowIcon());
+
+  const QList<ReportView*> siblings = viewsOf(document);
+  view->setWindowTitle(siblings.size() > 1 ? siblings.first()->windowTitle()
+                       : document->path().isEmpty() ? QStringLiteral("[*]")
+                                                    : QFileInfo(document->path()).fileName() + QStringLiteral("[*]"));
+  view->setWindowModified(document->isModified());
+  connect(document, &Document::modifiedChanged, view, &QWidget::setWindowModified);
+  connect(document, &Document::pathChanged, view, [this, document] {
+    setDocumentTitle(document, QFileInfo(document->path()).fileName());
+  });
+  connect(document, &Document::changed, this, &MainWindow::updateCaption);
+  connect(view, &ReportView::zoomChanged, this, [this, view](double zoom) {
+    if (view != activeView()) return;
+    const QSignalBlocker block(zoom_slider_);
+    zoom_slider_->setValue(SliderPosition(zoom));
+    zoom_label_->setText(QStringLiteral("%1 %").arg(qRound(zoom * 100)));
+  });
+  // The last window of a document takes the document with it.
+  connect(view, &QObject::destroyed, this, [this, document] {
+    if (closing_) return;  // the documents go with the main window
+    if (viewsOf(document).isEmpty()) {
+      undo_group_->removeStack(document->undoStack());
+      document->deleteLater();
+    }
+    updateCommands();
+  });
+  // A new window opens at the slider's zoom, as the slider shows it.
+  view->zoomAbout(SliderZoom(zoom_slider_->value()));
+  window->resize(std::min(mdi_->width() - 20, 960), std::max(400, mdi_->height() - 40));
+  window->show();
+  mdi_->setActiveSubWindow(window);
+  updateCommands();
+  return view;
+}
+
+ReportView* MainWindow::activeView() const {
+  QMdiSubWindow* window = mdi_->activeSubWindow();
+  if (!window) window = mdi_->currentSubWindow();
+  return window ? qobject_cast<ReportView*>(window->widget()) : nullptr;
+}
+
+QList<ReportView*> MainWindow::views() const {
+  QList<ReportView*> list;
+  for (QMdiSubWindow* window : mdi_->subWindowList())
+    if (auto* view = qobject_cast<ReportView*>(window->widget())) list << view;
+  return list;
+}
+
+QList<ReportView*> MainWindow::viewsOf(const Document* document) const {
+  QList<ReportView*> list;
+  for (ReportView* view : views())
+    if (view->document() == document) list << view;
+  return list;
+}
+
+void MainWindow::setDocumentTitle(Document* document, const QString& title) {
+  for (ReportView* view : viewsOf(document)) view->setWindowTitle(title + QStringLiteral("[*]"));
+  updateCaption();
+}
+
+void MainWindow::activeWindowChanged(QMdiSubWindow*) {
+  ReportView* view = activeView();
+  if (view) {
+    undo_group_->setActiveStack(view->document()->undoStack());
+    const QSignalBlocker block(zoom_slider_);
+    zoom_slider_->setValue(SliderPosition(view->zoom()));
+    zoom_label_->setText(QStringLiteral("%1 %").arg(qRound(view->zoom() * 100)));
+  } else {
+    undo_group_->setActiveStack(nullptr);
+    zoom_label_->clear();
+  }
+  updateCommands();
+  updateCaption();
+}
+
+void MainWindow::updateCommands() {
+  const bool has_view = activeView() != nullptr;
+  for (const char* name : {"fileClose", "fileSave", "fileSaveAs", "filePrint", "filePrintPreview", "fileExportPdf",
+                           "steelData", "memberLengths", "jobInfo", "tyxJoints", "knJoints", "jobInfoButton",
+                           "steelDataButton", "memberLengthsButton", "tyxJointsButton", "knJointsButton",
+                           "windowNew", "viewZoomIn", "viewZoomOut"})
+    if (QAction* action = findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(has_view);
+}
+
+void MainWindow::updateCaption() {
+  ReportView* view = activeView();
+  if (!view) {
+    caption_->setText(QStringLiteral("Ühtegi tööd pole avatud"));
+    return;
+  }
+  const QString path = view->document()->path();
+  const QString job = QString::fromStdString(view->document()->job().info.job_name);
+  caption_->setText(path.isEmpty() ? QStringLiteral("TÖÖ: %1   (salvestamata)").arg(job)
+                                   : QStringLiteral("TÖÖ: %1   %2").arg(job, QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::showError(const QString& message) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("TRAXEN"), message, QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("errorMessage"));
+  box.exec();
+}
+
+bool MainWindow::openFile(const QString& path, bool recent) {
+  ReportView* view = activeView();
+  const bool created = view == nullptr;
+  if (!view) view = newDocumentWindow();
+  Document* document = view->document();
+  QString error;
+  if (!document->open(path, this, &error)) {
+    if (created) view->parentWidget()->close();
+    if (recent && !QFileInfo::exists(path)) {
+      AppSettings::removeRecentFile(path);
+      rebuildRecentFiles();
+    }
+    showError(error);
+    return false;
+  }
+  const QFileInfo info(path);
+  setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
+  AppSettings::addRecentFile(path);
+  rebuildRecentFiles();
+  statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  return true;
+}
+
+bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
+  ReportView* view = newDocumentWindow();
+  QString error;
+  if (!view->document()->open(path, this, &error)) {
+    if (!keep_on_failure) view->parentWidget()->close();
+    showError(error);
+    return false;
+  }
+  setDocumentTitle(view->document(), QFileInfo(path).fileName());
+  AppSettings::addRecentFile(path);
+  rebuildRecentFiles();
+  return true;
+}
+
+QString MainWindow::askSavePath(ReportView* view) {
+  QFileDialog dialog(this, QStringLiteral("Salvesta nagu"));
+  dialog.setObjectName(QStringLiteral("saveDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
+  dialog.setDefaultSuffix(QStringLiteral("trx"));
+  const QString current = view->document()->path();
+  if (!current.isEmpty()) dialog.selectFile(current);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return dialog.selectedFiles().first();
+}
+
+bool MainWindow::writeFile(ReportView* view, const QString& path) {
+  QString error;
+  if (!view->document()->save(path, &error)) {
+    showError(error);
+    return false;
+  }
+  setDocumentTitle(view->document(), QFileInfo(path).fileName());
+  AppSettings::addRecentFile(path);
+  rebuildRecentFiles();
+  statusBar()->showMessage(QStringLiteral("Salvestatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  return true;
+}
+
+bool MainWindow::save(ReportView* view) {
+  const QString current = view->document()->path();
+  if (current.isEmpty()) return saveAs(view);
+  return writeFile(view, current);
+}
+
+bool MainWindow::saveAs(ReportView* view) {
+  const QString path = askSavePath(view);
+  if (path.isEmpty()) return false;
+  return writeFile(view, path);
+}
+
+bool MainWindow::confirmClose(ReportView* view) {
+  Document* document = view->document();
+  if (!document || !document->isModified() || viewsOf(document).size() > 1) return true;
+  const QString name = document->path().isEmpty() ? QStringLiteral("uue töö") : QFileInfo(document->path()).fileName();
+  mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
+  QMessageBox box(QMessageBox::Question, QStringLiteral("TRAXEN"),
+                  QStringLiteral("Kas salvestada %1 muudatused?").arg(name), QMessageBox::NoButton, this);
+  box.setObjectName(QStringLiteral("unsavedChanges"));
+  QPushButton* save_button = box.addButton(QStringLiteral("&Salvesta"), QMessageBox::AcceptRole);
+  save_button->setObjectName(QStringLiteral("save"));
+  QPushButton* discard = box.addButton(QStringLiteral("Ä&ra salvesta"), QMessageBox::DestructiveRole);
+  discard->setObjectName(QStringLiteral("discard"));
+  QPushButton* cancel = box.addButton(QStringLiteral("&Loobu"), QMessageBox::RejectRole);
+  cancel->setObjectName(QStringLiteral("cancel"));
+  box.setDefaultButton(save_button);
+  box.setEscapeButton(cancel);
+  box.exec();
+  if (box.clickedButton() == save_button) return save(view);
+  return box.clickedButton() == discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  mdi_->closeAllSubWindows();
+  if (!mdi_->subWindowList().isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) openInNewWindow(url.toLocalFile(), false);
+  event->acceptProposedAction();
+}
+
+namespace {
+// Runs a data dialog on a copy of the view's job; OK is one undo step.
+template <typename Edit>
+void RunDataDialog(MainWindow* window, ReportView* view, Edit edit, const QString& step) {
+  if (!view) return;
+  Document* document = view->document();
+  JobContent after = document->content();
+  if (edit(window, after.job)) document->change(after, step);
+}
+}  // namespace
+
+void MainWindow::editJobInfo() { RunDataDialog(this, activeView(), EditJobInfo, QStringLiteral("Töö andmed")); }
+void MainWindow::editSteel() { RunDataDialog(this, activeView(), EditSteel, QStringLiteral("Terase andmed")); }
+void MainWindow::editLengths() {
+  RunDataDialog(this, activeView(), EditLengths, QStringLiteral("Varraste pikkused"));
+}
+
+void MainWindow::editJoint(int family) {
+  ReportView* view = activeView();
+  if (!view) return;
+  Document* document = view->document();
+  const int before = view->lastDialog();
+  view->setLastDialog(0);  // the report drops the schematic while the dialog is open
+  JobContent after = document->content();
+  if (ExecJointDialog(this, family, after.job)) {
+    after.last_confirmed_dialog = family;
+    document->change(after, family == 1 ? QStringLiteral("X,Y ja T sõlm") : QStringLiteral("KN sõlm"));
+  } else {
+    view->setLastDialog(before);  // Cancel changes nothing
+  }
+}
+
+namespace {
+LaidOutReport FreshReport(ReportView* view) {
+  const JobDocument& data = view->document()->data();
+  return LayOutReport(data.job, data.working, view->lastDialog(), std::time(nullptr));
+}
+}  // namespace
+
+void MainWindow::print() {
+  ReportView* view = activeView();
+  if (!view) return;
+  const LaidOutReport report = FreshReport(view);
+  QPrintDialog dialog(&printer_, this);
+  dialog.setObjectName(QStringLiteral("printDialog"));
+  dialog.setMinMax(1, report.page_count);
+  dialog.setFromTo(1, report.page_count);
+  if (dialog.exec() != QDialog::Accepted) return;
+  if (!PrintReport(printer_, report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer_.printerName()));
+}
+
+void MainWindow::printPreview() {
+  ReportView* view = activeView();
+  if (!view) return;
+  const LaidOutReport report = FreshReport(view);
+  printer_.setPrintRange(QPrinter::AllPages);
+  QPrintPreviewDialog preview(&printer_, this);
+  preview.setObjectName(QStringLiteral("printPreview"));
+  preview.setWindowTitle(QStringLiteral("Printimise eelvaade"));
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&report](QPrinter* printer) { PrintReport(*printer, report); });
+  preview.resize(std::max(900, width() - 100), std::max(700, height() - 100));
+  preview.exec();
+}
+
+void MainWindow::printerSetup() {
+  QPageSetupDialog dialog(&printer_, this);
+  dialog.setObjectName(QStringLiteral("printerSetup"));
+  dialog.exec();
+}
+
+void MainWindow::exportPdf() {
+  ReportView* view = activeView();
+  if (!view) return;
+  const QString current = view->document()->path();
+  const QString suggested = current.isEmpty() ? QStringLiteral("aruanne.pdf")
+                                              : QFileInfo(current).path() + QLatin1Char('/') +
+                                                    QFileInfo(current).completeBaseName() + QStringLiteral(".pdf");
+  QFileDialog dialog(this, QStringLiteral("Ekspordi PDF"));
+  dialog.setObjectName(QStringLiteral("exportPdfDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters({QStringLiteral("PDF failid (*.pdf)"), QStringLiteral("Kõik failid (*.*)")});
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(suggested);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().first();
+  QString error;
+  const QString title = QString::fromStdString(view->document()->job().info.job_name);
+  if (!ExportReportPdf(FreshReport(view), path, title, &error)) showError(error);
+  else statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+}
+
+void MainWindow::newWindowOnActive() {
+  ReportView* view = activeView();
+  if (!view) return;
+  ReportView* second = newDocumentWindow(view->document());
+  second->setLastDialog(view->lastDialog());
+}
+
+void MainWindow::about() {
+  AboutDialog dialog(this);
+  dialog.setWindowIcon(windowIcon());
+  dialog.exec();
+}
+
+void MainWindow::setAppearance(int id) {
+  AppSettings::setLook(id);
+  ApplyAppearance(id);
+  for (QAction* action : looks_->actions()) action->setChecked(action->data().toInt() == id);
+  update();
+}
+
+void MainWindow::setZoomFromSlider(int position) {
+  if (ReportView* view = activeView()) view->zoomAbout(SliderZoom(position));
+}
+
+void MainWindow::zoomBy(double factor) {
+  if (ReportView* view = activeView()) view->zoomAbout(view->zoom() * factor);
+}
+
+}  // namespace traxen

@@ -1,0 +1,105 @@
+// The main window: document windows in an MDI area, the menus, toolbars and status bar, and
+// the commands they run on the active document window's job.
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+#include <QPrinter>
+#include <memory>
+
+class QActionGroup;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QSlider;
+class QUndoGroup;
+
+namespace traxen {
+
+class Document;
+class ReportView;
+
+inline constexpr const char* kMainWindowTitle = "NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS";
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow();
+  ~MainWindow() override;
+
+  // A document window on `document`, or on a new job when null.
+  ReportView* newDocumentWindow(Document* document = nullptr);
+  ReportView* activeView() const;
+  QList<ReportView*> views() const;
+  QList<ReportView*> viewsOf(const Document* document) const;
+  QMdiArea* mdiArea() const { return mdi_; }
+  QSlider* zoomSlider() const { return zoom_slider_; }
+  QPrinter& printer() { return printer_; }
+
+  // Reads `path` into the active window's job (into a new window when none is open); a
+  // failure is shown in a message box and changes nothing. `recent` titles the window with
+  // the file name without its extension, as the recent-file entries do.
+  bool openFile(const QString& path, bool recent = false);
+  // Opens `path` in a new document window (command line, dropped files). When it cannot be
+  // read the message names the file and the reason, and the new window keeps a new job
+  // (`keep_on_failure`) or closes.
+  bool openInNewWindow(const QString& path, bool keep_on_failure);
+
+  bool save(ReportView* view);
+  bool saveAs(ReportView* view);
+  // Save, Discard or Cancel for a modified document whose last window closes; true when
+  // closing may go on.
+  bool confirmClose(ReportView* view);
+
+  // Commands of the active view.
+  void editJobInfo();
+  void editSteel();
+  void editLengths();
+  void editJoint(int family);
+  void print();
+  void printPreview();
+  void printerSetup();
+  void exportPdf();
+  void newWindowOnActive();
+  void about();
+  void setAppearance(int id);
+  void setZoomFromSlider(int position);
+  void zoomBy(double factor);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void createActions();
+  void createMenus();
+  void createToolBars();
+  QAction* addAction(const char* name, const QString& text, const QKeySequence& shortcut = {});
+  void rebuildRecentFiles();
+  void rebuildWindowMenu();
+  void updateCommands();
+  void updateCaption();
+  void setDocumentTitle(Document* document, const QString& title);
+  void activeWindowChanged(QMdiSubWindow* window);
+  bool writeFile(ReportView* view, const QString& path);
+  QString askSavePath(ReportView* view);
+  void showError(const QString& message);
+
+  QMdiArea* mdi_ = nullptr;
+  QUndoGroup* undo_group_ = nullptr;
+  QSlider* zoom_slider_ = nullptr;
+  QLabel* caption_ = nullptr;
+  QLabel* zoom_label_ = nullptr;
+  QMenu* file_menu_ = nullptr;
+  QMenu* window_menu_ = nullptr;
+  QMenu* toolbar_menu_ = nullptr;
+  QAction* recent_separator_ = nullptr;
+  QAction* recent_placeholder_ = nullptr;
+  QList<QAction*> recent_actions_;
+  QActionGroup* looks_ = nullptr;
+  QPrinter printer_{QPrinter::HighResolution};
+  bool closing_ = false;
+};
+
+}  // namespace traxen

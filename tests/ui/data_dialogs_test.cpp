@@ -1,0 +1,208 @@
+// The job information, steel and member length dialogs: what they show for a new job, what
+// OK and Cancel write, and how a field that is not a number is handled.
+#include <QLineEdit>
+#include <QtTest>
+
+#include "ui/ui_test_support.h"
+#include "ui/dialogs/info_dialog.h"
+#include "ui/dialogs/lengths_dialog.h"
+#include "ui/dialogs/numeric_fields.h"
+#include "ui/dialogs/steel_dialog.h"
+
+using namespace traxen;
+
+namespace {
+QLineEdit* Field(QDialog& dialog, const QString& name) {
+  auto* edit = dialog.findChild<QLineEdit*>(name);
+  if (!edit) qFatal("no field %s", qPrintable(name));
+  return edit;
+}
+}  // namespace
+
+class DataDialogsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void numbersAreReadWithPointOrComma_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+    QTest::newRow("integer") << "355" << true << 355.0;
+    QTest::newRow("point") << "0.5" << true << 0.5;
+    QTest::newRow("comma") << "0,5" << true << 0.5;
+    QTest::newRow("blanks and sign") << "  -1,25 " << true << -1.25;
+    QTest::newRow("plus") << "+4" << true << 4.0;
+    QTest::newRow("exponent") << "2.1e5" << true << 210000.0;
+    QTest::newRow("leading point") << ".5" << true << 0.5;
+    QTest::newRow("empty") << "" << false << 0.0;
+    QTest::newRow("letters") << "abc" << false << 0.0;
+    QTest::newRow("trailing junk") << "12a" << false << 0.0;
+    QTest::newRow("two separators") << "1,2,3" << false << 0.0;
+    QTest::newRow("thousands") << "1 000" << false << 0.0;
+    QTest::newRow("too large") << "1e999" << false << 0.0;
+    QTest::newRow("nan") << "nan" << false << 0.0;
+  }
+  void numbersAreReadWithPointOrComma() {
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const std::optional<double> parsed = ParseNumber(text);
+    QCOMPARE(parsed.has_value(), ok);
+    if (ok) QCOMPARE(*parsed, value);
+  }
+
+  void numbersAreShownInTheShortestForm_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("integer") << 355.0 << "355";
+    QTest::newRow("modulus") << 210000.0 << "210000";
+    QTest::newRow("factor") << 1.25 << "1.25";
+    QTest::newRow("tenth") << 0.1 << "0.1";
+    QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
+    QTest::newRow("negative") << -52.0 << "-52";
+    QTest::newRow("small") << 1e-7 << "1e-07";
+  }
+  void numbersAreShownInTheShortestForm() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(FormatNumber(value), text);
+  }
+
+  void aNewJobShowsItsDefaults_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("steel") << "steel"
+                           << QStringList{"fy0", "fu0", "fy1", "fu1", "fy2", "fu2", "E", "gamma_M0", "gamma_M1",
+                                          "gamma_M2", "fy_plate"}
+                           << QStringList{"355", "520", "355", "520", "355", "520", "210000", "1", "1", "1.25", "355"};
+    QTest::newRow("lengths") << "lengths" << QStringList{"L0_left", "L0_right", "L1", "L2"}
+                             << QStringList{"4", "4", "4", "4"};
+    QTest::newRow("info") << "info" << QStringList{"job_name", "client", "calculated_by", "owner"}
+                          << QStringList{QString::fromStdString(JobInfo().job_name),
+                                         QString::fromStdString(JobInfo().client),
+                                         QString::fromStdString(JobInfo().calculated_by),
+                                         QString::fromStdString(JobInfo().owner)};
+  }
+  void aNewJobShowsItsDefaults() {
+    QFETCH(QString, dialog);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, texts);
+    const Job job;
+    std::unique_ptr<QDialog> d;
+    if (dialog == "steel") d = std::make_unique<SteelDialog>(job.steel);
+    else if (dialog == "lengths") d = std::make_unique<LengthsDialog>(job.len);
+    else d = std::make_unique<InfoDialog>(job.info);
+    QCOMPARE(d->findChildren<QLineEdit*>().size(), fields.size());
+    for (int i = 0; i < fields.size(); ++i) {
+      QLineEdit* edit = Field(*d, fields[i]);
+      QCOMPARE(edit->text(), texts[i]);
+      QVERIFY2(!edit->accessibleName().isEmpty(), qPrintable(fields[i]));
+    }
+    for (const char* button : {"ok", "cancel"}) {
+      auto* b = d->findChild<QPushButton*>(QLatin1String(button));
+      QVERIFY(b);
+      QVERIFY(!b->accessibleName().isEmpty());
+    }
+  }
+
+  void steelOkWritesEveryFieldAndCancelNothing() {
+    JobSteel steel;
+    SteelDialog dialog(steel);
+    Field(dialog, "fy0")->setText("420");
+    Field(dialog, "fu2")->setText("540,5");  // an Estonian keyboard's decimal comma
+    Field(dialog, "gamma_M2")->setText("1.3");
+    Field(dialog, "fy_plate")->setText("460");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.steel().fy0, 420.0);
+    QCOMPARE(dialog.steel().fu2, 540.5);
+    QCOMPARE(dialog.steel().gamma_M2, 1.3);
+    QCOMPARE(dialog.steel().fy_plate, 460.0);
+    QCOMPARE(dialog.steel().E, 210000.0);
+
+    // EditSteel on a job: Cancel (Escape on the open dialog) leaves the job as it was.
+    Job job;
+    QTimer::singleShot(50, [] {
+      auto* open = qobject_cast<SteelDialog*>(QApplication::activeModalWidget());
+      QVERIFY(open);
+      open->findChild<QLineEdit*>("fy0")->setText("999");
+      open->reject();
+    });
+    QVERIFY(!EditSteel(nullptr, job));
+    QCOMPARE(job.steel.fy0, 355.0);
+  }
+
+  void aFieldThatIsNotANumberKeepsTheDialogOpenAndWritesNothing_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("good_field");
+    QTest::addColumn<QString>("bad_field");
+    QTest::newRow("steel, a later field bad") << "steel" << "fy0" << "gamma_M1";
+    QTest::newRow("steel, plate field bad") << "steel" << "E" << "fy_plate";
+    QTest::newRow("lengths, last field bad") << "lengths" << "L0_left" << "L2";
+    QTest::newRow("lengths, first field bad") << "lengths" << "L1" << "L0_left";
+  }
+  void aFieldThatIsNotANumberKeepsTheDialogOpenAndWritesNothing() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, good_field);
+    QFETCH(QString, bad_field);
+    const Job job;
+    std::unique_ptr<QDialog> d;
+    if (dialog == "steel") d = std::make_unique<SteelDialog>(job.steel);
+    else d = std::make_unique<LengthsDialog>(job.len);
+    d->show();
+    Field(*d, good_field)->setText("7");
+    Field(*d, bad_field)->setText("12 m");
+    test::MessageBoxAnswer answer;
+    d->accept();
+    QVERIFY(answer.answered());
+    QCOMPARE(answer.text(), QStringLiteral("Enter a number."));
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    QVERIFY(d->isVisible());
+    QCOMPARE(Field(*d, bad_field)->selectedText(), QStringLiteral("12 m"));
+    // Nothing was written, not even the good field before the bad one.
+    if (auto* s = dynamic_cast<SteelDialog*>(d.get())) {
+      QCOMPARE(s->steel().fy0, 355.0);
+      QCOMPARE(s->steel().E, 210000.0);
+    } else {
+      auto* l = dynamic_cast<LengthsDialog*>(d.get());
+      QCOMPARE(l->lengths().L0_left, 4.0);
+      QCOMPARE(l->lengths().L1, 4.0);
+    }
+    // Corrected, the same dialog accepts.
+    Field(*d, bad_field)->setText("0,5");
+    d->accept();
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+  }
+
+  void lengthsOkWritesAllFour() {
+    LengthsDialog dialog(JobLengths{});
+    Field(dialog, "L0_left")->setText("3");
+    Field(dialog, "L0_right")->setText("3,5");
+    Field(dialog, "L1")->setText("0.5");
+    Field(dialog, "L2")->setText("2.75");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const JobLengths l = dialog.lengths();
+    QCOMPARE(l.L0_left, 3.0);
+    QCOMPARE(l.L0_right, 3.5);
+    QCOMPARE(l.L1, 0.5);
+    QCOMPARE(l.L2, 2.75);
+  }
+
+  void infoKeepsTextsAsTyped() {
+    InfoDialog dialog(JobInfo{});
+    Field(dialog, "job_name")->setText("");  // an empty job name is accepted
+    Field(dialog, "client")->setText("Tellija O'Brien OÜ");
+    Field(dialog, "calculated_by")->setText(QString(300, QLatin1Char('x')));
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    const JobInfo info = dialog.info();
+    QCOMPARE(info.job_name, std::string());
+    QCOMPARE(QString::fromStdString(info.client), QStringLiteral("Tellija O'Brien OÜ"));
+    QCOMPARE(info.calculated_by.size(), std::size_t(300));
+    QCOMPARE(info.owner, JobInfo().owner);
+  }
+};
+
+QTEST_MAIN(DataDialogsTest)
+#include "data_dialogs_test.moc"

@@ -1,0 +1,238 @@
+// A document's file commands and undo steps: opening, saving and saving under a new name
+// with temporary files; failures that name the file and change nothing; saving that never
+// loses a file (read-only, links, modes, no temporary files left).
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "model/job_document.h"
+#include "ui/ui_test_support.h"
+#include "ui/shell/document.h"
+
+using namespace traxen;
+
+namespace {
+QByteArray Contents(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+JobContent WithSteel(const Document& doc, double fy0) {
+  JobContent c = doc.content();
+  c.job.steel.fy0 = fy0;
+  return c;
+}
+
+QStringList Entries(const QString& dir) {
+  return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+}  // namespace
+
+class DocumentTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid")); }
+
+  void openReadsTheFileAsOneStepAndSaveAsWritesIt() {
+    QTemporaryDir dir;
+    Document doc;
+    QSignalSpy changed(&doc, &Document::changed);
+    QString error;
+    QVERIFY2(doc.open(test::ExampleFile("kn_windows.trx"), nullptr, &error), qPrintable(error));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(doc.job().family.is_kn, 1);
+    QCOMPARE(doc.data().last_confirmed_dialog, 2);
+    QCOMPARE(QFileInfo(doc.path()).fileName(), QStringLiteral("kn_windows.trx"));
+    QVERIFY(!doc.isModified());
+    QCOMPARE(doc.undoStack()->count(), 1);
+
+    const QString copy = dir.filePath("copy.trx");
+    QVERIFY2(doc.save(copy, &error), qPrintable(error));
+    QCOMPARE(doc.path(), copy);
+    QVERIFY(!doc.isModified());
+
+    // The copy reads back into a fresh document as the same job.
+    Document again;
+    QVERIFY2(again.open(copy, nullptr, &error), qPrintable(error));
+    QVERIFY(SameJob(again.job(), doc.job()));
+
+    // Undoing the open brings the new job back, and the file name it had.
+    doc.undoStack()->undo();
+    QCOMPARE(doc.job().family.is_kn, 0);
+    QVERIFY(doc.isModified());
+  }
+
+  void aFailingOpenNamesTheFileAndChangesNothing_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << QByteArray() << "";
+    QTest::newRow("not a project file") << QByteArray("hello\n") << "line";
+    QTest::newRow("lines missing") << QByteArray("1 0 4 4 \n") << "line 2";
+  }
+  void aFailingOpenNamesTheFileAndChangesNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("broken.trx");
+    if (!bytes.isEmpty()) Write(path, bytes);
+
+    Document doc;
+    doc.change(WithSteel(doc, 420), "steel");
+    const Job before = doc.job();
+    const int steps = doc.undoStack()->count();
+    QSignalSpy changed(&doc, &Document::changed);
+    QString error;
+    QVERIFY(!doc.open(path, nullptr, &error));
+    QVERIFY2(error.contains(path), qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QVERIFY(SameJob(doc.job(), before));
+    QCOMPARE(doc.path(), QString());
+    QCOMPARE(doc.undoStack()->count(), steps);
+    QCOMPARE(changed.count(), 0);
+    QVERIFY(doc.isModified());
+  }
+
+  void aDialogChangeIsOneUndoStepAndAnUnchangedOkNone() {
+    Document doc;
+    QSignalSpy changed(&doc, &Document::changed);
+    QSignalSpy modified(&doc, &Document::modifiedChanged);
+    doc.change(WithSteel(doc, 420), "steel");
+    QCOMPARE(doc.job().steel.fy0, 420.0);
+    QVERIFY(doc.isModified());
+    QCOMPARE(modified.count(), 1);
+
+    doc.change(doc.content(), "unchanged");  // OK without edits
+    QCOMPARE(doc.undoStack()->count(), 1);
+
+    doc.undoStack()->undo();
+    QCOMPARE(doc.job().steel.fy0, 355.0);
+    QVERIFY(!doc.isModified());
+    doc.undoStack()->redo();
+    QCOMPARE(doc.job().steel.fy0, 420.0);
+    QCOMPARE(changed.count(), 3);  // change, undo, redo: each repaints the views
+  }
+
+  void saveKeepsTheDocumentsFileName() {
+    QTemporaryDir dir;
+    Document doc;
+    doc.change(WithSteel(doc, 420), "steel");
+    QString error;
+    QVERIFY(doc.save(dir.filePath("a.trx"), &error));
+    doc.change(WithSteel(doc, 460), "steel");
+    QVERIFY(doc.isModified());
+    // Undoing past the save does not take the file name back.
+    doc.undoStack()->undo();
+    QCOMPARE(QFileInfo(doc.path()).fileName(), QStringLiteral("a.trx"));
+    QVERIFY(!doc.isModified());
+    doc.undoStack()->undo();
+    QVERIFY(doc.isModified());
+    QCOMPARE(QFileInfo(doc.path()).fileName(), QStringLiteral("a.trx"));
+  }
+
+  void aReadOnlyFileIsRefusedAndLeftAsItWas() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("locked.trx");
+    Write(path, "old contents\n");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    Document doc;
+    doc.change(WithSteel(doc, 420), "steel");
+    QString error;
+    QVERIFY(!doc.save(path, &error));
+    QVERIFY2(error.contains(path) && error.contains("read-only"), qPrintable(error));
+    QCOMPARE(Contents(path), QByteArray("old contents\n"));
+    QVERIFY(doc.isModified());
+    QCOMPARE(Entries(dir.path()), QStringList{"locked.trx"});
+  }
+
+  void saveTargetsThatAreRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("mode");  // -1: no such file
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("new file") << "new.trx" << -1 << false;
+    QTest::newRow("writable file") << "old.trx" << 0644 << false;
+    QTest::newRow("read-only file") << "old.trx" << 0444 << true;  // also for root
+    QTest::newRow("owner may not write") << "old.trx" << 0464 << true;
+  }
+  void saveTargetsThatAreRefused() {
+    QFETCH(QString, name);
+    QFETCH(int, mode);
+    QFETCH(bool, refused);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    if (mode >= 0) {
+      Write(path, "x");
+      ::chmod(QFile::encodeName(path).constData(), mode_t(mode));
+    }
+    const QString message = CheckSaveTarget(path);
+    QCOMPARE(!message.isEmpty(), refused);
+    if (refused) QVERIFY(message.contains(path));
+    QVERIFY(CheckSaveTarget(dir.path()).contains("folder"));
+  }
+
+  void savingThroughALinkWritesItsTargetAndKeepsTheMode() {
+    QTemporaryDir dir;
+    const QString target = dir.filePath("real.trx");
+    const QString link = dir.filePath("link.trx");
+    Write(target, "old\n");
+    ::chmod(QFile::encodeName(target).constData(), 0640);
+    QVERIFY(QFile::link(target, link));
+
+    Document doc;
+    doc.change(WithSteel(doc, 420), "steel");
+    QString error;
+    QVERIFY2(doc.save(link, &error), qPrintable(error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(Contents(target).startsWith("0 0 "));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 07777), 0640);
+    QCOMPARE(Entries(dir.path()), (QStringList{"link.trx", "real.trx"}));  // no temporary file left
+  }
+
+  void savingKeepsTheOwnerWherePermitted() {
+    if (::geteuid() != 0) QSKIP("only root may give a file to another user");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("shared.trx");
+    Write(path, "old\n");
+    QCOMPARE(::chown(QFile::encodeName(path).constData(), 12345, 23456), 0);
+    Document doc;
+    QString error;
+    QVERIFY2(doc.save(path, &error), qPrintable(error));
+    struct stat st {};
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+    QCOMPARE(int(st.st_uid), 12345);
+    QCOMPARE(int(st.st_gid), 23456);
+  }
+
+  void aFailedSaveLeavesNoTemporaryFile() {
+    QTemporaryDir dir;
+    const QString missing_folder = dir.filePath("no/such/folder/job.trx");
+    Document doc;
+    QString error;
+    QVERIFY(!doc.save(missing_folder, &error));
+    QVERIFY2(error.contains(missing_folder), qPrintable(error));
+    QCOMPARE(doc.path(), QString());
+    QVERIFY(Entries(dir.path()).isEmpty());
+
+    // A save that fails after its temporary file was written (the name is taken by a folder,
+    // so the final rename fails) removes that temporary file.
+    QVERIFY(QDir(dir.path()).mkpath("taken/inner"));
+    JobDocument raw;
+    const LoadError e = SaveJobDocument(raw, dir.filePath("taken").toStdString());
+    QVERIFY(e);
+    QCOMPARE(Entries(dir.path()), QStringList{"taken"});
+  }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "document_test.moc"

@@ -1,0 +1,318 @@
+// The main window as a user meets it: the fixed title, the menus with their texts, mnemonics
+// and shortcuts, names for screen readers, a second window on the same job, the prompt for
+// unsaved changes, and printing one report page per sheet.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include "ui/shell/document.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/report_printing.h"
+#include "ui/shell/report_view.h"
+#include "ui/ui_test_support.h"
+
+using namespace traxen;
+
+namespace {
+QAction* Action(MainWindow& w, const char* name) {
+  auto* a = w.findChild<QAction*>(QLatin1String(name));
+  if (!a) qFatal("no action %s", name);
+  return a;
+}
+
+int PdfPageCount(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray pdf = f.readAll();
+  return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "));
+}
+
+JobContent Renamed(const Document& doc, const char* name) {
+  JobContent c = doc.content();
+  c.job.info.job_name = name;
+  return c;
+}
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() {
+    test::UsePrivateSettings(settings_.path());
+    qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid"));
+  }
+
+  void menusHoldEveryCommandInOrder() {
+    MainWindow w;
+    QStringList titles;
+    for (QAction* a : w.menuBar()->actions()) titles << a->text();
+    QCOMPARE(titles, (QStringList{"&Fail", "&Muuda", "Ma&terjal", "Ülesande &info", "&Sõlmede tüübid", "&Vaade",
+                                  "&Aken", "A&bi"}));
+    QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));
+  }
+
+  void commandsHaveTheirTextsAndShortcuts_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shortcut");
+    QTest::newRow("new") << "fileNew" << "&Uus" << "Ctrl+N";
+    QTest::newRow("open") << "fileOpen" << "&Ava..." << "Ctrl+O";
+    QTest::newRow("close") << "fileClose" << "&Sule" << "";
+    QTest::newRow("save") << "fileSave" << "&Salvesta" << "Ctrl+S";
+    QTest::newRow("save as") << "fileSaveAs" << "&Salvesta nagu..." << "";
+    QTest::newRow("print") << "filePrint" << "&Prindi..." << "Ctrl+P";
+    QTest::newRow("preview") << "filePrintPreview" << "Printimise  eel&vaade..." << "";
+    QTest::newRow("printer setup") << "filePrintSetup" << "P&rinteri valik..." << "";
+    QTest::newRow("export") << "fileExportPdf" << "&Ekspordi PDF..." << "Ctrl+E";
+    QTest::newRow("exit") << "fileExit" << "&Välju" << "";
+    QTest::newRow("undo") << "editUndo" << "&Võta tagasi" << "Ctrl+Z";
+    QTest::newRow("redo") << "editRedo" << "&Tee uuesti" << "Ctrl+Y";
+    QTest::newRow("steel") << "steelData" << "&Terase andmed" << "";
+    QTest::newRow("lengths") << "memberLengths" << "&Varraste pikkused" << "";
+    QTest::newRow("info") << "jobInfo" << "&Info sisestamine" << "";
+    QTest::newRow("tyx") << "tyxJoints" << "&X,Y ja T sõlmed" << "";
+    QTest::newRow("kn") << "knJoints" << "&KN  sõlmed" << "";
+    QTest::newRow("new window") << "windowNew" << "&Uus aken" << "";
+    QTest::newRow("next window") << "windowNext" << "&Järgmine aken" << "F6";
+    QTest::newRow("previous window") << "windowPrevious" << "&Eelmine aken" << "Shift+F6";
+    QTest::newRow("status bar") << "viewStatusBar" << "&Oleku riba" << "";
+    QTest::newRow("caption bar") << "viewCaptionBar" << "&Pealkirja riba" << "";
+    QTest::newRow("zoom in") << "viewZoomIn" << "Suu&renda" << "Ctrl++";
+    QTest::newRow("zoom out") << "viewZoomOut" << "Vä&henda" << "Ctrl+-";
+    QTest::newRow("about") << "helpAbout" << "&TRAXEN TEAVE.." << "";
+  }
+  void commandsHaveTheirTextsAndShortcuts() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, shortcut);
+    MainWindow w;
+    QAction* a = Action(w, qPrintable(name));
+    QCOMPARE(a->text(), text);
+    QCOMPARE(a->shortcut().toString(QKeySequence::PortableText), shortcut);
+  }
+
+  void reinforcedJointEntriesArePresentAndDisabled() {
+    MainWindow w;
+    auto* joints = w.findChild<QMenu*>("jointsMenu");
+    QStringList texts;
+    QStringList mnemonics;
+    for (QAction* a : joints->actions()) {
+      texts << a->text();
+      const int amp = a->text().indexOf(QLatin1Char('&'));
+      if (amp >= 0) mnemonics << a->text().mid(amp + 1, 1).toLower();
+    }
+    QCOMPARE(texts, (QStringList{"&X,Y ja T sõlmed", "&KN  sõlmed", "KN tugevdatud  õlmed", "X,Y ja  T tugevdatud sõlmed"}));
+    QVERIFY(!Action(w, "knReinforcedJoints")->isEnabled());
+    QVERIFY(!Action(w, "tyxReinforcedJoints")->isEnabled());
+    // Alt+S, X and Alt+S, K run their dialog at once: each letter is used once in the menu.
+    QCOMPARE(mnemonics, (QStringList{"x", "k"}));
+  }
+
+  void toolbarsHoldTheirButtonsWithNames() {
+    MainWindow w;
+    w.newDocumentWindow();
+    auto* job = w.findChild<QToolBar*>("jobToolBar");
+    QStringList labels, tooltips;
+    for (QAction* a : job->actions()) {
+      if (a->isSeparator()) {
+        labels << "|";
+        continue;
+      }
+      labels << a->text();
+      tooltips << a->toolTip();
+    }
+    QCOMPARE(labels, (QStringList{"INFO", "TERAS", "VARDAD", "|", "X,Y ja T TRAXEN", "|", "KN TRAXEN"}));
+    QCOMPARE(tooltips, (QStringList{"Ülesande andmete sisestus", "Terase andmed", "Varraste pikkused",
+                                    "X,Y ja T sõlmede andmed", "KN sõlmed andmed"}));
+    for (const char* disabled : {"editCut", "editCopy", "editPaste"}) QVERIFY(!Action(w, disabled)->isEnabled());
+    QSlider* slider = w.zoomSlider();
+    QCOMPARE(slider->minimum(), 1);
+    QCOMPARE(slider->maximum(), 10);
+    QCOMPARE(slider->value(), 5);
+    QCOMPARE(w.toolBarArea(w.findChild<QToolBar*>("zoomToolBar")), Qt::BottomToolBarArea);
+
+    // Every command, button and menu can be found by name.
+    for (QToolBar* bar : w.findChildren<QToolBar*>())
+      for (QAction* a : bar->actions()) {
+        if (a->isSeparator() || !bar->widgetForAction(a)) continue;
+        QWidget* button = bar->widgetForAction(a);
+        QVERIFY2(!button->objectName().isEmpty() && !button->accessibleName().isEmpty(), qPrintable(a->text()));
+      }
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>())
+      for (QAction* a : menu->actions())
+        if (!a->isSeparator()) QVERIFY2(!a->objectName().isEmpty(), qPrintable(a->text()));
+  }
+
+  void appearanceEntriesStoreTheirIdentifier() {
+    MainWindow w;
+    QAction* black = Action(w, "look216");
+    black->trigger();
+    QVERIFY(black->isChecked());
+    QVERIFY(!Action(w, "look210")->isChecked());
+    MainWindow again;  // a new start reads the stored appearance
+    QVERIFY(Action(again, "look216")->isChecked());
+    Action(again, "look210")->trigger();
+  }
+
+  void aNewWindowShowsTheSameJobAndFollowsItsChanges() {
+    MainWindow w;
+    w.show();
+    ReportView* first = w.newDocumentWindow();
+    Action(w, "windowNew")->trigger();
+    QCOMPARE(w.views().size(), 2);
+    ReportView* second = w.activeView();
+    QVERIFY(second != first);
+    QCOMPARE(second->document(), first->document());
+    first->document()->change(Renamed(*first->document(), "Teine aken"), "info");
+    for (ReportView* view : {first, second}) {
+      bool shown = false;
+      for (const auto& t : view->report().ops.texts()) shown = shown || t.text == "Teine aken";
+      QVERIFY(shown);
+    }
+    // Closing one of the two windows asks nothing: the job stays open in the other.
+    test::MessageBoxAnswer none("cancel");
+    second->parentWidget()->close();
+    QTest::qWait(30);
+    QVERIFY(!none.answered());
+    QCOMPARE(w.views().size(), 1);
+  }
+
+  void closingWithUnsavedChangesAsks_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("cancel keeps the window") << "cancel" << false << false;
+    QTest::newRow("discard closes") << "discard" << true << false;
+    QTest::newRow("save writes and closes") << "save" << true << true;
+  }
+  void closingWithUnsavedChangesAsks() {
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("job.trx");
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    Document* doc = view->document();
+    QString error;
+    QVERIFY(doc->save(path, &error));
+    const QDateTime saved = QFileInfo(path).lastModified();
+    QTest::qWait(20);
+    doc->change(Renamed(*doc, "Muudetud"), "info");
+    QVERIFY(view->isWindowModified());
+
+    test::MessageBoxAnswer reply(answer);
+    view->parentWidget()->close();
+    QTest::qWait(30);
+    QVERIFY(reply.answered());
+    QCOMPARE(reply.objectName(), QStringLiteral("unsavedChanges"));
+    QCOMPARE(w.views().isEmpty(), closed);
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().contains("Muudetud"), written);
+  }
+
+  void quittingWithUnsavedChangesCanBeCancelled() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    view->document()->change(Renamed(*view->document(), "Muudetud"), "info");
+    test::MessageBoxAnswer reply("cancel");
+    QVERIFY(!w.close());
+    QVERIFY(reply.answered());
+    QCOMPARE(w.views().size(), 1);
+    test::MessageBoxAnswer discard("discard");
+    QVERIFY(w.close());
+  }
+
+  void aFileThatCannotBeOpenedIsNamedAndTheJobStays() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    view->document()->change(Renamed(*view->document(), "Enne"), "info");
+    test::MessageBoxAnswer reply;
+    QVERIFY(!w.openFile("/nonexistent/folder/job.trx"));
+    QVERIFY(reply.answered());
+    QVERIFY2(reply.text().contains("/nonexistent/folder/job.trx"), qPrintable(reply.text()));
+    QCOMPARE(view->document()->job().info.job_name, std::string("Enne"));
+    QCOMPARE(w.views().size(), 1);
+  }
+
+  void openingTitlesTheWindowAndIsUndone() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    QCOMPARE(view->windowTitle(), QStringLiteral("[*]"));  // empty until a file names it
+    QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx")));
+    QCOMPARE(view->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));
+    QCOMPARE(view->document()->job().family.is_kn, 1);
+    QVERIFY(Action(w, "editUndo")->isEnabled());
+    Action(w, "editUndo")->trigger();
+    QCOMPARE(view->document()->job().family.is_kn, 0);
+    Action(w, "editRedo")->trigger();
+    QCOMPARE(view->document()->job().family.is_kn, 1);
+  }
+
+  void theSliderZoomsTheActiveView() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    w.zoomSlider()->setValue(1);
+    QCOMPARE(view->zoom(), 0.2);
+    w.zoomSlider()->setValue(10);
+    QCOMPARE(view->zoom(), 2.0);
+    Action(w, "viewZoomIn")->trigger();
+    QCOMPARE(view->zoom(), 2.5);
+  }
+
+  void printingGivesOneSheetPerReportPage_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("pages");
+    QTest::newRow("T/Y/X, three pages on A4") << "tyx_windows.trx" << int(QPageSize::A4) << 3;
+    QTest::newRow("T/Y/X on legal, narrower than a page") << "tyx_windows.trx" << int(QPageSize::Legal) << 3;
+    QTest::newRow("K/N, four pages on letter") << "kn_windows.trx" << int(QPageSize::Letter) << 4;
+  }
+  void printingGivesOneSheetPerReportPage() {
+    QFETCH(QString, file);
+    QFETCH(int, paper);
+    QFETCH(int, pages);
+    Document doc;
+    QString error;
+    QVERIFY2(doc.open(test::ExampleFile(qPrintable(file)), nullptr, &error), qPrintable(error));
+    const LaidOutReport report = LayOutReport(doc.job(), doc.data().working, doc.data().last_confirmed_dialog, 0);
+    QCOMPARE(report.page_count, pages);
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("out.pdf"));
+    printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+    QVERIFY(PrintReport(printer, report));
+    QCOMPARE(PdfPageCount(dir.filePath("out.pdf")), report.page_count);
+
+    // The exported PDF has the same pages and the job's name as its title.
+    QVERIFY(ExportReportPdf(report, dir.filePath("export.pdf"), QStringLiteral("Sõlm K7"), &error));
+    QCOMPARE(PdfPageCount(dir.filePath("export.pdf")), report.page_count);
+    QFile exported(dir.filePath("export.pdf"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("/Title"));
+    QVERIFY(!ExportReportPdf(report, "/nonexistent/folder/x.pdf", "x", &error));
+    QVERIFY(error.contains("/nonexistent/folder/x.pdf"));
+  }
+
+ private:
+  QTemporaryDir settings_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

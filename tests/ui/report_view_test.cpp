@@ -1,0 +1,163 @@
+// The report view's zoom and scrolling: the slider and rectangle arithmetic, a click that
+// scrolls without zooming, a scroll height that follows the pages, and a page drawn whole.
+#include <QImage>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "ui/shell/document.h"
+#include "ui/shell/report_view.h"
+#include "ui/shell/zoom_math.h"
+#include "ui/ui_test_support.h"
+
+using namespace traxen;
+
+namespace {
+// A view whose client area is exactly `client` pixels.
+void SetClientSize(ReportView& view, QSize client) {
+  view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  view.setFrameStyle(QFrame::NoFrame);
+  view.resize(client);
+  view.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&view));
+  QCOMPARE(view.viewport()->size(), client);
+}
+
+QPointF CentreInReportUnits(const ReportView& view) {
+  return view.toReportUnits(QPointF(view.viewport()->width() / 2.0, view.viewport()->height() / 2.0));
+}
+}  // namespace
+
+class ReportViewTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid")); }
+
+  void sliderPositionsGiveZoom_data() {
+    QTest::addColumn<int>("position");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("first") << 1 << 0.2;
+    QTest::newRow("start") << 5 << 1.0;
+    QTest::newRow("last") << 10 << 2.0;
+  }
+  void sliderPositionsGiveZoom() {
+    QFETCH(int, position);
+    QFETCH(double, zoom);
+    QCOMPARE(SliderZoom(position), zoom);
+    QCOMPARE(SliderPosition(zoom), position);
+  }
+
+  void rectangleZoom_data() {
+    QTest::addColumn<QRectF>("rect");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("expected");
+    const QSizeF client(1000, 800);
+    QTest::newRow("200x100 at 1: f = 5") << QRectF(100, 100, 200, 100) << 1.0 << 5.0;
+    QTest::newRow("200x100 at 2: f = 2.5") << QRectF(100, 100, 200, 100) << 2.0 << 5.0;
+    QTest::newRow("100x50 at 4: 10 clamped") << QRectF(100, 100, 100, 50) << 4.0 << 5.0;
+    QTest::newRow("dragged right to left") << QRectF(300, 200, -200, -100) << 1.0 << 5.0;
+    QTest::newRow("400x400 at 1: f = 2") << QRectF(0, 0, 400, 400) << 1.0 << 2.0;
+    QTest::newRow("a click does not zoom") << QRectF(300, 400, 0, 0) << 1.5 << 1.5;
+    QTest::newRow("a tiny rectangle does not zoom") << QRectF(300, 400, 5, 5) << 1.0 << 1.0;
+    QTest::newRow("a thin line zooms by its length") << QRectF(300, 400, 0, 100) << 1.0 << 5.0;
+  }
+  void rectangleZoom() {
+    QFETCH(QRectF, rect);
+    QFETCH(double, zoom);
+    QFETCH(double, expected);
+    const QSizeF client(1000, 800);
+    const RectangleZoom z = ZoomToRectangle(rect, client, zoom);
+    QCOMPARE(z.zoom, expected);
+    // The rectangle's centre lands in the middle of the client area.
+    const QPointF centre = (z.scroll + QPointF(500, 400)) / z.zoom;
+    QVERIFY(std::abs(centre.x() - rect.normalized().center().x()) < 1e-9);
+    QVERIFY(std::abs(centre.y() - rect.normalized().center().y()) < 1e-9);
+  }
+
+  void zoomAboutKeepsTheCentre() {
+    const QPointF scroll(120, 3000);
+    const QSizeF client(800, 600);
+    const QPointF before = (scroll + QPointF(400, 300)) / 1.0;
+    const QPointF after_scroll = ScrollForZoomAbout(scroll, client, 1.0, 2.0);
+    QCOMPARE((after_scroll + QPointF(400, 300)) / 2.0, before);
+    QCOMPARE(ClampZoom(100), kZoomMax);
+    QCOMPARE(ClampZoom(0), kZoomMin);
+    QCOMPARE(ClampZoom(std::nan("")), 1.0);
+  }
+
+  void theViewZoomsToADraggedRectangleAndScrollsOnAClick() {
+    Document doc;
+    ReportView view(&doc);
+    SetClientSize(view, QSize(1000, 800));
+
+    view.zoomToRectangle(QRectF(100, 100, 200, 100));
+    QCOMPARE(view.zoom(), 5.0);
+    QPointF centre = CentreInReportUnits(view);
+    QVERIFY2(std::abs(centre.x() - 200) < 0.5 && std::abs(centre.y() - 150) < 0.5,
+             qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
+
+    // A click (press and release at one point) keeps the zoom and centres the point.
+    const QPoint click(700, 500);
+    const QPointF clicked_units = view.toReportUnits(click);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, click);
+    QCOMPARE(view.zoom(), 5.0);
+    centre = CentreInReportUnits(view);
+    QVERIFY2(std::abs(centre.x() - clicked_units.x()) < 0.5 && std::abs(centre.y() - clicked_units.y()) < 0.5,
+             qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
+  }
+
+  void theScrollHeightFollowsThePages_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("new job") << "" << 1.0;
+    QTest::newRow("K/N example") << "kn_windows.trx" << 1.0;
+    QTest::newRow("T/Y/X example, small") << "tyx_windows.trx" << 0.2;
+    QTest::newRow("T/Y/X example, large") << "tyx_windows.trx" << 2.0;
+  }
+  void theScrollHeightFollowsThePages() {
+    QFETCH(QString, file);
+    QFETCH(double, zoom);
+    Document doc;
+    QString error;
+    if (!file.isEmpty()) QVERIFY2(doc.open(test::ExampleFile(qPrintable(file)), nullptr, &error), qPrintable(error));
+    ReportView view(&doc);
+    view.resize(900, 700);
+    view.show();
+    view.zoomAbout(zoom);
+    const int pages = view.pageCount();
+    QVERIFY(pages >= 1);
+    const int expected_height = int(std::lround((pages * 1229.0 + 2) * zoom));
+    QCOMPARE(view.contentSize().height(), expected_height);
+    // The page's frame reaches x = 850: the scrolled width must take in its right edge.
+    QVERIFY(view.contentSize().width() >= int(std::ceil(851 * zoom)));
+    QCOMPARE(view.verticalScrollBar()->maximum(), std::max(0, expected_height - view.viewport()->height()));
+  }
+
+  void thePageFramesRightEdgeIsPainted() {
+    Document doc;
+    ReportView view(&doc);
+    SetClientSize(view, QSize(1000, 600));
+    const QImage image = view.viewport()->grab().toImage();
+    // The page is centred: report x = 850 lies at (1000 - 900) / 2 + 850 = 900.
+    int dark = 0;
+    for (int y = 200; y < 600; ++y)
+      if (qGray(image.pixel(900, y)) < 128) ++dark;
+    QVERIFY2(dark > 300, qPrintable(QStringLiteral("%1 dark pixels").arg(dark)));
+  }
+
+  void aDocumentChangeRepaintsEveryViewWithTheNewJob() {
+    Document doc;
+    ReportView first(&doc), second(&doc);
+    JobContent c = doc.content();
+    c.job.info.job_name = "Uus nimi";
+    doc.change(c, "info");
+    for (ReportView* view : {&first, &second}) {
+      bool found = false;
+      for (const auto& t : view->report().ops.texts()) found = found || t.text.find("Uus nimi") != std::string::npos;
+      QVERIFY(found);
+    }
+  }
+};
+
+QTEST_MAIN(ReportViewTest)
+#include "report_view_test.moc"

@@ -1,0 +1,59 @@
+// Helpers for the desktop tests: answering the modal message boxes a command opens, a
+// private settings folder, and the fixtures of the repository.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+namespace traxen::test {
+
+// Waits for the next modal message box, remembers its text, and presses the button named
+// `button` (an object name; "" presses the escape or default button).
+class MessageBoxAnswer {
+ public:
+  explicit MessageBoxAnswer(QString button = {}) : button_(std::move(button)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    timer_.start();
+  }
+  QString text() const { return text_; }
+  QString objectName() const { return object_name_; }
+  bool answered() const { return answered_; }
+
+ private:
+  void poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    timer_.stop();
+    text_ = box->text();
+    object_name_ = box->objectName();
+    answered_ = true;
+    QAbstractButton* button = button_.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(button_);
+    if (button) button->click();
+    else if (box->escapeButton()) box->escapeButton()->click();
+    else box->reject();
+  }
+
+  QString button_;
+  QTimer timer_;
+  QString text_, object_name_;
+  bool answered_ = false;
+};
+
+inline QString SourceDir() { return QStringLiteral(TRAXEN_TEST_DIR "/.."); }
+inline QString ExampleFile(const char* name) { return SourceDir() + QStringLiteral("/examples/") + QLatin1String(name); }
+
+// Settings go to a temporary folder, never to the user's own.
+inline void UsePrivateSettings(const QString& folder) {
+  qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit());
+  QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+  QCoreApplication::setApplicationName(QStringLiteral("TRAXEN-test"));
+}
+
+}  // namespace traxen::test
