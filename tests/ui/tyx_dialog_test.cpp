@@ -210,6 +210,31 @@ class TyxDialogTest : public QObject {
     QCOMPARE(dialog.job().tyx.chord_number_index, after);
   }
 
+  // Enter confirms from a force edit and from the section-number combo, with what was typed.
+  void enterConfirmsWithWhatWasTyped_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("force edit") << "N1Edit" << "-61,5";
+    QTest::newRow("section number") << "braceNumberCombo" << "200x200x8";
+  }
+  void enterConfirmsWithWhatWasTyped() {
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QLineEdit* edit = dialog.findChild<QLineEdit*>(control);
+    if (!edit) edit = dialog.findChild<QComboBox*>(control)->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    if (control == "N1Edit") QCOMPARE(dialog.job().tyx.N1, -61.5);
+    else QCOMPARE(dialog.job().tyx.h1, 200.0);
+  }
+
   void typingADesignationSelectsThatSection() {
     CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
