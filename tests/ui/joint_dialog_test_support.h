@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "report/recording_surface.h"
 #include "sections/section_library.h"
 
 namespace traxen::test {
@@ -68,6 +69,26 @@ void WhenModalShown(std::function<void(T*)> act, int tries = 200) {
     if (tries > 0) WhenModalShown<T>(act, tries - 1);
   });
 }
+
+// The operations of a recorded picture drawn with `pen` (any pen when null) and, for
+// rectangles, the brush in force.
+struct PictureOp {
+  DrawOp op;
+  Color brush;
+};
+inline std::vector<PictureOp> OpsOf(const RecordingSurface& s, DrawOp::Kind kind, const Pen* pen = nullptr) {
+  std::vector<PictureOp> found;
+  Pen current;
+  Color brush = kWhite;
+  for (const DrawOp& op : s.ops()) {
+    if (op.kind == DrawOp::Kind::SetPen) current = op.pen;
+    if (op.kind == DrawOp::Kind::SetBrush) brush = op.color;
+    if (op.kind == kind && (!pen || current == *pen)) found.push_back({op, brush});
+  }
+  return found;
+}
+inline constexpr Pen kOutlinePen{PenStyle::Solid, 2, kBlack};
+inline constexpr Color kPlateFill{220, 220, 200};
 
 // Types `text` into an edit and leaves it, as a user would.
 inline void TypeInto(QLineEdit* edit, const QString& text) {

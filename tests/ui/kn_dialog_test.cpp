@@ -180,6 +180,38 @@ class KnDialogTest : public QObject {
     QCOMPARE(dialog.job().kn.brace2_class, LibrarySectionClass(SectionKind::kSquareHollow, Row("RUUTTORU", 74), 355.0));
   }
 
+  // The picture of the dialog's values, as a 400 × 300 preview: the chord from 80 to 320
+  // and 40 units deep, both braces standing on its top face, the title and the gap line.
+  void thePreviewDrawsTheJointWhereThePictureFramePutsIt() {
+    CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    TypeInto(Find<QLineEdit>(&dialog, "theta1Edit"), QStringLiteral("45"));
+    TypeInto(Find<QLineEdit>(&dialog, "theta2Edit"), QStringLiteral("45"));
+    RecordingSurface s;
+    dialog.drawPreview(s, 400, 300);
+    const auto rects = OpsOf(s, DrawOp::Kind::Rect, &kOutlinePen);
+    QVERIFY(rects.size() >= 2);
+    QCOMPARE(rects[0].op.a, (Point{0, 0}));
+    QCOMPARE(rects[0].op.b, (Point{400, 300}));
+    QCOMPARE(rects[1].op.a, (Point{80, 130}));
+    QCOMPARE(rects[1].op.b, (Point{320, 170}));
+    const auto outlines = OpsOf(s, DrawOp::Kind::Polyline, &kOutlinePen);
+    QCOMPARE(outlines.size(), std::size_t(2));
+    for (const auto& o : outlines) {
+      QCOMPARE(o.op.points.front().y, 130);
+      QCOMPARE(o.op.points.back().y, 130);
+    }
+    // Brace 1 on the left of the joint, brace 2 on its right, a gap between them.
+    QVERIFY(outlines[0].op.points.back().x < 200 && outlines[1].op.points.front().x > 200);
+    bool title = false, gap = false;
+    for (const auto& t : s.texts()) {
+      title = title || t.text == "  KN ÜLEKATTETA - SÕLM ";
+      gap = gap || t.text.rfind(" Varraste otste vahe g = ", 0) == 0;
+    }
+    QVERIFY(title);
+    QVERIFY(gap);
+  }
+
   // After File Open the K/N dialog confirms the read job; Cancel keeps the read values.
   void anOpenedJobIsConfirmedByTheDialog() {
     qputenv("TRAXEN_LIBRARY", QByteArray::fromStdString(ShippedLibraryDir()));

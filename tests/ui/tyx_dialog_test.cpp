@@ -272,6 +272,62 @@ class TyxDialogTest : public QObject {
     QCOMPARE(dialog.previewValues().theta1, 60.0);
   }
 
+  // The picture of the dialog's values, as a 400 × 300 preview: J = (200, 150), the chord
+  // from 80 to 320 and 40 units deep (100 mm: 2.5 mm per unit), the 90 mm brace standing on
+  // its top face, the plates centred under it with their fill.
+  void thePreviewDrawsTheJointWhereThePictureFramePutsIt() {
+    auto near = [](Point p, Point q) { return std::abs(p.x - q.x) <= 1 && std::abs(p.y - q.y) <= 1; };
+    CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    TypeInto(Find<QLineEdit>(&dialog, "theta1Edit"), QStringLiteral("90"));
+    Find<QCheckBox>(&dialog, "facePlateCheck")->click();
+    Find<QCheckBox>(&dialog, "sidePlatesCheck")->click();
+    RecordingSurface s;
+    dialog.drawPreview(s, 400, 300);
+
+    const auto rects = OpsOf(s, DrawOp::Kind::Rect);
+    QVERIFY(!rects.empty());
+    QCOMPARE(rects.front().op.a, (Point{0, 0}));
+    QCOMPARE(rects.front().op.b, (Point{400, 300}));
+    const auto outlines = OpsOf(s, DrawOp::Kind::Polyline, &kOutlinePen);
+    QVERIFY(!outlines.empty());
+    const std::vector<Point> chord{{80, 170}, {320, 170}, {320, 130}, {80, 130}, {80, 170}};
+    QCOMPARE(outlines.front().op.points, chord);
+    int braces = 0;
+    for (const auto& o : outlines) {
+      if (o.op.points.size() != 4) continue;
+      ++braces;
+      // 36 units wide, centred on J (the footprint's middle is truncated: 199).
+      const Point left = o.op.points.front(), right = o.op.points.back();
+      QCOMPARE(left.y, 130);
+      QCOMPARE(right.y, 130);
+      QCOMPARE(right.x - left.x, 36);
+      QVERIFY(std::abs((left.x + right.x) / 2 - 200) <= 1);
+    }
+    QCOMPARE(braces, 1);
+    std::vector<std::pair<Point, Point>> plates;
+    for (const auto& r : rects)
+      if (r.brush == kPlateFill) plates.emplace_back(r.op.a, r.op.b);
+    QCOMPARE(plates.size(), std::size_t(2));
+    // Side plate 450 × 100 centred on J; face plate 450 long and 10 thick on the top face.
+    QVERIFY(near(plates[0].first, {110, 129}) && near(plates[0].second, {290, 171}));
+    // (its middle follows the footprint's truncated middle, 199, and is truncated again).
+    const auto [face_from, face_to] = plates[1];
+    QCOMPARE(face_from.y, 126);
+    QCOMPARE(face_to.y, 131);
+    QCOMPARE(face_to.x - face_from.x, 181);
+    QVERIFY(std::abs((face_from.x + face_to.x) / 2 - 200) <= 2);
+
+    // With the X joint ticked the lower brace stands on the bottom face.
+    Find<QCheckBox>(&dialog, "xJointCheck")->click();
+    RecordingSurface x;
+    dialog.drawPreview(x, 400, 300);
+    std::vector<std::vector<Point>> lower;
+    for (const auto& o : OpsOf(x, DrawOp::Kind::Polyline, &kOutlinePen))
+      if (o.op.points.size() == 4 && o.op.points.front().y == 170) lower.push_back(o.op.points);
+    QCOMPARE(lower.size(), std::size_t(1));
+  }
+
   // A type file that cannot be opened is reported with its path; the dialog stays open with
   // the previous section, so nothing typed is lost.
   void aMissingTypeFileIsReportedAndThePreviousSectionKept() {

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "joints/kn/kn_schematic.h"
 #include "model/confirm_job.h"
 #include "report/dispatch.h"
 #include "report/number_format.h"
@@ -269,7 +270,10 @@ void CKNytaDLG::deriveAndDraw() {
   preview_->update();
 }
 
-void CKNytaDLG::drawPreview(DrawingSurface&, int, int) const {}
+// The schematic code of the report draws the picture; the dialog only supplies its values.
+void CKNytaDLG::drawPreview(DrawingSurface& surface, int width, int height) const {
+  DrawKnPreview(surface, preview_values_, width, height);
+}
 
 void CKNytaDLG::onSectionChanged() {
   edits_.readOrComplain(this);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "joints/tyx/tyx_schematic.h"
 #include "model/confirm_job.h"
 #include "report/dispatch.h"
 #include "ui/dialogs/joint_preview.h"
@@ -228,7 +229,10 @@ void CXYTDlg::updatePreview() {
   preview_->update();
 }
 
-void CXYTDlg::drawPreview(DrawingSurface&, int, int) const {}
+// The schematic code of the report draws the picture; the dialog only supplies its values.
+void CXYTDlg::drawPreview(DrawingSurface& surface, int width, int height) const {
+  DrawTyxPreview(surface, preview_values_, width, height);
+}
 
 void CXYTDlg::onSectionChanged() {
   edits_.readOrComplain(this);
