@@ -21,10 +21,14 @@ void JointPreview::render(DrawingSurface& surface, int width, int height) const 
   if (renderer_) renderer_(surface, width, height);
 }
 
-// The sketch places its labels up to about 100 units outside the chord ends and 150 units
-// above and below the chord axis, so it needs about this much room to stay readable.
-QSize JointPreview::sizeHint() const { return {460, 420}; }
-QSize JointPreview::minimumSizeHint() const { return {400, 360}; }
+void JointPreview::setPictureSizes(QSize preferred, QSize least) {
+  preferred_ = preferred;
+  least_ = least;
+  updateGeometry();
+}
+
+QSize JointPreview::sizeHint() const { return preferred_; }
+QSize JointPreview::minimumSizeHint() const { return least_; }
 
 void JointPreview::paintEvent(QPaintEvent*) {
   QPainter painter(this);

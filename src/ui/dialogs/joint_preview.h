@@ -18,6 +18,8 @@ class JointPreview : public QWidget {
   explicit JointPreview(QWidget* parent = nullptr);
 
   void setRenderer(Renderer renderer);
+  // The room the picture asks for and the least it accepts (logical pixels).
+  void setPictureSizes(QSize preferred, QSize least);
   // Draws the picture onto any surface, as a paint of a width × height area would.
   void render(DrawingSurface& surface, int width, int height) const;
 
@@ -29,6 +31,8 @@ class JointPreview : public QWidget {
 
  private:
   Renderer renderer_;
+  QSize preferred_{520, 460};
+  QSize least_{470, 420};
 };
 
 }  // namespace traxen

@@ -67,6 +67,9 @@ void CKNytaDLG::buildLayout() {
   preview_ = new JointPreview;
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->setRenderer([this](DrawingSurface& s, int w, int h) { drawPreview(s, w, h); });
+  // The face plate's label stands about 155 units right of the plate, the angle arcs have a
+  // radius of 150 about the joint: narrower pictures cut them off.
+  preview_->setPictureSizes({640, 470}, {620, 420});
 
   auto* right = new QVBoxLayout;
   right->addWidget(buildChordBox());

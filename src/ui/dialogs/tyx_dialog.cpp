@@ -54,6 +54,10 @@ void CXYTDlg::buildLayout() {
   preview_ = new JointPreview;
   preview_->setObjectName(QStringLiteral("preview"));
   preview_->setRenderer([this](DrawingSurface& s, int w, int h) { drawPreview(s, w, h); });
+  // The sketch's labels stand at fixed distances beside the chord (the middle 60 % of the
+  // width), the face plate's up to about 130 units to the right of the joint; the lower
+  // brace of an X joint reaches about 200 units below the chord axis.
+  preview_->setPictureSizes({520, 460}, {470, 430});
 
   auto* right = new QVBoxLayout;
   right->addWidget(buildChordBox());
