@@ -166,6 +166,41 @@ class KnDialogTest : public QObject {
     QCOMPARE(dialog.job().kn.N1, -60.0);
   }
 
+  // Every action that reads the edits names a non-number, leaves its text for correction
+  // and puts the focus there; the action itself still happens.
+  void everyActionThatReadsTheEditsNamesANonNumber_data() {
+    QTest::addColumn<QString>("action");
+    QTest::newRow("JOONISTA") << "draw";
+    QTest::newRow("plate check box") << "plate";
+    QTest::newRow("section choice") << "section";
+  }
+  void everyActionThatReadsTheEditsNamesANonNumber() {
+    QFETCH(QString, action);
+    CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* theta1 = Find<QLineEdit>(&dialog, "theta1Edit");
+    theta1->setText(QStringLiteral("6O"));
+    MessageBoxCatcher catcher;
+    catcher.arm();
+    if (action == "draw") {
+      Find<QPushButton>(&dialog, "drawButton")->click();
+    } else if (action == "plate") {
+      Find<QCheckBox>(&dialog, "facePlateCheck")->click();
+      QCOMPARE(dialog.previewValues().kn_face_plate, 1);
+    } else {
+      auto* number = Find<QComboBox>(&dialog, "brace1NumberCombo");
+      number->setCurrentIndex(10);
+      emit number->activated(10);
+      QCOMPARE(dialog.job().kn.brace1_number_index, 10);
+    }
+    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Enter a number.")});
+    QCOMPARE(theta1->text(), QStringLiteral("6O"));
+    QCOMPARE(dialog.focusWidget(), theta1);
+    QCOMPARE(dialog.previewValues().theta1, 84.3);
+  }
+
   // A brace section chosen in the list takes its dimensions and class at once and redraws.
   void aSectionChoiceTakesItsRowAndClass() {
     CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
@@ -230,6 +265,26 @@ class KnDialogTest : public QObject {
     QCOMPARE(doc.last_confirmed_dialog, 2);
     QVERIFY(std::abs(doc.job.kn.N2 - 40 * std::sin(84.3 * 0.0174532925) / std::sin(48 * 0.0174532925)) < 1e-9);
     QVERIFY(doc.job.kn.chord_class >= 1);
+
+    // A type file the stored positions need but that cannot be opened: nothing opens, the
+    // message names the file, the document stays as it was.
+    TinyLibrary lib;
+    lib.write("profdeftraxen.txt", "L\n1\nRUUTTORU a\n");
+    qputenv("TRAXEN_LIBRARY", QByteArray::fromStdString(lib.dir()));
+    doc.path = "kn.trx";
+    const Job kept = doc.job;
+    QVERIFY(!ConfirmOpenedJob(nullptr, doc, 2, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("kn.trx: Ei saa avadaa faili .prf")), qPrintable(error));
+    QVERIFY(error.contains(QStringLiteral("ruuttoru.prf")));
+    QCOMPARE(doc.job.kn.N2, kept.kn.N2);
+    Job job;
+    MessageBoxCatcher catcher;
+    catcher.arm();
+    QVERIFY(!ExecJointDialog(nullptr, 2, job));
+    QCOMPARE(catcher.texts.size(), 1);
+    QVERIFY(catcher.texts[0].startsWith(QStringLiteral("Ei saa avadaa faili .prf")));
+    QVERIFY(catcher.texts[0].contains(QStringLiteral("ruuttoru.prf")));
+    QCOMPARE(job.family.is_kn, 0);
     qunsetenv("TRAXEN_LIBRARY");
   }
 };
