@@ -1,6 +1,7 @@
-// The K/N joint schematic: the chord 55 units deep, both braces at their angles meeting at
-// the eccentricity, the gap or the overlap with its hidden edges, plates, forces, sections
-// and dimensions. Every double becomes a coordinate through ToCoord.
+// The K/N joint schematic: the chord, both braces at their angles meeting at the
+// eccentricity, the gap or the overlap with its hidden edges, plates, forces, sections and
+// dimensions, in the report's frame or a preview's. Every double becomes a coordinate
+// through ToCoord.
 #include "joints/kn/kn_schematic.h"
 
 #include <algorithm>
@@ -26,6 +27,10 @@ constexpr Pen kErase{PenStyle::Solid, 0, kWhite};
 constexpr Color kBlue{0, 0, 255};
 constexpr Color kPlate{220, 220, 200};
 const Font kLabelFont{"Arial", 14, 400};
+const Font kTitleFont{"Arial", 16, 700};
+// Greek letters are drawn from the body face, as the report's formula runs draw them.
+const Font kGreekFont{"Times New Roman", 19, 400};
+const Font kSmallFont{"Arial", 12, 400};
 
 constexpr double kArrowLength = 50;
 constexpr double kArcRadius = 150;
@@ -77,10 +82,13 @@ std::string Section(double h, double b, double t) {
 
 class KnSchematicPainter {
  public:
-  KnSchematicPainter(DrawingSurface& s, const ReportInputs& in, const KnSchematicLayout& l)
-      : s_(s), in_(in), l_(l) {}
+  KnSchematicPainter(DrawingSurface& s, const ReportInputs& in, const KnSchematicLayout& l,
+                     const KnSchematicFrame& frame)
+      : s_(s), in_(in), l_(l), frame_(frame) {}
 
   void Draw() {
+    Clear();
+    if (Preview()) Title();
     Chord();
     ChordForces();
     ChordSection();
@@ -99,12 +107,67 @@ class KnSchematicPainter {
       OverlapLength();
       if (in_.kn_overlap_plate == 1 && Lambda() < 100) BetweenBracesPlate();
     }
+    if (Preview()) GapTexts();
     s_.setPen({PenStyle::Solid, 0, kBlack});
     s_.setBrush(kWhite);
     s_.setTextColor(kBlack);
   }
 
+  // The report clears its area without a border; the preview's picture gets a black one.
+  void Clear() {
+    s_.setPen(Preview() ? kOutline : kErase);
+    s_.setBrush(kWhite);
+    s_.drawRect(frame_.area_from, frame_.area_to);
+  }
+
  private:
+  bool Preview() const { return frame_.use == SketchUse::Preview; }
+  // Depth dimensions: with oblique ticks in the report, plain lines in the preview.
+  void DepthLine(double x1, double y1, double x2, double y2) {
+    if (Preview())
+      s_.drawLine(At(x1, y1), At(x2, y2));
+    else
+      DimensionTicks(s_, x1, y1, x2, y2);
+  }
+
+  void Title() {
+    const double g = l_.geometry.g;
+    if (g == 0 || std::isnan(g)) return;
+    s_.setFont(kTitleFont);
+    s_.setBackgroundColor(kWhite);
+    Label(s_, kBlack, {frame_.area_from.x + 20, frame_.area_from.y + 20},
+          g > 0 ? "  KN ÜLEKATTETA - SÕLM " : "  KN ÜLEKATTEGA - SÕLM ");
+  }
+
+  // The preview's own lines near the picture's lower edge: g, and for an overlap without the
+  // between-braces plate p and λov.
+  void GapTexts() {
+    const double g = l_.geometry.g, p = l_.geometry.p;
+    const int right = frame_.area_to.x, bottom = frame_.area_to.y;
+    s_.setFont(kLabelFont);
+    Label(s_, kBlack, {right - 300, bottom - 25}, FormatNumber(" Varraste otste vahe g = %3.1f mm", g));
+    if (!(g < 0) || in_.kn_overlap_plate == 1) return;
+    if (l_.geometry.top_brace == 2) {
+      const int x = right - 300;
+      Label(s_, kBlack, {x, bottom - 75}, FormatNumber(" p = %3.1f mm", p));
+      int at = x;
+      const int y = bottom - 50;
+      auto piece = [&](const Font& font, int dy, const std::string& text) {
+        s_.setFont(font);
+        Label(s_, kBlack, {at, y + dy}, text);
+        at += s_.textWidth(text);
+      };
+      piece(kLabelFont, 0, "Ülekate");
+      piece(kGreekFont, -3, "λ");
+      piece(kSmallFont, 6, "ov");
+      piece(kLabelFont, 0, FormatNumber("= (g / p)×100 = %3.1f %%", Lambda()));
+    } else {
+      const int x = right - 200;
+      Label(s_, kBlack, {x, bottom - 75}, FormatNumber(" p = %3.1f mm", p));
+      Label(s_, kBlack, {x, bottom - 50}, FormatNumber(" Ov = (g/p)×100 = %3.1f protsenti", Lambda()));
+    }
+  }
+
   double Lambda() const { return KnOverlapRatio(l_.geometry.g, l_.geometry.p); }
   double Mm(double mm) const { return Divide(mm, l_.scale); }
   double FaceThickness() const { return in_.kn_face_plate == 1 ? Mm(in_.face_t) : 0; }
@@ -115,9 +178,6 @@ class KnSchematicPainter {
   }
 
   void Chord() {
-    s_.setPen(kErase);
-    s_.setBrush(kWhite);
-    s_.drawRect({165, 165}, {765, 525});
     s_.setPen(kOutline);
     s_.drawRect(At(l_.x_L, l_.y_top), At(l_.x_R, l_.y_bottom));
     if (in_.kn_face_plate != 1 && in_.kn_side_plates != 1) ChordAxis();
@@ -143,7 +203,7 @@ class KnSchematicPainter {
   void ChordDepth() {
     const double x = l_.x_R - 20;
     s_.setPen(kDimension);
-    DimensionTicks(s_, x, l_.y_top, x, l_.y_bottom);
+    DepthLine(x, l_.y_top, x, l_.y_bottom);
     DimensionArrow(s_, At(x, l_.y_top), At(x, l_.y_top - 18), 0);
     DimensionArrow(s_, At(x, l_.y_bottom), At(x, l_.y_bottom + 18), 180);
     Polyline(s_, {{x, l_.y_bottom + 18}, {x, l_.y_c + 37}, {x + 5, l_.y_c + 37}});
@@ -176,7 +236,7 @@ class KnSchematicPainter {
     const DrawPoint a_out{a.x - 15 * sn, a.y + 15 * c};
     const DrawPoint b_out{bb.x + 15 * sn, bb.y - 15 * c};
     s_.setPen(kDimension);
-    DimensionTicks(s_, a.x, a.y, bb.x, bb.y);
+    DepthLine(a.x, a.y, bb.x, bb.y);
     DimensionArrow(s_, At(a), At(a_out), b.phi_deg + 180);
     DimensionArrow(s_, At(bb), At(b_out), b.phi_deg);
     const std::string depth = FormatNumber(" %3.0lf mm", h);
@@ -384,13 +444,36 @@ class KnSchematicPainter {
   DrawingSurface& s_;
   const ReportInputs& in_;
   const KnSchematicLayout& l_;
+  const KnSchematicFrame& frame_;
 };
 
 }  // namespace
 
-KnSchematicLayout ComputeKnSchematicLayout(const ReportInputs& in) {
+KnSchematicFrame KnReportFrame() { return KnSchematicFrame{}; }
+
+KnSchematicFrame KnPreviewFrame(int width, int height) {
+  KnSchematicFrame f;
+  f.use = SketchUse::Preview;
+  f.area_from = {0, 0};
+  f.area_to = {width, height};
+  f.x0 = RoundCoord(width / 2.0);
+  f.y_c = RoundCoord(height / 2.0);
+  f.x_L = 0.2 * width;
+  f.x_R = 0.8 * width;
+  f.depth = 40;
+  f.brace_length = f.x0 - f.x_L;
+  return f;
+}
+
+KnSchematicLayout ComputeKnSchematicLayout(const ReportInputs& in, const KnSchematicFrame& frame) {
   KnSchematicLayout l;
   l.geometry = ComputeKnGeometry(in);
+  l.x0 = frame.x0;
+  l.y_c = frame.y_c;
+  l.x_L = frame.x_L;
+  l.x_R = frame.x_R;
+  l.depth = frame.depth;
+  l.brace_length = frame.brace_length;
   l.scale = in.h0 / l.depth;
   l.drawable = std::isfinite(l.scale) && l.scale > 0;
   l.y_top = l.y_c - l.depth / 2;
@@ -401,12 +484,24 @@ KnSchematicLayout ComputeKnSchematicLayout(const ReportInputs& in) {
   return l;
 }
 
+void DrawKnSketch(DrawingSurface& surface, const ReportInputs& in, const KnSchematicFrame& frame) {
+  const KnSchematicLayout layout = ComputeKnSchematicLayout(in, frame);
+  KnSchematicPainter painter(surface, in, layout, frame);
+  // Without a chord depth there is no scale to draw with; a preview still shows its picture.
+  if (!layout.drawable) {
+    if (frame.use == SketchUse::Preview) painter.Clear();
+    return;
+  }
+  painter.Draw();
+}
+
+void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height) {
+  DrawKnSketch(surface, values, KnPreviewFrame(width, height));
+}
+
 void DrawKnSchematic(ReportCanvas& canvas, ReportInputs& in) {
   StoreKnGeometry(in);
-  const KnSchematicLayout layout = ComputeKnSchematicLayout(in);
-  // Without a chord depth there is no scale to draw with; g and p are stored all the same.
-  if (!layout.drawable) return;
-  KnSchematicPainter(canvas.surface, in, layout).Draw();
+  DrawKnSketch(canvas.surface, in, KnReportFrame());
 }
 
 }  // namespace traxen

@@ -7,6 +7,10 @@
 
 namespace traxen {
 
+// Where a joint sketch goes: at the top of report page 1, or into a dialog's picture area
+// (a black border, plain depth lines, labels placed for the smaller picture).
+enum class SketchUse { Report, Preview };
+
 // Degrees to radians as the schematics convert.
 inline constexpr double kSchematicPi = 3.14159265;
 inline double SchematicRadians(double degrees) { return degrees * kSchematicPi / 180; }

@@ -1,8 +1,10 @@
 // Geometry of the T/Y/X joint sketch, independent of where it is drawn: the chord frame
-// (joint point, chord ends, depth, scale) and a brace's axis, footprint and far edge.
-// The report schematic and a dialog preview differ only in their frames and label places.
+// (drawing area, joint point, chord ends, depth, scale) and a brace's axis, footprint and
+// far edge. The report schematic and the dialog preview differ only in their frames and in
+// the label places the frame's use selects.
 #pragma once
 
+#include "joints/tyx/drawing_primitives.h"
 #include "report/coord.h"
 #include "report/surface.h"
 
@@ -15,11 +17,16 @@ struct SchematicPoint {
 
 // Where the joint is drawn. Lengths in drawing units; `scale` is millimetres per unit.
 struct TyxSchematicFrame {
+  SketchUse use = SketchUse::Report;
+  Point area_from, area_to;  // cleared before drawing; an X joint adds `x_joint_extra` below
+  int x_joint_extra = 0;
   double joint_x = 0, joint_y = 0;
   double chord_left = 0, chord_right = 0;
-  double half_depth = 0;    // the chord is 2 × half_depth deep on the drawing
-  double scale = 1;         // h0 / (2 × half_depth)
-  double brace_length = 0;  // drawn length of a brace axis
+  double half_depth = 0;          // the chord is 2 × half_depth deep on the drawing
+  double scale = 1;               // h0 / (2 × half_depth)
+  double brace_length = 0;        // drawn length of the brace axis
+  double lower_brace_length = 0;  // drawn length of an X joint's lower brace axis
+  double arc_radius = 0;          // of the angle arcs
 
   int TopFace() const { return ToCoord(joint_y - half_depth); }
   int BottomFace() const { return ToCoord(joint_y + half_depth); }
@@ -27,6 +34,9 @@ struct TyxSchematicFrame {
 
 // The report's frame: J = (465, 420), chord from 285 to 645 and 55 units deep.
 TyxSchematicFrame ReportSchematicFrame(double h0);
+// A picture area of width × height units with its origin at the top-left corner: J at its
+// integer middle, the chord from 0.2 to 0.8 of the width and 40 units deep.
+TyxSchematicFrame PreviewSchematicFrame(double h0, int width, int height);
 
 // One brace drawn at `theta_deg` above the chord, or its mirror below the chord (the lower
 // brace of an X joint). `plus` and `minus` are the far edge's corners along

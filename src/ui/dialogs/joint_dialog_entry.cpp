@@ -1,20 +1,80 @@
-// Stand-ins until the joint dialogs exist.
+// The shell's entry to the joint dialogs: finds the section library, runs the dialog of the
+// family on a copy of the job and hands back what OK wrote.
 #include "ui/dialogs/joint_dialog_entry.h"
 
 #include <QCoreApplication>
 
+#include "sections/library_dir.h"
+#include "ui/dialogs/dialog_numbers.h"
+#include "ui/dialogs/kn_dialog.h"
+#include "ui/dialogs/tyx_dialog.h"
+
 namespace traxen {
 
-bool ExecJointDialog(QWidget*, int, Job&) { return false; }
+namespace {
 
-bool ConfirmOpenedJob(QWidget*, JobDocument& doc, int dialog, QString* error) {
-  const LoadError e =
-      ConfirmJobDocument(doc, dialog, "", QCoreApplication::applicationDirPath().toStdString());
-  if (e) {
-    if (error) *error = QString::fromStdString(e.message);
-    return false;
+enum class Outcome { kConfirmed, kCancelled, kFailed };
+
+template <typename Dialog>
+Outcome Run(QWidget* parent, const std::string& dir, Job& job, LibraryError& error) {
+  Dialog dialog(job, SectionLibrary(dir), parent);
+  if ((error = dialog.initialise())) return Outcome::kFailed;
+  if (dialog.exec() != QDialog::Accepted) return Outcome::kCancelled;
+  job = dialog.job();
+  return Outcome::kConfirmed;
+}
+
+Outcome RunJointDialog(QWidget* parent, int family, Job& job, LibraryError& error) {
+  std::string dir;
+  const LibrarySearch search =
+      LibrarySearchFromEnvironment("", QCoreApplication::applicationDirPath().toStdString());
+  if ((error = FindLibraryDir(search, dir))) return Outcome::kFailed;
+  if (family == 1) return Run<CXYTDlg>(parent, dir, job, error);
+  if (family == 2) return Run<CKNytaDLG>(parent, dir, job, error);
+  return Outcome::kCancelled;
+}
+
+QString MessageOf(const LibraryError& error) {
+  QString text = QString::fromStdString(error.message);
+  if (!error.detail.empty()) text += QStringLiteral("\n") + QString::fromStdString(error.detail);
+  return text;
+}
+
+}  // namespace
+
+bool ExecJointDialog(QWidget* parent, int family, Job& job) {
+  LibraryError error;
+  Job edited = job;
+  switch (RunJointDialog(parent, family, edited, error)) {
+    case Outcome::kConfirmed:
+      job = std::move(edited);
+      return true;
+    case Outcome::kFailed:
+      // The dialog cannot open without its sections: as if cancelled, after saying why.
+      ShowDialogMessage(parent, MessageOf(error));
+      return false;
+    case Outcome::kCancelled:
+      break;
   }
-  return true;
+  return false;
+}
+
+bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error) {
+  if (dialog != 1 && dialog != 2) return true;
+  LibraryError failure;
+  Job edited = doc.job;
+  switch (RunJointDialog(parent, dialog, edited, failure)) {
+    case Outcome::kConfirmed:
+      doc.job = std::move(edited);
+      doc.last_confirmed_dialog = dialog;
+      return true;
+    case Outcome::kFailed:
+      if (error) *error = QString::fromStdString(doc.path + ": ") + MessageOf(failure);
+      return false;
+    case Outcome::kCancelled:
+      break;
+  }
+  return false;
 }
 
 }  // namespace traxen

@@ -1,5 +1,6 @@
-// How the shell runs the two joint dialogs. Until the dialogs exist the commands do nothing
-// and a read project file is confirmed as `traxen-cli` confirms it.
+// How the shell runs the two joint dialogs: the menu commands and toolbar buttons, and the
+// confirmation of a job read by File Open. OK confirms the job with the derivations that
+// `traxen-cli` applies too (brace 2 mirrored, N2 and N0,p from equilibrium).
 #pragma once
 
 #include <QString>
@@ -12,13 +13,15 @@ namespace traxen {
 
 // The T/Y/X (`family` 1) or K/N (`family` 2) joint dialog on a copy of `job`. Returns true
 // when the user pressed OK; `job` then holds what OK writes (the family's fields, the family
-// flags, the derived values). Cancel returns false and leaves `job` as it was.
+// flags, the derived values). Cancel returns false and leaves `job` as it was. A section
+// library that cannot be read is reported in a message box and counts as Cancel.
 bool ExecJointDialog(QWidget* parent, int family, Job& job);
 
 // After File Open: the joint dialog of the read file's family confirms the job (`dialog` 1
 // T/Y/X, 2 K/N; 0 does nothing and returns true). Returns false when the user cancelled; the
 // document then keeps the read values. `error` is set when the confirmation failed (for
-// example the section library is missing); the document is then unchanged.
+// example the section library is missing; the text names the job file and the library
+// file); the document is then unchanged and no message box was shown.
 bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error);
 
 }  // namespace traxen

@@ -1,0 +1,127 @@
+// Building the common controls of the joint dialogs.
+#include "ui/dialogs/dialog_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "ui/dialogs/dialog_numbers.h"
+
+namespace traxen {
+
+namespace {
+const QColor kStaticBlue(0, 0, 255);
+const QColor kHeadingOrange(255, 100, 0);
+const QColor kDialogGrey(240, 240, 240);
+}  // namespace
+
+void ApplyJointDialogPalette(QDialog* dialog) {
+  QPalette palette = dialog->palette();
+  palette.setColor(QPalette::Window, kDialogGrey);
+  dialog->setPalette(palette);
+  dialog->setAutoFillBackground(true);
+}
+
+QLabel* StaticText(const QString& rich, QWidget* buddy) {
+  auto* label = new QLabel(rich);
+  label->setTextFormat(Qt::RichText);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kStaticBlue);
+  label->setPalette(palette);
+  if (buddy) label->setBuddy(buddy);
+  return label;
+}
+
+QLabel* Heading(const QString& text) {
+  auto* label = new QLabel(text);
+  QFont font = label->font();
+  font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setBold(true);
+  font.setPointSizeF(font.pointSizeF() * 1.25);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, kHeadingOrange);
+  label->setPalette(palette);
+  return label;
+}
+
+QLineEdit* NumberEdit(const QString& name, const QString& tip) {
+  auto* edit = new QLineEdit;
+  edit->setObjectName(name);
+  edit->setAccessibleName(tip.isEmpty() ? name : tip);
+  edit->setAlignment(Qt::AlignCenter);
+  if (!tip.isEmpty()) edit->setToolTip(tip);
+  const int width = edit->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000")) + 14;
+  edit->setMinimumWidth(width);
+  edit->setMaximumWidth(width * 3 / 2);
+  return edit;
+}
+
+QComboBox* SectionCombo(const QString& name, const QString& tip) {
+  auto* combo = new QComboBox;
+  combo->setObjectName(name);
+  combo->setToolTip(tip);
+  combo->setAccessibleName(tip);
+  combo->setMaxVisibleItems(20);
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  return combo;
+}
+
+QLabel* SectionText(const QString& name) {
+  auto* label = StaticText(QString());
+  label->setTextFormat(Qt::PlainText);
+  label->setObjectName(name);
+  return label;
+}
+
+void PlateRow::followCheckBox(const NumericEdits& edits) const {
+  const bool on = check->isChecked();
+  if (!on) edits.revertNonNumbers({l, b, t});
+  l->setEnabled(on);
+  b->setEnabled(on);
+  t->setEnabled(on);
+}
+
+void AddPlateHeader(QGridLayout* grid, int row) {
+  grid->addWidget(StaticText(QStringLiteral("l")), row, 1, Qt::AlignCenter);
+  grid->addWidget(StaticText(QStringLiteral("b")), row, 3, Qt::AlignCenter);
+  grid->addWidget(StaticText(QStringLiteral("t")), row, 5, Qt::AlignCenter);
+  grid->addWidget(StaticText(QStringLiteral("mm")), row, 6);
+}
+
+PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QString& name,
+                     std::initializer_list<QString> tips) {
+  const QString* tip = tips.begin();
+  auto next_tip = [&]() { return tip != tips.end() ? *tip++ : QString(); };
+  PlateRow r;
+  r.check = new QCheckBox(text);
+  r.check->setObjectName(name + QStringLiteral("Check"));
+  QPalette palette = r.check->palette();
+  palette.setColor(QPalette::WindowText, kStaticBlue);
+  r.check->setPalette(palette);
+  r.l = NumberEdit(name + QStringLiteral("L"), next_tip());
+  r.b = NumberEdit(name + QStringLiteral("B"), next_tip());
+  r.t = NumberEdit(name + QStringLiteral("T"), next_tip());
+  grid->addWidget(r.check, row, 0);
+  grid->addWidget(r.l, row, 1);
+  grid->addWidget(StaticText(QStringLiteral("×")), row, 2);
+  grid->addWidget(r.b, row, 3);
+  grid->addWidget(StaticText(QStringLiteral("×")), row, 4);
+  grid->addWidget(r.t, row, 5);
+  grid->addWidget(StaticText(QStringLiteral("mm")), row, 6);
+  return r;
+}
+
+void SetTabChain(std::initializer_list<QWidget*> widgets) {
+  QWidget* previous = nullptr;
+  for (QWidget* w : widgets) {
+    if (previous) QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
+}  // namespace traxen

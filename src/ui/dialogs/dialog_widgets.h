@@ -1,0 +1,56 @@
+// The look shared by the joint dialogs: blue static texts with lowered indices, orange
+// headings, centred number edits and the plate rows with their check boxes.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace traxen {
+
+class NumericEdits;
+
+// Light grey dialog background; static texts default to blue on it.
+void ApplyJointDialogPalette(QDialog* dialog);
+
+// A blue static text; `rich` may hold <sub> for lowered indices and Greek letters.
+QLabel* StaticText(const QString& rich, QWidget* buddy = nullptr);
+// An orange bold heading ("VÖÖ", "1. VARRAS", "MÄRKUS").
+QLabel* Heading(const QString& text);
+
+// A centred number edit wide enough for "-00000.000"; `name` is its object and accessible
+// name, `tip` its tooltip (none when empty).
+QLineEdit* NumberEdit(const QString& name, const QString& tip = QString());
+
+// A section type or number combo with its tooltip, and a member's description line.
+QComboBox* SectionCombo(const QString& name, const QString& tip);
+QLabel* SectionText(const QString& name);
+
+// One plate row: the check box with the row's text, then l × b × t mm.
+struct PlateRow {
+  QCheckBox* check = nullptr;
+  QLineEdit* l = nullptr;
+  QLineEdit* b = nullptr;
+  QLineEdit* t = nullptr;
+  // The three edits follow the check box's state; a non-number left in an edit that is
+  // switched off shows its value again, since it could no longer be corrected.
+  void followCheckBox(const NumericEdits& edits) const;
+};
+
+// Adds the column header "l × b × t mm" at `row` of `grid`.
+void AddPlateHeader(QGridLayout* grid, int row);
+// Adds a plate row at `row`: names are "<name>Check", "<name>L", "<name>B", "<name>T".
+PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QString& name,
+                     std::initializer_list<QString> tips = {});
+
+// Focus moves through `widgets` in this order with Tab.
+void SetTabChain(std::initializer_list<QWidget*> widgets);
+
+}  // namespace traxen

@@ -1,0 +1,80 @@
+// One member's section choice in a joint dialog: the type combo, the section-number combo
+// and the description line, kept in step with the section library.
+#pragma once
+
+#include <QObject>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sections/library_error.h"
+#include "sections/section_library.h"
+
+class QComboBox;
+class QLabel;
+
+namespace traxen {
+
+class SectionPicker : public QObject {
+  Q_OBJECT
+ public:
+  // `fy_class` (MPa) is the steel strength the member's section is classified with.
+  SectionPicker(const SectionLibrary& library, Member member, double fy_class, QComboBox* type_combo,
+                QComboBox* number_combo, QLabel* description, QObject* parent = nullptr);
+
+  // The section types offered, in list-file order.
+  void setTypeNames(const std::vector<std::string>& names);
+
+  // Selects the stored type and section as the dialog does when it opens. A section
+  // position beyond the end of the list takes the last row. Nothing changes on failure.
+  LibraryError restore(int type_index, int number_index);
+
+  // The user's choices, also reachable from the combos: a type change refills the section
+  // list and keeps the position (0 moves to 1, beyond the end to the last row). On failure
+  // the previous type and section stay selected and nothing changes.
+  LibraryError chooseType(int type_index);
+  LibraryError chooseNumber(int number_index);
+
+  // Takes the text typed into the section-number combo when it names a section of the list
+  // ("200x200x8" finds "  200x200x8"); otherwise the combo shows the current section again.
+  // Returns false when the text named no section.
+  bool applyTypedNumber();
+
+  int typeIndex() const { return type_index_; }
+  int numberIndex() const { return number_index_; }
+  bool hasSection() const { return row_.has_value(); }
+  // The chosen, completed row (lengths mm, A cm², Wy cm³); a zero row when none is chosen.
+  const SectionProperties& row() const;
+  int sectionClass() const { return section_class_; }
+  const std::string& description() const { return description_; }
+
+ signals:
+  // After a successful user choice.
+  void sectionChanged();
+  // A user choice the library could not serve; the previous choice is kept.
+  void libraryFailed(const traxen::LibraryError& error);
+
+ private:
+  LibraryError fill(int type_index, int previous_position, bool keep_position_exact);
+  void showCurrent();
+  void onTypeActivated(int index);
+  void onNumberActivated(int index);
+  void onNumberEdited();
+
+  const SectionLibrary& library_;
+  Member member_;
+  double fy_class_;
+  QComboBox* type_combo_;
+  QComboBox* number_combo_;
+  QLabel* description_label_;
+
+  std::vector<std::string> type_names_;
+  int type_index_ = -1;
+  int number_index_ = -1;
+  std::vector<std::string> labels_;
+  std::optional<SectionProperties> row_;
+  int section_class_ = 0;
+  std::string description_;
+};
+
+}  // namespace traxen
