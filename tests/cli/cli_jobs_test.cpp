@@ -293,7 +293,9 @@ TEST_F(CliTest, FixedDateRebuildsTheSameBytesAndThePdfIsTitledByTheJob) {
   const std::string path = Write("k.json", job.dump());
   for (const char* ext : {"pdf", "png"}) {
     const std::string a = Path(std::string("a.") + ext), b = Path(std::string("b.") + ext);
-    ASSERT_EQ(RunCli("render " + path + " -o " + a + " --date '2026-03-01 10:20'").status, 0);
+    const CliRun first = RunCli("render " + path + " -o " + a + " --date '2026-03-01 10:20'", "unset XDG_RUNTIME_DIR; ");
+    ASSERT_EQ(first.status, 0);
+    EXPECT_EQ(first.err, "");  // nothing of Qt's own diagnostics reaches the user
     ASSERT_EQ(RunCli("render " + path + " -o " + b, "SOURCE_DATE_EPOCH=1772360400 ").status, 0);
     if (std::string(ext) == "png") {
       EXPECT_EQ(testing::ReadFile(Path("a-1.png")), testing::ReadFile(Path("b-1.png")));
