@@ -66,7 +66,8 @@ int RunKeys() {
                "compression negative. A T/Y/X job (family.is_tyx = 1) must give every 'required' key of\n"
                "tyx, a K/N job (family.is_kn = 1) every one of kn; other keys keep the default shown.\n"
                "'derived' keys are computed from the others: a given value that differs is replaced\n"
-               "(with a warning). traxen-cli new tyx|x|kn writes a complete job.\n\n";
+               "(with a warning). Every number must be finite and within +-1e12.\n"
+               "traxen-cli new tyx|x|kn writes a complete job.\n\n";
   std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", "key", "unit", "rule", "default", "meaning");
   std::string internal;
   for (const JobKey& key : JobKeys()) {

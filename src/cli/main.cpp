@@ -57,9 +57,10 @@ int main(int argc, char** argv) {
   app.set_version_flag("--version", std::string("traxen-cli ") + TRAXEN_VERSION + "\n" + TRAXEN_LICENSE,
                        "Print the version and the licence, then exit");
   app.require_subcommand(1);
-  app.footer(Footer({"Run 'traxen-cli COMMAND --help' for a command's options.", "A job is a JSON job (*.json; "
-                     "'-' reads one from standard input) or a project file of the desktop program (*.trx). "
-                     "'traxen-cli new' writes a complete JSON job to start from; 'traxen-cli keys' lists its keys.",
+  app.footer(Footer({"Run 'traxen-cli COMMAND --help' for a command's options.\n"
+                     "A job is a JSON job (*.json; '-' reads one from standard input) or a project\n"
+                     "file of the desktop program (*.trx). 'traxen-cli new' writes a complete JSON\n"
+                     "job to start from; 'traxen-cli keys' lists its keys. '--' ends the options.",
                      kUnits, kLibraryNote, kExitCodes}));
 
   LibraryOptions library;
@@ -74,20 +75,20 @@ int main(int argc, char** argv) {
   render_cmd->add_option("JOB", render.job, "Job file (.json or .trx), or - for a JSON job on standard input")
       ->required();
   render_cmd
-      ->add_option("-o,--output", render.out,
-                   "Report file: .pdf (one A4 sheet per page), .png (one image per page: NAME-1.png, "
-                   "NAME-2.png, ... when there are several) or .txt (the report's text); any letter case")
+      ->add_option("-o,--output", render.out, "Report file: .pdf, .png or .txt (any letter case)")
       ->type_name("OUT")
       ->required();
   render_cmd
-      ->add_option("--date", render.date,
-                   "Footer date and time, so that an archived report is rebuilt byte for byte: "
-                   "YYYY-MM-DD, 'YYYY-MM-DD HH:MM[:SS]' or @SECONDS since 1970, taken as UTC. "
-                   "Without it SOURCE_DATE_EPOCH is used when set, else the current time")
+      ->add_option("--date", render.date, "Fixed footer date: YYYY-MM-DD, 'YYYY-MM-DD HH:MM[:SS]' or @SECONDS (UTC)")
       ->type_name("TEXT");
   add_library(render_cmd);
-  render_cmd->footer(Footer({"The report file is written whole or not at all: an existing file is replaced only "
-                             "when the new one is complete. The PDF's title is the job name.",
+  render_cmd->footer(Footer({"A PDF has one A4 sheet per report page and the job name as its title; a PNG\n"
+                             "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
+                             "a text file holds the report's text. The file is written whole or not at\n"
+                             "all: an existing file is replaced only when the new one is complete.\n"
+                             "The footer date: --date, else SOURCE_DATE_EPOCH (seconds since 1970) when\n"
+                             "set, else now. A fixed date gives the same bytes every time, so an archived\n"
+                             "report can be rebuilt exactly.",
                              kLibraryNote, kExitCodes}));
 
   CheckOptions check;
@@ -95,20 +96,19 @@ int main(int argc, char** argv) {
   check_cmd->add_option("JOB", check.jobs, "Job files (.json or .trx); - reads a JSON job from standard input")
       ->required();
   bool as_json = false, as_csv = false;
-  CLI::Option* json_flag = check_cmd->add_flag(
-      "--json", as_json,
-      "Print one JSON object: the units, and per job the family, title, validity, the failed "
-      "conditions by name and every verdict with N_Ed, N_Rd, utilisation and mode name");
+  CLI::Option* json_flag = check_cmd->add_flag("--json", as_json, "Print every computed value as one JSON object");
   check_cmd
-      ->add_flag("--csv", as_csv,
-                 "Print one CSV row per verdict (job, family, brace, mode, mode_name, N_Ed_kN, N_Rd_kN, "
-                 "utilisation, passed) after a header row")
+      ->add_flag("--csv", as_csv, "Print one CSV row per verdict, after a header row")
       ->excludes(json_flag);
   add_library(check_cmd);
-  check_cmd->footer(Footer({"Text output: one line per job: file, family, verdict (passed, failed, invalid or "
-                            "no checks), the largest utilisation eta = |N_Ed| / N_Rd with its brace and mode, "
-                            "or the number of failed validity conditions. Warnings and errors go to standard "
-                            "error.",
+  check_cmd->footer(Footer({"Text: one line per job: file, family, verdict (passed, failed, invalid or no\n"
+                            "checks), then the largest utilisation eta = |N_Ed| / N_Rd with its brace and\n"
+                            "mode, or the number and names of the failed validity conditions.\n"
+                            "--json: {\"units\": ..., \"jobs\": [...]}, per job the family, title, gap values,\n"
+                            "validity, failed_condition_names and every verdict with N_Ed, N_Rd (kN),\n"
+                            "utilisation and mode_name; numbers that are not finite are null.\n"
+                            "--csv: job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed.\n"
+                            "Warnings and errors go to standard error.",
                             kLibraryNote, kExitCodes}));
 
   NewOptions new_options;
@@ -118,7 +118,8 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember({"tyx", "x", "kn"}));
   new_cmd->add_option("-o,--output", new_options.out, "File to write (default: standard output)")->type_name("FILE");
   new_cmd->add_flag("--force", new_options.force, "Replace FILE when it exists");
-  new_cmd->footer(Footer({"Edit the member sizes and the design actions: a job must give them all.", kExitCodes}));
+  new_cmd->footer(Footer({"Edit the member sizes and the design actions: a job must give them all.", kUnits,
+                          kExitCodes}));
 
   CLI::App* keys_cmd = app.add_subcommand("keys", "List every key of a JSON job with its unit, default and meaning");
   keys_cmd->footer(Footer({kUnits, kExitCodes}));
@@ -131,10 +132,10 @@ int main(int argc, char** argv) {
       ->required();
   convert_cmd->add_flag("--force", convert.force, "Replace OUT when it exists");
   add_library(convert_cmd);
-  convert_cmd->footer(Footer({"A project file is read and confirmed as 'check' does and written as a complete "
-                              "JSON job. A JSON job is written as a project file whose section list positions "
-                              "are found in the section library by each member's h x b x t; a size the library "
-                              "lacks is an error naming the member.",
+  convert_cmd->footer(Footer({"A project file is read and confirmed as 'check' does and written as a\n"
+                              "complete JSON job. A JSON job is written as a project file whose section\n"
+                              "list positions are found in the section library by each member's\n"
+                              "h x b x t; a size the library lacks is an error naming the member.",
                               kLibraryNote, kExitCodes}));
 
   try {

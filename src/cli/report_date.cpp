@@ -50,7 +50,8 @@ std::optional<std::time_t> ParseReportDate(const std::string& text) {
   const std::time_t when = timegm(&tm);
   std::tm back{};
   gmtime_r(&when, &back);
-  if (back.tm_mday != tm.tm_mday || back.tm_mon != tm.tm_mon) return std::nullopt;  // 2026-02-30
+  // timegm rolls 2026-02-30 over into March: such a date is not one.
+  if (back.tm_mday != static_cast<int>(day) || back.tm_mon != static_cast<int>(month - 1)) return std::nullopt;
   return when;
 }
 

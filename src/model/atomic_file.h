@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/load_result.h"
 
@@ -11,5 +12,14 @@ namespace traxen {
 
 // The error names the file and the system's reason ("No space left on device").
 LoadError WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+struct FileContent {
+  std::string path;
+  std::string bytes;
+};
+
+// A set of files written together (the pages of a report as images): every file is written
+// to its temporary file first; only when all are on disk are they renamed into place.
+LoadError WriteFilesAtomically(const std::vector<FileContent>& files);
 
 }  // namespace traxen

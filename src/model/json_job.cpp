@@ -146,8 +146,11 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   bool key(string_t& k) override {
     if (depth_ == 1) {
       group_ = index_.by_group.find(k);
-      if (group_ == index_.by_group.end())
-        return Fail(fmt::format("{}: unknown group \"{}\"; the groups are {}", file_, k, GroupList()));
+      if (group_ == index_.by_group.end()) {
+        const std::string nearest = NearestJobGroup(k);
+        return Fail(fmt::format("{}: unknown group \"{}\"{}; the groups are {}", file_, k,
+                                nearest.empty() ? "" : fmt::format(" (did you mean \"{}\"?)", nearest), GroupList()));
+      }
       group_name_ = group_->first;
       for (std::string_view g : seen_groups_)
         if (g == group_name_) return Fail(fmt::format("{}: group \"{}\" appears twice", file_, group_name_));

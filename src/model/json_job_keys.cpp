@@ -177,6 +177,12 @@ std::string NearestJobKey(std::string_view dotted) {
   return best_distance <= allowed ? std::string(best) : std::string();
 }
 
+std::string NearestJobGroup(std::string_view group) {
+  for (std::string_view g : JobGroups())
+    if (EditDistance(group, g) <= std::max<std::size_t>(1, g.size() / 3)) return std::string(g);
+  return {};
+}
+
 std::string DefaultValueText(std::string_view dotted) {
   Job job;
   std::string text;

@@ -50,6 +50,9 @@ std::vector<std::string_view> JobGroups();
 // close enough to be a likely meaning.
 std::string NearestJobKey(std::string_view dotted);
 
+// The nearest group name to a misspelt one, "" when none is close.
+std::string NearestJobGroup(std::string_view group);
+
 // The default value of a key as a JSON job writes it ("200", "\"text\"", "[...]").
 std::string DefaultValueText(std::string_view dotted);
 

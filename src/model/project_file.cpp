@@ -100,6 +100,11 @@ std::string Shown(std::string_view word) {
 
 bool ValidFlag(int v) { return v == 0 || v == 1; }
 
+bool IsNumber(std::string_view word) {
+  double v = 0;
+  return ParseNumberToken(word, v);
+}
+
 // A number slot: "nan", "inf" and "Infinity" are refused, and so is a magnitude beyond
 // 1e12, which no joint needs and which overflows the computation to a report that passes.
 bool ParseFiniteSlot(std::string_view word, double& value) {
@@ -246,8 +251,9 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
                                                                  : ParseIntToken(words[i], *std::get<int*>(slot.ref));
       if (!ok)
         return {fmt::format("{}: line {}, slot {} ({}): {} is not {}", file, n, i + 1, slot.name, Shown(words[i]),
-                            std::holds_alternative<double*>(slot.ref) ? "a finite number of a sensible size"
-                                                                      : "a whole number")};
+                            !std::holds_alternative<double*>(slot.ref) ? "a whole number"
+                            : IsNumber(words[i])                       ? "a finite number of a sensible size"
+                                                                       : "a number")};
     }
     if (words.size() > slots.size())
       return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),

@@ -75,10 +75,9 @@ std::string FindSectionPositions(const SectionLibrary& library, Job& job) {
     TyxJoint& x = result.tyx;
     members.push_back({"chord", x.h0, x.b0, x.t0, x.chord_type_index, x.chord_number_index, &x.chord_section_text,
                        Member::kChord});
+    // The lower brace mirrors this one and is never looked up: its stored positions stay.
     members.push_back({"brace", x.h1, x.b1, x.t1, x.brace1_type_index, x.brace1_number_index,
                        &x.brace_section_text, Member::kBrace});
-    members.push_back({"brace", x.h1, x.b1, x.t1, x.brace2_type_index, x.brace2_number_index, nullptr,
-                       Member::kBrace});
   } else if (result.family.is_kn == 1) {
     KnJoint& k = result.kn;
     members.push_back({"chord", k.h0, k.b0, k.t0, k.chord_type_index, k.chord_number_index, &k.chord_section_text,

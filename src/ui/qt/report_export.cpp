@@ -11,12 +11,13 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimeZone>
 
 #include <cstring>
 #include <memory>
 #include <vector>
+
+#include "model/atomic_file.h"
 
 
 namespace traxen {
@@ -41,17 +42,10 @@ QString Reason(const QString& path, const QString& why) {
   return QStringLiteral("%1: cannot write: %2").arg(path, why);
 }
 
-// Writes `bytes` to `path` through a temporary file; nothing is replaced on failure.
-bool SaveWhole(const QString& path, const QByteArray& bytes, QString* error) {
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = Reason(path, file.errorString());
-    return false;
-  }
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    if (error) *error = Reason(path, file.errorString());
-    file.cancelWriting();
+// Writes the files through temporary files beside them; nothing is replaced on failure.
+bool SaveWhole(const std::vector<FileContent>& files, QString* error) {
+  if (LoadError e = WriteFilesAtomically(files)) {
+    if (error) *error = QString::fromStdString(e.message);
     return false;
   }
   return true;
@@ -116,16 +110,12 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
   }
   QByteArray pdf = buffer.data();
   if (options.reproducible) MakeReproducible(pdf, options.created);
-  return SaveWhole(path, pdf, error);
+  return SaveWhole({{path.toLocal8Bit().toStdString(), pdf.toStdString()}}, error);
 }
 
 bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error) {
   const QFileInfo info(path);
-  struct Page {
-    QString name;
-    std::unique_ptr<QSaveFile> file;
-  };
-  std::vector<Page> pages;
+  std::vector<FileContent> pages;
   for (int page = 0; page < report.page_count; ++page) {
     QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -144,22 +134,9 @@ bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* e
       if (error) *error = Reason(name, QStringLiteral("the PNG image could not be encoded"));
       return false;
     }
-    auto file = std::make_unique<QSaveFile>(name);
-    file->setDirectWriteFallback(false);
-    if (!file->open(QIODevice::WriteOnly) || file->write(bytes) != bytes.size() || !file->flush()) {
-      if (error) *error = Reason(name, file->errorString());
-      file->cancelWriting();
-      return false;  // the files written so far are dropped with their QSaveFile
-    }
-    pages.push_back({name, std::move(file)});
+    pages.push_back({name.toLocal8Bit().toStdString(), bytes.toStdString()});
   }
-  for (Page& p : pages) {
-    if (!p.file->commit()) {
-      if (error) *error = Reason(p.name, p.file->errorString());
-      return false;
-    }
-  }
-  return true;
+  return SaveWhole(pages, error);
 }
 
 }  // namespace traxen

@@ -1,0 +1,99 @@
+// The headline numbers of a check: utilisation, mode names and the failed conditions by name,
+// which must name exactly the conditions the report counts as failed.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+#include "model/confirm_job.h"
+#include "model/job_template.h"
+#include "model/json_job.h"
+#include "report/dispatch.h"
+
+namespace traxen {
+namespace {
+
+CheckSummary Check(Job job) {
+  JsonFieldSet none;
+  ConfirmJsonJob(job, none);
+  ViewState view;
+  view.last_dialog = job.family.is_tyx == 1 ? 1 : 2;
+  return CheckJob(job, view);
+}
+
+TEST(CheckSummaryNames, EveryFailedConditionIsNamedOnce) {
+  struct Case {
+    const char* name;
+    const char* family;
+    std::function<void(Job&)> change;
+    const char* first;  // the first name expected
+  };
+  const Case cases[] = {
+      {"tyx thin chord, flat brace", "tyx",
+       [](Job& j) { j.tyx.t0 = 3, j.tyx.theta1 = 20; }, "chord: section class 1 or 2"},
+      {"tyx short brace", "tyx", [](Job& j) { j.len.L1 = 0.5; }, "brace: 1000 L1 / h1 >= 6"},
+      {"tyx face plate too thin", "tyx",
+       [](Job& j) { j.tyx.face_plate = 1, j.plate.face_t = 2, j.plate.face_l = 10; },
+       "face plate: length for its width"},
+      {"kn narrow gap", "kn", [](Job& j) { j.kn.e = 0; }, "gap: g / b0 >= 0.5 (1 - beta)"},
+      {"kn wide gap", "kn", [](Job& j) { j.kn.e = 60; }, "gap: g / b0 <= 1.5 (1 - beta)"},
+      {"kn overlap", "kn", [](Job& j) { j.kn.e = -60, j.kn.b2 = 60; }, ""},
+      {"kn reinforced", "kn", [](Job& j) { j.kn.face_plate = 1, j.plate.face_t = 1, j.steel.fy_plate = 200; },
+       "face plate: length >= 1.5 (h1 / sin theta1 + g + h2 / sin theta2)"},
+      {"kn brace 2 strength", "kn", [](Job& j) { j.steel.fy2 = 500; }, "brace 2: fy2 <= 460"},
+  };
+  for (const Case& c : cases) {
+    Job job = TemplateJob(c.family);
+    c.change(job);
+    const CheckSummary s = Check(job);
+    EXPECT_FALSE(s.valid) << c.name;
+    EXPECT_GT(s.failed_conditions, 0) << c.name;
+    ASSERT_EQ(s.failed_condition_names.size(), static_cast<std::size_t>(s.failed_conditions)) << c.name;
+    if (*c.first) {
+      EXPECT_EQ(s.failed_condition_names[0], c.first) << c.name;
+    }
+  }
+  for (const char* family : {"tyx", "x", "kn"}) {
+    const CheckSummary s = Check(TemplateJob(family));
+    EXPECT_TRUE(s.passed()) << family;
+    EXPECT_TRUE(s.failed_condition_names.empty()) << family;
+  }
+}
+
+TEST(CheckSummaryNames, UtilisationAndModeNames) {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  struct Case { double n_ed, n_rd, eta; };
+  const Case cases[] = {{52, 208, 0.25}, {-52, 208, 0.25}, {0, 100, 0}, {10, 0, inf}, {10, -5, inf},
+                        {0, 0, 0},       {10, nan, nan},   {10, inf, nan}};
+  for (const Case& c : cases) {
+    ResistanceVerdict v;
+    v.N_Ed = c.n_ed;
+    v.N_Rd = c.n_rd;
+    const double eta = Utilisation(v);
+    if (std::isnan(c.eta)) {
+      EXPECT_TRUE(std::isnan(eta)) << c.n_ed << " / " << c.n_rd;
+    } else {
+      EXPECT_EQ(eta, c.eta) << c.n_ed << " / " << c.n_rd;
+    }
+  }
+  CheckSummary kn;
+  kn.family = "kn";
+  kn.report = "plain";
+  const std::pair<const char*, const char*> names[] = {
+      {"1", "chord face failure"}, {"2", "brace failure"},  {"3a", "chord shear"},
+      {"4", "punching shear"},     {"overlap", "overlap: brace failure"}};
+  for (const auto& [mode, name] : names) {
+    ResistanceVerdict v;
+    v.mode = mode;
+    EXPECT_EQ(ModeName(kn, v), name);
+  }
+  // The largest utilisation governs; one that is not finite counts as the largest.
+  kn.verdicts = {{1, "1", 200, 50, true}, {1, "2", 100, 60, true}, {2, "3a", 300, 30, true}};
+  EXPECT_EQ(GoverningVerdict(kn)->mode, "2");
+  kn.verdicts.push_back({2, "4", nan, 10, false});
+  EXPECT_EQ(GoverningVerdict(kn)->mode, "4");
+}
+
+}  // namespace
+}  // namespace traxen
