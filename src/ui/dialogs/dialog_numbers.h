@@ -7,12 +7,12 @@
 #include <optional>
 #include <vector>
 
+#include "ui/dialogs/enter_a_number.h"
+
 class QLineEdit;
 class QWidget;
 
 namespace traxen {
-
-inline constexpr const char* kEnterANumber = "Enter a number.";
 
 // A finite number, or nothing: blanks around it are ignored, "1,5" reads as 1.5, a leading
 // '+' is allowed; empty text, "inf", "nan" and out-of-range values are not numbers.

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "ui/dialogs/enter_a_number.h"
+
 class QDialog;
 class QGridLayout;
 
@@ -43,8 +45,5 @@ class NumericFieldSet {
  private:
   std::vector<NumericField> fields_;
 };
-
-// The text every data dialog shows for a field that is not a number.
-inline const char* const kEnterANumber = "Enter a number.";
 
 }  // namespace traxen
