@@ -21,17 +21,17 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, fonts-liberation2")
 # Their file triggers register the menu entry, the file type and the icon on installation.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, shared-mime-info, hicolor-icon-theme")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "check welded hollow-section truss joints to EN 1993-1-8
- TRAXEN checks welded planar truss joints of square and rectangular hollow
- sections to EN 1993-1-8 chapter 7: T, Y and X joints, K and N joints with a
- gap or an overlap, plain or reinforced with plates. It prints a paginated
- calculation report in Estonian with a dimensioned sketch of the joint, every
- validity condition and every resistance formula in symbols, with numbers and
- as a result.
- .
- The package holds the desktop program traxen, the command-line program
- traxen-cli for scripts and batch checks (reports as PDF, PNG or text), and a
- library of hollow-section tables.")
+# The long description: CPack puts the summary above it and indents it for the control file.
+set(CPACK_PACKAGE_DESCRIPTION
+    "TRAXEN checks welded planar truss joints of square and rectangular hollow
+sections to EN 1993-1-8 chapter 7: T, Y and X joints, K and N joints with a
+gap or an overlap, plain or reinforced with plates. It prints a paginated
+calculation report in Estonian with a dimensioned sketch of the joint, every
+validity condition and every resistance formula in symbols, with numbers and
+as a result.
+
+The package holds the desktop program traxen, the command-line program
+traxen-cli for scripts and batch checks (reports as PDF, PNG or text), and a
+library of hollow-section tables.")
 
 include(CPack)

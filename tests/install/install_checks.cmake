@@ -20,6 +20,7 @@ set(TRAXEN_INSTALLED_FILES
   usr/share/doc/traxen/README.md
   usr/share/doc/traxen/LICENSE
   usr/share/doc/traxen/copyright
+  usr/share/doc/traxen/changelog.gz
   usr/share/doc/traxen/examples/kn_windows.trx)
 
 # Every file a user expects, each named when it is missing.
