@@ -18,6 +18,7 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -88,13 +89,16 @@ MainWindow::MainWindow() {
 
   int look = AppSettings::look();
   if (!IsKnownAppearance(look)) look = kDefaultLook;
-  setAppearance(look);
+  showAppearance(look);
   updateCommands();
   updateCaption();
   resize(1100, 900);
 }
 
-MainWindow::~MainWindow() { closing_ = true; }
+MainWindow::~MainWindow() {
+  closing_ = true;
+  AppSettings::flush();
+}
 
 ReportView* MainWindow::newDocumentWindow(Document* document) {
   if (!document) document = new Document(this);
@@ -365,20 +369,20 @@ void MainWindow::print() {
   ReportView* view = activeView();
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
-  QPrintDialog dialog(&printer_, this);
+  QPrintDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("printDialog"));
   dialog.setMinMax(1, report.page_count);
   dialog.setFromTo(1, report.page_count);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintReport(printer_, report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer_.printerName()));
+  if (!PrintReport(printer(), report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer().printerName()));
 }
 
 void MainWindow::printPreview() {
   ReportView* view = activeView();
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
-  printer_.setPrintRange(QPrinter::AllPages);
-  QPrintPreviewDialog preview(&printer_, this);
+  printer().setPrintRange(QPrinter::AllPages);
+  QPrintPreviewDialog preview(&printer(), this);
   preview.setObjectName(QStringLiteral("printPreview"));
   preview.setWindowTitle(QStringLiteral("Printimise eelvaade"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -387,8 +391,13 @@ void MainWindow::printPreview() {
   preview.exec();
 }
 
+QPrinter& MainWindow::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void MainWindow::printerSetup() {
-  QPageSetupDialog dialog(&printer_, this);
+  QPageSetupDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("printerSetup"));
   dialog.exec();
 }
@@ -429,6 +438,10 @@ void MainWindow::about() {
 
 void MainWindow::setAppearance(int id) {
   AppSettings::setLook(id);
+  showAppearance(id);
+}
+
+void MainWindow::showAppearance(int id) {
   ApplyAppearance(id);
   for (QAction* action : looks_->actions()) action->setChecked(action->data().toInt() == id);
   update();
