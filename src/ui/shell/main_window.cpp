@@ -369,6 +369,7 @@ void MainWindow::print() {
   ReportView* view = activeView();
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
+  printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
   QPrintDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("printDialog"));
   dialog.setMinMax(1, report.page_count);
@@ -382,6 +383,7 @@ void MainWindow::printPreview() {
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
   printer().setPrintRange(QPrinter::AllPages);
+  printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
   QPrintPreviewDialog preview(&printer(), this);
   preview.setObjectName(QStringLiteral("printPreview"));
   preview.setWindowTitle(QStringLiteral("Printimise eelvaade"));
