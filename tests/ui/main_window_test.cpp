@@ -304,6 +304,23 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.views().size(), 1);
   }
 
+  void aCancelledJointDialogChangesNothing() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    QVERIFY(w.openFile(test::ExampleFile("tyx_windows.trx")));
+    const int steps = view->document()->undoStack()->count();
+    QCOMPARE(view->lastDialog(), 1);
+    for (const char* command : {"tyxJoints", "knJoints", "tyxJointsButton", "knJointsButton"}) {
+      // Closes the joint dialog, if one opens, with Cancel.
+      QTimer::singleShot(50, [] { if (QWidget* d = QApplication::activeModalWidget()) d->close(); });
+      Action(w, command)->trigger();
+      QCOMPARE(view->lastDialog(), 1);
+      QCOMPARE(view->document()->undoStack()->count(), steps);
+      QVERIFY(!view->document()->isModified());
+    }
+  }
+
   void theSliderZoomsTheActiveView() {
     MainWindow w;
     w.show();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
 #include <QUndoGroup>
 #include <QVBoxLayout>
 #include <ctime>
@@ -42,6 +43,15 @@ namespace traxen {
 
 namespace {
 const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx);;Kõik failid (*.*)");
+
+// The file dialogs speak the program's language.
+void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Kaust:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Faili nimi:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Failitüüp:"));
+  dialog.setLabelText(QFileDialog::Accept, accept);
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Loobu"));
+}
 }  // namespace
 
 MainWindow::MainWindow() {
@@ -82,8 +92,13 @@ MainWindow::MainWindow() {
     const QString start = activeView() && !activeView()->document()->path().isEmpty()
                               ? QFileInfo(activeView()->document()->path()).absolutePath()
                               : QString();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ava"), start, kProjectFilter);
-    if (!path.isEmpty()) openFile(path);
+    QFileDialog dialog(this, QStringLiteral("Ava"), start);
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
+    SetEstonianLabels(dialog, QStringLiteral("Ava"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) openFile(dialog.selectedFiles().first());
   });
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::activeWindowChanged);
 
@@ -108,7 +123,7 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   QMdiSubWindow* window = mdi_->addSubWindow(view);
   window->setObjectName(QStringLiteral("documentWindow"));
   window->setAttribute(Qt::WA_DeleteOnClose);
-  window->setWindowIcon(windowIcon());
+  window->setWindowIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileIcon) : windowIcon());
 
   const QList<ReportView*> siblings = viewsOf(document);
   view->setWindowTitle(siblings.size() > 1 ? siblings.first()->windowTitle()
@@ -255,6 +270,7 @@ QString MainWindow::askSavePath(ReportView* view) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(QStringLiteral("trx"));
+  SetEstonianLabels(dialog, QStringLiteral("Salvesta"));
   const QString current = view->document()->path();
   if (!current.isEmpty()) dialog.selectFile(current);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -416,6 +432,7 @@ void MainWindow::exportPdf() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters({QStringLiteral("PDF failid (*.pdf)"), QStringLiteral("Kõik failid (*.*)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  SetEstonianLabels(dialog, QStringLiteral("Ekspordi"));
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().first();

@@ -30,7 +30,7 @@ ReportView::ReportView(Document* document, QWidget* parent)
   setObjectName(QStringLiteral("reportView"));
   setAccessibleName(QStringLiteral("Aruanne"));
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-  viewport()->setMouseTracking(false);
+  setFocusPolicy(Qt::StrongFocus);  // arrows and page keys scroll the report
   connect(document, &Document::changed, this, [this] {
     last_dialog_ = document_->data().last_confirmed_dialog;
     layOut();
