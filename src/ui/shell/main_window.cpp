@@ -250,14 +250,17 @@ bool MainWindow::openFile(const QString& path, bool recent) {
 }
 
 bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
-  ReportView* view = newDocumentWindow();
+  // The file is read before the window exists, so the report is laid out once.
+  auto* document = new Document(this);
   QString error;
-  if (!view->document()->open(path, this, &error)) {
-    if (!keep_on_failure) view->parentWidget()->close();
+  if (!document->open(path, this, &error)) {
+    if (keep_on_failure) newDocumentWindow(document);
+    else delete document;
     showError(error);
     return false;
   }
-  setDocumentTitle(view->document(), QFileInfo(path).fileName());
+  newDocumentWindow(document);
+  setDocumentTitle(document, QFileInfo(path).fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
   return true;
