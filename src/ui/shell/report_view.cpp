@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "ui/qt/painter_surface.h"
+#include "ui/shell/culling_surface.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -130,7 +131,8 @@ void ReportView::paintEvent(QPaintEvent* event) {
   const ReportRect clip{int(std::floor(pixels.left() / zoom_)) - 1, int(std::floor(pixels.top() / zoom_)) - 1,
                         int(std::ceil(pixels.right() / zoom_)) + 1, int(std::ceil(pixels.bottom() / zoom_)) + 1};
   painter.setClipRect(QRectF(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
-  QPainterSurface surface(painter);
+  QPainterSurface painter_surface(painter);
+  CullingSurface surface(painter_surface, clip);
   ReplayReport(report_, surface, &clip);
 
   if (dragging_) {
