@@ -252,6 +252,8 @@ class MainWindowTest : public QObject {
     w.show();
     ReportView* view = w.newDocumentWindow();
     QCOMPARE(view->windowTitle(), QStringLiteral("[*]"));  // empty until a file names it
+    QVERIFY(!Action(w, "editUndo")->isEnabled());
+    QVERIFY(!Action(w, "editRedo")->isEnabled());
     QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx")));
     QCOMPARE(view->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
     QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));

@@ -110,9 +110,11 @@ void MainWindow::createActions() {
   a = addAction("editUndo", QStringLiteral("&Võta tagasi"), QKeySequence(Qt::CTRL | Qt::Key_Z));
   connect(a, &QAction::triggered, undo_group_, &QUndoGroup::undo);
   connect(undo_group_, &QUndoGroup::canUndoChanged, a, &QAction::setEnabled);
+  a->setEnabled(false);
   a = addAction("editRedo", QStringLiteral("&Tee uuesti"), QKeySequence(Qt::CTRL | Qt::Key_Y));
   connect(a, &QAction::triggered, undo_group_, &QUndoGroup::redo);
   connect(undo_group_, &QUndoGroup::canRedoChanged, a, &QAction::setEnabled);
+  a->setEnabled(false);
   for (const char* name : {"editCut", "editCopy", "editPaste"}) {
     const bool cut = name == std::string_view("editCut"), copy = name == std::string_view("editCopy");
     a = addAction(name, cut ? QStringLiteral("&Lõika") : copy ? QStringLiteral("&Kopeeri") : QStringLiteral("K&leebi"));

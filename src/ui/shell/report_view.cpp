@@ -124,6 +124,8 @@ void ReportView::paintEvent(QPaintEvent* event) {
   const QSize content = contentSize();
   painter.fillRect(QRectF(o, QSizeF(content)).intersected(QRectF(exposed)), Qt::white);
 
+  // Thin lines stay sharp without smoothing; enlarged, the slanted braces and arcs need it.
+  painter.setRenderHint(QPainter::Antialiasing, zoom_ * devicePixelRatioF() >= 2.0);
   painter.translate(o);
   painter.scale(zoom_, zoom_);
   // The exposed area in report units, grown by a unit so strokes on its edge are complete.
