@@ -19,6 +19,8 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdlib>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <sys/resource.h>
 #include <string>
@@ -34,20 +36,39 @@ using namespace traxen;
 const char* const kExample = TRAXEN_SOURCE_DIR "/examples/kn_windows.trx";
 std::string self_path;
 
-// Quits the event loop right after the first paint of `widget` has been handled.
+std::int64_t MonotonicMicroseconds() {
+  // CLOCK_MONOTONIC is one clock for every process of the machine.
+  return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+// Right after the first paint of the watched widget has been handled: prints the time since
+// the parent started the process and quits.
 class QuitAfterFirstPaint : public QObject {
  public:
+  explicit QuitAfterFirstPaint(std::int64_t launched) : launched_(launched) {}
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    if (event->type() == QEvent::Paint && !seen_) {
+      seen_ = true;
+      QTimer::singleShot(0, qApp, [this] {
+        std::printf("%lld\n", static_cast<long long>(MonotonicMicroseconds() - launched_));
+        std::fflush(stdout);
+        QCoreApplication::quit();
+      });
+    }
     return false;
   }
+
+ private:
+  std::int64_t launched_;
+  bool seen_ = false;
 };
 
-int RunChild(int argc, char** argv, bool report) {
+int RunChild(int argc, char** argv, bool report, std::int64_t launched) {
   QApplication app(argc, argv);
   QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
   QCoreApplication::setApplicationName(QStringLiteral("TRAXEN"));
-  QuitAfterFirstPaint quit;
+  QuitAfterFirstPaint quit(launched);
   if (report) {
     MainWindow window;
     window.show();
@@ -70,18 +91,21 @@ double ChildrenCpuSeconds() {
   return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Wall time per start, and the processor time the child used (`cpu_ms`), which a busy
-// machine disturbs less than the wall time.
+// The time from starting the process to its first painted window, as the child measures it
+// (so the child's exit is not counted), and the processor time the child used in all
+// (`cpu_ms`, start and exit), which a busy machine disturbs less than the wall time.
 void Startup(benchmark::State& state, const char* mode) {
-  const std::string command = "\"" + self_path + "\" --child=" + mode;
   const double cpu_before = ChildrenCpuSeconds();
   for (auto _ : state) {
-    const auto start = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0) {
+    const std::string command =
+        "\"" + self_path + "\" --child=" + mode + " --launched=" + std::to_string(MonotonicMicroseconds());
+    FILE* child = popen(command.c_str(), "r");
+    long long micros = -1;
+    if (!child || std::fscanf(child, "%lld", &micros) != 1 || pclose(child) != 0 || micros < 0) {
       state.SkipWithError("the child process failed");
       return;
     }
-    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    state.SetIterationTime(double(micros) / 1e6);
   }
   state.counters["cpu_ms"] = (ChildrenCpuSeconds() - cpu_before) * 1000 / double(state.iterations());
 }
@@ -145,9 +169,12 @@ void BM_RepaintAfterLineScroll(benchmark::State& state) {
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!qEnvironmentVariableIsSet("TRAXEN_LIBRARY")) qputenv("TRAXEN_LIBRARY", TRAXEN_SOURCE_DIR "/data/Profiilid");
+  std::int64_t launched = 0;
+  for (int i = 1; i < argc; ++i)
+    if (std::strncmp(argv[i], "--launched=", 11) == 0) launched = std::atoll(argv[i] + 11);
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--child=report") == 0) return RunChild(argc, argv, true);
-    if (std::strcmp(argv[i], "--child=bare") == 0) return RunChild(argc, argv, false);
+    if (std::strcmp(argv[i], "--child=report") == 0) return RunChild(argc, argv, true, launched);
+    if (std::strcmp(argv[i], "--child=bare") == 0) return RunChild(argc, argv, false, launched);
   }
   self_path = argv[0];
   // The children keep their settings (the recent files) in a folder of their own.
