@@ -151,6 +151,12 @@ void ReportView::resizeEvent(QResizeEvent* event) {
   updateScrollBars();
 }
 
+bool ReportView::viewportEvent(QEvent* event) {
+  // A scroll bar that appears or goes narrows the client area without resizing the view.
+  if (event->type() == QEvent::Resize) updateScrollBars();
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
 void ReportView::scrollContentsBy(int dx, int dy) {
   // Moves what is already drawn and repaints only the uncovered strip; a page narrower than
   // the client area sits centred and does not move sideways.
