@@ -252,6 +252,8 @@ class MainWindowTest : public QObject {
     w.show();
     ReportView* view = w.newDocumentWindow();
     QCOMPARE(view->windowTitle(), QStringLiteral("[*]"));  // empty until a file names it
+    QVERIFY(!Action(w, "editUndo")->isEnabled());
+    QVERIFY(!Action(w, "editRedo")->isEnabled());
     QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx")));
     QCOMPARE(view->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
     QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));
@@ -261,6 +263,64 @@ class MainWindowTest : public QObject {
     QCOMPARE(view->document()->job().family.is_kn, 0);
     Action(w, "editRedo")->trigger();
     QCOMPARE(view->document()->job().family.is_kn, 1);
+  }
+
+  void recentFilesReopenUnderTheirBaseName() {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("sõlm K7.trx");
+    QVERIFY(QFile::copy(test::ExampleFile("kn_windows.trx"), copy));
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    QVERIFY(w.openFile(copy));
+    QAction* first = Action(w, "recentFile1");
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->data().toString(), QFileInfo(copy).absoluteFilePath());
+    QVERIFY(!Action(w, "recentFilesEmpty")->isVisible());
+
+    view->document()->change(Renamed(*view->document(), "Muudetud"), "info");
+    first->trigger();
+    QCOMPARE(view->windowTitle(), QStringLiteral("sõlm K7[*]"));
+    QCOMPARE(view->document()->job().info.job_name, std::string("Spordihalli 'Kalev' sõrestik, sõlm K7"));
+
+    // A remembered file that has gone is reported and leaves the list.
+    QVERIFY(QFile::remove(copy));
+    test::MessageBoxAnswer reply;
+    first->trigger();
+    QVERIFY(reply.text().contains(copy));
+    QVERIFY(first->data().toString() != QFileInfo(copy).absoluteFilePath() || !first->isVisible());
+  }
+
+  void aFileNamedAtStartThatCannotBeReadLeavesANewJob() {
+    MainWindow w;
+    w.show();
+    test::MessageBoxAnswer reply;
+    QVERIFY(!w.openInNewWindow("/nonexistent/start.trx", true));
+    QVERIFY(reply.text().contains("/nonexistent/start.trx"));
+    QCOMPARE(w.views().size(), 1);
+    QCOMPARE(w.views().first()->document()->job().family.is_kn, 0);
+    // A dropped file that cannot be read leaves no empty window behind.
+    test::MessageBoxAnswer second;
+    QVERIFY(!w.openInNewWindow("/nonexistent/dropped.trx", false));
+    QTest::qWait(20);
+    QCOMPARE(w.views().size(), 1);
+  }
+
+  void aCancelledJointDialogChangesNothing() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    QVERIFY(w.openFile(test::ExampleFile("tyx_windows.trx")));
+    const int steps = view->document()->undoStack()->count();
+    QCOMPARE(view->lastDialog(), 1);
+    for (const char* command : {"tyxJoints", "knJoints", "tyxJointsButton", "knJointsButton"}) {
+      // Closes the joint dialog, if one opens, with Cancel.
+      QTimer::singleShot(50, [] { if (QWidget* d = QApplication::activeModalWidget()) d->close(); });
+      Action(w, command)->trigger();
+      QCOMPARE(view->lastDialog(), 1);
+      QCOMPARE(view->document()->undoStack()->count(), steps);
+      QVERIFY(!view->document()->isModified());
+    }
   }
 
   void theSliderZoomsTheActiveView() {

@@ -2,6 +2,7 @@
 // scrolls without zooming, a scroll height that follows the pages, and a page drawn whole.
 #include <QImage>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "ui/shell/document.h"
@@ -104,6 +105,29 @@ class ReportViewTest : public QObject {
     centre = CentreInReportUnits(view);
     QVERIFY2(std::abs(centre.x() - clicked_units.x()) < 0.5 && std::abs(centre.y() - clicked_units.y()) < 0.5,
              qPrintable(QStringLiteral("%1, %2").arg(centre.x()).arg(centre.y())));
+  }
+
+  void ctrlWheelZoomsAboutTheMouse() {
+    Document doc;
+    ReportView view(&doc);
+    SetClientSize(view, QSize(600, 500));
+    view.zoomAbout(2.0);
+    const QPointF mouse(150, 300);
+    const QPointF under_mouse = view.toReportUnits(mouse);
+    QWheelEvent wheel(mouse, view.viewport()->mapToGlobal(mouse), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &wheel);
+    QCOMPARE(view.zoom(), 2.5);
+    const QPointF after = view.toReportUnits(mouse);
+    QVERIFY2(std::abs(after.x() - under_mouse.x()) < 1 && std::abs(after.y() - under_mouse.y()) < 1,
+             qPrintable(QStringLiteral("%1, %2").arg(after.x()).arg(after.y())));
+    // Without Ctrl the wheel scrolls and keeps the zoom.
+    const int before = view.verticalScrollBar()->value();
+    QWheelEvent plain(mouse, view.viewport()->mapToGlobal(mouse), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &plain);
+    QCOMPARE(view.zoom(), 2.5);
+    QVERIFY(view.verticalScrollBar()->value() > before);
   }
 
   void theScrollHeightFollowsThePages_data() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace traxen {
 
@@ -60,7 +61,7 @@ void DataDialogFrame::addRow(const QString& row_label, const QString& symbol, QL
   }
   field->setToolTip(tooltip);
   field->setAccessibleDescription(tooltip);
-  field->setMinimumWidth(160);
+  field->setMinimumWidth(std::max(field->minimumWidth(), 160));
   grid_->addWidget(field, row, 2);
   if (!unit.isEmpty()) grid_->addWidget(new QLabel(unit, dialog_), row, 3);
 }

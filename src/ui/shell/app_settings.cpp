@@ -1,22 +1,31 @@
 // Settings under the organisation "Local AppWizard-Generated Applications", application
-// "TRAXEN" (set in main), as the program has always kept them.
+// "TRAXEN" (set in main), as the program has always kept them. The recently used list is
+// kept in memory and written shortly after it changes and when the program ends: every write
+// of the settings file is flushed to disk, which would otherwise slow each open and save.
 #include "ui/shell/app_settings.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <QTimer>
+#include <optional>
 
 namespace traxen {
 
 namespace {
 const QString kLookKey = QStringLiteral("ApplicationLook");
 const QString kRecentGroup = QStringLiteral("Recent File List");
-}  // namespace
 
-int AppSettings::look() { return QSettings().value(kLookKey, kDefaultLook).toInt(); }
+std::optional<QStringList>& Cached() {
+  static std::optional<QStringList> files;
+  return files;
+}
+bool& WritePending() {
+  static bool pending = false;
+  return pending;
+}
 
-void AppSettings::setLook(int look) { QSettings().setValue(kLookKey, look); }
-
-QStringList AppSettings::recentFiles() {
+QStringList ReadRecentFiles() {
   QSettings settings;
   settings.beginGroup(kRecentGroup);
   QStringList files;
@@ -27,8 +36,7 @@ QStringList AppSettings::recentFiles() {
   return files;
 }
 
-namespace {
-void StoreRecentFiles(const QStringList& files) {
+void WriteRecentFiles(const QStringList& files) {
   QSettings settings;
   settings.beginGroup(kRecentGroup);
   for (int i = 1; i <= kRecentFileCount; ++i) {
@@ -37,7 +45,28 @@ void StoreRecentFiles(const QStringList& files) {
     else settings.remove(key);
   }
 }
+
+void StoreRecentFiles(const QStringList& files) {
+  Cached() = files;
+  if (WritePending() || !QCoreApplication::instance()) return;
+  WritePending() = true;
+  static bool hooked = false;
+  if (!hooked) {
+    hooked = true;
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] { AppSettings::flush(); });
+  }
+  QTimer::singleShot(1000, QCoreApplication::instance(), [] { AppSettings::flush(); });
+}
 }  // namespace
+
+int AppSettings::look() { return QSettings().value(kLookKey, kDefaultLook).toInt(); }
+
+void AppSettings::setLook(int look) { QSettings().setValue(kLookKey, look); }
+
+QStringList AppSettings::recentFiles() {
+  if (!Cached()) Cached() = ReadRecentFiles();
+  return *Cached();
+}
 
 void AppSettings::addRecentFile(const QString& path) {
   const QString absolute = QFileInfo(path).absoluteFilePath();
@@ -52,6 +81,12 @@ void AppSettings::removeRecentFile(const QString& path) {
   QStringList files = recentFiles();
   files.removeAll(path);
   StoreRecentFiles(files);
+}
+
+void AppSettings::flush() {
+  if (!WritePending()) return;
+  WritePending() = false;
+  if (Cached()) WriteRecentFiles(*Cached());
 }
 
 }  // namespace traxen

@@ -17,6 +17,9 @@ class AppSettings {
   // Puts `path` first (once), keeps at most four and stores the list.
   static void addRecentFile(const QString& path);
   static void removeRecentFile(const QString& path);
+  // Writes a changed recently used list now (it is also written a second after a change and
+  // when the program quits).
+  static void flush();
 };
 
 }  // namespace traxen

@@ -18,9 +18,11 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
+#include <QStyle>
 #include <QUndoGroup>
 #include <QVBoxLayout>
 #include <ctime>
@@ -41,6 +43,15 @@ namespace traxen {
 
 namespace {
 const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx);;Kõik failid (*.*)");
+
+// The file dialogs speak the program's language.
+void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Kaust:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Faili nimi:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Failitüüp:"));
+  dialog.setLabelText(QFileDialog::Accept, accept);
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Loobu"));
+}
 }  // namespace
 
 MainWindow::MainWindow() {
@@ -81,20 +92,28 @@ MainWindow::MainWindow() {
     const QString start = activeView() && !activeView()->document()->path().isEmpty()
                               ? QFileInfo(activeView()->document()->path()).absolutePath()
                               : QString();
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Ava"), start, kProjectFilter);
-    if (!path.isEmpty()) openFile(path);
+    QFileDialog dialog(this, QStringLiteral("Ava"), start);
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
+    SetEstonianLabels(dialog, QStringLiteral("Ava"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) openFile(dialog.selectedFiles().first());
   });
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::activeWindowChanged);
 
   int look = AppSettings::look();
   if (!IsKnownAppearance(look)) look = kDefaultLook;
-  setAppearance(look);
+  showAppearance(look);
   updateCommands();
   updateCaption();
   resize(1100, 900);
 }
 
-MainWindow::~MainWindow() { closing_ = true; }
+MainWindow::~MainWindow() {
+  closing_ = true;
+  AppSettings::flush();
+}
 
 ReportView* MainWindow::newDocumentWindow(Document* document) {
   if (!document) document = new Document(this);
@@ -104,7 +123,7 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   QMdiSubWindow* window = mdi_->addSubWindow(view);
   window->setObjectName(QStringLiteral("documentWindow"));
   window->setAttribute(Qt::WA_DeleteOnClose);
-  window->setWindowIcon(windowIcon());
+  window->setWindowIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileIcon) : windowIcon());
 
   const QList<ReportView*> siblings = viewsOf(document);
   view->setWindowTitle(siblings.size() > 1 ? siblings.first()->windowTitle()
@@ -231,14 +250,17 @@ bool MainWindow::openFile(const QString& path, bool recent) {
 }
 
 bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
-  ReportView* view = newDocumentWindow();
+  // The file is read before the window exists, so the report is laid out once.
+  auto* document = new Document(this);
   QString error;
-  if (!view->document()->open(path, this, &error)) {
-    if (!keep_on_failure) view->parentWidget()->close();
+  if (!document->open(path, this, &error)) {
+    if (keep_on_failure) newDocumentWindow(document);
+    else delete document;
     showError(error);
     return false;
   }
-  setDocumentTitle(view->document(), QFileInfo(path).fileName());
+  newDocumentWindow(document);
+  setDocumentTitle(document, QFileInfo(path).fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
   return true;
@@ -251,6 +273,7 @@ QString MainWindow::askSavePath(ReportView* view) {
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
   dialog.setDefaultSuffix(QStringLiteral("trx"));
+  SetEstonianLabels(dialog, QStringLiteral("Salvesta"));
   const QString current = view->document()->path();
   if (!current.isEmpty()) dialog.selectFile(current);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -365,20 +388,22 @@ void MainWindow::print() {
   ReportView* view = activeView();
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
-  QPrintDialog dialog(&printer_, this);
+  printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
+  QPrintDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("printDialog"));
   dialog.setMinMax(1, report.page_count);
   dialog.setFromTo(1, report.page_count);
   if (dialog.exec() != QDialog::Accepted) return;
-  if (!PrintReport(printer_, report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer_.printerName()));
+  if (!PrintReport(printer(), report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer().printerName()));
 }
 
 void MainWindow::printPreview() {
   ReportView* view = activeView();
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
-  printer_.setPrintRange(QPrinter::AllPages);
-  QPrintPreviewDialog preview(&printer_, this);
+  printer().setPrintRange(QPrinter::AllPages);
+  printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
+  QPrintPreviewDialog preview(&printer(), this);
   preview.setObjectName(QStringLiteral("printPreview"));
   preview.setWindowTitle(QStringLiteral("Printimise eelvaade"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
@@ -387,8 +412,13 @@ void MainWindow::printPreview() {
   preview.exec();
 }
 
+QPrinter& MainWindow::printer() {
+  if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *printer_;
+}
+
 void MainWindow::printerSetup() {
-  QPageSetupDialog dialog(&printer_, this);
+  QPageSetupDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("printerSetup"));
   dialog.exec();
 }
@@ -405,6 +435,7 @@ void MainWindow::exportPdf() {
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setNameFilters({QStringLiteral("PDF failid (*.pdf)"), QStringLiteral("Kõik failid (*.*)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  SetEstonianLabels(dialog, QStringLiteral("Ekspordi"));
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().first();
@@ -429,6 +460,10 @@ void MainWindow::about() {
 
 void MainWindow::setAppearance(int id) {
   AppSettings::setLook(id);
+  showAppearance(id);
+}
+
+void MainWindow::showAppearance(int id) {
   ApplyAppearance(id);
   for (QAction* action : looks_->actions()) action->setChecked(action->data().toInt() == id);
   update();

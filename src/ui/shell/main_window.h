@@ -4,13 +4,13 @@
 
 #include <QList>
 #include <QMainWindow>
-#include <QPrinter>
 #include <memory>
 
 class QActionGroup;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QPrinter;
 class QSlider;
 class QUndoGroup;
 
@@ -34,7 +34,8 @@ class MainWindow : public QMainWindow {
   QList<ReportView*> viewsOf(const Document* document) const;
   QMdiArea* mdiArea() const { return mdi_; }
   QSlider* zoomSlider() const { return zoom_slider_; }
-  QPrinter& printer() { return printer_; }
+  // Created on first use: setting up the print system costs more than the rest of start-up.
+  QPrinter& printer();
 
   // Reads `path` into the active window's job (into a new window when none is open); a
   // failure is shown in a message box and changes nothing. `recent` titles the window with
@@ -62,7 +63,8 @@ class MainWindow : public QMainWindow {
   void exportPdf();
   void newWindowOnActive();
   void about();
-  void setAppearance(int id);
+  void setAppearance(int id);  // applies and stores it
+  void showAppearance(int id);  // applies it
   void setZoomFromSlider(int position);
   void zoomBy(double factor);
 
@@ -98,7 +100,7 @@ class MainWindow : public QMainWindow {
   QAction* recent_placeholder_ = nullptr;
   QList<QAction*> recent_actions_;
   QActionGroup* looks_ = nullptr;
-  QPrinter printer_{QPrinter::HighResolution};
+  std::unique_ptr<QPrinter> printer_;
   bool closing_ = false;
 };
 

@@ -13,6 +13,7 @@
 #include <ctime>
 
 #include "ui/qt/painter_surface.h"
+#include "ui/shell/culling_surface.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -30,7 +31,7 @@ ReportView::ReportView(Document* document, QWidget* parent)
   setObjectName(QStringLiteral("reportView"));
   setAccessibleName(QStringLiteral("Aruanne"));
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
-  viewport()->setMouseTracking(false);
+  setFocusPolicy(Qt::StrongFocus);  // arrows and page keys scroll the report
   connect(document, &Document::changed, this, [this] {
     last_dialog_ = document_->data().last_confirmed_dialog;
     layOut();
@@ -123,6 +124,8 @@ void ReportView::paintEvent(QPaintEvent* event) {
   const QSize content = contentSize();
   painter.fillRect(QRectF(o, QSizeF(content)).intersected(QRectF(exposed)), Qt::white);
 
+  // Thin lines stay sharp without smoothing; enlarged, the slanted braces and arcs need it.
+  painter.setRenderHint(QPainter::Antialiasing, zoom_ * devicePixelRatioF() >= 2.0);
   painter.translate(o);
   painter.scale(zoom_, zoom_);
   // The exposed area in report units, grown by a unit so strokes on its edge are complete.
@@ -130,7 +133,8 @@ void ReportView::paintEvent(QPaintEvent* event) {
   const ReportRect clip{int(std::floor(pixels.left() / zoom_)) - 1, int(std::floor(pixels.top() / zoom_)) - 1,
                         int(std::ceil(pixels.right() / zoom_)) + 1, int(std::ceil(pixels.bottom() / zoom_)) + 1};
   painter.setClipRect(QRectF(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
-  QPainterSurface surface(painter);
+  QPainterSurface painter_surface(painter);
+  CullingSurface surface(painter_surface, clip);
   ReplayReport(report_, surface, &clip);
 
   if (dragging_) {
@@ -145,6 +149,12 @@ void ReportView::paintEvent(QPaintEvent* event) {
 void ReportView::resizeEvent(QResizeEvent* event) {
   QAbstractScrollArea::resizeEvent(event);
   updateScrollBars();
+}
+
+bool ReportView::viewportEvent(QEvent* event) {
+  // A scroll bar that appears or goes narrows the client area without resizing the view.
+  if (event->type() == QEvent::Resize) updateScrollBars();
+  return QAbstractScrollArea::viewportEvent(event);
 }
 
 void ReportView::scrollContentsBy(int dx, int dy) {
