@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "report/recording_surface.h"
+#include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/qt/painter_surface.h"
 #include "ui/shell/culling_surface.h"
 #include "ui/shell/document.h"
@@ -33,7 +34,10 @@ QImage Render(const LaidOutReport& report, const ReportRect* cull, QRect pixels,
 class CullingSurfaceTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid")); }
+  void initTestCase() {
+    qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid"));
+    SetJointDialogsInteractive(false);  // opened files are confirmed without a dialog
+  }
 
   void aCulledReplayDrawsTheClipAsAFullReplay_data() {
     QTest::addColumn<QString>("file");

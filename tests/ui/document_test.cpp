@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "model/job_document.h"
+#include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/ui_test_support.h"
 #include "ui/shell/document.h"
 
@@ -41,7 +42,10 @@ QStringList Entries(const QString& dir) {
 class DocumentTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid")); }
+  void initTestCase() {
+    qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid"));
+    SetJointDialogsInteractive(false);  // opened files are confirmed without a dialog
+  }
 
   void openReadsTheFileAsOneStepAndSaveAsWritesIt() {
     QTemporaryDir dir;

@@ -8,11 +8,14 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSlider>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
 
+#include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/document.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/report_printing.h"
@@ -48,6 +51,7 @@ class MainWindowTest : public QObject {
   void initTestCase() {
     test::UsePrivateSettings(settings_.path());
     qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid"));
+    SetJointDialogsInteractive(false);  // opened files are confirmed without a dialog
   }
 
   void menusHoldEveryCommandInOrder() {
@@ -313,14 +317,34 @@ class MainWindowTest : public QObject {
     QVERIFY(w.openFile(test::ExampleFile("tyx_windows.trx")));
     const int steps = view->document()->undoStack()->count();
     QCOMPARE(view->lastDialog(), 1);
+    SetJointDialogsInteractive(true);
+    const auto headless_again = qScopeGuard([] { SetJointDialogsInteractive(false); });
     for (const char* command : {"tyxJoints", "knJoints", "tyxJointsButton", "knJointsButton"}) {
       // Closes the joint dialog, if one opens, with Cancel.
       QTimer::singleShot(50, [] { if (QWidget* d = QApplication::activeModalWidget()) d->close(); });
       Action(w, command)->trigger();
-      QCOMPARE(view->lastDialog(), 1);
+      QCOMPARE(view->lastDialog(), 0);  // the schematic waits for the next OK
       QCOMPARE(view->document()->undoStack()->count(), steps);
       QVERIFY(!view->document()->isModified());
     }
+  }
+
+  // OK in a joint dialog makes the job that family's, marks the view and is one undo step.
+  void aConfirmedJointDialogIsOneUndoStep() {
+    MainWindow w;
+    w.show();
+    ReportView* view = w.newDocumentWindow();
+    SetJointDialogsInteractive(true);
+    const auto headless_again = qScopeGuard([] { SetJointDialogsInteractive(false); });
+    QTimer::singleShot(50, [] {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->accept();
+    });
+    Action(w, "knJoints")->trigger();
+    QCOMPARE(view->lastDialog(), 2);
+    QCOMPARE(view->document()->job().family.is_kn, 1);
+    QCOMPARE(view->document()->undoStack()->count(), 1);
+    view->document()->undoStack()->undo();
+    QCOMPARE(view->document()->job().family.is_kn, 0);
   }
 
   void theSliderZoomsTheActiveView() {

@@ -5,6 +5,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/document.h"
 #include "ui/shell/report_view.h"
 #include "ui/shell/zoom_math.h"
@@ -32,7 +33,10 @@ QPointF CentreInReportUnits(const ReportView& view) {
 class ReportViewTest : public QObject {
   Q_OBJECT
  private slots:
-  void initTestCase() { qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid")); }
+  void initTestCase() {
+    qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid"));
+    SetJointDialogsInteractive(false);  // opened files are confirmed without a dialog
+  }
 
   void sliderPositionsGiveZoom_data() {
     QTest::addColumn<int>("position");

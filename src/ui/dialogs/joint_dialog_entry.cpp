@@ -13,6 +13,8 @@ namespace traxen {
 
 namespace {
 
+bool g_interactive = true;
+
 enum class Outcome { kConfirmed, kCancelled, kFailed };
 
 template <typename Dialog>
@@ -42,7 +44,10 @@ QString MessageOf(const LibraryError& error) {
 
 }  // namespace
 
+void SetJointDialogsInteractive(bool interactive) { g_interactive = interactive; }
+
 bool ExecJointDialog(QWidget* parent, int family, Job& job) {
+  if (!g_interactive) return false;
   LibraryError error;
   Job edited = job;
   switch (RunJointDialog(parent, family, edited, error)) {
@@ -61,6 +66,12 @@ bool ExecJointDialog(QWidget* parent, int family, Job& job) {
 
 bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error) {
   if (dialog != 1 && dialog != 2) return true;
+  if (!g_interactive) {
+    const LoadError e =
+        ConfirmJobDocument(doc, dialog, "", QCoreApplication::applicationDirPath().toStdString());
+    if (e && error) *error = QString::fromStdString(e.message);
+    return !e;
+  }
   LibraryError failure;
   Job edited = doc.job;
   switch (RunJointDialog(parent, dialog, edited, failure)) {

@@ -24,4 +24,9 @@ bool ExecJointDialog(QWidget* parent, int family, Job& job);
 // file); the document is then unchanged and no message box was shown.
 bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error);
 
+// Without a user at the screen (the shell's tests, scripted runs) the joint dialogs are not
+// shown: ExecJointDialog answers as a Cancel and ConfirmOpenedJob confirms the read job as
+// `traxen-cli` does. Interactive is the default.
+void SetJointDialogsInteractive(bool interactive);
+
 }  // namespace traxen

@@ -366,14 +366,15 @@ void MainWindow::editJoint(int family) {
   ReportView* view = activeView();
   if (!view) return;
   Document* document = view->document();
-  const int before = view->lastDialog();
-  view->setLastDialog(0);  // the report drops the schematic while the dialog is open
+  // The view's marker drops to 0 while the dialog is open and only OK sets it again, so a
+  // cancelled T/Y/X dialog leaves the report without its schematic until the next OK or
+  // File Open; the job itself is not touched by Cancel.
+  view->setLastDialog(0);
   JobContent after = document->content();
   if (ExecJointDialog(this, family, after.job)) {
     after.last_confirmed_dialog = family;
+    view->setLastDialog(family);
     document->change(after, family == 1 ? QStringLiteral("X,Y ja T sõlm") : QStringLiteral("KN sõlm"));
-  } else {
-    view->setLastDialog(before);  // Cancel changes nothing
   }
 }
 
