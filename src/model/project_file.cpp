@@ -15,10 +15,11 @@
 #include <variant>
 #include <vector>
 
+#include "base/utf8.h"
 #include "model/confirm_job.h"
 #include "model/job_file.h"
-#include "report/number_format.h"
-#include "sections/joint_sections.h"
+#include "base/number_format.h"
+#include "model/joint_sections.h"
 #include "sections/number_token.h"
 
 namespace traxen {
@@ -100,9 +101,22 @@ std::string Shown(std::string_view word) {
 
 bool ValidFlag(int v) { return v == 0 || v == 1; }
 
+// The optional nineteenth line: the plate yield strength, or nothing (355 MPa stays).
+LoadError ParsePlateYieldLine(const std::vector<std::string_view>& lines, std::string_view file, double& fy_plate) {
+  constexpr int kLine = kLineCount + 1;
+  if (static_cast<int>(lines.size()) < kLine) return {};
+  const std::vector<std::string_view> words = SplitWords(lines[kLine - 1]);
+  if (words.empty()) return {};
+  if (!ParseNumberToken(words[0], fy_plate))
+    return {fmt::format("{}: line {}, slot 1 (plate fy): {} is not a number", file, kLine, Shown(words[0]))};
+  if (words.size() > 1)
+    return {fmt::format("{}: line {}: more than its 1 value ({} follows)", file, kLine, Shown(words[1]))};
+  return {};
+}
+
 }  // namespace
 
-ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) {
+ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ReportInputs& working, int last_dialog) {
   ProjectFileSlots s;
   s.job_texts = {job.info.calculated_by, job.info.job_name, job.info.client, job.info.owner};
   s.L0_left = job.len.L0_left;
@@ -113,6 +127,7 @@ ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) 
   s.L1 = job.len.L1;
   s.L2 = job.len.L2;
   s.fy1 = job.steel.fy1;
+  s.fy_plate = job.steel.fy_plate;  // a steel property of the job, whatever its family
   const JobPlates& p = job.plate;
   s.face = {p.face_l, p.face_b, p.face_t};
   s.side = {p.side_l, p.side_b, p.side_t};
@@ -161,8 +176,8 @@ ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) 
     return s;
   }
 
-  // No joint confirmed: the numbers are the view's working values as they stand.
-  const ReportInputs& in = view.inputs;
+  // No joint confirmed: the numbers are the document's working values as they stand.
+  const ReportInputs& in = working;
   s.L0_left = in.L0_left, s.L0_right = in.L0_right;
   s.N0 = in.N0_left, s.M0 = in.M0, s.fy0 = in.fy0;
   s.reserved = 0;  // no working value holds it
@@ -178,7 +193,7 @@ ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) 
   s.face = {in.face_l, in.face_b, in.face_t};
   s.side = {in.side_l, in.side_b, in.side_t};
   s.overlap = {in.overlap_l, in.overlap_b, in.overlap_t};
-  s.plate_flags = view.last_dialog == 2 ? std::array<int, 3>{in.kn_face_plate, in.kn_side_plates, in.kn_overlap_plate}
+  s.plate_flags = last_dialog == 2 ? std::array<int, 3>{in.kn_face_plate, in.kn_side_plates, in.kn_overlap_plate}
                                         : std::array<int, 3>{in.tyx_face_plate, in.tyx_side_plates, in.tyx_x_joint};
   return s;
 }
@@ -200,6 +215,7 @@ std::string FormatProjectFile(const ProjectFileSlots& slots) {
     }
     out += " \n";
   }
+  if (s.fy_plate != kDefaultPlateYield) out += FormatNumber("%lf", s.fy_plate) + " \n";
   return out;
 }
 
@@ -243,6 +259,7 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),
                           Shown(words[slots.size()]))};
   }
+  if (LoadError e = ParsePlateYieldLine(lines, file, s.fy_plate)) return e;
   if (!ValidFlag(s.is_tyx)) return {fmt::format("{}: line 1, slot 1 (T/Y/X flag): {} is not 0 or 1", file, s.is_tyx)};
   if (!ValidFlag(s.is_kn)) return {fmt::format("{}: line 1, slot 2 (K/N flag): {} is not 0 or 1", file, s.is_kn)};
   if (s.is_tyx == 1 && s.is_kn == 1)
@@ -255,19 +272,20 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
   return {};
 }
 
-void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ViewState& view) {
+void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ReportInputs& working, int& last_dialog) {
   job.info.calculated_by = s.job_texts[0];
   job.info.job_name = s.job_texts[1];
   job.info.client = s.job_texts[2];
   job.info.owner = s.job_texts[3];
+  job.steel.fy_plate = s.fy_plate;
 
   const double N0_right = s.N0 + s.N1 * std::cos(s.theta1 * kDialogRadiansPerDegree) -
                           s.N2 * std::cos(s.theta2 * kDialogRadiansPerDegree);
 
-  // Every slot read also becomes the view's working value, as the report view keeps them.
-  ReportInputs& in = view.inputs;
+  // Every slot read also becomes a working value of the document.
+  ReportInputs& in = working;
   in.L0_left = s.L0_left, in.L0_right = s.L0_right;
-  in.N0_left = s.N0, in.M0 = s.M0, in.fy0 = s.fy0;
+  in.N0_left = s.N0, in.M0 = s.M0, in.fy0 = s.fy0, in.fy_plate = s.fy_plate;
   in.chord_class = s.chord_class;
   in.h0 = s.h0, in.b0 = s.b0, in.t0 = s.t0, in.e = s.e;
   in.A0 = s.A0, in.Wel0 = s.Wel0;
@@ -318,7 +336,7 @@ void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ViewState& view) {
     job.steel.fy1 = s.fy2;
     x.chord_class = s.chord_class;
     x.brace_class = s.brace_class;
-    view.last_dialog = 1;
+    last_dialog = 1;
     return;
   }
 
@@ -344,42 +362,12 @@ void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ViewState& view) {
   k.brace1_section_text = s.section_texts[1];
   k.brace2_section_text = s.section_texts[2];
   k.N0_right = N0_right;  // not stored: equilibrium with the file's forces
-  view.last_dialog = 2;
+  last_dialog = 2;
 }
 
 // ---- Encoding ----------------------------------------------------------------------------
 
 namespace {
-
-// Length of the valid UTF-8 sequence at `i`, or 0 when the bytes there are not one.
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char c = byte(i);
-  if (c < 0x80) return 1;
-  std::size_t n = 0;
-  unsigned min = 0;
-  unsigned cp = 0;
-  if (c >= 0xC2 && c <= 0xDF) n = 2, cp = c & 0x1F, min = 0x80;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3, cp = c & 0x0F, min = 0x800;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4, cp = c & 0x07, min = 0x10000;
-  else return 0;
-  if (i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i + k) & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return n;
-}
-
-bool IsValidUtf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const std::size_t n = Utf8SequenceLength(s, i);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
-}
 
 // Converts with iconv; on an input sequence the target cannot hold, returns false and the
 // offset of that sequence.
@@ -481,8 +469,8 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewState& view) {
-  const std::string bytes = EncodeProjectFile(FormatProjectFile(ProjectFileSlotsFromJob(job, view)));
+LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog) {
+  const std::string bytes = EncodeProjectFile(FormatProjectFile(ProjectFileSlotsFromJob(job, working, last_dialog)));
 
   // A link is followed: the file it points to is the one replaced.
   std::error_code ec;
@@ -515,20 +503,21 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewSta
   return {};
 }
 
-LoadError ReadProjectFile(const std::string& path, Job& job, ViewState& view, int& dialog_to_confirm) {
+LoadError ReadProjectFile(const std::string& path, Job& job, ReportInputs& working, int& last_dialog,
+                          int& dialog_to_confirm) {
   std::string bytes;
   if (LoadError e = ReadWholeFile(path, bytes)) return e;
   std::string text;
   if (LoadError e = DecodeProjectFile(bytes, path, text)) return e;
   ProjectFileSlots slots;
   if (LoadError e = ParseProjectFile(text, path, slots)) return e;
-  ApplyProjectFile(slots, job, view);
+  ApplyProjectFile(slots, job, working, last_dialog);
   dialog_to_confirm = slots.is_tyx == 1 ? 1 : slots.is_kn == 1 ? 2 : 0;
   return {};
 }
 
 LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::string_view file, Job& job,
-                               ViewState& view) {
+                               int& last_dialog) {
   if (dialog != 1 && dialog != 2) return {};
   Job confirmed = job;
   const std::string error = dialog == 1 ? RestoreTyxSections(library, confirmed) : RestoreKnSections(library, confirmed);
@@ -536,7 +525,7 @@ LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::s
   if (dialog == 1) ConfirmTyx(confirmed);
   else ConfirmKn(confirmed);
   job = std::move(confirmed);
-  view.last_dialog = dialog;
+  last_dialog = dialog;
   return {};
 }
 

@@ -1,8 +1,12 @@
 // Rendering frame of a report: page 1, the copy of the working values, the family title and
-// the hand-over to the joint family's schematic and report.
+// the hand-over to the joint family's schematic and report. The one place in report/ that
+// calls the joint families, and the one that routes a K/N job to its plain or reinforced
+// report.
 #include "report/dispatch.h"
 
+#include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_report.h"
+#include "joints/kn_reinforced/kn_reinforced_report.h"
 #include "joints/tyx/tyx_report.h"
 #include "report/pages.h"
 
@@ -91,7 +95,7 @@ std::string KnTitle(const ReportInputs& in) {
   return "";  // g exactly 0 (or not a number): no title
 }
 
-RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& view,
+RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
                           const RenderOptions& options) {
   const Font body{"Times New Roman", 19, 400};
   const Font bold{"Times New Roman", 19, 700};
@@ -115,7 +119,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& vi
   surface.drawLine({0, 1230}, {900, 1230});
   surface.setPen(black);
 
-  ReportInputs& in = view.inputs;
+  ReportInputs in = working;
   in.E = job.steel.E;
 
   if (job.family.is_tyx == 1) {
@@ -124,7 +128,9 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& vi
     const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
     CopyTyxInputs(job, in);
     canvas.DrawLoggedText({canvas.x, y - 35}, TyxTitle(in), y - 35);
-    if (view.last_dialog == 1) DrawTyxSchematic(canvas, in);
+    const bool schematic = last_dialog == 1;
+    SetTyxDrawnAngle(in, schematic);
+    if (schematic) DrawTyxSchematic(canvas, in);
     RenderTyxReport(canvas, in);
   }
   if (job.family.is_kn == 1) {
@@ -133,38 +139,35 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& vi
     surface.setFont(body);
     canvas.failed = 0;
     CopyKnInputs(job, in);
+    StoreKnGeometry(in);
     DrawKnSchematic(canvas, in);
     NextLine(canvas, canvas.line_step, canvas.line_step);
     surface.setFont(bold);
     const std::string title = KnTitle(in);
     if (!title.empty()) canvas.DrawLoggedText({canvas.left_margin, y1 - 35}, title, y1 - 35);
-    RenderKnReport(canvas, in);
-  }
-
-  if (options.has_drag_rect) {
-    surface.setPen({PenStyle::Solid, 0, {133, 142, 144}});
-    const Point a = options.drag_from, b = options.drag_to;
-    surface.drawLine(a, {b.x, a.y});
-    surface.drawLine({b.x, a.y}, b);
-    surface.drawLine(b, {a.x, b.y});
-    surface.drawLine({a.x, b.y}, a);
+    if (HasKnPlate(in))
+      RenderReinforcedKnReport(canvas, in);
+    else
+      RenderPlainKnReport(canvas, in);
   }
   return {canvas.page_number, canvas.failed};
 }
 
-CheckSummary CheckJob(const Job& job, ViewState& view) {
-  ReportInputs& in = view.inputs;
+CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog) {
+  ReportInputs in = working;
   in.E = job.steel.E;
   if (job.family.is_tyx == 1) {
     CopyTyxInputs(job, in);
-    CheckSummary s = CheckTyxJoint(in, view.last_dialog == 1);
+    SetTyxDrawnAngle(in, last_dialog == 1);
+    CheckSummary s = CheckTyxJoint(in);
     s.family = "tyx";
     s.title = TyxTitle(in);
     return s;
   }
   if (job.family.is_kn == 1) {
     CopyKnInputs(job, in);
-    CheckSummary s = CheckKnJoint(in);
+    StoreKnGeometry(in);
+    CheckSummary s = HasKnPlate(in) ? CheckReinforcedKnJoint(in) : CheckPlainKnJoint(in);
     s.family = "kn";
     s.title = KnTitle(in);
     return s;
