@@ -17,6 +17,7 @@
 
 #include "base/utf8.h"
 #include "model/confirm_job.h"
+#include "model/family_fields.h"
 #include "model/job_file.h"
 #include "base/number_format.h"
 #include "model/joint_sections.h"
@@ -119,82 +120,29 @@ LoadError ParsePlateYieldLine(const std::vector<std::string_view>& lines, std::s
 ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ReportInputs& working, int last_dialog) {
   ProjectFileSlots s;
   s.job_texts = {job.info.calculated_by, job.info.job_name, job.info.client, job.info.owner};
-  s.L0_left = job.len.L0_left;
-  s.L0_right = job.len.L0_right;
-  s.fy0 = job.steel.fy0;
-  s.A0 = job.chord.A0;
-  s.Wel0 = job.chord.Wel0;
-  s.L1 = job.len.L1;
-  s.L2 = job.len.L2;
-  s.fy1 = job.steel.fy1;
   s.fy_plate = job.steel.fy_plate;  // a steel property of the job, whatever its family
-  const JobPlates& p = job.plate;
-  s.face = {p.face_l, p.face_b, p.face_t};
-  s.side = {p.side_l, p.side_b, p.side_t};
-
+  Job source = job;  // the field tables take references
+  ReportInputs unused;
+  const auto save = [](unsigned ways, auto& field, auto* slot, auto*) {
+    if ((ways & kSaved) && slot) *slot = field;
+  };
   if (job.family.is_tyx == 1) {
-    const TyxJoint& x = job.tyx;
     s.is_tyx = 1;
-    s.N0 = x.N0;
-    s.M0 = x.M0;
-    s.reserved = x.reserved[2];
-    s.chord_class = x.chord_class;
-    s.h0 = x.h0, s.b0 = x.b0, s.t0 = x.t0, s.e = 0;
-    // Brace 2 is brace 1's mirror: the brace force, strength and angle fill both slots.
-    s.N1 = s.N2 = x.N1;
-    s.fy2 = job.steel.fy1;
-    s.theta1 = s.theta2 = x.theta1;
-    s.brace_class = x.brace_class;
-    s.h1 = x.h1, s.b1 = x.b1, s.t1 = x.t1;
-    s.h2 = x.h2, s.b2 = x.b2, s.t2 = x.t2;
-    s.positions = {x.chord_type_index,  x.chord_number_index,  x.brace1_type_index,
-                   x.brace1_number_index, x.brace2_type_index, x.brace2_number_index};
-    s.section_texts = {x.chord_section_text, x.brace_section_text, x.brace_section_text};
-    s.overlap = {0, 0, 0};
-    s.plate_flags = {x.face_plate, x.side_plates, x.x_joint};
+    ForEachTyxField(source, s, unused, save);
     return s;
   }
   if (job.family.is_kn == 1) {
-    const KnJoint& k = job.kn;
     s.is_kn = 1;
-    s.N0 = k.N0_left;
-    s.M0 = k.M0;
-    s.reserved = k.reserved[3];
-    s.chord_class = k.chord_class;
-    s.h0 = k.h0, s.b0 = k.b0, s.t0 = k.t0, s.e = k.e;
-    s.N1 = k.N1, s.N2 = k.N2;
-    s.fy2 = job.steel.fy2;
-    s.theta1 = k.theta1, s.theta2 = k.theta2;
-    s.brace_class = k.brace1_class;
-    s.h1 = k.h1, s.b1 = k.b1, s.t1 = k.t1;
-    s.h2 = k.h2, s.b2 = k.b2, s.t2 = k.t2;
-    s.positions = {k.chord_type_index,  k.chord_number_index,  k.brace1_type_index,
-                   k.brace1_number_index, k.brace2_type_index, k.brace2_number_index};
-    s.section_texts = {k.chord_section_text, k.brace1_section_text, k.brace2_section_text};
-    s.overlap = {p.overlap_l, p.overlap_b, p.overlap_t};
-    s.plate_flags = {k.face_plate, k.side_plates, k.overlap_plate};
+    ForEachKnField(source, s, unused, save);
     return s;
   }
-
-  // No joint confirmed: the numbers are the document's working values as they stand.
-  const ReportInputs& in = working;
-  s.L0_left = in.L0_left, s.L0_right = in.L0_right;
-  s.N0 = in.N0_left, s.M0 = in.M0, s.fy0 = in.fy0;
-  s.reserved = 0;  // no working value holds it
-  s.chord_class = in.chord_class;
-  s.h0 = in.h0, s.b0 = in.b0, s.t0 = in.t0, s.e = in.e;
-  s.A0 = in.A0, s.Wel0 = in.Wel0;
-  s.L1 = in.L1, s.L2 = in.L2;
-  s.N1 = in.N1, s.N2 = in.N2, s.fy1 = in.fy1, s.fy2 = in.fy2;
-  s.theta1 = in.theta1, s.theta2 = in.theta2;
-  s.brace_class = in.brace1_class;
-  s.h1 = in.h1, s.b1 = in.b1, s.t1 = in.t1;
-  s.h2 = in.h2, s.b2 = in.b2, s.t2 = in.t2;
-  s.face = {in.face_l, in.face_b, in.face_t};
-  s.side = {in.side_l, in.side_b, in.side_t};
-  s.overlap = {in.overlap_l, in.overlap_b, in.overlap_t};
+  // No joint confirmed: the numbers are the document's working values as they stand; the
+  // section texts stay empty and no working value holds the reserved value or the list
+  // positions.
+  ReportInputs in = working;
+  ForEachWorkingSlot(s, in, [](auto& slot, auto& value) { slot = value; });
   s.plate_flags = last_dialog == 2 ? std::array<int, 3>{in.kn_face_plate, in.kn_side_plates, in.kn_overlap_plate}
-                                        : std::array<int, 3>{in.tyx_face_plate, in.tyx_side_plates, in.tyx_x_joint};
+                                   : std::array<int, 3>{in.tyx_face_plate, in.tyx_side_plates, in.tyx_x_joint};
   return s;
 }
 
@@ -272,7 +220,8 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
   return {};
 }
 
-void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ReportInputs& working, int& last_dialog) {
+void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ReportInputs& working, int& last_dialog) {
+  ProjectFileSlots s = slots;  // the field tables take references
   job.info.calculated_by = s.job_texts[0];
   job.info.job_name = s.job_texts[1];
   job.info.client = s.job_texts[2];
@@ -284,20 +233,8 @@ void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ReportInputs& working
 
   // Every slot read also becomes a working value of the document.
   ReportInputs& in = working;
-  in.L0_left = s.L0_left, in.L0_right = s.L0_right;
-  in.N0_left = s.N0, in.M0 = s.M0, in.fy0 = s.fy0, in.fy_plate = s.fy_plate;
-  in.chord_class = s.chord_class;
-  in.h0 = s.h0, in.b0 = s.b0, in.t0 = s.t0, in.e = s.e;
-  in.A0 = s.A0, in.Wel0 = s.Wel0;
-  in.L1 = s.L1, in.L2 = s.L2;
-  in.N1 = s.N1, in.N2 = s.N2, in.fy1 = s.fy1, in.fy2 = s.fy2;
-  in.theta1 = s.theta1, in.theta2 = s.theta2;
-  in.brace1_class = s.brace_class;
-  in.h1 = s.h1, in.b1 = s.b1, in.t1 = s.t1;
-  in.h2 = s.h2, in.b2 = s.b2, in.t2 = s.t2;
-  in.face_l = s.face[0], in.face_b = s.face[1], in.face_t = s.face[2];
-  in.side_l = s.side[0], in.side_b = s.side[1], in.side_t = s.side[2];
-  in.overlap_l = s.overlap[0], in.overlap_b = s.overlap[1], in.overlap_t = s.overlap[2];
+  ForEachWorkingSlot(s, in, [](auto& slot, auto& value) { value = slot; });
+  in.fy_plate = s.fy_plate;
   if (s.is_kn == 1) {
     in.kn_face_plate = s.plate_flags[0], in.kn_side_plates = s.plate_flags[1], in.kn_overlap_plate = s.plate_flags[2];
     in.N0_right = N0_right;
@@ -305,64 +242,18 @@ void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ReportInputs& working
     in.tyx_face_plate = s.plate_flags[0], in.tyx_side_plates = s.plate_flags[1], in.tyx_x_joint = s.plate_flags[2];
   }
 
-  if (s.is_tyx != 1 && s.is_kn != 1) return;
-
-  JobPlates& p = job.plate;
-  p.face_l = s.face[0], p.face_b = s.face[1], p.face_t = s.face[2];
-  p.side_l = s.side[0], p.side_b = s.side[1], p.side_t = s.side[2];
-  job.len.L0_left = s.L0_left;
-  job.len.L0_right = s.L0_right;
-  job.len.L1 = s.L1;
-  job.len.L2 = s.L2;
-  job.steel.fy0 = s.fy0;
-  job.chord.A0 = s.A0;
-  job.chord.Wel0 = s.Wel0;
-
+  ReportInputs unused;
+  const auto read = [](unsigned ways, auto& field, auto* slot, auto*) {
+    if ((ways & kRead) && slot) field = *slot;
+  };
   if (s.is_tyx == 1) {
-    TyxJoint& x = job.tyx;
-    x.face_plate = s.plate_flags[0], x.side_plates = s.plate_flags[1], x.x_joint = s.plate_flags[2];
-    x.N0 = s.N0;
-    x.M0 = s.M0;
-    x.reserved[2] = s.reserved;
-    x.chord_type_index = s.positions[0], x.chord_number_index = s.positions[1];
-    x.brace1_type_index = s.positions[2], x.brace1_number_index = s.positions[3];
-    x.brace2_type_index = s.positions[4], x.brace2_number_index = s.positions[5];
-    x.chord_section_text = s.section_texts[0];
-    x.brace_section_text = s.section_texts[1];
-    x.text3 = s.section_texts[2];
-    // The brace-2 slots hold the mirrored brace: they are the ones taken.
-    x.N1 = s.N2;
-    x.theta1 = s.theta2;
-    job.steel.fy1 = s.fy2;
-    x.chord_class = s.chord_class;
-    x.brace_class = s.brace_class;
+    ForEachTyxField(job, s, unused, read);
     last_dialog = 1;
-    return;
+  } else if (s.is_kn == 1) {
+    ForEachKnField(job, s, unused, read);
+    job.kn.N0_right = N0_right;  // not stored: equilibrium with the file's forces
+    last_dialog = 2;
   }
-
-  KnJoint& k = job.kn;
-  p.overlap_l = s.overlap[0], p.overlap_b = s.overlap[1], p.overlap_t = s.overlap[2];
-  k.face_plate = s.plate_flags[0], k.side_plates = s.plate_flags[1], k.overlap_plate = s.plate_flags[2];
-  k.N0_left = s.N0;
-  k.M0 = s.M0;
-  k.reserved[3] = s.reserved;
-  k.chord_class = s.chord_class;
-  k.h0 = s.h0, k.b0 = s.b0, k.t0 = s.t0, k.e = s.e;
-  k.N1 = s.N1, k.N2 = s.N2;
-  job.steel.fy1 = s.fy1;
-  job.steel.fy2 = s.fy2;
-  k.theta1 = s.theta1, k.theta2 = s.theta2;
-  k.brace1_class = s.brace_class;
-  k.h1 = s.h1, k.b1 = s.b1, k.t1 = s.t1;
-  k.h2 = s.h2, k.b2 = s.b2, k.t2 = s.t2;
-  k.chord_type_index = s.positions[0], k.chord_number_index = s.positions[1];
-  k.brace1_type_index = s.positions[2], k.brace1_number_index = s.positions[3];
-  k.brace2_type_index = s.positions[4], k.brace2_number_index = s.positions[5];
-  k.chord_section_text = s.section_texts[0];
-  k.brace1_section_text = s.section_texts[1];
-  k.brace2_section_text = s.section_texts[2];
-  k.N0_right = N0_right;  // not stored: equilibrium with the file's forces
-  last_dialog = 2;
 }
 
 // ---- Encoding ----------------------------------------------------------------------------

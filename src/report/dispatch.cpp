@@ -8,75 +8,29 @@
 #include "joints/kn/kn_report.h"
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 #include "joints/tyx/tyx_report.h"
+#include "model/family_fields.h"
 #include "report/pages.h"
 
 namespace traxen {
 
+namespace {
+// Job → working values along a family's field table.
+template <class ForEachField>
+void CopyFamilyInputs(const Job& job, ReportInputs& in, ForEachField for_each_field) {
+  Job source = job;  // the field tables take references
+  ProjectFileSlots unused;
+  for_each_field(source, unused, in, [](unsigned ways, auto& field, auto*, auto* working) {
+    if ((ways & kCopied) && working) *working = field;
+  });
+}
+}  // namespace
+
 void CopyTyxInputs(const Job& job, ReportInputs& in) {
-  const TyxJoint& t = job.tyx;
-  in.tyx_face_plate = t.face_plate;
-  in.tyx_side_plates = t.side_plates;
-  in.tyx_x_joint = t.x_joint;
-  in.fy0 = job.steel.fy0;
-  in.fy1 = job.steel.fy1;
-  in.fy2 = job.steel.fy2;
-  in.fy_plate = job.steel.fy_plate;
-  in.E = job.steel.E;
-  in.gamma_M0 = job.steel.gamma_M0;
-  in.h0 = t.h0, in.b0 = t.b0, in.t0 = t.t0;
-  in.h1 = t.h1, in.b1 = t.b1, in.t1 = t.t1;
-  in.h2 = t.h2, in.b2 = t.b2, in.t2 = t.t2;
-  in.theta1 = t.theta1;
-  in.theta2 = t.theta2;
-  in.N0_left = t.N0;
-  in.N0_right = t.N0;
-  in.N1 = t.N1;
-  in.N2 = t.N1;  // brace 2 carries the brace force; tyx.N2 is the dialog's copy only
-  in.M0 = t.M0;
-  in.A0 = job.chord.A0;
-  in.Wel0 = job.chord.Wel0;
-  in.L0_left = job.len.L0_left, in.L0_right = job.len.L0_right;
-  in.L1 = job.len.L1, in.L2 = job.len.L2;
-  in.chord_class = t.chord_class;
-  in.brace1_class = t.brace_class;
-  const JobPlates& p = job.plate;
-  in.face_l = p.face_l, in.face_b = p.face_b, in.face_t = p.face_t;
-  in.side_l = p.side_l, in.side_b = p.side_b, in.side_t = p.side_t;
+  CopyFamilyInputs(job, in, [](auto&&... args) { ForEachTyxField(args...); });
 }
 
 void CopyKnInputs(const Job& job, ReportInputs& in) {
-  const KnJoint& k = job.kn;
-  in.kn_face_plate = k.face_plate;
-  in.kn_side_plates = k.side_plates;
-  in.kn_overlap_plate = k.overlap_plate;
-  in.fy0 = job.steel.fy0;
-  in.fy1 = job.steel.fy1;
-  in.fy2 = job.steel.fy2;
-  in.fy_plate = job.steel.fy_plate;
-  in.E = job.steel.E;
-  in.gamma_M0 = job.steel.gamma_M0;
-  in.h0 = k.h0, in.b0 = k.b0, in.t0 = k.t0;
-  in.h1 = k.h1, in.b1 = k.b1, in.t1 = k.t1;
-  in.h2 = k.h2, in.b2 = k.b2, in.t2 = k.t2;
-  in.theta1 = k.theta1;
-  in.theta2 = k.theta2;
-  in.N0_left = k.N0_left;
-  in.N0_right = k.N0_right;
-  in.N1 = k.N1;
-  in.N2 = k.N2;
-  in.M0 = k.M0;
-  in.e = k.e;
-  in.A0 = job.chord.A0;
-  in.Wel0 = job.chord.Wel0;
-  in.L0_left = job.len.L0_left, in.L0_right = job.len.L0_right;
-  in.L1 = job.len.L1, in.L2 = job.len.L2;
-  in.chord_class = k.chord_class;
-  in.brace1_class = k.brace1_class;
-  in.brace2_class = k.brace2_class;
-  const JobPlates& p = job.plate;
-  in.face_l = p.face_l, in.face_b = p.face_b, in.face_t = p.face_t;
-  in.side_l = p.side_l, in.side_b = p.side_b, in.side_t = p.side_t;
-  in.overlap_l = p.overlap_l, in.overlap_b = p.overlap_b, in.overlap_t = p.overlap_t;
+  CopyFamilyInputs(job, in, [](auto&&... args) { ForEachKnField(args...); });
 }
 
 std::string TyxTitle(const ReportInputs& in) {
