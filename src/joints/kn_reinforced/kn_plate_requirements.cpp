@@ -5,15 +5,13 @@
 #include <cmath>
 #include <string_view>
 
-#include "joints/kn/kn_runs.h"
+#include "base/angles.h"
 #include "base/ieee_divide.h"
+#include "report/line_writer.h"
 
 namespace traxen {
 
 namespace {
-
-// Degrees to radians as the reports convert.
-double ReportRadians(double degrees) { return degrees * 3.14159265 / 180; }
 
 PlateRequirementCheck Require(double actual, double required) {
   return {true, actual, required, actual >= required};

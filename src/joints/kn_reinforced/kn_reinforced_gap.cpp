@@ -8,7 +8,7 @@
 #include "joints/kn/kn_gap_lines.h"
 #include "joints/kn/kn_verdict_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 #include "joints/kn/kn_width_lines.h"
 #include "base/ieee_divide.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <string>
 
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 #include "joints/kn/kn_verdict_lines.h"
 #include "joints/kn/kn_width_lines.h"
 #include "base/ieee_divide.h"

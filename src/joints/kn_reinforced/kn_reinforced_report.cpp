@@ -5,7 +5,7 @@
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
 
 namespace traxen {
