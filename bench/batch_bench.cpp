@@ -58,9 +58,7 @@ void CheckAll(benchmark::State& state, const std::vector<std::string>& paths) {
     for (const std::string& p : paths) {
       LoadedJob loaded;
       if (LoadJobFile(p, library, loaded)) state.SkipWithError("a job could not be read");
-      ViewState view;
-      view.last_dialog = loaded.last_dialog;
-      benchmark::DoNotOptimize(CheckJob(loaded.job, view));
+      benchmark::DoNotOptimize(CheckJob(loaded.job, loaded.working, loaded.last_dialog));
     }
   }
   state.SetItemsProcessed(state.iterations() * int64_t(paths.size()));

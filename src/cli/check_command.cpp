@@ -62,9 +62,7 @@ int RunCheck(const CheckOptions& options, const LibraryOptions& library_options)
       any_error = true;
       continue;
     }
-    ViewState view;
-    view.last_dialog = loaded.last_dialog;
-    const CheckSummary summary = CheckJob(loaded.job, view);
+    const CheckSummary summary = CheckJob(loaded.job, loaded.working, loaded.last_dialog);
     all_passed = all_passed && summary.passed();
     switch (options.format) {
       case CheckFormat::kJson: jobs.push_back(CheckSummaryToJson(path, summary)); break;

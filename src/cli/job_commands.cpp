@@ -116,9 +116,7 @@ int RunConvert(const ConvertOptions& options, const LibraryOptions& library_opti
     std::cerr << options.in << ": " << e << "\n";
     return kExitError;
   }
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
-  if (LoadError e = SaveProjectFile(options.out, loaded.job, view)) {
+  if (LoadError e = SaveProjectFile(options.out, loaded.job, loaded.working, loaded.last_dialog)) {
     std::cerr << e.message << "\n";
     return kExitError;
   }

@@ -45,11 +45,9 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
     std::cerr << e.message << "\n";
     return kExitError;
   }
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
 
   if (txt) {
-    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, view))) {
+    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog))) {
       std::cerr << e.message << "\n";
       return kExitError;
     }
@@ -65,7 +63,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   char* qt_argv[] = {argv0, nullptr};
   QGuiApplication app(qt_argc, qt_argv);
   const auto report =
-      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, view.inputs, view.last_dialog, when));
+      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when));
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   ReportFileOptions file_options;

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 #include "sections/hollow_section.h"
 #include "sections/section_class.h"
 

@@ -3,6 +3,7 @@
 
 #include <fmt/format.h>
 
+#include "base/file_suffix.h"
 #include "model/confirm_job.h"
 #include "model/job_file_reader.h"
 #include "model/json_job.h"
@@ -11,15 +12,6 @@
 #include "sections/section_library.h"
 
 namespace traxen {
-
-namespace {
-bool EndsWith(const std::string& s, std::string_view suffix) {
-  if (s.size() < suffix.size()) return false;
-  for (std::size_t i = 0; i < suffix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(s[s.size() - suffix.size() + i])) != suffix[i]) return false;
-  return true;
-}
-}  // namespace
 
 LoadError ReadWholeFile(const std::string& path, std::string& content) { return ReadJobFileBytes(path, content); }
 
@@ -44,15 +36,13 @@ namespace {
 // A project file as File Open reads it, then its family's joint dialog confirmed.
 LoadError LoadProjectJob(const std::string& path, JobLibrary& library, LoadedJob& out) {
   LoadedJob loaded;
-  ViewState view;
   int dialog = 0;
-  if (LoadError e = ReadProjectFile(path, loaded.job, view, dialog)) return e;
+  if (LoadError e = ReadProjectFile(path, loaded.job, loaded.working, loaded.last_dialog, dialog)) return e;
   if (dialog != 0) {
     const SectionLibrary* sections = nullptr;
     if (LoadError e = library.Get(path, sections)) return e;
-    if (LoadError e = ConfirmProjectFamily(dialog, *sections, path, loaded.job, view)) return e;
+    if (LoadError e = ConfirmProjectFamily(dialog, *sections, path, loaded.job, loaded.last_dialog)) return e;
   }
-  loaded.last_dialog = view.last_dialog;
   out = std::move(loaded);
   return {};
 }
@@ -73,8 +63,8 @@ LoadError LoadJsonJobText(std::string_view text, const std::string& name, Loaded
 }
 
 LoadError LoadJobFile(const std::string& path, JobLibrary& library, LoadedJob& out) {
-  if (EndsWith(path, ".trx")) return LoadProjectJob(path, library, out);
-  if (!EndsWith(path, ".json")) return {fmt::format("{}: unknown job file type (expected .json or .trx)", path)};
+  if (HasFileSuffix(path, ".trx")) return LoadProjectJob(path, library, out);
+  if (!HasFileSuffix(path, ".json")) return {fmt::format("{}: unknown job file type (expected .json or .trx)", path)};
   std::string text;
   if (LoadError e = ReadWholeFile(path, text)) return e;
   return LoadJsonJobText(text, path, out);

@@ -9,6 +9,7 @@
 
 #include "model/job.h"
 #include "model/load_result.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -17,6 +18,7 @@ class SectionLibrary;
 struct LoadedJob {
   Job job;
   int last_dialog = 0;                // 1 T/Y/X, 2 K/N, 0 neither
+  ReportInputs working;               // the working values a project file restored (zero for JSON)
   std::vector<std::string> warnings;  // complete lines naming the file and the key
 };
 

@@ -17,9 +17,7 @@ namespace {
 CheckSummary Check(Job job) {
   JsonFieldSet none;
   ConfirmJsonJob(job, none);
-  ViewState view;
-  view.last_dialog = job.family.is_tyx == 1 ? 1 : 2;
-  return CheckJob(job, view);
+  return CheckJob(job, ReportInputs{}, job.family.is_tyx == 1 ? 1 : 2);
 }
 
 TEST(CheckSummaryNames, EveryFailedConditionIsNamedOnce) {

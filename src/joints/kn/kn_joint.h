@@ -9,21 +9,25 @@
 #include "joints/kn/kn_overlap_checks.h"
 #include "joints/kn/kn_validity.h"
 #include "report/check_summary.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
 struct KnJointResult {
-  double g = 0, p = 0;  // as the schematic left them
+  double g = 0, p = 0;  // as StoreKnGeometry left them
   KnValidity validity;
   std::optional<KnGapChecks> gap;          // valid and g > 0
   std::optional<KnOverlapChecks> overlap;  // valid and g < 0
 };
 
-// From the working values with in.g and in.p already set by the schematic pass.
+// From the working values with in.g and in.p already set by StoreKnGeometry.
 KnJointResult ComputeKnJoint(const ReportInputs& in);
 
 // The summary of a plain K/N result (report "plain").
 CheckSummary SummarizeKnJoint(const KnJointResult& r);
+
+// What every K/N summary starts with, plain or reinforced: the report kind, g, and for an
+// overlap p and λov.
+CheckSummary StartKnSummary(const KnJointResult& r, std::string_view report);
 
 }  // namespace traxen

@@ -8,11 +8,11 @@
 #include <cmath>
 #include <optional>
 
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 #include "joints/kn/kn_report.h"
-#include "joints/tyx/drawing_primitives.h"
+#include "report/drawing_primitives.h"
 #include "report/coord.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace traxen {
 
@@ -41,7 +41,7 @@ Point At(DrawPoint p) { return At(p.x, p.y); }
 KnBraceDrawing LayBrace(const KnSchematicLayout& s, double phi_deg, double h) {
   KnBraceDrawing b;
   b.phi_deg = phi_deg;
-  const double phi = SchematicRadians(phi_deg);
+  const double phi = ReportRadians(phi_deg);
   const double c = std::cos(phi), sn = std::sin(phi);
   const double d = s.axes_meet.y - s.y_top;  // height of P below the upper face
   const double centre = s.x0 - Divide(d, std::tan(phi));
@@ -212,7 +212,7 @@ class KnSchematicPainter {
 
   // Force arrow, section label, depth dimension and angle arc of one brace.
   void BraceDetails(const KnBraceDrawing& b, double N, double h, double bw, double t, double theta) {
-    const double phi = SchematicRadians(b.phi_deg);
+    const double phi = ReportRadians(b.phi_deg);
     const double c = std::cos(phi), sn = std::sin(phi);
     const bool leans_left = b.phi_deg <= 90;
 
@@ -252,7 +252,7 @@ class KnSchematicPainter {
     const Point start = At(P.x + side * kArcRadius, P.y);
     const Point end = At(P.x - kArcRadius * c, P.y - kArcRadius * sn);
     ArcPolyline(s_, end, At(P), start);
-    const double half = SchematicRadians(theta / 2);
+    const double half = ReportRadians(theta / 2);
     const DrawPoint mid{P.x + side * kArcRadius * std::cos(half), P.y - kArcRadius * std::sin(half)};
     const std::string angle = FormatNumber(" %3.0f °", theta);
     const double label_x = leans_left ? mid.x - s_.textWidth(angle) - 4 : mid.x + 4;
@@ -276,7 +276,7 @@ class KnSchematicPainter {
 
     // Edges as (toe on the face, direction up along the brace).
     auto dir = [](const KnBraceDrawing& b) {
-      const double phi = SchematicRadians(b.phi_deg);
+      const double phi = ReportRadians(b.phi_deg);
       return DrawPoint{-std::cos(phi), -std::sin(phi)};
     };
     const DrawPoint top_inner_toe{top_is_1 ? top.right_toe : top.left_toe, l_.y_top};
@@ -383,8 +383,8 @@ class KnSchematicPainter {
   void GapDimension() {
     if (l_.geometry.g < 0 && in_.kn_overlap_plate == 1) return;
     const double t = FaceThickness();
-    const double toe1 = l_.brace1.right_toe - (t > 0 ? Divide(t, std::tan(SchematicRadians(in_.theta1))) : 0);
-    const double toe2 = l_.brace2.left_toe + (t > 0 ? Divide(t, std::tan(SchematicRadians(in_.theta2))) : 0);
+    const double toe1 = l_.brace1.right_toe - (t > 0 ? Divide(t, std::tan(ReportRadians(in_.theta1))) : 0);
+    const double toe2 = l_.brace2.left_toe + (t > 0 ? Divide(t, std::tan(ReportRadians(in_.theta2))) : 0);
     const double y = l_.y_top - t - 50;
     const double x1 = std::min(toe1, toe2), x2 = std::max(toe1, toe2);
     s_.setPen(kDimension);
@@ -412,7 +412,7 @@ class KnSchematicPainter {
     const DrawPoint top_toe{top_is_1 ? top.right_toe : top.left_toe, l_.y_top};
     const DrawPoint under_toe{top_is_1 ? under.left_toe : under.right_toe, l_.y_top};
     auto dir = [](const KnBraceDrawing& b) {
-      const double phi = SchematicRadians(b.phi_deg);
+      const double phi = ReportRadians(b.phi_deg);
       return DrawPoint{-std::cos(phi), -std::sin(phi)};
     };
     const std::optional<DrawPoint> q = Intersect(top_toe, dir(top), under_toe, dir(under));
@@ -499,8 +499,7 @@ void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int widt
   DrawKnSketch(surface, values, KnPreviewFrame(width, height));
 }
 
-void DrawKnSchematic(ReportCanvas& canvas, ReportInputs& in) {
-  StoreKnGeometry(in);
+void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   DrawKnSketch(canvas.surface, in, KnReportFrame());
 }
 

@@ -3,8 +3,7 @@
 // lines. The reinforced K/N report runs the same section without the two overlap conditions.
 #pragma once
 
-#include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -46,7 +45,7 @@ struct KnValidity {
   KnMemberValidity chord, brace1, brace2;
   double beta = 0;           // (b1 + b2 + h1 + h2) / (4·b0)
   bool gap_rows = true;      // g ≥ 0 (also when g is not a number): the gap rows run
-  double g = 0, p = 0;       // mm, as the schematic left them
+  double g = 0, p = 0;       // mm, as StoreKnGeometry left them
   // Gap rows.
   double t1_plus_t2 = 0;
   bool gap_size_ok = false;            // g ≥ t1 + t2
@@ -68,15 +67,8 @@ struct KnValidity {
   bool valid() const { return failed_conditions == 0; }
 };
 
-// Evaluates every condition from the working values (in.g and in.p as the schematic left them).
+// Evaluates every condition from the working values (in.g and in.p as StoreKnGeometry left them).
 KnValidity ComputeKnValidity(const ReportInputs& in,
                              KnOverlapConditions overlap = KnOverlapConditions::Checked);
-
-// Prints the section from its heading "SÕLME KANDEVÕIME ARVUTUSE EELDUSED:" to the last
-// joint row; every failed condition sets canvas.failed. No closing message.
-void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v);
-
-// The red closing line "EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!" on a new line.
-void PrintKnStopLine(ReportCanvas& canvas);
 
 }  // namespace traxen

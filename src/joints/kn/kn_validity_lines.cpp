@@ -2,9 +2,9 @@
 // positive member length, β, and the gap rows or the overlap rows.
 #include <string>
 
-#include "joints/kn/kn_runs.h"
-#include "joints/kn/kn_validity.h"
-#include "report/number_format.h"
+#include "report/line_writer.h"
+#include "joints/kn/kn_validity_lines.h"
+#include "base/number_format.h"
 
 namespace traxen {
 

@@ -5,35 +5,37 @@
 
 #include <optional>
 
+#include "joints/kn/kn_joint.h"
 #include "joints/kn/kn_validity.h"
 #include "joints/kn_reinforced/kn_plate_requirements.h"
 #include "joints/kn_reinforced/kn_reinforced_gap.h"
 #include "joints/kn_reinforced/kn_reinforced_overlap.h"
 #include "report/check_summary.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
-struct ReinforcedKnResult {
-  double g = 0, p = 0;  // mm, as the schematic left them (g on the face plate's top when present)
+// The reinforced check extends the plain result: its g and p (g on the face plate's top
+// when present) and its validity (without the two overlap conditions), with the plate
+// requirements and the reinforced resistances in place of the plain ones, whose gap and
+// overlap stay empty.
+struct ReinforcedKnResult : KnJointResult {
   KnPlateRequirements plates;
-  KnValidity validity;
-  std::optional<ReinforcedGapChecks> gap;          // valid and g > 0
-  std::optional<ReinforcedOverlapChecks> overlap;  // valid and g < 0
+  std::optional<ReinforcedGapChecks> reinforced_gap;          // valid and g > 0
+  std::optional<ReinforcedOverlapChecks> reinforced_overlap;  // valid and g < 0
 
   // Failed plate requirements (plate strength included) and validity conditions.
   int FailedConditions() const { return plates.FailedCount() + validity.failed_conditions; }
   bool valid() const { return FailedConditions() == 0; }
 };
 
-// From the working values with in.g and in.p already set by the schematic pass.
+// From the working values with in.g and in.p already set by StoreKnGeometry.
 ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in);
 
 // The summary of a reinforced result (report "reinforced").
 CheckSummary SummarizeReinforcedKnJoint(const ReinforcedKnResult& r);
 
-// Prints the report of a computed result, from the opening lines to the last verdict.
-void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
-                             const ReinforcedKnResult& r);
+// What the reinforced report would print, as a summary (report "reinforced").
+CheckSummary CheckReinforcedKnJoint(const ReportInputs& in);
 
 }  // namespace traxen

@@ -14,8 +14,8 @@
 #include "joints/kn/kn_schematic.h"
 #include "model/confirm_job.h"
 #include "report/dispatch.h"
-#include "report/number_format.h"
-#include "sections/joint_sections.h"
+#include "base/number_format.h"
+#include "model/joint_sections.h"
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/section_picker.h"
 
