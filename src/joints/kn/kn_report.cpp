@@ -6,6 +6,7 @@
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_joint.h"
 #include "joints/kn/kn_overlap_lines.h"
+#include "joints/kn/kn_schematic.h"
 #include "joints/kn/kn_validity.h"
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 
@@ -23,7 +24,7 @@ void RenderKnReport(ReportCanvas& canvas, const ReportInputs& in) {
     return;
   }
   const KnJointResult r = ComputeKnJoint(in);
-  canvas.line_offset = 380;  // the schematic occupies the top of page 1
+  canvas.line_offset = kKnSketchRoom;  // the schematic occupies the top of page 1
   PrintKnGapLines(canvas, r.g, r.p);
   PrintKnValidity(canvas, in, r.validity);
   if (canvas.failed) {

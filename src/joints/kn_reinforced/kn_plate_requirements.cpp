@@ -7,6 +7,7 @@
 
 #include "joints/kn/kn_runs.h"
 #include "model/ieee_divide.h"
+#include "report/check_numbers.h"
 
 namespace traxen {
 
@@ -16,7 +17,7 @@ namespace {
 double ReportRadians(double degrees) { return degrees * 3.14159265 / 180; }
 
 PlateRequirementCheck Require(double actual, double required) {
-  return {true, actual, required, actual >= required};
+  return {true, actual, required, PassesAtLeast(actual, required)};
 }
 
 // A plate requirement's check line from x: "l_p = 450.0 mm  >= 376.4 mm  Korras! ".

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "joints/tyx/tyx_schematic.h"
 #include "report/number_format.h"
 
 namespace traxen {
@@ -134,7 +135,7 @@ void PrintLimitCheck(RunWriter& w, Piece symbol, Piece index, std::string_view v
 }
 
 void StartTyxReportText(RunWriter& w, const ReportInputs& in) {
-  w.canvas().line_offset = in.tyx_x_joint == 1 ? 550 : 400;
+  w.canvas().line_offset = in.tyx_x_joint == 1 ? kTyxXJointSketchRoom : kTyxSketchRoom;
   w.NewLine();
   w.canvas().SetTextColor(kBlack);
 }

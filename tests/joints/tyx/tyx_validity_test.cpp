@@ -69,15 +69,15 @@ TEST(TyxValidity, UndefinedRatiosFailEveryConditionTheyEnter) {
   Job job = ValidYJob();
   job.tyx.h1 = 0, job.tyx.b1 = 0, job.tyx.t1 = 0;
   const TyxResult r = ComputeTyx(InputsOf(job));
-  // t1, h1/t1, b1/t1, h1/b1 twice, L1/h1 is infinite (passes), b1/b0 = 0.
+  // t1, h1/t1, b1/t1, h1/b1 twice, L1/h1 (infinite, which is no pass), b1/b0 = 0.
   EXPECT_FALSE(r.validity.brace.wall_thickness.passed);
   EXPECT_FALSE(r.validity.brace.depth_to_thickness.passed);
   EXPECT_FALSE(r.validity.brace.width_to_thickness.passed);
   EXPECT_FALSE(r.validity.brace.depth_to_width_min.passed);
   EXPECT_FALSE(r.validity.brace.depth_to_width_max.passed);
-  EXPECT_TRUE(r.validity.brace.length_to_depth.passed);
+  EXPECT_FALSE(r.validity.brace.length_to_depth.passed);
   EXPECT_FALSE(r.validity.brace.brace_to_chord_width.passed);
-  EXPECT_EQ(r.failed_count, 6);
+  EXPECT_EQ(r.failed_count, 7);
   const std::string text = ReportText(job);  // "nan" or "-nan", as the quotient came out
   EXPECT_TRUE(Contains(text, "h1  / t1  = 0.0 / 0.0 = "));
   EXPECT_TRUE(Contains(text, "nan > 35   Ei rahulda!"));
