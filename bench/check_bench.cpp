@@ -19,9 +19,7 @@ void CheckText(const bench::BenchJob& j, const std::string& text) {
   JsonJob parsed;
   ParseJsonJob(text, j.path, parsed);
   ConfirmJsonJob(parsed.job, parsed.present);
-  ViewState view;
-  view.last_dialog = parsed.job.family.is_kn ? 2 : 1;
-  benchmark::DoNotOptimize(CheckJob(parsed.job, view));
+  benchmark::DoNotOptimize(CheckJob(parsed.job, ReportInputs{}, parsed.job.family.is_kn ? 2 : 1));
 }
 
 void BM_ReadAndParseOnly(benchmark::State& state) {

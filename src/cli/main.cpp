@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "base/file_suffix.h"
 #include "cli/check_json.h"
 #include "model/job_file.h"
 #include "report/dispatch.h"
@@ -44,9 +45,7 @@ std::string ExecutableDir(const char* argv0) {
   return exe.parent_path().string();
 }
 
-bool HasSuffix(const std::string& s, const std::string& suffix) {
-  return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
+bool HasSuffix(const std::string& s, const std::string& suffix) { return HasFileSuffix(s, suffix); }
 
 int Render(int argc, char** argv, int first) {
   std::string job_path, out_path, library;
@@ -67,12 +66,9 @@ int Render(int argc, char** argv, int first) {
     std::cerr << e.message << "\n";
     return 2;
   }
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
-
   if (HasSuffix(out_path, ".txt")) {
     std::ofstream out(out_path, std::ios::binary | std::ios::trunc);
-    out << RenderReportText(loaded.job, view);
+    out << RenderReportText(loaded.job, loaded.working, loaded.last_dialog);
     out.close();
     if (!out) {
       std::cerr << out_path << ": cannot write the text file\n";
@@ -87,7 +83,7 @@ int Render(int argc, char** argv, int first) {
   char* qt_argv[] = {argv[0], nullptr};
   QGuiApplication app(qt_argc, qt_argv);
   const auto report = std::make_unique<LaidOutReport>(
-      LayOutReport(loaded.job, view.inputs, view.last_dialog, std::time(nullptr)));
+      LayOutReport(loaded.job, loaded.working, loaded.last_dialog, std::time(nullptr)));
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   const bool ok = HasSuffix(out_path, ".pdf") ? WriteReportPdf(*report, out, &error)
@@ -122,9 +118,7 @@ int Check(int argc, char** argv, int first) {
       any_error = true;
       continue;
     }
-    ViewState view;
-    view.last_dialog = loaded.last_dialog;
-    const CheckSummary summary = CheckJob(loaded.job, view);
+    const CheckSummary summary = CheckJob(loaded.job, loaded.working, loaded.last_dialog);
     all_passed = all_passed && summary.passed();
     if (as_json) {
       array.push_back(CheckSummaryToJson(path, summary));

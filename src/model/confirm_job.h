@@ -3,13 +3,11 @@
 // the chord force at the right end from equilibrium; both set the family flags.
 #pragma once
 
+#include "base/angles.h"
 #include "model/job.h"
 #include "model/json_job.h"
 
 namespace traxen {
-
-// Radians per degree as the dialogs convert.
-inline constexpr double kDialogRadiansPerDegree = 0.0174532925;
 
 void MirrorTyxBrace2(TyxJoint& tyx);
 void DeriveKnForces(KnJoint& kn);

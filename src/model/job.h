@@ -26,7 +26,7 @@ struct JobSteel {
   double fy2 = 355.0, fu2 = 520.0;
   double E = 210000.0;
   double gamma_M0 = 1.0, gamma_M1 = 1.0, gamma_M2 = 1.25;
-  double fy_plate = 355.0;  // reinforcing plates; no dialog or project-file line sets it
+  double fy_plate = 355.0;  // reinforcing plates: the steel dialog; a project file's optional line 19
 };
 
 struct JobLengths {

@@ -3,6 +3,7 @@
 
 #include <fmt/format.h>
 
+#include "base/file_suffix.h"
 #include "model/confirm_job.h"
 #include "model/job_file.h"
 #include "model/json_job.h"
@@ -12,21 +13,10 @@
 
 namespace traxen {
 
-namespace {
-bool HasSuffix(const std::string& path, std::string_view suffix) {
-  if (path.size() < suffix.size()) return false;
-  for (std::size_t i = 0; i < suffix.size(); ++i) {
-    const char c = path[path.size() - suffix.size() + i];
-    if (std::tolower(static_cast<unsigned char>(c)) != suffix[i]) return false;
-  }
-  return true;
-}
-}  // namespace
-
 LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm) {
   JobDocument read = doc;
   int dialog = 0;
-  if (HasSuffix(path, ".json")) {
+  if (HasFileSuffix(path, ".json")) {
     std::string text;
     if (LoadError e = ReadWholeFile(path, text)) return e;
     JsonJob parsed;
@@ -35,10 +25,7 @@ LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog
     read.job = std::move(parsed.job);
     read.last_confirmed_dialog = read.job.family.is_tyx == 1 ? 1 : read.job.family.is_kn == 1 ? 2 : 0;
   } else {
-    ViewState view{read.working, read.last_confirmed_dialog};
-    if (LoadError e = ReadProjectFile(path, read.job, view, dialog)) return e;
-    read.working = view.inputs;
-    read.last_confirmed_dialog = view.last_dialog;
+    if (LoadError e = ReadProjectFile(path, read.job, read.working, read.last_confirmed_dialog, dialog)) return e;
   }
   read.path = path;
   read.modified = false;
@@ -54,17 +41,15 @@ LoadError ConfirmJobDocument(JobDocument& doc, int dialog, const std::string& li
   if (LibraryError e = FindLibraryDir(LibrarySearchFromEnvironment(library_dir, executable_dir), dir))
     return {fmt::format("{}: {}", doc.path, e.Text())};
   Job job = doc.job;
-  ViewState view{doc.working, doc.last_confirmed_dialog};
-  if (LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(dir), doc.path, job, view)) return e;
+  int last_dialog = doc.last_confirmed_dialog;
+  if (LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(dir), doc.path, job, last_dialog)) return e;
   doc.job = std::move(job);
-  doc.working = view.inputs;
-  doc.last_confirmed_dialog = view.last_dialog;
+  doc.last_confirmed_dialog = last_dialog;
   return {};
 }
 
 LoadError SaveJobDocument(JobDocument& doc, const std::string& path) {
-  const ViewState view{doc.working, doc.last_confirmed_dialog};
-  if (LoadError e = SaveProjectFile(path, doc.job, view)) return e;
+  if (LoadError e = SaveProjectFile(path, doc.job, doc.working, doc.last_confirmed_dialog)) return e;
   doc.path = path;
   doc.modified = false;
   return {};

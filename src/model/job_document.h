@@ -10,7 +10,7 @@
 
 #include "model/job.h"
 #include "model/load_result.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

@@ -15,10 +15,12 @@
 #include <variant>
 #include <vector>
 
+#include "base/utf8.h"
 #include "model/confirm_job.h"
+#include "model/family_fields.h"
 #include "model/job_file.h"
-#include "report/number_format.h"
-#include "sections/joint_sections.h"
+#include "base/number_format.h"
+#include "model/joint_sections.h"
 #include "sections/number_token.h"
 
 namespace traxen {
@@ -100,86 +102,47 @@ std::string Shown(std::string_view word) {
 
 bool ValidFlag(int v) { return v == 0 || v == 1; }
 
+// The optional nineteenth line: the plate yield strength, or nothing (355 MPa stays).
+LoadError ParsePlateYieldLine(const std::vector<std::string_view>& lines, std::string_view file, double& fy_plate) {
+  constexpr int kLine = kLineCount + 1;
+  if (static_cast<int>(lines.size()) < kLine) return {};
+  const std::vector<std::string_view> words = SplitWords(lines[kLine - 1]);
+  if (words.empty()) return {};
+  if (!ParseNumberToken(words[0], fy_plate))
+    return {fmt::format("{}: line {}, slot 1 (plate fy): {} is not a number", file, kLine, Shown(words[0]))};
+  if (words.size() > 1)
+    return {fmt::format("{}: line {}: more than its 1 value ({} follows)", file, kLine, Shown(words[1]))};
+  return {};
+}
+
 }  // namespace
 
-ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view) {
+ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ReportInputs& working, int last_dialog) {
   ProjectFileSlots s;
   s.job_texts = {job.info.calculated_by, job.info.job_name, job.info.client, job.info.owner};
-  s.L0_left = job.len.L0_left;
-  s.L0_right = job.len.L0_right;
-  s.fy0 = job.steel.fy0;
-  s.A0 = job.chord.A0;
-  s.Wel0 = job.chord.Wel0;
-  s.L1 = job.len.L1;
-  s.L2 = job.len.L2;
-  s.fy1 = job.steel.fy1;
-  const JobPlates& p = job.plate;
-  s.face = {p.face_l, p.face_b, p.face_t};
-  s.side = {p.side_l, p.side_b, p.side_t};
-
+  s.fy_plate = job.steel.fy_plate;  // a steel property of the job, whatever its family
+  Job source = job;  // the field tables take references
+  ReportInputs unused;
+  const auto save = [](unsigned ways, auto& field, auto* slot, auto*) {
+    if ((ways & kSaved) && slot) *slot = field;
+  };
   if (job.family.is_tyx == 1) {
-    const TyxJoint& x = job.tyx;
     s.is_tyx = 1;
-    s.N0 = x.N0;
-    s.M0 = x.M0;
-    s.reserved = x.reserved[2];
-    s.chord_class = x.chord_class;
-    s.h0 = x.h0, s.b0 = x.b0, s.t0 = x.t0, s.e = 0;
-    // Brace 2 is brace 1's mirror: the brace force, strength and angle fill both slots.
-    s.N1 = s.N2 = x.N1;
-    s.fy2 = job.steel.fy1;
-    s.theta1 = s.theta2 = x.theta1;
-    s.brace_class = x.brace_class;
-    s.h1 = x.h1, s.b1 = x.b1, s.t1 = x.t1;
-    s.h2 = x.h2, s.b2 = x.b2, s.t2 = x.t2;
-    s.positions = {x.chord_type_index,  x.chord_number_index,  x.brace1_type_index,
-                   x.brace1_number_index, x.brace2_type_index, x.brace2_number_index};
-    s.section_texts = {x.chord_section_text, x.brace_section_text, x.brace_section_text};
-    s.overlap = {0, 0, 0};
-    s.plate_flags = {x.face_plate, x.side_plates, x.x_joint};
+    ForEachTyxField(source, s, unused, save);
     return s;
   }
   if (job.family.is_kn == 1) {
-    const KnJoint& k = job.kn;
     s.is_kn = 1;
-    s.N0 = k.N0_left;
-    s.M0 = k.M0;
-    s.reserved = k.reserved[3];
-    s.chord_class = k.chord_class;
-    s.h0 = k.h0, s.b0 = k.b0, s.t0 = k.t0, s.e = k.e;
-    s.N1 = k.N1, s.N2 = k.N2;
-    s.fy2 = job.steel.fy2;
-    s.theta1 = k.theta1, s.theta2 = k.theta2;
-    s.brace_class = k.brace1_class;
-    s.h1 = k.h1, s.b1 = k.b1, s.t1 = k.t1;
-    s.h2 = k.h2, s.b2 = k.b2, s.t2 = k.t2;
-    s.positions = {k.chord_type_index,  k.chord_number_index,  k.brace1_type_index,
-                   k.brace1_number_index, k.brace2_type_index, k.brace2_number_index};
-    s.section_texts = {k.chord_section_text, k.brace1_section_text, k.brace2_section_text};
-    s.overlap = {p.overlap_l, p.overlap_b, p.overlap_t};
-    s.plate_flags = {k.face_plate, k.side_plates, k.overlap_plate};
+    ForEachKnField(source, s, unused, save);
     return s;
   }
-
-  // No joint confirmed: the numbers are the view's working values as they stand.
-  const ReportInputs& in = view.inputs;
-  s.L0_left = in.L0_left, s.L0_right = in.L0_right;
-  s.N0 = in.N0_left, s.M0 = in.M0, s.fy0 = in.fy0;
-  s.reserved = 0;  // no working value holds it
-  s.chord_class = in.chord_class;
-  s.h0 = in.h0, s.b0 = in.b0, s.t0 = in.t0, s.e = in.e;
-  s.A0 = in.A0, s.Wel0 = in.Wel0;
-  s.L1 = in.L1, s.L2 = in.L2;
-  s.N1 = in.N1, s.N2 = in.N2, s.fy1 = in.fy1, s.fy2 = in.fy2;
-  s.theta1 = in.theta1, s.theta2 = in.theta2;
-  s.brace_class = in.brace1_class;
-  s.h1 = in.h1, s.b1 = in.b1, s.t1 = in.t1;
-  s.h2 = in.h2, s.b2 = in.b2, s.t2 = in.t2;
-  s.face = {in.face_l, in.face_b, in.face_t};
-  s.side = {in.side_l, in.side_b, in.side_t};
-  s.overlap = {in.overlap_l, in.overlap_b, in.overlap_t};
-  s.plate_flags = view.last_dialog == 2 ? std::array<int, 3>{in.kn_face_plate, in.kn_side_plates, in.kn_overlap_plate}
-                                        : std::array<int, 3>{in.tyx_face_plate, in.tyx_side_plates, in.tyx_x_joint};
+  // No joint confirmed: the numbers are the document's working values as they stand; the
+  // section texts stay empty and no working value holds the reserved value or the list
+  // positions.
+  ReportInputs in = working;
+  ForEachWorkingSlot(s, in, [](auto& slot, auto& value) { slot = value; });
+  s.plate_flags = last_dialog == 2 ? std::array<int, 3>{in.kn_face_plate, in.kn_side_plates, in.kn_overlap_plate}
+                                   : std::array<int, 3>{in.tyx_face_plate, in.tyx_side_plates, in.tyx_x_joint};
   return s;
 }
 
@@ -200,6 +163,7 @@ std::string FormatProjectFile(const ProjectFileSlots& slots) {
     }
     out += " \n";
   }
+  if (s.fy_plate != kDefaultPlateYield) out += FormatNumber("%lf", s.fy_plate) + " \n";
   return out;
 }
 
@@ -243,6 +207,7 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),
                           Shown(words[slots.size()]))};
   }
+  if (LoadError e = ParsePlateYieldLine(lines, file, s.fy_plate)) return e;
   if (!ValidFlag(s.is_tyx)) return {fmt::format("{}: line 1, slot 1 (T/Y/X flag): {} is not 0 or 1", file, s.is_tyx)};
   if (!ValidFlag(s.is_kn)) return {fmt::format("{}: line 1, slot 2 (K/N flag): {} is not 0 or 1", file, s.is_kn)};
   if (s.is_tyx == 1 && s.is_kn == 1)
@@ -255,31 +220,21 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
   return {};
 }
 
-void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ViewState& view) {
+void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ReportInputs& working, int& last_dialog) {
+  ProjectFileSlots s = slots;  // the field tables take references
   job.info.calculated_by = s.job_texts[0];
   job.info.job_name = s.job_texts[1];
   job.info.client = s.job_texts[2];
   job.info.owner = s.job_texts[3];
+  job.steel.fy_plate = s.fy_plate;
 
   const double N0_right = s.N0 + s.N1 * std::cos(s.theta1 * kDialogRadiansPerDegree) -
                           s.N2 * std::cos(s.theta2 * kDialogRadiansPerDegree);
 
-  // Every slot read also becomes the view's working value, as the report view keeps them.
-  ReportInputs& in = view.inputs;
-  in.L0_left = s.L0_left, in.L0_right = s.L0_right;
-  in.N0_left = s.N0, in.M0 = s.M0, in.fy0 = s.fy0;
-  in.chord_class = s.chord_class;
-  in.h0 = s.h0, in.b0 = s.b0, in.t0 = s.t0, in.e = s.e;
-  in.A0 = s.A0, in.Wel0 = s.Wel0;
-  in.L1 = s.L1, in.L2 = s.L2;
-  in.N1 = s.N1, in.N2 = s.N2, in.fy1 = s.fy1, in.fy2 = s.fy2;
-  in.theta1 = s.theta1, in.theta2 = s.theta2;
-  in.brace1_class = s.brace_class;
-  in.h1 = s.h1, in.b1 = s.b1, in.t1 = s.t1;
-  in.h2 = s.h2, in.b2 = s.b2, in.t2 = s.t2;
-  in.face_l = s.face[0], in.face_b = s.face[1], in.face_t = s.face[2];
-  in.side_l = s.side[0], in.side_b = s.side[1], in.side_t = s.side[2];
-  in.overlap_l = s.overlap[0], in.overlap_b = s.overlap[1], in.overlap_t = s.overlap[2];
+  // Every slot read also becomes a working value of the document.
+  ReportInputs& in = working;
+  ForEachWorkingSlot(s, in, [](auto& slot, auto& value) { value = slot; });
+  in.fy_plate = s.fy_plate;
   if (s.is_kn == 1) {
     in.kn_face_plate = s.plate_flags[0], in.kn_side_plates = s.plate_flags[1], in.kn_overlap_plate = s.plate_flags[2];
     in.N0_right = N0_right;
@@ -287,99 +242,23 @@ void ApplyProjectFile(const ProjectFileSlots& s, Job& job, ViewState& view) {
     in.tyx_face_plate = s.plate_flags[0], in.tyx_side_plates = s.plate_flags[1], in.tyx_x_joint = s.plate_flags[2];
   }
 
-  if (s.is_tyx != 1 && s.is_kn != 1) return;
-
-  JobPlates& p = job.plate;
-  p.face_l = s.face[0], p.face_b = s.face[1], p.face_t = s.face[2];
-  p.side_l = s.side[0], p.side_b = s.side[1], p.side_t = s.side[2];
-  job.len.L0_left = s.L0_left;
-  job.len.L0_right = s.L0_right;
-  job.len.L1 = s.L1;
-  job.len.L2 = s.L2;
-  job.steel.fy0 = s.fy0;
-  job.chord.A0 = s.A0;
-  job.chord.Wel0 = s.Wel0;
-
+  ReportInputs unused;
+  const auto read = [](unsigned ways, auto& field, auto* slot, auto*) {
+    if ((ways & kRead) && slot) field = *slot;
+  };
   if (s.is_tyx == 1) {
-    TyxJoint& x = job.tyx;
-    x.face_plate = s.plate_flags[0], x.side_plates = s.plate_flags[1], x.x_joint = s.plate_flags[2];
-    x.N0 = s.N0;
-    x.M0 = s.M0;
-    x.reserved[2] = s.reserved;
-    x.chord_type_index = s.positions[0], x.chord_number_index = s.positions[1];
-    x.brace1_type_index = s.positions[2], x.brace1_number_index = s.positions[3];
-    x.brace2_type_index = s.positions[4], x.brace2_number_index = s.positions[5];
-    x.chord_section_text = s.section_texts[0];
-    x.brace_section_text = s.section_texts[1];
-    x.text3 = s.section_texts[2];
-    // The brace-2 slots hold the mirrored brace: they are the ones taken.
-    x.N1 = s.N2;
-    x.theta1 = s.theta2;
-    job.steel.fy1 = s.fy2;
-    x.chord_class = s.chord_class;
-    x.brace_class = s.brace_class;
-    view.last_dialog = 1;
-    return;
+    ForEachTyxField(job, s, unused, read);
+    last_dialog = 1;
+  } else if (s.is_kn == 1) {
+    ForEachKnField(job, s, unused, read);
+    job.kn.N0_right = N0_right;  // not stored: equilibrium with the file's forces
+    last_dialog = 2;
   }
-
-  KnJoint& k = job.kn;
-  p.overlap_l = s.overlap[0], p.overlap_b = s.overlap[1], p.overlap_t = s.overlap[2];
-  k.face_plate = s.plate_flags[0], k.side_plates = s.plate_flags[1], k.overlap_plate = s.plate_flags[2];
-  k.N0_left = s.N0;
-  k.M0 = s.M0;
-  k.reserved[3] = s.reserved;
-  k.chord_class = s.chord_class;
-  k.h0 = s.h0, k.b0 = s.b0, k.t0 = s.t0, k.e = s.e;
-  k.N1 = s.N1, k.N2 = s.N2;
-  job.steel.fy1 = s.fy1;
-  job.steel.fy2 = s.fy2;
-  k.theta1 = s.theta1, k.theta2 = s.theta2;
-  k.brace1_class = s.brace_class;
-  k.h1 = s.h1, k.b1 = s.b1, k.t1 = s.t1;
-  k.h2 = s.h2, k.b2 = s.b2, k.t2 = s.t2;
-  k.chord_type_index = s.positions[0], k.chord_number_index = s.positions[1];
-  k.brace1_type_index = s.positions[2], k.brace1_number_index = s.positions[3];
-  k.brace2_type_index = s.positions[4], k.brace2_number_index = s.positions[5];
-  k.chord_section_text = s.section_texts[0];
-  k.brace1_section_text = s.section_texts[1];
-  k.brace2_section_text = s.section_texts[2];
-  k.N0_right = N0_right;  // not stored: equilibrium with the file's forces
-  view.last_dialog = 2;
 }
 
 // ---- Encoding ----------------------------------------------------------------------------
 
 namespace {
-
-// Length of the valid UTF-8 sequence at `i`, or 0 when the bytes there are not one.
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
-  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-  const unsigned char c = byte(i);
-  if (c < 0x80) return 1;
-  std::size_t n = 0;
-  unsigned min = 0;
-  unsigned cp = 0;
-  if (c >= 0xC2 && c <= 0xDF) n = 2, cp = c & 0x1F, min = 0x80;
-  else if (c >= 0xE0 && c <= 0xEF) n = 3, cp = c & 0x0F, min = 0x800;
-  else if (c >= 0xF0 && c <= 0xF4) n = 4, cp = c & 0x07, min = 0x10000;
-  else return 0;
-  if (i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k) {
-    if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    cp = (cp << 6) | (byte(i + k) & 0x3F);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-  return n;
-}
-
-bool IsValidUtf8(std::string_view s) {
-  for (std::size_t i = 0; i < s.size();) {
-    const std::size_t n = Utf8SequenceLength(s, i);
-    if (n == 0) return false;
-    i += n;
-  }
-  return true;
-}
 
 // Converts with iconv; on an input sequence the target cannot hold, returns false and the
 // offset of that sequence.
@@ -481,8 +360,8 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewState& view) {
-  const std::string bytes = EncodeProjectFile(FormatProjectFile(ProjectFileSlotsFromJob(job, view)));
+LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog) {
+  const std::string bytes = EncodeProjectFile(FormatProjectFile(ProjectFileSlotsFromJob(job, working, last_dialog)));
 
   // A link is followed: the file it points to is the one replaced.
   std::error_code ec;
@@ -515,20 +394,21 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewSta
   return {};
 }
 
-LoadError ReadProjectFile(const std::string& path, Job& job, ViewState& view, int& dialog_to_confirm) {
+LoadError ReadProjectFile(const std::string& path, Job& job, ReportInputs& working, int& last_dialog,
+                          int& dialog_to_confirm) {
   std::string bytes;
   if (LoadError e = ReadWholeFile(path, bytes)) return e;
   std::string text;
   if (LoadError e = DecodeProjectFile(bytes, path, text)) return e;
   ProjectFileSlots slots;
   if (LoadError e = ParseProjectFile(text, path, slots)) return e;
-  ApplyProjectFile(slots, job, view);
+  ApplyProjectFile(slots, job, working, last_dialog);
   dialog_to_confirm = slots.is_tyx == 1 ? 1 : slots.is_kn == 1 ? 2 : 0;
   return {};
 }
 
 LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::string_view file, Job& job,
-                               ViewState& view) {
+                               int& last_dialog) {
   if (dialog != 1 && dialog != 2) return {};
   Job confirmed = job;
   const std::string error = dialog == 1 ? RestoreTyxSections(library, confirmed) : RestoreKnSections(library, confirmed);
@@ -536,7 +416,7 @@ LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::s
   if (dialog == 1) ConfirmTyx(confirmed);
   else ConfirmKn(confirmed);
   job = std::move(confirmed);
-  view.last_dialog = dialog;
+  last_dialog = dialog;
   return {};
 }
 

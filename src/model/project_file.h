@@ -2,7 +2,9 @@
 // and read back, and the confirmation of the file's joint family that follows a read.
 //
 // Lines 1-14 hold numbers ("%lf" with six decimals, "%d"), lines 8-10 the three section
-// texts and lines 15-18 the job texts; every line ends with " \n". A text is the whole line
+// texts and lines 15-18 the job texts; every line ends with " \n". An optional nineteenth
+// line holds the plate yield strength; it is written only when it differs from 355 MPa, so
+// files without it read as before. A text is the whole line
 // without that last blank, so texts may hold blanks and apostrophes or be empty. Files are
 // written in Windows-1257, or in UTF-8 when a text has a character Windows-1257 lacks; valid
 // UTF-8 is read as UTF-8 and anything else as Windows-1257.
@@ -14,11 +16,13 @@
 
 #include "model/job.h"
 #include "model/load_result.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
 class SectionLibrary;
+
+inline constexpr double kDefaultPlateYield = 355.0;  // MPa
 
 // The slots of the eighteen lines, in file order. Units as in the Job record.
 struct ProjectFileSlots {
@@ -46,13 +50,16 @@ struct ProjectFileSlots {
   std::array<int, 3> plate_flags{};
   // lines 15-18: calculated_by, job_name, client, owner
   std::array<std::string, 4> job_texts;
+  // line 19, optional: the plate yield strength (MPa); 355 when the line is absent
+  double fy_plate = kDefaultPlateYield;
 };
 
 // The slots a save writes: the T/Y/X or K/N column of the Job record by its family flag;
-// with neither family set, every number comes from the view's working values (zeros in a new
-// view; line 14 from the K/N flags when the K/N dialog was the last, else the T/Y/X flags),
-// the section texts are empty, and the job texts come from the Job record.
-ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ViewState& view);
+// with neither family set, every number comes from the document's working values (zeros in
+// a new document; line 14 from the K/N flags when the K/N dialog was the last confirmed,
+// else the T/Y/X flags), the section texts are empty, and the job texts come from the Job
+// record.
+ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ReportInputs& working, int last_dialog);
 
 // The eighteen lines as UTF-8 text. Line breaks inside a text are written as blanks.
 std::string FormatProjectFile(const ProjectFileSlots& slots);
@@ -62,10 +69,10 @@ std::string FormatProjectFile(const ProjectFileSlots& slots);
 LoadError ParseProjectFile(std::string_view text, std::string_view file_name, ProjectFileSlots& slots);
 
 // What a read copies: the job texts always; the T/Y/X or K/N slots by the file's family
-// flag, with the view's last_dialog set to 1 or 2 (the family flags of the Job record are
-// set by the confirmation). Every slot also becomes the view's working value. A K/N file
-// sets kn.N0_right from equilibrium with the file's N2.
-void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ViewState& view);
+// flag, with `last_dialog` set to 1 or 2 (the family flags of the Job record are set by the
+// confirmation). Every slot also becomes a working value. A K/N file sets kn.N0_right from
+// equilibrium with the file's N2.
+void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ReportInputs& working, int& last_dialog);
 
 // Bytes on disk: Windows-1257, unless a character needs UTF-8 or the Windows-1257 bytes
 // would themselves read as valid UTF-8; then the whole file is UTF-8, so it reads back the same.
@@ -77,18 +84,20 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file_name, 
 // Writes the job to `path` atomically: a temporary file in the same folder is written,
 // flushed to disk and renamed over the old file, so a failed save leaves the old file as it
 // was. The error names the file and the system's reason.
-LoadError SaveProjectFile(const std::string& path, const Job& job, const ViewState& view);
+LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog);
 
-// Which joint dialog a read file asks to confirm: 0 none, 1 T/Y/X, 2 K/N.
-// Reads `path` into `job` and `view` (ApplyProjectFile); on any failure both stay unchanged.
-LoadError ReadProjectFile(const std::string& path, Job& job, ViewState& view, int& dialog_to_confirm);
+// Reads `path` into `job`, `working` and `last_dialog` (ApplyProjectFile); on any failure
+// all stay unchanged. `dialog_to_confirm`: which joint dialog the read file asks to
+// confirm, 0 none, 1 T/Y/X, 2 K/N.
+LoadError ReadProjectFile(const std::string& path, Job& job, ReportInputs& working, int& last_dialog,
+                          int& dialog_to_confirm);
 
 // Confirms the joint dialog of a read file without a window: restores every member's
 // section from the library by the stored positions (dimensions, chord.A0, chord.Wel0,
 // section classes), then T/Y/X mirrors brace 2 from brace 1 and K/N derives kn.N2 and
 // kn.N0_right; sets the family flags and last_dialog. `file_name` serves the messages. On
-// failure `job` and `view` stay unchanged.
+// failure `job` and `last_dialog` stay unchanged.
 LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::string_view file_name, Job& job,
-                               ViewState& view);
+                               int& last_dialog);
 
 }  // namespace traxen

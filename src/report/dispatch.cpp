@@ -1,78 +1,36 @@
 // Rendering frame of a report: page 1, the copy of the working values, the family title and
-// the hand-over to the joint family's schematic and report.
+// the hand-over to the joint family's schematic and report. The one place in report/ that
+// calls the joint families, and the one that routes a K/N job to its plain or reinforced
+// report.
 #include "report/dispatch.h"
 
+#include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_report.h"
+#include "joints/kn_reinforced/kn_reinforced_report.h"
 #include "joints/tyx/tyx_report.h"
+#include "model/family_fields.h"
 #include "report/pages.h"
 
 namespace traxen {
 
+namespace {
+// Job → working values along a family's field table.
+template <class ForEachField>
+void CopyFamilyInputs(const Job& job, ReportInputs& in, ForEachField for_each_field) {
+  Job source = job;  // the field tables take references
+  ProjectFileSlots unused;
+  for_each_field(source, unused, in, [](unsigned ways, auto& field, auto*, auto* working) {
+    if ((ways & kCopied) && working) *working = field;
+  });
+}
+}  // namespace
+
 void CopyTyxInputs(const Job& job, ReportInputs& in) {
-  const TyxJoint& t = job.tyx;
-  in.tyx_face_plate = t.face_plate;
-  in.tyx_side_plates = t.side_plates;
-  in.tyx_x_joint = t.x_joint;
-  in.fy0 = job.steel.fy0;
-  in.fy1 = job.steel.fy1;
-  in.fy2 = job.steel.fy2;
-  in.fy_plate = job.steel.fy_plate;
-  in.E = job.steel.E;
-  in.gamma_M0 = job.steel.gamma_M0;
-  in.h0 = t.h0, in.b0 = t.b0, in.t0 = t.t0;
-  in.h1 = t.h1, in.b1 = t.b1, in.t1 = t.t1;
-  in.h2 = t.h2, in.b2 = t.b2, in.t2 = t.t2;
-  in.theta1 = t.theta1;
-  in.theta2 = t.theta2;
-  in.N0_left = t.N0;
-  in.N0_right = t.N0;
-  in.N1 = t.N1;
-  in.N2 = t.N1;  // brace 2 carries the brace force; tyx.N2 is the dialog's copy only
-  in.M0 = t.M0;
-  in.A0 = job.chord.A0;
-  in.Wel0 = job.chord.Wel0;
-  in.L0_left = job.len.L0_left, in.L0_right = job.len.L0_right;
-  in.L1 = job.len.L1, in.L2 = job.len.L2;
-  in.chord_class = t.chord_class;
-  in.brace1_class = t.brace_class;
-  const JobPlates& p = job.plate;
-  in.face_l = p.face_l, in.face_b = p.face_b, in.face_t = p.face_t;
-  in.side_l = p.side_l, in.side_b = p.side_b, in.side_t = p.side_t;
+  CopyFamilyInputs(job, in, [](auto&&... args) { ForEachTyxField(args...); });
 }
 
 void CopyKnInputs(const Job& job, ReportInputs& in) {
-  const KnJoint& k = job.kn;
-  in.kn_face_plate = k.face_plate;
-  in.kn_side_plates = k.side_plates;
-  in.kn_overlap_plate = k.overlap_plate;
-  in.fy0 = job.steel.fy0;
-  in.fy1 = job.steel.fy1;
-  in.fy2 = job.steel.fy2;
-  in.fy_plate = job.steel.fy_plate;
-  in.E = job.steel.E;
-  in.gamma_M0 = job.steel.gamma_M0;
-  in.h0 = k.h0, in.b0 = k.b0, in.t0 = k.t0;
-  in.h1 = k.h1, in.b1 = k.b1, in.t1 = k.t1;
-  in.h2 = k.h2, in.b2 = k.b2, in.t2 = k.t2;
-  in.theta1 = k.theta1;
-  in.theta2 = k.theta2;
-  in.N0_left = k.N0_left;
-  in.N0_right = k.N0_right;
-  in.N1 = k.N1;
-  in.N2 = k.N2;
-  in.M0 = k.M0;
-  in.e = k.e;
-  in.A0 = job.chord.A0;
-  in.Wel0 = job.chord.Wel0;
-  in.L0_left = job.len.L0_left, in.L0_right = job.len.L0_right;
-  in.L1 = job.len.L1, in.L2 = job.len.L2;
-  in.chord_class = k.chord_class;
-  in.brace1_class = k.brace1_class;
-  in.brace2_class = k.brace2_class;
-  const JobPlates& p = job.plate;
-  in.face_l = p.face_l, in.face_b = p.face_b, in.face_t = p.face_t;
-  in.side_l = p.side_l, in.side_b = p.side_b, in.side_t = p.side_t;
-  in.overlap_l = p.overlap_l, in.overlap_b = p.overlap_b, in.overlap_t = p.overlap_t;
+  CopyFamilyInputs(job, in, [](auto&&... args) { ForEachKnField(args...); });
 }
 
 std::string TyxTitle(const ReportInputs& in) {
@@ -91,7 +49,7 @@ std::string KnTitle(const ReportInputs& in) {
   return "";  // g exactly 0 (or not a number): no title
 }
 
-RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& view,
+RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
                           const RenderOptions& options) {
   const Font body{"Times New Roman", 19, 400};
   const Font bold{"Times New Roman", 19, 700};
@@ -115,7 +73,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& vi
   surface.drawLine({0, 1230}, {900, 1230});
   surface.setPen(black);
 
-  ReportInputs& in = view.inputs;
+  ReportInputs in = working;
   in.E = job.steel.E;
 
   if (job.family.is_tyx == 1) {
@@ -124,7 +82,9 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& vi
     const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
     CopyTyxInputs(job, in);
     canvas.DrawLoggedText({canvas.x, y - 35}, TyxTitle(in), y - 35);
-    if (view.last_dialog == 1) DrawTyxSchematic(canvas, in);
+    const bool schematic = last_dialog == 1;
+    SetTyxDrawnAngle(in, schematic);
+    if (schematic) DrawTyxSchematic(canvas, in);
     RenderTyxReport(canvas, in);
   }
   if (job.family.is_kn == 1) {
@@ -133,38 +93,35 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& vi
     surface.setFont(body);
     canvas.failed = 0;
     CopyKnInputs(job, in);
+    StoreKnGeometry(in);
     DrawKnSchematic(canvas, in);
     NextLine(canvas, canvas.line_step, canvas.line_step);
     surface.setFont(bold);
     const std::string title = KnTitle(in);
     if (!title.empty()) canvas.DrawLoggedText({canvas.left_margin, y1 - 35}, title, y1 - 35);
-    RenderKnReport(canvas, in);
-  }
-
-  if (options.has_drag_rect) {
-    surface.setPen({PenStyle::Solid, 0, {133, 142, 144}});
-    const Point a = options.drag_from, b = options.drag_to;
-    surface.drawLine(a, {b.x, a.y});
-    surface.drawLine({b.x, a.y}, b);
-    surface.drawLine(b, {a.x, b.y});
-    surface.drawLine({a.x, b.y}, a);
+    if (HasKnPlate(in))
+      RenderReinforcedKnReport(canvas, in);
+    else
+      RenderPlainKnReport(canvas, in);
   }
   return {canvas.page_number, canvas.failed};
 }
 
-CheckSummary CheckJob(const Job& job, ViewState& view) {
-  ReportInputs& in = view.inputs;
+CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog) {
+  ReportInputs in = working;
   in.E = job.steel.E;
   if (job.family.is_tyx == 1) {
     CopyTyxInputs(job, in);
-    CheckSummary s = CheckTyxJoint(in, view.last_dialog == 1);
+    SetTyxDrawnAngle(in, last_dialog == 1);
+    CheckSummary s = CheckTyxJoint(in);
     s.family = "tyx";
     s.title = TyxTitle(in);
     return s;
   }
   if (job.family.is_kn == 1) {
     CopyKnInputs(job, in);
-    CheckSummary s = CheckKnJoint(in);
+    StoreKnGeometry(in);
+    CheckSummary s = HasKnPlate(in) ? CheckReinforcedKnJoint(in) : CheckPlainKnJoint(in);
     s.family = "kn";
     s.title = KnTitle(in);
     return s;

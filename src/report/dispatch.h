@@ -9,16 +9,13 @@
 #include "model/job.h"
 #include "report/check_summary.h"
 #include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
 struct RenderOptions {
   std::time_t now = 0;                             // the footer's date and time
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects the report text when set
-  // The zoom rectangle being dragged in the view, drawn over the report (report units).
-  bool has_drag_rect = false;
-  Point drag_from, drag_to;
 };
 
 struct RenderResult {
@@ -26,11 +23,14 @@ struct RenderResult {
   int failed = 0;
 };
 
-RenderResult RenderReport(DrawingSurface& surface, const Job& job, ViewState& view,
+// Renders the report of `job` from the document's working values and its last confirmed
+// joint dialog (0 none, 1 T/Y/X, 2 K/N). Both are read, never written: the rendering copies
+// the job's family column into its own copy of the working values.
+RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
                           const RenderOptions& options);
 
 // Computes what the report would print, without drawing: the values `traxen-cli check` reports.
-CheckSummary CheckJob(const Job& job, ViewState& view);
+CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog);
 
 // The copy rules from the Job record into the working values, one per family.
 void CopyTyxInputs(const Job& job, ReportInputs& in);

@@ -5,7 +5,7 @@
 #include "report/arc_polyline.h"
 #include <fmt/format.h>
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace traxen {
 

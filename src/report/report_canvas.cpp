@@ -1,7 +1,7 @@
 // Formula runs and check lines on the report canvas.
 #include "report/report_canvas.h"
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 namespace traxen {
 

@@ -34,12 +34,12 @@ std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_hei
   return out;
 }
 
-std::string RenderReportText(const Job& job, ViewState& view) {
+std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog) {
   RecordingSurface surface;
   std::vector<ReportTextPiece> pieces;
   RenderOptions options;
   options.text_log = &pieces;
-  RenderReport(surface, job, view, options);
+  RenderReport(surface, job, working, last_dialog, options);
   return ReportPiecesToText(std::move(pieces));
 }
 

@@ -7,7 +7,7 @@
 
 #include "model/job.h"
 #include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -16,6 +16,6 @@ namespace traxen {
 std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_height = 1229);
 
 // Renders `job` onto a recording surface with deterministic metrics and returns its text.
-std::string RenderReportText(const Job& job, ViewState& view);
+std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog);
 
 }  // namespace traxen

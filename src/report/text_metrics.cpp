@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/utf8.h"
 #include "report/font_tables.h"
 
 namespace traxen {
@@ -17,20 +18,6 @@ const FaceMetrics& MetricsFor(const Font& font) {
   const bool bold = font.weight >= 700 || font.face == "Arial Bold";
   if (sans) return bold ? font_tables::kSansBold : font_tables::kSansRegular;
   return bold ? font_tables::kSerifBold : font_tables::kSerifRegular;
-}
-
-// Decodes one UTF-8 sequence at text[i]; malformed bytes count as one replacement character.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-  const auto c = static_cast<unsigned char>(text[i++]);
-  int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-  char32_t cp = extra == 3 ? c & 0x07 : extra == 2 ? c & 0x0F : extra == 1 ? c & 0x1F : c;
-  for (; extra > 0 && i < text.size(); --extra) {
-    const auto d = static_cast<unsigned char>(text[i]);
-    if ((d & 0xC0) != 0x80) return 0xFFFD;
-    cp = (cp << 6) | (d & 0x3F);
-    ++i;
-  }
-  return cp;
 }
 
 int Advance(const FaceMetrics& m, char32_t cp) {

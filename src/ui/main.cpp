@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
                            QString::fromStdString(error.message));
     } else {
       report->job() = loaded.job;
-      report->viewState().last_dialog = loaded.last_dialog;
+      report->document().last_confirmed_dialog = loaded.last_dialog;
+      report->document().working = loaded.working;
       report->update();
       window.setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - TRAXEN"));
     }

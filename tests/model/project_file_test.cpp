@@ -13,10 +13,11 @@
 #include <sstream>
 
 #include "model/confirm_job.h"
+#include "model/job_document.h"
 #include "model/job_file.h"
 #include "model/json_job.h"
 #include "report/dispatch.h"
-#include "sections/joint_sections.h"
+#include "model/joint_sections.h"
 #include "sections/temp_dir.h"
 #include "support/test_support.h"
 
@@ -93,7 +94,7 @@ TEST(ProjectFileRoundTrip, EveryStoredTyxFieldSurvivesSaveOpenAndConfirm) {
   TempDir dir;
   const Job job = ConfirmedTyxJob();
   const std::string path = dir.File("tyx.trx");
-  ASSERT_FALSE(SaveProjectFile(path, job, ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, job, ReportInputs{}, 0));
   const LoadedJob loaded = Load(path);
   EXPECT_EQ(Dump(loaded.job), Dump(job));
   EXPECT_EQ(loaded.last_dialog, 1);
@@ -105,7 +106,7 @@ TEST(ProjectFileRoundTrip, EveryStoredKnFieldSurvivesSaveOpenAndConfirm) {
   TempDir dir;
   const Job job = ConfirmedKnJob();
   const std::string path = dir.File("kn.trx");
-  ASSERT_FALSE(SaveProjectFile(path, job, ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, job, ReportInputs{}, 0));
   const LoadedJob loaded = Load(path);
   EXPECT_EQ(Dump(loaded.job), Dump(job));
   EXPECT_EQ(loaded.last_dialog, 2);
@@ -121,7 +122,7 @@ TEST(ProjectFileLayout, TyxFileWritesTheMirroredBraceAndZeroOverlapPlate) {
   job.tyx.N1 = -52;
   job.steel.fy1 = 275;
   job.steel.fy2 = 460;  // not a T/Y/X slot
-  const std::vector<std::string> lines = Lines(FormatProjectFile(ProjectFileSlotsFromJob(job, ViewState{})));
+  const std::vector<std::string> lines = Lines(FormatProjectFile(ProjectFileSlotsFromJob(job, ReportInputs{}, 0)));
   ASSERT_EQ(lines.size(), 18u);
   EXPECT_EQ(lines[0], "1 0 4.000000 4.000000 -271.600000 2.810000 355.000000 1.000000 0 ");
   EXPECT_EQ(lines[3],
@@ -131,12 +132,12 @@ TEST(ProjectFileLayout, TyxFileWritesTheMirroredBraceAndZeroOverlapPlate) {
   EXPECT_EQ(lines[16], "....(töö teliija) ");
 }
 
-// A new document: no family, so every number is the new view's working value, zero.
+// A new document: no family, so every number is the new document's working value, zero.
 TEST(ProjectFileLayout, NewDocumentSavesZerosAndTheJobTextsAndOpensNoDialog) {
   TempDir dir;
   const Job fresh;
   const std::string path = dir.File("new.trx");
-  ASSERT_FALSE(SaveProjectFile(path, fresh, ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, fresh, ReportInputs{}, 0));
   std::string text;
   ASSERT_FALSE(DecodeProjectFile(ReadFile(path), path, text));
   EXPECT_EQ(text,
@@ -158,12 +159,12 @@ TEST(ProjectFileLayout, NewDocumentSavesZerosAndTheJobTextsAndOpensNoDialog) {
   Job other = ConfirmedTyxJob();
   Job expected = other;
   expected.info = fresh.info;
-  ViewState view;
-  view.last_dialog = 1;
+  JobDocument doc;
+  doc.last_confirmed_dialog = 1;
   int dialog = -1;
-  ASSERT_FALSE(ReadProjectFile(path, other, view, dialog));
+  ASSERT_FALSE(ReadProjectFile(path, other, doc.working, doc.last_confirmed_dialog, dialog));
   EXPECT_EQ(dialog, 0);
-  EXPECT_EQ(view.last_dialog, 1);
+  EXPECT_EQ(doc.last_confirmed_dialog, 1);
   EXPECT_EQ(Dump(other), Dump(expected));
 
   const LoadedJob loaded = Load(path);
@@ -172,17 +173,17 @@ TEST(ProjectFileLayout, NewDocumentSavesZerosAndTheJobTextsAndOpensNoDialog) {
 }
 
 // A file read but not confirmed (the dialog cancelled) leaves the family unset: saving then
-// writes the view's working values, which hold what was read.
+// writes the document's working values, which hold what was read.
 TEST(ProjectFileLayout, UnconfirmedReadSavesTheWorkingValuesItLeft) {
   TempDir dir;
   const std::string original = SourcePath("examples/tyx_windows.trx");
   Job job;
-  ViewState view;
+  JobDocument doc;
   int dialog = 0;
-  ASSERT_FALSE(ReadProjectFile(original, job, view, dialog));
+  ASSERT_FALSE(ReadProjectFile(original, job, doc.working, doc.last_confirmed_dialog, dialog));
   ASSERT_EQ(job.family.is_tyx, 0);
   const std::string path = dir.File("again.trx");
-  ASSERT_FALSE(SaveProjectFile(path, job, view));
+  ASSERT_FALSE(SaveProjectFile(path, job, doc.working, doc.last_confirmed_dialog));
   const std::vector<std::string> before = Lines(ReadFile(original)), after = Lines(ReadFile(path));
   ASSERT_EQ(after.size(), 18u);
   EXPECT_EQ(after[0], "0 0 4.000000 4.000000 -271.600000 2.810000 355.000000 0.000000 1 ");
@@ -203,8 +204,8 @@ TEST(ProjectFileRead, CopiesEachFamilysSlots) {
   s.overlap = {1, 2, 3};
   s.brace_class = 3;
   Job job;
-  ViewState view;
-  ApplyProjectFile(s, job, view);
+  JobDocument doc;
+  ApplyProjectFile(s, job, doc.working, doc.last_confirmed_dialog);
   EXPECT_EQ(job.tyx.N1, -52);
   EXPECT_EQ(job.steel.fy1, 275);
   EXPECT_EQ(job.tyx.theta1, 60);
@@ -213,22 +214,22 @@ TEST(ProjectFileRead, CopiesEachFamilysSlots) {
   EXPECT_EQ(job.tyx.h1, 0);
   EXPECT_EQ(job.plate.overlap_l, 150);
   EXPECT_EQ(job.family.is_tyx, 0);  // set by the confirmation, not by reading
-  EXPECT_EQ(view.last_dialog, 1);
-  EXPECT_EQ(view.inputs.h0, 999);  // the working values hold what was read
+  EXPECT_EQ(doc.last_confirmed_dialog, 1);
+  EXPECT_EQ(doc.working.h0, 999);  // the working values hold what was read
 
   s.is_tyx = 0, s.is_kn = 1;
   s.N0 = -271.6, s.N1 = -52, s.theta1 = 84.3, s.theta2 = 48;
   s.N2 = 52 * std::sin(84.3 * kDialogRadiansPerDegree) / std::sin(48 * kDialogRadiansPerDegree);  // 69.63
   s.brace_class = 2;
   Job kn;
-  ApplyProjectFile(s, kn, view);
+  ApplyProjectFile(s, kn, doc.working, doc.last_confirmed_dialog);
   EXPECT_EQ(kn.kn.h0, 999);
   EXPECT_EQ(kn.kn.N2, s.N2);
   EXPECT_EQ(kn.kn.brace1_class, 2);
   EXPECT_EQ(kn.plate.overlap_t, 3);
   EXPECT_NEAR(kn.kn.N0_right, -323.35, 0.005);
-  EXPECT_EQ(view.inputs.N0_right, kn.kn.N0_right);
-  EXPECT_EQ(view.last_dialog, 2);
+  EXPECT_EQ(doc.working.N0_right, kn.kn.N0_right);
+  EXPECT_EQ(doc.last_confirmed_dialog, 2);
 }
 
 // Files as the Windows version writes them: Windows-1257, "%lf", " \n" line ends and
@@ -280,9 +281,9 @@ TEST(ProjectFileExamples, KnExampleReadsWholeTextsAndDerivesTheForces) {
   EXPECT_EQ(job.kn.chord_class, 1);  // the file's 0 is replaced by the classification
 
   // The job the file describes is a valid gap joint.
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
-  const CheckSummary summary = CheckJob(job, view);
+  JobDocument doc;
+  doc.last_confirmed_dialog = loaded.last_dialog;
+  const CheckSummary summary = CheckJob(job, doc.working, doc.last_confirmed_dialog);
   EXPECT_EQ(summary.family, "kn");
   EXPECT_TRUE(summary.valid);
   EXPECT_GT(summary.g.value_or(0), 0);
@@ -296,7 +297,7 @@ TEST(ProjectFileExamples, KnExampleReadsWholeTextsAndDerivesTheForces) {
 }
 
 // Malformed files: the message names the file, the line and the slot, and neither the job
-// nor the view changes.
+// nor the document's working values change.
 struct Damage {
   const char* what;
   int line;           // 1-18, the line replaced (0: the whole file)
@@ -321,15 +322,15 @@ TEST_P(MalformedProjectFile, FailsWithLineAndSlotAndChangesNothing) {
 
   Job job = ConfirmedKnJob();
   const std::string before = Dump(job);
-  ViewState view;
-  view.last_dialog = 2;
-  view.inputs.h0 = 123;
+  JobDocument doc;
+  doc.last_confirmed_dialog = 2;
+  doc.working.h0 = 123;
   int dialog = 7;
-  const LoadError e = ReadProjectFile(path, job, view, dialog);
+  const LoadError e = ReadProjectFile(path, job, doc.working, doc.last_confirmed_dialog, dialog);
   EXPECT_EQ(e.message, path + ": " + d.message);
   EXPECT_EQ(Dump(job), before);
-  EXPECT_EQ(view.last_dialog, 2);
-  EXPECT_EQ(view.inputs.h0, 123);
+  EXPECT_EQ(doc.last_confirmed_dialog, 2);
+  EXPECT_EQ(doc.working.h0, 123);
   EXPECT_EQ(dialog, 7);
 
   LoadedJob loaded;
@@ -386,12 +387,12 @@ TEST(ProjectFileConfirmation, PositionsOutsideTheLibraryFailAndChangeNothing) {
     const std::string path = dir.Write("positions.trx", content);
 
     Job job;
-    ViewState view;
+    JobDocument doc;
     int dialog = 0;
-    ASSERT_FALSE(ReadProjectFile(path, job, view, dialog));
+    ASSERT_FALSE(ReadProjectFile(path, job, doc.working, doc.last_confirmed_dialog, dialog));
     ASSERT_EQ(dialog, 1);
     const std::string before = Dump(job);
-    const LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(kLibrary), path, job, view);
+    const LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(kLibrary), path, job, doc.last_confirmed_dialog);
     EXPECT_EQ(e.message, path + ": the sections cannot be restored: " + c.message);
     EXPECT_EQ(Dump(job), before);
 
@@ -431,7 +432,7 @@ TEST(ProjectFileSave, ReplacesTheFileAndKeepsItsPermissions) {
   TempDir dir;
   const std::string path = dir.Write("job.trx", "old content\n");
   std::filesystem::permissions(path, std::filesystem::perms(0640));
-  ASSERT_FALSE(SaveProjectFile(path, ConfirmedTyxJob(), ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, ConfirmedTyxJob(), ReportInputs{}, 0));
   EXPECT_EQ(Lines(ReadFile(path)).size(), 18u);
   EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
   EXPECT_EQ(DirectoryEntries(dir.path()), std::vector<std::string>{"job.trx"});  // no temporary left
@@ -450,7 +451,7 @@ TEST(ProjectFileSave, AFailedWriteLeavesTheOldFileIntact) {
   rlimit small = saved;
   small.rlim_cur = 64;  // bytes: the eighteen lines need several hundred
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const LoadError e = SaveProjectFile(path, ConfirmedTyxJob(), ViewState{});
+  const LoadError e = SaveProjectFile(path, ConfirmedTyxJob(), ReportInputs{}, 0);
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, previous_handler);
 
@@ -462,7 +463,7 @@ TEST(ProjectFileSave, AFailedWriteLeavesTheOldFileIntact) {
 TEST(ProjectFileSave, AMissingFolderIsNamed) {
   TempDir dir;
   const std::string path = dir.File("no/such/folder/job.trx");
-  const LoadError e = SaveProjectFile(path, Job{}, ViewState{});
+  const LoadError e = SaveProjectFile(path, Job{}, ReportInputs{}, 0);
   EXPECT_EQ(e.message, path + ": cannot save: cannot create a file in " + dir.File("no/such/folder") +
                            ": No such file or directory");
 }
@@ -480,7 +481,7 @@ TEST(ProjectFileEncoding, EstonianTextIsWrittenInWindows1257) {
   Job job;
   job.info.job_name = "õäöüšž ÕÄÖÜŠŽ";
   const std::string path = dir.File("1257.trx");
-  ASSERT_FALSE(SaveProjectFile(path, job, ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, job, ReportInputs{}, 0));
   const std::vector<std::string> lines = Lines(ReadFile(path));
   ASSERT_EQ(lines.size(), 18u);
   EXPECT_EQ(lines[15], "\xF5\xE4\xF6\xFC\xF0\xFE \xD5\xC4\xD6\xDC\xD0\xDE ");
@@ -494,7 +495,7 @@ TEST(ProjectFileEncoding, TextsOutsideWindows1257MakeTheWholeFileUtf8) {
   job.info.client = "Ωmega 中 → Õie";
   job.info.owner = "Tõnu";
   const std::string path = dir.File("utf8.trx");
-  ASSERT_FALSE(SaveProjectFile(path, job, ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, job, ReportInputs{}, 0));
   const std::vector<std::string> lines = Lines(ReadFile(path));
   EXPECT_EQ(lines[16], "Ωmega 中 → Õie ");
   EXPECT_EQ(lines[17], "Tõnu ");  // UTF-8 here too, not Windows-1257
@@ -507,7 +508,7 @@ TEST(ProjectFileEncoding, Windows1257BytesThatLookLikeUtf8AreWrittenAsUtf8) {
   Job job;
   job.info = {"Job", "Ä°C", "Engineer", "Owner"};  // the only non-ASCII text of the file
   const std::string path = dir.File("ambiguous.trx");
-  ASSERT_FALSE(SaveProjectFile(path, job, ViewState{}));
+  ASSERT_FALSE(SaveProjectFile(path, job, ReportInputs{}, 0));
   EXPECT_EQ(Lines(ReadFile(path))[16], "Ä°C ");
   EXPECT_EQ(Load(path).job.info.client, "Ä°C");
 }
@@ -532,6 +533,67 @@ TEST(ProjectFileLayout, LineBreaksInsideATextBecomeBlanks) {
   const std::vector<std::string> lines = Lines(FormatProjectFile(s));
   ASSERT_EQ(lines.size(), 18u);
   EXPECT_EQ(lines[14], "kaks rida  ");
+}
+
+// The plate yield strength rides on an optional nineteenth line, written only when it is
+// not 355 MPa, so files written without it (and by programs that know no such line) read
+// as before.
+TEST(ProjectFilePlateYield, NineteenthLineOnlyWhenNot355AndReadBack) {
+  struct Case {
+    double fy_plate;
+    size_t lines;
+    const char* line19;
+  };
+  for (const Case c : {Case{355, 18, nullptr}, Case{420, 19, "420.000000 "}, Case{235.5, 19, "235.500000 "}}) {
+    SCOPED_TRACE(c.fy_plate);
+    TempDir dir;
+    Job job = ConfirmedTyxJob();
+    job.steel.fy_plate = c.fy_plate;
+    const std::string path = dir.File("plate.trx");
+    ASSERT_FALSE(SaveProjectFile(path, job, ReportInputs{}, 0));
+    const std::vector<std::string> lines = Lines(ReadFile(path));
+    ASSERT_EQ(lines.size(), c.lines);
+    if (c.line19) {
+      EXPECT_EQ(lines[18], c.line19);
+    }
+    const LoadedJob loaded = Load(path);
+    EXPECT_EQ(loaded.job.steel.fy_plate, c.fy_plate);
+    EXPECT_EQ(loaded.working.fy_plate, c.fy_plate);
+    EXPECT_EQ(Dump(loaded.job), Dump(job));
+  }
+}
+
+TEST(ProjectFilePlateYield, AbsentOrBlankLineReads355AndABadOneIsNamed) {
+  std::string eighteen;
+  for (int i = 0; i < 18; ++i) eighteen += Lines(FormatProjectFile(ProjectFileSlots{}))[static_cast<size_t>(i)] + "\n";
+  struct Case {
+    std::string tail;
+    double fy_plate;     // when read
+    const char* error;   // a part of the message, or nullptr
+  };
+  const Case cases[] = {
+      {"", 355, nullptr},
+      {" \n", 355, nullptr},
+      {"460.000000 \n", 460, nullptr},
+      {"460.0", 460, nullptr},  // no final line feed
+      {"fy \n", 0, "line 19, slot 1 (plate fy): 'fy' is not a number"},
+      {"460 1 \n", 0, "line 19: more than its 1 value ('1' follows)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.tail);
+    ProjectFileSlots slots;
+    slots.fy_plate = -1;
+    const LoadError e = ParseProjectFile(eighteen + c.tail, "plate.trx", slots);
+    if (c.error) {
+      ASSERT_TRUE(e);
+      EXPECT_NE(e.message.find(c.error), std::string::npos) << e.message;
+      EXPECT_NE(e.message.find("plate.trx"), std::string::npos);
+      EXPECT_EQ(slots.fy_plate, -1);  // nothing taken from a refused file
+    } else {
+      ASSERT_FALSE(e) << e.message;
+      EXPECT_EQ(slots.fy_plate, c.fy_plate);
+    }
+  }
 }
 
 }  // namespace

@@ -13,12 +13,11 @@ namespace {
 
 TEST(Dispatch, NewDocumentRendersOnlyPageOneDecoration) {
   Job job;
-  ViewState view;
   RecordingSurface s;
   std::vector<ReportTextPiece> pieces;
   RenderOptions options;
   options.text_log = &pieces;
-  const RenderResult r = RenderReport(s, job, view, options);
+  const RenderResult r = RenderReport(s, job, ReportInputs{}, 0, options);
   EXPECT_EQ(r.page_count, 1);
   EXPECT_TRUE(pieces.empty());
   const std::string dump = s.Dump();
@@ -27,8 +26,8 @@ TEST(Dispatch, NewDocumentRendersOnlyPageOneDecoration) {
   EXPECT_NE(dump.find("line 0 1230 900 1230"), std::string::npos);
   EXPECT_NE(dump.find("\"TÖÖ: \""), std::string::npos);
   EXPECT_NE(dump.find("\"Arvutas: \""), std::string::npos);
-  EXPECT_EQ(RenderReportText(job, view), "");
-  EXPECT_EQ(CheckJob(job, view).family, "none");
+  EXPECT_EQ(RenderReportText(job, ReportInputs{}, 0), "");
+  EXPECT_EQ(CheckJob(job, ReportInputs{}, 0).family, "none");
 }
 
 TEST(Dispatch, TyxTitleFollowsThePlateFlags) {

@@ -259,6 +259,7 @@ std::vector<std::string> SketchProblems(const Job& job) {
     DrawTyxSchematic(canvas, in);
   } else {
     CopyKnInputs(job, in);
+    StoreKnGeometry(in);
     DrawKnSchematic(canvas, in);
   }
   const Sketch s = Read(surface.ops());
@@ -293,9 +294,7 @@ std::vector<std::string> TextProblems(const Job& job) {
   std::vector<ReportTextPiece> pieces;
   RenderOptions options;
   options.text_log = &pieces;
-  ViewState view;
-  view.last_dialog = job.family.is_tyx == 1 ? 1 : 2;
-  RenderReport(surface, job, view, options);
+  RenderReport(surface, job, ReportInputs{}, job.family.is_tyx == 1 ? 1 : 2, options);
   const int first_line_y = 150 + FirstLineOffset(job);
   std::vector<std::string> problems;
   for (size_t i = 0; i < pieces.size(); ++i) {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/recording_surface.h"
 #include "report/report_canvas.h"
 

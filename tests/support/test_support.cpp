@@ -55,8 +55,6 @@ std::string RenderJobText(const std::string& job_path) {
     ADD_FAILURE() << e.message;
     return {};
   }
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
-  return RenderReportText(loaded.job, view);
+  return RenderReportText(loaded.job, ReportInputs{}, loaded.last_dialog);
 }
 }  // namespace traxen::testing

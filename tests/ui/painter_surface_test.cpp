@@ -103,9 +103,7 @@ class PainterSurfaceTest : public QObject {
   void everyPageOfAnExportHasItsText() {
     LoadedJob loaded;
     QVERIFY(!LoadJobFile(TRAXEN_TEST_DIR "/joints/kn/reports/gap_joint.json", "", loaded));
-    ViewState view;
-    view.last_dialog = loaded.last_dialog;
-    const auto report = std::make_unique<LaidOutReport>(LayOutReport(loaded.job, view.inputs, view.last_dialog, 0));
+    const auto report = std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, 0));
     QVERIFY(report->page_count >= 2);
     for (int page = 0; page < report->page_count; ++page) {
       QImage image(900, 1229, QImage::Format_RGB32);
@@ -125,8 +123,6 @@ class PainterSurfaceTest : public QObject {
   void zoomedStripHasTextOnEveryPage() {
     LoadedJob loaded;
     QVERIFY(!LoadJobFile(TRAXEN_TEST_DIR "/joints/kn/reports/gap_joint.json", "", loaded));
-    ViewState view;
-    view.last_dialog = loaded.last_dialog;
     const double zoom = 2.0;
     QImage image(int(900 * zoom), int(4 * 1229 * zoom), QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -135,7 +131,7 @@ class PainterSurfaceTest : public QObject {
       QPainter p(&image);
       p.scale(zoom, zoom);
       QPainterSurface s(p);
-      pages = RenderReport(s, loaded.job, view, {}).page_count;
+      pages = RenderReport(s, loaded.job, loaded.working, loaded.last_dialog, {}).page_count;
     }
     for (int page = 0; page < std::min(pages, 4); ++page) {
       int dark = 0;
@@ -147,16 +143,15 @@ class PainterSurfaceTest : public QObject {
 
   void replayedReportMatchesDirectRendering() {
     Job job;
-    ViewState view;
     QImage direct(900, 1229, QImage::Format_RGB32), replayed(900, 1229, QImage::Format_RGB32);
     direct.fill(Qt::white);
     replayed.fill(Qt::white);
     {
       QPainter p(&direct);
       QPainterSurface s(p);
-      RenderReport(s, job, view, {});
+      RenderReport(s, job, ReportInputs{}, 0, {});
     }
-    const auto laid_out = std::make_unique<LaidOutReport>(LayOutReport(job, view.inputs, view.last_dialog, 0));
+    const auto laid_out = std::make_unique<LaidOutReport>(LayOutReport(job, ReportInputs{}, 0, 0));
     {
       QPainter p(&replayed);
       PaintReportPage(p, *laid_out, 0, QRectF(0, 0, 900, 1229));

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "model/ieee_divide.h"
-#include "joints/tyx/drawing_primitives.h"
+#include "base/ieee_divide.h"
+#include "base/angles.h"
 
 namespace traxen {
 
@@ -33,7 +33,7 @@ KnGapBraceChecks ComputeKnGapBrace(const ReportInputs& in, const KnBraceValues& 
   c.brace = b;
   c.aux = aux;
   c.chord = ComputeKnChordState(in, aux.beta, aux.A0);
-  const double sin_t = std::sin(SchematicRadians(b.theta));
+  const double sin_t = std::sin(ReportRadians(b.theta));
   const double tf = aux.t_face;
 
   c.mode1 = MakeKnResistance(

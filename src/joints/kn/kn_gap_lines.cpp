@@ -1,6 +1,7 @@
 // Gap-joint check lines: per brace the auxiliary values, the chord state and the modes 1,
 // 2, 3a, 3b and 4, each as symbols, numbers and verdict.
 #include "joints/kn/kn_gap_lines.h"
+#include "joints/kn/kn_verdict_lines.h"
 
 #include <string>
 

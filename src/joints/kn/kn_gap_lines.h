@@ -4,7 +4,7 @@
 
 #include "joints/kn/kn_gap_checks.h"
 #include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

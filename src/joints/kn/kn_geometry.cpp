@@ -3,14 +3,14 @@
 
 #include <cmath>
 
-#include "model/ieee_divide.h"
-#include "joints/tyx/drawing_primitives.h"
+#include "base/ieee_divide.h"
+#include "base/angles.h"
 
 namespace traxen {
 
 KnGeometry ComputeKnGeometry(const ReportInputs& in) {
-  const double a1 = SchematicRadians(in.theta1);
-  const double a2 = SchematicRadians(in.theta2);
+  const double a1 = ReportRadians(in.theta1);
+  const double a2 = ReportRadians(in.theta2);
   const double sin1 = std::sin(a1), sin2 = std::sin(a2);
   const double cot_sum = Divide(std::cos(a1), sin1) + Divide(std::cos(a2), sin2);
   // Height of the brace-axis intersection below the surface the braces stand on: the chord
@@ -36,7 +36,7 @@ double KnWidthRatio(const ReportInputs& in) { return Divide(in.b1 + in.b2 + in.h
 
 KnChordState ComputeKnChordState(const ReportInputs& in, double beta, double A0) {
   KnChordState c;
-  const double a1 = SchematicRadians(in.theta1);
+  const double a1 = ReportRadians(in.theta1);
   c.N0_Ed = in.N0_left + in.N1 * std::cos(a1);
 
   c.M0_Ed = in.M0;

@@ -4,8 +4,8 @@
 // Units: mm, mm², mm³, kN, kNm, MPa, degrees; λov in per cent.
 #pragma once
 
-#include "model/ieee_divide.h"
-#include "report/report_inputs.h"
+#include "base/ieee_divide.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -26,8 +26,9 @@ struct KnGeometry {
 // face plate flag and thickness).
 KnGeometry ComputeKnGeometry(const ReportInputs& in);
 
-// What the schematic pass leaves for the rest of the rendering: writes in.g always and in.p
-// only for an overlap (g < 0); otherwise in.p keeps its previous value.
+// What the rendering keeps of the geometry for the title and the reports, in its own copy
+// of the working values: writes in.g always and in.p only for an overlap (g < 0);
+// otherwise in.p keeps the value it had.
 KnGeometry StoreKnGeometry(ReportInputs& in);
 
 // λov = −g / p × 100 (%), evaluated exactly this way wherever it is printed or compared.

@@ -5,7 +5,7 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

@@ -9,7 +9,7 @@
 #include "joints/kn/kn_overlap_checks.h"
 #include "joints/kn/kn_validity.h"
 #include "report/check_summary.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

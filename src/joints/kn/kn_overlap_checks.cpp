@@ -2,7 +2,7 @@
 #include "joints/kn/kn_overlap_checks.h"
 
 #include "joints/kn/kn_geometry.h"
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 
 namespace traxen {
 

@@ -1,6 +1,7 @@
 // Overlap-joint check lines: which brace lies on top, its effective widths, the resistance
 // formula of the overlap range and the verdict. The indices i and j print literally.
 #include "joints/kn/kn_overlap_lines.h"
+#include "joints/kn/kn_verdict_lines.h"
 
 #include "joints/kn/kn_runs.h"
 #include "joints/kn/kn_width_lines.h"

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "report/check_numbers.h"
-#include "report/pages.h"
 
 namespace traxen {
 
@@ -27,32 +26,6 @@ KnResistance MakeKnResistance(double N_Rd_unreduced, double fy_governing, double
   r.N_Ed = std::abs(N_Ed_signed);
   r.passed = PassesAtLeast(r.N_Rd, r.N_Ed);  // false unless both sides are finite
   return r;
-}
-
-KnVerdictIndices KnBraceVerdictIndices(const std::string& index) {
-  return {index + ",Rd  ", index + ", Ed ", index + ",Rd ", index + ",Ed "};
-}
-
-KnVerdictIndices KnChordVerdictIndices() { return {"0.Rd  ", "0. Ed ", "0,Rd ", "0,Ed "}; }
-
-void PrintKnVerdict(ReportCanvas& canvas, const KnVerdictIndices& ix, const KnResistance& r) {
-  const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
-  BeginCheck(canvas, r.passed, CheckKind::Verdict);
-  int x = canvas.left_margin;
-  if (r.passed) {
-    x = ValueRun(canvas, x, y, "N", kNormal, ix.pass_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
-                 "bold", r.N_Rd);
-    x = ValueRun(canvas, x, y, " >= |N", kNormal, ix.pass_ed, kSubscript, "| = ", kNormal,
-                 "%3.1lf kN", "bold", r.N_Ed);
-    TextRun(canvas, x + 20, y, "Korras! ", kNormal, "", kNormal, "", kNormal, "normal");
-  } else {
-    x = ValueRun(canvas, x, y, "N", kNormal, ix.fail_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
-                 "bold", r.N_Rd);
-    x = ValueRun(canvas, x, y, " < |N", kNormal, ix.fail_ed, kSubscript, "| =", kNormal,
-                 "%3.1lf kN", "bold", r.N_Ed);
-    TextRun(canvas, x + 20, y, "Ei rahulda! ", kNormal, "", kNormal, "", kNormal, "normal");
-  }
-  canvas.SetTextColor(kBlack);
 }
 
 }  // namespace traxen

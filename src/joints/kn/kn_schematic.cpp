@@ -8,11 +8,11 @@
 #include <cmath>
 #include <optional>
 
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 #include "joints/kn/kn_report.h"
-#include "joints/tyx/drawing_primitives.h"
+#include "report/drawing_primitives.h"
 #include "report/coord.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/recording_surface.h"
 #include "report/sketch_placement.h"
 
@@ -43,7 +43,7 @@ Point At(DrawPoint p) { return At(p.x, p.y); }
 KnBraceDrawing LayBrace(const KnSchematicLayout& s, double phi_deg, double h) {
   KnBraceDrawing b;
   b.phi_deg = phi_deg;
-  const double phi = SchematicRadians(phi_deg);
+  const double phi = ReportRadians(phi_deg);
   const double c = std::cos(phi), sn = std::sin(phi);
   const double d = s.axes_meet.y - s.y_top;  // height of P below the upper face
   const double centre = s.x0 - Divide(d, std::tan(phi));
@@ -223,7 +223,7 @@ class KnSchematicPainter {
 
   // Force arrow, section label, depth dimension and angle arc of one brace.
   void BraceDetails(const KnBraceDrawing& b, double N, double h, double bw, double t, double theta) {
-    const double phi = SchematicRadians(b.phi_deg);
+    const double phi = ReportRadians(b.phi_deg);
     const double c = std::cos(phi), sn = std::sin(phi);
     const bool leans_left = b.phi_deg <= 90;
 
@@ -270,7 +270,7 @@ class KnSchematicPainter {
     ArcPolyline(s_, end, At(P), start);
     // The label near the middle of the arc, between the start's and the brace's directions.
     const double start_angle = std::atan2(P.y - from.y, side * (from.x - P.x));
-    const double brace_angle = leans_left ? phi : kSchematicPi - phi;
+    const double brace_angle = leans_left ? phi : kReportPi - phi;
     const double half = (start_angle + brace_angle) / 2;
     const DrawPoint mid{P.x + side * radius * std::cos(half), P.y - radius * std::sin(half)};
     const std::string angle = FormatSketchNumber(" %3.0f °", theta);
@@ -295,7 +295,7 @@ class KnSchematicPainter {
 
     // Edges as (toe on the face, direction up along the brace).
     auto dir = [](const KnBraceDrawing& b) {
-      const double phi = SchematicRadians(b.phi_deg);
+      const double phi = ReportRadians(b.phi_deg);
       return DrawPoint{-std::cos(phi), -std::sin(phi)};
     };
     const DrawPoint top_inner_toe{top_is_1 ? top.right_toe : top.left_toe, l_.y_top};
@@ -409,8 +409,8 @@ class KnSchematicPainter {
   void GapDimension() {
     if (l_.geometry.g < 0 && in_.kn_overlap_plate == 1) return;
     const double t = FaceThickness();
-    const double toe1 = l_.brace1.right_toe - (t > 0 ? Divide(t, std::tan(SchematicRadians(in_.theta1))) : 0);
-    const double toe2 = l_.brace2.left_toe + (t > 0 ? Divide(t, std::tan(SchematicRadians(in_.theta2))) : 0);
+    const double toe1 = l_.brace1.right_toe - (t > 0 ? Divide(t, std::tan(ReportRadians(in_.theta1))) : 0);
+    const double toe2 = l_.brace2.left_toe + (t > 0 ? Divide(t, std::tan(ReportRadians(in_.theta2))) : 0);
     const double y = l_.y_top - t - 50;
     const double x1 = std::min(toe1, toe2), x2 = std::max(toe1, toe2);
     s_.setPen(kDimension);
@@ -438,7 +438,7 @@ class KnSchematicPainter {
     const DrawPoint top_toe{top_is_1 ? top.right_toe : top.left_toe, l_.y_top};
     const DrawPoint under_toe{top_is_1 ? under.left_toe : under.right_toe, l_.y_top};
     auto dir = [](const KnBraceDrawing& b) {
-      const double phi = SchematicRadians(b.phi_deg);
+      const double phi = ReportRadians(b.phi_deg);
       return DrawPoint{-std::cos(phi), -std::sin(phi)};
     };
     const std::optional<DrawPoint> q = Intersect(top_toe, dir(top), under_toe, dir(under));
@@ -525,8 +525,7 @@ void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int widt
   DrawKnSketch(surface, values, KnPreviewFrame(width, height));
 }
 
-void DrawKnSchematic(ReportCanvas& canvas, ReportInputs& in) {
-  StoreKnGeometry(in);
+void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   if (!(std::isfinite(in.h0) && in.h0 > 0)) return;  // no scale to draw with
   // Drawn aside first, then fitted into the room the report leaves above its first line.
   RecordingSurface sketch;

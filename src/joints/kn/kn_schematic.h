@@ -4,8 +4,8 @@
 #pragma once
 
 #include "joints/kn/kn_geometry.h"
-#include "joints/tyx/drawing_primitives.h"
-#include "report/report_inputs.h"
+#include "report/drawing_primitives.h"
+#include "model/report_inputs.h"
 #include "report/surface.h"
 
 namespace traxen {

@@ -2,7 +2,7 @@
 #include "joints/kn/kn_validity.h"
 
 #include "joints/kn/kn_geometry.h"
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 #include "report/check_numbers.h"
 
 namespace traxen {

@@ -3,8 +3,7 @@
 // lines. The reinforced K/N report runs the same section without the two overlap conditions.
 #pragma once
 
-#include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -71,12 +70,5 @@ struct KnValidity {
 // Evaluates every condition from the working values (in.g and in.p as the schematic left them).
 KnValidity ComputeKnValidity(const ReportInputs& in,
                              KnOverlapConditions overlap = KnOverlapConditions::Checked);
-
-// Prints the section from its heading "SÕLME KANDEVÕIME ARVUTUSE EELDUSED:" to the last
-// joint row; every failed condition sets canvas.failed. No closing message.
-void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v);
-
-// The red closing line "EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!" on a new line.
-void PrintKnStopLine(ReportCanvas& canvas);
 
 }  // namespace traxen

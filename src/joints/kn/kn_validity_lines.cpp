@@ -3,8 +3,8 @@
 #include <string>
 
 #include "joints/kn/kn_runs.h"
-#include "joints/kn/kn_validity.h"
-#include "report/number_format.h"
+#include "joints/kn/kn_validity_lines.h"
+#include "base/number_format.h"
 
 namespace traxen {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "joints/kn/kn_runs.h"
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 #include "report/check_numbers.h"
 
 namespace traxen {

@@ -10,7 +10,7 @@
 #include "joints/kn_reinforced/kn_reinforced_gap.h"
 #include "joints/kn_reinforced/kn_reinforced_overlap.h"
 #include "report/check_summary.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "joints/kn/kn_runs.h"
+#include "joints/kn/kn_verdict_lines.h"
 #include "joints/kn/kn_width_lines.h"
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 
 namespace traxen {
 

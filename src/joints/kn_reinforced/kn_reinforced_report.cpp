@@ -3,6 +3,7 @@
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 
 #include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_runs.h"
 #include "joints/kn/kn_schematic.h"

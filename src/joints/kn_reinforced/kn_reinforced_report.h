@@ -3,7 +3,7 @@
 
 #include "report/check_summary.h"
 #include "report/report_canvas.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

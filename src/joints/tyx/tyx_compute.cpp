@@ -5,7 +5,7 @@
 #include <cmath>
 #include <initializer_list>
 
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 #include "report/check_numbers.h"
 
 namespace traxen {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "joints/tyx/tyx_result.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

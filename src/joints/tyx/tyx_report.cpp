@@ -40,10 +40,10 @@ CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in) {
   return s;
 }
 
-CheckSummary CheckTyxJoint(ReportInputs& in, bool schematic_drawn) {
-  // The report's schematic draws the lower brace at the brace's angle and leaves it so.
+void SetTyxDrawnAngle(ReportInputs& in, bool schematic_drawn) {
   if (schematic_drawn) in.theta2 = in.theta1;
-  return SummariseTyx(ComputeTyx(in), in);
 }
+
+CheckSummary CheckTyxJoint(const ReportInputs& in) { return SummariseTyx(ComputeTyx(in), in); }
 
 }  // namespace traxen

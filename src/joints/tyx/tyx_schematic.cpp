@@ -8,10 +8,10 @@
 #include <span>
 #include <string>
 
-#include "joints/tyx/drawing_primitives.h"
-#include "model/ieee_divide.h"
+#include "report/drawing_primitives.h"
+#include "base/ieee_divide.h"
 #include "joints/tyx/tyx_report.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/recording_surface.h"
 #include "report/sketch_placement.h"
 
@@ -222,7 +222,7 @@ void TyxSketch::BraceAngle(const TyxBraceGeometry& g) {
   const bool below = g.toward_joint < 0;
   const Point j = J();
   const double jx = f_.joint_x, jy = f_.joint_y, r = f_.arc_radius;
-  const double half = SchematicRadians(g.theta / 2);
+  const double half = ReportRadians(g.theta / 2);
   s_.setPen(kDimensionPen);
   if (!below) {
     ArcPolyline(s_, P(jx - r * g.cos, jy - r * g.sin), j, P(jx - r, jy));
@@ -260,8 +260,8 @@ void TyxSketch::BraceDetails(const TyxBraceGeometry& g, double force, double h, 
 
 // Without a lower brace the chord's bottom face carries the reaction of the brace force.
 void TyxSketch::Reaction(double theta) {
-  const double a = SchematicRadians(theta + 180);
-  const double d = Divide(f_.half_depth, std::sin(SchematicRadians(theta)));
+  const double a = ReportRadians(theta + 180);
+  const double d = Divide(f_.half_depth, std::sin(ReportRadians(theta)));
   const SchematicPoint start{f_.joint_x - d * std::cos(a), f_.joint_y - d * std::sin(a)};
   const Point end = P(start.x - 50 * std::cos(a), start.y - 50 * std::sin(a));
   ForceArrow(s_, ForceArrowMode(in_.N2), start.ToPoint(), end, theta + 180);
@@ -303,7 +303,7 @@ void TyxSketch::FacePlate(const TyxBraceGeometry& g) {
   const double footprint_middle =
       Preview() ? (ToCoord(g.footprint_x - g.footprint_half) + ToCoord(g.footprint_x + g.footprint_half)) / 2
                 : g.footprint_x;
-  const double xp = footprint_middle - Divide(t, std::tan(SchematicRadians(g.theta)));
+  const double xp = footprint_middle - Divide(t, std::tan(ReportRadians(g.theta)));
   const int face = f_.TopFace();
   const double top = face - t;
   s_.setPen(kOutlinePen);
@@ -332,7 +332,7 @@ void TyxSketch::FacePlate(const TyxBraceGeometry& g) {
 void TyxSketch::LowerFacePlateRect(const TyxBraceGeometry& g) {
   const double t = Divide(in_.face_t, f_.scale);
   const double m = Divide(in_.face_l, f_.scale) / 2;
-  const double xp = g.footprint_x + Divide(t, std::tan(SchematicRadians(g.theta)));
+  const double xp = g.footprint_x + Divide(t, std::tan(ReportRadians(g.theta)));
   const int face = f_.BottomFace();
   s_.setPen(kOutlinePen);
   s_.setBrush(kPlateFill);
@@ -344,7 +344,7 @@ void TyxSketch::LowerFacePlate(const TyxBraceGeometry& g) {
   LowerFacePlateRect(g);
   const double t = Divide(in_.face_t, f_.scale);
   const double m = Divide(in_.face_l, f_.scale) / 2;
-  const double xp = g.footprint_x + Divide(t, std::tan(SchematicRadians(g.theta)));
+  const double xp = g.footprint_x + Divide(t, std::tan(ReportRadians(g.theta)));
   const double bottom = f_.BottomFace() + t;
 
   s_.setPen(kDimensionPen);
@@ -430,9 +430,7 @@ void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int wid
   DrawTyxSketch(surface, mirrored, PreviewSchematicFrame(values.h0, width, height));
 }
 
-void DrawTyxSchematic(ReportCanvas& canvas, ReportInputs& in) {
-  // The lower brace of an X joint is drawn, and later checked, at the brace's angle.
-  in.theta2 = in.theta1;
+void DrawTyxSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   // Without a chord the scale is zero: there is nothing to draw.
   if (!(std::isfinite(in.h0) && in.h0 > 0)) return;
   // Drawn aside first, then fitted into the room the report leaves above its first line.

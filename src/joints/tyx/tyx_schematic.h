@@ -4,7 +4,7 @@
 #pragma once
 
 #include "joints/tyx/tyx_schematic_geometry.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 #include "report/surface.h"
 
 namespace traxen {

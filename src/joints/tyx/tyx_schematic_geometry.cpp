@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "joints/tyx/drawing_primitives.h"
-#include "model/ieee_divide.h"
+#include "report/drawing_primitives.h"
+#include "base/ieee_divide.h"
 
 namespace traxen {
 
@@ -48,7 +48,7 @@ TyxBraceGeometry BraceGeometry(const TyxSchematicFrame& f, double depth_mm, doub
                                bool below_chord) {
   TyxBraceGeometry g;
   g.theta = theta_deg;
-  const double a = SchematicRadians(theta_deg);
+  const double a = ReportRadians(theta_deg);
   g.cos = std::cos(a);
   g.sin = std::sin(a);
   // Above the chord the axis runs from J back along −(cos θ, sin θ); below it is mirrored

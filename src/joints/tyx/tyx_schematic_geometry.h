@@ -4,7 +4,7 @@
 // the label places the frame's use selects.
 #pragma once
 
-#include "joints/tyx/drawing_primitives.h"
+#include "report/drawing_primitives.h"
 #include "report/coord.h"
 #include "report/surface.h"
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
+#include "base/number_format.h"
 #include "joints/tyx/tyx_schematic.h"
-#include "report/number_format.h"
 
 namespace traxen {
 

@@ -4,7 +4,7 @@
 
 #include "joints/tyx/run_writer.h"
 #include "joints/tyx/tyx_result.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 
 namespace traxen {
 

@@ -37,7 +37,7 @@ void ReportWidget::paintEvent(QPaintEvent* event) {
   QPainterSurface surface(painter);
   RenderOptions options;
   options.now = std::time(nullptr);
-  page_count_ = RenderReport(surface, job_, view_, options).page_count;
+  page_count_ = RenderReport(surface, doc_.job, doc_.working, doc_.last_confirmed_dialog, options).page_count;
 }
 
 }  // namespace traxen

@@ -3,8 +3,7 @@
 
 #include <QWidget>
 
-#include "model/job.h"
-#include "report/report_inputs.h"
+#include "model/job_document.h"
 
 namespace traxen {
 
@@ -13,8 +12,8 @@ class ReportWidget : public QWidget {
  public:
   explicit ReportWidget(QWidget* parent = nullptr);
 
-  Job& job() { return job_; }
-  ViewState& viewState() { return view_; }
+  Job& job() { return doc_.job; }
+  JobDocument& document() { return doc_; }
   double zoom() const { return zoom_; }
   void setZoom(double zoom);
   int pageCount() const { return page_count_; }
@@ -23,8 +22,7 @@ class ReportWidget : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  Job job_;
-  ViewState view_;
+  JobDocument doc_;
   double zoom_ = 1.0;
   int page_count_ = 1;
 };

@@ -48,8 +48,7 @@ Job KnJob() {
 }
 
 TEST(KnReport, SummaryOfAGapJoint) {
-  ViewState view;
-  const CheckSummary s = CheckJob(KnJob(), view);
+  const CheckSummary s = CheckJob(KnJob(), ReportInputs{}, 0);
   EXPECT_EQ(s.family, "kn");
   EXPECT_EQ(s.report, "plain");
   EXPECT_EQ(s.title, "  ÜLEKATTETA KN SÕLM ");
@@ -65,8 +64,7 @@ TEST(KnReport, SummaryOfAGapJoint) {
 TEST(KnReport, SummaryOfAnOverlapJoint) {
   Job job = KnJob();
   job.kn.h0 = 100, job.kn.b0 = 150, job.kn.t0 = 6;
-  ViewState view;
-  const CheckSummary s = CheckJob(job, view);
+  const CheckSummary s = CheckJob(job, ReportInputs{}, 0);
   EXPECT_EQ(s.title, "  ÜLEKATTEGA KN SÕLM ");
   ASSERT_TRUE(s.p && s.lambda_ov);
   EXPECT_NEAR(*s.p, 141.42, 0.01);
@@ -75,8 +73,7 @@ TEST(KnReport, SummaryOfAnOverlapJoint) {
   EXPECT_EQ(s.verdicts[0].mode, "overlap");
   EXPECT_EQ(s.verdicts[0].brace, 1);  // equal widths: brace 1 is checked
 
-  ViewState text_view;
-  const std::string text = RenderReportText(job, text_view);
+  const std::string text = RenderReportText(job, ReportInputs{}, 0);
   EXPECT_EQ(text.find("Pealmine"), std::string::npos);  // neither brace is narrower
   EXPECT_NE(text.find("Ülekate λOv  = g/p×100 = 29.3%\n"), std::string::npos) << text;
 }
@@ -103,18 +100,16 @@ TEST(KnReport, Mode3bBeyondPlasticShearPrintsAFailedVerdict) {
 TEST(KnReport, SummaryOfAFailedValidityHasNoVerdicts) {
   Job job = KnJob();
   job.kn.theta2 = 20;  // θ2 < 30 and the gap grows beyond 1.5·(1 − β)
-  ViewState view;
-  const CheckSummary s = CheckJob(job, view);
+  const CheckSummary s = CheckJob(job, ReportInputs{}, 0);
   EXPECT_FALSE(s.valid);
   EXPECT_GE(s.failed_conditions, 1);
   EXPECT_TRUE(s.verdicts.empty());
   EXPECT_FALSE(s.passed());
 
   RecordingSurface surface;
-  ViewState render_view;
-  const RenderResult r = RenderReport(surface, job, render_view, {});
+  const RenderResult r = RenderReport(surface, job, ReportInputs{}, 0, {});
   EXPECT_EQ(r.failed, 1);
-  const std::string text = RenderReportText(job, render_view);
+  const std::string text = RenderReportText(job, ReportInputs{}, 0);
   EXPECT_NE(text.find("EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!"), std::string::npos);
 }
 
@@ -122,8 +117,7 @@ TEST(KnReport, GapExactlyZeroHasNoTitleAndStops) {
   Job job = KnJob();
   job.kn.e = -100;             // the axes meet on the chord face …
   job.kn.h1 = job.kn.h2 = 0;   // … and braces of no depth leave exactly no gap
-  ViewState view;
-  const CheckSummary s = CheckJob(job, view);
+  const CheckSummary s = CheckJob(job, ReportInputs{}, 0);
   ASSERT_TRUE(s.g.has_value());
   ASSERT_EQ(*s.g, 0.0);
   EXPECT_EQ(s.title, "");
@@ -131,8 +125,7 @@ TEST(KnReport, GapExactlyZeroHasNoTitleAndStops) {
   EXPECT_FALSE(s.valid);
   EXPECT_TRUE(s.verdicts.empty());
 
-  ViewState text_view;
-  const std::string text = RenderReportText(job, text_view);
+  const std::string text = RenderReportText(job, ReportInputs{}, 0);
   EXPECT_NE(text.find("Varraste vahe g =  0.0 mm\n"), std::string::npos) << text;
   EXPECT_EQ(text.find("Ülekate "), std::string::npos);
   EXPECT_NE(text.find("g < t1  + t2 = 0.00 < 5.0 + 5.0 = 10.00 Ei rahulda \n"), std::string::npos);
@@ -143,17 +136,14 @@ TEST(KnReport, AnyPlateHandsOverToTheReinforcedReport) {
   for (int flag = 0; flag < 3; ++flag) {
     Job job = KnJob();
     (flag == 0 ? job.kn.face_plate : flag == 1 ? job.kn.side_plates : job.kn.overlap_plate) = 1;
-    ViewState view;
-    EXPECT_EQ(CheckJob(job, view).report, "reinforced") << flag;
+    EXPECT_EQ(CheckJob(job, ReportInputs{}, 0).report, "reinforced") << flag;
   }
 }
 
 TEST(KnReport, PrintedResistancesAreTheSummarysNumbers) {
   Job job = KnJob();
-  ViewState view;
-  const CheckSummary s = CheckJob(job, view);
-  ViewState render_view;
-  const std::string text = RenderReportText(job, render_view);
+  const CheckSummary s = CheckJob(job, ReportInputs{}, 0);
+  const std::string text = RenderReportText(job, ReportInputs{}, 0);
   for (const ResistanceVerdict& v : s.verdicts) {
     char rd[32];
     std::snprintf(rd, sizeof rd, " = %3.1lf kN >= |N", v.N_Rd);
@@ -225,13 +215,10 @@ TEST(KnReport, HostileInputsRenderAndCheck) {
 
   for (const Job& job : jobs) {
     RecordingSurface surface;
-    ViewState view;
-    RenderReport(surface, job, view, {});
-    ViewState check_view;
-    const CheckSummary s = CheckJob(job, check_view);
+    RenderReport(surface, job, ReportInputs{}, 0, {});
+    const CheckSummary s = CheckJob(job, ReportInputs{}, 0);
     EXPECT_EQ(s.family, "kn");
-    ViewState text_view;
-    EXPECT_FALSE(RenderReportText(job, text_view).empty());
+    EXPECT_FALSE(RenderReportText(job, ReportInputs{}, 0).empty());
   }
 }
 

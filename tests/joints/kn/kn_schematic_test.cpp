@@ -28,6 +28,8 @@ struct Drawn {
 Drawn Draw(ReportInputs& in) {
   RecordingSurface s;
   ReportCanvas canvas(s);
+  // As the dispatcher does: the geometry is stored, then the schematic draws from it.
+  StoreKnGeometry(in);
   DrawKnSchematic(canvas, in);
   Drawn d;
   d.ops = s.ops().size();

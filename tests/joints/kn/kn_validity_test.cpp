@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_test_inputs.h"
 #include "joints/kn/kn_validity.h"
 #include "report/recording_surface.h"

@@ -45,12 +45,8 @@ TEST_P(ReinforcedKnHostile, RendersAndChecksWithoutFault) {
   const std::string path = testing::TestPath(std::string("joints/kn_reinforced/") + base + ".json");
   ASSERT_FALSE(LoadJobFile(path, "", loaded));
   hostile.change(loaded.job);
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
-  EXPECT_FALSE(RenderReportText(loaded.job, view).empty());
-  ViewState check_view;
-  check_view.last_dialog = loaded.last_dialog;
-  const CheckSummary summary = CheckJob(loaded.job, check_view);
+  EXPECT_FALSE(RenderReportText(loaded.job, ReportInputs{}, loaded.last_dialog).empty());
+  const CheckSummary summary = CheckJob(loaded.job, ReportInputs{}, loaded.last_dialog);
   if (hostile.unsound) {
     EXPECT_FALSE(summary.passed());
   }

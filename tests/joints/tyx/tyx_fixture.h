@@ -41,9 +41,7 @@ inline ReportInputs InputsOf(Job job) {
 // The report text of `job` as `traxen-cli render -o x.txt` writes it (schematic drawn).
 inline std::string ReportText(Job job) {
   MirrorTyxBrace2(job.tyx);
-  ViewState view;
-  view.last_dialog = 1;
-  return RenderReportText(job, view);
+  return RenderReportText(job, ReportInputs{}, 1);
 }
 
 struct RenderedReport {
@@ -54,11 +52,9 @@ struct RenderedReport {
 
 inline void Render(Job job, RenderedReport& out, int last_dialog = 1) {
   MirrorTyxBrace2(job.tyx);
-  ViewState view;
-  view.last_dialog = last_dialog;
   RenderOptions options;
   options.text_log = &out.pieces;
-  out.result = RenderReport(out.surface, job, view, options);
+  out.result = RenderReport(out.surface, job, ReportInputs{}, last_dialog, options);
 }
 
 inline bool Contains(const std::string& text, const std::string& part) {

@@ -4,7 +4,7 @@
 
 #include "model/job_file.h"
 #include "report/dispatch.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "support/test_support.h"
 #include "tyx_fixture.h"
 
@@ -25,9 +25,7 @@ TEST_P(TyxGolden, CheckSummaryAgreesWithPrintedVerdicts) {
   const std::string name = GetParam();
   LoadedJob loaded;
   ASSERT_FALSE(LoadJobFile(TestPath("joints/tyx/jobs/" + name + ".json"), "", loaded));
-  ViewState view;
-  view.last_dialog = loaded.last_dialog;
-  const CheckSummary summary = CheckJob(loaded.job, view);
+  const CheckSummary summary = CheckJob(loaded.job, ReportInputs{}, loaded.last_dialog);
   const std::string text = RenderJobText(TestPath("joints/tyx/jobs/" + name + ".json"));
   for (const ResistanceVerdict& v : summary.verdicts) {
     const std::string line = "N1,Rd" + std::string(v.passed ? "   = " : "  = ") +

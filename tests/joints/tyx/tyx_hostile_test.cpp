@@ -77,9 +77,7 @@ TEST_P(TyxHostile, RendersAndChecksWithoutFault) {
   EXPECT_TRUE(Contains(text, "EELDUSED:"));
 
   MirrorTyxBrace2(job.tyx);
-  ViewState view;
-  view.last_dialog = 1;
-  const CheckSummary s = CheckJob(job, view);
+  const CheckSummary s = CheckJob(job, ReportInputs{}, 1);
   EXPECT_EQ(s.family, "tyx");
   for (const ResistanceVerdict& v : s.verdicts) EXPECT_EQ(v.brace, 1);
 }

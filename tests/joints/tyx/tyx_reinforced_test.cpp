@@ -7,7 +7,7 @@
 
 #include "joints/tyx/tyx_compute.h"
 #include "joints/tyx/tyx_report.h"
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "tyx_fixture.h"
 
 namespace traxen::testing {

@@ -19,6 +19,8 @@ void DrawSketch(const Job& job, Sketch& out) {
   out.in = InputsOf(job);
   out.in.theta2 = 0;
   ReportCanvas canvas(out.surface);
+  // As the dispatcher does: with the schematic drawn, the lower brace takes the brace's angle.
+  SetTyxDrawnAngle(out.in, true);
   DrawTyxSchematic(canvas, out.in);
 }
 

@@ -117,13 +117,9 @@ TEST(TyxValidity, LowerBraceIsCheckedAtTheBraceAngleOnlyWhenTheSchematicIsDrawn)
   Job job = ValidYJob();
   job.len.L2 = 1000.0;
   job.tyx.theta2 = 20;  // a stale dialog value of a project file
-  ViewState without_schematic;
-  without_schematic.last_dialog = 0;
-  const CheckSummary stale = CheckJob(job, without_schematic);
+  const CheckSummary stale = CheckJob(job, ReportInputs{}, 0);
   EXPECT_FALSE(stale.valid);
-  ViewState with_schematic;
-  with_schematic.last_dialog = 1;
-  EXPECT_TRUE(CheckJob(job, with_schematic).valid);
+  EXPECT_TRUE(CheckJob(job, ReportInputs{}, 1).valid);
 }
 
 TEST(TyxValidity, TwoFailuresOnOneLineAreBothRedAndTheNextLineBlack) {

@@ -1,5 +1,5 @@
 // Looking up each member of a joint in the library.
-#include "sections/joint_sections.h"
+#include "model/joint_sections.h"
 
 #include <fmt/format.h>
 

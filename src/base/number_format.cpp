@@ -1,5 +1,5 @@
 // Locale-free printf formatting through {fmt}'s printf implementation.
-#include "report/number_format.h"
+#include "base/number_format.h"
 
 #include <fmt/printf.h>
 

@@ -1,5 +1,5 @@
 // Drawing primitives shared by the T/Y/X and K/N schematics.
-#include "joints/tyx/drawing_primitives.h"
+#include "report/drawing_primitives.h"
 
 #include <cmath>
 
@@ -29,8 +29,8 @@ void DimensionExtended(DrawingSurface& s, Point end, int dx, int dy, Point start
 void ForceArrow(DrawingSurface& s, int mode, Point start, Point end, double angle_deg) {
   s.setPen({PenStyle::Solid, 1, kBlack});
   s.drawLine(start, end);
-  const double a1 = SchematicRadians(angle_deg - 45);
-  const double a2 = SchematicRadians(135 - angle_deg);
+  const double a1 = ReportRadians(angle_deg - 45);
+  const double a2 = ReportRadians(135 - angle_deg);
   if (mode == 1) {
     s.drawLine(end, {ToCoord(end.x + 15 * std::cos(a1)), ToCoord(end.y + 15 * std::sin(a1))});
     s.drawLine(end, {ToCoord(end.x - 15 * std::cos(a2)), ToCoord(end.y + 15 * std::sin(a2))});
@@ -41,8 +41,8 @@ void ForceArrow(DrawingSurface& s, int mode, Point start, Point end, double angl
 }
 
 void DimensionArrow(DrawingSurface& s, Point tip, Point tail, double angle_deg) {
-  const double a1 = SchematicRadians(angle_deg - 45);
-  const double a2 = SchematicRadians(135 - angle_deg);
+  const double a1 = ReportRadians(angle_deg - 45);
+  const double a2 = ReportRadians(135 - angle_deg);
   s.drawLine(tip, tail);
   s.drawLine(tip, {ToCoord(tip.x + 10 * std::cos(a1)), ToCoord(tip.y + 10 * std::sin(a1))});
   s.drawLine(tip, {ToCoord(tip.x + 10 * std::cos(a2)), ToCoord(tip.y - 10 * std::sin(a2))});

@@ -2,6 +2,7 @@
 // lines, force arrows and dimension arrows. Coordinates are report units; angles degrees.
 #pragma once
 
+#include "base/angles.h"
 #include "report/arc_polyline.h"
 #include "report/surface.h"
 
@@ -10,10 +11,6 @@ namespace traxen {
 // Where a joint sketch goes: at the top of report page 1, or into a dialog's picture area
 // (a black border, plain depth lines, labels placed for the smaller picture).
 enum class SketchUse { Report, Preview };
-
-// Degrees to radians as the schematics convert.
-inline constexpr double kSchematicPi = 3.14159265;
-inline double SchematicRadians(double degrees) { return degrees * kSchematicPi / 180; }
 
 // The line from start to end and a 45° slash at both ends.
 void DimensionTicks(DrawingSurface& s, double x1, double y1, double x2, double y2);

@@ -1,0 +1,58 @@
+# Fails when a core file includes against the layers. From the bottom up:
+#   base/      number formatting, IEEE division, angles, UTF-8, file suffixes: base/ only
+#   sections/  the section library: base/ and sections/
+#   model/     the Job record, the document, project files: base/, sections/, model/
+#   report/    canvas, pages, schematic primitives: base/, model/, report/; only the
+#              dispatcher (report/dispatch.cpp) calls into the joint families
+#   joints/    each family: base/, model/, report/ and its own folder; the reinforced K/N
+#              joint builds on the plain one, never the other way round
+# The computing files of the T/Y/X and K/N families (all but their *_lines, *_runs,
+# *_writer, *_report and *_schematic* files) include no drawing header.
+set(allowed_base "base")
+set(allowed_sections "base;sections")
+set(allowed_model "base;sections;model")
+set(allowed_report "base;model;report")
+set(allowed_tyx "base;model;report;joints/tyx")
+set(allowed_kn "base;model;report;joints/kn")
+set(allowed_kn_reinforced "base;model;report;joints/kn;joints/kn_reinforced")
+set(drawing_headers "report/surface.h;report/report_canvas.h;report/recording_surface.h;report/drawing_primitives.h;report/arc_polyline.h;report/pages.h")
+
+set(failures "")
+file(GLOB_RECURSE files ${ROOT}/base/* ${ROOT}/sections/* ${ROOT}/model/* ${ROOT}/report/* ${ROOT}/joints/*)
+foreach(f ${files})
+  file(RELATIVE_PATH rel ${ROOT} ${f})
+  string(REGEX MATCH "^(joints/[a-z_]+|[a-z_]+)/" layer_dir "${rel}")
+  string(REGEX REPLACE "/$" "" layer_dir "${layer_dir}")
+  string(REGEX REPLACE "^joints/" "" layer "${layer_dir}")
+  set(allowed "${allowed_${layer}}")
+  if(rel STREQUAL "report/dispatch.cpp")
+    list(APPEND allowed "joints/tyx" "joints/kn" "joints/kn_reinforced")
+  endif()
+  get_filename_component(name ${f} NAME)
+  set(computing FALSE)
+  if(layer_dir MATCHES "^joints/(tyx|kn)$" AND NOT name MATCHES "_(lines|runs|writer|report|schematic)")
+    set(computing TRUE)
+  endif()
+  file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")
+  foreach(line ${includes})
+    string(REGEX REPLACE "^[^\"]*\"([^\"]+)\".*$" "\\1" header "${line}")
+    if(NOT header MATCHES "/")
+      continue()  # a generated header beside the file (version.h)
+    endif()
+    string(REGEX MATCH "^(joints/[a-z_]+|[a-z_]+)/" header_dir "${header}")
+    string(REGEX REPLACE "/$" "" header_dir "${header_dir}")
+    list(FIND allowed "${header_dir}" found)
+    if(found EQUAL -1)
+      string(APPEND failures "\n  ${rel} includes ${header} (${layer_dir}/ may include: ${allowed})")
+    endif()
+    if(computing)
+      list(FIND drawing_headers "${header}" drawing)
+      if(NOT drawing EQUAL -1)
+        string(APPEND failures "\n  ${rel} computes but includes the drawing header ${header}")
+      endif()
+    endif()
+  endforeach()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "Includes against the layers:${failures}")
+endif()
