@@ -95,6 +95,9 @@ class SketchLayout {
   std::vector<DrawOp> Place() {
     if (!Fits()) ScaleIntoArea();
     ClipToArea();
+    // A leader carried along with its label may cross a label placed before it; a second
+    // round moves such a label again, now that every leader has its final course.
+    MoveLabels();
     MoveLabels();
     return std::move(ops_);
   }
@@ -316,6 +319,7 @@ class SketchLayout {
   }
 
   void SetLeaderPoints(const Leader& l, std::vector<Point> pts) {
+    if (pts.size() < 2) pts.push_back(pts.front());  // a leader wholly inside stays a point
     if (!l.at_back) std::reverse(pts.begin(), pts.end());
     DrawOp& o = ops_[l.op];
     if (o.kind == Kind::Line) {
@@ -377,8 +381,12 @@ class SketchLayout {
             lines.push_back(s);
       }
 
+      // The point the leader starts from (on the member) must stay outside the label.
+      std::optional<Point> anchor;
+      if (leader) anchor = LeaderPoints(*leader).front();
       auto crowding = [&](const TextBox& b) {
         int n = 0;
+        if (anchor && SegmentCrossesBox(*anchor, *anchor, b)) ++n;
         for (const Segment& s : lines) n += SegmentCrossesBox(s.a, s.b, b) ? 1 : 0;
         for (const TextBox& p : plates) n += BoxesOverlap(p, b) ? 1 : 0;
         for (const TextBox& l : labels) n += BoxesOverlap(l, b) ? 1 : 0;
@@ -438,7 +446,7 @@ class SketchLayout {
       const auto t = ClipParams(D(pts[j - 1]), D(pts[j]), box.x, box.y, box.x + box.width, box.y + box.height);
       if (!t) continue;
       pts[j] = Round(Along(D(pts[j - 1]), D(pts[j]), t->first));
-      pts.resize(j + 1);
+      pts.resize(pts[j] == pts[j - 1] ? j : j + 1);
       break;
     }
     SetLeaderPoints(l, std::move(pts));
