@@ -6,8 +6,8 @@
 #              dispatcher (report/dispatch.cpp) calls into the joint families
 #   joints/    each family: base/, model/, report/ and its own folder; the reinforced K/N
 #              joint builds on the plain one, never the other way round
-# The computing files of the T/Y/X and K/N families (all but their *_lines, *_runs,
-# *_writer, *_report and *_schematic* files) include no drawing header.
+# A family's computing files (all but its *_lines, *_report and *_schematic* files) include
+# no drawing header.
 set(allowed_base "base")
 set(allowed_sections "base;sections")
 set(allowed_model "base;sections;model")
@@ -30,7 +30,7 @@ foreach(f ${files})
   endif()
   get_filename_component(name ${f} NAME)
   set(computing FALSE)
-  if(layer_dir MATCHES "^joints/(tyx|kn)$" AND NOT name MATCHES "_(lines|runs|writer|report|schematic)")
+  if(layer_dir MATCHES "^joints/" AND NOT name MATCHES "_(lines|report|schematic)")
     set(computing TRUE)
   endif()
   file(STRINGS ${f} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"]+\"")

@@ -6,6 +6,7 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_report.h"
+#include "joints/kn_reinforced/kn_reinforced_joint.h"
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 #include "joints/tyx/tyx_report.h"
 #include "model/family_fields.h"

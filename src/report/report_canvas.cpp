@@ -105,11 +105,13 @@ void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind) {
   canvas.SetTextColor(kRed);
 }
 
-int EndCheck(ReportCanvas& canvas, int x, int y, bool passed) {
-  const int end = TextRun(canvas, x + 30, y, passed ? "Korras! " : "Ei rahulda! ", kNormal, "",
-                          kNormal, "", kNormal, "normal");
+int WriteVerdict(ReportCanvas& canvas, int x, int y, bool passed, std::string_view weight,
+                 std::string_view failed_text) {
+  const int end = TextRun(canvas, x, y, passed ? "Korras! " : failed_text, kNormal, "", kNormal, "", kNormal, weight);
   canvas.SetTextColor(kBlack);
   return end;
 }
+
+int EndCheck(ReportCanvas& canvas, int x, int y, bool passed) { return WriteVerdict(canvas, x + 30, y, passed); }
 
 }  // namespace traxen

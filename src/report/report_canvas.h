@@ -78,8 +78,11 @@ enum class CheckKind { Condition, Verdict };
 
 // Before the pieces of a check: turns the text red and records the failure when it failed.
 void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind);
-// After the pieces: "Korras! " or "Ei rahulda! " 30 units right of x, then black again.
-// Returns the x after the verdict.
+// The one writer of a verdict: "Korras! " or `failed_text` at (x, y) in `weight`, then the
+// text is black again. Returns the x after the verdict.
+int WriteVerdict(ReportCanvas& canvas, int x, int y, bool passed, std::string_view weight = "normal",
+                 std::string_view failed_text = "Ei rahulda! ");
+// After the pieces: the verdict 30 units right of x. Returns the x after the verdict.
 int EndCheck(ReportCanvas& canvas, int x, int y, bool passed);
 
 // Latin letters of the symbol font as the Greek letters they show (q θ, b β, N capital Ν, ...).

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "joints/kn/kn_geometry_lines.h"
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 #include "joints/kn/kn_width_lines.h"
 
 namespace traxen {

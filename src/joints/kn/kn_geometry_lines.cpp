@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 
 namespace traxen {
 

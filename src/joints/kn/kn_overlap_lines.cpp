@@ -3,7 +3,7 @@
 #include "joints/kn/kn_overlap_lines.h"
 #include "joints/kn/kn_verdict_lines.h"
 
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 #include "joints/kn/kn_width_lines.h"
 
 namespace traxen {

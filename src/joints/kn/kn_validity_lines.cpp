@@ -2,7 +2,7 @@
 // positive member length, β, and the gap rows or the overlap rows.
 #include <string>
 
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "base/number_format.h"
 

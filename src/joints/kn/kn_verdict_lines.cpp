@@ -20,15 +20,14 @@ void PrintKnVerdict(ReportCanvas& canvas, const KnVerdictIndices& ix, const KnRe
                  "bold", r.N_Rd);
     x = ValueRun(canvas, x, y, " >= |N", kNormal, ix.pass_ed, kSubscript, "| = ", kNormal,
                  "%3.1lf kN", "bold", r.N_Ed);
-    TextRun(canvas, x + 20, y, "Korras! ", kNormal, "", kNormal, "", kNormal, "normal");
+    WriteVerdict(canvas, x + 20, y, true);
   } else {
     x = ValueRun(canvas, x, y, "N", kNormal, ix.fail_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
                  "bold", r.N_Rd);
     x = ValueRun(canvas, x, y, " < |N", kNormal, ix.fail_ed, kSubscript, "| =", kNormal,
                  "%3.1lf kN", "bold", r.N_Ed);
-    TextRun(canvas, x + 20, y, "Ei rahulda! ", kNormal, "", kNormal, "", kNormal, "normal");
+    WriteVerdict(canvas, x + 20, y, false);
   }
-  canvas.SetTextColor(kBlack);
 }
 
 }  // namespace traxen

@@ -1,7 +1,7 @@
 // Effective-width lines shared by the plain and the reinforced K/N checks.
 #include "joints/kn/kn_width_lines.h"
 
-#include "joints/kn/kn_runs.h"
+#include "report/line_writer.h"
 
 namespace traxen {
 

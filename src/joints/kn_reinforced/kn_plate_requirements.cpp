@@ -1,11 +1,11 @@
-// Plate requirements of a reinforced K/N joint: computed once, then printed block by block.
+// Plate requirements of a reinforced K/N joint, computed once.
 #include "joints/kn_reinforced/kn_plate_requirements.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
-#include "joints/kn/kn_runs.h"
+#include "base/angles.h"
 #include "base/ieee_divide.h"
 #include "report/check_numbers.h"
 
@@ -13,73 +13,8 @@ namespace traxen {
 
 namespace {
 
-// Degrees to radians as the reports convert.
-double ReportRadians(double degrees) { return degrees * 3.14159265 / 180; }
-
 PlateRequirementCheck Require(double actual, double required) {
   return {true, actual, required, PassesAtLeast(actual, required)};
-}
-
-// A plate requirement's check line from x: "l_p = 450.0 mm  >= 376.4 mm  Korras! ".
-void PrintCheck(ReportCanvas& canvas, int x, std::string_view symbol,
-                const PlateRequirementCheck& check) {
-  BeginCheck(canvas, check.passed, CheckKind::Condition);
-  LineWriter line(canvas, x);
-  line.Value({symbol}, Sub("p "), " = ", "%3.1lf", check.actual);
-  line.Value(" mm ", check.passed ? " >= " : " < ", "", "%3.1lf", check.required);
-  line.Text(" mm ");
-  ConditionVerdict(canvas, line.x(), check.passed);
-}
-
-void PrintHeading(ReportCanvas& canvas, bool& first, std::string_view heading) {
-  if (!first) NewLine(canvas);
-  first = false;
-  canvas.x = canvas.left_margin;
-  LineWriter(canvas, canvas.left_margin).Text({heading}, "", Sub(""));
-}
-
-// The second column, where the width and thickness checks continue their formula line; a
-// formula reaching past it pushes the check to the right rather than writing over it.
-int SecondColumn(const ReportCanvas& canvas, int formula_end) {
-  return std::max(canvas.left_margin + 350, formula_end + 20);
-}
-
-// "l_p >= 1,5*(h_1 / sinθ_1 + g + h_2 / sinθ_2) = 1,5×(…) = 376.4 mm" and on the next line
-// the length check. The side plates write "sin " with a blank in the symbolic part.
-void PrintLengthBlock(ReportCanvas& canvas, const ReportInputs& in, bool& first,
-                      std::string_view heading, std::string_view sin_text, double l_req,
-                      const PlateRequirementCheck& check) {
-  PrintHeading(canvas, first, heading);
-  NewLine(canvas);
-  LineWriter(canvas, canvas.left_margin)
-      .Text("l ", Sub("p "), Sub(""))
-      .Text(" >= ", "1,5*(h", Sub("1"))
-      .Text(" / ", {sin_text}, Greek("q "))
-      .Text(Sub("1 "), "+ g + h", Sub("2 "))
-      .Text(" / ", {sin_text}, Greek("q "))
-      .Text(Sub("2 "), ") = ", "")
-      .Value("1,5×(", "%3.1lf", in.h1)
-      .Value(" / sin", "%3.1lf °", in.theta1)
-      .Value(" + ", "%3.1lf", in.g)
-      .Value(" + ", "%3.1lf", in.h2)
-      .Value(" / sin ", "%3.1lf °", in.theta2)
-      .Value(" ) = ", Sup(""), "", "%3.1lf mm", l_req);
-  NewLine(canvas);
-  PrintCheck(canvas, canvas.left_margin, "l ", check);
-}
-
-// "t_p >= 2×t_1 = 2×8.0 = 16.0 mm" with the check at the second column.
-void PrintThicknessBlock(ReportCanvas& canvas, bool& first, std::string_view heading,
-                         std::string_view brace_index, double t_brace, double t_req,
-                         const PlateRequirementCheck& check) {
-  PrintHeading(canvas, first, heading);
-  NewLine(canvas);
-  LineWriter line(canvas, canvas.left_margin);
-  line.Text("t ", Sub("p "), Sub(""))
-      .Text(" >= ", "2×t", Sub(brace_index))
-      .Value("", Sub(""), " = 2×", "%3.1lf", t_brace)
-      .Value(" = ", "", "", "%3.1lf mm", t_req);
-  PrintCheck(canvas, SecondColumn(canvas, line.x()), "t ", check);
 }
 
 }  // namespace
@@ -114,50 +49,6 @@ KnPlateRequirements ComputeKnPlateRequirements(const ReportInputs& in) {
   }
   r.strength = Require(in.fy_plate, in.fy0);
   return r;
-}
-
-void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
-                              const KnPlateRequirements& req) {
-  bool first = true;
-  if (in.kn_face_plate == 1) {
-    PrintLengthBlock(canvas, in, first, "Nelikanttoru vöölapi pikkus ", "sin", req.l_req,
-                     req.face_length);
-    PrintHeading(canvas, first, "Nelikanttoru vöölapi laius ");
-    NewLine(canvas);
-    LineWriter line(canvas, canvas.left_margin);
-    line.Text("b ", Sub("p "), Sub(""))
-        .Text(" >= ", "b", Sub("0 "))
-        .Value(" - 2×t", Sub("0 "), " = ", "%3.1lf", in.b0)
-        .Value(" - 2× ", "", Sub(""), "%3.1lf", in.t0)
-        .Value(" = ", "", "", "%3.1lf mm", req.b_req);
-    PrintCheck(canvas, SecondColumn(canvas, line.x()), "b ", req.face_width);
-    PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "1 ", in.t1, req.t_req1,
-                        req.face_thickness1);
-    PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "2 ", in.t2, req.t_req2,
-                        req.face_thickness2);
-  }
-  if (in.kn_side_plates == 1) {
-    PrintLengthBlock(canvas, in, first, "Nelikanttoru külglapi pikkus ", "sin ", req.l_req,
-                     req.side_length);
-  }
-  if (in.kn_overlap_plate == 1) {
-    PrintThicknessBlock(canvas, first, "Ülekattega liite vahelapi paksus ", "1 ", in.t1,
-                        req.t_req1, req.overlap_thickness1);
-    PrintThicknessBlock(canvas, first, "Ülekattega liite vahelapi paksus ", "2 ", in.t2,
-                        req.t_req2, req.overlap_thickness2);
-  }
-
-  // The plate steel must be at least as strong as the chord's; the printed relation is the
-  // one that was tested.
-  NewLine(canvas);
-  canvas.x = canvas.left_margin;
-  const PlateRequirementCheck& s = req.strength;
-  BeginCheck(canvas, s.passed, CheckKind::Condition);
-  LineWriter line(canvas, canvas.left_margin);
-  line.Value("f ", Sub("ykt"), " = ", "%3.0lf", s.actual)
-      .Value(" MPa ", s.passed ? " >= " : " < ", "", "%3.1lf", s.required)
-      .Text(" MPa ");
-  ConditionVerdict(canvas, line.x(), s.passed);
 }
 
 }  // namespace traxen

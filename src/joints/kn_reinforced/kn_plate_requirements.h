@@ -2,7 +2,6 @@
 // must have, checked against the plate's dimensions, and the plate steel against the chord's.
 #pragma once
 
-#include "report/report_canvas.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
@@ -37,11 +36,5 @@ struct KnPlateRequirements {
 
 // The requirements of the plates whose flags are set; g is the report's gap (mm).
 KnPlateRequirements ComputeKnPlateRequirements(const ReportInputs& in);
-
-// Prints the blocks of the plates present in the order face, side, between-braces, then the
-// plate strength line; the first heading goes on the current line. A failed check sets the
-// canvas's failure flag.
-void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
-                              const KnPlateRequirements& req);
 
 }  // namespace traxen

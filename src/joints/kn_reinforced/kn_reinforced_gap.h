@@ -8,7 +8,6 @@
 
 #include "joints/kn/kn_gap_checks.h"
 #include "report/check_summary.h"
-#include "report/report_canvas.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
@@ -48,9 +47,5 @@ ReinforcedGapBrace ComputeReinforcedGapBrace(const ReportInputs& in, const KnBra
 
 // Verdicts of both braces in printed order: "1", "2", "3a", "3b" and "4" when it applies.
 void AppendReinforcedGapVerdicts(const ReinforcedGapChecks& c, std::vector<ResistanceVerdict>& out);
-
-// The whole reinforced gap section: the bold opening line, then brace 1 and brace 2.
-void PrintReinforcedGapChecks(ReportCanvas& canvas, const ReportInputs& in,
-                              const ReinforcedGapChecks& checks);
 
 }  // namespace traxen

@@ -32,8 +32,7 @@ ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in);
 // The summary of a reinforced result (report "reinforced").
 CheckSummary SummarizeReinforcedKnJoint(const ReinforcedKnResult& r);
 
-// Prints the report of a computed result, from the opening lines to the last verdict.
-void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
-                             const ReinforcedKnResult& r);
+// What the reinforced report would print, as a summary (report "reinforced").
+CheckSummary CheckReinforcedKnJoint(const ReportInputs& in);
 
 }  // namespace traxen

@@ -8,7 +8,6 @@
 
 #include "joints/kn/kn_resistance.h"
 #include "report/check_summary.h"
-#include "report/report_canvas.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
@@ -30,9 +29,5 @@ ReinforcedOverlapChecks ComputeReinforcedOverlapChecks(const ReportInputs& in);
 // The verdicts in printed order: brace 1, then brace 2, both with mode "overlap".
 void AppendReinforcedOverlapVerdicts(const ReinforcedOverlapChecks& c,
                                      std::vector<ResistanceVerdict>& out);
-
-// Prints the overlap checks from the left margin, starting with two line advances.
-void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
-                                  const ReinforcedOverlapChecks& checks);
 
 }  // namespace traxen

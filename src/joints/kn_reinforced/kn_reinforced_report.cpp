@@ -1,42 +1,17 @@
-// The reinforced K/N report: computed once, then printed in the order the report runs, or
-// summarised for the checks.
+// The reinforced K/N report: computed once, then printed in the order the report runs.
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
-#include "joints/kn/kn_runs.h"
 #include "joints/kn/kn_schematic.h"
+#include "report/line_writer.h"
+#include "joints/kn_reinforced/kn_plate_requirements_lines.h"
+#include "joints/kn_reinforced/kn_reinforced_gap_lines.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
+#include "joints/kn_reinforced/kn_reinforced_overlap_lines.h"
 
 namespace traxen {
-
-ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in) {
-  ReinforcedKnResult r;
-  r.g = in.g;
-  r.p = in.p;
-  r.plates = ComputeKnPlateRequirements(in);
-  r.validity = ComputeKnValidity(in, KnOverlapConditions::Omitted);
-  if (!r.valid()) return r;
-  if (in.g < 0) r.overlap = ComputeReinforcedOverlapChecks(in);
-  if (in.g > 0) r.gap = ComputeReinforcedGapChecks(in);
-  return r;
-}
-
-CheckSummary SummarizeReinforcedKnJoint(const ReinforcedKnResult& r) {
-  CheckSummary s;
-  s.report = "reinforced";
-  s.g = r.g;
-  if (r.g < 0) {
-    s.p = r.p;
-    s.lambda_ov = KnOverlapRatio(r.g, r.p);
-  }
-  s.failed_conditions = r.FailedConditions();
-  s.valid = r.valid();
-  if (r.overlap) AppendReinforcedOverlapVerdicts(*r.overlap, s.verdicts);
-  if (r.gap) AppendReinforcedGapVerdicts(*r.gap, s.verdicts);
-  return s;
-}
 
 void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
                              const ReinforcedKnResult& r) {
@@ -74,10 +49,6 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
 
 void RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   PrintReinforcedKnReport(canvas, in, ComputeReinforcedKnJoint(in));
-}
-
-CheckSummary CheckReinforcedKnJoint(const ReportInputs& in) {
-  return SummarizeReinforcedKnJoint(ComputeReinforcedKnJoint(in));
 }
 
 }  // namespace traxen

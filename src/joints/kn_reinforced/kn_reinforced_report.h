@@ -1,15 +1,17 @@
-// Reinforced K and N joints: plate requirements, then the reinforced gap or overlap checks.
+// The printed reinforced K/N report: plate requirements, then the reinforced gap or overlap
+// checks. Computed by kn_reinforced_joint.h.
 #pragma once
 
-#include "report/check_summary.h"
 #include "report/report_canvas.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
 
+struct ReinforcedKnResult;
+
+// Prints the report of a computed result, from the opening lines to the last verdict.
+void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedKnResult& r);
 // Prints the reinforced K/N report after the title and the schematic (in.g, in.p are set).
 void RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in);
-// What RenderReinforcedKnReport would print, as a summary (report "reinforced").
-CheckSummary CheckReinforcedKnJoint(const ReportInputs& in);
 
 }  // namespace traxen

@@ -3,7 +3,7 @@
 
 namespace traxen {
 
-void PrintChordFaceSymbols(RunWriter& w, bool reduced, std::string_view tail_weight) {
+void PrintChordFaceSymbols(LineWriter& w, bool reduced, std::string_view tail_weight) {
   w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
   if (reduced)
     w.Text({"0.9×(k"}, {" n ", kSub}, {"×f"});
@@ -21,7 +21,7 @@ void PrintChordFaceSymbols(RunWriter& w, bool reduced, std::string_view tail_wei
   w.NewLine();
 }
 
-void PrintChordFaceNumbers(RunWriter& w, const ChordFaceNumbers& n) {
+void PrintChordFaceNumbers(LineWriter& w, const ChordFaceNumbers& n) {
   w.AtLeft()
       .Text({"N"}, {"1,Rd ", kSub}, {" = "})
       .Value({n.reduced ? "0.9×{(" : "{("}, "%3.3lf", n.kn)
@@ -36,7 +36,7 @@ void PrintChordFaceNumbers(RunWriter& w, const ChordFaceNumbers& n) {
   w.NewLine();
 }
 
-void PrintResistanceResult(RunWriter& w, double resistance) {
+void PrintResistanceResult(LineWriter& w, double resistance) {
   w.AtLeft().Value({" = "}, {"", kSup}, {""}, "%3.1lf kN", resistance);
   w.NewLine();
 }

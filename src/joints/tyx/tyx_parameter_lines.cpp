@@ -5,7 +5,7 @@
 
 namespace traxen {
 
-void PrintChordStressSymbols(RunWriter& w) {
+void PrintChordStressSymbols(LineWriter& w) {
   w.Text({"s", kGreekLarge}, {" 0,Ed ", kSub}, {" = "})
       .Text({"N"}, {" 0,Ed ", kSub}, {" / "})
       .Text({"A"}, {" 0 ", kSub}, {" + "})
@@ -13,7 +13,7 @@ void PrintChordStressSymbols(RunWriter& w) {
       .Text({"W"}, {" el,0 ", kSub}, {" = "});
 }
 
-void PrintChordStressNumbers(RunWriter& w, const TyxChordStress& s) {
+void PrintChordStressNumbers(LineWriter& w, const TyxChordStress& s) {
   w.AtLeft()
       .Value({" = "}, "%3.1lf", s.axial)
       .Value({" / "}, "%3.1lf", s.area)
@@ -24,7 +24,7 @@ void PrintChordStressNumbers(RunWriter& w, const TyxChordStress& s) {
   w.NewLine();
 }
 
-void PrintStressRatioAndFactor(RunWriter& w, double fy0, const TyxChordStress& s,
+void PrintStressRatioAndFactor(LineWriter& w, double fy0, const TyxChordStress& s,
                                const TyxChordStressFactor& kn) {
   w.AtLeft()
       .Text({"n "}, {"= "}, {"s", kGreekLarge})
@@ -47,7 +47,7 @@ void PrintStressRatioAndFactor(RunWriter& w, double fy0, const TyxChordStress& s
   w.AtRight().Value({"k"}, {"n ", kSub}, {" = "}, "%3.3lf", kn.kn);
 }
 
-void PrintResistanceVerdict(RunWriter& w, double resistance, double brace_force, bool passed,
+void PrintResistanceVerdict(LineWriter& w, double resistance, double brace_force, bool passed,
                             bool governing) {
   const double force = std::abs(brace_force);
   w.AtLeft().Check(passed, CheckKind::Verdict).Weight("bold");

@@ -11,7 +11,7 @@ namespace traxen {
 
 namespace {
 
-void PrintJointParameters(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintJointParameters(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.NewLine();
   w.AtLeft()
       .Text({"b ", kGreek}, {"= "}, {"b"})
@@ -40,7 +40,7 @@ void PrintJointParameters(RunWriter& w, const ReportInputs& in, const TyxResult&
   PrintStressRatioAndFactor(w, in.fy0, r.stress, r.kn);
 }
 
-void PrintNarrowBrace(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
@@ -55,7 +55,7 @@ void PrintNarrowBrace(RunWriter& w, const ReportInputs& in, const TyxResult& r) 
   PrintResistanceVerdict(w, r.narrow.resistance, in.N1, r.narrow.passed, false);
 }
 
-void PrintWideBrace(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintWideBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
@@ -68,7 +68,7 @@ void PrintWideBrace(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
 
 }  // namespace
 
-void PrintTyxPlainReport(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintTyxPlainReport(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")

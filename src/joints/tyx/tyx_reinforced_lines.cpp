@@ -14,12 +14,12 @@ namespace {
 
 constexpr CheckRelation kAtLeast{" >= ", " < "};
 
-void PrintPlateLengthCheck(RunWriter& w, const TyxLimitCheck& c) {
+void PrintPlateLengthCheck(LineWriter& w, const TyxLimitCheck& c) {
   PrintLimitCheck(w, {"l "}, {"p ", kSub}, "%3.1lf", " mm ", c, kAtLeast);
 }
 
 // lp >= 1.5 × h1 / sin θ1 with its numbers; does not end the line.
-void PrintLengthForDepthFormula(RunWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
+void PrintLengthForDepthFormula(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
   w.AtLeft()
       .Text({"l "}, {"p ", kSub}, {"", kSub})
       .Text({" >= "}, {"1.5×h"}, {"1", kSub})
@@ -29,7 +29,7 @@ void PrintLengthForDepthFormula(RunWriter& w, const ReportInputs& in, const TyxP
       .Value({" = "}, "%3.1lf mm", p.length_for_depth);
 }
 
-void PrintFacePlateRequirements(RunWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
+void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
   w.AtLeft().Text({"Nelikanttoru vöölapi pikkus "}, {""}, {"", kSub});
   w.NewLine();
   w.AtLeft()
@@ -70,7 +70,7 @@ void PrintFacePlateRequirements(RunWriter& w, const ReportInputs& in, const TyxP
   PrintLimitCheck(w, {"b "}, {"p ", kSub}, "%3.1lf", " mm ", p.face_width, kAtLeast);
 }
 
-void PrintSidePlateRequirement(RunWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
+void PrintSidePlateRequirement(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
   w.NewLine();
   w.AtLeft().Text({"Nelikanttoru külgpinna lapi pikkus "}, {""}, {"", kSub});
   w.NewLine();
@@ -79,7 +79,7 @@ void PrintSidePlateRequirement(RunWriter& w, const ReportInputs& in, const TyxPl
   PrintPlateLengthCheck(w, p.side_length);
 }
 
-void PrintPlateRequirements(RunWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
+void PrintPlateRequirements(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
   if (p.face_plate) PrintFacePlateRequirements(w, in, p);
   if (p.side_plates) PrintSidePlateRequirement(w, in, p);
   w.NewLine();
@@ -91,7 +91,7 @@ void PrintPlateRequirements(RunWriter& w, const ReportInputs& in, const TyxPlate
   w.NewLines(3);
 }
 
-void PrintPlateParameters(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.AtLeft()
       .Text({"b ", kGreek}, {"p ", kSub}, {""})
       .Text({"", kGreek}, {" = "}, {"b"})
@@ -150,7 +150,7 @@ void PrintPlateParameters(RunWriter& w, const ReportInputs& in, const TyxResult&
 
 // The face plate alone carries a brace in tension. Its resistance takes no chord-stress
 // factor, so neither line shows kn.
-void PrintBraceInTension(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceInTension(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const bool reduced = r.tension.reduced;
   w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
   if (reduced)
@@ -183,7 +183,7 @@ void PrintBraceInTension(RunWriter& w, const ReportInputs& in, const TyxResult& 
   PrintResistanceVerdict(w, r.tension.resistance, in.N1, r.tension.passed, false);
 }
 
-void PrintBraceInCompression(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceInCompression(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
@@ -199,7 +199,7 @@ void PrintBraceInCompression(RunWriter& w, const ReportInputs& in, const TyxResu
 
 }  // namespace
 
-void PrintTyxReinforcedReport(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintTyxReinforcedReport(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")

@@ -11,7 +11,7 @@ namespace traxen {
 
 void RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in) {
   const TyxResult result = ComputeTyx(in);
-  RunWriter w(canvas);
+  LineWriter w(canvas);
   if (result.reinforced)
     PrintTyxReinforcedReport(w, in, result);
   else

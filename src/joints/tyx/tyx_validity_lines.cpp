@@ -12,7 +12,7 @@ namespace {
 
 using Relation = CheckRelation;
 
-void ClassCheck(RunWriter& w, const TyxClassCheck& c) {
+void ClassCheck(LineWriter& w, const TyxClassCheck& c) {
   const std::string numeral = ClassNumeral(c.section_class);
   w.Check(c.passed, CheckKind::Condition)
       .Text({"Ristlõike klass "}, {numeral}, {" "})
@@ -21,14 +21,14 @@ void ClassCheck(RunWriter& w, const TyxClassCheck& c) {
       .Verdict(c.passed);
 }
 
-void AngleCheck(RunWriter& w, std::string_view index, const TyxLimitCheck& c, Relation rel) {
+void AngleCheck(LineWriter& w, std::string_view index, const TyxLimitCheck& c, Relation rel) {
   w.Check(c.passed, CheckKind::Condition)
       .Value({"q", kGreek}, {index, kSub}, {" = "}, "%3.1lf°", c.value)
       .Text({rel.For(c.passed)}, {"", kSup}, {""})
       .Verdict(c.passed);
 }
 
-void RatioCheck(RunWriter& w, std::string_view numerator_letter, std::string_view numerator_index,
+void RatioCheck(LineWriter& w, std::string_view numerator_letter, std::string_view numerator_index,
                 std::string_view over_denominator, std::string_view denominator_index,
                 const TyxRatioCheck& c, std::string_view ratio_format, Relation rel) {
   w.Check(c.passed, CheckKind::Condition)
@@ -48,7 +48,7 @@ constexpr Relation kAtLeast6{" >= 6", " < 6"};
 // The checks every member shares, up to the depth-to-width pair: class, strength, wall,
 // h / t, b / t, h / b >= 0.5 and, on the fourth line's left, h / b <= 2. The lower brace
 // writes a blank after the letter and its index without one ("h ", "2").
-void CommonChecks(RunWriter& w, const TyxMemberChecks& c, std::string_view letter_gap,
+void CommonChecks(LineWriter& w, const TyxMemberChecks& c, std::string_view letter_gap,
                   std::string_view index, std::string_view thickness_letter) {
   const std::string h = std::string("h") + std::string(letter_gap);
   const std::string b = std::string("b") + std::string(letter_gap);
@@ -75,7 +75,7 @@ void CommonChecks(RunWriter& w, const TyxMemberChecks& c, std::string_view lette
   RatioCheck(w, h, index, over_b, index, c.depth_to_width_max, "%3.1lf", kAtMost2);
 }
 
-void ChordChecks(RunWriter& w, const TyxMemberChecks& c, ChordHeading heading) {
+void ChordChecks(LineWriter& w, const TyxMemberChecks& c, ChordHeading heading) {
   w.AtLeft().Weight("bold");
   if (heading == ChordHeading::Plain)
     w.Text({"1) VÖÖ"}, {" "}, {"  "});
@@ -89,7 +89,7 @@ void ChordChecks(RunWriter& w, const TyxMemberChecks& c, ChordHeading heading) {
   w.NewLines(2);
 }
 
-void BraceChecks(RunWriter& w, const TyxMemberChecks& c) {
+void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
   w.AtLeft().Weight("bold").Text({"2) VÕRGUVARRAS"}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   CommonChecks(w, c, "", "1 ", "t");
@@ -109,7 +109,7 @@ void BraceChecks(RunWriter& w, const TyxMemberChecks& c) {
   w.NewLine();
 }
 
-void LowerBraceChecks(RunWriter& w, const TyxMemberChecks& c) {
+void LowerBraceChecks(LineWriter& w, const TyxMemberChecks& c) {
   PlainText(w.canvas(), w.canvas().left_margin, w.y(), "3) ALUMINE VARRAS");
   w.NewLine();
   CommonChecks(w, c, " ", "2", "t ");
@@ -125,7 +125,7 @@ void LowerBraceChecks(RunWriter& w, const TyxMemberChecks& c) {
 
 }  // namespace
 
-void PrintLimitCheck(RunWriter& w, Piece symbol, Piece index, std::string_view value_format,
+void PrintLimitCheck(LineWriter& w, Piece symbol, Piece index, std::string_view value_format,
                      std::string_view unit, const TyxLimitCheck& c, CheckRelation rel) {
   w.Check(c.passed, CheckKind::Condition)
       .Value(symbol, index, {" = "}, value_format, c.value)
@@ -134,20 +134,20 @@ void PrintLimitCheck(RunWriter& w, Piece symbol, Piece index, std::string_view v
       .Verdict(c.passed);
 }
 
-void StartTyxReportText(RunWriter& w, const ReportInputs& in) {
+void StartTyxReportText(LineWriter& w, const ReportInputs& in) {
   w.canvas().line_offset = in.tyx_x_joint == 1 ? kTyxXJointSketchRoom : kTyxSketchRoom;
   w.NewLine();
   w.canvas().SetTextColor(kBlack);
 }
 
-void PrintTyxMemberChecks(RunWriter& w, const TyxValidity& v, ChordHeading heading) {
+void PrintTyxMemberChecks(LineWriter& w, const TyxValidity& v, ChordHeading heading) {
   ChordChecks(w, v.chord, heading);
   if (v.brace_printed) BraceChecks(w, v.brace);
   w.NewLine();
   if (v.lower_brace_printed) LowerBraceChecks(w, v.lower_brace);
 }
 
-bool PrintTyxStopLine(RunWriter& w, bool valid) {
+bool PrintTyxStopLine(LineWriter& w, bool valid) {
   w.NewLine();
   if (valid) return true;
   w.canvas().SetTextColor(kRed);

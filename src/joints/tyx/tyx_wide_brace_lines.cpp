@@ -10,7 +10,7 @@ namespace traxen {
 namespace {
 
 // The chord stress factor at a fixed β: one run when the chord is not compressed.
-void PrintFactorAt085(RunWriter& w, const TyxChordStressFactor& kn, double n) {
+void PrintFactorAt085(LineWriter& w, const TyxChordStressFactor& kn, double n) {
   w.AtLeft();
   if (!kn.chord_compressed) {
     w.Text({"k"}, {" n", kSub}, {" =  1"});
@@ -30,7 +30,7 @@ void PrintFactorAt085(RunWriter& w, const TyxChordStressFactor& kn, double n) {
 }
 
 // The face plate's chord face formula: the plate's strength and thickness and ηp.
-void PrintPlateFaceSymbols(RunWriter& w, bool reduced) {
+void PrintPlateFaceSymbols(LineWriter& w, bool reduced) {
   w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
   if (reduced)
     w.Text({"0.9×(k"}, {" n ", kSub}, {"×f"});
@@ -49,7 +49,7 @@ void PrintPlateFaceSymbols(RunWriter& w, bool reduced) {
   w.NewLine();
 }
 
-void PrintChordFaceAt085(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintChordFaceAt085(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   w.AtLeft().Weight("bold").Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b ", kGreek},
                                  {" = 0.85"}).Weight("normal");
@@ -68,7 +68,7 @@ void PrintChordFaceAt085(RunWriter& w, const ReportInputs& in, const TyxResult& 
   w.NewLine();
 }
 
-void PrintBraceFailure(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceFailure(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
   const std::string_view thickness = r.reinforced ? "p " : "0 ";
@@ -116,7 +116,7 @@ void PrintBraceFailure(RunWriter& w, const ReportInputs& in, const TyxResult& r)
   w.NewLines(2);
 }
 
-void PrintSideWallSymbols(RunWriter& w, const TyxWideBrace& m) {
+void PrintSideWallSymbols(LineWriter& w, const TyxWideBrace& m) {
   w.AtLeft().Weight("bold").Text({"N"}, {"1M,Rd ", kSub}, {" = "});
   if (m.chord_reduced)
     w.Text({"0.9×(k"}, {"n ", kSub}, {"×f"});
@@ -142,7 +142,7 @@ void PrintSideWallSymbols(RunWriter& w, const TyxWideBrace& m) {
   w.NewLine();
 }
 
-void PrintFactorAt1(RunWriter& w, const TyxChordStressFactor& kn, double n) {
+void PrintFactorAt1(LineWriter& w, const TyxChordStressFactor& kn, double n) {
   w.AtLeft();
   if (!kn.chord_compressed) {
     w.Text({"k"}, {" n", kSub}, {" =  1"});
@@ -160,7 +160,7 @@ void PrintFactorAt1(RunWriter& w, const TyxChordStressFactor& kn, double n) {
   w.NewLine();
 }
 
-void PrintBucklingStressSymbols(RunWriter& w, const TyxWideBrace& m, double fy0) {
+void PrintBucklingStressSymbols(LineWriter& w, const TyxWideBrace& m, double fy0) {
   w.AtLeft();
   switch (m.buckling_form) {
     case TyxBucklingStress::ChordInTension:
@@ -178,7 +178,7 @@ void PrintBucklingStressSymbols(RunWriter& w, const TyxWideBrace& m, double fy0)
   w.NewLine();
 }
 
-void PrintSlenderness(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+void PrintSlenderness(LineWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
   w.AtLeft()
       .Text({"l", kGreek}, {" = [3.46×( h"}, {"0 ", kSub})
       .Text({"/"}, {" t"}, {"0 ", kSub})
@@ -199,7 +199,7 @@ void PrintSlenderness(RunWriter& w, const ReportInputs& in, const TyxWideBrace& 
   w.NewLine();
 }
 
-void PrintBucklingStressValue(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+void PrintBucklingStressValue(LineWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
   w.AtLeft();
   switch (m.buckling_form) {
     case TyxBucklingStress::ChordInTension:
@@ -220,7 +220,7 @@ void PrintBucklingStressValue(RunWriter& w, const ReportInputs& in, const TyxWid
   w.NewLine();
 }
 
-void PrintSideWallNumbers(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+void PrintSideWallNumbers(LineWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
   w.AtLeft()
       .Weight("bold")
       .Text({"N"}, {"1M,Rd ", kSub}, {" = "})
@@ -245,7 +245,7 @@ void PrintSideWallNumbers(RunWriter& w, const ReportInputs& in, const TyxWideBra
   w.NewLines(2);
 }
 
-void PrintSideWall(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintSideWall(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   w.AtLeft().Weight("bold").Text({"3a. Vöö külgpinna mõlkekandevõime juhul kui "}, {"b", kGreek},
                                  {" =  1"}).Weight("normal");
@@ -259,7 +259,7 @@ void PrintSideWall(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
   PrintSideWallNumbers(w, in, m);
 }
 
-void PrintChordShear(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
+void PrintChordShear(LineWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
   w.AtLeft()
       .Weight("bold")
       .Text({"3b. Vöö nihkekandevõime  EVS-EN 1993-1-8 tabel 7.12"}, {"", kGreek}, {""});
@@ -295,7 +295,7 @@ void PrintChordShear(RunWriter& w, const ReportInputs& in, const TyxWideBrace& m
   w.NewLines(2);
 }
 
-void PrintInterpolation(RunWriter& w, const TyxResult& r) {
+void PrintInterpolation(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   w.AtLeft()
       .Weight("bold")
@@ -317,7 +317,7 @@ void PrintInterpolation(RunWriter& w, const TyxResult& r) {
   w.NewLines(2);
 }
 
-void PrintPunchingHeading(RunWriter& w, const TyxResult& r) {
+void PrintPunchingHeading(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   w.AtLeft()
       .Weight("bold")
@@ -335,7 +335,7 @@ void PrintPunchingHeading(RunWriter& w, const TyxResult& r) {
 
 // The punching formula, the effective punching width and N1L,Rd; the face plate replaces the
 // chord face ("ykt", "p").
-void PrintPunchingModes(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPunchingModes(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
   const std::string_view face_index = r.reinforced ? " p " : " 0 ";
@@ -382,7 +382,7 @@ void PrintPunchingModes(RunWriter& w, const ReportInputs& in, const TyxResult& r
 
 // N1,Rd = min(N1,Rd(β), N1L,Rd) in bold; without punching the minimum holds the
 // interpolated value alone.
-void PrintGoverningMinimum(RunWriter& w, const TyxWideBrace& m) {
+void PrintGoverningMinimum(LineWriter& w, const TyxWideBrace& m) {
   w.AtLeft()
       .Weight("bold")
       .Text({"N"}, {"1,Rd ", kSub}, {" = "})
@@ -393,7 +393,7 @@ void PrintGoverningMinimum(RunWriter& w, const TyxWideBrace& m) {
 
 // The joint's resistance as the smaller of the chord face and punching resistances, under
 // the heading of the plain or the reinforced joint.
-void PrintJointResistance(RunWriter& w, const TyxWideBrace& m, std::string_view heading) {
+void PrintJointResistance(LineWriter& w, const TyxWideBrace& m, std::string_view heading) {
   w.AtLeft()
       .Weight("bold")
       .Text({heading}, {"1,Rd", kSub}, {" = "})
@@ -404,7 +404,7 @@ void PrintJointResistance(RunWriter& w, const TyxWideBrace& m, std::string_view 
   PrintGoverningMinimum(w, m);
 }
 
-void PrintPlainPunchingAndResistance(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlainPunchingAndResistance(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   if (m.punching_applies) {
     PrintPunchingHeading(w, r);
@@ -415,7 +415,7 @@ void PrintPlainPunchingAndResistance(RunWriter& w, const ReportInputs& in, const
   PrintJointResistance(w, m, "Liite kandevõime on N");
 }
 
-void PrintPlatePunchingAndResistance(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlatePunchingAndResistance(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   PrintPunchingHeading(w, r);
   if (m.punching_applies) {
@@ -436,7 +436,7 @@ void PrintPlatePunchingAndResistance(RunWriter& w, const ReportInputs& in, const
 
 }  // namespace
 
-void PrintWideBraceModeList(RunWriter& w) {
+void PrintWideBraceModeList(LineWriter& w) {
   w.Weight("bold");
   w.AtLeft().Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b", kGreek}, {" = 0.85 "});
   w.NewLine();
@@ -450,7 +450,7 @@ void PrintWideBraceModeList(RunWriter& w) {
   w.NewLine();
 }
 
-void PrintWideBraceModes(RunWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintWideBraceModes(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   PrintChordFaceAt085(w, in, r);
   PrintBraceFailure(w, in, r);
   PrintSideWall(w, in, r);

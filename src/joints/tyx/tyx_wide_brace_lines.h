@@ -2,17 +2,17 @@
 // failure, chord side wall and shear, interpolation, punching shear and the governing verdict.
 #pragma once
 
-#include "joints/tyx/run_writer.h"
+#include "report/line_writer.h"
 #include "joints/tyx/tyx_result.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
 
 // The list of the four failure modes (bold, one per line) and the blank line after it.
-void PrintWideBraceModeList(RunWriter& w);
+void PrintWideBraceModeList(LineWriter& w);
 
 // Everything from "1. Vöö liitepinna kandevõime" to the verdict. `r.reinforced` selects the
 // face-plate form of the chord face, brace failure and punching lines.
-void PrintWideBraceModes(RunWriter& w, const ReportInputs& in, const TyxResult& r);
+void PrintWideBraceModes(LineWriter& w, const ReportInputs& in, const TyxResult& r);
 
 }  // namespace traxen

@@ -1,6 +1,7 @@
 // Plate requirements of reinforced K/N joints: the required dimensions, the ≥ comparisons
 // and what the plate section prints.
 #include "joints/kn_reinforced/kn_plate_requirements.h"
+#include "joints/kn_reinforced/kn_plate_requirements_lines.h"
 
 #include <gtest/gtest.h>
 

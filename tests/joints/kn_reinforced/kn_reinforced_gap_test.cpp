@@ -1,6 +1,7 @@
 // Reinforced gap joints: what the chord face plate and the chord side plates change in the
 // auxiliary values and modes, and the lines that show it.
 #include "joints/kn_reinforced/kn_reinforced_gap.h"
+#include "joints/kn_reinforced/kn_reinforced_gap_lines.h"
 
 #include <gtest/gtest.h>
 

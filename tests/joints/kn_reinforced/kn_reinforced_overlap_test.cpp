@@ -1,6 +1,7 @@
 // Reinforced overlap joints: both braces against the between-braces plate, one formula for
 // every overlap.
 #include "joints/kn_reinforced/kn_reinforced_overlap.h"
+#include "joints/kn_reinforced/kn_reinforced_overlap_lines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,15 @@
+// The printed reinforced gap-joint checks of both braces, with the plain lines where nothing
+// changes.
+#pragma once
+
+#include "joints/kn_reinforced/kn_reinforced_gap.h"
+#include "model/report_inputs.h"
+#include "report/report_canvas.h"
+
+namespace traxen {
+
+// The whole reinforced gap section: the bold opening line, then brace 1 and brace 2.
+void PrintReinforcedGapChecks(ReportCanvas& canvas, const ReportInputs& in,
+                              const ReinforcedGapChecks& checks);
+
+}  // namespace traxen

@@ -1,0 +1,73 @@
+// The printed brace failure checks of a reinforced overlap joint.
+#include "joints/kn_reinforced/kn_reinforced_overlap_lines.h"
+
+#include <cmath>
+#include <string>
+
+#include "report/line_writer.h"
+#include "joints/kn/kn_verdict_lines.h"
+#include "joints/kn/kn_width_lines.h"
+#include "base/ieee_divide.h"
+
+namespace traxen {
+
+namespace {
+
+void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOverlapBrace& r) {
+  const std::string n = r.brace == 2 ? "2" : "1";
+  const std::string i = n + " ";
+  const std::string yki = "yk" + n;
+  const std::string rd = n + ",Rd ";
+  const int lm = canvas.left_margin;
+  const KnResistance& res = r.resistance;
+
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text(r.brace == 2 ? "Paremal olev varras i=2" : "Vasakul olev varras i=1");
+  NewLine(canvas);
+  LineWriter(canvas, lm).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
+
+  const KnWidthBrace brace{i, yki, r.fy, r.t, r.b};
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
+                        brace, r.b_eff);
+  // The plate stands in for the overlapped brace.
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Overlap,
+                        {"ykt ", "p ", "p ", in.fy_plate, in.overlap_t, in.overlap_b}, brace,
+                        r.b_e_ov);
+
+  NewLine(canvas);  // one empty line before the resistance
+  NewLine(canvas);
+  LineWriter(canvas, lm, "bold")
+      .Text("Võrgu varda kandevõime N", Sub(rd), " = ")
+      .Text(res.reduced ? "0.9×f" : "f", Sub(yki + " "), "×t")
+      .Text(Sub(i), "×[b", Sub("eff "))
+      .Text(" + b", Sub("e.ov "), " + ")
+      .Text(Greek(""), Sub(""), "2×h")
+      .Text(Sub(i), " - 4×t", Sub(i))
+      .Text("] ", Sub(""), "");
+  NewLine(canvas);
+  LineWriter(canvas, lm)
+      .Text("N", Sub(rd), " = ")
+      .Value(res.reduced ? "0.9×" : "", "", "", "%3.0lf", r.fy)
+      .Value("×", "%3.1lf", r.t)
+      .Value("×[ ", "%3.1lf", r.b_eff.value)
+      .Value("+ ", "%3.1lf", r.b_e_ov.value)
+      .Value("+ 2× ", "%3.1lf", r.h)
+      .Value(" - 4×", "%3.1lf", r.t)
+      .Value(" ]/ 1000  = ", Sup(""), "", "%3.1lf kN", res.N_Rd);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), res);
+}
+
+}  // namespace
+
+void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
+                                  const ReinforcedOverlapChecks& checks) {
+  canvas.x = canvas.left_margin;
+  NewLine(canvas);
+  NewLine(canvas);
+  LineWriter(canvas, canvas.left_margin)
+      .Text(" Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2",
+            Sub(""), "");
+  for (const ReinforcedOverlapBrace& brace : checks.braces) PrintBrace(canvas, in, brace);
+}
+
+}  // namespace traxen

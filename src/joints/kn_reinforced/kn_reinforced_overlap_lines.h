@@ -1,0 +1,14 @@
+// The printed brace failure checks of a reinforced overlap joint.
+#pragma once
+
+#include "joints/kn_reinforced/kn_reinforced_overlap.h"
+#include "model/report_inputs.h"
+#include "report/report_canvas.h"
+
+namespace traxen {
+
+// Prints the overlap checks from the left margin, starting with two line advances.
+void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
+                                  const ReinforcedOverlapChecks& checks);
+
+}  // namespace traxen

@@ -1,0 +1,114 @@
+// The one writer of report lines for every joint family: pieces with their placement
+// (normal, subscript, superscript, Greek), runs chained from a running x on the current
+// line, the second column, line advances and the verdict of a check line.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "report/pages.h"
+#include "report/report_canvas.h"
+
+namespace traxen {
+
+// One piece of a run: text and placement code (normal unless made otherwise).
+struct Piece {
+  std::string_view text;
+  int code = kNormal;
+  Piece() = default;
+  Piece(const char* t) : text(t) {}         // NOLINT: a plain string is a normal piece
+  Piece(const std::string& t) : text(t) {}  // NOLINT: must outlive the run it is written in
+  Piece(std::string_view t, int c = kNormal) : text(t), code(c) {}
+};
+inline constexpr int kSub = kSubscript;
+inline constexpr int kSup = kSuperscript;
+inline Piece Sub(std::string_view t) { return {t, kSubscript}; }
+inline Piece Sup(std::string_view t) { return {t, kSuperscript}; }
+inline Piece Greek(std::string_view t) { return {t, kGreek}; }
+inline Piece GreekLarge(std::string_view t) { return {t, kGreekLarge}; }
+
+// Writes runs one after the other on the canvas's current line (canvas.y) from a running x.
+class LineWriter {
+ public:
+  // From x = 0 until At, AtLeft or AtRight places it.
+  explicit LineWriter(ReportCanvas& canvas) : canvas_(canvas) {}
+  LineWriter(ReportCanvas& canvas, int x, std::string_view weight = "normal")
+      : canvas_(canvas), x_(x), line_end_(x), weight_(weight) {}
+
+  ReportCanvas& canvas() { return canvas_; }
+  int x() const { return x_; }
+  int y() const { return canvas_.y; }
+
+  // Ends the line: one line advance with the report's step (may start a new page).
+  LineWriter& NewLine() {
+    NextLine(canvas_, canvas_.line_step, canvas_.line_step);
+    line_end_ = 0;
+    return *this;
+  }
+  LineWriter& NewLines(int count) {
+    for (int i = 0; i < count; ++i) NewLine();
+    return *this;
+  }
+
+  // The left margin, or the second column of the current line: 350 units in, pushed right
+  // when the left column reaches into it rather than written over.
+  LineWriter& AtLeft() { return At(canvas_.left_margin); }
+  LineWriter& AtRight() { return At(std::max(canvas_.left_margin + 350, line_end_ + 20)); }
+  LineWriter& At(int x) {
+    x_ = x;
+    return *this;
+  }
+  LineWriter& Skip(int dx) { return At(x_ + dx); }
+  LineWriter& Weight(std::string_view weight) {
+    weight_ = weight;
+    return *this;
+  }
+
+  LineWriter& Text(Piece a, Piece b = {}, Piece c = {}) {
+    return Wrote(TextRun(canvas_, x_, y(), a.text, a.code, b.text, b.code, c.text, c.code, weight_));
+  }
+  LineWriter& Value(Piece a, Piece b, Piece c, std::string_view format, double value) {
+    return Wrote(
+        ValueRun(canvas_, x_, y(), a.text, a.code, b.text, b.code, c.text, c.code, format, weight_, value));
+  }
+  LineWriter& Value(Piece a, Piece b, std::string_view format, double value) {
+    return Value(a, b, {}, format, value);
+  }
+  LineWriter& Value(Piece a, std::string_view format, double value) { return Value(a, {}, {}, format, value); }
+
+  // Starts a check line: red, and a failed condition sets the report's failure flag.
+  LineWriter& Check(bool passed, CheckKind kind) {
+    BeginCheck(canvas_, passed, kind);
+    return *this;
+  }
+  // A check line's verdict 30 units right of the last piece, or at `verdict_x` when the text
+  // leaves room there, in the given weight; the colour returns to black.
+  LineWriter& Verdict(bool passed, std::string_view weight = "normal", int verdict_x = 0) {
+    return Wrote(WriteVerdict(canvas_, std::max(verdict_x, x_ + 30), y(), passed, weight));
+  }
+
+ private:
+  LineWriter& Wrote(int x) {
+    x_ = x;
+    line_end_ = std::max(line_end_, x_);
+    return *this;
+  }
+
+  ReportCanvas& canvas_;
+  int x_ = 0;
+  int line_end_ = 0;  // the rightmost x written on the current line
+  std::string_view weight_ = "normal";
+};
+
+// A line advance as the reports make it.
+inline int NewLine(ReportCanvas& canvas) { return NextLine(canvas, canvas.line_step, canvas.line_step); }
+
+// The verdict of a condition `spacing` units after x on the current line ("Korras! " or
+// the failing text), then black again. Returns the x after it.
+inline int ConditionVerdict(ReportCanvas& canvas, int x, bool passed, int spacing = 30,
+                            std::string_view failed_text = "Ei rahulda! ") {
+  return WriteVerdict(canvas, x + spacing, canvas.y, passed, "normal", failed_text);
+}
+
+}  // namespace traxen
