@@ -110,8 +110,8 @@ void SecondWidthLimit(ReportCanvas& canvas, const KnMemberValidity& v, const Rep
       .Value(Sub("0 "), " = ", "0.1 + 0.01×", "%3.1lf", in.b0)
       .Value(" /", "%3.1lf", in.t0)
       .Value(" = ", "%3.2lf", v.b_b0_limit);
-  // This long line has its verdict at a fixed place.
-  ConditionVerdict(canvas, canvas.left_margin + 550, ok, 0);
+  // This long line has its verdict at a fixed place, unless its text reaches that far.
+  ConditionVerdict(canvas, VerdictPlace(w.x(), canvas.left_margin + 550), ok, 0);
 }
 
 void MemberBlock(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& kv,
