@@ -14,13 +14,13 @@
 namespace traxen {
 
 struct KnJointResult {
-  double g = 0, p = 0;  // as the schematic left them
+  double g = 0, p = 0;  // as StoreKnGeometry left them
   KnValidity validity;
   std::optional<KnGapChecks> gap;          // valid and g > 0
   std::optional<KnOverlapChecks> overlap;  // valid and g < 0
 };
 
-// From the working values with in.g and in.p already set by the schematic pass.
+// From the working values with in.g and in.p already set by StoreKnGeometry.
 KnJointResult ComputeKnJoint(const ReportInputs& in);
 
 // The summary of a plain K/N result (report "plain").

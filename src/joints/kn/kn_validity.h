@@ -45,7 +45,7 @@ struct KnValidity {
   KnMemberValidity chord, brace1, brace2;
   double beta = 0;           // (b1 + b2 + h1 + h2) / (4·b0)
   bool gap_rows = true;      // g ≥ 0 (also when g is not a number): the gap rows run
-  double g = 0, p = 0;       // mm, as the schematic left them
+  double g = 0, p = 0;       // mm, as StoreKnGeometry left them
   // Gap rows.
   double t1_plus_t2 = 0;
   bool gap_size_ok = false;            // g ≥ t1 + t2
@@ -67,7 +67,7 @@ struct KnValidity {
   bool valid() const { return failed_conditions == 0; }
 };
 
-// Evaluates every condition from the working values (in.g and in.p as the schematic left them).
+// Evaluates every condition from the working values (in.g and in.p as StoreKnGeometry left them).
 KnValidity ComputeKnValidity(const ReportInputs& in,
                              KnOverlapConditions overlap = KnOverlapConditions::Checked);
 

@@ -15,7 +15,7 @@
 namespace traxen {
 
 struct ReinforcedKnResult {
-  double g = 0, p = 0;  // mm, as the schematic left them (g on the face plate's top when present)
+  double g = 0, p = 0;  // mm, as StoreKnGeometry left them (g on the face plate's top when present)
   KnPlateRequirements plates;
   KnValidity validity;
   std::optional<ReinforcedGapChecks> gap;          // valid and g > 0
@@ -26,7 +26,7 @@ struct ReinforcedKnResult {
   bool valid() const { return FailedConditions() == 0; }
 };
 
-// From the working values with in.g and in.p already set by the schematic pass.
+// From the working values with in.g and in.p already set by StoreKnGeometry.
 ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in);
 
 // The summary of a reinforced result (report "reinforced").
