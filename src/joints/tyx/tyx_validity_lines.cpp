@@ -104,9 +104,9 @@ void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
              "%3.1lf", kAtLeast6);
   w.NewLine();
   w.AtLeft();
+  // B11 stands alone on its line; the one advance after the brace section ends it.
   RatioCheck(w, "b", "1 ", " / b", "0 ", c.brace_to_chord_width, "%3.2lf",
              {" >= 0.25  ", " < 0.25  "});
-  w.NewLine();
 }
 
 void LowerBraceChecks(LineWriter& w, const TyxMemberChecks& c) {

@@ -159,5 +159,31 @@ TEST(TyxValidity, TextStartsBelowTheSchematicLowerForAnXJoint) {
   }
 }
 
+
+// B11 stands alone on the brace section's last line and the section ends with one advance:
+// "3) ALUMINE VARRAS" follows one line step below it, and without the lower brace the β line
+// of the resistances three steps below (the stop line's advance and its empty line between).
+TEST(TyxValidity, SectionsAfterTheBraceChecksFollowAtTheirLineSteps) {
+  struct Case {
+    double L2;
+    const char* next;  // first piece of the line after the brace section
+    int steps;
+  };
+  for (const Case c : {Case{1000.0, "3) ALUMINE VARRAS", 1}, Case{4.0, "β", 3}}) {
+    Job job = ValidYJob();
+    job.len.L2 = c.L2;
+    RenderedReport r;
+    Render(job, r);
+    int b11_y = -1, next_y = -1;
+    for (const ReportTextPiece& p : r.pieces) {
+      if (p.text.rfind(" >= 0.25", 0) == 0) b11_y = p.line_y;
+      if (next_y < 0 && b11_y >= 0 && p.text.rfind(c.next, 0) == 0) next_y = p.line_y;
+    }
+    ASSERT_GE(b11_y, 0);
+    ASSERT_GE(next_y, 0) << c.next;
+    EXPECT_EQ(next_y - b11_y, c.steps * 23) << c.next;
+  }
+}
+
 }  // namespace
 }  // namespace traxen::testing
