@@ -14,14 +14,19 @@ KnJointResult ComputeKnJoint(const ReportInputs& in) {
   return r;
 }
 
-CheckSummary SummarizeKnJoint(const KnJointResult& r) {
+CheckSummary StartKnSummary(const KnJointResult& r, std::string_view report) {
   CheckSummary s;
-  s.report = "plain";
+  s.report = std::string(report);
   s.g = r.g;
   if (r.g < 0) {
     s.p = r.p;
-    s.lambda_ov = r.validity.lambda_ov;
+    s.lambda_ov = KnOverlapRatio(r.g, r.p);
   }
+  return s;
+}
+
+CheckSummary SummarizeKnJoint(const KnJointResult& r) {
+  CheckSummary s = StartKnSummary(r, "plain");
   s.failed_conditions = r.validity.failed_conditions;
   s.valid = r.validity.valid();
   if (r.gap) {

@@ -26,4 +26,8 @@ KnJointResult ComputeKnJoint(const ReportInputs& in);
 // The summary of a plain K/N result (report "plain").
 CheckSummary SummarizeKnJoint(const KnJointResult& r);
 
+// What every K/N summary starts with, plain or reinforced: the report kind, g, and for an
+// overlap p and λov.
+CheckSummary StartKnSummary(const KnJointResult& r, std::string_view report);
+
 }  // namespace traxen

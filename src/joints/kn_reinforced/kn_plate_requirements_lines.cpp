@@ -31,12 +31,6 @@ void PrintHeading(ReportCanvas& canvas, bool& first, std::string_view heading) {
   LineWriter(canvas, canvas.left_margin).Text({heading}, "", Sub(""));
 }
 
-// The second column, where the width and thickness checks continue their formula line; a
-// formula reaching past it pushes the check to the right rather than writing over it.
-int SecondColumn(const ReportCanvas& canvas, int formula_end) {
-  return std::max(canvas.left_margin + 350, formula_end + 20);
-}
-
 // "l_p >= 1,5*(h_1 / sinθ_1 + g + h_2 / sinθ_2) = 1,5×(…) = 376.4 mm" and on the next line
 // the length check. The side plates write "sin " with a blank in the symbolic part.
 void PrintLengthBlock(ReportCanvas& canvas, const ReportInputs& in, bool& first,
@@ -72,7 +66,7 @@ void PrintThicknessBlock(ReportCanvas& canvas, bool& first, std::string_view hea
       .Text(" >= ", "2×t", Sub(brace_index))
       .Value("", Sub(""), " = 2×", "%3.1lf", t_brace)
       .Value(" = ", "", "", "%3.1lf mm", t_req);
-  PrintCheck(canvas, SecondColumn(canvas, line.x()), "t ", check);
+  PrintCheck(canvas, line.AtRight().x(), "t ", check);
 }
 
 }  // namespace
@@ -91,7 +85,7 @@ void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
         .Value(" - 2×t", Sub("0 "), " = ", "%3.1lf", in.b0)
         .Value(" - 2× ", "", Sub(""), "%3.1lf", in.t0)
         .Value(" = ", "", "", "%3.1lf mm", req.b_req);
-    PrintCheck(canvas, SecondColumn(canvas, line.x()), "b ", req.face_width);
+    PrintCheck(canvas, line.AtRight().x(), "b ", req.face_width);
     PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "1 ", in.t1, req.t_req1,
                         req.face_thickness1);
     PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "2 ", in.t2, req.t_req2,

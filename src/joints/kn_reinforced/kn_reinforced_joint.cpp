@@ -10,23 +10,17 @@ ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in) {
   r.plates = ComputeKnPlateRequirements(in);
   r.validity = ComputeKnValidity(in, KnOverlapConditions::Omitted);
   if (!r.valid()) return r;
-  if (in.g < 0) r.overlap = ComputeReinforcedOverlapChecks(in);
-  if (in.g > 0) r.gap = ComputeReinforcedGapChecks(in);
+  if (in.g < 0) r.reinforced_overlap = ComputeReinforcedOverlapChecks(in);
+  if (in.g > 0) r.reinforced_gap = ComputeReinforcedGapChecks(in);
   return r;
 }
 
 CheckSummary SummarizeReinforcedKnJoint(const ReinforcedKnResult& r) {
-  CheckSummary s;
-  s.report = "reinforced";
-  s.g = r.g;
-  if (r.g < 0) {
-    s.p = r.p;
-    s.lambda_ov = KnOverlapRatio(r.g, r.p);
-  }
+  CheckSummary s = StartKnSummary(r, "reinforced");
   s.failed_conditions = r.FailedConditions();
   s.valid = r.valid();
-  if (r.overlap) AppendReinforcedOverlapVerdicts(*r.overlap, s.verdicts);
-  if (r.gap) AppendReinforcedGapVerdicts(*r.gap, s.verdicts);
+  if (r.reinforced_overlap) AppendReinforcedOverlapVerdicts(*r.reinforced_overlap, s.verdicts);
+  if (r.reinforced_gap) AppendReinforcedGapVerdicts(*r.reinforced_gap, s.verdicts);
   return s;
 }
 

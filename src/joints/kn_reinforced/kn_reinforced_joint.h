@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "joints/kn/kn_joint.h"
 #include "joints/kn/kn_validity.h"
 #include "joints/kn_reinforced/kn_plate_requirements.h"
 #include "joints/kn_reinforced/kn_reinforced_gap.h"
@@ -14,12 +15,14 @@
 
 namespace traxen {
 
-struct ReinforcedKnResult {
-  double g = 0, p = 0;  // mm, as StoreKnGeometry left them (g on the face plate's top when present)
+// The reinforced check extends the plain result: its g and p (g on the face plate's top
+// when present) and its validity (without the two overlap conditions), with the plate
+// requirements and the reinforced resistances in place of the plain ones, whose gap and
+// overlap stay empty.
+struct ReinforcedKnResult : KnJointResult {
   KnPlateRequirements plates;
-  KnValidity validity;
-  std::optional<ReinforcedGapChecks> gap;          // valid and g > 0
-  std::optional<ReinforcedOverlapChecks> overlap;  // valid and g < 0
+  std::optional<ReinforcedGapChecks> reinforced_gap;          // valid and g > 0
+  std::optional<ReinforcedOverlapChecks> reinforced_overlap;  // valid and g < 0
 
   // Failed plate requirements (plate strength included) and validity conditions.
   int FailedConditions() const { return plates.FailedCount() + validity.failed_conditions; }

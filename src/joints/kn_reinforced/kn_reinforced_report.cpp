@@ -39,10 +39,10 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
 
   if (!r.valid()) {
     PrintKnStopLine(canvas);
-  } else if (r.overlap) {
-    PrintReinforcedOverlapChecks(canvas, in, *r.overlap);
-  } else if (r.gap) {
-    PrintReinforcedGapChecks(canvas, in, *r.gap);
+  } else if (r.reinforced_overlap) {
+    PrintReinforcedOverlapChecks(canvas, in, *r.reinforced_overlap);
+  } else if (r.reinforced_gap) {
+    PrintReinforcedGapChecks(canvas, in, *r.reinforced_gap);
   }
   canvas.SetTextColor(kBlack);
 }

@@ -60,8 +60,8 @@ TEST(ReinforcedKnJoint, GapJointRunsTheReinforcedGapChecks) {
   ASSERT_NEAR(in.g, 58.6, 0.05);
   const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
   EXPECT_TRUE(r.valid()) << r.FailedConditions();
-  ASSERT_TRUE(r.gap.has_value());
-  EXPECT_FALSE(r.overlap.has_value());
+  ASSERT_TRUE(r.reinforced_gap.has_value());
+  EXPECT_FALSE(r.reinforced_overlap.has_value());
   const CheckSummary s = SummarizeReinforcedKnJoint(r);
   EXPECT_EQ(s.report, "reinforced");
   ASSERT_TRUE(s.g.has_value());
@@ -83,7 +83,7 @@ TEST(ReinforcedKnJoint, OverlapConditionsAreLeftOut) {
   const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
   EXPECT_TRUE(r.valid()) << r.FailedConditions();
   EXPECT_FALSE(r.validity.overlap_conditions);
-  ASSERT_TRUE(r.overlap.has_value());
+  ASSERT_TRUE(r.reinforced_overlap.has_value());
   const CheckSummary s = SummarizeReinforcedKnJoint(r);
   ASSERT_EQ(s.verdicts.size(), 2u);
   EXPECT_EQ(s.verdicts[0].mode, "overlap");
@@ -104,8 +104,8 @@ TEST(ReinforcedKnJoint, OverlapWithChordPlatesOnlyUsesTheStoredBetweenPlate) {
   const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
   EXPECT_FALSE(r.plates.overlap_thickness1.checked);
   EXPECT_TRUE(r.valid()) << r.FailedConditions();
-  ASSERT_TRUE(r.overlap.has_value());
-  EXPECT_DOUBLE_EQ(r.overlap->braces[0].b_e_ov.formula, 10 * 355 * 1 * 1 * 100 / (100 * 355 * 5.0));
+  ASSERT_TRUE(r.reinforced_overlap.has_value());
+  EXPECT_DOUBLE_EQ(r.reinforced_overlap->braces[0].b_e_ov.formula, 10 * 355 * 1 * 1 * 100 / (100 * 355 * 5.0));
 }
 
 // A failed plate requirement stops the report after all validity checks, like a failed
@@ -116,7 +116,7 @@ TEST(ReinforcedKnJoint, FailedPlateRequirementStopsTheReport) {
   in.L1 = 0.1;      // and one validity condition fails too
   const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
   EXPECT_FALSE(r.valid());
-  EXPECT_FALSE(r.gap.has_value());
+  EXPECT_FALSE(r.reinforced_gap.has_value());
   const CheckSummary s = SummarizeReinforcedKnJoint(r);
   EXPECT_FALSE(s.valid);
   EXPECT_EQ(s.failed_conditions, 2);
