@@ -71,6 +71,13 @@ class LineWriter {
   int x() const { return x_; }
   int y() const { return canvas_.y; }
 
+  // Keeps the current line and the `lines` − 1 after it on one page (a heading with the line
+  // after it, a resistance formula with its verdict), moving them to the next page together.
+  LineWriter& KeepTogether(int lines) {
+    KeepLinesTogether(canvas_, lines);
+    return *this;
+  }
+
   // Ends the line: one line advance with the report's step (may start a new page).
   LineWriter& NewLine() {
     NextLine(canvas_, canvas_.line_step, canvas_.line_step);

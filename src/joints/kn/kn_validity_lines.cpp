@@ -237,13 +237,13 @@ void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValid
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace1.shown) {
-    LineWriter(canvas, canvas.left_margin, "bold").Text("2) VASAKUL ASUV VARRAS 1");
+    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text("2) VASAKUL ASUV VARRAS 1");
     MemberBlock(canvas, in, v, v.brace1);
   }
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace2.shown) {
-    LineWriter(canvas, canvas.left_margin, "bold").Text("3) PAREMAL ASUV VARRAS 2 ");
+    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text("3) PAREMAL ASUV VARRAS 2 ");
     MemberBlock(canvas, in, v, v.brace2);
   }
 

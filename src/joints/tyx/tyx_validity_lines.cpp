@@ -90,7 +90,7 @@ void ChordChecks(LineWriter& w, const TyxMemberChecks& c, ChordHeading heading) 
 }
 
 void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
-  w.AtLeft().Weight("bold").Text({"2) VÕRGUVARRAS"}, {" "}, {"  "}).Weight("normal");
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({"2) VÕRGUVARRAS"}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   CommonChecks(w, c, "", "1 ", "t");
   w.AtRight();
@@ -110,6 +110,7 @@ void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
 }
 
 void LowerBraceChecks(LineWriter& w, const TyxMemberChecks& c) {
+  w.KeepTogether(2);
   PlainText(w.canvas(), w.canvas().left_margin, w.y(), "3) ALUMINE VARRAS");
   w.NewLine();
   CommonChecks(w, c, " ", "2", "t ");
