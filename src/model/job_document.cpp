@@ -14,7 +14,8 @@
 namespace traxen {
 
 LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm) {
-  JobDocument read = doc;
+  // An opened file makes a new document: nothing of the one it replaces carries over.
+  JobDocument read;
   int dialog = 0;
   if (HasFileSuffix(path, ".json")) {
     std::string text;

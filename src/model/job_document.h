@@ -23,8 +23,8 @@ struct JobDocument {
 };
 
 // Reads a project file (*.trx) or a JSON job (*.json) as File Open does. On success the
-// document takes the file's job, working values and path and is unmodified;
-// `dialog_to_confirm` names the joint dialog that must confirm the read job (1 T/Y/X, 2 K/N,
+// document is replaced by a new one holding the file's job, working values and path,
+// unmodified; `dialog_to_confirm` names the joint dialog that must confirm the read job (1 T/Y/X, 2 K/N,
 // 0 none: a JSON job is confirmed while it is read). On failure nothing changes.
 LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm);
 

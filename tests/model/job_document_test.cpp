@@ -73,3 +73,33 @@ TEST(JobDocument, FailedOpenAndSaveLeaveTheDocumentAsItWas) {
 
 }  // namespace
 }  // namespace traxen
+
+namespace traxen {
+namespace {
+
+// An opened file replaces the document whole: working values the file does not set (the
+// other family's plate flags, anything a JSON job leaves out) do not carry over.
+TEST(JobDocument, OpenStartsFromANewDocument) {
+  struct Case {
+    const char* file;
+    int dialog;
+  };
+  for (const Case c : {Case{"examples/tyx_windows.trx", 1}, Case{"bench/jobs/kn_gap.json", 0}}) {
+    SCOPED_TRACE(c.file);
+    JobDocument doc;
+    doc.working.kn_overlap_plate = 1;
+    doc.working.overlap_t = 12;
+    doc.working.g = -5;
+    doc.modified = true;
+    int dialog = -1;
+    ASSERT_FALSE(OpenJobDocument(doc, testing::SourcePath(c.file), dialog));
+    EXPECT_EQ(dialog, c.dialog);
+    EXPECT_EQ(doc.working.kn_overlap_plate, 0);
+    EXPECT_EQ(doc.working.overlap_t, 0);
+    EXPECT_EQ(doc.working.g, 0);
+    EXPECT_FALSE(doc.modified);
+  }
+}
+
+}  // namespace
+}  // namespace traxen

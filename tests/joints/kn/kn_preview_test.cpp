@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "joints/kn/kn_schematic.h"
+#include "joints/tyx/tyx_schematic.h"
 #include "kn_test_inputs.h"
 #include "report/recording_surface.h"
 
@@ -146,6 +147,48 @@ TEST(KnPreview, GapPlatesLieOnTheChordBetweenTheBraces) {
   EXPECT_TRUE(near(rects[3].a, {180, 128}) && near(rects[3].b, {220, 130}));  // face plate
   // On the plate's top the toes lie 2 × 10 mm further apart.
   EXPECT_NE(FindText(s, " Varraste otste vahe g = 78.6 mm"), nullptr);
+}
+
+}  // namespace
+}  // namespace traxen::testing
+
+namespace traxen::testing {
+namespace {
+
+// A dialog redraws its preview from whatever the user typed: degenerate values draw
+// something finite, or only the cleared picture, but never fail.
+TEST(Previews, DegenerateDialogValuesDrawWithoutFault) {
+  struct Case {
+    const char* name;
+    void (*edit)(ReportInputs&);
+  };
+  static const double kNan = std::nan("");
+  const Case cases[] = {
+      {"no chord", [](ReportInputs& in) { in.h0 = 0; }},
+      {"flat brace", [](ReportInputs& in) { in.theta1 = 0; }},
+      {"brace along the chord", [](ReportInputs& in) { in.theta1 = 180, in.theta2 = 180; }},
+      {"not a number", [](ReportInputs& in) { in.N1 = kNan, in.h1 = kNan, in.e = kNan; }},
+      {"huge values", [](ReportInputs& in) { in.h1 = 1e300, in.face_t = 1e300, in.kn_face_plate = in.tyx_face_plate = 1; }},
+      {"negative chord", [](ReportInputs& in) { in.h0 = -200; }},
+  };
+  for (const Case& c : cases) {
+    for (const auto& size : {std::pair{400, 300}, std::pair{0, 0}}) {
+      SCOPED_TRACE(c.name);
+      ReportInputs in = KnGapInputs();
+      c.edit(in);
+      RecordingSurface kn, tyx;
+      DrawKnPreview(kn, in, size.first, size.second);
+      DrawTyxPreview(tyx, in, size.first, size.second);
+      for (const RecordingSurface* s : {&kn, &tyx}) {
+        ASSERT_FALSE(s->ops().empty());  // at least the cleared picture
+        // Coordinates are pinned near ±1e7 before labels are offset from them: no overflow.
+        for (const DrawOp& op : s->ops()) {
+          EXPECT_LE(std::abs(op.a.x), 20000000);
+          EXPECT_LE(std::abs(op.b.y), 20000000);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
