@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/number_format.h"
 #include "report/pages.h"
 #include "report/recording_surface.h"
 #include "report/report_canvas.h"
@@ -110,9 +111,11 @@ class LineWriter {
     return Wrote(TextRun(canvas_, x_, y(), a.text, a.code, b.text, b.code, c.text, c.code, weight_));
   }
   LineWriter& Value(Piece a, Piece b, Piece c, std::string_view format, double value) {
-    Fit(MeasureRun([&](ReportCanvas& s) {
+    const int width = MeasureRun([&](ReportCanvas& s) {
       return ValueRun(s, 0, 0, a.text, a.code, b.text, b.code, c.text, c.code, format, weight_, value);
-    }));
+    });
+    if (width > kLineRightLimit - canvas_.left_margin - kContinuationIndent) return LongValue(a, b, c, format, value);
+    Fit(width);
     return Wrote(
         ValueRun(canvas_, x_, y(), a.text, a.code, b.text, b.code, c.text, c.code, format, weight_, value));
   }
@@ -137,6 +140,25 @@ class LineWriter {
   }
 
  private:
+  // A number too long for any line (a hostile input such as 1e308 kN printed in full) is
+  // written over as many continuation lines as it needs, digits unchanged.
+  LineWriter& LongValue(Piece a, Piece b, Piece c, std::string_view format, double value) {
+    Text(a, b, c);
+    std::string number = FormatNumber(format, value);
+    while (!number.empty()) {
+      size_t n = number.size();
+      auto width = [&](size_t count) {
+        const std::string part = number.substr(0, count);
+        return MeasureRun([&](ReportCanvas& s) { return TextRun(s, 0, 0, part, kNormal, "", kNormal, "", kNormal, weight_); });
+      };
+      const int room = std::max(kLineRightLimit - x_, kLineRightLimit - canvas_.left_margin - kContinuationIndent);
+      while (n > 1 && width(n) > room) --n;
+      Text(number.substr(0, n));
+      number.erase(0, n);
+    }
+    return *this;
+  }
+
   // Continues on the next line when a run of `width` would cross the frame.
   void Fit(int width) {
     const int x = ContinueIfPastFrame(canvas_, x_, width);

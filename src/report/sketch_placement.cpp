@@ -95,10 +95,9 @@ class SketchLayout {
   std::vector<DrawOp> Place() {
     if (!Fits()) ScaleIntoArea();
     ClipToArea();
-    // A leader carried along with its label may cross a label placed before it; a second
-    // round moves such a label again, now that every leader has its final course.
-    MoveLabels();
-    MoveLabels();
+    // A leader carried along with its label may cross a label placed before it; further
+    // rounds move such a label again, once the leaders have their final course.
+    for (int round = 0; round < 3; ++round) MoveLabels();
     return std::move(ops_);
   }
 

@@ -73,7 +73,8 @@ TEST_P(TyxHostile, RendersAndChecksWithoutFault) {
   RenderedReport out;
   Render(job, out);
   EXPECT_GE(out.result.page_count, 1);
-  EXPECT_LE(out.result.page_count, 4);
+  // A force of 1e300 prints all its 300 digits over continuation lines: a page more.
+  EXPECT_LE(out.result.page_count, 5);
   const std::string text = ReportText(job);
   EXPECT_TRUE(Contains(text, "EELDUSED:"));
 
