@@ -11,6 +11,11 @@ namespace traxen {
 // Infinities and NaN print as "inf" and "nan"; a malformed format prints "?".
 std::string FormatNumber(std::string_view format, double value);
 
+// As FormatNumber for a sketch label, where the text must fit beside the drawing: a number of
+// twelve or more digits before the point (a hostile input such as a force of 1e308 kN) is
+// written in exponent form ("-1.000e+308") instead of hundreds of digits.
+std::string FormatSketchNumber(std::string_view format, double value);
+
 // Formats one int with a printf format such as "%d".
 std::string FormatInt(std::string_view format, int value);
 

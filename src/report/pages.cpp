@@ -36,6 +36,20 @@ int NextLine(ReportCanvas& canvas, int step, int reserve) {
   return canvas.y;
 }
 
+int KeepLinesTogether(ReportCanvas& canvas, int lines) {
+  // A line at offset o is written when o + 2 steps fit in the text area (NextLine's rule).
+  const int last = canvas.line_offset + (lines - 1) * canvas.line_step;
+  if (canvas.line_offset == 0 || last + 2 * canvas.line_step <= kTextAreaEnd) return canvas.y;
+  const Color colour = canvas.text_color;
+  canvas.page_number += 1;
+  canvas.page_index += 1;
+  canvas.line_offset = 0;
+  DrawPageDecoration(canvas, canvas.page_index);
+  canvas.SetTextColor(colour);
+  canvas.y = canvas.page_index * canvas.page_height + canvas.line_offset + kTextTop;
+  return canvas.y;
+}
+
 void DrawPageDecoration(ReportCanvas& canvas, int page_index) {
   const int top = page_index * canvas.page_height;
   canvas.surface.setPen(kThinBlack);

@@ -17,6 +17,11 @@ inline constexpr const char* kEmblemLine2 = "TRAXEN";
 // separator) when the text area cannot take `step` + `reserve` more. Returns the new y.
 int NextLine(ReportCanvas& canvas, int step, int reserve);
 
+// Keeps the current line and the `lines` − 1 lines after it on one page: when they would not
+// all fit (and the current line is not already the page's first), the current line moves to
+// the top of a new page. The text colour is kept. Returns the current line's y.
+int KeepLinesTogether(ReportCanvas& canvas, int lines);
+
 void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height);
 void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height);
 // Frame rectangle, header, footer and the dashed separator below page `page_index`.

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "report/recording_surface.h"
+#include "report/text_metrics.h"
 
 namespace traxen {
 namespace {
@@ -60,6 +61,53 @@ TEST(LineWriter, SecondColumnStartsAt350OrClearOfTheLeftColumn) {
     // After a line advance the second column is back at its place.
     w.NewLine().AtRight();
     EXPECT_EQ(w.x(), canvas.left_margin + 350);
+  }
+}
+
+TEST(LineWriter, AFixedVerdictPlaceYieldsToTextThatReachesIt) {
+  struct Case {
+    int text_end, fixed, expected;
+  };
+  for (const Case c : {Case{300, 660, 660},    // room: the layout's place
+                       Case{650, 660, 660},    // ten units clear still counts as room
+                       Case{655, 660, 685},    // too close: 30 units after the text
+                       Case{700, 660, 730}}) {  // past it ("0.3(Korras!" otherwise)
+    EXPECT_EQ(VerdictPlace(c.text_end, c.fixed), c.expected) << c.text_end << " " << c.fixed;
+  }
+}
+
+// A run that would cross the frame's right edge continues on the next line, indented,
+// between runs; a failing check keeps its red across the break, also across a page break.
+TEST(LineWriter, LinePastTheFrameContinuesIndentedOnTheNextLine) {
+  struct Case {
+    const char* name;
+    int line_offset;  // 874: the next advance starts a new page
+  };
+  for (const Case c : {Case{"same page", 23}, Case{"page break", 874}}) {
+    SCOPED_TRACE(c.name);
+    RecordingSurface s;
+    ReportCanvas canvas(s);
+    canvas.line_offset = c.line_offset;
+    canvas.y = canvas.page_index * canvas.page_height + canvas.line_offset + 150;
+    const int first_y = canvas.y;
+    LineWriter w(canvas);
+    w.AtLeft().Check(false, CheckKind::Condition);
+    for (int i = 0; i < 12; ++i) w.Value("l", {"p", kSub}, " = ", "%3.1lf mm", 1234.5);
+    w.Verdict(false);
+    int lines = 0, last_y = first_y;
+    for (const auto& t : s.texts()) {
+      if (t.font.face != "Times New Roman" || (t.font.height != 19 && t.font.height != 13)) continue;  // header, footer
+      EXPECT_LE(t.at.x + ReportTextWidth(t.font, t.text), kLineRightLimit) << t.text;
+      EXPECT_EQ(t.color, kRed) << t.text;
+      if (t.at.y - (t.font.height == 13 ? 7 : 0) != last_y) {
+        ++lines;
+        last_y = t.at.y;
+        EXPECT_EQ(t.at.x, canvas.left_margin + kContinuationIndent) << "a continuation starts indented";
+      }
+    }
+    EXPECT_GE(lines, 1);
+    EXPECT_EQ(canvas.text_color, kBlack);
+    EXPECT_EQ(canvas.page_index, c.line_offset == 874 ? 1 : 0);
   }
 }
 

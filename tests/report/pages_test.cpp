@@ -101,5 +101,32 @@ TEST(ArcPolyline, EmblemArchBulgesUpAndEndsExactlyAtTheEndPoint) {
   for (const Point p : clipped) EXPECT_LE(std::abs(p.y), 10);
 }
 
+
+// A heading with the line after it, or a formula with its verdict, stays on one page: the
+// block moves to the next page as a whole when its last line would not fit, never from a
+// page's first line, and keeps a failing check's red.
+TEST(KeepLinesTogether, MovesABlockThatWouldNotFitToTheNextPage) {
+  struct Case {
+    int line_offset, lines;
+    bool moves;
+  };
+  for (const Case c : {Case{851, 2, false},   // its second line at 874: the last one that fits
+                       Case{874, 1, false},   // a single line that is already written there
+                       Case{874, 2, true},    // heading on the last line: moves with its line
+                       Case{805, 4, false},   // formula and verdict end at 805 + 3 × 23 = 874
+                       Case{828, 4, true},    // the verdict would fall to 897
+                       Case{0, 60, false}}) {  // a page's first line cannot do better
+    RecordingSurface s;
+    ReportCanvas canvas(s);
+    canvas.line_offset = c.line_offset;
+    canvas.y = canvas.line_offset + 150;
+    canvas.SetTextColor(kRed);
+    const int y = KeepLinesTogether(canvas, c.lines);
+    EXPECT_EQ(canvas.page_index, c.moves ? 1 : 0) << c.line_offset << " " << c.lines;
+    EXPECT_EQ(y, c.moves ? 1229 + 150 : c.line_offset + 150);
+    EXPECT_EQ(canvas.text_color, kRed);
+  }
+}
+
 }  // namespace
 }  // namespace traxen

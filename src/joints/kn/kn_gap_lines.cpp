@@ -16,10 +16,11 @@ namespace {
 std::string Index(const KnGapBraceChecks& c) { return c.brace.index == 2 ? "2" : "1"; }
 
 // A mode's bold heading after an empty line.
+// A mode's heading starts its block: heading, symbols, numbers and verdict on one page.
 LineWriter Heading(ReportCanvas& canvas) {
   NewLine(canvas);
   NewLine(canvas);
-  return LineWriter(canvas, canvas.left_margin, "bold");
+  return LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(4);
 }
 
 LineWriter Line(ReportCanvas& canvas) {

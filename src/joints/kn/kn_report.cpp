@@ -7,13 +7,14 @@
 #include "joints/kn/kn_geometry_lines.h"
 #include "joints/kn/kn_joint.h"
 #include "joints/kn/kn_overlap_lines.h"
+#include "joints/kn/kn_schematic.h"
 #include "joints/kn/kn_validity.h"
 
 namespace traxen {
 
 void RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   const KnJointResult r = ComputeKnJoint(in);
-  canvas.line_offset = 380;  // the schematic occupies the top of page 1
+  canvas.line_offset = kKnSketchRoom;  // the schematic occupies the top of page 1
   PrintKnGapLines(canvas, r.g, r.p);
   PrintKnValidity(canvas, in, r.validity);
   if (canvas.failed) {

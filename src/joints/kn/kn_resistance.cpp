@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "report/check_numbers.h"
 
 namespace traxen {
 
@@ -10,7 +11,8 @@ KnEffectiveWidth CapWidth(double formula, double cap) {
   KnEffectiveWidth w;
   w.formula = formula;
   w.capped = formula > cap;
-  w.value = w.capped ? cap : formula;
+  // A cap that is not a number leaves the width not a number.
+  w.value = std::isnan(cap) ? cap : w.capped ? cap : formula;
   return w;
 }
 
@@ -22,7 +24,7 @@ KnResistance MakeKnResistance(double N_Rd_unreduced, double fy_governing, double
   // as "nan", whatever sign the square root of a negative number left on it.
   if (std::isnan(r.N_Rd)) r.N_Rd = std::fabs(r.N_Rd);
   r.N_Ed = std::abs(N_Ed_signed);
-  r.passed = r.N_Rd >= r.N_Ed;  // false when either side is not a number
+  r.passed = PassesAtLeast(r.N_Rd, r.N_Ed);  // false unless both sides are finite
   return r;
 }
 

@@ -13,6 +13,8 @@
 #include "report/drawing_primitives.h"
 #include "report/coord.h"
 #include "base/number_format.h"
+#include "report/recording_surface.h"
+#include "report/sketch_placement.h"
 
 namespace traxen {
 
@@ -65,6 +67,15 @@ std::optional<DrawPoint> Intersect(DrawPoint p1, DrawPoint d1, DrawPoint p2, Dra
   return q;
 }
 
+// Whether q, a point on the line through a and b, lies between them.
+bool OnSegment(DrawPoint q, DrawPoint a, DrawPoint b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double len2 = dx * dx + dy * dy;
+  if (!(len2 > 0)) return false;
+  const double t = ((q.x - a.x) * dx + (q.y - a.y) * dy) / len2;
+  return t >= -1e-9 && t <= 1 + 1e-9;
+}
+
 void Polyline(DrawingSurface& s, std::initializer_list<DrawPoint> points) {
   std::vector<Point> pts;
   for (const DrawPoint& p : points) pts.push_back(At(p));
@@ -77,7 +88,7 @@ void Label(DrawingSurface& s, Color colour, Point at, const std::string& text) {
 }
 
 std::string Section(double h, double b, double t) {
-  return FormatNumber(" %3.0f", h) + FormatNumber("x%3.0f", b) + FormatNumber("x%2.1f", t);
+  return FormatSketchNumber(" %3.0f", h) + FormatSketchNumber("x%3.0f", b) + FormatSketchNumber("x%2.1f", t);
 }
 
 class KnSchematicPainter {
@@ -145,11 +156,11 @@ class KnSchematicPainter {
     const double g = l_.geometry.g, p = l_.geometry.p;
     const int right = frame_.area_to.x, bottom = frame_.area_to.y;
     s_.setFont(kLabelFont);
-    Label(s_, kBlack, {right - 300, bottom - 25}, FormatNumber(" Varraste otste vahe g = %3.1f mm", g));
+    Label(s_, kBlack, {right - 300, bottom - 25}, FormatSketchNumber(" Varraste otste vahe g = %3.1f mm", g));
     if (!(g < 0) || in_.kn_overlap_plate == 1) return;
     if (l_.geometry.top_brace == 2) {
       const int x = right - 300;
-      Label(s_, kBlack, {x, bottom - 75}, FormatNumber(" p = %3.1f mm", p));
+      Label(s_, kBlack, {x, bottom - 75}, FormatSketchNumber(" p = %3.1f mm", p));
       int at = x;
       const int y = bottom - 50;
       auto piece = [&](const Font& font, int dy, const std::string& text) {
@@ -160,11 +171,11 @@ class KnSchematicPainter {
       piece(kLabelFont, 0, "Ülekate");
       piece(kGreekFont, -3, "λ");
       piece(kSmallFont, 6, "ov");
-      piece(kLabelFont, 0, FormatNumber("= (g / p)×100 = %3.1f %%", Lambda()));
+      piece(kLabelFont, 0, FormatSketchNumber("= (g / p)×100 = %3.1f %%", Lambda()));
     } else {
       const int x = right - 200;
-      Label(s_, kBlack, {x, bottom - 75}, FormatNumber(" p = %3.1f mm", p));
-      Label(s_, kBlack, {x, bottom - 50}, FormatNumber(" Ov = (g/p)×100 = %3.1f protsenti", Lambda()));
+      Label(s_, kBlack, {x, bottom - 75}, FormatSketchNumber(" p = %3.1f mm", p));
+      Label(s_, kBlack, {x, bottom - 50}, FormatSketchNumber(" Ov = (g/p)×100 = %3.1f protsenti", Lambda()));
     }
   }
 
@@ -187,10 +198,10 @@ class KnSchematicPainter {
 
   void ChordForces() {
     ForceArrow(s_, ForceArrowMode(in_.N0_left), At(l_.x_L, l_.y_c), At(l_.x_L - kArrowLength, l_.y_c), 0);
-    Label(s_, kBlack, At(l_.x_L - 60, l_.y_c + 10), FormatNumber(" %3.1f kN", in_.N0_left));
+    Label(s_, kBlack, At(l_.x_L - 60, l_.y_c + 10), FormatSketchNumber(" %3.1f kN", in_.N0_left));
     ForceArrow(s_, ForceArrowMode(in_.N0_right), At(l_.x_R, l_.y_c), At(l_.x_R + kArrowLength, l_.y_c),
                180);
-    Label(s_, kBlack, At(l_.x_R + 5, l_.y_c + 10), FormatNumber(" %3.1lf kN", in_.N0_right));
+    Label(s_, kBlack, At(l_.x_R + 5, l_.y_c + 10), FormatSketchNumber(" %3.1lf kN", in_.N0_right));
   }
 
   void ChordSection() {
@@ -207,7 +218,7 @@ class KnSchematicPainter {
     DimensionArrow(s_, At(x, l_.y_top), At(x, l_.y_top - 18), 0);
     DimensionArrow(s_, At(x, l_.y_bottom), At(x, l_.y_bottom + 18), 180);
     Polyline(s_, {{x, l_.y_bottom + 18}, {x, l_.y_c + 37}, {x + 5, l_.y_c + 37}});
-    Label(s_, kBlue, At(l_.x_R - 13, l_.y_c + 30), FormatNumber(" %3.0lf mm ", in_.h0));
+    Label(s_, kBlue, At(l_.x_R - 13, l_.y_c + 30), FormatSketchNumber(" %3.0lf mm ", in_.h0));
   }
 
   // Force arrow, section label, depth dimension and angle arc of one brace.
@@ -218,7 +229,7 @@ class KnSchematicPainter {
 
     const DrawPoint tip{b.far_end.x - kArrowLength * c, b.far_end.y - kArrowLength * sn};
     ForceArrow(s_, ForceArrowMode(N), At(b.far_end), At(tip), b.phi_deg);
-    const std::string force = FormatNumber(" %3.1f kN", N);
+    const std::string force = FormatSketchNumber(" %3.1f kN", N);
     Label(s_, kBlack, At(tip.x - 50, tip.y - 18), force);
 
     s_.setPen(kLeader);
@@ -239,22 +250,30 @@ class KnSchematicPainter {
     DepthLine(a.x, a.y, bb.x, bb.y);
     DimensionArrow(s_, At(a), At(a_out), b.phi_deg + 180);
     DimensionArrow(s_, At(bb), At(b_out), b.phi_deg);
-    const std::string depth = FormatNumber(" %3.0lf mm", h);
+    const std::string depth = FormatSketchNumber(" %3.0lf mm", h);
     if (leans_left) {
       Label(s_, kBlue, At(b_out.x + 2, b_out.y - 14), depth);
     } else {
       Label(s_, kBlue, At(a_out.x - s_.textWidth(depth) - 2, a_out.y - 14), depth);
     }
 
-    // Angle between the chord axis direction and the brace axis, about P.
+    // Angle between the chord axis and the brace axis, about P: from the chord axis level
+    // 150 units beside the joint vertical to the brace axis on the same circle, so that a P
+    // below the chord does not hang the arc there. A P above the chord axis (braces meeting
+    // above it) starts the arc at its own level, the only start an arc above P can have.
     const DrawPoint P = l_.axes_meet;
     const double side = leans_left ? -1 : 1;
-    const Point start = At(P.x + side * kArcRadius, P.y);
-    const Point end = At(P.x - kArcRadius * c, P.y - kArcRadius * sn);
+    const DrawPoint from{P.x + side * kArcRadius, std::min(l_.y_c, P.y)};
+    const double radius = std::hypot(from.x - P.x, from.y - P.y);
+    const Point start = At(from);
+    const Point end = At(P.x - radius * c, P.y - radius * sn);
     ArcPolyline(s_, end, At(P), start);
-    const double half = ReportRadians(theta / 2);
-    const DrawPoint mid{P.x + side * kArcRadius * std::cos(half), P.y - kArcRadius * std::sin(half)};
-    const std::string angle = FormatNumber(" %3.0f °", theta);
+    // The label near the middle of the arc, between the start's and the brace's directions.
+    const double start_angle = std::atan2(P.y - from.y, side * (from.x - P.x));
+    const double brace_angle = leans_left ? phi : kReportPi - phi;
+    const double half = (start_angle + brace_angle) / 2;
+    const DrawPoint mid{P.x + side * radius * std::cos(half), P.y - radius * std::sin(half)};
+    const std::string angle = FormatSketchNumber(" %3.0f °", theta);
     const double label_x = leans_left ? mid.x - s_.textWidth(angle) - 4 : mid.x + 4;
     Label(s_, kBlue, At(label_x, mid.y - 12), angle);
   }
@@ -288,8 +307,12 @@ class KnSchematicPainter {
     const DrawPoint under_inner_corner = top_is_1 ? under.A : under.B;
     const DrawPoint under_outer_corner = top_is_1 ? under.B : under.A;
 
-    const std::optional<DrawPoint> q = Intersect(top_inner_toe, dir(top), under_inner_toe, dir(under));
-    if (!q) {  // parallel or degenerate edges: no apex to cut at
+    std::optional<DrawPoint> q = Intersect(top_inner_toe, dir(top), under_inner_toe, dir(under));
+    // Nearly parallel edges meet far beyond the braces' ends: the cut is only made where the
+    // apex lies on both inner edges, so no edge is ever drawn past its own brace.
+    if (q && !(OnSegment(*q, top_inner_toe, top_inner_corner) && OnSegment(*q, under_inner_toe, under_inner_corner)))
+      q.reset();
+    if (!q) {  // parallel or degenerate edges, or an apex off the braces: nothing to cut at
       WholeBrace(l_.brace1);
       WholeBrace(l_.brace2);
       return;
@@ -300,6 +323,9 @@ class KnSchematicPainter {
                                  : (top.left_toe >= under.left_toe && top.right_toe <= under.right_toe);
     std::optional<DrawPoint> q_outer;
     if (inside && !plate) q_outer = Intersect(top_outer_toe, dir(top), under_inner_toe, dir(under));
+    if (q_outer && !(OnSegment(*q_outer, top_outer_toe, top_outer_corner) &&
+                     OnSegment(*q_outer, under_inner_toe, under_inner_corner)))
+      q_outer.reset();
 
     // The overlapped brace, whole, or with its inner edge ending at the apex when the
     // between-braces plate fills the overlap.
@@ -329,11 +355,11 @@ class KnSchematicPainter {
     s_.setPen(kDimension);
     const double y_len = l_.y_c + hb + 30;
     DimensionExtended(s_, At(xm + hl, y_len), 1, 0, At(xm - hl, y_len));
-    Label(s_, kBlue, At(xm - 18, y_len - 8), FormatNumber(" %3.1f mm ", in_.side_l));
+    Label(s_, kBlue, At(xm - 18, y_len - 8), FormatSketchNumber(" %3.1f mm ", in_.side_l));
     const double x_wid = xm + hl + 16;
     DimensionExtended(s_, At(x_wid, l_.y_c + hb), 0, 1, At(x_wid, l_.y_c - hb));
     // At the lower end of its line: the eccentricity label sits beside the chord axis.
-    Label(s_, kBlue, At(x_wid + 3, l_.y_c + hb), FormatNumber(" %3.1f mm", in_.side_b));
+    Label(s_, kBlue, At(x_wid + 3, l_.y_c + hb), FormatSketchNumber(" %3.1f mm", in_.side_b));
 
     s_.setPen(kLeader);
     Polyline(s_, {{xm - hl, l_.y_c + hb}, {xm - hl - 30, l_.y_c + hb + 30}, {xm - hl - 33, l_.y_c + hb + 30}});
@@ -352,11 +378,11 @@ class KnSchematicPainter {
     s_.setPen(kDimension);
     const double x_thk = xm - hl - 30;
     DimensionExtended(s_, At(x_thk, l_.y_top), 0, 1, At(x_thk, top));
-    const std::string thickness = FormatNumber(" %3.1f mm", in_.face_t);
+    const std::string thickness = FormatSketchNumber(" %3.1f mm", in_.face_t);
     Label(s_, kBlue, At(x_thk - s_.textWidth(thickness) - 3, top - 16), thickness);
     const double y_len = top - 20;
     DimensionExtended(s_, At(xm + hl, y_len), 1, 0, At(xm - hl, y_len));
-    Label(s_, kBlue, At(xm - 18, y_len - 8), FormatNumber(" %3.1f mm ", in_.face_l));
+    Label(s_, kBlue, At(xm - 18, y_len - 8), FormatSketchNumber(" %3.1f mm ", in_.face_l));
 
     s_.setPen(kLeader);
     Polyline(s_, {{xm + hl, top}, {xm + hl + 150, top - 30}, {xm + hl + 153, top - 30}});
@@ -375,7 +401,7 @@ class KnSchematicPainter {
     const double y1 = std::min(l_.y_c, l_.axes_meet.y), y2 = std::max(l_.y_c, l_.axes_meet.y);
     s_.setPen(kDimension);
     DimensionExtended(s_, At(x, y2), 0, 1, At(x, y1));
-    Label(s_, kBlue, At(l_.x0 + 50, (l_.y_c + l_.axes_meet.y) / 2 - 5), FormatNumber(" %2.1f mm", in_.e));
+    Label(s_, kBlue, At(l_.x0 + 50, (l_.y_c + l_.axes_meet.y) / 2 - 5), FormatSketchNumber(" %2.1f mm", in_.e));
   }
 
   // Gap (or overlap) between brace 1's right toe and brace 2's left toe, 50 units above the
@@ -389,7 +415,7 @@ class KnSchematicPainter {
     const double x1 = std::min(toe1, toe2), x2 = std::max(toe1, toe2);
     s_.setPen(kDimension);
     DimensionExtended(s_, At(x2, y), 1, 0, At(x1, y));
-    const std::string text = FormatNumber(" %2.1f mm", std::abs(l_.geometry.g));
+    const std::string text = FormatSketchNumber(" %2.1f mm", std::abs(l_.geometry.g));
     Label(s_, kBlue, At((x1 + x2) / 2 - s_.textWidth(text) / 2.0, y - 25), text);
   }
 
@@ -401,7 +427,7 @@ class KnSchematicPainter {
     s_.drawLine(At(top.left_toe, l_.y_top), At(top.left_toe, y));
     s_.drawLine(At(top.right_toe, l_.y_top), At(top.right_toe, y));
     DimensionExtended(s_, At(top.right_toe, y), 1, 0, At(top.left_toe, y));
-    const std::string text = FormatNumber(" %3.1lf mm", l_.geometry.p);
+    const std::string text = FormatSketchNumber(" %3.1lf mm", l_.geometry.p);
     Label(s_, kBlue, At((top.left_toe + top.right_toe) / 2 - s_.textWidth(text) / 2.0, y + 4), text);
   }
 
@@ -427,12 +453,12 @@ class KnSchematicPainter {
     s_.setPen(kDimension);
     const double y_thk = top_y - 10;
     DimensionExtended(s_, At(q->x + ht, y_thk), 1, 0, At(q->x - ht, y_thk));
-    const std::string thickness = FormatNumber(" %2.1f mm", in_.overlap_t);
+    const std::string thickness = FormatSketchNumber(" %2.1f mm", in_.overlap_t);
     Label(s_, kBlue, At(q->x - s_.textWidth(thickness) / 2.0, y_thk - 22), thickness);
     const double x_h = q->x + ht + 12;
     DimensionExtended(s_, At(x_h, l_.y_top), 0, 1, At(x_h, top_y));
     // The rectangle stands l high, so its height dimension shows l.
-    Label(s_, kBlue, At(x_h + 4, (top_y + l_.y_top) / 2 - 7), FormatNumber(" %3.1f mm", in_.overlap_l));
+    Label(s_, kBlue, At(x_h + 4, (top_y + l_.y_top) / 2 - 7), FormatSketchNumber(" %3.1f mm", in_.overlap_l));
 
     // Below the chord, left of the overlap length's label.
     s_.setPen(kLeader);
@@ -500,7 +526,13 @@ void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int widt
 }
 
 void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in) {
-  DrawKnSketch(canvas.surface, in, KnReportFrame());
+  if (!(std::isfinite(in.h0) && in.h0 > 0)) return;  // no scale to draw with
+  // Drawn aside first, then fitted into the room the report leaves above its first line.
+  RecordingSurface sketch;
+  DrawKnSketch(sketch, in, KnReportFrame());
+  const int room = in.kn_overlap_plate == 1 ? kKnBetweenPlateSketchRoom : kKnSketchRoom;
+  ReplayOps(PlaceSketch(sketch.ops(), ReportSketchArea(room + canvas.line_step), ReportTextWidth),
+            canvas.surface);
 }
 
 }  // namespace traxen

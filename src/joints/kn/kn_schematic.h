@@ -10,6 +10,10 @@
 
 namespace traxen {
 
+// Room the report leaves above its first line for the sketch: the line offset it starts from.
+inline constexpr int kKnSketchRoom = 380;
+inline constexpr int kKnBetweenPlateSketchRoom = 550;  // the between-braces plate stands tall
+
 struct DrawPoint {
   double x = 0, y = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "base/ieee_divide.h"
+#include "report/check_numbers.h"
 
 namespace traxen {
 
@@ -21,30 +22,30 @@ KnMemberValidity CheckMember(const MemberData& m, const ReportInputs& in, bool g
   v.section_class = m.section_class;
   v.class_ok = m.section_class == 1 || m.section_class == 2;
   v.fy = m.fy;
-  v.fy_ok = m.fy <= 460;
+  v.fy_ok = PassesAtMost(m.fy, 460);
   v.t = m.t;
-  v.t_ok = m.t >= 2.5;
+  v.t_ok = PassesAtLeast(m.t, 2.5);
   v.h = m.h;
   v.b = m.b;
   v.h_t = Divide(m.h, m.t);
-  v.h_t_ok = v.h_t <= 35;
+  v.h_t_ok = PassesAtMost(v.h_t, 35);
   v.b_t = Divide(m.b, m.t);
-  v.b_t_ok = v.b_t <= 35;
+  v.b_t_ok = PassesAtMost(v.b_t, 35);
   v.h_b = Divide(m.h, m.b);
-  v.h_b_min_ok = v.h_b >= 0.5;
-  v.h_b_max_ok = v.h_b <= 2;
+  v.h_b_min_ok = PassesAtLeast(v.h_b, 0.5);
+  v.h_b_max_ok = PassesAtMost(v.h_b, 2);
   v.length_mm = m.L * 1000;
   v.length_ratio = Divide(v.length_mm, m.h);
-  v.length_ok = v.length_ratio >= 6;
+  v.length_ok = PassesAtLeast(v.length_ratio, 6);
   if (m.member != 0) {
     v.theta = m.theta;
-    v.theta_min_ok = m.theta >= 30;
-    v.theta_max_ok = m.theta <= 150;
+    v.theta_min_ok = PassesAtLeast(m.theta, 30);
+    v.theta_max_ok = PassesAtMost(m.theta, 150);
     v.b_b0 = Divide(m.b, in.b0);
-    v.b_b0_ok = v.b_b0 >= (gap_rows ? 0.35 : 0.25);
+    v.b_b0_ok = PassesAtLeast(v.b_b0, gap_rows ? 0.35 : 0.25);
     if (gap_rows) {
       v.b_b0_limit = 0.1 + Divide(0.01 * in.b0, in.t0);
-      v.b_b0_limit_ok = v.b_b0 >= v.b_b0_limit;
+      v.b_b0_limit_ok = PassesAtLeast(v.b_b0, v.b_b0_limit);
     }
   }
   return v;
@@ -79,12 +80,12 @@ KnValidity ComputeKnValidity(const ReportInputs& in, KnOverlapConditions overlap
                FailedChecks(v.brace2, v.gap_rows);
   if (v.gap_rows) {
     v.t1_plus_t2 = in.t1 + in.t2;
-    v.gap_size_ok = in.g >= v.t1_plus_t2;
+    v.gap_size_ok = PassesAtLeast(in.g, v.t1_plus_t2);
     v.g_b0 = Divide(in.g, in.b0);
     v.gap_ratio_min = 0.5 * (1 - v.beta);
-    v.gap_ratio_min_ok = v.g_b0 >= v.gap_ratio_min;
+    v.gap_ratio_min_ok = PassesAtLeast(v.g_b0, v.gap_ratio_min);
     v.gap_ratio_max = 1.5 * (1 - v.beta);
-    v.gap_ratio_max_ok = v.g_b0 <= v.gap_ratio_max;
+    v.gap_ratio_max_ok = PassesAtMost(v.g_b0, v.gap_ratio_max);
     failed += !v.gap_size_ok + !v.gap_ratio_min_ok + !v.gap_ratio_max_ok;
   } else {
     v.overlap_conditions = overlap == KnOverlapConditions::Checked;
@@ -94,10 +95,10 @@ KnValidity ComputeKnValidity(const ReportInputs& in, KnOverlapConditions overlap
       if (v.width_ratio_shown) {
         v.narrower_brace = in.b2 > in.b1 ? 1 : 2;
         v.width_ratio = v.narrower_brace == 1 ? Divide(in.b1, in.b2) : Divide(in.b2, in.b1);
-        v.width_ratio_ok = v.width_ratio >= 0.75;
+        v.width_ratio_ok = PassesAtLeast(v.width_ratio, 0.75);
         failed += !v.width_ratio_ok;
       }
-      v.overlap_ok = v.lambda_ov >= 25 && v.lambda_ov <= 100;
+      v.overlap_ok = PassesAtLeast(v.lambda_ov, 25) && PassesAtMost(v.lambda_ov, 100);
       failed += !v.overlap_ok;
     }
   }

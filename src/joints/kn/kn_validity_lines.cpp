@@ -110,8 +110,8 @@ void SecondWidthLimit(ReportCanvas& canvas, const KnMemberValidity& v, const Rep
       .Value(Sub("0 "), " = ", "0.1 + 0.01×", "%3.1lf", in.b0)
       .Value(" /", "%3.1lf", in.t0)
       .Value(" = ", "%3.2lf", v.b_b0_limit);
-  // This long line has its verdict at a fixed place.
-  ConditionVerdict(canvas, canvas.left_margin + 550, ok, 0);
+  // This long line has its verdict at a fixed place, unless its text reaches that far.
+  ConditionVerdict(canvas, VerdictPlace(w.x(), canvas.left_margin + 550), ok, 0);
 }
 
 void MemberBlock(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& kv,
@@ -237,13 +237,13 @@ void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValid
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace1.shown) {
-    LineWriter(canvas, canvas.left_margin, "bold").Text("2) VASAKUL ASUV VARRAS 1");
+    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text("2) VASAKUL ASUV VARRAS 1");
     MemberBlock(canvas, in, v, v.brace1);
   }
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace2.shown) {
-    LineWriter(canvas, canvas.left_margin, "bold").Text("3) PAREMAL ASUV VARRAS 2 ");
+    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text("3) PAREMAL ASUV VARRAS 2 ");
     MemberBlock(canvas, in, v, v.brace2);
   }
 

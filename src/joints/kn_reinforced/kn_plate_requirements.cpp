@@ -7,13 +7,14 @@
 
 #include "base/angles.h"
 #include "base/ieee_divide.h"
+#include "report/check_numbers.h"
 
 namespace traxen {
 
 namespace {
 
 PlateRequirementCheck Require(double actual, double required) {
-  return {true, actual, required, actual >= required};
+  return {true, actual, required, PassesAtLeast(actual, required)};
 }
 
 }  // namespace

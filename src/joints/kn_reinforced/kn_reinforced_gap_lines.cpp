@@ -75,7 +75,7 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
         .Text(Sub("p "), ") = ", "")
         .Value("", "%3.1lf", in.b0)
         .Value(" / 2× (", "%3.1lf", in.t0)
-        .Value(" + ", "%3.1lf", pl.t_p)
+        .Value(" + ", "%3.0lf", pl.t_p)  // the plate thickness in whole millimetres
         .Value(") = ", "%3.3lf", a.gamma);
   } else {
     LineWriter(canvas, x + 50)
@@ -86,7 +86,8 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
         .Value(" = ", "%3.3lf", a.gamma);
   }
 
-  // "(3×(t0 + tpk)²": the bracket opens before t0 so the numbers read as the formula does.
+  // "(3×(t0 + tpk)²)": the bracket opens before t0 and closes after the square, so the
+  // numbers read as the formula does.
   NewLine(canvas);
   LineWriter(canvas, lm)
       .Text(Greek("a"), " =  ", "{1 / [1 + 4×g² / (3×(t")
@@ -94,8 +95,8 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
       .Text(")²", ")]}", Sup("0.5"))
       .Value(" = { 1 / [1+4×", "%3.2lf²", in.g)
       .Value(" / (3×(", "%3.1lf", in.t0)
-      .Value(" + ", "%3.1lf )²", pl.t_pk)
-      .Value(" )]}", Sup("0.5 "), " = ", "%3.3lf", a.alpha);
+      .Value(" + ", "%3.1lf)²", pl.t_pk)
+      .Value(")]}", Sup("0.5 "), " = ", "%3.3lf", a.alpha);
 
   NewLine(canvas);
   LineWriter(canvas, lm)

@@ -4,6 +4,7 @@
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_geometry_lines.h"
+#include "joints/kn/kn_schematic.h"
 #include "report/line_writer.h"
 #include "joints/kn_reinforced/kn_plate_requirements_lines.h"
 #include "joints/kn_reinforced/kn_reinforced_gap_lines.h"
@@ -16,7 +17,7 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
                              const ReinforcedKnResult& r) {
   const bool between_braces_plate = in.kn_overlap_plate == 1;
   // The schematic above needs more room when it shows the between-braces plate.
-  canvas.line_offset = between_braces_plate ? 550 : 380;
+  canvas.line_offset = between_braces_plate ? kKnBetweenPlateSketchRoom : kKnSketchRoom;
   if (!between_braces_plate) PrintKnGapLines(canvas, r.g, r.p);
 
   NewLine(canvas);

@@ -3,8 +3,9 @@
 
 namespace traxen {
 
+// The formula's symbols, numbers, result and verdict are kept on one page.
 void PrintChordFaceSymbols(LineWriter& w, bool reduced, std::string_view tail_weight) {
-  w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
+  w.AtLeft().KeepTogether(4).Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
   if (reduced)
     w.Text({"0.9×(k"}, {" n ", kSub}, {"×f"});
   else

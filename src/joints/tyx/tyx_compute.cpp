@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "base/ieee_divide.h"
+#include "report/check_numbers.h"
 
 namespace traxen {
 
@@ -17,16 +18,16 @@ TyxClassCheck ClassCheck(int section_class) {
   return {section_class, section_class >= 1 && section_class <= 2};
 }
 
-TyxLimitCheck AtMost(double value, double limit) { return {value, limit, value <= limit}; }
-TyxLimitCheck AtLeast(double value, double limit) { return {value, limit, value >= limit}; }
+TyxLimitCheck AtMost(double value, double limit) { return {value, limit, PassesAtMost(value, limit)}; }
+TyxLimitCheck AtLeast(double value, double limit) { return {value, limit, PassesAtLeast(value, limit)}; }
 
 TyxRatioCheck RatioAtMost(double numerator, double denominator, double limit) {
   const double r = Divide(numerator, denominator);
-  return {numerator, denominator, r, r <= limit};
+  return {numerator, denominator, r, PassesAtMost(r, limit)};
 }
 TyxRatioCheck RatioAtLeast(double numerator, double denominator, double limit) {
   const double r = Divide(numerator, denominator);
-  return {numerator, denominator, r, r >= limit};
+  return {numerator, denominator, r, PassesAtLeast(r, limit)};
 }
 
 struct MemberDimensions {
@@ -116,8 +117,7 @@ TyxChordStress ChordStress(const ReportInputs& in) {
 
 double Reduce(double resistance, bool reduced) { return reduced ? 0.9 * resistance : resistance; }
 
-// The smaller value wins; a NaN on either side is kept rather than hidden.
-double Smaller(double a, double b) { return a < b ? a : b; }
+double Smaller(double a, double b) { return SmallerOf(a, b); }
 // A width is limited to b1 unless "b1 >= width" holds (so a NaN width becomes b1, as printed).
 bool ExceedsLimit(double width, double limit) { return !(limit >= width); }
 
@@ -154,7 +154,9 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
   r.effective_width_unlimited =
       Divide(10 * w.face_strength * w.face_thickness * w.face_thickness * in.b1, in.b0 * in.fy1 * in.t1);
   r.effective_width_limited = ExceedsLimit(r.effective_width_unlimited, in.b1);
-  r.effective_width = r.effective_width_limited ? in.b1 : r.effective_width_unlimited;
+  r.effective_width = r.effective_width_limited && !std::isnan(r.effective_width_unlimited)
+                          ? in.b1
+                          : r.effective_width_unlimited;
   r.brace_reduced = TyxReduced(in.fy1);
   r.brace_resistance =
       Reduce(in.fy1 * in.t1 * (2 * in.h1 - 4 * in.t1 + 2 * r.effective_width) / 1000, r.brace_reduced);
@@ -196,7 +198,9 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
   r.punching_applies = w.beta >= 0.85 && w.beta <= r.punching_limit;
   r.punching_width_unlimited = Divide(10 * in.b1 * w.face_thickness, in.b0);
   r.punching_width_limited = ExceedsLimit(r.punching_width_unlimited, in.b1);
-  r.punching_width = r.punching_width_limited ? in.b1 : r.punching_width_unlimited;
+  r.punching_width = r.punching_width_limited && !std::isnan(r.punching_width_unlimited)
+                         ? in.b1
+                         : r.punching_width_unlimited;
   r.punching_reduced = TyxReduced(w.face_strength);
   if (r.punching_applies) {
     r.punching_resistance =
@@ -207,7 +211,7 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
   } else {
     r.resistance = r.interpolated;
   }
-  r.passed = r.resistance >= std::abs(in.N1);
+  r.passed = PassesAtLeast(r.resistance, std::abs(in.N1));
   return r;
 }
 
@@ -227,7 +231,7 @@ void PlainResistances(const ReportInputs& in, TyxResult& r) {
     r.narrow.reduced = TyxReduced(in.fy0);
     r.narrow.resistance =
         Reduce(ChordFaceResistance(r.kn.kn, in.fy0, in.t0, r.eta, r.beta, sin1), r.narrow.reduced);
-    r.narrow.passed = r.narrow.resistance >= std::abs(in.N1);
+    r.narrow.passed = PassesAtLeast(r.narrow.resistance, std::abs(in.N1));
   }
   if (r.wide_case) {
     r.wide = WideBrace(in, r.stress,
@@ -243,7 +247,7 @@ void ReinforcedResistances(const ReportInputs& in, TyxResult& r) {
   r.gamma = Divide(in.b0, 2 * (in.t0 + in.side_t));
   r.stress = ChordStress(in);
   r.kn = TyxStressFactor(in.N0_right < 0, r.stress.n, r.beta);
-  r.beta_p_passed = r.beta_p <= 0.85;
+  r.beta_p_passed = PassesAtMost(r.beta_p, 0.85);
   if (!r.valid || !r.beta_p_passed) return;
 
   if (in.N1 > 0) {
@@ -254,7 +258,7 @@ void ReinforcedResistances(const ReportInputs& in, TyxResult& r) {
     r.tension.reduced = TyxReduced(in.fy0);
     r.tension.resistance = Reduce(
         ChordFaceResistance(1.0, in.fy_plate, in.face_t, r.eta_p, r.beta_p, sin1), r.tension.reduced);
-    r.tension.passed = r.tension.resistance >= std::abs(in.N1);
+    r.tension.passed = PassesAtLeast(r.tension.resistance, std::abs(in.N1));
   } else if (in.N1 < 0) {
     r.reinforced_case = TyxReinforcedCase::BraceInCompression;
     // Under a compressed brace the plate acts as a thicker chord face with kn = 1.

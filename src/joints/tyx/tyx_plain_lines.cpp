@@ -43,6 +43,7 @@ void PrintJointParameters(LineWriter& w, const ReportInputs& in, const TyxResult
 void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
+      .KeepTogether(2)
       .Weight("bold")
       .Text({"Kui"}, {" b ", kGreek},
             {" <= 0.85, siis liite kandevõime määrab vaid vöö liitepinna kandevõime N"})

@@ -12,6 +12,8 @@
 #include "base/ieee_divide.h"
 #include "joints/tyx/tyx_report.h"
 #include "base/number_format.h"
+#include "report/recording_surface.h"
+#include "report/sketch_placement.h"
 
 namespace traxen {
 
@@ -32,7 +34,7 @@ const Font kTypeFont{"Arial", 16, 700};
 Point P(double x, double y) { return {ToCoord(x), ToCoord(y)}; }
 
 std::string SectionText(double h, double b, double t) {
-  return FormatNumber(" %3.0fx", h) + FormatNumber("%3.0fx", b) + FormatNumber("%2.1f", t);
+  return FormatSketchNumber(" %3.0fx", h) + FormatSketchNumber("%3.0fx", b) + FormatSketchNumber("%2.1f", t);
 }
 
 class TyxSketch {
@@ -111,8 +113,8 @@ void TyxSketch::Chord() {
   const Point j = J();
   ForceArrow(s_, ForceArrowMode(in_.N0_left), {left, j.y}, {left - 50, j.y}, 0);
   ForceArrow(s_, ForceArrowMode(in_.N0_right), {right, j.y}, {right + 50, j.y}, 180);
-  Label({left - 55, j.y + 10}, FormatNumber(" %3.1f kN", in_.N0_left));
-  Label({right + 5, j.y + 10}, FormatNumber(" %3.1f kN", in_.N0_right));
+  Label({left - 55, j.y + 10}, FormatSketchNumber(" %3.1f kN", in_.N0_left));
+  Label({right + 5, j.y + 10}, FormatSketchNumber(" %3.1f kN", in_.N0_right));
   Label({left - 85, j.y + 30}, SectionText(in_.h0, in_.b0, in_.t0));
   Leader({{left, bottom}, {left - 10, j.y + 37}, {left - 15, j.y + 37}});
 }
@@ -127,7 +129,7 @@ void TyxSketch::ChordDepth() {
     s_.drawLine({x, bottom}, {x, top});
     DimensionArrow(s_, {x, top}, {x, top - 18}, 0);
     DimensionArrow(s_, {x, bottom}, {x, bottom + 18}, 180);
-    DimensionText({x + 7, jy + 30}, FormatNumber(" %3.0lf mm ", in_.h0));
+    DimensionText({x + 7, jy + 30}, FormatSketchNumber(" %3.0lf mm ", in_.h0));
     s_.setPen(kDimensionPen);
     const Point leader[] = {{x, bottom}, {x, jy + 37}, {x + 5, jy + 37}};
     s_.drawPolyline(leader);
@@ -136,7 +138,7 @@ void TyxSketch::ChordDepth() {
   s_.drawLine({x, top}, {x, bottom});
   DimensionArrow(s_, {x, top}, P(x, f_.joint_y - f_.half_depth - 18), 0);
   DimensionArrow(s_, {x, bottom}, P(x, f_.joint_y + f_.half_depth + 18), 180);
-  DimensionText({x + 7, top - 25}, FormatNumber(" %3.0lf mm ", in_.h0));
+  DimensionText({x + 7, top - 25}, FormatSketchNumber(" %3.0lf mm ", in_.h0));
   s_.setPen(kDimensionPen);
   const Point leader[] = {{x, top}, {x, top - 19}, {x + 5, top - 19}};
   s_.drawPolyline(leader);
@@ -165,7 +167,7 @@ void TyxSketch::BraceDepth(const TyxBraceGeometry& g, double h, bool text_right)
     DimensionTicks(s_, minus.x, minus.y, plus.x, plus.y);
   DimensionArrow(s_, plus.ToPoint(), plus_tail, g.theta);
   DimensionArrow(s_, minus.ToPoint(), minus_tail, g.theta + 180);
-  const std::string text = FormatNumber(" %3.0lf mm", h);
+  const std::string text = FormatSketchNumber(" %3.0lf mm", h);
   s_.setFont(kDimensionFont);
   const int width = s_.textWidth(text);
   if (text_right) {
@@ -226,12 +228,12 @@ void TyxSketch::BraceAngle(const TyxBraceGeometry& g) {
     ArcPolyline(s_, P(jx - r * g.cos, jy - r * g.sin), j, P(jx - r, jy));
     const double dx = Preview() ? -12 : -15;
     DimensionText(P(jx - r * std::cos(half) + dx, jy - r * std::sin(half) - 2),
-                  FormatNumber(" %3.1f°", g.theta));
+                  FormatSketchNumber(" %3.1f°", g.theta));
   } else {
     ArcPolyline(s_, P(jx + r * g.cos, jy + r * g.sin), j, P(jx + r, jy));
     const double dx = Preview() ? -25 : -5;
     DimensionText(P(jx + r * std::cos(half) + dx, jy + r * std::sin(half) - 10),
-                  FormatNumber(Preview() ? " %3.1f°" : " %3.1f °", g.theta));
+                  FormatSketchNumber(Preview() ? " %3.1f°" : " %3.1f °", g.theta));
   }
 }
 
@@ -242,7 +244,7 @@ void TyxSketch::BraceDetails(const TyxBraceGeometry& g, double force, double h, 
   const double out = -g.toward_joint * 50;
   const Point arrow_end = P(e.x + out * g.cos, e.y + out * g.sin);
   ForceArrow(s_, ForceArrowMode(force), e.ToPoint(), arrow_end, below ? g.theta + 180 : g.theta);
-  const std::string force_text = FormatNumber(" %3.1f kN", force);
+  const std::string force_text = FormatSketchNumber(" %3.1f kN", force);
   if (Preview())
     Label({arrow_end.x - 45, arrow_end.y - (below ? 5 : 10)}, force_text);
   else if (below)
@@ -264,7 +266,7 @@ void TyxSketch::Reaction(double theta) {
   const Point end = P(start.x - 50 * std::cos(a), start.y - 50 * std::sin(a));
   ForceArrow(s_, ForceArrowMode(in_.N2), start.ToPoint(), end, theta + 180);
   const Point label_at = Preview() ? Point{end.x - 45, end.y - 5} : Point{end.x - 35, end.y + 7};
-  Label(label_at, FormatNumber(" %3.1f kN", in_.N2));
+  Label(label_at, FormatSketchNumber(" %3.1f kN", in_.N2));
 }
 
 // The side plate is seen on the chord's side wall, centred on the joint.
@@ -282,11 +284,11 @@ void TyxSketch::SidePlates() {
   // Below an X joint's lower brace in the report; the preview keeps it under the plate.
   const double length_y = jy + l + (Preview() ? 30 : XJoint() ? 65 : 25);
   DimensionExtended(s_, P(jx + m, length_y), 1, 0, P(jx - m, length_y));
-  DimensionText(P(jx - 18, length_y - 8), FormatNumber(" %3.1f mm ", in_.side_l));
+  DimensionText(P(jx - 18, length_y - 8), FormatSketchNumber(" %3.1f mm ", in_.side_l));
   const double height_x = jx + 15 + m + 1;
   s_.setPen(kDimensionPen);
   DimensionExtended(s_, P(height_x, jy + l), 0, 1, P(height_x, jy - l));
-  DimensionText(P(jx + 18 + m, jy - 8), FormatNumber(" %3.1f mm", in_.side_b));
+  DimensionText(P(jx + 18 + m, jy - 8), FormatSketchNumber(" %3.1f mm", in_.side_b));
 
   Label(P(jx - 104 - m, jy + 22 + l), SectionText(in_.side_l, in_.side_b, in_.side_t));
   Leader({P(jx - m, jy + l), P(jx - 30 - m, jy + 30 + l), P(jx - 33 - m, jy + 30 + l)});
@@ -315,10 +317,10 @@ void TyxSketch::FacePlate(const TyxBraceGeometry& g) {
   const double label_run = Preview() ? 40 : 80;
   s_.setPen(kDimensionPen);
   DimensionExtended(s_, P(xp - 30 - m, face), 0, 1, P(xp - 30 - m, top));
-  DimensionText(P(xp - 50 - m, thickness_y), FormatNumber(" %3.1f mm", in_.face_t));
+  DimensionText(P(xp - 50 - m, thickness_y), FormatSketchNumber(" %3.1f mm", in_.face_t));
   s_.setPen(kDimensionPen);
   DimensionExtended(s_, P(xp + m, length_y), 1, 0, P(xp - m, length_y));
-  DimensionText(P(xp - 18, length_y - 8), FormatNumber(" %3.1f mm ", in_.face_l));
+  DimensionText(P(xp - 18, length_y - 8), FormatSketchNumber(" %3.1f mm ", in_.face_l));
 
   Label(P(xp + m + label_run + 6, top - 38), SectionText(in_.face_l, in_.face_b, in_.face_t));
   Leader({P(xp + m + 1, top), P(xp + m + label_run + 1, top - 30), P(xp + m + label_run + 4, top - 30)});
@@ -347,7 +349,7 @@ void TyxSketch::LowerFacePlate(const TyxBraceGeometry& g) {
 
   s_.setPen(kDimensionPen);
   DimensionExtended(s_, P(xp + m, bottom + 35), 1, 0, P(xp - m, bottom + 35));
-  DimensionText(P(xp - 18, bottom + 35 - 8), FormatNumber(" %3.1f mm ", in_.face_l));
+  DimensionText(P(xp - 18, bottom + 35 - 8), FormatSketchNumber(" %3.1f mm ", in_.face_l));
 
   Label(P(xp + m + 86, bottom + 24), SectionText(in_.face_l, in_.face_b, in_.face_t));
   Leader({P(xp + m, bottom), P(xp + m + 81, bottom + 30), P(xp + m + 84, bottom + 30)});
@@ -431,7 +433,12 @@ void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int wid
 void DrawTyxSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   // Without a chord the scale is zero: there is nothing to draw.
   if (!(std::isfinite(in.h0) && in.h0 > 0)) return;
-  DrawTyxSketch(canvas.surface, in, ReportSchematicFrame(in.h0));
+  // Drawn aside first, then fitted into the room the report leaves above its first line.
+  RecordingSurface sketch;
+  DrawTyxSketch(sketch, in, ReportSchematicFrame(in.h0));
+  const int room = in.tyx_x_joint == 1 ? kTyxXJointSketchRoom : kTyxSketchRoom;
+  ReplayOps(PlaceSketch(sketch.ops(), ReportSketchArea(room + canvas.line_step), ReportTextWidth),
+            canvas.surface);
   canvas.surface.setPen({PenStyle::Solid, 0, kBlack});
   canvas.surface.setFont({"Times New Roman", 19, 400});
 }

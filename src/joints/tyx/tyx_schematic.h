@@ -9,6 +9,10 @@
 
 namespace traxen {
 
+// Room the report leaves above its first line for the sketch: the line offset it starts from.
+inline constexpr int kTyxSketchRoom = 400;
+inline constexpr int kTyxXJointSketchRoom = 550;  // the lower brace needs more
+
 // Draws the joint into `frame`: chord, brace (and the lower brace of an X joint), forces,
 // section labels, depths, the brace angle and the plates. Draws nothing but the cleared
 // area without a positive chord depth (the scale would be zero).

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/number_format.h"
+#include "joints/tyx/tyx_schematic.h"
 
 namespace traxen {
 
@@ -89,7 +90,7 @@ void ChordChecks(LineWriter& w, const TyxMemberChecks& c, ChordHeading heading) 
 }
 
 void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
-  w.AtLeft().Weight("bold").Text({"2) VÕRGUVARRAS"}, {" "}, {"  "}).Weight("normal");
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({"2) VÕRGUVARRAS"}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   CommonChecks(w, c, "", "1 ", "t");
   w.AtRight();
@@ -103,12 +104,13 @@ void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
              "%3.1lf", kAtLeast6);
   w.NewLine();
   w.AtLeft();
+  // B11 stands alone on its line; the one advance after the brace section ends it.
   RatioCheck(w, "b", "1 ", " / b", "0 ", c.brace_to_chord_width, "%3.2lf",
              {" >= 0.25  ", " < 0.25  "});
-  w.NewLine();
 }
 
 void LowerBraceChecks(LineWriter& w, const TyxMemberChecks& c) {
+  w.KeepTogether(2);
   PlainText(w.canvas(), w.canvas().left_margin, w.y(), "3) ALUMINE VARRAS");
   w.NewLine();
   CommonChecks(w, c, " ", "2", "t ");
@@ -134,7 +136,7 @@ void PrintLimitCheck(LineWriter& w, Piece symbol, Piece index, std::string_view 
 }
 
 void StartTyxReportText(LineWriter& w, const ReportInputs& in) {
-  w.canvas().line_offset = in.tyx_x_joint == 1 ? 550 : 400;
+  w.canvas().line_offset = in.tyx_x_joint == 1 ? kTyxXJointSketchRoom : kTyxSketchRoom;
   w.NewLine();
   w.canvas().SetTextColor(kBlack);
 }

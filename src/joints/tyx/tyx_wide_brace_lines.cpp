@@ -51,7 +51,7 @@ void PrintPlateFaceSymbols(LineWriter& w, bool reduced) {
 
 void PrintChordFaceAt085(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
-  w.AtLeft().Weight("bold").Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b ", kGreek},
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b ", kGreek},
                                  {" = 0.85"}).Weight("normal");
   w.NewLine();
   if (r.reinforced) {
@@ -247,7 +247,7 @@ void PrintSideWallNumbers(LineWriter& w, const ReportInputs& in, const TyxWideBr
 
 void PrintSideWall(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
-  w.AtLeft().Weight("bold").Text({"3a. Vöö külgpinna mõlkekandevõime juhul kui "}, {"b", kGreek},
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({"3a. Vöö külgpinna mõlkekandevõime juhul kui "}, {"b", kGreek},
                                  {" =  1"}).Weight("normal");
   w.NewLine();
   PrintSideWallSymbols(w, m);
@@ -320,6 +320,7 @@ void PrintInterpolation(LineWriter& w, const TyxResult& r) {
 void PrintPunchingHeading(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   w.AtLeft()
+      .KeepTogether(2)
       .Weight("bold")
       .Text({"4. Vöö pinna läbisurumiskandevõime juhul  N"}, {"1L,Rd", kSub}, {" kui "})
       .Text({"0.85 <= "}, {"b", kGreek}, {"<= (1 - 1/ "})

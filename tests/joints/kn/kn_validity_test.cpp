@@ -9,6 +9,7 @@
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_test_inputs.h"
+#include "joints/kn/kn_resistance.h"
 #include "joints/kn/kn_validity.h"
 #include "report/recording_surface.h"
 
@@ -190,6 +191,37 @@ TEST(KnValidity, PrintedFailuresMatchComputedOnesAcrossJoints) {
       EXPECT_EQ(PrintedFailures(in, v), v.failed_conditions);
     }
   }
+}
+
+}  // namespace
+}  // namespace traxen
+
+namespace traxen {
+namespace {
+
+// A ratio or resistance that is not a finite number never passes: the chord without depth
+// (L0 / h0 = inf), an infinite or undefined resistance, and a cap that meets a NaN.
+TEST(KnNonFinite, ValuesThatAreNotNumbersFail) {
+  ReportInputs in = Stored(KnGapInputs());
+  in.h0 = 0;
+  const KnValidity v = ComputeKnValidity(in);
+  EXPECT_TRUE(std::isinf(v.chord.length_ratio));
+  EXPECT_FALSE(v.chord.length_ok);
+  EXPECT_FALSE(v.valid());
+
+  constexpr double kInf = std::numeric_limits<double>::infinity();
+  constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+  struct Case {
+    double N_Rd, N_Ed;
+    bool passed;
+  };
+  for (const Case c : {Case{500, -150, true}, Case{kInf, -150, false}, Case{kNaN, -150, false},
+                       Case{500, -kInf, false}, Case{-kInf, -150, false}}) {
+    EXPECT_EQ(MakeKnResistance(c.N_Rd, 355, c.N_Ed).passed, c.passed) << c.N_Rd << " " << c.N_Ed;
+  }
+  EXPECT_TRUE(std::isnan(CapWidth(41.7, kNaN).value));
+  EXPECT_TRUE(std::isnan(CapWidth(kNaN, 100).value));
+  EXPECT_DOUBLE_EQ(CapWidth(141.7, 100).value, 100);
 }
 
 }  // namespace

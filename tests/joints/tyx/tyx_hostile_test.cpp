@@ -3,6 +3,7 @@
 // crash, a hang or undefined behaviour (the core tests also run under the sanitizers).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <limits>
 
@@ -72,14 +73,52 @@ TEST_P(TyxHostile, RendersAndChecksWithoutFault) {
   RenderedReport out;
   Render(job, out);
   EXPECT_GE(out.result.page_count, 1);
-  EXPECT_LE(out.result.page_count, 4);
+  // A force of 1e300 prints all its 300 digits over continuation lines: a page more.
+  EXPECT_LE(out.result.page_count, 5);
   const std::string text = ReportText(job);
   EXPECT_TRUE(Contains(text, "EELDUSED:"));
 
   MirrorTyxBrace2(job.tyx);
   const CheckSummary s = CheckJob(job, ReportInputs{}, 1);
   EXPECT_EQ(s.family, "tyx");
-  for (const ResistanceVerdict& v : s.verdicts) EXPECT_EQ(v.brace, 1);
+  for (const ResistanceVerdict& v : s.verdicts) {
+    EXPECT_EQ(v.brace, 1);
+    // A resistance or force that is not a finite number is never a pass.
+    EXPECT_TRUE(!v.passed || (std::isfinite(v.N_Rd) && std::isfinite(v.N_Ed))) << v.mode;
+  }
+}
+
+// The inputs on which a value that is not a number used to pass: each now prints the failed
+// relation with "Ei rahulda!" and the job does not pass.
+TEST(TyxHostile, ValueThatIsNotANumberFailsItsCheck) {
+  struct Case {
+    const char* name;
+    std::function<void(Job&)> change;
+    const char* failed_line;  // how the check line now reads
+  };
+  const Case cases[] = {
+      {"brace at 0° without a length", [](Job& j) { j.tyx.theta1 = 0, j.len.L1 = 0; },
+       "N1,Rd  = inf kN < |N1,Ed | =152.0 kN Ei rahulda! "},
+      {"chord without a depth", [](Job& j) { j.tyx.h0 = 0; },
+       "L0  / h0  = 4000.0 / 0.0 = inf < 6 Ei rahulda! "},
+      {"chord force -1e308", [](Job& j) { j.tyx.N0 = -1e308, j.tyx.theta1 = 90, j.tyx.h1 = j.tyx.b1 = 180; },
+       "Ei rahulda! "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Job job = ValidYJob();
+    c.change(job);
+    const std::string text = ReportText(job);
+    EXPECT_TRUE(Contains(text, c.failed_line)) << text;
+    EXPECT_FALSE(Contains(text, "inf kN >=")) << text;
+    MirrorTyxBrace2(job.tyx);
+    EXPECT_FALSE(CheckJob(job, ReportInputs{}, 1).passed());
+  }
+  // "the smaller of" keeps a NaN instead of hiding it behind the other value.
+  Job job = ValidYJob();
+  job.tyx.N0 = -1e308, job.tyx.theta1 = 90, job.tyx.h1 = job.tyx.b1 = 180;
+  const std::string text = ReportText(job);
+  EXPECT_TRUE(Contains(text, "N1,Rd  = min(  -nan , 826.4 ) = nan kN")) << text;
 }
 
 std::string VariantName(Variant v) {

@@ -69,15 +69,15 @@ TEST(TyxValidity, UndefinedRatiosFailEveryConditionTheyEnter) {
   Job job = ValidYJob();
   job.tyx.h1 = 0, job.tyx.b1 = 0, job.tyx.t1 = 0;
   const TyxResult r = ComputeTyx(InputsOf(job));
-  // t1, h1/t1, b1/t1, h1/b1 twice, L1/h1 is infinite (passes), b1/b0 = 0.
+  // t1, h1/t1, b1/t1, h1/b1 twice, L1/h1 (infinite, which is no pass), b1/b0 = 0.
   EXPECT_FALSE(r.validity.brace.wall_thickness.passed);
   EXPECT_FALSE(r.validity.brace.depth_to_thickness.passed);
   EXPECT_FALSE(r.validity.brace.width_to_thickness.passed);
   EXPECT_FALSE(r.validity.brace.depth_to_width_min.passed);
   EXPECT_FALSE(r.validity.brace.depth_to_width_max.passed);
-  EXPECT_TRUE(r.validity.brace.length_to_depth.passed);
+  EXPECT_FALSE(r.validity.brace.length_to_depth.passed);
   EXPECT_FALSE(r.validity.brace.brace_to_chord_width.passed);
-  EXPECT_EQ(r.failed_count, 6);
+  EXPECT_EQ(r.failed_count, 7);
   const std::string text = ReportText(job);  // "nan" or "-nan", as the quotient came out
   EXPECT_TRUE(Contains(text, "h1  / t1  = 0.0 / 0.0 = "));
   EXPECT_TRUE(Contains(text, "nan > 35   Ei rahulda!"));
@@ -156,6 +156,32 @@ TEST(TyxValidity, TextStartsBelowTheSchematicLowerForAnXJoint) {
     for (const auto& p : out.pieces)
       if (p.text == "SÕLME KANDEVÕIME ARVUTUSE EELDUSED:") headline_y = p.line_y;
     EXPECT_EQ(headline_y, x_joint ? 150 + 573 : 573);
+  }
+}
+
+
+// B11 stands alone on the brace section's last line and the section ends with one advance:
+// "3) ALUMINE VARRAS" follows one line step below it, and without the lower brace the β line
+// of the resistances three steps below (the stop line's advance and its empty line between).
+TEST(TyxValidity, SectionsAfterTheBraceChecksFollowAtTheirLineSteps) {
+  struct Case {
+    double L2;
+    const char* next;  // first piece of the line after the brace section
+    int steps;
+  };
+  for (const Case c : {Case{1000.0, "3) ALUMINE VARRAS", 1}, Case{4.0, "β", 3}}) {
+    Job job = ValidYJob();
+    job.len.L2 = c.L2;
+    RenderedReport r;
+    Render(job, r);
+    int b11_y = -1, next_y = -1;
+    for (const ReportTextPiece& p : r.pieces) {
+      if (p.text.rfind(" >= 0.25", 0) == 0) b11_y = p.line_y;
+      if (next_y < 0 && b11_y >= 0 && p.text.rfind(c.next, 0) == 0) next_y = p.line_y;
+    }
+    ASSERT_GE(b11_y, 0);
+    ASSERT_GE(next_y, 0) << c.next;
+    EXPECT_EQ(next_y - b11_y, c.steps * 23) << c.next;
   }
 }
 
