@@ -16,8 +16,8 @@ double WeldCorrelationFactor(double fy) {
 
 namespace {
 
-// The weld's design strength is fu / (√3 βw γM2): the weaker part is the one with the
-// smaller fu / βw. On a tie the brace is named.
+// The weaker part joined is the one with the smaller ultimate strength (on equal fu, the
+// smaller yield strength); its fu and βw enter the weld. On a full tie the brace is named.
 BraceWeld WeldOf(int brace, double fy, double fu, double t, double fy0, double fu0, const JobSteel& steel) {
   BraceWeld w;
   w.brace = brace;
@@ -25,11 +25,9 @@ BraceWeld WeldOf(int brace, double fy, double fu, double t, double fy0, double f
   w.t = t;
   w.gamma_M0 = steel.gamma_M0;
   w.gamma_M2 = steel.gamma_M2;
-  const double beta_brace = WeldCorrelationFactor(fy);
-  const double beta_chord = WeldCorrelationFactor(fy0);
-  w.chord_governs = fu0 / beta_chord < fu / beta_brace;
+  w.chord_governs = fu0 < fu || (fu0 == fu && fy0 < fy);
   w.fu = w.chord_governs ? fu0 : fu;
-  w.beta_w = w.chord_governs ? beta_chord : beta_brace;
+  w.beta_w = WeldCorrelationFactor(w.chord_governs ? fy0 : fy);
   w.a_over_t = Divide(std::sqrt(2.0) * w.beta_w * w.gamma_M2 * fy, w.gamma_M0 * w.fu);
   w.a_min = w.a_over_t * t;
   return w;
