@@ -5,7 +5,8 @@
 #   report/    canvas, pages, schematic primitives: base/, model/, report/; only the
 #              dispatcher (report/dispatch.cpp) calls into the joint families
 #   joints/    each family: base/, model/, report/ and its own folder; the reinforced K/N
-#              joint builds on the plain one, never the other way round
+#              joint builds on the plain one, never the other way round; the brace welds
+#              (joints/welds) serve every family and depend on none
 # A family's computing files (all but its *_lines, *_report and *_schematic* files) include
 # no drawing header.
 set(allowed_base "base")
@@ -15,6 +16,7 @@ set(allowed_report "base;model;report")
 set(allowed_tyx "base;model;report;joints/tyx")
 set(allowed_kn "base;model;report;joints/kn")
 set(allowed_kn_reinforced "base;model;report;joints/kn;joints/kn_reinforced")
+set(allowed_welds "base;model;report;joints/welds")
 set(drawing_headers "report/surface.h;report/report_canvas.h;report/recording_surface.h;report/drawing_primitives.h;report/arc_polyline.h;report/pages.h")
 
 set(failures "")
@@ -26,7 +28,7 @@ foreach(f ${files})
   string(REGEX REPLACE "^joints/" "" layer "${layer_dir}")
   set(allowed "${allowed_${layer}}")
   if(rel STREQUAL "report/dispatch.cpp")
-    list(APPEND allowed "joints/tyx" "joints/kn" "joints/kn_reinforced")
+    list(APPEND allowed "joints/tyx" "joints/kn" "joints/kn_reinforced" "joints/welds")
   endif()
   get_filename_component(name ${f} NAME)
   set(computing FALSE)

@@ -47,6 +47,13 @@ std::string CsvField(const std::string& text) {
 
 std::string CsvNumber(double v) { return std::isfinite(v) ? fmt::format("{}", v) : std::string(); }
 
+// The throat of the brace's full-strength weld, or an empty field when the job has none.
+std::string WeldThroat(const CheckSummary& s, int brace) {
+  for (const WeldSummary& w : s.welds)
+    if (w.brace == brace) return CsvNumber(w.a_min);
+  return {};
+}
+
 }  // namespace
 
 int RunCheck(const CheckOptions& options, const LibraryOptions& library_options) {
@@ -54,7 +61,7 @@ int RunCheck(const CheckOptions& options, const LibraryOptions& library_options)
   bool any_error = false, all_passed = true;
   nlohmann::ordered_json jobs = nlohmann::ordered_json::array();
   if (options.format == CheckFormat::kCsv)
-    std::cout << "job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed\r\n";
+    std::cout << "job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed,a_min_mm\r\n";
   for (const std::string& path : options.jobs) {
     LoadedJob loaded;
     if (LoadError e = LoadCommandJob(path, library, loaded)) {
@@ -71,7 +78,8 @@ int RunCheck(const CheckOptions& options, const LibraryOptions& library_options)
         for (const ResistanceVerdict& v : summary.verdicts)
           std::cout << CsvField(path) << "," << summary.family << "," << v.brace << "," << CsvField(v.mode) << ","
                     << CsvField(ModeName(summary, v)) << "," << CsvNumber(v.N_Ed) << "," << CsvNumber(v.N_Rd)
-                    << "," << CsvNumber(Utilisation(v)) << "," << (v.passed ? "true" : "false") << "\r\n";
+                    << "," << CsvNumber(Utilisation(v)) << "," << (v.passed ? "true" : "false") << ","
+                    << WeldThroat(summary, v.brace) << "\r\n";
         break;
     }
   }

@@ -36,6 +36,15 @@ nlohmann::ordered_json CheckSummaryToJson(const std::string& job_path, const Che
     o["passed"] = v.passed;
     j["verdicts"].push_back(std::move(o));
   }
+  j["welds"] = nlohmann::ordered_json::array();
+  for (const WeldSummary& w : s.welds) {
+    nlohmann::ordered_json o;
+    o["brace"] = w.brace;
+    o["beta_w"] = Number(w.beta_w);
+    o["a_over_t"] = Number(w.a_over_t);
+    o["a_min"] = Number(w.a_min);
+    j["welds"].push_back(std::move(o));
+  }
   j["passed"] = s.passed();
   return j;
 }
@@ -48,6 +57,7 @@ nlohmann::ordered_json CheckUnitsJson() {
   u["g"] = "mm";
   u["p"] = "mm";
   u["lambda_ov"] = "%";
+  u["a_min"] = "mm, throat thickness of the full-strength fillet weld of the brace";
   return u;
 }
 

@@ -22,6 +22,7 @@ struct RenderOptions {
   std::string job;  // a path, or "-" for a JSON job on standard input
   std::string out;  // .pdf, .png or .txt, any case
   std::string date;  // --date, "" = SOURCE_DATE_EPOCH or now
+  bool no_welds = false;  // --no-welds: the report without its closing brace-weld section
 };
 int RunRender(const RenderOptions& options, const LibraryOptions& library, char* argv0);
 

@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
   render_cmd
       ->add_option("--date", render.date, "Fixed footer date: YYYY-MM-DD, 'YYYY-MM-DD HH:MM[:SS]' or @SECONDS (UTC)")
       ->type_name("TEXT");
+  render_cmd->add_flag("--no-welds", render.no_welds,
+                       "Leave out the closing section with the full-strength weld of every brace");
   add_library(render_cmd);
   render_cmd->footer(Footer({"A PDF has one A4 sheet per report page and the job name as its title; a PNG\n"
                              "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
@@ -106,8 +108,10 @@ int main(int argc, char** argv) {
                             "mode, or the number and names of the failed validity conditions.\n"
                             "--json: {\"units\": ..., \"jobs\": [...]}, per job the family, title, gap values,\n"
                             "validity, failed_condition_names and every verdict with N_Ed, N_Rd (kN),\n"
-                            "utilisation and mode_name; numbers that are not finite are null.\n"
-                            "--csv: job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed.\n"
+                            "utilisation and mode_name, and per brace the full-strength weld (welds:\n"
+                            "brace, beta_w, a_over_t, a_min in mm); numbers that are not finite are null.\n"
+                            "--csv: job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed,\n"
+                            "a_min_mm (the throat of the brace's full-strength weld, empty without one).\n"
                             "Warnings and errors go to standard error.",
                             kLibraryNote, kExitCodes}));
 

@@ -47,7 +47,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   }
 
   if (txt) {
-    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog))) {
+    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog, !options.no_welds))) {
       std::cerr << e.message << "\n";
       return kExitError;
     }
@@ -63,7 +63,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   char* qt_argv[] = {argv0, nullptr};
   QGuiApplication app(qt_argc, qt_argv);
   const auto report =
-      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when));
+      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when, !options.no_welds));
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   ReportFileOptions file_options;

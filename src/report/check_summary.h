@@ -16,6 +16,14 @@ struct ResistanceVerdict {
   bool passed = false;
 };
 
+// The full-strength fillet weld of one brace, as the report's closing section gives it.
+struct WeldSummary {
+  int brace = 1;
+  double beta_w = 0;
+  double a_over_t = 0;
+  double a_min = 0;  // mm
+};
+
 struct CheckSummary {
   std::string family = "none";  // "tyx", "kn" or "none"
   std::string report = "none";  // "plain", "reinforced" or "none"
@@ -27,6 +35,7 @@ struct CheckSummary {
   // in printed order.
   std::vector<std::string> failed_condition_names;
   std::vector<ResistanceVerdict> verdicts;
+  std::vector<WeldSummary> welds;  // empty when a condition failed
 
   bool passed() const {
     if (!valid || verdicts.empty()) return false;

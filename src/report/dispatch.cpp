@@ -10,6 +10,8 @@
 #include "joints/kn_reinforced/kn_reinforced_report.h"
 #include "joints/tyx/tyx_report.h"
 #include "model/family_fields.h"
+#include "joints/welds/brace_weld_lines.h"
+#include "joints/welds/brace_welds.h"
 #include "report/pages.h"
 
 namespace traxen {
@@ -105,8 +107,23 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     else
       RenderPlainKnReport(canvas, in);
   }
+  // The welds close a report whose resistances could be computed: after the stop line, or
+  // where the method's limits end the report early, they would size the welds of a joint
+  // that has not been shown to work.
+  if (options.brace_welds && canvas.failed == 0) {
+    const CheckSummary checked = CheckJob(job, working, last_dialog);
+    if (!checked.welds.empty()) PrintBraceWelds(canvas, ComputeBraceWelds(job));
+  }
   return {canvas.page_number, canvas.failed};
 }
+
+namespace {
+// The welds the report prints: for a job whose conditions all held.
+void AddBraceWelds(const Job& job, CheckSummary& s) {
+  if (!s.valid || s.verdicts.empty()) return;
+  for (const BraceWeld& w : ComputeBraceWelds(job)) s.welds.push_back({w.brace, w.beta_w, w.a_over_t, w.a_min});
+}
+}  // namespace
 
 CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog) {
   ReportInputs in = working;
@@ -117,6 +134,7 @@ CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dial
     CheckSummary s = CheckTyxJoint(in);
     s.family = "tyx";
     s.title = TyxTitle(in);
+    AddBraceWelds(job, s);
     return s;
   }
   if (job.family.is_kn == 1) {
@@ -125,6 +143,7 @@ CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dial
     CheckSummary s = HasKnPlate(in) ? CheckReinforcedKnJoint(in) : CheckPlainKnJoint(in);
     s.family = "kn";
     s.title = KnTitle(in);
+    AddBraceWelds(job, s);
     return s;
   }
   return CheckSummary{};

@@ -16,6 +16,9 @@ namespace traxen {
 struct RenderOptions {
   std::time_t now = 0;                             // the footer's date and time
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects the report text when set
+  // The closing section with the full-strength weld of every brace ("KEEVISÕMBLUSED"); off
+  // for a report exactly as the checks alone print it.
+  bool brace_welds = true;
 };
 
 struct RenderResult {

@@ -100,10 +100,12 @@ void IndexReportPages(LaidOutReport& report) {
   }
 }
 
-LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now) {
+LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
+                           bool brace_welds) {
   LaidOutReport report;
   RenderOptions options;
   options.now = now;
+  options.brace_welds = brace_welds;
   const RenderResult result = RenderReport(report.ops, job, working, last_dialog, options);
   report.page_count = result.page_count;
   report.failed = result.failed;

@@ -41,7 +41,9 @@ struct LaidOutReport {
 
 // Lays out the report of `job` from the document's working values and dialog marker, which
 // are read, never written. `now` is the footer's date.
-LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now);
+// `brace_welds` adds the closing section with the brace welds.
+LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
+                           bool brace_welds = true);
 
 // Indexes a recording by page, as LayOutReport does; for a report recorded by other means.
 void IndexReportPages(LaidOutReport& report);

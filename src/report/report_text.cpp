@@ -34,11 +34,12 @@ std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_hei
   return out;
 }
 
-std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog) {
+std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog, bool brace_welds) {
   RecordingSurface surface;
   std::vector<ReportTextPiece> pieces;
   RenderOptions options;
   options.text_log = &pieces;
+  options.brace_welds = brace_welds;
   RenderReport(surface, job, working, last_dialog, options);
   return ReportPiecesToText(std::move(pieces));
 }

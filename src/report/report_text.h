@@ -16,6 +16,6 @@ namespace traxen {
 std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_height = 1229);
 
 // Renders `job` onto a recording surface with deterministic metrics and returns its text.
-std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog);
+std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog, bool brace_welds = true);
 
 }  // namespace traxen

@@ -209,14 +209,14 @@ TEST_F(CliTest, CsvRowsAgreeWithJsonVerdicts) {
   const auto rows = ParseCsv(csv.out);
   ASSERT_FALSE(rows.empty());
   EXPECT_EQ(rows[0], (std::vector<std::string>{"job", "family", "brace", "mode", "mode_name", "N_Ed_kN", "N_Rd_kN",
-                                                "utilisation", "passed"}));
+                                                "utilisation", "passed", "a_min_mm"}));
   std::size_t row = 1;
   const Json parsed = Json::parse(json.out);
   for (const Json& job : parsed["jobs"])
     for (const Json& v : job["verdicts"]) {
       ASSERT_LT(row, rows.size());
       const std::vector<std::string>& r = rows[row++];
-      ASSERT_EQ(r.size(), 9u);
+      ASSERT_EQ(r.size(), 10u);
       EXPECT_EQ(r[0], job["job"].get<std::string>());
       EXPECT_EQ(r[1], job["family"].get<std::string>());
       EXPECT_EQ(r[2], std::to_string(v["brace"].get<int>()));
@@ -226,6 +226,17 @@ TEST_F(CliTest, CsvRowsAgreeWithJsonVerdicts) {
       EXPECT_EQ(std::stod(r[6]), v["N_Rd"].get<double>());
       EXPECT_EQ(std::stod(r[7]), v["utilisation"].get<double>());
       EXPECT_EQ(r[8], v["passed"].get<bool>() ? "true" : "false");
+      std::string a_min;  // the weld of the verdict's brace, as the JSON gives it
+      for (const Json& w : job["welds"])
+        if (w["brace"] == v["brace"]) a_min = r[9];
+      if (a_min.empty()) {
+        EXPECT_EQ(r[9], "");
+      } else {
+        bool found = false;
+        for (const Json& w : job["welds"])
+          if (w["brace"] == v["brace"]) found = std::stod(r[9]) == w["a_min"].get<double>();
+        EXPECT_TRUE(found) << r[9];
+      }
     }
   EXPECT_EQ(row, rows.size());
   EXPECT_GT(row, 10u);

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "report/number_format.h"
+#include "base/number_format.h"
 #include "report/pages.h"
 
 namespace traxen {

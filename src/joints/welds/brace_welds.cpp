@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "model/ieee_divide.h"
+#include "base/ieee_divide.h"
 
 namespace traxen {
 

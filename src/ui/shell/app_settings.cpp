@@ -15,6 +15,7 @@ namespace traxen {
 namespace {
 const QString kLookKey = QStringLiteral("ApplicationLook");
 const QString kRecentGroup = QStringLiteral("Recent File List");
+const QString kBraceWeldsKey = QStringLiteral("BraceWeldsInReport");
 
 std::optional<QStringList>& Cached() {
   static std::optional<QStringList> files;
@@ -58,6 +59,10 @@ void StoreRecentFiles(const QStringList& files) {
   QTimer::singleShot(1000, QCoreApplication::instance(), [] { AppSettings::flush(); });
 }
 }  // namespace
+
+bool AppSettings::braceWelds() { return QSettings().value(kBraceWeldsKey, true).toBool(); }
+
+void AppSettings::setBraceWelds(bool on) { QSettings().setValue(kBraceWeldsKey, on); }
 
 int AppSettings::look() { return QSettings().value(kLookKey, kDefaultLook).toInt(); }
 

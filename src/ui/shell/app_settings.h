@@ -13,6 +13,10 @@ class AppSettings {
   static int look();
   static void setLook(int look);
 
+  // Whether reports end with the section of full-strength brace welds (default on).
+  static bool braceWelds();
+  static void setBraceWelds(bool on);
+
   static QStringList recentFiles();
   // Puts `path` first (once), keeps at most four and stores the list.
   static void addRecentFile(const QString& path);

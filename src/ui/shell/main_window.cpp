@@ -381,7 +381,7 @@ void MainWindow::editJoint(int family) {
 namespace {
 LaidOutReport FreshReport(ReportView* view) {
   const JobDocument& data = view->document()->data();
-  return LayOutReport(data.job, data.working, view->lastDialog(), std::time(nullptr));
+  return LayOutReport(data.job, data.working, view->lastDialog(), std::time(nullptr), AppSettings::braceWelds());
 }
 }  // namespace
 

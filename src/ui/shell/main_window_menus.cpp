@@ -177,6 +177,13 @@ void MainWindow::createActions() {
   a->setCheckable(true);
   a->setChecked(true);
   connect(a, &QAction::toggled, this, [this](bool on) { caption_->setVisible(on); });
+  a = addAction("viewBraceWelds", QStringLiteral("Keevisõmblused aruandes"));
+  a->setCheckable(true);
+  a->setChecked(AppSettings::braceWelds());
+  connect(a, &QAction::toggled, this, [this](bool on) {
+    AppSettings::setBraceWelds(on);
+    for (ReportView* view : views()) view->relayOut();
+  });
   a = addAction("viewZoomIn", QStringLiteral("Suu&renda"), QKeySequence::ZoomIn);
   a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   connect(a, &QAction::triggered, this, [this] { zoomBy(1.25); });
@@ -243,7 +250,7 @@ void MainWindow::createMenus() {
   toolbar_menu_ = view->addMenu(QStringLiteral("&Tööriista riba ja akende dokkimine"));
   toolbar_menu_->setObjectName(QStringLiteral("toolbarMenu"));
   toolbar_menu_->menuAction()->setObjectName(QStringLiteral("viewToolbars"));
-  view->addActions({act("viewStatusBar"), act("viewCaptionBar")});
+  view->addActions({act("viewStatusBar"), act("viewCaptionBar"), act("viewBraceWelds")});
   view->addSeparator();
   view->addActions({act("viewZoomIn"), act("viewZoomOut")});
   view->addSeparator();

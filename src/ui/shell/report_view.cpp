@@ -1,6 +1,8 @@
 // Painting, scrolling and zooming the report.
 #include "ui/shell/report_view.h"
 
+#include "ui/shell/app_settings.h"
+
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -46,7 +48,8 @@ void ReportView::setLastDialog(int dialog) {
 }
 
 void ReportView::layOut() {
-  report_ = LayOutReport(document_->job(), document_->data().working, last_dialog_, std::time(nullptr));
+  report_ = LayOutReport(document_->job(), document_->data().working, last_dialog_, std::time(nullptr),
+                         AppSettings::braceWelds());
   updateScrollBars();
   viewport()->update();
 }

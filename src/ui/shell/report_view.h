@@ -23,6 +23,8 @@ class ReportView : public QAbstractScrollArea {
   // confirmed, else the document's last confirmed one.
   int lastDialog() const { return last_dialog_; }
   void setLastDialog(int dialog);
+  // Lays the report out again, for a change of what reports show (the brace welds).
+  void relayOut() { layOut(); }
 
   const LaidOutReport& report() const { return report_; }
   int pageCount() const { return report_.page_count; }

@@ -73,8 +73,9 @@ TEST_P(TyxHostile, RendersAndChecksWithoutFault) {
   RenderedReport out;
   Render(job, out);
   EXPECT_GE(out.result.page_count, 1);
-  // A force of 1e300 prints all its 300 digits over continuation lines: a page more.
-  EXPECT_LE(out.result.page_count, 5);
+  // A force of 1e300 prints all its 300 digits over continuation lines: a page more, and
+  // the closing brace welds may take another.
+  EXPECT_LE(out.result.page_count, 6);
   const std::string text = ReportText(job);
   EXPECT_TRUE(Contains(text, "EELDUSED:"));
 

@@ -144,7 +144,7 @@ TEST(TyxCases, BetaExactly085PrintsBothCasesEachWithItsVerdict) {
 }
 
 TEST(TyxCases, NarrowBraceEndsWithItsVerdictAndListsNoModes) {
-  const std::string text = ReportText(ValidYJob());
+  const std::string text = RenderReportText(ValidYJob(), ReportInputs{}, 1, /*brace_welds=*/false);
   EXPECT_FALSE(Contains(text, "tuleb arvutada"));
   const std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);
   EXPECT_EQ(last, "N1,Rd   = 256.8 kN >= |N1, Ed | = 152.0 kN Korras! \n");

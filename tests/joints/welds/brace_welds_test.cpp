@@ -109,3 +109,53 @@ TEST(BraceWelds, ZeroStrengthGivesInfinity) {
 
 }  // namespace
 }  // namespace traxen
+
+// The report's closing section: present after computed checks, with the numbers the
+// results carry; absent after a failed condition and when the reader asks for none.
+#include "base/number_format.h"
+#include "model/job_file.h"
+#include "report/dispatch.h"
+#include "report/report_text.h"
+#include "support/test_support.h"
+
+namespace traxen {
+namespace {
+
+LoadedJob LoadGapJoint() {
+  LoadedJob loaded;
+  EXPECT_FALSE(LoadJobFile(testing::TestPath("joints/kn/reports/gap_joint.json"), "", loaded));
+  return loaded;
+}
+
+TEST(BraceWeldSection, PrintsTheThroatsTheResultsCarry) {
+  const LoadedJob job = LoadGapJoint();
+  const CheckSummary s = CheckJob(job.job, job.working, job.last_dialog);
+  ASSERT_EQ(s.welds.size(), 2u);
+  const std::string text = RenderReportText(job.job, job.working, job.last_dialog);
+  const std::size_t heading = text.find("KEEVISÕMBLUSED\n");
+  ASSERT_NE(heading, std::string::npos);
+  std::size_t at = heading;
+  for (const WeldSummary& w : s.welds) {
+    at = text.find("a" + std::to_string(w.brace) + " >= √2×βw×γM2", at);
+    ASSERT_NE(at, std::string::npos) << "brace " << w.brace;
+    at = text.find("= " + FormatNumber("%3.1lf mm", w.a_min) + "\n", at);
+    EXPECT_NE(at, std::string::npos) << "brace " << w.brace;
+  }
+}
+
+TEST(BraceWeldSection, AbsentAfterAFailedConditionOrWhenLeftOut) {
+  LoadedJob job = LoadGapJoint();
+  EXPECT_EQ(RenderReportText(job.job, job.working, job.last_dialog, false).find("KEEVISÕMBLUSED"),
+            std::string::npos);
+
+  job.job.kn.theta1 = 20;  // below the 30° the joint rules need
+  const CheckSummary s = CheckJob(job.job, job.working, job.last_dialog);
+  EXPECT_FALSE(s.valid);
+  EXPECT_TRUE(s.welds.empty());
+  const std::string text = RenderReportText(job.job, job.working, job.last_dialog);
+  EXPECT_NE(text.find("EI SAA ARVUTADA"), std::string::npos);
+  EXPECT_EQ(text.find("KEEVISÕMBLUSED"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace traxen
