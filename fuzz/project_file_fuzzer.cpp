@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (ParseProjectFile(text, "fuzz.trx", slots)) return 0;
 
   Job job;
-  ViewState view;
-  ApplyProjectFile(slots, job, view);
+  ReportInputs working;
+  int last_dialog = 0;
+  ApplyProjectFile(slots, job, working, last_dialog);
 
   // Write, encode, decode and read again: the same text must come out.
   const std::string written = FormatProjectFile(slots);
