@@ -17,23 +17,6 @@
 using namespace traxen;
 using namespace traxen::test;
 
-namespace {
-
-template <typename T>
-T* Find(QObject* dialog, const char* name) {
-  T* w = dialog->findChild<T*>(QString::fromLatin1(name));
-  if (!w) qFatal("no control %s", name);
-  return w;
-}
-
-SectionProperties Row(const std::string& dir, const char* type, int position) {
-  std::optional<SelectedSection> s;
-  SectionLibrary(dir).SelectSection(type, position, s);
-  return s->row;
-}
-
-}  // namespace
-
 class TyxDialogTest : public QObject {
   Q_OBJECT
  private slots:
@@ -68,8 +51,8 @@ class TyxDialogTest : public QObject {
     Find<QPushButton>(&dialog, "okButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const Job& job = dialog.job();
-    const SectionProperties chord = Row(ShippedLibraryDir(), "RUUTTORU", 41);
-    const SectionProperties brace = Row(ShippedLibraryDir(), "RUUTTORU", 36);
+    const SectionProperties chord = LibraryRow("RUUTTORU", 41);
+    const SectionProperties brace = LibraryRow("RUUTTORU", 36);
     QCOMPARE(job.family.is_tyx, 1);
     QCOMPARE(job.family.is_kn, 0);
     QCOMPARE(job.tyx.h0, chord.h);
@@ -133,8 +116,7 @@ class TyxDialogTest : public QObject {
     QFETCH(QString, text);
     CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowExposed(dialog));
     Find<QCheckBox>(&dialog, "facePlateCheck")->click();
     Find<QLineEdit>(&dialog, "N0Edit")->setText(QStringLiteral("-100"));
     auto* bad = dialog.findChild<QLineEdit*>(edit);
@@ -222,8 +204,7 @@ class TyxDialogTest : public QObject {
     QFETCH(QString, text);
     CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowExposed(dialog));
     QLineEdit* edit = dialog.findChild<QLineEdit*>(control);
     if (!edit) edit = dialog.findChild<QComboBox*>(control)->lineEdit();
     edit->setFocus();
