@@ -38,6 +38,17 @@ T* Find(QObject* dialog, const char* name) {
   return w;
 }
 
+// The object names of the controls Tab visits from `first` up to the one named `last`.
+inline QStringList TabChain(QWidget* first, const QString& last) {
+  QStringList names;
+  QWidget* w = first;
+  for (int i = 0; w && i < 100; ++i, w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) names << w->objectName();
+    if (w->objectName() == last) break;
+  }
+  return names;
+}
+
 // Shows the dialog and waits until it is on screen, so that focus and message boxes behave
 // as for a user.
 inline bool ShowExposed(QWidget& dialog) {

@@ -42,6 +42,22 @@ class KnDialogTest : public QObject {
              QStringLiteral("Paindemoment vöös, + M -> vöö alumine pool tõmme"));
   }
 
+  // Tab follows the reading order and passes over the derived N2, which is never typed.
+  void tabFollowsTheReadingOrder() {
+    CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    const QStringList expected{
+        "N0Edit",           "M0Edit",          "chordTypeCombo",   "chordNumberCombo", "facePlateCheck",
+        "facePlateL",       "facePlateB",      "facePlateT",       "sidePlatesCheck",  "sidePlatesL",
+        "sidePlatesB",      "sidePlatesT",     "overlapPlateCheck", "overlapPlateL",   "overlapPlateB",
+        "overlapPlateT",    "N1Edit",          "theta1Edit",       "brace1TypeCombo",  "brace1NumberCombo",
+        "theta2Edit",       "brace2TypeCombo", "brace2NumberCombo", "eEdit",           "drawButton",
+        "okButton",         "cancelButton"};
+    QCOMPARE(TabChain(Find<QLineEdit>(&dialog, "N0Edit"), "cancelButton"), expected);
+    QCOMPARE(Find<QLineEdit>(&dialog, "N2Edit")->accessibleName(), QStringLiteral("Sisejõud 2.vardas otsas"));
+    QCOMPARE(Find<QComboBox>(&dialog, "brace2TypeCombo")->toolTip(), QStringLiteral("2. varda nelikanttoru tüüp"));
+  }
+
   // OK on the defaults: N2 and N0,p from equilibrium, the three sections with their classes
   // (the K/N report checks them), the chord properties in mm units and the family flags.
   void okStoresTheDerivedForcesAndTheThreeClasses() {

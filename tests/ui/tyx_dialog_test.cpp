@@ -41,6 +41,19 @@ class TyxDialogTest : public QObject {
     QCOMPARE(Find<QLineEdit>(&dialog, "N0Edit")->toolTip(), QStringLiteral("Sisejõud vöö vasakus otsas"));
   }
 
+  // Tab follows the reading order: chord, its plates, the brace, the X joint, the buttons.
+  void tabFollowsTheReadingOrder() {
+    CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    const QStringList expected{"N0Edit", "M0Edit", "chordTypeCombo", "chordNumberCombo", "facePlateCheck",
+                               "facePlateL", "facePlateB", "facePlateT", "sidePlatesCheck", "sidePlatesL",
+                               "sidePlatesB", "sidePlatesT", "N1Edit", "theta1Edit", "braceTypeCombo",
+                               "braceNumberCombo", "xJointCheck", "drawButton", "okButton", "cancelButton"};
+    QCOMPARE(TabChain(Find<QLineEdit>(&dialog, "N0Edit"), "cancelButton"), expected);
+    QCOMPARE(Find<QLineEdit>(&dialog, "theta1Edit")->accessibleName(), QStringLiteral("1. varda kaldenurk"));
+    QCOMPARE(Find<QComboBox>(&dialog, "braceNumberCombo")->toolTip(), QStringLiteral("1. varda nelikanttoru number"));
+  }
+
   // OK on the defaults: the sections of the stored positions, the chord properties in mm
   // units, the classes, brace 2 mirrored and the family flags.
   void okStoresTheChosenSectionsAndTheFamily() {
