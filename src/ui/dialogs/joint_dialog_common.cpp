@@ -90,6 +90,16 @@ JointDialog::JointDialog(const Job& job, SectionLibrary library, const QString& 
 
 JointDialog::~JointDialog() = default;
 
+void JointDialog::bindFaceAndSidePlates() {
+  JobPlates& p = job_.plate;
+  edits_.add(face_.l, &p.face_l);
+  edits_.add(face_.b, &p.face_b);
+  edits_.add(face_.t, &p.face_t);
+  edits_.add(side_.l, &p.side_l);
+  edits_.add(side_.b, &p.side_b);
+  edits_.add(side_.t, &p.side_t);
+}
+
 void JointDialog::buildPreview(QSize preferred, QSize least) {
   preview_ = new JointPreview;
   preview_->setObjectName(QStringLiteral("preview"));

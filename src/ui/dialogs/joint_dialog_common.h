@@ -128,6 +128,8 @@ class JointDialog : public QDialog {
   // The stored sections, one a picker in the order of pickers_.
   virtual std::vector<StoredSection> storedSections() const = 0;
 
+  // The face and side plate rows edit the job's plate dimensions (bound in this order).
+  void bindFaceAndSidePlates();
   // The picture area with the room its sketch needs.
   void buildPreview(QSize preferred, QSize least);
   // JOONISTA, OK (the default) and Cancel, added to the end of `row`.

@@ -30,12 +30,7 @@ CKNytaDLG::CKNytaDLG(const Job& job, SectionLibrary library, QWidget* parent)
   JobPlates& p = job_.plate;
   edits_.add(n0_edit_, &k.N0_left);
   edits_.add(m0_edit_, &k.M0);
-  edits_.add(face_.l, &p.face_l);
-  edits_.add(face_.b, &p.face_b);
-  edits_.add(face_.t, &p.face_t);
-  edits_.add(side_.l, &p.side_l);
-  edits_.add(side_.b, &p.side_b);
-  edits_.add(side_.t, &p.side_t);
+  bindFaceAndSidePlates();
   edits_.add(overlap_.l, &p.overlap_l);
   edits_.add(overlap_.b, &p.overlap_b);
   edits_.add(overlap_.t, &p.overlap_t);

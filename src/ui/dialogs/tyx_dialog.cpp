@@ -23,15 +23,9 @@ CXYTDlg::CXYTDlg(const Job& job, SectionLibrary library, QWidget* parent)
                   parent) {
   buildLayout();
   TyxJoint& t = job_.tyx;
-  JobPlates& p = job_.plate;
   edits_.add(n0_edit_, &t.N0);
   edits_.add(m0_edit_, &t.M0);
-  edits_.add(face_.l, &p.face_l);
-  edits_.add(face_.b, &p.face_b);
-  edits_.add(face_.t, &p.face_t);
-  edits_.add(side_.l, &p.side_l);
-  edits_.add(side_.b, &p.side_b);
-  edits_.add(side_.t, &p.side_t);
+  bindFaceAndSidePlates();
   edits_.add(n1_edit_, &t.N1);
   edits_.add(theta1_edit_, &t.theta1);
   face_.check->setChecked(t.face_plate == 1);
