@@ -58,6 +58,13 @@ MemberBox BuildBraceBox(int brace, const QString& name) {
                          name + QStringLiteral("SectionText")});
 }
 
+QVBoxLayout* StackBoxes(std::initializer_list<QWidget*> boxes) {
+  auto* column = new QVBoxLayout;
+  for (QWidget* box : boxes) column->addWidget(box);
+  column->addStretch(1);
+  return column;
+}
+
 QGridLayout* AddPlateGrid(QVBoxLayout* column) {
   auto* plates = new QGridLayout;
   AddPlateHeader(plates, 0);

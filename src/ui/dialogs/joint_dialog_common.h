@@ -70,6 +70,9 @@ MemberBox BuildMemberBox(const MemberBoxText& text);
 // edits are "N<brace>Edit" and "theta<brace>Edit".
 MemberBox BuildBraceBox(int brace, const QString& name);
 
+// The column beside the picture: the member boxes from the top, room left below them.
+QVBoxLayout* StackBoxes(std::initializer_list<QWidget*> boxes);
+
 // The plate grid below the chord's description: header row, rows added by the dialog.
 QGridLayout* AddPlateGrid(QVBoxLayout* column);
 

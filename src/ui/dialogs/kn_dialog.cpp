@@ -58,11 +58,7 @@ void CKNytaDLG::buildLayout() {
   // radius of 150 about the joint: narrower pictures cut them off.
   buildPreview({640, 470}, {620, 420});
 
-  auto* right = new QVBoxLayout;
-  right->addWidget(buildChordBox());
-  right->addWidget(buildBrace1Box());
-  right->addWidget(buildBrace2Box());
-  right->addStretch(1);
+  QVBoxLayout* right = StackBoxes({buildChordBox(), buildBrace1Box(), buildBrace2Box()});
 
   auto* notes = new QHBoxLayout;
   notes->addWidget(Heading(QStringLiteral("MÄRKUSED")));

@@ -46,11 +46,7 @@ void CXYTDlg::buildLayout() {
   // brace of an X joint reaches about 200 units below the chord axis.
   buildPreview({520, 460}, {470, 430});
 
-  auto* right = new QVBoxLayout;
-  right->addWidget(buildChordBox());
-  right->addWidget(buildBraceBox());
-  right->addWidget(buildLowerBraceBox());
-  right->addStretch(1);
+  QVBoxLayout* right = StackBoxes({buildChordBox(), buildBraceBox(), buildLowerBraceBox()});
 
   auto* notes = new QHBoxLayout;
   notes->addWidget(Heading(QStringLiteral("MÄRKUS")));
