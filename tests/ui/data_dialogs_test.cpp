@@ -1,12 +1,12 @@
 // The job information, steel and member length dialogs: what they show for a new job, what
-// OK and Cancel write, and how a field that is not a number is handled.
+// OK and Cancel write, and how a field that is not a number is handled (the numbers
+// themselves are read and shown as in dialog_numbers_test).
 #include <QLineEdit>
 #include <QtTest>
 
 #include "ui/ui_test_support.h"
 #include "ui/dialogs/info_dialog.h"
 #include "ui/dialogs/lengths_dialog.h"
-#include "ui/dialogs/numeric_fields.h"
 #include "ui/dialogs/steel_dialog.h"
 
 using namespace traxen;
@@ -22,51 +22,6 @@ QLineEdit* Field(QDialog& dialog, const QString& name) {
 class DataDialogsTest : public QObject {
   Q_OBJECT
  private slots:
-  void numbersAreReadWithPointOrComma_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<double>("value");
-    QTest::newRow("integer") << "355" << true << 355.0;
-    QTest::newRow("point") << "0.5" << true << 0.5;
-    QTest::newRow("comma") << "0,5" << true << 0.5;
-    QTest::newRow("blanks and sign") << "  -1,25 " << true << -1.25;
-    QTest::newRow("plus") << "+4" << true << 4.0;
-    QTest::newRow("exponent") << "2.1e5" << true << 210000.0;
-    QTest::newRow("leading point") << ".5" << true << 0.5;
-    QTest::newRow("empty") << "" << false << 0.0;
-    QTest::newRow("letters") << "abc" << false << 0.0;
-    QTest::newRow("trailing junk") << "12a" << false << 0.0;
-    QTest::newRow("two separators") << "1,2,3" << false << 0.0;
-    QTest::newRow("thousands") << "1 000" << false << 0.0;
-    QTest::newRow("too large") << "1e999" << false << 0.0;
-    QTest::newRow("nan") << "nan" << false << 0.0;
-  }
-  void numbersAreReadWithPointOrComma() {
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(double, value);
-    const std::optional<double> parsed = ParseNumber(text);
-    QCOMPARE(parsed.has_value(), ok);
-    if (ok) QCOMPARE(*parsed, value);
-  }
-
-  void numbersAreShownInTheShortestForm_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("integer") << 355.0 << "355";
-    QTest::newRow("modulus") << 210000.0 << "210000";
-    QTest::newRow("factor") << 1.25 << "1.25";
-    QTest::newRow("tenth") << 0.1 << "0.1";
-    QTest::newRow("fifteen digits") << 1.0 / 3.0 << "0.333333333333333";
-    QTest::newRow("negative") << -52.0 << "-52";
-    QTest::newRow("small") << 1e-7 << "1e-07";
-  }
-  void numbersAreShownInTheShortestForm() {
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(FormatNumber(value), text);
-  }
-
   void aNewJobShowsItsDefaults_data() {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QStringList>("fields");

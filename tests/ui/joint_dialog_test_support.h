@@ -1,5 +1,6 @@
 // Helpers of the joint-dialog tests: the section library shipped with the program, a small
-// library written for one test, and answering the modal windows a dialog opens.
+// library written for one test, finding a dialog's controls, showing it, and answering the
+// modal windows a dialog opens.
 #pragma once
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "report/recording_surface.h"
@@ -19,6 +21,40 @@
 namespace traxen::test {
 
 inline std::string ShippedLibraryDir() { return std::string(TRAXEN_TEST_DIR) + "/../data/Profiilid"; }
+
+// The row of a library's section at `position` of type `type`, as the dialogs complete it.
+inline SectionProperties LibraryRow(const char* type, int position, const std::string& dir = ShippedLibraryDir()) {
+  std::optional<SelectedSection> s;
+  SectionLibrary(dir).SelectSection(type, position, s);
+  if (!s) qFatal("no section %s %d", type, position);
+  return s->row;
+}
+
+// The dialog's control named `name`; a test without it cannot go on.
+template <typename T>
+T* Find(QObject* dialog, const char* name) {
+  T* w = dialog->findChild<T*>(QString::fromLatin1(name));
+  if (!w) qFatal("no control %s", name);
+  return w;
+}
+
+// The object names of the controls Tab visits from `first` up to the one named `last`.
+inline QStringList TabChain(QWidget* first, const QString& last) {
+  QStringList names;
+  QWidget* w = first;
+  for (int i = 0; w && i < 100; ++i, w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) names << w->objectName();
+    if (w->objectName() == last) break;
+  }
+  return names;
+}
+
+// Shows the dialog and waits until it is on screen, so that focus and message boxes behave
+// as for a user.
+inline bool ShowExposed(QWidget& dialog) {
+  dialog.show();
+  return QTest::qWaitForWindowExposed(&dialog);
+}
 
 // A library in a temporary folder: the list file and the type files given, nothing else.
 class TinyLibrary {

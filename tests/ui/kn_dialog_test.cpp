@@ -18,23 +18,6 @@
 using namespace traxen;
 using namespace traxen::test;
 
-namespace {
-
-template <typename T>
-T* Find(QObject* dialog, const char* name) {
-  T* w = dialog->findChild<T*>(QString::fromLatin1(name));
-  if (!w) qFatal("no control %s", name);
-  return w;
-}
-
-SectionProperties Row(const char* type, int position) {
-  std::optional<SelectedSection> s;
-  SectionLibrary(ShippedLibraryDir()).SelectSection(type, position, s);
-  return s->row;
-}
-
-}  // namespace
-
 class KnDialogTest : public QObject {
   Q_OBJECT
  private slots:
@@ -59,6 +42,22 @@ class KnDialogTest : public QObject {
              QStringLiteral("Paindemoment vöös, + M -> vöö alumine pool tõmme"));
   }
 
+  // Tab follows the reading order and passes over the derived N2, which is never typed.
+  void tabFollowsTheReadingOrder() {
+    CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    const QStringList expected{
+        "N0Edit",           "M0Edit",          "chordTypeCombo",   "chordNumberCombo", "facePlateCheck",
+        "facePlateL",       "facePlateB",      "facePlateT",       "sidePlatesCheck",  "sidePlatesL",
+        "sidePlatesB",      "sidePlatesT",     "overlapPlateCheck", "overlapPlateL",   "overlapPlateB",
+        "overlapPlateT",    "N1Edit",          "theta1Edit",       "brace1TypeCombo",  "brace1NumberCombo",
+        "theta2Edit",       "brace2TypeCombo", "brace2NumberCombo", "eEdit",           "drawButton",
+        "okButton",         "cancelButton"};
+    QCOMPARE(TabChain(Find<QLineEdit>(&dialog, "N0Edit"), "cancelButton"), expected);
+    QCOMPARE(Find<QLineEdit>(&dialog, "N2Edit")->accessibleName(), QStringLiteral("Sisejõud 2.vardas otsas"));
+    QCOMPARE(Find<QComboBox>(&dialog, "brace2TypeCombo")->toolTip(), QStringLiteral("2. varda nelikanttoru tüüp"));
+  }
+
   // OK on the defaults: N2 and N0,p from equilibrium, the three sections with their classes
   // (the K/N report checks them), the chord properties in mm units and the family flags.
   void okStoresTheDerivedForcesAndTheThreeClasses() {
@@ -73,9 +72,9 @@ class KnDialogTest : public QObject {
     QVERIFY(std::abs(job.kn.N0_right - -323.35) < 0.005);
     QCOMPARE(job.family.is_tyx, 0);
     QCOMPARE(job.family.is_kn, 1);
-    const SectionProperties chord = Row("RUUTTORU", 79);
-    const SectionProperties brace1 = Row("RUUTTORU", 42);
-    const SectionProperties brace2 = Row("RUUTTORU", 28);
+    const SectionProperties chord = LibraryRow("RUUTTORU", 79);
+    const SectionProperties brace1 = LibraryRow("RUUTTORU", 42);
+    const SectionProperties brace2 = LibraryRow("RUUTTORU", 28);
     QCOMPARE(job.kn.h0, chord.h);
     QCOMPARE(job.kn.b1, brace1.b);
     QCOMPARE(job.kn.t2, brace2.t);
@@ -145,8 +144,7 @@ class KnDialogTest : public QObject {
   void aNonNumberKeepsTheDialogOpenAndWritesNothing() {
     CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowExposed(dialog));
     auto* e = Find<QLineEdit>(&dialog, "eEdit");
     Find<QLineEdit>(&dialog, "N1Edit")->setText(QStringLiteral("-60"));
     e->setText(QStringLiteral("12 mm"));
@@ -178,8 +176,7 @@ class KnDialogTest : public QObject {
     QFETCH(QString, action);
     CKNytaDLG dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowExposed(dialog));
     auto* theta1 = Find<QLineEdit>(&dialog, "theta1Edit");
     theta1->setText(QStringLiteral("6O"));
     MessageBoxCatcher catcher;
@@ -212,7 +209,8 @@ class KnDialogTest : public QObject {
     QCOMPARE(dialog.previewValues().t2, 8.0);
     Find<QPushButton>(&dialog, "okButton")->click();
     QCOMPARE(dialog.job().kn.brace2_number_index, 74);
-    QCOMPARE(dialog.job().kn.brace2_class, LibrarySectionClass(SectionKind::kSquareHollow, Row("RUUTTORU", 74), 355.0));
+    QCOMPARE(dialog.job().kn.brace2_class,
+             LibrarySectionClass(SectionKind::kSquareHollow, LibraryRow("RUUTTORU", 74), 355.0));
   }
 
   // The picture of the dialog's values, as a 400 × 300 preview: the chord from 80 to 320

@@ -17,23 +17,6 @@
 using namespace traxen;
 using namespace traxen::test;
 
-namespace {
-
-template <typename T>
-T* Find(QObject* dialog, const char* name) {
-  T* w = dialog->findChild<T*>(QString::fromLatin1(name));
-  if (!w) qFatal("no control %s", name);
-  return w;
-}
-
-SectionProperties Row(const std::string& dir, const char* type, int position) {
-  std::optional<SelectedSection> s;
-  SectionLibrary(dir).SelectSection(type, position, s);
-  return s->row;
-}
-
-}  // namespace
-
 class TyxDialogTest : public QObject {
   Q_OBJECT
  private slots:
@@ -58,6 +41,19 @@ class TyxDialogTest : public QObject {
     QCOMPARE(Find<QLineEdit>(&dialog, "N0Edit")->toolTip(), QStringLiteral("Sisejõud vöö vasakus otsas"));
   }
 
+  // Tab follows the reading order: chord, its plates, the brace, the X joint, the buttons.
+  void tabFollowsTheReadingOrder() {
+    CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    const QStringList expected{"N0Edit", "M0Edit", "chordTypeCombo", "chordNumberCombo", "facePlateCheck",
+                               "facePlateL", "facePlateB", "facePlateT", "sidePlatesCheck", "sidePlatesL",
+                               "sidePlatesB", "sidePlatesT", "N1Edit", "theta1Edit", "braceTypeCombo",
+                               "braceNumberCombo", "xJointCheck", "drawButton", "okButton", "cancelButton"};
+    QCOMPARE(TabChain(Find<QLineEdit>(&dialog, "N0Edit"), "cancelButton"), expected);
+    QCOMPARE(Find<QLineEdit>(&dialog, "theta1Edit")->accessibleName(), QStringLiteral("1. varda kaldenurk"));
+    QCOMPARE(Find<QComboBox>(&dialog, "braceNumberCombo")->toolTip(), QStringLiteral("1. varda nelikanttoru number"));
+  }
+
   // OK on the defaults: the sections of the stored positions, the chord properties in mm
   // units, the classes, brace 2 mirrored and the family flags.
   void okStoresTheChosenSectionsAndTheFamily() {
@@ -68,8 +64,8 @@ class TyxDialogTest : public QObject {
     Find<QPushButton>(&dialog, "okButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     const Job& job = dialog.job();
-    const SectionProperties chord = Row(ShippedLibraryDir(), "RUUTTORU", 41);
-    const SectionProperties brace = Row(ShippedLibraryDir(), "RUUTTORU", 36);
+    const SectionProperties chord = LibraryRow("RUUTTORU", 41);
+    const SectionProperties brace = LibraryRow("RUUTTORU", 36);
     QCOMPARE(job.family.is_tyx, 1);
     QCOMPARE(job.family.is_kn, 0);
     QCOMPARE(job.tyx.h0, chord.h);
@@ -133,8 +129,7 @@ class TyxDialogTest : public QObject {
     QFETCH(QString, text);
     CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowExposed(dialog));
     Find<QCheckBox>(&dialog, "facePlateCheck")->click();
     Find<QLineEdit>(&dialog, "N0Edit")->setText(QStringLiteral("-100"));
     auto* bad = dialog.findChild<QLineEdit*>(edit);
@@ -222,8 +217,7 @@ class TyxDialogTest : public QObject {
     QFETCH(QString, text);
     CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(ShowExposed(dialog));
     QLineEdit* edit = dialog.findChild<QLineEdit*>(control);
     if (!edit) edit = dialog.findChild<QComboBox*>(control)->lineEdit();
     edit->setFocus();

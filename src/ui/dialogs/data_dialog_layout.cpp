@@ -15,6 +15,14 @@ QString Symbol(const QString& letter, const QString& index) {
   return QStringLiteral("<i>%1</i><sub>%2</sub>").arg(letter.toHtmlEscaped(), index.toHtmlEscaped());
 }
 
+QLineEdit* NumberField(const QString& object_name, const QString& accessible_name, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(object_name);
+  edit->setAccessibleName(accessible_name);
+  edit->setAlignment(Qt::AlignRight);
+  return edit;
+}
+
 DataDialogFrame::DataDialogFrame(QDialog* dialog, const QString& title, const QString& object_name)
     : dialog_(dialog), grid_(new QGridLayout) {
   dialog->setWindowTitle(title);

@@ -13,6 +13,9 @@ namespace traxen {
 // Rich text of a symbol with a lowered index, e.g. Symbol("f", "yk") or Symbol("γ", "M0").
 QString Symbol(const QString& letter, const QString& index);
 
+// A right-aligned number field named `object_name`, with `accessible_name`.
+QLineEdit* NumberField(const QString& object_name, const QString& accessible_name, QWidget* parent);
+
 class DataDialogFrame {
  public:
   // Builds the grid and the buttons into `dialog`, titled `title`.

@@ -32,9 +32,25 @@ std::optional<double> ParseDialogNumber(const QString& text) {
   return value;
 }
 
-QString FormatDialogNumber(double value) { return QString::fromStdString(fmt::format("{}", value)); }
+QString FormatDialogNumber(double value) {
+  // Fifteen digits show the values people type as typed; a value computed or read with more
+  // gets the digits it needs, so that an edit confirmed unchanged keeps the very same value.
+  std::string text;
+  for (int digits = 15; digits <= 17; ++digits) {
+    text = fmt::format("{:.{}g}", value, digits);
+    if (!std::isfinite(value) || ParseDialogNumber(QString::fromStdString(text)) == value) break;
+  }
+  return QString::fromStdString(text);
+}
 
 void NumericEdits::add(QLineEdit* edit, double* value) { bindings_.push_back({edit, value}); }
+
+std::vector<QLineEdit*> NumericEdits::edits() const {
+  std::vector<QLineEdit*> bound;
+  bound.reserve(bindings_.size());
+  for (const Binding& b : bindings_) bound.push_back(b.edit);
+  return bound;
+}
 
 void NumericEdits::show() const {
   for (const Binding& b : bindings_) {

@@ -1,5 +1,6 @@
-// Numbers in the joint dialogs' edits: written so that they read back to the very same
-// double, and read with a decimal point or a decimal comma, independent of the locale.
+// Numbers in the dialogs' edits: written so that they read back to the very same double,
+// and read with a decimal point or a decimal comma (as Estonian keyboards type it),
+// independent of the locale.
 #pragma once
 
 #include <QString>
@@ -18,13 +19,17 @@ namespace traxen {
 // '+' is allowed; empty text, "inf", "nan" and out-of-range values are not numbers.
 std::optional<double> ParseDialogNumber(const QString& text);
 
-// The shortest text that reads back as `value` ("-271.6", "84.3", "450").
+// The text of `value` in printf's general form ("%g") with the fewest significant digits,
+// 15 at least, that read back as `value`: "-271.6", "84.3", "210000", "1e-07", and
+// "0.30000000000000004" for 0.1 + 0.2, which 15 digits would show as 0.3.
 QString FormatDialogNumber(double value);
 
-// The numeric edits of a dialog bound to the values they edit.
+// The numeric edits of a dialog bound to the values they edit, read all or nothing.
 class NumericEdits {
  public:
   void add(QLineEdit* edit, double* value);
+  // The bound edits, in the order they were added.
+  std::vector<QLineEdit*> edits() const;
 
   // Every edit shows its value.
   void show() const;

@@ -23,14 +23,16 @@ LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
   };
   for (const Row& row : rows) {
     const QString tooltip = QString::fromUtf8(row.tooltip);
-    QLineEdit* edit = fields_.add(QString::fromLatin1(row.name), tooltip, row.target, this);
+    QLineEdit* edit = NumberField(QString::fromLatin1(row.name), tooltip, this);
+    fields_.add(edit, row.target);
     frame.addRow(QString::fromUtf8(row.label), Symbol(QStringLiteral("L"), QString::fromLatin1(row.index)), edit,
                  QStringLiteral("m"), tooltip);
   }
+  fields_.show();
 }
 
 void LengthsDialog::accept() {
-  if (!fields_.commit(this)) return;
+  if (!fields_.readOrComplain(this)) return;
   lengths_ = edited_;
   QDialog::accept();
 }

@@ -34,13 +34,15 @@ SteelDialog::SteelDialog(const JobSteel& steel, QWidget* parent)
   };
   for (const Row& row : rows) {
     const QString tooltip = QString::fromUtf8(row.tooltip);
-    QLineEdit* edit = fields_.add(QString::fromLatin1(row.name), tooltip, row.target, this);
+    QLineEdit* edit = NumberField(QString::fromLatin1(row.name), tooltip, this);
+    fields_.add(edit, row.target);
     frame.addRow(QString::fromUtf8(row.group), row.symbol, edit, QString::fromLatin1(row.unit), tooltip);
   }
+  fields_.show();
 }
 
 void SteelDialog::accept() {
-  if (!fields_.commit(this)) return;
+  if (!fields_.readOrComplain(this)) return;
   steel_ = edited_;
   QDialog::accept();
 }

@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "model/job.h"
-#include "ui/dialogs/numeric_fields.h"
+#include "ui/dialogs/dialog_numbers.h"
 
 namespace traxen {
 
@@ -20,7 +20,7 @@ class SteelDialog : public QDialog {
  private:
   JobSteel steel_;
   JobSteel edited_;
-  NumericFieldSet fields_;
+  NumericEdits fields_;
 };
 
 // Runs the dialog on a copy of `job.steel`; true on OK, with `job.steel` written.
