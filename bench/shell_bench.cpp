@@ -147,8 +147,8 @@ void BM_FullRepaint(benchmark::State& state) {
   }
 }
 
-// Without a clip in the replay every operation is still sent to the painter, which then
-// discards what falls outside the strip; `painted_fraction` shows the strip's share.
+// The replay sends the painter only the drawing that touches the strip; the rest of the cost
+// is the moving of what is already drawn. `painted_fraction` shows the strip's share.
 
 void BM_RepaintAfterLineScroll(benchmark::State& state) {
   ViewFixture f;
