@@ -173,6 +173,43 @@ class ReportViewTest : public QObject {
     QVERIFY2(dark > 300, qPrintable(QStringLiteral("%1 dark pixels").arg(dark)));
   }
 
+  // A repaint of part of the client area (the strip a scroll uncovers) replays only what
+  // touches it; it must still look exactly as the same part of a whole repaint, at page
+  // breaks, in the margins beside the page, on drawings and on text, at any zoom.
+  void anExposedStripLooksAsInAWholeRepaint_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<int>("scroll");  // vertical scroll position, pixels
+    QTest::addColumn<QRect>("strip");  // client pixels
+    QTest::newRow("K/N schematic, a line scrolled in below") << "kn_windows.trx" << 1.0 << 220 << QRect(0, 680, 1000, 220);
+    QTest::newRow("K/N schematic, a line scrolled in above") << "kn_windows.trx" << 1.0 << 220 << QRect(0, 0, 1000, 220);
+    QTest::newRow("K/N page break") << "kn_windows.trx" << 1.0 << 1000 << QRect(0, 80, 1000, 260);
+    QTest::newRow("T/Y/X text rows, zoomed") << "tyx_windows.trx" << 2.5 << 3700 << QRect(0, 300, 1000, 131);
+    QTest::newRow("thin band through the frame's edge") << "tyx_windows.trx" << 4.0 << 2400 << QRect(0, 37, 1000, 9);
+    QTest::newRow("small, several pages in the strip") << "tyx_windows.trx" << 0.2 << 0 << QRect(0, 333, 1000, 567);
+  }
+  void anExposedStripLooksAsInAWholeRepaint() {
+    QFETCH(QString, file);
+    QFETCH(double, zoom);
+    QFETCH(int, scroll);
+    QFETCH(QRect, strip);
+    Document doc;
+    QString error;
+    QVERIFY2(doc.open(test::ExampleFile(qPrintable(file)), nullptr, &error), qPrintable(error));
+    ReportView view(&doc);
+    SetClientSize(view, QSize(1000, 900));
+    view.zoomAbout(zoom);
+    view.verticalScrollBar()->setValue(scroll);
+    QCOMPARE(view.verticalScrollBar()->value(), scroll);
+
+    QImage whole(view.viewport()->size(), QImage::Format_RGB32);
+    view.viewport()->render(&whole);
+    QImage part(view.viewport()->size(), QImage::Format_RGB32);
+    part.fill(Qt::magenta);  // anything the strip's repaint leaves out shows
+    view.viewport()->render(&part, strip.topLeft(), QRegion(strip));
+    QCOMPARE(part.copy(strip), whole.copy(strip));
+  }
+
   void aDocumentChangeRepaintsEveryViewWithTheNewJob() {
     Document doc;
     ReportView first(&doc), second(&doc);

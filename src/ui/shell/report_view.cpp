@@ -9,13 +9,13 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <cmath>
 #include <ctime>
 
 #include "ui/qt/painter_surface.h"
-#include "ui/shell/culling_surface.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -122,22 +122,23 @@ void ReportView::zoomToRectangle(QRectF rect_units) {
 void ReportView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   const QRect exposed = event->rect();
-  painter.fillRect(exposed, palette().color(QPalette::Dark));
+  // Each exposed pixel is filled once: the page white, the margins around it dark.
   const QPointF o = origin();
-  const QSize content = contentSize();
-  painter.fillRect(QRectF(o, QSizeF(content)).intersected(QRectF(exposed)), Qt::white);
+  const QRect page(o.toPoint(), contentSize());
+  for (const QRect& margin : QRegion(exposed).subtracted(page)) painter.fillRect(margin, palette().color(QPalette::Dark));
+  painter.fillRect(page.intersected(exposed), Qt::white);
 
   // Thin lines stay sharp without smoothing; enlarged, the slanted braces and arcs need it.
   painter.setRenderHint(QPainter::Antialiasing, zoom_ * devicePixelRatioF() >= 2.0);
   painter.translate(o);
   painter.scale(zoom_, zoom_);
-  // The exposed area in report units, grown by a unit so strokes on its edge are complete.
+  // The exposed area in report units, grown by a unit so strokes on its edge are complete;
+  // the replay passes on only the drawing that can touch it, and the painter's own clip (the
+  // exposed region) trims the rest.
   const QRectF pixels = QRectF(exposed).translated(-o);
   const ReportRect clip{int(std::floor(pixels.left() / zoom_)) - 1, int(std::floor(pixels.top() / zoom_)) - 1,
                         int(std::ceil(pixels.right() / zoom_)) + 1, int(std::ceil(pixels.bottom() / zoom_)) + 1};
-  painter.setClipRect(QRectF(clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top));
-  QPainterSurface painter_surface(painter);
-  CullingSurface surface(painter_surface, clip);
+  QPainterSurface surface(painter);
   ReplayReport(report_, surface, &clip);
 
   if (dragging_) {
