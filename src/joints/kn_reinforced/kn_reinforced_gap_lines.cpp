@@ -123,7 +123,7 @@ void PrintFacePlateMode1(ReportCanvas& canvas, const ReportInputs& in, const KnG
   const int lm = canvas.left_margin;
   NewLine(canvas);
   NewLine(canvas);
-  LineWriter(canvas, lm, "bold").Text("1. Vöö liitepinna kandevõime N", Sub(rd));
+  LineWriter(canvas, lm, "bold").KeepTogether(2).Text("1. Vöö liitepinna kandevõime N", Sub(rd));
   NewLine(canvas);
   LineWriter(canvas, lm)
       .Text("N", Sub(rd), " = ")
@@ -158,6 +158,7 @@ void PrintFacePlateMode4(ReportCanvas& canvas, const ReportInputs& in, const KnG
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, lm, "bold")
+      .KeepTogether(2)
       .Text("4. Võrguvarda " + n + " vööpinnast läbisurumine  N", Sub(rd), "kui ")
       .Text(Greek("b"), " <= (1 - 1 / ", Greek("g"))
       .Text(")");
@@ -201,6 +202,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, lm, "bold")
+      .KeepTogether(2)
       .Text(second ? "Ülekatteta liite paremal oleva varda i = 2 kontrollarvutus:"
                    : "Ülekatteta liite vasakul oleva varda i = 1 kontrollarvutus:");
   NewLine(canvas);

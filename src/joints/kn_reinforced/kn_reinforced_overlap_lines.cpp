@@ -37,6 +37,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   NewLine(canvas);  // one empty line before the resistance
   NewLine(canvas);
   LineWriter(canvas, lm, "bold")
+      .KeepTogether(2)
       .Text("Võrgu varda kandevõime N", Sub(rd), " = ")
       .Text(res.reduced ? "0.9×f" : "f", Sub(yki + " "), "×t")
       .Text(Sub(i), "×[b", Sub("eff "))
