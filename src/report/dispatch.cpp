@@ -52,6 +52,12 @@ std::string KnTitle(const ReportInputs& in) {
   return "";  // g exactly 0 (or not a number): no title
 }
 
+namespace {
+// The report's checks got as far as the resistances: every condition held and the method
+// did not end the report early.
+bool ResistancesComputed(const CheckSummary& s) { return s.valid && !s.verdicts.empty(); }
+}  // namespace
+
 RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
                           const RenderOptions& options) {
   const Font body{"Times New Roman", 19, 400};
@@ -78,6 +84,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
 
   ReportInputs in = working;
   in.E = job.steel.E;
+  CheckSummary printed;  // what the family's report computed and printed
 
   if (job.family.is_tyx == 1) {
     canvas.failed = 0;
@@ -88,7 +95,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     const bool schematic = last_dialog == 1;
     SetTyxDrawnAngle(in, schematic);
     if (schematic) DrawTyxSchematic(canvas, in);
-    RenderTyxReport(canvas, in);
+    printed = RenderTyxReport(canvas, in);
   }
   if (job.family.is_kn == 1) {
     surface.setFont(bold);
@@ -102,25 +109,20 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     surface.setFont(bold);
     const std::string title = KnTitle(in);
     if (!title.empty()) canvas.DrawLoggedText({canvas.left_margin, y1 - 35}, title, y1 - 35);
-    if (HasKnPlate(in))
-      RenderReinforcedKnReport(canvas, in);
-    else
-      RenderPlainKnReport(canvas, in);
+    printed = HasKnPlate(in) ? RenderReinforcedKnReport(canvas, in) : RenderPlainKnReport(canvas, in);
   }
   // The welds close a report whose resistances could be computed: after the stop line, or
   // where the method's limits end the report early, they would size the welds of a joint
   // that has not been shown to work.
-  if (options.brace_welds && canvas.failed == 0) {
-    const CheckSummary checked = CheckJob(job, working, last_dialog);
-    if (!checked.welds.empty()) PrintBraceWelds(canvas, ComputeBraceWelds(job));
-  }
+  if (options.brace_welds && canvas.failed == 0 && ResistancesComputed(printed))
+    PrintBraceWelds(canvas, ComputeBraceWelds(job));
   return {canvas.page_number, canvas.failed};
 }
 
 namespace {
 // The welds the report prints: for a job whose conditions all held.
 void AddBraceWelds(const Job& job, CheckSummary& s) {
-  if (!s.valid || s.verdicts.empty()) return;
+  if (!ResistancesComputed(s)) return;
   for (const BraceWeld& w : ComputeBraceWelds(job)) s.welds.push_back({w.brace, w.beta_w, w.a_over_t, w.a_min});
 }
 }  // namespace

@@ -60,19 +60,6 @@ bool Intersects(const ReportRect& a, const ReportRect& b) {
 
 int PageOf(int y) { return y < 0 ? 0 : y / kReportPageHeight; }
 
-void Apply(const DrawOp& o, DrawingSurface& t) {
-  switch (o.kind) {
-    case Kind::SetPen: t.setPen(o.pen); break;
-    case Kind::SetBrush: t.setBrush(o.color); break;
-    case Kind::SetFont: t.setFont(o.font); break;
-    case Kind::SetTextColor: t.setTextColor(o.color); break;
-    case Kind::SetBackgroundColor: t.setBackgroundColor(o.color); break;
-    case Kind::Text: t.drawText(o.a, o.text); break;
-    case Kind::Line: t.drawLine(o.a, o.b); break;
-    case Kind::Polyline: t.drawPolyline(o.points); break;
-    case Kind::Rect: t.drawRect(o.a, o.b); break;
-  }
-}
 
 }  // namespace
 
@@ -140,11 +127,11 @@ void ReplayReport(const LaidOutReport& report, DrawingSurface& target, const Rep
     for (std::size_t slot = 0; slot < applied.size(); ++slot) {
       const int setter = place.state[slot];
       if (setter >= 0 && setter != applied[slot]) {
-        Apply(ops[static_cast<std::size_t>(setter)], target);
+        ApplyDrawOp(ops[static_cast<std::size_t>(setter)], target);
         applied[slot] = setter;
       }
     }
-    Apply(ops[static_cast<std::size_t>(i)], target);
+    ApplyDrawOp(ops[static_cast<std::size_t>(i)], target);
   }
 }
 

@@ -76,21 +76,23 @@ void RecordingSurface::drawRect(Point a, Point b) {
   o.b = b;
 }
 
-void RecordingSurface::ReplayOnto(DrawingSurface& t) const {
+void ApplyDrawOp(const DrawOp& o, DrawingSurface& t) {
   using K = DrawOp::Kind;
-  for (const DrawOp& o : ops_) {
-    switch (o.kind) {
-      case K::SetPen: t.setPen(o.pen); break;
-      case K::SetBrush: t.setBrush(o.color); break;
-      case K::SetFont: t.setFont(o.font); break;
-      case K::SetTextColor: t.setTextColor(o.color); break;
-      case K::SetBackgroundColor: t.setBackgroundColor(o.color); break;
-      case K::Text: t.drawText(o.a, o.text); break;
-      case K::Line: t.drawLine(o.a, o.b); break;
-      case K::Polyline: t.drawPolyline(o.points); break;
-      case K::Rect: t.drawRect(o.a, o.b); break;
-    }
+  switch (o.kind) {
+    case K::SetPen: t.setPen(o.pen); break;
+    case K::SetBrush: t.setBrush(o.color); break;
+    case K::SetFont: t.setFont(o.font); break;
+    case K::SetTextColor: t.setTextColor(o.color); break;
+    case K::SetBackgroundColor: t.setBackgroundColor(o.color); break;
+    case K::Text: t.drawText(o.a, o.text); break;
+    case K::Line: t.drawLine(o.a, o.b); break;
+    case K::Polyline: t.drawPolyline(o.points); break;
+    case K::Rect: t.drawRect(o.a, o.b); break;
   }
+}
+
+void RecordingSurface::ReplayOnto(DrawingSurface& t) const {
+  for (const DrawOp& o : ops_) ApplyDrawOp(o, t);
 }
 
 std::string RecordingSurface::Dump() const {

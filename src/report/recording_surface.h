@@ -26,6 +26,9 @@ struct DrawOp {
   std::vector<Point> points;
 };
 
+// Performs one recorded operation on `target`.
+void ApplyDrawOp(const DrawOp& op, DrawingSurface& target);
+
 class RecordingSurface : public DrawingSurface {
  public:
   explicit RecordingSurface(TextMeasure measure = ReportTextWidth);

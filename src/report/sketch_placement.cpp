@@ -482,19 +482,7 @@ std::vector<DrawOp> PlaceSketch(std::vector<DrawOp> ops, const SketchArea& area,
 }
 
 void ReplayOps(const std::vector<DrawOp>& ops, DrawingSurface& t) {
-  for (const DrawOp& o : ops) {
-    switch (o.kind) {
-      case Kind::SetPen: t.setPen(o.pen); break;
-      case Kind::SetBrush: t.setBrush(o.color); break;
-      case Kind::SetFont: t.setFont(o.font); break;
-      case Kind::SetTextColor: t.setTextColor(o.color); break;
-      case Kind::SetBackgroundColor: t.setBackgroundColor(o.color); break;
-      case Kind::Text: t.drawText(o.a, o.text); break;
-      case Kind::Line: t.drawLine(o.a, o.b); break;
-      case Kind::Polyline: t.drawPolyline(o.points); break;
-      case Kind::Rect: t.drawRect(o.a, o.b); break;
-    }
-  }
+  for (const DrawOp& o : ops) ApplyDrawOp(o, t);
 }
 
 }  // namespace traxen

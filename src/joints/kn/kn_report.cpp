@@ -12,17 +12,18 @@
 
 namespace traxen {
 
-void RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in) {
+CheckSummary RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   const KnJointResult r = ComputeKnJoint(in);
   canvas.line_offset = kKnSketchRoom;  // the schematic occupies the top of page 1
   PrintKnGapLines(canvas, r.g, r.p);
   PrintKnValidity(canvas, in, r.validity);
   if (canvas.failed) {
     PrintKnStopLine(canvas);
-    return;
+    return SummarizeKnJoint(r);
   }
   if (r.overlap) PrintKnOverlapChecks(canvas, in, *r.overlap);
   if (r.gap) PrintKnGapChecks(canvas, in, *r.gap);
+  return SummarizeKnJoint(r);
 }
 
 CheckSummary CheckPlainKnJoint(const ReportInputs& in) { return SummarizeKnJoint(ComputeKnJoint(in)); }

@@ -18,7 +18,8 @@ inline bool HasKnPlate(const ReportInputs& in) {
 void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in);
 // Prints the plain K/N report after the title. Like every K/N report it reads g and p as
 // StoreKnGeometry left them in the rendering's copy of the working values.
-void RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in);
+// Returns the summary of what it printed.
+CheckSummary RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in);
 // What RenderPlainKnReport would yield, as a summary.
 CheckSummary CheckPlainKnJoint(const ReportInputs& in);
 

@@ -47,8 +47,10 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
   canvas.SetTextColor(kBlack);
 }
 
-void RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in) {
-  PrintReinforcedKnReport(canvas, in, ComputeReinforcedKnJoint(in));
+CheckSummary RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in) {
+  const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
+  PrintReinforcedKnReport(canvas, in, r);
+  return SummarizeReinforcedKnJoint(r);
 }
 
 }  // namespace traxen

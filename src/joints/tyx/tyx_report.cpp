@@ -10,13 +10,14 @@
 
 namespace traxen {
 
-void RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in) {
+CheckSummary RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in) {
   const TyxResult result = ComputeTyx(in);
   LineWriter w(canvas);
   if (result.reinforced)
     PrintTyxReinforcedReport(w, in, result);
   else
     PrintTyxPlainReport(w, in, result);
+  return SummariseTyx(result, in);
 }
 
 CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in) {

@@ -15,8 +15,9 @@ namespace traxen {
 void SetTyxDrawnAngle(ReportInputs& in, bool schematic_drawn);
 // Draws the joint at the top of page 1 (the report frame of DrawTyxSketch).
 void DrawTyxSchematic(ReportCanvas& canvas, const ReportInputs& in);
-// Prints the T/Y/X report after the title: plain, or reinforced when a plate flag is set.
-void RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in);
+// Prints the T/Y/X report after the title (plain, or reinforced when a plate flag is set)
+// and returns the summary of what it printed.
+CheckSummary RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in);
 // What RenderTyxReport would print, as a summary.
 CheckSummary CheckTyxJoint(const ReportInputs& in);
 // The summary of a computed result: report kind, validity and the resistance verdicts
