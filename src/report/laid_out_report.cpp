@@ -60,6 +60,9 @@ bool Intersects(const ReportRect& a, const ReportRect& b) {
 
 int PageOf(int y) { return y < 0 ? 0 : y / kReportPageHeight; }
 
+// A four-page report records about 3 200 operations.
+constexpr std::size_t kTypicalReportOps = 4096;
+
 
 }  // namespace
 
@@ -90,6 +93,7 @@ void IndexReportPages(LaidOutReport& report) {
 LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
                            bool brace_welds) {
   LaidOutReport report;
+  report.ops.reserve(kTypicalReportOps);
   RenderOptions options;
   options.now = now;
   options.brace_welds = brace_welds;

@@ -40,7 +40,6 @@ void RecordingSurface::setFont(const Font& font) {
   o.font = font;
 }
 void RecordingSurface::setTextColor(Color color) {
-  text_color_ = color;
   DrawOp& o = ops_.emplace_back();
   o.kind = DrawOp::Kind::SetTextColor;
   o.color = color;
@@ -55,7 +54,18 @@ void RecordingSurface::drawText(Point topLeft, std::string_view text) {
   o.kind = DrawOp::Kind::Text;
   o.a = topLeft;
   o.text = std::string(text);
-  texts_.push_back({topLeft, std::string(text), font_, text_color_});
+}
+const std::vector<RecordingSurface::TextRecord>& RecordingSurface::texts() const {
+  for (; texts_scanned_ < ops_.size(); ++texts_scanned_) {
+    const DrawOp& o = ops_[texts_scanned_];
+    switch (o.kind) {
+      case DrawOp::Kind::SetFont: texts_font_ = o.font; break;
+      case DrawOp::Kind::SetTextColor: texts_color_ = o.color; break;
+      case DrawOp::Kind::Text: texts_.push_back({o.a, o.text, texts_font_, texts_color_}); break;
+      default: break;
+    }
+  }
+  return texts_;
 }
 int RecordingSurface::textWidth(std::string_view text) { return measure_(font_, text); }
 void RecordingSurface::drawLine(Point from, Point to) {

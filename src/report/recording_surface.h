@@ -45,6 +45,9 @@ class RecordingSurface : public DrawingSurface {
   void drawRect(Point corner1, Point corner2) override;
 
   const std::vector<DrawOp>& ops() const { return ops_; }
+  // Room for `count` operations ahead of recording: a long report then grows without
+  // copying what it has recorded, and the memory is touched only as it is used.
+  void reserve(std::size_t count) { ops_.reserve(count); }
   // The text colour in force when each text was drawn is kept with it.
   struct TextRecord {
     Point at;
@@ -52,7 +55,10 @@ class RecordingSurface : public DrawingSurface {
     Font font;
     Color color;
   };
-  const std::vector<TextRecord>& texts() const { return texts_; }
+  // Gathered from the operations when first asked for (and brought up to date on later
+  // calls): laying a report out for the screen never needs them, and a second copy of every
+  // text would only cost memory.
+  const std::vector<TextRecord>& texts() const;
 
   // Replays every operation onto another surface.
   void ReplayOnto(DrawingSurface& target) const;
@@ -62,9 +68,13 @@ class RecordingSurface : public DrawingSurface {
  private:
   TextMeasure measure_;
   std::vector<DrawOp> ops_;
-  std::vector<TextRecord> texts_;
-  Font font_;
-  Color text_color_ = kBlack;
+  Font font_;  // for measuring text
+  // The texts gathered so far, from the first `texts_scanned_` operations, and the font and
+  // colour in force after them.
+  mutable std::vector<TextRecord> texts_;
+  mutable std::size_t texts_scanned_ = 0;
+  mutable Font texts_font_;
+  mutable Color texts_color_ = kBlack;
 };
 
 }  // namespace traxen

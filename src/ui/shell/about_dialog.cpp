@@ -2,7 +2,6 @@
 #include "ui/shell/about_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -10,14 +9,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/shell/program_icon.h"
 #include "version.h"
 
 namespace traxen {
-
-QIcon ProgramIcon() {
-  const QString path = QStringLiteral(":/icons/traxen.svg");
-  return QFile::exists(path) ? QIcon(path) : QIcon();
-}
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("INFO PROGRAMMI TRAXEN KOHTA"));

@@ -2,12 +2,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QIcon>
 
 namespace traxen {
-
-// The program's icon from the resources; a null icon when the resource is not built in.
-QIcon ProgramIcon();
 
 class AboutDialog : public QDialog {
   Q_OBJECT

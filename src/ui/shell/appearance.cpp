@@ -5,8 +5,9 @@
 #include <QApplication>
 #include <QPalette>
 #include <QStyle>
-#include <QStyleFactory>
 #include <algorithm>
+
+#include "ui/shell/program_style.h"
 
 namespace traxen {
 
@@ -58,8 +59,7 @@ QPalette Dark() {
 }  // namespace
 
 void ApplyAppearance(int id) {
-  if (QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) != 0)
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+  InstallProgramStyle();
   QPalette palette = QApplication::style()->standardPalette();
   switch (id) {
     case 215: palette = Tinted(QColor(214, 226, 242), QColor(51, 102, 187)); break;

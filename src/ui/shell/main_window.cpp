@@ -35,6 +35,9 @@
 #include "ui/shell/app_settings.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/document.h"
+#include "ui/shell/painted_icons.h"
+#include "ui/shell/program_icon.h"
+#include "ui/shell/program_style.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
 #include "ui/shell/zoom_math.h"
@@ -55,6 +58,7 @@ void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
 }  // namespace
 
 MainWindow::MainWindow() {
+  InstallProgramStyle();
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(QString::fromUtf8(kMainWindowTitle));
   setAccessibleName(windowTitle());
@@ -123,7 +127,7 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   QMdiSubWindow* window = mdi_->addSubWindow(view);
   window->setObjectName(QStringLiteral("documentWindow"));
   window->setAttribute(Qt::WA_DeleteOnClose);
-  window->setWindowIcon(windowIcon().isNull() ? style()->standardIcon(QStyle::SP_FileIcon) : windowIcon());
+  window->setWindowIcon(windowIcon().isNull() ? PaintedIcon(PaintedPicture::kNewPage) : windowIcon());
 
   const QList<ReportView*> siblings = viewsOf(document);
   view->setWindowTitle(siblings.size() > 1 ? siblings.first()->windowTitle()

@@ -7,8 +7,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QSlider>
 #include <QStatusBar>
 #include <QStyle>
@@ -19,6 +17,7 @@
 #include "ui/shell/app_settings.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/painted_icons.h"
 #include "ui/shell/report_view.h"
 #include "ui/shell/zoom_math.h"
 
@@ -28,25 +27,6 @@ namespace {
 QString PlainText(QString text) {
   text.remove(QLatin1Char('&'));
   return text.remove(QStringLiteral("...")).trimmed();
-}
-
-// A small printer drawn here: the styles have no printer icon, and looking one up in the
-// desktop's icon theme costs more start-up time than the whole menu bar.
-QIcon PrinterIcon() {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(60, 60, 60), 1.5));
-  p.setBrush(Qt::white);
-  p.drawRect(QRectF(9.5, 3.5, 13, 9));  // paper going in
-  p.setBrush(QColor(150, 155, 160));
-  p.drawRoundedRect(QRectF(3.5, 11.5, 25, 11), 2, 2);  // body
-  p.setBrush(Qt::white);
-  p.drawRect(QRectF(8.5, 18.5, 15, 10));  // printed sheet
-  p.drawLine(QPointF(11, 22.5), QPointF(21, 22.5));
-  p.drawLine(QPointF(11, 25.5), QPointF(19, 25.5));
-  return QIcon(pixmap);
 }
 
 QMenu* NamedMenu(QMenuBar* bar, const char* name, const QString& title) {
@@ -76,26 +56,25 @@ QAction* MainWindow::addAction(const char* name, const QString& text, const QKey
 }
 
 void MainWindow::createActions() {
-  const auto icon = [this](QStyle::StandardPixmap p) { return style()->standardIcon(p); };
   QAction* a = nullptr;
 
   a = addAction("fileNew", QStringLiteral("&Uus"), QKeySequence(Qt::CTRL | Qt::Key_N));
-  a->setIcon(icon(QStyle::SP_FileIcon));
+  a->setIcon(PaintedIcon(PaintedPicture::kNewPage));
   a->setToolTip(QStringLiteral("Uus töö"));
   connect(a, &QAction::triggered, this, [this] { newDocumentWindow(); });
   a = addAction("fileOpen", QStringLiteral("&Ava..."), QKeySequence(Qt::CTRL | Qt::Key_O));
-  a->setIcon(icon(QStyle::SP_DialogOpenButton));
+  a->setIcon(PaintedIcon(PaintedPicture::kOpenFolder));
   a->setToolTip(QStringLiteral("Ava projektifail"));
   a = addAction("fileClose", QStringLiteral("&Sule"));
   connect(a, &QAction::triggered, this, [this] { mdi_->closeActiveSubWindow(); });
   a = addAction("fileSave", QStringLiteral("&Salvesta"), QKeySequence(Qt::CTRL | Qt::Key_S));
-  a->setIcon(icon(QStyle::SP_DialogSaveButton));
+  a->setIcon(PaintedIcon(PaintedPicture::kSaveDisk));
   a->setToolTip(QStringLiteral("Salvesta töö"));
   connect(a, &QAction::triggered, this, [this] { if (ReportView* v = activeView()) save(v); });
   a = addAction("fileSaveAs", QStringLiteral("&Salvesta nagu..."));
   connect(a, &QAction::triggered, this, [this] { if (ReportView* v = activeView()) saveAs(v); });
   a = addAction("filePrint", QStringLiteral("&Prindi..."), QKeySequence(Qt::CTRL | Qt::Key_P));
-  a->setIcon(PrinterIcon());
+  a->setIcon(PaintedIcon(PaintedPicture::kPrinter));
   a->setToolTip(QStringLiteral("Prindi aruanne"));
   connect(a, &QAction::triggered, this, &MainWindow::print);
   a = addAction("filePrintPreview", QStringLiteral("Printimise  eel&vaade..."));
@@ -201,7 +180,7 @@ void MainWindow::createActions() {
   }
 
   a = addAction("helpAbout", QStringLiteral("&TRAXEN TEAVE.."));
-  a->setIcon(icon(QStyle::SP_MessageBoxQuestion));
+  a->setIcon(PaintedIcon(PaintedPicture::kQuestion));
   a->setToolTip(QStringLiteral("Programmi info"));
   connect(a, &QAction::triggered, this, &MainWindow::about);
 
