@@ -8,12 +8,14 @@
 #include "model/job_file.h"
 #include "model/json_job.h"
 #include "model/project_file.h"
+#include "model/saved_file.h"
 #include "sections/library_dir.h"
 #include "sections/section_library.h"
 
 namespace traxen {
 
-LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm) {
+LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm,
+                          std::vector<std::string>* warnings) {
   // An opened file makes a new document: nothing of the one it replaces carries over.
   JobDocument read;
   int dialog = 0;
@@ -22,7 +24,10 @@ LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog
     if (LoadError e = ReadWholeFile(path, text)) return e;
     JsonJob parsed;
     if (LoadError e = ReadJsonJob(text, path, parsed)) return e;
-    ConfirmJsonJob(parsed.job, parsed.present);
+    std::vector<std::string> replaced;
+    ConfirmJsonJob(parsed.job, parsed.present, &replaced);
+    if (warnings)
+      for (const std::string& w : replaced) warnings->push_back(fmt::format("{}: warning: {}", path, w));
     read.job = std::move(parsed.job);
     read.last_confirmed_dialog = read.job.family.is_tyx == 1 ? 1 : read.job.family.is_kn == 1 ? 2 : 0;
   } else {
@@ -50,7 +55,11 @@ LoadError ConfirmJobDocument(JobDocument& doc, int dialog, const std::string& li
 }
 
 LoadError SaveJobDocument(JobDocument& doc, const std::string& path) {
-  if (LoadError e = SaveProjectFile(path, doc.job, doc.working, doc.last_confirmed_dialog)) return e;
+  if (HasFileSuffix(path, ".json")) {
+    if (LoadError e = SaveFileContent(path, WriteJsonJob(doc.job))) return e;
+  } else if (LoadError e = SaveProjectFile(path, doc.job, doc.working, doc.last_confirmed_dialog)) {
+    return e;
+  }
   doc.path = path;
   doc.modified = false;
   return {};

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/job.h"
 #include "model/load_result.h"
@@ -25,8 +26,11 @@ struct JobDocument {
 // Reads a project file (*.trx) or a JSON job (*.json) as File Open does. On success the
 // document is replaced by a new one holding the file's job, working values and path,
 // unmodified; `dialog_to_confirm` names the joint dialog that must confirm the read job (1 T/Y/X, 2 K/N,
-// 0 none: a JSON job is confirmed while it is read). On failure nothing changes.
-LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm);
+// 0 none: a JSON job is confirmed while it is read). A JSON job's given values that differ
+// from what they are derived from are replaced by the derived ones, each with a line in
+// `warnings` ("PATH: warning: ..."). On failure nothing changes.
+LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm,
+                          std::vector<std::string>* warnings = nullptr);
 
 // Confirms a read job without a window, as `traxen-cli` does: each member's section is
 // restored from the library by its stored list positions, then the family's derivations run
@@ -35,8 +39,10 @@ LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog
 LoadError ConfirmJobDocument(JobDocument& doc, int dialog, const std::string& library_dir = "",
                              const std::string& executable_dir = "");
 
-// Writes the document as a project file to `path`, atomically; on success the path becomes
-// the document's path and the document is unmodified. On failure nothing changes.
+// Writes the document to `path` as a project file, or as a JSON job when `path` ends in
+// ".json" (a job opened from JSON is saved as JSON again, never as project-file text under
+// its JSON name), without ever losing the file it replaces; on success the path becomes the
+// document's path and the document is unmodified. On failure nothing changes.
 LoadError SaveJobDocument(JobDocument& doc, const std::string& path);
 
 }  // namespace traxen

@@ -103,3 +103,64 @@ TEST(JobDocument, OpenStartsFromANewDocument) {
 
 }  // namespace
 }  // namespace traxen
+
+namespace traxen {
+namespace {
+
+// A job opened from JSON is saved as JSON under its own name: saved as project-file text, the
+// next Open of that name would refuse it as broken JSON.
+TEST(JobDocument, AJsonJobIsSavedAsJsonAndReadsBackTheSame) {
+  JobDocument doc;
+  int dialog = -1;
+  ASSERT_FALSE(OpenJobDocument(doc, testing::SourcePath("bench/jobs/kn_gap.json"), dialog));
+  doc.job.info.job_name = "Muudetud sõlm";
+  doc.job.steel.fy_plate = 420;  // as the steel dialog would change it
+  doc.modified = true;
+
+  TempDir dir;
+  const std::string saved = dir.File("job.JSON");  // the suffix in any case
+  ASSERT_FALSE(SaveJobDocument(doc, saved));
+  const std::string text = ReadFile(saved);
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.front(), '{') << text.substr(0, 40);
+  EXPECT_FALSE(doc.modified);
+
+  JobDocument again;
+  std::vector<std::string> warnings;
+  ASSERT_FALSE(OpenJobDocument(again, saved, dialog, &warnings));
+  EXPECT_TRUE(warnings.empty()) << warnings.front();
+  EXPECT_EQ(again.job.info.job_name, "Muudetud sõlm");
+  EXPECT_EQ(again.job.steel.fy_plate, 420);
+  EXPECT_EQ(again.job.kn.N1, doc.job.kn.N1);
+  EXPECT_EQ(again.job.kn.h0, doc.job.kn.h0);
+  EXPECT_EQ(again.job.family.is_kn, 1);
+
+  // A project-file name still gets project-file text.
+  const std::string trx = dir.File("job.trx");
+  ASSERT_FALSE(SaveJobDocument(doc, trx));
+  EXPECT_NE(ReadFile(trx).front(), '{');
+}
+
+// A JSON job's given value that differs from its derivation opens with the derived value and a
+// line that names the file and the key, as traxen-cli prints it.
+TEST(JobDocument, OpeningAJsonJobListsTheValuesItReplaced) {
+  TempDir dir;
+  std::string text = ReadFile(testing::SourcePath("bench/jobs/kn_gap.json"));
+  const std::size_t kn = text.find("\"kn\"");
+  ASSERT_NE(kn, std::string::npos);
+  text.insert(text.find('{', kn) + 1, "\"N2\": 100,");
+  const std::string path = dir.File("n2.json");
+  std::ofstream(path) << text;
+
+  JobDocument doc;
+  int dialog = -1;
+  std::vector<std::string> warnings;
+  ASSERT_FALSE(OpenJobDocument(doc, path, dialog, &warnings));
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].rfind(path + ": warning: key \"kn.N2\": the given 100 is replaced by the derived", 0), 0u)
+      << warnings[0];
+  EXPECT_NE(doc.job.kn.N2, 100);
+}
+
+}  // namespace
+}  // namespace traxen

@@ -189,6 +189,59 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.views().size(), 1);
   }
 
+  void windowsOfOneNamedJobAreNumbered() {
+    MainWindow w;
+    w.show();
+    QVERIFY(w.openInNewWindow(test::ExampleFile("kn_windows.trx"), false));
+    ReportView* first = w.activeView();
+    QCOMPARE(first->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
+    Action(w, "windowNew")->trigger();
+    ReportView* second = w.activeView();
+    QCOMPARE(first->windowTitle(), QStringLiteral("kn_windows.trx:1[*]"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("kn_windows.trx:2[*]"));
+    first->parentWidget()->close();
+    QTest::qWait(30);
+    QCOMPARE(second->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
+  }
+
+  // The JSON job names a force that is derived from the others: the job opens with the derived
+  // value, and the user is told which value was replaced. Saved, it stays a JSON job.
+  void aJsonJobOpensWithItsReplacedValuesNamedAndSavesAsJson() {
+    QTemporaryDir dir;
+    QFile source(test::SourceDir() + QStringLiteral("/bench/jobs/kn_gap.json"));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QByteArray json = source.readAll();
+    json.insert(json.indexOf('{', json.indexOf("\"kn\"")) + 1, "\"N2\": 100,");
+    const QString path = dir.filePath(QStringLiteral("n2.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(json);
+    file.close();
+
+    MainWindow w;
+    w.show();
+    {
+      test::MessageBoxAnswer reply;
+      QVERIFY(w.openInNewWindow(path, false));
+      QVERIFY(reply.answered());
+      QCOMPARE(reply.objectName(), QStringLiteral("openWarnings"));
+      QVERIFY2(reply.text().contains(QStringLiteral("\"kn.N2\": the given 100 is replaced by the derived")),
+               qPrintable(reply.text()));
+    }
+    ReportView* view = w.activeView();
+    QVERIFY(view->document()->job().kn.N2 != 100);
+
+    QString error;
+    QVERIFY2(view->document()->save(path, &error), qPrintable(error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.peek(1), QByteArray("{"));
+    file.close();
+    test::MessageBoxAnswer none;
+    QVERIFY(w.openInNewWindow(path, false));
+    QTest::qWait(30);
+    QVERIFY2(!none.answered(), qPrintable(none.text()));  // the saved values need no replacing
+  }
+
   void closingWithUnsavedChangesAsks_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("closed");

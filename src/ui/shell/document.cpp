@@ -82,10 +82,11 @@ void Document::restore(const JobContent& content, const std::string* path) {
   if (renamed) emit pathChanged();
 }
 
-bool Document::open(const QString& path, QWidget* dialog_parent, QString* error) {
+bool Document::open(const QString& path, QWidget* dialog_parent, QString* error, QStringList* warnings) {
   JobDocument read = data_;
   int dialog = 0;
-  if (const LoadError e = OpenJobDocument(read, path.toStdString(), dialog)) {
+  std::vector<std::string> replaced;
+  if (const LoadError e = OpenJobDocument(read, path.toStdString(), dialog, &replaced)) {
     if (error) *error = QString::fromStdString(e.message);
     return false;
   }
@@ -98,6 +99,8 @@ bool Document::open(const QString& path, QWidget* dialog_parent, QString* error)
   undo_stack_.push(new ContentCommand(this, content(), after, data_.path, read.path,
                                       QStringLiteral("Ava %1").arg(QFileInfo(path).fileName())));
   undo_stack_.setClean();
+  if (warnings)
+    for (const std::string& w : replaced) warnings->append(QString::fromStdString(w));
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUndoStack>
 
 #include "model/job_document.h"
@@ -29,6 +30,9 @@ class Document : public QObject {
   const Job& job() const { return data_.job; }
   JobContent content() const;
   QString path() const { return QString::fromStdString(data_.path); }
+  // The name its windows show ("" until a file command names it).
+  QString title() const { return title_; }
+  void setTitle(const QString& title) { title_ = title; }
   bool isModified() const { return !undo_stack_.isClean(); }
   QUndoStack* undoStack() { return &undo_stack_; }
 
@@ -38,8 +42,9 @@ class Document : public QObject {
   // File Open: reads `path` and lets the joint dialog of its family confirm it, all as one
   // undo step; the document then names the file and is unmodified. When the file cannot be
   // read or confirmed, `error` names the file and the reason and nothing changes. A cancelled
-  // confirmation keeps what was read, as the joint dialog's Cancel keeps the job.
-  bool open(const QString& path, QWidget* dialog_parent, QString* error);
+  // confirmation keeps what was read, as the joint dialog's Cancel keeps the job. A JSON job's
+  // given values that were replaced by derived ones are listed in `warnings`, a line each.
+  bool open(const QString& path, QWidget* dialog_parent, QString* error, QStringList* warnings = nullptr);
 
   // Writes the job to `path` (see CheckSaveTarget); on success the document names the file
   // and is unmodified. On failure `error` names the file and the reason and nothing changes.
@@ -56,6 +61,7 @@ class Document : public QObject {
  private:
   JobDocument data_;
   QUndoStack undo_stack_;
+  QString title_;
 };
 
 // Every field of the Job record equal (the working values are derived, never compared).

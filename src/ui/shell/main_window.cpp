@@ -129,10 +129,9 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowIcon(windowIcon().isNull() ? PaintedIcon(PaintedPicture::kNewPage) : windowIcon());
 
-  const QList<ReportView*> siblings = viewsOf(document);
-  view->setWindowTitle(siblings.size() > 1 ? siblings.first()->windowTitle()
-                       : document->path().isEmpty() ? QStringLiteral("[*]")
-                                                    : QFileInfo(document->path()).fileName() + QStringLiteral("[*]"));
+  if (document->title().isEmpty() && !document->path().isEmpty())
+    document->setTitle(QFileInfo(document->path()).fileName());
+  retitleWindows(document);
   view->setWindowModified(document->isModified());
   connect(document, &Document::modifiedChanged, view, &QWidget::setWindowModified);
   connect(document, &Document::pathChanged, view, [this, document] {
@@ -151,6 +150,8 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
     if (viewsOf(document).isEmpty()) {
       undo_group_->removeStack(document->undoStack());
       document->deleteLater();
+    } else {
+      retitleWindows(document);
     }
     updateCommands();
   });
@@ -184,7 +185,19 @@ QList<ReportView*> MainWindow::viewsOf(const Document* document) const {
 }
 
 void MainWindow::setDocumentTitle(Document* document, const QString& title) {
-  for (ReportView* view : viewsOf(document)) view->setWindowTitle(title + QStringLiteral("[*]"));
+  document->setTitle(title);
+  retitleWindows(document);
+}
+
+// Several windows on one named job are told apart as "name:1", "name:2", … in the order they
+// were opened; a lone window shows the name alone.
+void MainWindow::retitleWindows(Document* document) {
+  const QList<ReportView*> windows = viewsOf(document);
+  for (int i = 0; i < windows.size(); ++i) {
+    QString title = document->title();
+    if (windows.size() > 1 && !title.isEmpty()) title += QStringLiteral(":%1").arg(i + 1);
+    windows.at(i)->setWindowTitle(title + QStringLiteral("[*]"));
+  }
   updateCaption();
 }
 
@@ -230,13 +243,24 @@ void MainWindow::showError(const QString& message) {
   box.exec();
 }
 
+// A JSON job whose given values were replaced by derived ones opens, and says which: the
+// report shows the derived values, not the typed ones.
+void MainWindow::showOpenWarnings(const QStringList& warnings) {
+  if (warnings.isEmpty()) return;
+  QMessageBox box(QMessageBox::Information, QStringLiteral("TRAXEN"), warnings.join(QLatin1Char('\n')),
+                  QMessageBox::Ok, this);
+  box.setObjectName(QStringLiteral("openWarnings"));
+  box.exec();
+}
+
 bool MainWindow::openFile(const QString& path, bool recent) {
   ReportView* view = activeView();
   const bool created = view == nullptr;
   if (!view) view = newDocumentWindow();
   Document* document = view->document();
   QString error;
-  if (!document->open(path, this, &error)) {
+  QStringList warnings;
+  if (!document->open(path, this, &error, &warnings)) {
     if (created) view->parentWidget()->close();
     if (recent && !QFileInfo::exists(path)) {
       AppSettings::removeRecentFile(path);
@@ -250,6 +274,7 @@ bool MainWindow::openFile(const QString& path, bool recent) {
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
   statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  showOpenWarnings(warnings);
   return true;
 }
 
@@ -257,7 +282,8 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
   // The file is read before the window exists, so the report is laid out once.
   auto* document = new Document(this);
   QString error;
-  if (!document->open(path, this, &error)) {
+  QStringList warnings;
+  if (!document->open(path, this, &error, &warnings)) {
     if (keep_on_failure) newDocumentWindow(document);
     else delete document;
     showError(error);
@@ -267,6 +293,7 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
   setDocumentTitle(document, QFileInfo(path).fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
+  showOpenWarnings(warnings);
   return true;
 }
 

@@ -83,10 +83,12 @@ class MainWindow : public QMainWindow {
   void updateCommands();
   void updateCaption();
   void setDocumentTitle(Document* document, const QString& title);
+  void retitleWindows(Document* document);
   void activeWindowChanged(QMdiSubWindow* window);
   bool writeFile(ReportView* view, const QString& path);
   QString askSavePath(ReportView* view);
   void showError(const QString& message);
+  void showOpenWarnings(const QStringList& warnings);
 
   QMdiArea* mdi_ = nullptr;
   QUndoGroup* undo_group_ = nullptr;
