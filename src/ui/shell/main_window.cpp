@@ -157,7 +157,12 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   });
   // A new window opens at the slider's zoom, as the slider shows it.
   view->zoomAbout(SliderZoom(zoom_slider_->value()));
-  window->resize(std::min(mdi_->width() - 20, 960), std::max(400, mdi_->height() - 40));
+  // Each new window opens a title bar's height below and to the right of the one before, as
+  // windows cascade, and inside the area (Qt would look for a free spot, which is often
+  // off the edge).
+  const int step = 28 * int((mdi_->subWindowList().size() - 1) % 6);
+  window->resize(std::max(400, std::min(mdi_->width() - 20 - step, 960)), std::max(300, mdi_->height() - 40 - step));
+  window->move(step, step);
   window->show();
   mdi_->setActiveSubWindow(window);
   updateCommands();
