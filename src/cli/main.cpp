@@ -88,6 +88,12 @@ int main(int argc, char** argv) {
                              "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
                              "a text file holds the report's text. The file is written whole or not at\n"
                              "all: an existing file is replaced only when the new one is complete.\n"
+                             "Once the new PNG pages are all in place, the pages of an earlier render of\n"
+                             "the same name that they did not replace are removed, each named on stderr:\n"
+                             "NAME-(n+1).png, ... up to the first missing number, and an earlier\n"
+                             "NAME-1.png, ... set beside a one-page NAME.png, or an earlier NAME.png beside\n"
+                             "a set of several. Only regular files are removed; a symbolic link or a file\n"
+                             "that cannot be removed is named with the reason and stays.\n"
                              "The footer date: --date, else SOURCE_DATE_EPOCH (seconds since 1970) when\n"
                              "set, else now. A fixed date gives the same bytes every time, so an archived\n"
                              "report can be rebuilt exactly.",
