@@ -88,6 +88,13 @@ int main(int argc, char** argv) {
                              "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
                              "a text file holds the report's text. The file is written whole or not at\n"
                              "all: an existing file is replaced only when the new one is complete.\n"
+                             "Once the new PNG pages are all in place, what they did not replace of an\n"
+                             "earlier render to the same name is removed and named on stderr: the pages\n"
+                             "after the new last one (up to the first missing number), an earlier\n"
+                             "NAME-1.png, ... set beside a one-page NAME.png, an earlier NAME.png beside a\n"
+                             "set of several. Only regular files are removed: a symbolic link, or a file\n"
+                             "that cannot be removed, is named with the reason and stays. A failed render\n"
+                             "removes nothing.\n"
                              "The footer date: --date, else SOURCE_DATE_EPOCH (seconds since 1970) when\n"
                              "set, else now. A fixed date gives the same bytes every time, so an archived\n"
                              "report can be rebuilt exactly.",

@@ -4,6 +4,7 @@
 
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/job_input.h"
@@ -70,10 +71,20 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   file_options.title = QString::fromStdString(loaded.job.info.job_name);
   file_options.reproducible = fixed_date;
   file_options.created = when;
-  const bool ok = pdf ? WriteReportPdf(*report, out, &error, file_options) : WriteReportPng(*report, out, &error);
+  std::vector<LeftoverPage> leftovers;
+  const bool ok =
+      pdf ? WriteReportPdf(*report, out, &error, file_options) : WriteReportPng(*report, out, &error, &leftovers);
   if (!ok) {
     std::cerr << error.toLocal8Bit().toStdString() << "\n";
     return kExitError;
+  }
+  // The new report is complete either way; a page that stays is named so that nobody takes it
+  // for one of this report's.
+  for (const LeftoverPage& page : leftovers) {
+    if (page.removed)
+      std::cerr << page.path << ": removed, left from an earlier render\n";
+    else
+      std::cerr << page.path << ": left from an earlier render, not removed: " << page.reason << "\n";
   }
   return kExitOk;
 }

@@ -4,8 +4,6 @@
 #include <QBuffer>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
@@ -18,6 +16,7 @@
 #include <vector>
 
 #include "model/atomic_file.h"
+#include "model/page_files.h"
 
 
 namespace traxen {
@@ -113,8 +112,9 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
   return SaveWhole({{path.toLocal8Bit().toStdString(), pdf.toStdString()}}, error);
 }
 
-bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error) {
-  const QFileInfo info(path);
+bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error,
+                    std::vector<LeftoverPage>* leftovers) {
+  const std::string local_path = path.toLocal8Bit().toStdString();
   std::vector<FileContent> pages;
   for (int page = 0; page < report.page_count; ++page) {
     QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
@@ -124,19 +124,21 @@ bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* e
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     PaintReportPage(painter, report, page, QRectF(0, 0, kPageWidth, kPageHeight));
     painter.end();
-    const QString name = report.page_count == 1
-        ? path
-        : info.dir().filePath(QStringLiteral("%1-%2.%3").arg(info.completeBaseName()).arg(page + 1).arg(info.suffix()));
+    const std::string name = PageFileName(local_path, page + 1, report.page_count);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
-      if (error) *error = Reason(name, QStringLiteral("the PNG image could not be encoded"));
+      if (error) *error = Reason(QString::fromLocal8Bit(name), QStringLiteral("the PNG image could not be encoded"));
       return false;
     }
-    pages.push_back({name.toLocal8Bit().toStdString(), bytes.toStdString()});
+    pages.push_back({name, bytes.toStdString()});
   }
-  return SaveWhole(pages, error);
+  if (!SaveWhole(pages, error)) return false;
+  // Only now, with every new page in place: an earlier set's pages must not pass for this report's.
+  std::vector<LeftoverPage> removed = RemoveLeftoverPages(local_path, int(pages.size()));
+  if (leftovers) *leftovers = std::move(removed);
+  return true;
 }
 
 }  // namespace traxen

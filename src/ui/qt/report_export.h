@@ -5,8 +5,10 @@
 #include <QString>
 #include <ctime>
 #include <memory>
+#include <vector>
 
 #include "model/job.h"
+#include "model/page_files.h"
 #include "report/laid_out_report.h"
 #include "report/report_inputs.h"
 #include "ui/qt/painter_surface.h"
@@ -37,7 +39,10 @@ struct ReportFileOptions {
 bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,
                     const ReportFileOptions& options = {});
 // Writes the pages at 1 pixel per unit: exactly `path` for one page, else NAME-1.png, ...;
-// every page is written before any is put in place.
-bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error);
+// every page is written before any is put in place. Then, and only on success, what is left
+// of an earlier set of the same name is removed (see RemoveLeftoverPages); `leftovers` gets
+// each such file, removed or not.
+bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error,
+                    std::vector<LeftoverPage>* leftovers = nullptr);
 
 }  // namespace traxen
