@@ -74,7 +74,7 @@ constexpr QtTextEt kTexts[] = {
     {"QPrintDialog", "&Options <<", "&Valikud <<"},
     {"QPrintDialog", "Print to File (PDF)", "Prindi faili (PDF)"},
     {"QPrintDialog", "Local file", "Kohalik fail"},
-    {"QPrintDialog", "Write PDF file", "Kirjutab PDF-faili"},
+    {"QPrintDialog", "Write PDF file", "PDF-faili kirjutamine"},
     {"QPrintDialog", "Print To File ...", "Prindi faili ..."},
     {"QPrintDialog", "All Pages", "Kõik leheküljed"},
     {"QPrintDialog", "Odd Pages", "Paaritud leheküljed"},
