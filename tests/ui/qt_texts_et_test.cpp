@@ -322,10 +322,15 @@ class QtTextsEtTest : public QObject {
 
   // Runs last: the cases above have made Qt ask for its texts.
   void everyTextIsAskedForUnderItsContext() {
-    // Texts Qt asks for only on events the cases above do not make: the title-bar tool tips
-    // of a document window, the page range of a selection, and the file dialog's other modes
-    // and error messages.
+    // Texts Qt asks for only where the cases above cannot go: the buttons of the GNOME theme
+    // (not loaded offscreen), the title-bar tool tips of a document window, the print
+    // dialog's file errors and browse dialog, and the file dialog's other modes and errors.
     const QSet<TextKey> rarely_asked{
+        {"QGnomeTheme", "&OK"},
+        {"QGnomeTheme", "&Save"},
+        {"QGnomeTheme", "&Cancel"},
+        {"QGnomeTheme", "&Close"},
+        {"QGnomeTheme", "Close without Saving"},
         {"QMdiSubWindow", "Minimize"},
         {"QMdiSubWindow", "Maximize"},
         {"QMdiSubWindow", "Restore Down"},

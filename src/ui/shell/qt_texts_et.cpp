@@ -29,6 +29,12 @@ constexpr QtTextEt kTexts[] = {
     {"QPlatformTheme", "Apply", "Rakenda"},
     {"QPlatformTheme", "Reset", "Lähtesta"},
     {"QPlatformTheme", "Restore Defaults", "Taasta vaikesätted"},
+    // The GNOME desktop's theme names five of the buttons itself.
+    {"QGnomeTheme", "&OK", "&OK"},
+    {"QGnomeTheme", "&Save", "&Salvesta"},
+    {"QGnomeTheme", "&Cancel", "&Loobu"},
+    {"QGnomeTheme", "&Close", "S&ulge"},
+    {"QGnomeTheme", "Close without Saving", "Sulge salvestamata"},
     {"QMessageBox", "Show Details...", "Näita üksikasju..."},
     {"QMessageBox", "Hide Details...", "Peida üksikasjad..."},
 
