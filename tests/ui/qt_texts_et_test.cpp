@@ -243,6 +243,33 @@ class QtTextsEtTest : public QObject {
     QCOMPARE(answer.text(), QStringLiteral("%1 on juba olemas.\nKas kirjutada üle?").arg(path));
   }
 
+  void printerPropertiesDialog() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    dialog.show();
+    auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties"));
+    QVERIFY(properties);
+    QVERIFY(properties->isEnabled());
+    QString title;
+    QStringList texts;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, [&] {
+      auto* opened = QApplication::activeModalWidget();
+      if (!opened || opened == &dialog) return;
+      poll.stop();
+      title = opened->windowTitle();
+      texts = VisibleTexts(*opened);
+      ExpectNoEnglishLeft(*opened);
+      opened->close();
+    });
+    poll.start();
+    properties->click();  // modal until the timer closes it
+    QCOMPARE(title, QStringLiteral("Printeri omadused"));
+    for (const char* expected : {"Lehekülg", "Töö valikud", "Paberi suurus:", "Loobu"})
+      QVERIFY2(texts.contains(QString::fromUtf8(expected)), expected);
+  }
+
   void pageSetupDialog() {
     QPrinter printer;
     QTest::ignoreMessage(QtWarningMsg, "QPageSetupDialog: Cannot be used on non-native printers");
