@@ -22,7 +22,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -104,6 +106,27 @@ QStringList VisibleTexts(QWidget& dialog) {
     for (int i = 0; i < w->count(); ++i) texts << w->itemText(i);
   texts << dialog.windowTitle();
   texts.removeAll(QString());
+  return texts;
+}
+
+// Opens the widget's own context menu as a right click does and reads its entries; the
+// menu is modal, so a timer reads and closes it.
+QStringList ContextMenuTexts(QWidget& widget) {
+  QStringList texts;
+  QTimer poll;
+  poll.setInterval(10);
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (!menu) return;
+    poll.stop();
+    texts = ActionTexts(menu->actions());
+    menu->close();
+  });
+  poll.start();
+  const QPoint at = widget.rect().center();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget.mapToGlobal(at));
+  QCoreApplication::sendEvent(&widget, &event);
+  for (QString& text : texts) text = text.section(QLatin1Char('\t'), 0, 0);  // the shortcut follows a tab
   return texts;
 }
 
@@ -201,6 +224,31 @@ class QtTextsEtTest : public QObject {
     for (const QString& text : expected) QVERIFY2(edit_texts.contains(text), qPrintable(text));
     QVERIFY(edit_texts.contains(QStringLiteral("Kopeeri lingi &asukoht")));
     ExpectDistinctMnemonics(edit_texts);
+  }
+
+  void scrollBarAndSpinBoxMenus() {
+    QScrollBar vertical(Qt::Vertical);
+    vertical.resize(20, 200);
+    vertical.show();
+    QCOMPARE(ContextMenuTexts(vertical),
+             (QStringList{QStringLiteral("Keri siia"), QStringLiteral("Algusse"), QStringLiteral("Lõppu"),
+                          QStringLiteral("Lehekülg üles"), QStringLiteral("Lehekülg alla"), QStringLiteral("Keri üles"),
+                          QStringLiteral("Keri alla")}));
+    QScrollBar horizontal(Qt::Horizontal);
+    horizontal.resize(200, 20);
+    horizontal.show();
+    QCOMPARE(ContextMenuTexts(horizontal),
+             (QStringList{QStringLiteral("Keri siia"), QStringLiteral("Vasak serv"), QStringLiteral("Parem serv"),
+                          QStringLiteral("Lehekülg vasakule"), QStringLiteral("Lehekülg paremale"),
+                          QStringLiteral("Keri vasakule"), QStringLiteral("Keri paremale")}));
+
+    QSpinBox spin;
+    spin.show();
+    const QStringList texts = ContextMenuTexts(spin);
+    QVERIFY(texts.contains(QStringLiteral("&Suurenda")));
+    QVERIFY(texts.contains(QStringLiteral("Vä&henda")));
+    QVERIFY(texts.contains(QStringLiteral("&Kopeeri")));
+    ExpectDistinctMnemonics(texts);
   }
 
   void printDialog() {

@@ -73,6 +73,27 @@ constexpr QtTextEt kTexts[] = {
     {"QWidgetTextControl", "Delete", "Kustuta"},
     {"QWidgetTextControl", "Select All", "Vali kõik"},
 
+    // The context menus of scroll bars and spin boxes.
+    {"QScrollBar", "Scroll here", "Keri siia"},
+    {"QScrollBar", "Left edge", "Vasak serv"},
+    {"QScrollBar", "Top", "Algusse"},
+    {"QScrollBar", "Right edge", "Parem serv"},
+    {"QScrollBar", "Bottom", "Lõppu"},
+    {"QScrollBar", "Page left", "Lehekülg vasakule"},
+    {"QScrollBar", "Page up", "Lehekülg üles"},
+    {"QScrollBar", "Page right", "Lehekülg paremale"},
+    {"QScrollBar", "Page down", "Lehekülg alla"},
+    {"QScrollBar", "Scroll left", "Keri vasakule"},
+    {"QScrollBar", "Scroll up", "Keri üles"},
+    {"QScrollBar", "Scroll right", "Keri paremale"},
+    {"QScrollBar", "Scroll down", "Keri alla"},
+    {"QAbstractSpinBox", "&Step up", "&Suurenda"},
+    {"QAbstractSpinBox", "Step &down", "Vä&henda"},
+    {"QAbstractSpinBox", "&Select All", "V&ali kõik"},
+    // The arrows of a tab row too narrow for its tabs (the print dialog's).
+    {"QTabBar", "Scroll Left", "Keri vasakule"},
+    {"QTabBar", "Scroll Right", "Keri paremale"},
+
     // The print dialog.
     {"QPrintDialog", "Print", "Printimine"},
     {"QPrintDialog", "&Print", "&Prindi"},
