@@ -186,8 +186,8 @@ class QtTextsEtTest : public QObject {
   }
 
   void everyStandardButtonOfAButtonBox() {
-    QDialogButtonBox all(QDialogButtonBox::StandardButtons(QDialogButtonBox::FirstButton | QDialogButtonBox::LastButton |
-                                                           0x07fffe00));
+    // Every flag from Ok (0x400) up to RestoreDefaults (0x8000000) is a button.
+    QDialogButtonBox all(QDialogButtonBox::StandardButtons(0x0ffffc00));
     QStringList texts;
     for (QAbstractButton* button : all.buttons()) texts << button->text();
     QCOMPARE(texts.size(), 18);
