@@ -27,7 +27,7 @@ class EstonianQtTranslator : public QTranslator {
 
   QString translate(const char* context, const char* source_text, const char* disambiguation = nullptr,
                     int n = -1) const override;
-  // The table is never empty; Qt asks this before it relies on a translator.
+  // The table is never empty; installTranslator() reports an empty translator as not installed.
   bool isEmpty() const override { return false; }
 };
 
