@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ui/shell/main_window.h"
+#include "ui/shell/qt_texts_et.h"
 #include "ui/shell/report_view.h"
 #include "version.h"
 
@@ -55,6 +56,9 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
+  // Qt's own dialogs, menus and buttons speak Estonian like the rest of the program.
+  traxen::EstonianQtTranslator qt_texts;
+  QCoreApplication::installTranslator(&qt_texts);
   SetIdentity();
   QCommandLineParser parser;
   DescribeOptions(parser);
