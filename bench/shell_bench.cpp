@@ -38,6 +38,7 @@
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/document.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/qt_texts_et.h"
 #include "ui/shell/report_view.h"
 
 namespace {
@@ -81,6 +82,9 @@ int RunChild(int argc, char** argv, bool report, std::int64_t launched) {
   QCoreApplication::setApplicationName(QStringLiteral("TRAXEN"));
   QuitAfterFirstPaint quit(launched);
   if (report) {
+    // As the program starts: Qt's own texts in Estonian.
+    EstonianQtTranslator qt_texts;
+    QCoreApplication::installTranslator(&qt_texts);
     MainWindow window;
     window.show();
     window.openInNewWindow(QString::fromLatin1(kExample), true);
