@@ -4,7 +4,6 @@
 #include <fmt/format.h>
 
 #include "base/file_suffix.h"
-#include "model/confirm_job.h"
 #include "model/job_file.h"
 #include "model/json_job.h"
 #include "model/project_file.h"
@@ -20,16 +19,14 @@ LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog
   JobDocument read;
   int dialog = 0;
   if (HasFileSuffix(path, ".json")) {
+    // Read, checked and confirmed as traxen-cli reads it, with the same warnings.
     std::string text;
     if (LoadError e = ReadWholeFile(path, text)) return e;
-    JsonJob parsed;
-    if (LoadError e = ReadJsonJob(text, path, parsed)) return e;
-    std::vector<std::string> replaced;
-    ConfirmJsonJob(parsed.job, parsed.present, &replaced);
-    if (warnings)
-      for (const std::string& w : replaced) warnings->push_back(fmt::format("{}: warning: {}", path, w));
-    read.job = std::move(parsed.job);
-    read.last_confirmed_dialog = read.job.family.is_tyx == 1 ? 1 : read.job.family.is_kn == 1 ? 2 : 0;
+    LoadedJob loaded;
+    if (LoadError e = LoadJsonJobText(text, path, loaded)) return e;
+    if (warnings) warnings->insert(warnings->end(), loaded.warnings.begin(), loaded.warnings.end());
+    read.job = std::move(loaded.job);
+    read.last_confirmed_dialog = loaded.last_dialog;
   } else {
     if (LoadError e = ReadProjectFile(path, read.job, read.working, read.last_confirmed_dialog, dialog)) return e;
   }

@@ -242,20 +242,18 @@ void MainWindow::updateCaption() {
                                    : QStringLiteral("TÖÖ: %1   %2").arg(job, QDir::toNativeSeparators(path)));
 }
 
-void MainWindow::showError(const QString& message) {
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("TRAXEN"), message, QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("errorMessage"));
+void MainWindow::showMessage(QMessageBox::Icon icon, const char* name, const QString& message) {
+  QMessageBox box(icon, QStringLiteral("TRAXEN"), message, QMessageBox::Ok, this);
+  box.setObjectName(QLatin1String(name));
   box.exec();
 }
+
+void MainWindow::showError(const QString& message) { showMessage(QMessageBox::Warning, "errorMessage", message); }
 
 // A JSON job whose given values were replaced by derived ones opens, and says which: the
 // report shows the derived values, not the typed ones.
 void MainWindow::showOpenWarnings(const QStringList& warnings) {
-  if (warnings.isEmpty()) return;
-  QMessageBox box(QMessageBox::Information, QStringLiteral("TRAXEN"), warnings.join(QLatin1Char('\n')),
-                  QMessageBox::Ok, this);
-  box.setObjectName(QStringLiteral("openWarnings"));
-  box.exec();
+  if (!warnings.isEmpty()) showMessage(QMessageBox::Information, "openWarnings", warnings.join(QLatin1Char('\n')));
 }
 
 bool MainWindow::openFile(const QString& path, bool recent) {
@@ -294,8 +292,7 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
     showError(error);
     return false;
   }
-  newDocumentWindow(document);
-  setDocumentTitle(document, QFileInfo(path).fileName());
+  newDocumentWindow(document);  // titled by the file's name
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
   showOpenWarnings(warnings);

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <memory>
 
 class QActionGroup;
@@ -87,6 +88,7 @@ class MainWindow : public QMainWindow {
   void activeWindowChanged(QMdiSubWindow* window);
   bool writeFile(ReportView* view, const QString& path);
   QString askSavePath(ReportView* view);
+  void showMessage(QMessageBox::Icon icon, const char* name, const QString& message);
   void showError(const QString& message);
   void showOpenWarnings(const QStringList& warnings);
 

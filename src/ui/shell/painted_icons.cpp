@@ -1,5 +1,6 @@
 #include "ui/shell/painted_icons.h"
 
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
@@ -125,18 +126,24 @@ class PaintedIconEngine : public QIconEngine {
     painter->restore();
   }
 
+  // Toolbars and menus ask again at every repaint: each size and mode is painted once.
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
-    return pixmap;
+    const quint64 key = quint64(quint32(size.width())) << 34 | quint64(quint32(size.height())) << 2 | quint64(mode);
+    QPixmap& cached = cache_[key];
+    if (cached.isNull() && !size.isEmpty()) {
+      cached = QPixmap(size);
+      cached.fill(Qt::transparent);
+      QPainter painter(&cached);
+      paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    }
+    return cached;
   }
 
   QIconEngine* clone() const override { return new PaintedIconEngine(picture_); }
 
  private:
   PaintedPicture picture_;
+  QHash<quint64, QPixmap> cache_;  // by width, height and mode
 };
 
 }  // namespace

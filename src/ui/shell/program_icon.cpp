@@ -18,19 +18,12 @@ namespace {
 // hold up the first window for pictures nobody has asked for yet.
 class ProgramIconEngine : public QIconEngine {
  public:
+  // Title bars ask again at every repaint: each size and mode is made once.
   QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
-    QPixmap picture = rendering(size);
-    if (!picture.isNull() && picture.size() != size)
-      picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    if (mode == QIcon::Disabled && !picture.isNull()) {
-      QPixmap faded(picture.size());
-      faded.fill(Qt::transparent);
-      QPainter painter(&faded);
-      painter.setOpacity(0.4);
-      painter.drawPixmap(0, 0, picture);
-      return faded;
-    }
-    return picture;
+    const quint64 key = quint64(quint32(size.width())) << 34 | quint64(quint32(size.height())) << 2 | quint64(mode);
+    QPixmap& shown = shown_[key];
+    if (shown.isNull()) shown = make(size, mode);
+    return shown;
   }
 
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -57,6 +50,22 @@ class ProgramIconEngine : public QIconEngine {
  private:
   static constexpr int kSides[] = {16, 24, 32, 48, 64, 128, 256};
 
+  // The nearest rendering, scaled to `size` when it is not one of them, and faded when disabled.
+  QPixmap make(const QSize& size, QIcon::Mode mode) {
+    QPixmap picture = rendering(size);
+    if (!picture.isNull() && picture.size() != size)
+      picture = picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    if (mode == QIcon::Disabled && !picture.isNull()) {
+      QPixmap faded(picture.size());
+      faded.fill(Qt::transparent);
+      QPainter painter(&faded);
+      painter.setOpacity(0.4);
+      painter.drawPixmap(0, 0, picture);
+      return faded;
+    }
+    return picture;
+  }
+
   // The smallest rendering at least as large as asked, else the largest.
   QPixmap rendering(const QSize& size) {
     const int wanted = qMax(size.width(), size.height());
@@ -75,7 +84,8 @@ class ProgramIconEngine : public QIconEngine {
     return cached;
   }
 
-  QHash<int, QPixmap> cache_;
+  QHash<int, QPixmap> cache_;       // the renderings read so far, by side
+  QHash<quint64, QPixmap> shown_;   // by width, height and mode
 };
 
 }  // namespace
