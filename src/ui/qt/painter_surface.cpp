@@ -10,7 +10,9 @@
 #include <QTextLayout>
 #include <QString>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <string_view>
 #include <tuple>
 
 namespace traxen {
@@ -31,16 +33,17 @@ QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsize
 // thousand pieces again, and shaping them is most of the cost of drawing text. The glyph
 // positions are relative to the text's top-left corner.
 const QList<QGlyphRun>& ShapedText(const Font& font, std::string_view text) {
-  static std::map<std::tuple<std::string, int, int, std::string>, QList<QGlyphRun>> cache;
+  // Looked up by views of the texts (std::less<>), so a repaint copies no string.
+  static std::map<std::tuple<std::string, int, int, std::string>, QList<QGlyphRun>, std::less<>> cache;
   if (cache.size() > 20000) cache.clear();
-  auto key = std::make_tuple(font.face, font.height, font.weight, std::string(text));
-  auto it = cache.find(key);
+  auto it = cache.find(std::make_tuple(std::string_view(font.face), font.height, font.weight, text));
   if (it == cache.end()) {
     QTextLayout layout(ToQString(text), ResolveFont(font).font);
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    it = cache.emplace(std::move(key), layout.glyphRuns()).first;
+    it = cache.emplace(std::make_tuple(font.face, font.height, font.weight, std::string(text)), layout.glyphRuns())
+             .first;
   }
   return it->second;
 }
