@@ -8,10 +8,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -21,7 +24,9 @@
 #include "model/job_file.h"
 #include "base/number_format.h"
 #include "model/joint_sections.h"
+#include "model/json_job_keys.h"
 #include "model/saved_file.h"
+#include "model/value_ranges.h"
 #include "sections/number_token.h"
 
 namespace traxen {
@@ -30,41 +35,91 @@ namespace {
 
 constexpr int kLineCount = 18;
 
-// One number slot of a line, named for messages.
+// One number slot of a line, named for messages; `key` is the job key whose range the
+// slot's value must lie in (the T/Y/X and K/N fields of one slot share their range).
 struct SlotRef {
   const char* name;
   std::variant<double*, int*> ref;
+  const char* key = "";
 };
 
 // The number slots of line `line` (1-18); empty for the text lines 8-10 and 15-18.
 std::vector<SlotRef> NumberSlots(ProjectFileSlots& s, int line) {
   switch (line) {
     case 1:
-      return {{"T/Y/X flag", &s.is_tyx}, {"K/N flag", &s.is_kn},       {"L0 left", &s.L0_left},
-              {"L0 right", &s.L0_right}, {"N0", &s.N0},                {"M0", &s.M0},
-              {"fy0", &s.fy0},           {"reserved value", &s.reserved}, {"chord class", &s.chord_class}};
-    case 2: return {{"h0", &s.h0}, {"b0", &s.b0}, {"t0", &s.t0}, {"e", &s.e}};
-    case 3: return {{"A0", &s.A0}, {"Wel0", &s.Wel0}};
+      return {{"T/Y/X flag", &s.is_tyx},
+              {"K/N flag", &s.is_kn},
+              {"L0 left", &s.L0_left, "len.L0_left"},
+              {"L0 right", &s.L0_right, "len.L0_right"},
+              {"N0", &s.N0, "kn.N0_left"},
+              {"M0", &s.M0, "kn.M0"},
+              {"fy0", &s.fy0, "steel.fy0"},
+              {"reserved value", &s.reserved, "kn.reserved"},
+              {"chord class", &s.chord_class}};
+    case 2: return {{"h0", &s.h0, "kn.h0"}, {"b0", &s.b0, "kn.b0"}, {"t0", &s.t0, "kn.t0"}, {"e", &s.e, "kn.e"}};
+    case 3: return {{"A0", &s.A0, "chord.A0"}, {"Wel0", &s.Wel0, "chord.Wel0"}};
     case 4:
-      return {{"L1", &s.L1},   {"L2", &s.L2},         {"N1", &s.N1},         {"N2", &s.N2},
-              {"fy1", &s.fy1}, {"fy2", &s.fy2},       {"theta1", &s.theta1}, {"theta2", &s.theta2},
+      return {{"L1", &s.L1, "len.L1"},
+              {"L2", &s.L2, "len.L2"},
+              {"N1", &s.N1, "kn.N1"},
+              {"N2", &s.N2, "kn.N2"},
+              {"fy1", &s.fy1, "steel.fy1"},
+              {"fy2", &s.fy2, "steel.fy2"},
+              {"theta1", &s.theta1, "kn.theta1"},
+              {"theta2", &s.theta2, "kn.theta2"},
               {"brace class", &s.brace_class}};
-    case 5: return {{"h1", &s.h1}, {"b1", &s.b1}, {"t1", &s.t1}};
-    case 6: return {{"h2", &s.h2}, {"b2", &s.b2}, {"t2", &s.t2}};
+    case 5: return {{"h1", &s.h1, "kn.h1"}, {"b1", &s.b1, "kn.b1"}, {"t1", &s.t1, "kn.t1"}};
+    case 6: return {{"h2", &s.h2, "kn.h2"}, {"b2", &s.b2, "kn.b2"}, {"t2", &s.t2, "kn.t2"}};
     case 7:
       return {{"chord type position", &s.positions[0]},   {"chord section position", &s.positions[1]},
               {"brace 1 type position", &s.positions[2]}, {"brace 1 section position", &s.positions[3]},
               {"brace 2 type position", &s.positions[4]}, {"brace 2 section position", &s.positions[5]}};
-    case 11: return {{"face plate l", &s.face[0]}, {"face plate b", &s.face[1]}, {"face plate t", &s.face[2]}};
-    case 12: return {{"side plate l", &s.side[0]}, {"side plate b", &s.side[1]}, {"side plate t", &s.side[2]}};
+    case 11:
+      return {{"face plate l", &s.face[0], "plate.face_l"},
+              {"face plate b", &s.face[1], "plate.face_b"},
+              {"face plate t", &s.face[2], "plate.face_t"}};
+    case 12:
+      return {{"side plate l", &s.side[0], "plate.side_l"},
+              {"side plate b", &s.side[1], "plate.side_b"},
+              {"side plate t", &s.side[2], "plate.side_t"}};
     case 13:
-      return {{"overlap plate l", &s.overlap[0]}, {"overlap plate b", &s.overlap[1]},
-              {"overlap plate t", &s.overlap[2]}};
+      return {{"overlap plate l", &s.overlap[0], "plate.overlap_l"},
+              {"overlap plate b", &s.overlap[1], "plate.overlap_b"},
+              {"overlap plate t", &s.overlap[2], "plate.overlap_t"}};
     case 14:
       return {{"plate flag 1", &s.plate_flags[0]}, {"plate flag 2", &s.plate_flags[1]},
               {"plate flag 3", &s.plate_flags[2]}};
     default: return {};
   }
+}
+
+// The optional tail, lines 19-27 in file order (see project_file.h).
+struct TailLine {
+  const char* name;
+  const char* key;
+  double ProjectFileSlots::*slot;
+  double JobSteel::*field;
+};
+
+constexpr TailLine kTail[] = {
+    {"plate fy", "steel.fy_plate", &ProjectFileSlots::fy_plate, &JobSteel::fy_plate},
+    {"fu0", "steel.fu0", &ProjectFileSlots::fu0, &JobSteel::fu0},
+    {"fu1", "steel.fu1", &ProjectFileSlots::fu1, &JobSteel::fu1},
+    {"fu2", "steel.fu2", &ProjectFileSlots::fu2, &JobSteel::fu2},
+    {"fy2", "steel.fy2", &ProjectFileSlots::tail_fy2, &JobSteel::fy2},
+    {"E", "steel.E", &ProjectFileSlots::E, &JobSteel::E},
+    {"gamma_M0", "steel.gamma_M0", &ProjectFileSlots::gamma_M0, &JobSteel::gamma_M0},
+    {"gamma_M1", "steel.gamma_M1", &ProjectFileSlots::gamma_M1, &JobSteel::gamma_M1},
+    {"gamma_M2", "steel.gamma_M2", &ProjectFileSlots::gamma_M2, &JobSteel::gamma_M2},
+};
+constexpr int kTailFy2 = 4;  // the index of fy2 in kTail
+static_assert(kLineCount + static_cast<int>(std::size(kTail)) == kProjectFileLines);
+
+// The value a tail line is left out for. A K/N file's line 4 holds fy2 itself, so its tail
+// repeats that value and needs no line for it.
+double TailDefault(const ProjectFileSlots& s, std::size_t index) {
+  if (index == kTailFy2 && s.is_kn == 1) return s.fy2;
+  return JobSteel{}.*kTail[index].field;
 }
 
 // The text of a text line, or nullptr for a number line.
@@ -117,16 +172,84 @@ bool ParseFiniteSlot(std::string_view word, double& value) {
   return true;
 }
 
-// The optional nineteenth line: the plate yield strength, or nothing (355 MPa stays).
-LoadError ParsePlateYieldLine(const std::vector<std::string_view>& lines, std::string_view file, double& fy_plate) {
-  constexpr int kLine = kLineCount + 1;
-  if (static_cast<int>(lines.size()) < kLine) return {};
-  const std::vector<std::string_view> words = SplitWords(lines[kLine - 1]);
-  if (words.empty()) return {};
-  if (!ParseFiniteSlot(words[0], fy_plate))
-    return {fmt::format("{}: line {}, slot 1 (plate fy): {} is not a number", file, kLine, Shown(words[0]))};
-  if (words.size() > 1)
-    return {fmt::format("{}: line {}: more than its 1 value ({} follows)", file, kLine, Shown(words[1]))};
+// Why `word` is refused for a number slot.
+std::string NotANumber(std::string_view word, bool whole_number) {
+  return fmt::format("{} is not {}", Shown(word),
+                     whole_number          ? "a whole number"
+                     : IsNumber(word)      ? "a finite number of a sensible size"
+                                           : "a number");
+}
+
+// The optional tail after line 18: every present, non-blank line into its slot; a K/N
+// file's fy2 defaults to line 4's. `fy2_given` tells whether line 23 held a value.
+LoadError ParseTail(const std::vector<std::string_view>& lines, std::string_view file, ProjectFileSlots& s,
+                    bool& fy2_given) {
+  fy2_given = false;
+  for (std::size_t i = 0; i < std::size(kTail); ++i) {
+    const int n = kLineCount + 1 + static_cast<int>(i);
+    if (static_cast<int>(lines.size()) < n) break;
+    const std::vector<std::string_view> words = SplitWords(lines[static_cast<std::size_t>(n - 1)]);
+    if (words.empty()) continue;
+    if (!ParseFiniteSlot(words[0], s.*kTail[i].slot))
+      return {fmt::format("{}: line {}, slot 1 ({}): {}", file, n, kTail[i].name, NotANumber(words[0], false))};
+    if (words.size() > 1)
+      return {fmt::format("{}: line {}: more than its 1 value ({} follows)", file, n, Shown(words[1]))};
+    if (i == kTailFy2) fy2_given = true;
+  }
+  for (std::size_t n = kProjectFileLines + 1; n <= lines.size(); ++n)
+    if (const std::vector<std::string_view> words = SplitWords(lines[n - 1]); !words.empty())
+      return {fmt::format("{}: line {}: an unknown extra line ({}); a project file ends after line {}", file, n,
+                          Shown(lines[n - 1]), kProjectFileLines)};
+  return {};
+}
+
+// "" when `v` lies in the range of `key`, also as "%lf" writes it (six decimals turn a tiny
+// size into 0 and an angle just under 180° into 180, which the next read would refuse);
+// else why not.
+std::string RangeProblem(std::string_view key, double v) {
+  const ValueRange range = RangeOfKey(key);
+  const JobKey* job_key = FindJobKey(key);
+  const std::string must = RangeText(range, job_key ? job_key->unit : "");
+  if (!InRange(range, v)) return fmt::format("{} must be {}", v, must);
+  const std::string written = FormatNumber("%lf", v);
+  double again = 0;
+  if (!ParseNumberToken(written, again) || !InRange(range, again))
+    return fmt::format("{} must be {} (six decimals make it {})", v, must, written);
+  return {};
+}
+
+// The slots of lines 1-18 that a file of its family reads into the Job record.
+std::vector<const double*> SlotsTheFamilyReads(ProjectFileSlots& s) {
+  std::vector<const double*> read;
+  Job job;
+  ReportInputs unused;
+  const auto collect = [&](unsigned ways, auto&, auto* slot, auto*) {
+    if constexpr (std::is_same_v<decltype(slot), double*>)
+      if ((ways & kRead) && slot) read.push_back(slot);
+  };
+  if (s.is_tyx == 1) ForEachTyxField(job, s, unused, collect);
+  if (s.is_kn == 1) ForEachKnField(job, s, unused, collect);
+  return read;
+}
+
+// Every value of `s` that a read takes into the job must lie in its range; a plate's sizes
+// count only while its flag is set. The message names the line and slot.
+LoadError CheckRanges(ProjectFileSlots& s, std::string_view file) {
+  const std::vector<const double*> read = SlotsTheFamilyReads(s);
+  for (int n = 1; n <= kLineCount; ++n) {
+    if (n >= 11 && n <= 13 && s.plate_flags[static_cast<std::size_t>(n - 11)] != 1) continue;
+    const std::vector<SlotRef> slots = NumberSlots(s, n);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+      const double* const* value = std::get_if<double*>(&slots[i].ref);
+      if (!value || std::find(read.begin(), read.end(), *value) == read.end()) continue;
+      if (std::string why = RangeProblem(slots[i].key, **value); !why.empty())
+        return {fmt::format("{}: line {}, slot {} ({}): {}", file, n, i + 1, slots[i].name, why)};
+    }
+  }
+  for (std::size_t i = 0; i < std::size(kTail); ++i)
+    if (std::string why = RangeProblem(kTail[i].key, s.*kTail[i].slot); !why.empty())
+      return {fmt::format("{}: line {}, slot 1 ({}): {}", file, kLineCount + 1 + static_cast<int>(i), kTail[i].name,
+                          why)};
   return {};
 }
 
@@ -135,7 +258,8 @@ LoadError ParsePlateYieldLine(const std::vector<std::string_view>& lines, std::s
 ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ReportInputs& working, int last_dialog) {
   ProjectFileSlots s;
   s.job_texts = {job.info.calculated_by, job.info.job_name, job.info.client, job.info.owner};
-  s.fy_plate = job.steel.fy_plate;  // a steel property of the job, whatever its family
+  // The steel values of the tail belong to the job, whatever its family.
+  for (const TailLine& t : kTail) s.*t.slot = job.steel.*t.field;
   Job source = job;  // the field tables take references
   ReportInputs unused;
   const auto save = [](unsigned ways, auto& field, auto* slot, auto*) {
@@ -178,7 +302,10 @@ std::string FormatProjectFile(const ProjectFileSlots& slots) {
     }
     out += " \n";
   }
-  if (s.fy_plate != kDefaultPlateYield) out += FormatNumber("%lf", s.fy_plate) + " \n";
+  std::size_t tail_lines = 0;
+  for (std::size_t i = 0; i < std::size(kTail); ++i)
+    if (s.*kTail[i].slot != TailDefault(s, i)) tail_lines = i + 1;
+  for (std::size_t i = 0; i < tail_lines; ++i) out += FormatNumber("%lf", s.*kTail[i].slot) + " \n";
   return out;
 }
 
@@ -212,19 +339,18 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       if (i >= words.size())
         return {fmt::format("{}: line {}, slot {} ({}): missing; the line has {} of its {} values", file, n, i + 1,
                             slot.name, words.size(), slots.size())};
-      const bool ok = std::holds_alternative<double*>(slot.ref) ? ParseFiniteSlot(words[i], *std::get<double*>(slot.ref))
-                                                                 : ParseIntToken(words[i], *std::get<int*>(slot.ref));
+      const bool whole = std::holds_alternative<int*>(slot.ref);
+      const bool ok = whole ? ParseIntToken(words[i], *std::get<int*>(slot.ref))
+                            : ParseFiniteSlot(words[i], *std::get<double*>(slot.ref));
       if (!ok)
-        return {fmt::format("{}: line {}, slot {} ({}): {} is not {}", file, n, i + 1, slot.name, Shown(words[i]),
-                            !std::holds_alternative<double*>(slot.ref) ? "a whole number"
-                            : IsNumber(words[i])                       ? "a finite number of a sensible size"
-                                                                       : "a number")};
+        return {fmt::format("{}: line {}, slot {} ({}): {}", file, n, i + 1, slot.name, NotANumber(words[i], whole))};
     }
     if (words.size() > slots.size())
       return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),
                           Shown(words[slots.size()]))};
   }
-  if (LoadError e = ParsePlateYieldLine(lines, file, s.fy_plate)) return e;
+  bool fy2_given = false;
+  if (LoadError e = ParseTail(lines, file, s, fy2_given)) return e;
   if (!ValidFlag(s.is_tyx)) return {fmt::format("{}: line 1, slot 1 (T/Y/X flag): {} is not 0 or 1", file, s.is_tyx)};
   if (!ValidFlag(s.is_kn)) return {fmt::format("{}: line 1, slot 2 (K/N flag): {} is not 0 or 1", file, s.is_kn)};
   if (s.is_tyx == 1 && s.is_kn == 1)
@@ -233,6 +359,11 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
     if (!ValidFlag(s.plate_flags[i]))
       return {fmt::format("{}: line 14, slot {} (plate flag {}): {} is not 0 or 1", file, i + 1, i + 1,
                           s.plate_flags[i])};
+  if (s.is_kn == 1 && !fy2_given) s.tail_fy2 = s.fy2;
+  if (s.is_kn == 1 && s.tail_fy2 != s.fy2)
+    return {fmt::format("{}: line {}, slot 1 (fy2): {} differs from line 4, slot 6 (fy2): {}", file,
+                        kLineCount + 1 + kTailFy2, s.tail_fy2, s.fy2)};
+  if (LoadError e = CheckRanges(s, file)) return e;
   out = std::move(s);
   return {};
 }
@@ -243,7 +374,7 @@ void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ReportInputs& wor
   job.info.job_name = s.job_texts[1];
   job.info.client = s.job_texts[2];
   job.info.owner = s.job_texts[3];
-  job.steel.fy_plate = s.fy_plate;
+  for (const TailLine& t : kTail) job.steel.*t.field = s.*t.slot;
 
   const double N0_right = s.N0 + s.N1 * std::cos(s.theta1 * kDialogRadiansPerDegree) -
                           s.N2 * std::cos(s.theta2 * kDialogRadiansPerDegree);
@@ -351,7 +482,17 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file, std::
 // ---- Files -------------------------------------------------------------------------------
 
 LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog) {
-  return SaveFileContent(path, EncodeProjectFile(FormatProjectFile(ProjectFileSlotsFromJob(job, working, last_dialog))));
+  // A file that the reader would refuse is work lost at the next open: say so now instead,
+  // with the value as the job holds it.
+  ProjectFileSlots slots = ProjectFileSlotsFromJob(job, working, last_dialog);
+  const std::string text = FormatProjectFile(slots);
+  ProjectFileSlots again;
+  LoadError e = CheckRanges(slots, path);
+  if (!e) e = ParseProjectFile(text, path, again);
+  if (e)
+    return {fmt::format("{}: cannot save: the file would not read back: {}", path,
+                        e.message.substr(std::min(e.message.size(), path.size() + 2)))};
+  return SaveFileContent(path, EncodeProjectFile(text));
 }
 
 LoadError ReadProjectFile(const std::string& path, Job& job, ReportInputs& working, int& last_dialog,

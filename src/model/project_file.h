@@ -2,12 +2,26 @@
 // and read back, and the confirmation of the file's joint family that follows a read.
 //
 // Lines 1-14 hold numbers ("%lf" with six decimals, "%d"), lines 8-10 the three section
-// texts and lines 15-18 the job texts; every line ends with " \n". An optional nineteenth
-// line holds the plate yield strength; it is written only when it differs from 355 MPa, so
-// files without it read as before. A text is the whole line
+// texts and lines 15-18 the job texts; every line ends with " \n". A text is the whole line
 // without that last blank, so texts may hold blanks and apostrophes or be empty. Files are
 // written in Windows-1257, or in UTF-8 when a text has a character Windows-1257 lacks; valid
 // UTF-8 is read as UTF-8 and anything else as Windows-1257.
+//
+// The optional tail: the steel values the eighteen lines have no slot for, one "%lf" value
+// per line, always in this order:
+//   19 steel.fy_plate   20 steel.fu0   21 steel.fu1   22 steel.fu2   23 steel.fy2
+//   24 steel.E          25 steel.gamma_M0   26 steel.gamma_M1   27 steel.gamma_M2
+// A file ends after the last of them that differs from its default (the lines before it
+// are written with their values, default or not), so a job with the default steel is
+// eighteen lines, exactly as the Windows version writes it. A tail line that is absent or
+// blank reads as its default. Line 23 matters to T/Y/X files, whose line 4 repeats fy1 in
+// its fy2 slot; a K/N file's line 4 holds fy2 itself, so there the tail's fy2 defaults to
+// line 4's and must agree with it. A non-blank line after line 27 is refused: it would be a
+// value this program does not know and would silently drop.
+//
+// Every number a file's family reads must lie in its range (model/value_ranges.h) as
+// written with six decimals: a file is refused, naming the line and slot, rather than read
+// into a job no report could trust.
 #pragma once
 
 #include <array>
@@ -50,9 +64,16 @@ struct ProjectFileSlots {
   std::array<int, 3> plate_flags{};
   // lines 15-18: calculated_by, job_name, client, owner
   std::array<std::string, 4> job_texts;
-  // line 19, optional: the plate yield strength (MPa); 355 when the line is absent
+  // lines 19-27, optional (the tail above): steel values in MPa and partial factors
   double fy_plate = kDefaultPlateYield;
+  double fu0 = JobSteel{}.fu0, fu1 = JobSteel{}.fu1, fu2 = JobSteel{}.fu2;
+  double tail_fy2 = JobSteel{}.fy2;  // brace 2 yield strength (line 23)
+  double E = JobSteel{}.E;
+  double gamma_M0 = JobSteel{}.gamma_M0, gamma_M1 = JobSteel{}.gamma_M1, gamma_M2 = JobSteel{}.gamma_M2;
 };
+
+// The number of lines a project file may have: eighteen and the nine of the tail.
+inline constexpr int kProjectFileLines = 27;
 
 // The slots a save writes: the T/Y/X or K/N column of the Job record by its family flag;
 // with neither family set, every number comes from the document's working values (zeros in
@@ -61,7 +82,8 @@ struct ProjectFileSlots {
 // record.
 ProjectFileSlots ProjectFileSlotsFromJob(const Job& job, const ReportInputs& working, int last_dialog);
 
-// The eighteen lines as UTF-8 text. Line breaks inside a text are written as blanks.
+// The eighteen lines and as much of the tail as the steel values need, as UTF-8 text. Line
+// breaks inside a text are written as blanks.
 std::string FormatProjectFile(const ProjectFileSlots& slots);
 
 // Parses UTF-8 text; on failure names `file_name`, the line and the slot, and leaves `slots`
@@ -83,7 +105,8 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file_name, 
 
 // Writes the job to `path` atomically: a temporary file in the same folder is written,
 // flushed to disk and renamed over the old file, so a failed save leaves the old file as it
-// was. The error names the file and the system's reason.
+// was. A job whose file would not read back (a value out of its range) is not written. The
+// error names the file and the system's reason or the value.
 LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog);
 
 // Reads `path` into `job`, `working` and `last_dialog` (ApplyProjectFile); on any failure

@@ -121,9 +121,11 @@ TEST(ProjectFileLayout, TyxFileWritesTheMirroredBraceAndZeroOverlapPlate) {
   job.family.is_tyx = 1;
   job.tyx.N1 = -52;
   job.steel.fy1 = 275;
-  job.steel.fy2 = 460;  // not a T/Y/X slot
+  job.steel.fy2 = 460;  // line 4 has no slot for it: the tail carries it on line 23
   const std::vector<std::string> lines = Lines(FormatProjectFile(ProjectFileSlotsFromJob(job, ReportInputs{}, 0)));
-  ASSERT_EQ(lines.size(), 18u);
+  ASSERT_EQ(lines.size(), 23u);
+  EXPECT_EQ(lines[18], "355.000000 ");  // the plate strength, written because a later line is
+  EXPECT_EQ(lines[22], "460.000000 ");
   EXPECT_EQ(lines[0], "1 0 4.000000 4.000000 -271.600000 2.810000 355.000000 1.000000 0 ");
   EXPECT_EQ(lines[3],
             "4.000000 4.000000 -52.000000 -52.000000 275.000000 275.000000 84.300000 84.300000 0 ");
