@@ -12,6 +12,7 @@
 #include "model/json_job_keys.h"
 #include "model/project_file.h"
 #include "model/section_positions.h"
+#include "model/value_ranges.h"
 #include "sections/section_library.h"
 
 namespace traxen::cli {
@@ -33,10 +34,12 @@ int Write(const std::string& path, const std::string& text) {
   return kExitOk;
 }
 
-std::string_view RoleNote(KeyRole role) {
-  switch (role) {
+std::string RoleNote(const JobKey& key) {
+  const ValueRange range = RangeOfKey(key.name);
+  switch (key.role) {
     case KeyRole::kDimension: return "required, > 0";
-    case KeyRole::kAction: return "required";
+    case KeyRole::kAction: return range == ValueRange::kAngle ? "required, in (0, 180)" : "required";
+    case KeyRole::kNumber: return RangeText(range, key.unit);
     case KeyRole::kPlate: return "> 0 when its plate is used";
     case KeyRole::kOptional: return "optional, derived";
     case KeyRole::kDerived: return "derived";
@@ -66,7 +69,8 @@ int RunKeys() {
                "compression negative. A T/Y/X job (family.is_tyx = 1) must give every 'required' key of\n"
                "tyx, a K/N job (family.is_kn = 1) every one of kn; other keys keep the default shown.\n"
                "'derived' keys are computed from the others: a given value that differs is replaced\n"
-               "(with a warning). Every number must be finite and within +-1e12.\n"
+               "(with a warning). Every number must be finite and within +-1e12; lengths, sizes,\n"
+               "strengths and E above 0, partial factors at least 1.0, angles within (0, 180) degrees.\n"
                "traxen-cli new tyx|x|kn writes a complete job.\n\n";
   std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", "key", "unit", "rule", "default", "meaning");
   std::string internal;
@@ -80,7 +84,7 @@ int RunKeys() {
                                                  ? "(derived)"
                                                  : DefaultValueText(key.name);
     std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", key.name, key.unit.empty() ? "-" : key.unit,
-                             RoleNote(key.role), def, key.meaning);
+                             RoleNote(key), def, key.meaning);
   }
   std::cout << "\nAlso accepted, for project files of the desktop program, and never needed:\n" << internal << "\n";
   return std::cout.flush() ? kExitOk : kExitError;

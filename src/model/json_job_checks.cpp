@@ -6,6 +6,7 @@
 #include "model/job_fields.h"
 #include "model/json_job.h"
 #include "model/json_job_keys.h"
+#include "model/value_ranges.h"
 
 namespace traxen {
 
@@ -36,6 +37,12 @@ std::string NumberProblem(const JobKey& key, double v, const Job& job, bool give
     if (key.role == KeyRole::kPlate)
       return fmt::format("must be a positive size in {} while its plate is used ({} = 1)", key.unit, key.plate_flag);
     return fmt::format("must be a positive size in {}", key.unit);
+  }
+  // Lengths, strengths, E, partial factors and angles have their range too; a derived value
+  // is replaced by the confirmation whatever it was given as.
+  if (key.role == KeyRole::kNumber || key.role == KeyRole::kAction) {
+    const ValueRange range = RangeOfKey(key.name);
+    if (!InRange(range, v)) return fmt::format("must be {}", RangeText(range, key.unit));
   }
   return {};
 }

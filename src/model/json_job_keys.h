@@ -14,9 +14,10 @@ namespace traxen {
 enum class KeyRole {
   kText,       // free text
   kFlag,       // 0 or 1 (true or false accepted)
-  kNumber,     // any finite number (strengths, factors, lengths)
+  kNumber,     // a finite number in its range (strengths and E > 0, lengths > 0, factors >= 1)
   kDimension,  // member size: required for its family, finite and positive
-  kAction,     // force, moment, angle or eccentricity: required for its family, finite
+  kAction,     // force, moment, angle or eccentricity: required for its family, finite; an
+               // angle within (0, 180) degrees
   kPlate,      // plate size: finite and positive when its plate flag is 1
   kOptional,   // left out: derived from the member sizes (section classes, chord A0 and Wel0)
   kDerived,    // always derived; a given value that differs is warned about and replaced

@@ -67,6 +67,16 @@ TEST(JsonJobReading, UnsoundNumbersAreRefusedNamingKeyAndValue) {
       {"kn", "kn", "e", -1e13, "is not a finite number"},
       {"kn", "steel", "fy0", 1e300, "is not a finite number"},
       {"kn", "chord", "A0", -10, "must be a positive size"},
+      // Every value has its range, not only the member sizes.
+      {"tyx", "len", "L1", 0, "0 must be > 0 m"},
+      {"kn", "len", "L0_right", -4, "-4 must be > 0 m"},
+      {"tyx", "tyx", "theta1", 0, "0 must be within (0, 180) degrees"},
+      {"kn", "kn", "theta2", 180, "180 must be within (0, 180) degrees"},
+      {"tyx", "steel", "gamma_M0", 0.99, "0.99 must be >= 1.0"},
+      {"kn", "steel", "gamma_M2", 0, "0 must be >= 1.0"},
+      {"tyx", "steel", "fu0", 0, "0 must be > 0 MPa"},
+      {"kn", "steel", "E", -210000, "-210000 must be > 0 MPa"},
+      {"tyx", "steel", "fy_plate", 0, "0 must be > 0 MPa"},
   };
   for (const Case& c : cases) {
     Json job = Template(c.family);
