@@ -2,6 +2,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <vector>
 
 #include "model/job_fields.h"
 #include "model/json_job.h"
@@ -47,6 +48,31 @@ std::string NumberProblem(const JobKey& key, double v, const Job& job, bool give
   return {};
 }
 
+// A wall of half the section's width or more leaves no hole: no hollow section has it, and
+// its area and modulus would not be numbers. "" when every member of the family is sound.
+std::string HollowSectionProblem(const Job& job, const std::string& family) {
+  struct Member {
+    const char* name;
+    const char* wall_key;
+    double h, b, t;
+  };
+  std::vector<Member> members;
+  if (family == "tyx") {
+    members = {{"chord", "tyx.t0", job.tyx.h0, job.tyx.b0, job.tyx.t0},
+               {"brace", "tyx.t1", job.tyx.h1, job.tyx.b1, job.tyx.t1}};
+  } else if (family == "kn") {
+    members = {{"chord", "kn.t0", job.kn.h0, job.kn.b0, job.kn.t0},
+               {"brace 1", "kn.t1", job.kn.h1, job.kn.b1, job.kn.t1},
+               {"brace 2", "kn.t2", job.kn.h2, job.kn.b2, job.kn.t2}};
+  }
+  for (const Member& m : members)
+    if (!(2 * m.t < m.h && 2 * m.t < m.b))
+      return fmt::format("key \"{}\": a wall of {} mm leaves no hole in the {} of {} x {} mm (the wall must be "
+                         "less than half of both sides)",
+                         m.wall_key, m.t, m.name, m.h, m.b);
+  return {};
+}
+
 }  // namespace
 
 LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
@@ -85,6 +111,8 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
         f.ref);
   });
   if (!error.empty()) return {error};
+  if (std::string why = HollowSectionProblem(parsed.job, family); !why.empty())
+    return {fmt::format("{}: {}", file, why)};
   return {};
 }
 

@@ -77,6 +77,10 @@ TEST(JsonJobReading, UnsoundNumbersAreRefusedNamingKeyAndValue) {
       {"tyx", "steel", "fu0", 0, "0 must be > 0 MPa"},
       {"kn", "steel", "E", -210000, "-210000 must be > 0 MPa"},
       {"tyx", "steel", "fy_plate", 0, "0 must be > 0 MPa"},
+      // A wall of half a side or more leaves no hollow section to compute.
+      {"tyx", "tyx", "t0", 100, "a wall of 100 mm leaves no hole in the chord of 200 x 200 mm"},
+      {"tyx", "tyx", "t1", 1e6, "leaves no hole in the brace"},
+      {"kn", "kn", "t2", 50, "a wall of 50 mm leaves no hole in the brace 2 of 100 x 100 mm"},
   };
   for (const Case& c : cases) {
     Json job = Template(c.family);
