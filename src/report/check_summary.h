@@ -2,6 +2,7 @@
 // K/N gap values, validity and every resistance verdict in printed order.
 #pragma once
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,10 +38,14 @@ struct CheckSummary {
   std::vector<ResistanceVerdict> verdicts;
   std::vector<WeldSummary> welds;  // empty when a condition failed
 
+  // Every condition held and every verdict passed. A resistance, force or weld that is not a
+  // finite number never passes, whatever the verdict that carries it says.
   bool passed() const {
     if (!valid || verdicts.empty()) return false;
     for (const auto& v : verdicts)
-      if (!v.passed) return false;
+      if (!v.passed || !std::isfinite(v.N_Rd) || !std::isfinite(v.N_Ed)) return false;
+    for (const auto& w : welds)
+      if (!std::isfinite(w.a_min)) return false;
     return true;
   }
 };

@@ -93,5 +93,22 @@ TEST(CheckSummaryNames, UtilisationAndModeNames) {
   EXPECT_EQ(GoverningVerdict(kn)->mode, "4");
 }
 
+// A number that is not finite fails the job even where a verdict would let it pass.
+TEST(CheckSummaryNames, ANumberThatIsNotFiniteNeverPasses) {
+  const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+  struct Case {
+    double n_rd, n_ed, a_min;
+    bool passed;
+  };
+  const Case cases[] = {{200, 50, 4.2, true},  {inf, 50, 4.2, false}, {nan, 50, 4.2, false},
+                        {200, nan, 4.2, false}, {200, 50, inf, false}, {200, 50, nan, false}};
+  for (const Case& c : cases) {
+    CheckSummary s;
+    s.verdicts = {{1, "1", c.n_rd, c.n_ed, true}};
+    s.welds = {{1, 0.9, 0.7, c.a_min}};
+    EXPECT_EQ(s.passed(), c.passed) << c.n_rd << " " << c.n_ed << " " << c.a_min;
+  }
+}
+
 }  // namespace
 }  // namespace traxen
