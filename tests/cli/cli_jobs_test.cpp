@@ -109,6 +109,45 @@ TEST_F(CliTest, IncompleteOrUnsoundJobsAreRefusedAndAnInvalidJobCountsItsConditi
   EXPECT_EQ(summary["failed_condition_names"].size(), summary["failed_conditions"].get<std::size_t>());
 }
 
+// A value outside its range is an input mistake: exit 2 with the key (or line) and the range,
+// never a report. A value inside the range but beyond a validity limit stays a report check.
+TEST_F(CliTest, ValuesOutsideTheirRangeAreRefusedNamingKeyAndRange) {
+  struct Case {
+    const char* family;
+    const char* group;
+    const char* key;
+    double value;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"tyx", "len", "L1", 0, "key \"len.L1\": 0 must be > 0 m"},
+      {"tyx", "tyx", "theta1", 0, "key \"tyx.theta1\": 0 must be within (0, 180) degrees"},
+      {"kn", "steel", "gamma_M0", 0, "key \"steel.gamma_M0\": 0 must be >= 1.0"},
+      {"kn", "steel", "fu1", -520, "key \"steel.fu1\": -520 must be > 0 MPa"},
+      {"x", "steel", "E", 0, "key \"steel.E\": 0 must be > 0 MPa"},
+  };
+  for (const Case& c : cases) {
+    Json job = Json::parse(RunCli(std::string("new ") + c.family).out);
+    job[c.group][c.key] = c.value;
+    const std::string path = Write("range.json", job.dump());
+    for (const std::string& args : {"check " + path, "render " + path + " -o " + Path("r.txt")}) {
+      const CliRun r = RunCli(args);
+      EXPECT_EQ(r.status, 2) << args;
+      EXPECT_EQ(r.err, path + ": " + c.message + "\n") << args;
+      EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(fs::exists(Path("r.txt")));
+  }
+  // The same for a project file: its tail's E of 0 is named by its line.
+  const CliRun made = RunCli("convert " + Write("kn.json", RunCli("new kn").out) + " -o " + Path("kn.trx") + Library());
+  ASSERT_EQ(made.status, 0) << made.err;
+  const std::string trx = testing::ReadFile(Path("kn.trx")) + "355\n520\n520\n520\n355\n0\n";
+  const std::string bad = Write("bad.trx", trx);
+  const CliRun r = RunCli("check " + bad + Library());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, bad + ": line 24, slot 1 (E): 0 must be > 0 MPa\n");
+}
+
 TEST_F(CliTest, GivenDerivedForceIsWarnedAboutAndReplaced) {
   Json job = Json::parse(RunCli("new kn").out);
   job["kn"]["N2"] = 100;
