@@ -94,7 +94,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     canvas.DrawLoggedText({canvas.x, y - 35}, TyxTitle(in), y - 35);
     const bool schematic = last_dialog == 1;
     SetTyxDrawnAngle(in, schematic);
-    if (schematic) DrawTyxSchematic(canvas, in);
+    if (schematic && options.sketch) DrawTyxSchematic(canvas, in);
     printed = RenderTyxReport(canvas, in);
   }
   if (job.family.is_kn == 1) {
@@ -104,7 +104,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     canvas.failed = 0;
     CopyKnInputs(job, in);
     StoreKnGeometry(in);
-    DrawKnSchematic(canvas, in);
+    if (options.sketch) DrawKnSchematic(canvas, in);
     NextLine(canvas, canvas.line_step, canvas.line_step);
     surface.setFont(bold);
     const std::string title = KnTitle(in);

@@ -19,6 +19,9 @@ struct RenderOptions {
   // The closing section with the full-strength weld of every brace ("KEEVISÕMBLUSED"); off
   // for a report exactly as the checks alone print it.
   bool brace_welds = true;
+  // The joint's sketch at the top of page 1; off for the report's lines alone (the text
+  // output, which holds no sketch, reads the same either way).
+  bool sketch = true;
 };
 
 struct RenderResult {
