@@ -8,76 +8,86 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
+
+#include "model/write_target.h"
 
 namespace traxen {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-struct Staged {
-  std::string path;  // as given, for messages
-  fs::path target;   // the file replaced (a link is followed)
-  std::string temp;
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+LoadError CannotWrite(const std::string& path, std::string_view why) {
+  return {fmt::format("{}: cannot write: {}", path, why)};
+}
+
+std::string FolderOf(const std::string& file) {
+  const std::size_t slash = file.rfind('/');
+  return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : file.substr(0, slash);
+}
+
+}  // namespace
+
+struct StagedFiles::Entry {
+  WriteTarget target;
+  std::string temp;  // "" once put in place
 };
 
-// Writes `bytes` to a new temporary file beside the target and flushes it to disk.
-LoadError Stage(const std::string& path, std::string_view bytes, Staged& staged) {
-  std::error_code ec;
-  fs::path target = fs::weakly_canonical(fs::path(path), ec);  // a link: replace what it points to
-  if (ec || target.empty()) target = fs::path(path);
-  fs::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return {fmt::format("{}: cannot write: {}", path, std::strerror(errno))};
+StagedFiles::StagedFiles() = default;
 
-  struct stat old_file {};
-  mode_t mode = 0;
-  if (::stat(target.c_str(), &old_file) == 0) {
-    mode = old_file.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
+StagedFiles::~StagedFiles() {
+  for (const Entry& e : entries_)
+    if (!e.temp.empty()) ::unlink(e.temp.c_str());
+}
+
+std::size_t StagedFiles::size() const { return entries_.size(); }
+
+LoadError StagedFiles::Stage(const std::string& path, std::string_view bytes) {
+  Entry entry;
+  if (std::string why = ResolveWriteTarget(path, entry.target); !why.empty()) return CannotWrite(path, why);
+  const int fd = CreateTemporary(entry.target, entry.temp);
+  if (fd < 0) return CannotWrite(path, std::strerror(errno));
+  const mode_t mode = entry.target.exists ? (entry.target.old.st_mode & 07777) : NewFileMode();
   int error = 0;
+  std::string why;
   for (std::string_view rest = bytes; !rest.empty() && error == 0;) {
     const ssize_t n = ::write(fd, rest.data(), rest.size());
     if (n < 0 && errno != EINTR) error = errno;
     if (n > 0) rest.remove_prefix(static_cast<std::size_t>(n));
   }
-  if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (error == 0 && !KeepOwner(fd, entry.target))
+    why = fmt::format("it belongs to another user (uid {}), and a replacement would take it over",
+                      static_cast<long>(entry.target.old.st_uid));
+  if (error == 0 && why.empty() && ::fchmod(fd, mode) != 0) error = errno;
+  if (error == 0 && why.empty() && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
-  if (error != 0) {
-    ::unlink(temp.c_str());
-    return {fmt::format("{}: cannot write: {}", path, std::strerror(error))};
+  if (error != 0 || !why.empty()) {
+    ::unlink(entry.temp.c_str());
+    return CannotWrite(path, why.empty() ? std::string(std::strerror(error)) : why);
   }
-  staged = {path, target, temp};
+  entries_.push_back(std::move(entry));
   return {};
 }
 
-}  // namespace
+LoadError StagedFiles::PutInPlace(std::size_t index) {
+  Entry& e = entries_.at(index);
+  if (e.temp.empty()) return {};
+  if (::rename(e.temp.c_str(), e.target.file.c_str()) != 0) return CannotWrite(e.target.path, std::strerror(errno));
+  e.temp.clear();
+  SyncFolder(FolderOf(e.target.file));
+  return {};
+}
 
 LoadError WriteFilesAtomically(const std::vector<FileContent>& files) {
-  std::vector<Staged> staged;
-  for (const FileContent& f : files) {
-    Staged s;
-    if (LoadError e = Stage(f.path, f.bytes, s)) {
-      for (const Staged& done : staged) ::unlink(done.temp.c_str());
-      return e;
-    }
-    staged.push_back(std::move(s));
-  }
-  for (std::size_t i = 0; i < staged.size(); ++i) {
-    if (::rename(staged[i].temp.c_str(), staged[i].target.c_str()) != 0) {
-      const int error = errno;
-      for (std::size_t j = i; j < staged.size(); ++j) ::unlink(staged[j].temp.c_str());
-      return {fmt::format("{}: cannot write: {}", staged[i].path, std::strerror(error))};
-    }
-  }
+  StagedFiles staged;
+  for (const FileContent& f : files)
+    if (LoadError e = staged.Stage(f.path, f.bytes)) return e;
+  for (std::size_t i = 0; i < staged.size(); ++i)
+    if (LoadError e = staged.PutInPlace(i)) return e;
   return {};
 }
 

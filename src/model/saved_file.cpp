@@ -8,13 +8,12 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
+
+#include "model/write_target.h"
 
 namespace traxen {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::string SystemReason(int error) { return std::strerror(error); }
 
@@ -37,42 +36,37 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+std::string FolderOf(const std::string& file) {
+  const std::size_t slash = file.rfind('/');
+  return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : file.substr(0, slash);
+}
+
 }  // namespace
 
 LoadError SaveFileContent(const std::string& path, std::string_view bytes) {
+  WriteTarget target;
+  if (std::string why = ResolveWriteTarget(path, target); !why.empty())
+    return {fmt::format("{}: cannot save: {}", path, why)};
+  const std::string dir = FolderOf(target.file);
+  std::string temp;
+  const int fd = CreateTemporary(target, temp);
+  if (fd < 0) return {fmt::format("{}: cannot save: cannot create a file in {}: {}", path, dir, SystemReason(errno))};
 
-  // A link is followed: the file it points to is the one replaced.
-  std::error_code ec;
-  fs::path target = fs::weakly_canonical(fs::path(path), ec);
-  if (ec || target.empty()) target = fs::path(path);
-  fs::path dir = target.parent_path();
-  if (dir.empty()) dir = ".";
-
-  std::string temp = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return {fmt::format("{}: cannot save: cannot create a file in {}: {}", path, dir.string(), SystemReason(errno))};
-
-  struct stat old_file {};
-  const bool replaces = ::stat(target.c_str(), &old_file) == 0;
-  const mode_t mode = replaces ? (old_file.st_mode & 07777) : NewFileMode();
+  const mode_t mode = target.exists ? (target.old.st_mode & 07777) : NewFileMode();
   int error = 0;
   if (!WriteAll(fd, bytes)) error = errno;
-  // The replaced file's owner and group stay where permitted (root, or a group of the user's).
-  if (error == 0 && replaces && ::fchown(fd, old_file.st_uid, old_file.st_gid) != 0) {
-  }
+  // A document stays its owner's where the system permits (root, or a group of the user's);
+  // where not, saving still goes on, as the user who edits it asked.
+  if (error == 0) (void)KeepOwner(fd, target);
   if (error == 0 && ::fchmod(fd, mode) != 0) error = errno;
   if (error == 0 && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.file.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.c_str());
     return {fmt::format("{}: cannot save: {}", path, SystemReason(error))};
   }
-  // Make the rename itself durable.
-  if (const int dir_fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY); dir_fd >= 0) {
-    ::fsync(dir_fd);
-    ::close(dir_fd);
-  }
+  SyncFolder(dir);  // makes the rename itself durable
   return {};
 }
 
