@@ -8,6 +8,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <string_view>
+
+#include "model/atomic_file.h"
+#include "model/write_target.h"
 
 namespace traxen {
 
@@ -77,6 +81,33 @@ void RemoveNumberedRun(const std::string& path, int first, std::vector<LeftoverP
   }
 }
 
+// Whether `name` (a file name without folders) is a page of the set written to `path`:
+// the plain name or NAME-<number>.SUFFIX.
+bool IsPageOfSet(const std::string& path, std::string_view name) {
+  const std::size_t slash = path.rfind('/');
+  const std::string plain = slash == std::string::npos ? path : path.substr(slash + 1);
+  if (name == plain) return true;
+  const SplitName parts = Split(plain);
+  const std::string prefix = parts.stem + "-";
+  if (!name.starts_with(prefix) || !name.ends_with(parts.suffix)) return false;
+  const std::string_view number = name.substr(prefix.size(), name.size() - prefix.size() - parts.suffix.size());
+  return !number.empty() && number.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string(".") : slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// The last page of a run of numbered names from NAME-`first` (a name that is there but cannot
+// be removed still counts; the run ends before the first name that is not there); first - 1
+// when NAME-`first` is not there.
+int LastOfRun(const std::string& path, int first) {
+  int page = first;
+  for (struct stat info {}; page < INT_MAX && ::lstat(NumberedName(path, page).c_str(), &info) == 0;) ++page;
+  return page - 1;
+}
+
 }  // namespace
 
 std::string PageFileName(const std::string& path, int page, int page_count) {
@@ -93,6 +124,43 @@ std::vector<LeftoverPage> RemoveLeftoverPages(const std::string& path, int page_
     RemoveIfRegularFile(path, leftovers);
   }
   return leftovers;
+}
+
+LoadError WritePageFiles(const std::string& path, const std::vector<std::string>& pages,
+                         std::vector<LeftoverPage>& leftovers) {
+  leftovers.clear();
+  const int count = static_cast<int>(pages.size());
+  if (count < 1) return {};
+  RemoveStaleTemporaries(FolderOf(path), [&](std::string_view name) { return IsPageOfSet(path, name); });
+  StagedFiles staged;
+  for (int page = 1; page <= count; ++page)
+    if (LoadError e = staged.Stage(PageFileName(path, page, count), pages[static_cast<std::size_t>(page - 1)])) return e;
+
+  // The earlier set goes first, its last page first, so that the names never hold its pages
+  // beside new ones. A page this set replaces is removed without a word; a link under such a
+  // name stays, since the new page is written through it.
+  const int first_leftover = count == 1 ? 1 : count + 1;
+  std::vector<LeftoverPage> numbered;
+  for (int page = LastOfRun(path, first_leftover); page >= first_leftover; --page)
+    RemoveIfRegularFile(NumberedName(path, page), numbered);
+  leftovers.assign(numbered.rbegin(), numbered.rend());  // in page order, as RemoveLeftoverPages gives them
+  if (count > 1) {
+    for (int page = count; page >= 1; --page) {
+      const std::string name = NumberedName(path, page);
+      struct stat info {};
+      if (::lstat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode)) ::unlink(name.c_str());
+    }
+    RemoveIfRegularFile(path, leftovers);
+  }
+
+  for (std::size_t i = 0; i < staged.size(); ++i) {
+    if (LoadError e = staged.PutInPlace(i)) {
+      if (i == 0) return e;
+      return {fmt::format("{}; pages 1 to {} of the new report are in place, the later ones are missing", e.message,
+                          i)};
+    }
+  }
+  return {};
 }
 
 }  // namespace traxen

@@ -1,10 +1,13 @@
-// The file names of a report written as one file per page (PNG images), and the clean-up
-// after a new set: no page of an earlier report may stay beside the new pages under the same
-// name, or someone printing "all of NAME-*.png" would sign pages of a different job.
+// The file names of a report written as one file per page (PNG images), writing such a set,
+// and the clean-up after a new set: no page of an earlier report may stay beside the new pages
+// under the same name, or someone printing "all of NAME-*.png" would sign pages of a
+// different job.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "model/load_result.h"
 
 namespace traxen {
 
@@ -27,5 +30,19 @@ struct LeftoverPage {
 // plain `path`. Only regular files are removed; a symbolic link, a directory or any other kind
 // of file under such a name is left alone and reported, as is a file that cannot be removed.
 std::vector<LeftoverPage> RemoveLeftoverPages(const std::string& path, int page_count);
+
+// Writes a report's pages (`pages[i]` the bytes of page i + 1) to `path` by PageFileName so
+// that a reader never finds pages of two reports under the set's names:
+//   1. every page goes to its temporary file beside its name and is flushed to disk (each
+//      name by the rule of model/write_target.h); a failure here changes nothing;
+//   2. the earlier set's pages are removed, the last page first: those the new set does not
+//      replace as RemoveLeftoverPages does (reported in `leftovers`), and, for a set of several
+//      pages, those it replaces as well;
+//   3. the new pages are renamed into place, the first page first.
+// At every moment the names hold the first pages of one report, the earlier one or the new
+// one: a render killed in steps 2 or 3 leaves fewer pages, never a mix. Before step 1 the
+// temporaries that killed renders of any page of the set left behind are removed.
+LoadError WritePageFiles(const std::string& path, const std::vector<std::string>& pages,
+                         std::vector<LeftoverPage>& leftovers);
 
 }  // namespace traxen

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "model/atomic_file.h"
+#include "model/page_files.h"
 #include "model/saved_file.h"
 #include "sections/temp_dir.h"
 #include "support/test_support.h"
@@ -162,6 +163,42 @@ TEST(WriteTarget, AKilledWritersTemporariesGoWithTheNextWriteOfTheSameFile) {
   for (const Writer& writer : kWriters) ASSERT_FALSE(writer.write(dir.File("job.trx"), "new")) << writer.name;
   for (const Case& c : cases) EXPECT_EQ(fs::exists(dir.File(c.name)), !c.removed) << c.name;
   EXPECT_EQ(ReadFile(dir.File("job.trx")), "new");
+}
+
+TEST(WriteTarget, APageSetRemovesThePageTemporariesOfAnyKilledRender) {
+  TempDir dir;
+  const std::string gone = std::to_string(GonePid());
+  for (const char* page : {"out-2.png", "out-7.png", "out.png"})
+    Age(dir.Write(std::string(".") + page + ".traxen-tmp." + gone + ".Ab12Cd", "half a page"), 120);
+  Age(dir.Write(".outer-7.png.traxen-tmp." + gone + ".Ab12Cd", "another set's"), 120);
+  std::vector<LeftoverPage> leftovers;
+  ASSERT_FALSE(WritePageFiles(dir.File("out.png"), {"page 1", "page 2"}, leftovers));
+  EXPECT_EQ(Temporaries(dir.path()), std::vector<std::string>{".outer-7.png.traxen-tmp." + gone + ".Ab12Cd"});
+  EXPECT_EQ(ReadFile(dir.File("out-2.png")), "page 2");
+}
+
+// The earlier pages stay untouched while the new ones cannot all be written; afterwards the
+// names hold the new pages only.
+TEST(WriteTarget, APageSetIsWrittenWholeOrNotAtAll) {
+  TempDir dir;
+  for (const char* page : {"out-1.png", "out-2.png", "out-4.png"}) dir.Write(page, "earlier");
+  fs::create_directory(dir.File("out-3.png"));
+  std::vector<LeftoverPage> leftovers;
+  const LoadError e = WritePageFiles(dir.File("out.png"), {"1", "2", "3"}, leftovers);
+  EXPECT_EQ(e.message, dir.File("out-3.png") + ": cannot write: it is a folder");
+  for (const char* page : {"out-1.png", "out-2.png", "out-4.png"}) EXPECT_EQ(ReadFile(dir.File(page)), "earlier");
+  EXPECT_TRUE(Temporaries(dir.path()).empty());
+
+  fs::remove(dir.File("out-3.png"));
+  ASSERT_FALSE(WritePageFiles(dir.File("out.png"), {"1", "2"}, leftovers));
+  EXPECT_EQ(ReadFile(dir.File("out-1.png")), "1");
+  EXPECT_EQ(ReadFile(dir.File("out-2.png")), "2");
+  EXPECT_EQ(ReadFile(dir.File("out-4.png")), "earlier");  // beyond the gap: not of the same set
+  ASSERT_FALSE(WritePageFiles(dir.File("out.png"), {"one"}, leftovers));
+  ASSERT_EQ(leftovers.size(), 2u);
+  EXPECT_EQ(leftovers[0].path, dir.File("out-1.png"));
+  EXPECT_TRUE(leftovers[1].removed);
+  EXPECT_EQ(ReadFile(dir.File("out.png")), "one");
 }
 
 // Run as root: a replaced file keeps its owner; a user who cannot keep it (another user's file

@@ -115,7 +115,7 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
 bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error,
                     std::vector<LeftoverPage>* leftovers) {
   const std::string local_path = path.toLocal8Bit().toStdString();
-  std::vector<FileContent> pages;
+  std::vector<std::string> pages;
   for (int page = 0; page < report.page_count; ++page) {
     QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -132,11 +132,14 @@ bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* e
       if (error) *error = Reason(QString::fromLocal8Bit(name), QStringLiteral("the PNG image could not be encoded"));
       return false;
     }
-    pages.push_back({name, bytes.toStdString()});
+    pages.push_back(bytes.toStdString());
   }
-  if (!SaveWhole(pages, error)) return false;
-  // Only now, with every new page in place: an earlier set's pages must not pass for this report's.
-  std::vector<LeftoverPage> removed = RemoveLeftoverPages(local_path, int(pages.size()));
+  // Never a page of an earlier report beside the new ones (see WritePageFiles).
+  std::vector<LeftoverPage> removed;
+  if (LoadError e = WritePageFiles(local_path, pages, removed)) {
+    if (error) *error = QString::fromStdString(e.message);
+    return false;
+  }
   if (leftovers) *leftovers = std::move(removed);
   return true;
 }

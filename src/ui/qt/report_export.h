@@ -39,9 +39,9 @@ struct ReportFileOptions {
 bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,
                     const ReportFileOptions& options = {});
 // Writes the pages at 1 pixel per unit: exactly `path` for one page, else NAME-1.png, ...;
-// every page is written before any is put in place. Then, and only on success, what is left
-// of an earlier set of the same name is removed (see RemoveLeftoverPages); `leftovers` gets
-// each such file, removed or not.
+// every page is written before any is put in place, and the names never hold pages of an
+// earlier set beside new ones (see WritePageFiles); `leftovers` gets each file of an earlier
+// set that the new one does not replace, removed or not.
 bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error,
                     std::vector<LeftoverPage>* leftovers = nullptr);
 
