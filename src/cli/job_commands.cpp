@@ -99,6 +99,7 @@ int RunConvert(const ConvertOptions& options, const LibraryOptions& library_opti
     return kExitError;
   }
   if (RefuseToReplace(options.out, options.force)) return kExitError;
+  if (!OutputSparesInput(options.out, options.in)) return kExitError;
   JobLibrary library(library_options.library_dir, library_options.executable_dir);
   LoadedJob loaded;
   if (LoadError e = LoadCommandJob(options.in, library, loaded)) {
@@ -120,11 +121,13 @@ int RunConvert(const ConvertOptions& options, const LibraryOptions& library_opti
     std::cerr << options.in << ": " << e << "\n";
     return kExitError;
   }
-  if (LoadError e = SaveProjectFile(options.out, loaded.job, loaded.working, loaded.last_dialog)) {
+  // Written as traxen-cli writes every file: a replaced file keeps its owner or is refused.
+  std::string bytes;
+  if (LoadError e = ProjectFileBytes(options.out, loaded.job, loaded.working, loaded.last_dialog, bytes)) {
     std::cerr << e.message << "\n";
     return kExitError;
   }
-  return kExitOk;
+  return Write(options.out, bytes);
 }
 
 }  // namespace traxen::cli

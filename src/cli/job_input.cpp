@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "model/job_file_reader.h"
+#include "model/write_target.h"
 
 namespace traxen::cli {
 
@@ -27,6 +28,15 @@ LoadError LoadCommandJob(const std::string& name, JobLibrary& library, LoadedJob
   if (!error)
     for (const std::string& w : out.warnings) std::cerr << w << "\n";
   return error;
+}
+
+bool OutputSparesInput(const std::string& out, const std::string& job) {
+  if (job == kStandardInput) return true;
+  if (const std::string why = WritingOverInput(out, job); !why.empty()) {
+    std::cerr << out << ": cannot write: " << why << "\n";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace traxen::cli

@@ -10,6 +10,7 @@
 #include "cli/job_input.h"
 #include "cli/report_date.h"
 #include "model/atomic_file.h"
+#include "model/page_files.h"
 #include "report/dispatch.h"
 #include "report/report_text.h"
 #include "ui/qt/report_export.h"
@@ -48,6 +49,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   }
 
   if (txt) {
+    if (!OutputSparesInput(out_path, options.job)) return kExitError;
     if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog, !options.no_welds))) {
       std::cerr << e.message << "\n";
       return kExitError;
@@ -65,6 +67,9 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   QGuiApplication app(qt_argc, qt_argv);
   const auto report =
       std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when, !options.no_welds));
+  for (int page = 1; page <= (png ? report->page_count : 1); ++page)
+    if (!OutputSparesInput(png ? PageFileName(out_path, page, report->page_count) : out_path, options.job))
+      return kExitError;
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   ReportFileOptions file_options;

@@ -482,6 +482,13 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file, std::
 // ---- Files -------------------------------------------------------------------------------
 
 LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog) {
+  std::string bytes;
+  if (LoadError e = ProjectFileBytes(path, job, working, last_dialog, bytes)) return e;
+  return SaveFileContent(path, bytes);
+}
+
+LoadError ProjectFileBytes(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog,
+                           std::string& bytes) {
   // A file that the reader would refuse is work lost at the next open: say so now instead,
   // with the value as the job holds it.
   ProjectFileSlots slots = ProjectFileSlotsFromJob(job, working, last_dialog);
@@ -492,7 +499,8 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportI
   if (e)
     return {fmt::format("{}: cannot save: the file would not read back: {}", path,
                         e.message.substr(std::min(e.message.size(), path.size() + 2)))};
-  return SaveFileContent(path, EncodeProjectFile(text));
+  bytes = EncodeProjectFile(text);
+  return {};
 }
 
 LoadError ReadProjectFile(const std::string& path, Job& job, ReportInputs& working, int& last_dialog,

@@ -109,6 +109,11 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file_name, 
 // error names the file and the system's reason or the value.
 LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog);
 
+// The bytes SaveProjectFile writes, for a caller that writes them itself; the same refusal
+// of a job that would not read back, naming `path`.
+LoadError ProjectFileBytes(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog,
+                           std::string& bytes);
+
 // Reads `path` into `job`, `working` and `last_dialog` (ApplyProjectFile); on any failure
 // all stay unchanged. `dialog_to_confirm`: which joint dialog the read file asks to
 // confirm, 0 none, 1 T/Y/X, 2 K/N.

@@ -1,6 +1,7 @@
 // traxen-cli's job commands end to end: the README's example and every template check as
 // sound results, round trips through convert, CSV against JSON, help texts, safe writes.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
@@ -335,6 +336,68 @@ TEST_F(CliTest, FailedRenderLeavesTheExistingReportUntouched) {
   EXPECT_NE(r.err.find("no/such/dir/r.pdf: cannot write"), std::string::npos) << r.err;
   for (const auto& entry : fs::directory_iterator(dir_))
     EXPECT_EQ(entry.path().filename().string().find(".old"), std::string::npos) << "temporary file left behind";
+}
+
+// render and convert --force write through a link only to a regular file (or a new one),
+// never onto a pipe, a device, a read-only file or the job they read; every refusal names the
+// path and leaves everything as it was.
+TEST_F(CliTest, OutputsGoOnlyWhereAWholeFileMayBeWritten) {
+  const std::string job = Write("job.json", RunCli("new tyx").out);
+  const std::string job_text = testing::ReadFile(job);
+  const std::string trx = Path("job.trx");
+  ASSERT_EQ(RunCli("convert " + job + " -o " + trx + Library()).status, 0);
+  const std::string trx_text = testing::ReadFile(trx);
+  ASSERT_EQ(::mkfifo(Path("fifo.pdf").c_str(), 0600), 0);
+  fs::create_symlink("/dev/null", Path("null.txt"));
+  fs::create_symlink("job.json", Path("job-link.txt"));
+  fs::create_symlink("job.json", Path("page-1.png"));  // the first page of a set of several
+  fs::create_symlink("job.trx", Path("trx-link.json"));
+  fs::create_symlink("loop2.pdf", Path("loop1.pdf"));
+  fs::create_symlink("loop1.pdf", Path("loop2.pdf"));
+  Write("read-only.pdf", "signed");
+  fs::permissions(Path("read-only.pdf"), fs::perms(0444));
+  struct Case {
+    std::string command;  // before " -o OUT"
+    std::string out;
+    std::string named;    // the path the message names
+    std::string reason;   // after "NAMED: cannot write: "
+  };
+  const std::string render = "render " + job;
+  const Case cases[] = {
+      {render, "fifo.pdf", "fifo.pdf", "it is not a regular file"},
+      {render, "null.txt", "null.txt", "it is a link to /dev/null, which is not a regular file"},
+      {render, "loop1.pdf", "loop1.pdf", "a loop of links"},
+      {render, "read-only.pdf", "read-only.pdf", "the file is read-only"},
+      {render, "job-link.txt", "job-link.txt", "it is the job file being read (" + job + ")"},
+      {render, "page.png", "page-1.png", "it is the job file being read (" + job + ")"},
+      {"convert --force " + trx + Library(), "trx-link.json", "trx-link.json",
+       "it is the job file being read (" + trx + ")"},
+      {"convert --force " + job + Library(), "fifo.trx", "", ""},  // not there: written
+  };
+  for (const Case& c : cases) {
+    const std::string args = c.command + " -o " + Path(c.out);
+    const CliRun r = RunCli(args);
+    if (c.named.empty()) {
+      EXPECT_EQ(r.status, 0) << args << "\n" << r.err;
+      continue;
+    }
+    EXPECT_EQ(r.status, 2) << args;
+    EXPECT_EQ(r.err.rfind(Path(c.named) + ": cannot write: ", 0), 0u) << args << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.reason), std::string::npos) << args << "\n" << r.err;
+  }
+  EXPECT_EQ(testing::ReadFile(job), job_text);
+  EXPECT_EQ(testing::ReadFile(trx), trx_text);
+  EXPECT_EQ(testing::ReadFile(Path("read-only.pdf")), "signed");
+  EXPECT_EQ(fs::status(Path("fifo.pdf")).type(), fs::file_type::fifo);
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("null.txt"))));
+
+  // A link to a report not yet there, in a folder that is: the report goes where it leads.
+  fs::create_directory(Path("reports"));
+  fs::create_symlink("reports/new.txt", Path("new-link.txt"));
+  const CliRun r = RunCli("render " + job + " -o " + Path("new-link.txt"));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(Path("new-link.txt"))));
+  EXPECT_NE(testing::ReadFile(Path("reports/new.txt")).find("EELDUSED"), std::string::npos);
 }
 
 TEST_F(CliTest, FixedDateRebuildsTheSameBytesAndThePdfIsTitledByTheJob) {
