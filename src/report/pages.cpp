@@ -1,11 +1,16 @@
 // Line advance, page break, page frame, header and footer.
 #include "report/pages.h"
 
-#include "model/job.h"
-#include "report/arc_polyline.h"
 #include <fmt/format.h>
 
+#include <string_view>
+#include <vector>
+
+#include "base/display_text.h"
 #include "base/number_format.h"
+#include "base/utf8.h"
+#include "model/job.h"
+#include "report/arc_polyline.h"
 
 namespace traxen {
 
@@ -17,9 +22,42 @@ constexpr Color kTeal{0, 180, 200};
 constexpr int kTextAreaEnd = 925;
 constexpr int kTextTop = 150;
 
+// Where the job texts of the header and footer must end: before the emblem box, before the
+// next footer label, with a little air.
+constexpr int kHeaderTextEnd = 600 - 10;
+constexpr int kCalculatedByEnd = 300 - 10;
+constexpr int kOwnerEnd = 750 - 10;
+
 void DrawFrame(ReportCanvas& canvas, int top) {
   canvas.surface.setBrush(kWhite);
   canvas.surface.drawRect({80, top + 120}, {850, top + 1100});
+}
+
+// A job text as the page shows it: one printable line (PrintableText) that fits `width` units
+// in the surface's current font, cut after a whole character and ended with "…" when it is
+// too long, rather than running under the emblem, over the next label or off the page.
+std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int width) {
+  std::string text = PrintableText(job_text);
+  if (s.textWidth(text) <= width) return text;
+  static constexpr std::string_view kEllipsis = "…";
+  std::vector<std::size_t> ends;  // the end of each character
+  for (std::size_t i = 0; i < text.size();) {
+    NextCodePoint(text, i);
+    ends.push_back(i);
+  }
+  const auto cut = [&](std::size_t characters) {
+    std::string part = text.substr(0, characters == 0 ? 0 : ends[characters - 1]);
+    while (!part.empty() && part.back() == ' ') part.pop_back();
+    return part + std::string(kEllipsis);
+  };
+  // Widths grow with every character: the longest start that fits with its "…".
+  std::size_t fits = 0, too_long = ends.size();
+  while (too_long - fits > 1) {
+    const std::size_t mid = (fits + too_long) / 2;
+    (s.textWidth(cut(mid)) <= width ? fits : too_long) = mid;
+  }
+  const std::string shown = cut(fits);
+  return s.textWidth(shown) <= width ? shown : std::string();
 }
 
 }  // namespace
@@ -72,8 +110,8 @@ void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height) {
   const int w = s.textWidth("TELLIJA: ");
   s.drawText({100, top + 70}, "TÖÖ: ");
   if (canvas.info) {
-    s.drawText({w + 120, top + 70}, canvas.info->job_name);
-    s.drawText({w + 120, top + 90}, canvas.info->client);
+    s.drawText({w + 120, top + 70}, FittedJobText(s, canvas.info->job_name, kHeaderTextEnd - (w + 120)));
+    s.drawText({w + 120, top + 90}, FittedJobText(s, canvas.info->client, kHeaderTextEnd - (w + 120)));
   }
   s.setFont({"Times New Roman", 24, 700});
   s.drawText({120, top + 20}, "NELIKANTORUDEST SÕRESTIKE SÕLMEDE");
@@ -106,9 +144,11 @@ void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height) {
   const std::string calculated_by = canvas.info ? canvas.info->calculated_by : std::string();
   const std::string owner = canvas.info ? canvas.info->owner : std::string();
   s.drawText({100, top + 1125}, "Arvutas: ");
-  s.drawText({100 + s.textWidth("Arvutas: "), top + 1125}, calculated_by);
+  const int calculated_by_x = 100 + s.textWidth("Arvutas: ");
+  s.drawText({calculated_by_x, top + 1125}, FittedJobText(s, calculated_by, kCalculatedByEnd - calculated_by_x));
   s.drawText({300, top + 1125}, "Programmi omanik: ");
-  s.drawText({300 + s.textWidth("Programmi omanik: "), top + 1125}, owner);
+  const int owner_x = 300 + s.textWidth("Programmi omanik: ");
+  s.drawText({owner_x, top + 1125}, FittedJobText(s, owner, kOwnerEnd - owner_x));
   s.drawText({750, top + 1125}, "Leht ");
   s.drawText({750 + s.textWidth("Leht "), top + 1125}, FormatInt("%d", page_index + 1));
   s.drawText({100, top + 1165}, FooterDate(canvas.now));

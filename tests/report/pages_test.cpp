@@ -7,6 +7,7 @@
 #include "report/arc_polyline.h"
 #include "report/pages.h"
 #include "report/recording_surface.h"
+#include "report/text_metrics.h"
 
 namespace traxen {
 namespace {
@@ -84,6 +85,45 @@ TEST(PageFooter, ShowsPageNumberAndAnEnglishDate) {
   const std::string date = FooterDate(0);
   EXPECT_EQ(date.size(), 24u);
   EXPECT_TRUE(date.starts_with("Thu Jan 01") || date.starts_with("Wed Dec 31")) << date;
+}
+
+// Job texts stay in their places: a text too long is cut after a whole character with "…"
+// instead of running under the emblem, over the next label or off the page, and no control
+// character reaches the page.
+TEST(PageHeaderAndFooter, JobTextsAreOneLineCutToTheirPlace) {
+  const std::string long_text(60, 'W');
+  JobInfo info;
+  info.job_name = "Töö\tnimi " + long_text;
+  info.client = "\xE2\x80\xAETellija\nOÜ";  // short: only cleaned
+  info.calculated_by = "Õie " + long_text;
+  info.owner = "Firma\x1b[2J " + long_text;
+  RecordingSurface s;
+  ReportCanvas c(s);
+  c.info = &info;
+  DrawPageHeader(c, 2, 1229);
+  DrawPageFooter(c, 2, 1229);
+  struct Case {
+    const char* starts;
+    int end;  // where the text must end
+    bool cut;
+  };
+  const Case cases[] = {
+      {"Töö nimi W", 590, true}, {"Tellija OÜ", 590, false}, {"Õie W", 290, true}, {"Firma[2J W", 740, true}};
+  int found = 0;
+  for (const auto& t : s.texts()) {
+    for (char ch : t.text) EXPECT_FALSE(static_cast<unsigned char>(ch) < 0x20) << t.text;
+    EXPECT_EQ(t.text.find("\xE2\x80\xAE"), std::string::npos);
+    for (const Case& k : cases) {
+      if (!t.text.starts_with(k.starts)) continue;
+      ++found;
+      EXPECT_LE(t.at.x + ReportTextWidth(t.font, t.text), k.end) << t.text;
+      EXPECT_EQ(t.text.ends_with("…"), k.cut) << t.text;
+      if (k.cut) {
+        EXPECT_GT(t.at.x + ReportTextWidth(t.font, t.text + "W"), k.end - 20) << "cut too short: " << t.text;
+      }
+    }
+  }
+  EXPECT_EQ(found, 4);
 }
 
 TEST(ArcPolyline, EmblemArchBulgesUpAndEndsExactlyAtTheEndPoint) {
