@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "base/display_text.h"
 #include "cli/check_json.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
@@ -19,9 +20,10 @@ std::string Verdict(const CheckSummary& s) {
 
 std::string Eta(double eta) { return std::isfinite(eta) ? fmt::format("{:.2f}", eta) : std::string("inf"); }
 
-// "job.json tyx passed: eta = 0.45 (brace 1, mode 1 chord face failure)"
+// "job.json tyx passed: eta = 0.45 (brace 1, mode 1 chord face failure)"; a control
+// character in the file name is spelt out, so that every job keeps its one line.
 std::string TextLine(const std::string& job, const CheckSummary& s) {
-  std::string line = fmt::format("{} {} {}", job, s.family, Verdict(s));
+  std::string line = fmt::format("{} {} {}", EscapedControls(job), s.family, Verdict(s));
   if (!s.valid) {
     line += fmt::format(": {} failed condition{}", s.failed_conditions, s.failed_conditions == 1 ? "" : "s");
     if (!s.failed_condition_names.empty()) {
@@ -37,11 +39,17 @@ std::string TextLine(const std::string& job, const CheckSummary& s) {
   return line;
 }
 
-// RFC 4180: a field with a comma, quote or line break is quoted, quotes doubled.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+// A text field of the CSV: one that a spreadsheet would take for a formula (it starts with
+// =, +, -, @, a tab or a carriage return: a file named "=HYPERLINK(...).json") gets a leading
+// apostrophe, so it stays text; then, by RFC 4180, a field with a comma, quote or line break
+// is quoted, its quotes doubled. Numbers are written as numbers and never pass through here.
+std::string CsvText(const std::string& text) {
+  std::string field = text;
+  if (!field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos)
+    field.insert(0, 1, '\'');
+  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
   std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
   return quoted + "\"";
 }
 
@@ -76,8 +84,8 @@ int RunCheck(const CheckOptions& options, const LibraryOptions& library_options)
       case CheckFormat::kText: std::cout << TextLine(path, summary) << "\n"; break;
       case CheckFormat::kCsv:
         for (const ResistanceVerdict& v : summary.verdicts)
-          std::cout << CsvField(path) << "," << summary.family << "," << v.brace << "," << CsvField(v.mode) << ","
-                    << CsvField(ModeName(summary, v)) << "," << CsvNumber(v.N_Ed) << "," << CsvNumber(v.N_Rd)
+          std::cout << CsvText(path) << "," << CsvText(summary.family) << "," << v.brace << "," << CsvText(v.mode)
+                    << "," << CsvText(ModeName(summary, v)) << "," << CsvNumber(v.N_Ed) << "," << CsvNumber(v.N_Rd)
                     << "," << CsvNumber(Utilisation(v)) << "," << (v.passed ? "true" : "false") << ","
                     << WeldThroat(summary, v.brace) << "\r\n";
         break;

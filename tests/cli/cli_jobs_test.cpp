@@ -5,6 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+#include <map>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -282,6 +286,51 @@ TEST_F(CliTest, CsvRowsAgreeWithJsonVerdicts) {
   EXPECT_GT(row, 10u);
 }
 
+// File names a spreadsheet would run as formulas stay text in the CSV, and every job keeps its
+// one line in the plain output, whatever control characters its file name holds.
+TEST_F(CliTest, FileNamesStayTextInTheCsvAndOneLineInThePlainOutput) {
+  struct Case {
+    std::string name;
+    std::string csv;      // the CSV field, unquoted
+    std::string printed;  // how the plain output spells it
+  };
+  const std::vector<Case> cases = {
+      {"=1+2.json", "'=1+2.json", "=1+2.json"},  {"+x.json", "'+x.json", "+x.json"},
+      {"-x.json", "'-x.json", "-x.json"},        {"@x.json", "'@x.json", "@x.json"},
+      {"\tx.json", "'\tx.json", "\\tx.json"},   {"\rx.json", "'\rx.json", "\\rx.json"},
+      {"a\nb.json", "a\nb.json", "a\\nb.json"}, {"plain.json", "plain.json", "plain.json"},
+  };
+  const std::string job = RunCli("new kn").out;
+  fs::create_directory(dir_ / "jobs");
+  for (const Case& c : cases) std::ofstream(dir_ / "jobs" / c.name) << job;
+  const std::string in_jobs = "cd " + (dir_ / "jobs").string() + " && ";
+
+  const CliRun csv = RunCli("check --csv -- *", in_jobs);  // the shell passes every name as it is
+  ASSERT_EQ(csv.status, 0) << csv.err;
+  const auto rows = ParseCsv(csv.out);
+  std::map<std::string, int> rows_of_job;
+  for (std::size_t i = 1; i < rows.size(); ++i) {
+    ASSERT_EQ(rows[i].size(), 10u);
+    ++rows_of_job[rows[i][0]];
+    EXPECT_EQ(rows[i][1], "kn");
+    EXPECT_GT(std::stod(rows[i][5]), 0);  // numbers stay numbers
+  }
+  for (const Case& c : cases) EXPECT_GT(rows_of_job[c.csv], 0) << c.csv;
+  EXPECT_EQ(rows_of_job.size(), cases.size());
+
+  const CliRun plain = RunCli("check -- *", in_jobs);
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  std::vector<std::string> lines;
+  std::istringstream in(plain.out);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), cases.size()) << plain.out;
+  for (const Case& c : cases) {
+    const bool one_line = std::any_of(lines.begin(), lines.end(),
+                                      [&](const std::string& l) { return l.starts_with(c.printed + " kn passed"); });
+    EXPECT_TRUE(one_line) << c.printed << "\n" << plain.out;
+  }
+}
+
 TEST_F(CliTest, VersionAndEveryHelpExitZero) {
   const std::pair<const char*, const char*> cases[] = {
       {"--version", "traxen-cli "}, {"--help", "Exit codes"},         {"render --help", "--date"},
@@ -426,6 +475,17 @@ TEST_F(CliTest, FixedDateRebuildsTheSameBytesAndThePdfIsTitledByTheJob) {
   for (const char* bad : {"2026-02-30", "yesterday", "2026-03-01 25:00"})
     EXPECT_EQ(RunCli("render " + path + " -o " + Path("c.pdf") + " --date '" + std::string(bad) + "'").status, 2)
         << bad;
+}
+
+TEST_F(CliTest, APdfTitleHoldsNoControlCharacter) {
+  if (std::system("command -v pdfinfo >/dev/null 2>&1") != 0) GTEST_SKIP() << "pdfinfo is not installed";
+  Json job = Json::parse(RunCli("new tyx").out);
+  job["info"]["job_name"] = "Sõlm\tK7\n\u202Ekatus\u0007";
+  const std::string path = Write("t.json", job.dump());
+  ASSERT_EQ(RunCli("render " + path + " -o " + Path("t.pdf")).status, 0);
+  ASSERT_EQ(std::system(("pdfinfo " + Path("t.pdf") + " > " + Path("info.txt")).c_str()), 0);
+  const std::string info = testing::ReadFile(Path("info.txt"));
+  EXPECT_NE(info.find("Title:           Sõlm K7 katus\n"), std::string::npos) << info;
 }
 
 TEST_F(CliTest, JsonOutputSurvivesAFileNameThatIsNotUtf8) {

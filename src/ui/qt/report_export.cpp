@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "base/display_text.h"
 #include "model/atomic_file.h"
 #include "model/page_files.h"
 
@@ -94,7 +95,7 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
     writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
     writer.setResolution(600);
     writer.setCreator(QStringLiteral("TRAXEN"));
-    writer.setTitle(options.title);
+    writer.setTitle(QString::fromStdString(PrintableText(options.title.toStdString())));  // one line, no controls
     QPainter painter;
     if (!painter.begin(&writer)) {
       if (error) *error = Reason(path, QStringLiteral("the PDF could not be started"));
