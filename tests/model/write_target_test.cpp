@@ -5,11 +5,14 @@
 #include "model/write_target.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -199,6 +202,52 @@ TEST(WriteTarget, APageSetIsWrittenWholeOrNotAtAll) {
   EXPECT_EQ(leftovers[0].path, dir.File("out-1.png"));
   EXPECT_TRUE(leftovers[1].removed);
   EXPECT_EQ(ReadFile(dir.File("out.png")), "one");
+}
+
+// A folder on a file system of its own, mounted for the test and filled to the last block.
+class FullFileSystem {
+ public:
+  explicit FullFileSystem(const std::string& dir) : dir_(dir) {
+    if (::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=64k") != 0) {
+      reason_ = std::string("cannot mount a tmpfs: ") + std::strerror(errno);
+      return;
+    }
+    mounted_ = true;
+  }
+  ~FullFileSystem() {
+    if (mounted_) ::umount2(dir_.c_str(), MNT_DETACH);
+  }
+  bool mounted() const { return mounted_; }
+  const std::string& reason() const { return reason_; }
+  // Writes a filler until nothing more fits.
+  void Fill() const {
+    std::ofstream filler(dir_ + "/filler", std::ios::binary);
+    const std::string block(1024, 'x');
+    for (int i = 0; i < 1024 && filler.write(block.data(), block.size()) && filler.flush(); ++i) {
+    }
+  }
+
+ private:
+  std::string dir_, reason_;
+  bool mounted_ = false;
+};
+
+TEST(WriteTarget, AFullDiskLeavesTheOldFilesAndNoTemporary) {
+  TempDir dir;
+  const std::string disk = dir.File("disk");
+  fs::create_directory(disk);
+  FullFileSystem full(disk);
+  if (!full.mounted()) GTEST_SKIP() << full.reason();
+  const std::string report = disk + "/report.pdf", page1 = disk + "/pages-1.png", page2 = disk + "/pages-2.png";
+  for (const std::string& file : {report, page1, page2}) std::ofstream(file) << "the signed one";
+  full.Fill();
+  const std::string big(16 * 1024, 'n');
+  std::vector<LeftoverPage> leftovers;
+  const LoadError errors[] = {WriteFileAtomically(report, big), SaveFileContent(report, big),
+                              WritePageFiles(disk + "/pages.png", {big, big}, leftovers)};
+  for (const LoadError& e : errors) EXPECT_NE(e.message.find("No space left on device"), std::string::npos) << e.message;
+  for (const std::string& file : {report, page1, page2}) EXPECT_EQ(ReadFile(file), "the signed one") << file;
+  EXPECT_TRUE(Temporaries(disk).empty());
 }
 
 // Run as root: a replaced file keeps its owner; a user who cannot keep it (another user's file
