@@ -302,9 +302,11 @@ std::string FormatProjectFile(const ProjectFileSlots& slots) {
     }
     out += " \n";
   }
+  // A value is left out when it reads back as its default: compared as written, so that
+  // writing what was read gives the same text again.
   std::size_t tail_lines = 0;
   for (std::size_t i = 0; i < std::size(kTail); ++i)
-    if (s.*kTail[i].slot != TailDefault(s, i)) tail_lines = i + 1;
+    if (FormatNumber("%lf", s.*kTail[i].slot) != FormatNumber("%lf", TailDefault(s, i))) tail_lines = i + 1;
   for (std::size_t i = 0; i < tail_lines; ++i) out += FormatNumber("%lf", s.*kTail[i].slot) + " \n";
   return out;
 }
@@ -360,7 +362,7 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       return {fmt::format("{}: line 14, slot {} (plate flag {}): {} is not 0 or 1", file, i + 1, i + 1,
                           s.plate_flags[i])};
   if (s.is_kn == 1 && !fy2_given) s.tail_fy2 = s.fy2;
-  if (s.is_kn == 1 && s.tail_fy2 != s.fy2)
+  if (s.is_kn == 1 && FormatNumber("%lf", s.tail_fy2) != FormatNumber("%lf", s.fy2))
     return {fmt::format("{}: line {}, slot 1 (fy2): {} differs from line 4, slot 6 (fy2): {}", file,
                         kLineCount + 1 + kTailFy2, s.tail_fy2, s.fy2)};
   if (LoadError e = CheckRanges(s, file)) return e;

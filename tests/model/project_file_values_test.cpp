@@ -275,6 +275,32 @@ TEST(ProjectFileValues, ValuesOutsideTheirRangeAreRefusedWithLineAndSlot) {
   }
 }
 
+// Six decimals are all a file keeps: a tail value that reads as its default is not written,
+// and writing what was read gives the same text again.
+TEST(ProjectFileValues, WritingWhatWasReadGivesTheSameText) {
+  struct Case {
+    const char* file;
+    const char* tail;
+    std::size_t lines;  // when written again
+  };
+  const Case cases[] = {{"tyx_windows.trx", "355.0000004\n", 18},
+                        {"tyx_windows.trx", "355\n520.0000001\n\n\n\n\n1.0000000001\n", 18},
+                        {"tyx_windows.trx", "355\n520\n520\n520\n275.0000004\n", 23},
+                        {"kn_windows.trx", "355\n520\n520\n520\n275.0000001\n200000\n", 24}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.file) + " " + c.tail);
+    std::vector<std::string> lines = ExampleLines(c.file);
+    lines.resize(18);
+    ProjectFileSlots slots;
+    ASSERT_FALSE(ParseProjectFile(Joined(lines) + c.tail, "job.trx", slots));
+    const std::string written = FormatProjectFile(slots);
+    EXPECT_EQ(Lines(written).size(), c.lines);
+    ProjectFileSlots again;
+    ASSERT_FALSE(ParseProjectFile(written, "job.trx", again));
+    EXPECT_EQ(FormatProjectFile(again), written);
+  }
+}
+
 // What the tail holds reaches the job; a line left out or blank is the default, and so are
 // the steel values of a file without a tail, whatever the job held before.
 TEST(ProjectFileValues, TailValuesReachTheJob) {
