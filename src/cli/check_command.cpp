@@ -8,6 +8,7 @@
 #include "cli/check_json.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
+#include "model/csv_table.h"
 #include "report/dispatch.h"
 
 namespace traxen::cli {
@@ -39,20 +40,6 @@ std::string TextLine(const std::string& job, const CheckSummary& s) {
   return line;
 }
 
-// A text field of the CSV: one that a spreadsheet would take for a formula (it starts with
-// =, +, -, @, a tab or a carriage return: a file named "=HYPERLINK(...).json") gets a leading
-// apostrophe, so it stays text; then, by RFC 4180, a field with a comma, quote or line break
-// is quoted, its quotes doubled. Numbers are written as numbers and never pass through here.
-std::string CsvText(const std::string& text) {
-  std::string field = text;
-  if (!field.empty() && std::string_view("=+-@\t\r").find(field.front()) != std::string_view::npos)
-    field.insert(0, 1, '\'');
-  if (field.find_first_of(",\"\r\n") == std::string::npos) return field;
-  std::string quoted = "\"";
-  for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 std::string CsvNumber(double v) { return std::isfinite(v) ? fmt::format("{}", v) : std::string(); }
 
 // The throat of the brace's full-strength weld, or an empty field when the job has none.
@@ -62,43 +49,68 @@ std::string WeldThroat(const CheckSummary& s, int brace) {
   return {};
 }
 
+// `text` (a dump at indent 2) as it sits `levels` × 2 blanks deep in the whole document.
+std::string Indented(const std::string& text, int levels) {
+  const std::string pad(static_cast<std::size_t>(2 * levels), ' ');
+  std::string out;
+  for (char c : text) {
+    out += c;
+    if (c == '\n') out += pad;
+  }
+  return out;
+}
+
+// The JSON result is written job by job as each is checked, so that a batch of any size
+// needs the memory of one job; the bytes are those of the whole document dumped at once.
+class JsonStream {
+ public:
+  void Begin() { std::cout << "{\n  \"units\": " << Indented(Dump(CheckUnitsJson()), 1) << ",\n  \"jobs\": ["; }
+  void Job(const nlohmann::ordered_json& job) {
+    std::cout << (count_++ ? ",\n    " : "\n    ") << Indented(Dump(job), 2);
+  }
+  void End() { std::cout << (count_ ? "\n  ]\n}\n" : "]\n}\n"); }
+
+ private:
+  // A file name that is not valid UTF-8 is written with its bad bytes replaced (U+FFFD):
+  // the batch's output is never lost for one name.
+  static std::string Dump(const nlohmann::ordered_json& j) {
+    return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  }
+  int count_ = 0;
+};
+
 }  // namespace
 
 int RunCheck(const CheckOptions& options, const LibraryOptions& library_options) {
   JobLibrary library(library_options.library_dir, library_options.executable_dir);
   bool any_error = false, all_passed = true;
-  nlohmann::ordered_json jobs = nlohmann::ordered_json::array();
+  JsonStream json;
+  if (options.format == CheckFormat::kJson) json.Begin();
   if (options.format == CheckFormat::kCsv)
     std::cout << "job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed,a_min_mm\r\n";
-  for (const std::string& path : options.jobs) {
-    LoadedJob loaded;
-    if (LoadError e = LoadCommandJob(path, library, loaded)) {
-      std::cerr << e.message << "\n";
-      any_error = true;
-      continue;
-    }
-    const CheckSummary summary = CheckJob(loaded.job, loaded.working, loaded.last_dialog);
-    all_passed = all_passed && summary.passed();
-    switch (options.format) {
-      case CheckFormat::kJson: jobs.push_back(CheckSummaryToJson(path, summary)); break;
-      case CheckFormat::kText: std::cout << TextLine(path, summary) << "\n"; break;
-      case CheckFormat::kCsv:
-        for (const ResistanceVerdict& v : summary.verdicts)
-          std::cout << CsvText(path) << "," << CsvText(summary.family) << "," << v.brace << "," << CsvText(v.mode)
-                    << "," << CsvText(ModeName(summary, v)) << "," << CsvNumber(v.N_Ed) << "," << CsvNumber(v.N_Rd)
-                    << "," << CsvNumber(Utilisation(v)) << "," << (v.passed ? "true" : "false") << ","
-                    << WeldThroat(summary, v.brace) << "\r\n";
-        break;
-    }
+  for (const std::string& name : options.jobs) {
+    ForEachCommandJob(name, library, [&](const std::string& path, const LoadError& error, LoadedJob& loaded) {
+      if (error) {
+        std::cerr << error.message << "\n";
+        any_error = true;
+        return;
+      }
+      const CheckSummary summary = CheckJob(loaded.job, loaded.working, loaded.last_dialog);
+      all_passed = all_passed && summary.passed();
+      switch (options.format) {
+        case CheckFormat::kJson: json.Job(CheckSummaryToJson(path, summary)); break;
+        case CheckFormat::kText: std::cout << TextLine(path, summary) << "\n"; break;
+        case CheckFormat::kCsv:
+          for (const ResistanceVerdict& v : summary.verdicts)
+            std::cout << CsvText(path) << "," << CsvText(summary.family) << "," << v.brace << "," << CsvText(v.mode)
+                      << "," << CsvText(ModeName(summary, v)) << "," << CsvNumber(v.N_Ed) << ","
+                      << CsvNumber(v.N_Rd) << "," << CsvNumber(Utilisation(v)) << ","
+                      << (v.passed ? "true" : "false") << "," << WeldThroat(summary, v.brace) << "\r\n";
+          break;
+      }
+    });
   }
-  if (options.format == CheckFormat::kJson) {
-    nlohmann::ordered_json out;
-    out["units"] = CheckUnitsJson();
-    out["jobs"] = std::move(jobs);
-    // A file name that is not valid UTF-8 is written with its bad bytes replaced (U+FFFD):
-    // the batch's output is never lost for one name.
-    std::cout << out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
-  }
+  if (options.format == CheckFormat::kJson) json.End();
   std::cout.flush();
   if (!std::cout) {
     std::cerr << "traxen-cli: cannot write to standard output\n";

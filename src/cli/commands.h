@@ -34,7 +34,7 @@ struct CheckOptions {
 int RunCheck(const CheckOptions& options, const LibraryOptions& library);
 
 struct NewOptions {
-  std::string family;  // tyx, x or kn
+  std::string family;  // tyx, x or kn, or table for a joint table
   std::string out;     // "" = standard output
   bool force = false;
 };
@@ -47,5 +47,19 @@ struct ConvertOptions {
   bool force = false;
 };
 int RunConvert(const ConvertOptions& options, const LibraryOptions& library);
+
+struct SplitOptions {
+  std::string table;    // the joint table (*.csv)
+  std::string out_dir;  // one JSON job per joint is written here
+  bool force = false;
+};
+int RunSplit(const SplitOptions& options, const LibraryOptions& library);
+
+struct TableOptions {
+  std::vector<std::string> jobs;  // JSON jobs
+  std::string out;                // the joint table (*.csv)
+  bool force = false;
+};
+int RunTable(const TableOptions& options);
 
 }  // namespace traxen::cli

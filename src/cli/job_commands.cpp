@@ -9,6 +9,7 @@
 #include "cli/job_input.h"
 #include "model/job_template.h"
 #include "model/atomic_file.h"
+#include "model/joint_table.h"
 #include "model/json_job_keys.h"
 #include "model/project_file.h"
 #include "model/section_positions.h"
@@ -51,13 +52,14 @@ std::string RoleNote(const JobKey& key) {
 }  // namespace
 
 int RunNew(const NewOptions& options) {
-  const std::string text = TemplateJobText(TemplateJob(options.family));
+  const bool table = options.family == "table";
+  const std::string text = table ? JointTableTemplate() : TemplateJobText(TemplateJob(options.family));
   if (options.out.empty()) {
     std::cout << text;
     return std::cout.flush() ? kExitOk : kExitError;
   }
-  if (!HasSuffix(options.out, ".json")) {
-    std::cerr << "traxen-cli: " << options.out << ": a JSON job's name ends in .json\n";
+  if (!HasSuffix(options.out, table ? ".csv" : ".json")) {
+    std::cerr << "traxen-cli: " << options.out << (table ? ": a joint table's name ends in .csv\n" : ": a JSON job's name ends in .json\n");
     return kExitError;
   }
   if (RefuseToReplace(options.out, options.force)) return kExitError;

@@ -41,6 +41,16 @@ constexpr const char* kUnits =
     "Units: mm for sections and plates, m for member lengths, kN for forces (tension\n"
     "positive, compression negative), kNm for moments, MPa for strengths, degrees for angles.";
 
+constexpr const char* kJointTable =
+    "A joint table holds a truss's joints, one per row, after a header row of job keys as\n"
+    "'traxen-cli keys' lists them (tyx.N1, kn.theta1, steel.fy0, ...) and the columns joint\n"
+    "(the joint's name, the job name when info.job_name is not given), family (tyx, x or\n"
+    "kn) and chord, brace1, brace2 (a square or rectangular hollow section by name, such as\n"
+    "160x160x8, looked up in the section library for its h, b and t). An empty cell keeps\n"
+    "the default. Comma or semicolon separated, UTF-8 with or without a byte order mark; with\n"
+    "semicolons a decimal comma is read as a decimal point. 'traxen-cli new table' writes one\n"
+    "to start from.";
+
 std::string Footer(std::initializer_list<const char*> parts) {
   std::string text;
   for (const char* p : parts) text += std::string("\n") + p + "\n";
@@ -106,7 +116,9 @@ int main(int argc, char** argv) {
 
   CheckOptions check;
   CLI::App* check_cmd = app.add_subcommand("check", "Compute jobs and print each verdict, without a report");
-  check_cmd->add_option("JOB", check.jobs, "Job files (.json or .trx); - reads a JSON job from standard input")
+  check_cmd
+      ->add_option("JOB", check.jobs,
+                   "Job files (.json or .trx) or joint tables (.csv); - reads a JSON job from standard input")
       ->required();
   bool as_json = false, as_csv = false;
   CLI::Option* json_flag = check_cmd->add_flag("--json", as_json, "Print every computed value as one JSON object");
@@ -126,18 +138,43 @@ int main(int argc, char** argv) {
                             "a text field starting with = + - @, a tab or a CR gets a leading ' so that a\n"
                             "spreadsheet keeps it as text. Control characters in file names are spelt\n"
                             "out (\\t, \\n, \\x1b) in the text lines.\n"
+                            "A joint table (.csv) is checked row by row, each row named FILE:JOINT (or\n"
+                            "FILE:row N); a bad row is reported and the others are still checked.\n"
                             "Warnings and errors go to standard error.",
                             kLibraryNote, kExitCodes}));
 
   NewOptions new_options;
   CLI::App* new_cmd = app.add_subcommand("new", "Write a complete JSON job of a family, every key at its default");
-  new_cmd->add_option("FAMILY", new_options.family, "tyx (a T or Y joint), x (an X joint) or kn (a K or N joint)")
+  new_cmd
+      ->add_option("FAMILY", new_options.family,
+                   "tyx (a T or Y joint), x (an X joint), kn (a K or N joint), or table (a joint table)")
       ->required()
-      ->check(CLI::IsMember({"tyx", "x", "kn"}));
+      ->check(CLI::IsMember({"tyx", "x", "kn", "table"}));
   new_cmd->add_option("-o,--output", new_options.out, "File to write (default: standard output)")->type_name("FILE");
   new_cmd->add_flag("--force", new_options.force, "Replace FILE when it exists");
   new_cmd->footer(Footer({"Edit the member sizes and the design actions: a job must give them all.", kUnits,
                           kExitCodes}));
+
+  SplitOptions split;
+  CLI::App* split_cmd = app.add_subcommand("split", "Write one JSON job per joint of a joint table");
+  split_cmd->add_option("TABLE", split.table, "Joint table (.csv)")->required();
+  split_cmd->add_option("-o,--output", split.out_dir, "Folder for the jobs (made when missing)")
+      ->type_name("DIR")
+      ->required();
+  split_cmd->add_flag("--force", split.force, "Replace jobs that exist");
+  add_library(split_cmd);
+  split_cmd->footer(Footer({kJointTable, kLibraryNote, kExitCodes}));
+
+  TableOptions table;
+  CLI::App* table_cmd = app.add_subcommand("table", "Write a joint table of JSON jobs, one row per job");
+  table_cmd->add_option("JOB", table.jobs, "JSON jobs (.json)")->required();
+  table_cmd->add_option("-o,--output", table.out, "Joint table to write (.csv)")->type_name("OUT")->required();
+  table_cmd->add_flag("--force", table.force, "Replace OUT when it exists");
+  table_cmd->footer(Footer({"Each job's file name (without .json) is its joint name; its info.job_name\n"
+                            "is left out when it only repeats that name. The table has a column for\n"
+                            "every key any job gives. A job that cannot be read is named and the table\n"
+                            "is not written.",
+                            kJointTable, kExitCodes}));
 
   CLI::App* keys_cmd = app.add_subcommand("keys", "List every key of a JSON job with its unit, default and meaning");
   keys_cmd->footer(Footer({kUnits, kExitCodes}));
@@ -171,6 +208,8 @@ int main(int argc, char** argv) {
   }
   if (*new_cmd) return RunNew(new_options);
   if (*keys_cmd) return RunKeys();
+  if (*split_cmd) return RunSplit(split, library);
+  if (*table_cmd) return RunTable(table);
   if (*convert_cmd) return RunConvert(convert, library);
   return kExitError;
 }
