@@ -53,11 +53,13 @@ std::string WeldThroat(const CheckSummary& s, int brace) {
 std::string Indented(const std::string& text, int levels) {
   const std::string pad(static_cast<std::size_t>(2 * levels), ' ');
   std::string out;
-  for (char c : text) {
-    out += c;
-    if (c == '\n') out += pad;
+  out.reserve(text.size() + text.size() / 8);
+  std::size_t from = 0;
+  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', from)) {
+    out.append(text, from, nl + 1 - from).append(pad);
+    from = nl + 1;
   }
-  return out;
+  return out.append(text, from);
 }
 
 // The JSON result is written job by job as each is checked, so that a batch of any size

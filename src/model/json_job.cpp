@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <nlohmann/json.hpp>
 
+#include "model/job_field_index.h"
 #include "model/job_fields.h"
 #include "model/json_job_keys.h"
 
@@ -44,11 +45,8 @@ bool AfterDecimalComma(std::string_view text, std::size_t at) {
 }  // namespace
 
 bool JsonFieldSet::contains(std::string_view dotted) const {
-  for (const auto& [group, key] : fields_)
-    if (dotted.size() == group.size() + 1 + key.size() && dotted.starts_with(group) &&
-        dotted[group.size()] == '.' && dotted.ends_with(key))
-      return true;
-  return false;
+  const int position = JobFieldPosition(dotted);
+  return position >= 0 && has(static_cast<std::size_t>(position));
 }
 
 namespace {
@@ -86,6 +84,7 @@ std::string GroupList() {
 class JobSaxReader : public nlohmann::json_sax<json> {
  public:
   JobSaxReader(std::string_view file, JsonJob& job) : file_(file), out_(job) {
+    fields_.reserve(static_cast<std::size_t>(index_.count));
     ForEachJobField(out_.job, [&](const JobField& f) { fields_.push_back(f); });
     seen_.assign(fields_.size(), false);
   }
@@ -182,7 +181,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   bool end_array() override {
     in_array_ = false;
     if (array_index_ != ArraySize()) return ArrayLengthError();
-    out_.present.insert(field_->group, field_->key);
+    out_.present.insert(field_index_);
     return true;
   }
   bool parse_error(std::size_t position, const std::string&, const nlohmann::detail::exception& ex) override {
@@ -238,7 +237,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
       return true;
     }
     if (!std::visit(store, field_->ref)) return Refuse(found);
-    out_.present.insert(field_->group, field_->key);
+    out_.present.insert(field_index_);
     return true;
   }
   bool Integer(number_integer_t v) {

@@ -2,6 +2,7 @@
 // their defaults.
 #pragma once
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,14 +13,18 @@
 
 namespace traxen {
 
-// The fields a JSON job set, by "group.key".
+// The fields a JSON job set, by their position in the Job record's field list.
 class JsonFieldSet {
  public:
-  void insert(std::string_view group, std::string_view key) { fields_.push_back({group, key}); }
-  bool contains(std::string_view dotted) const;
+  void insert(std::size_t position) {
+    if (given_.size() <= position) given_.resize(std::max<std::size_t>(position + 1, 128));
+    given_[position] = true;
+  }
+  bool has(std::size_t position) const { return position < given_.size() && given_[position]; }
+  bool contains(std::string_view dotted) const;  // by "group.key"
 
  private:
-  std::vector<std::pair<std::string_view, std::string_view>> fields_;  // static names
+  std::vector<bool> given_;
 };
 
 struct JsonJob {

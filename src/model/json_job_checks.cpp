@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/job_field_index.h"
 #include "model/job_fields.h"
 #include "model/json_job.h"
 #include "model/json_job_keys.h"
@@ -90,16 +91,18 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
   }
   Job job = parsed.job;  // the field list takes pointers
   std::string error;
+  const std::vector<JobFieldInfo>& infos = JobFieldInfos();
+  std::size_t position = 0;
   ForEachJobField(job, [&](const JobField& f) {
+    const std::size_t at = position++;
     if (!error.empty()) return;
     if (f.group != "steel" && f.group != "len" && f.group != "chord" && f.group != "plate" && f.group != family) return;
-    const std::string dotted = fmt::format("{}.{}", f.group, f.key);
-    const JobKey* key = FindJobKey(dotted);
+    const JobKey* key = infos[at].key;
     if (!key) return;
     auto check = [&](double v) {
       if (!error.empty()) return;
-      if (std::string why = NumberProblem(*key, v, job, parsed.present.contains(dotted)); !why.empty())
-        error = fmt::format("{}: key \"{}\": {} {}", file, dotted, v, why);
+      if (std::string why = NumberProblem(*key, v, job, parsed.present.has(at)); !why.empty())
+        error = fmt::format("{}: key \"{}\": {} {}", file, infos[at].dotted, v, why);
     };
     std::visit(
         [&](auto* p) {

@@ -2,6 +2,7 @@
 #include "model/json_job_keys.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <nlohmann/json.hpp>
 
 #include "model/job_fields.h"
@@ -137,9 +138,13 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 const std::vector<JobKey>& JobKeys() { return kKeys; }
 
 const JobKey* FindJobKey(std::string_view dotted) {
-  for (const JobKey& k : kKeys)
-    if (k.name == dotted) return &k;
-  return nullptr;
+  static const auto by_name = [] {
+    std::unordered_map<std::string_view, const JobKey*> m;
+    for (const JobKey& k : kKeys) m.emplace(k.name, &k);
+    return m;
+  }();
+  const auto it = by_name.find(dotted);
+  return it == by_name.end() ? nullptr : it->second;
 }
 
 std::vector<std::string_view> RequiredKeys(std::string_view family) {
