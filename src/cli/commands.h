@@ -19,7 +19,9 @@ struct LibraryOptions {
 };
 
 struct RenderOptions {
-  std::string job;  // a path, or "-" for a JSON job on standard input
+  // One job (a path, or "-" for a JSON job on standard input), or several and joint tables
+  // (*.csv) for one combined PDF.
+  std::vector<std::string> jobs;
   std::string out;  // .pdf, .png or .txt, any case
   std::string date;  // --date, "" = SOURCE_DATE_EPOCH or now
   bool no_welds = false;  // --no-welds: the report without its closing brace-weld section

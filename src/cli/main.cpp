@@ -82,7 +82,10 @@ int main(int argc, char** argv) {
 
   RenderOptions render;
   CLI::App* render_cmd = app.add_subcommand("render", "Write the calculation report of one job");
-  render_cmd->add_option("JOB", render.job, "Job file (.json or .trx), or - for a JSON job on standard input")
+  render_cmd
+      ->add_option("JOB", render.jobs,
+                   "Job file (.json or .trx), or - for a JSON job on standard input; several jobs or a joint "
+                   "table (.csv) make one PDF")
       ->required();
   render_cmd
       ->add_option("-o,--output", render.out, "Report file: .pdf, .png or .txt (any letter case)")
@@ -109,6 +112,12 @@ int main(int argc, char** argv) {
                              "that cannot be removed, is named with the reason and stays. The earlier\n"
                              "pages go before the new ones are renamed in, so the names never hold pages\n"
                              "of two reports. A failed render removes nothing.\n"
+                             "Several jobs, or a joint table (.csv), make one PDF: a summary of the joints\n"
+                             "first (family, sections, governing check, largest utilisation, verdict and\n"
+                             "the page of each joint's report, then the verdict of the whole truss), then\n"
+                             "each joint's report on pages of its own, the page numbers running through\n"
+                             "the document (\"Leht 3 / 41\") and one bookmark per joint. It is written only\n"
+                             "when every job can be read.\n"
                              "The footer date: --date, else SOURCE_DATE_EPOCH (seconds since 1970) when\n"
                              "set, else now. A fixed date gives the same bytes every time, so an archived\n"
                              "report can be rebuilt exactly.",

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "cli/combined_render.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
 #include "cli/report_date.h"
@@ -25,6 +26,17 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
   if (type == QtFatalMsg) std::cerr << message.toStdString() << "\n";
 }
 
+// Only drawing needs fonts: the GUI machinery starts here and nowhere else, once per run.
+std::unique_ptr<QGuiApplication> StartGui(char* argv0, bool fixed_date) {
+  qInstallMessageHandler(QuietQtMessages);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Fonts are embedded in the order of a hash table: a fixed seed keeps that order too.
+  if (fixed_date) QHashSeed::setDeterministicGlobalSeed();
+  static int qt_argc = 1;  // Qt keeps references to these for the application's life
+  static char* qt_argv[] = {argv0, nullptr};
+  return std::make_unique<QGuiApplication>(qt_argc, qt_argv);
+}
+
 }  // namespace
 
 int RunRender(const RenderOptions& options, const LibraryOptions& library_options, char* argv0) {
@@ -41,15 +53,26 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
     return kExitError;
   }
 
+  const bool combined = options.jobs.size() > 1 || HasSuffix(options.jobs.front(), ".csv");
+  if (combined) {
+    if (!pdf) {
+      std::cerr << "traxen-cli: " << out_path << ": several joints go into one PDF (.pdf)\n";
+      return kExitError;
+    }
+    const auto app = StartGui(argv0, fixed_date);
+    return RunCombinedRender(options, library_options, when, fixed_date);
+  }
+  const std::string& job = options.jobs.front();
+
   JobLibrary library(library_options.library_dir, library_options.executable_dir);
   LoadedJob loaded;
-  if (LoadError e = LoadCommandJob(options.job, library, loaded)) {
+  if (LoadError e = LoadCommandJob(job, library, loaded)) {
     std::cerr << e.message << "\n";
     return kExitError;
   }
 
   if (txt) {
-    if (!OutputSparesInput(out_path, options.job)) return kExitError;
+    if (!OutputSparesInput(out_path, job)) return kExitError;
     if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog, !options.no_welds))) {
       std::cerr << e.message << "\n";
       return kExitError;
@@ -57,18 +80,11 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
     return kExitOk;
   }
 
-  // Only drawing needs fonts: the GUI machinery starts here and nowhere else.
-  qInstallMessageHandler(QuietQtMessages);
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Fonts are embedded in the order of a hash table: a fixed seed keeps that order too.
-  if (fixed_date) QHashSeed::setDeterministicGlobalSeed();
-  int qt_argc = 1;
-  char* qt_argv[] = {argv0, nullptr};
-  QGuiApplication app(qt_argc, qt_argv);
+  const auto app = StartGui(argv0, fixed_date);
   const auto report =
       std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when, !options.no_welds));
   for (int page = 1; page <= (png ? report->page_count : 1); ++page)
-    if (!OutputSparesInput(png ? PageFileName(out_path, page, report->page_count) : out_path, options.job))
+    if (!OutputSparesInput(png ? PageFileName(out_path, page, report->page_count) : out_path, job))
       return kExitError;
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());

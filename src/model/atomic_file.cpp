@@ -47,19 +47,25 @@ StagedFiles::~StagedFiles() {
 std::size_t StagedFiles::size() const { return entries_.size(); }
 
 LoadError StagedFiles::Stage(const std::string& path, std::string_view bytes) {
+  return StageStreamed(path, [&](int fd) -> std::string {
+    for (std::string_view rest = bytes; !rest.empty();) {
+      const ssize_t n = ::write(fd, rest.data(), rest.size());
+      if (n < 0 && errno != EINTR) return std::strerror(errno);
+      if (n > 0) rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return {};
+  });
+}
+
+LoadError StagedFiles::StageStreamed(const std::string& path, const std::function<std::string(int fd)>& write) {
   Entry entry;
   if (std::string why = ResolveWriteTarget(path, entry.target); !why.empty()) return CannotWrite(path, why);
   const int fd = CreateTemporary(entry.target, entry.temp);
   if (fd < 0) return CannotWrite(path, std::strerror(errno));
   const mode_t mode = entry.target.exists ? (entry.target.old.st_mode & 07777) : NewFileMode();
   int error = 0;
-  std::string why;
-  for (std::string_view rest = bytes; !rest.empty() && error == 0;) {
-    const ssize_t n = ::write(fd, rest.data(), rest.size());
-    if (n < 0 && errno != EINTR) error = errno;
-    if (n > 0) rest.remove_prefix(static_cast<std::size_t>(n));
-  }
-  if (error == 0 && !KeepOwner(fd, entry.target))
+  std::string why = write(fd);
+  if (why.empty() && !KeepOwner(fd, entry.target))
     why = fmt::format("it belongs to another user (uid {}), and a replacement would take it over",
                       static_cast<long>(entry.target.old.st_uid));
   if (error == 0 && why.empty() && ::fchmod(fd, mode) != 0) error = errno;

@@ -68,6 +68,8 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
   ReportCanvas canvas(surface);
   canvas.info = &job.info;
   canvas.now = options.now;
+  canvas.first_page_number = options.first_page_number;
+  canvas.page_total = options.page_total;
   canvas.text_log = options.text_log;
 
   surface.setBackgroundColor(kWhite);

@@ -22,6 +22,9 @@ struct RenderOptions {
   // The joint's sketch at the top of page 1; off for the report's lines alone (the text
   // output, which holds no sketch, reads the same either way).
   bool sketch = true;
+  // The footer's page numbers when the report is one of several in one document.
+  int first_page_number = 1;
+  int page_total = 0;  // 0: a report alone, "Leht k"
 };
 
 struct RenderResult {

@@ -91,12 +91,14 @@ void IndexReportPages(LaidOutReport& report) {
 }
 
 LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
-                           bool brace_welds) {
+                           bool brace_welds, int first_page_number, int page_total) {
   LaidOutReport report;
   report.ops.reserve(kTypicalReportOps);
   RenderOptions options;
   options.now = now;
   options.brace_welds = brace_welds;
+  options.first_page_number = first_page_number;
+  options.page_total = page_total;
   const RenderResult result = RenderReport(report.ops, job, working, last_dialog, options);
   report.page_count = result.page_count;
   report.failed = result.failed;

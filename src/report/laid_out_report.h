@@ -41,9 +41,10 @@ struct LaidOutReport {
 
 // Lays out the report of `job` from the document's working values and dialog marker, which
 // are read, never written. `now` is the footer's date.
-// `brace_welds` adds the closing section with the brace welds.
+// `brace_welds` adds the closing section with the brace welds. A report that is one of
+// several in a document numbers its pages from `first_page_number` of `page_total`.
 LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
-                           bool brace_welds = true);
+                           bool brace_welds = true, int first_page_number = 1, int page_total = 0);
 
 // Indexes a recording by page, as LayOutReport does; for a report recorded by other means.
 void IndexReportPages(LaidOutReport& report);

@@ -33,9 +33,8 @@ void DrawFrame(ReportCanvas& canvas, int top) {
   canvas.surface.drawRect({80, top + 120}, {850, top + 1100});
 }
 
-// A job text as the page shows it: one printable line (PrintableText) that fits `width` units
-// in the surface's current font, cut after a whole character and ended with "…" when it is
-// too long, rather than running under the emblem, over the next label or off the page.
+}  // namespace
+
 std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int width) {
   std::string text = PrintableText(job_text);
   if (s.textWidth(text) <= width) return text;
@@ -59,8 +58,6 @@ std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int widt
   const std::string shown = cut(fits);
   return s.textWidth(shown) <= width ? shown : std::string();
 }
-
-}  // namespace
 
 int NextLine(ReportCanvas& canvas, int step, int reserve) {
   canvas.line_offset += step;
@@ -150,7 +147,10 @@ void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height) {
   const int owner_x = 300 + s.textWidth("Programmi omanik: ");
   s.drawText({owner_x, top + 1125}, FittedJobText(s, owner, kOwnerEnd - owner_x));
   s.drawText({750, top + 1125}, "Leht ");
-  s.drawText({750 + s.textWidth("Leht "), top + 1125}, FormatInt("%d", page_index + 1));
+  const int number = canvas.first_page_number + page_index;
+  const std::string page = canvas.page_total > 0 ? fmt::format("{} / {}", number, canvas.page_total)
+                                                 : FormatInt("%d", number);
+  s.drawText({750 + s.textWidth("Leht "), top + 1125}, page);
   s.drawText({100, top + 1165}, FooterDate(canvas.now));
 }
 

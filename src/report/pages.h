@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #include "report/report_canvas.h"
 
@@ -26,6 +27,11 @@ void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height);
 void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height);
 // Frame rectangle, header, footer and the dashed separator below page `page_index`.
 void DrawPageDecoration(ReportCanvas& canvas, int page_index);
+
+// A job text as the page shows it: one printable line (PrintableText) that fits `width` units
+// in the surface's current font, cut after a whole character and ended with "…" when it is
+// too long, rather than running under the emblem, over the next label or off the page.
+std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int width);
 
 // "Tue Dec 08 21:07:08 2026": English names, never the locale's.
 std::string FooterDate(std::time_t when);

@@ -29,6 +29,10 @@ struct ReportCanvas {
   DrawingSurface& surface;
   const JobInfo* info = nullptr;   // job texts of the page header and footer
   std::time_t now = 0;             // the footer's date
+  // The footer's page numbers: a report alone is "Leht k"; one of several in one document
+  // counts on from the pages before it and names the document's total ("Leht 3 / 41").
+  int first_page_number = 1;
+  int page_total = 0;  // 0: a report alone
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects report text when set
 
   int page_height = 1229;

@@ -2,6 +2,10 @@
 // jobs back into a table.
 #include <gtest/gtest.h>
 
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -95,6 +99,65 @@ TEST_F(CliTableTest, AJointNameNeverLeavesTheFolderAndNeverOverwritesAnother) {
   for (const char* name : {"jobs/_._up.json", "jobs/_hidden.json", "jobs/same.json", "jobs/row-6.json"})
     EXPECT_TRUE(fs::exists(Path(name))) << name;
   EXPECT_FALSE(fs::exists(Path("up.json")));
+}
+
+}  // namespace
+}  // namespace traxen
+
+namespace traxen {
+namespace {
+
+// What a poppler tool prints about a PDF.
+std::string ToolOutput(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+int PdfPages(const std::string& pdf) {
+  const std::string info = ToolOutput("pdfinfo " + pdf + " 2>/dev/null | grep '^Pages:'");
+  return info.empty() ? 0 : std::atoi(info.substr(info.find(':') + 1).c_str());
+}
+
+TEST_F(CliTableTest, ATableRendersAsOnePdfWithItsSummaryFirstAndABookmarkPerJoint) {
+  ASSERT_EQ(RunCli("new table -o " + Path("truss.csv")).status, 0);
+  ASSERT_EQ(RunCli("split" + Library() + " " + Path("truss.csv") + " -o " + Path("jobs")).status, 0);
+  const CliRun r = RunCli("render" + Library() + " " + Path("truss.csv") + " -o " + Path("truss.pdf"));
+  ASSERT_EQ(r.status, 0) << r.err;
+
+  // The summary page plus every joint's own report.
+  ASSERT_EQ(RunCli("render " + Path("jobs/T1.json") + " -o " + Path("t1.pdf")).status, 0);
+  ASSERT_EQ(RunCli("render " + Path("jobs/K1.json") + " -o " + Path("k1.pdf")).status, 0);
+  const int t1 = PdfPages(Path("t1.pdf")), k1 = PdfPages(Path("k1.pdf"));
+  ASSERT_GT(t1, 0);
+  EXPECT_EQ(PdfPages(Path("truss.pdf")), 1 + t1 + k1);
+
+  // One bookmark per joint after the summary's, each at its report's first page.
+  const std::string xml = ToolOutput("pdftohtml -xml -stdout -i " + Path("truss.pdf"));
+  EXPECT_NE(xml.find("<item page=\"1\">Kokkuvõte</item>"), std::string::npos) << xml.substr(0, 400);
+  EXPECT_NE(xml.find("<item page=\"2\">T1</item>"), std::string::npos);
+  EXPECT_NE(xml.find(fmt::format("<item page=\"{}\">K1</item>", 2 + t1)), std::string::npos);
+
+  // The summary's figures are those of check --json, and the pages count on.
+  const Json check = Json::parse(RunCli("check --json" + Library() + " " + Path("truss.csv")).out);
+  const std::string text = ToolOutput("pdftotext -layout -f 1 -l 1 " + Path("truss.pdf") + " -");
+  for (const Json& job : check["jobs"]) {
+    double eta = 0;
+    for (const Json& v : job["verdicts"]) eta = std::max(eta, v["utilisation"].get<double>());
+    EXPECT_NE(text.find(fmt::format("{:.2f}", eta)), std::string::npos) << text;
+  }
+  EXPECT_NE(text.find("Korras! (kõik 2 sõlme)"), std::string::npos) << text;
+  EXPECT_NE(text.find(fmt::format("1 / {}", 1 + t1 + k1)), std::string::npos) << text;
+
+  // A job that cannot be read leaves no truss report behind; a PNG cannot hold several joints.
+  Write("broken.json", "{");
+  EXPECT_EQ(RunCli("render " + Path("jobs/T1.json") + " " + Path("broken.json") + " -o " + Path("x.pdf")).status, 2);
+  EXPECT_FALSE(fs::exists(Path("x.pdf")));
+  EXPECT_EQ(RunCli("render" + Library() + " " + Path("truss.csv") + " -o " + Path("x.png")).status, 2);
 }
 
 }  // namespace

@@ -51,10 +51,12 @@ bool SaveWhole(const std::vector<FileContent>& files, QString* error) {
   return true;
 }
 
+}  // namespace
+
 // PDF date "D:YYYYMMDDHHmmSS" digits of every date string, and the document id (the trailer's
 // /ID and the metadata's uuid), made fixed: the id from a hash of the rest of the file. The
 // lengths stay as they are, so the cross-reference offsets stay right.
-void MakeReproducible(QByteArray& pdf, std::time_t created) {
+void MakePdfReproducible(QByteArray& pdf, std::time_t created) {
   const QByteArray stamp =
       QDateTime::fromSecsSinceEpoch(created, QTimeZone::utc()).toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
   for (qsizetype at = pdf.indexOf("(D:"); at >= 0; at = pdf.indexOf("(D:", at + 1))
@@ -83,7 +85,6 @@ void MakeReproducible(QByteArray& pdf, std::time_t created) {
   pdf = out.toLatin1();
 }
 
-}  // namespace
 
 bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,
                     const ReportFileOptions& options) {
@@ -109,7 +110,7 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
     painter.end();
   }
   QByteArray pdf = buffer.data();
-  if (options.reproducible) MakeReproducible(pdf, options.created);
+  if (options.reproducible) MakePdfReproducible(pdf, options.created);
   return SaveWhole({{path.toLocal8Bit().toStdString(), pdf.toStdString()}}, error);
 }
 

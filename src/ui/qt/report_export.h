@@ -13,6 +13,7 @@
 #include "report/report_inputs.h"
 #include "ui/qt/painter_surface.h"
 
+class QByteArray;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -34,6 +35,10 @@ struct ReportFileOptions {
 // Files are written whole or not at all: into a temporary file beside the target, then
 // renamed over it, so a failed write never leaves a half-written file nor replaces a good one.
 // On failure `error` names the file and the system's reason.
+
+// The PDF's dates made `created` and its document id a hash of the rest, so that the same
+// report gives the same bytes; lengths stay as they are, so offsets stay right.
+void MakePdfReproducible(QByteArray& pdf, std::time_t created);
 
 // Writes one page per sheet.
 bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,

@@ -1,0 +1,185 @@
+// Laying out the truss summary pages.
+#include "report/truss_summary.h"
+
+#include <fmt/format.h>
+
+#include <cmath>
+#include <limits>
+
+#include "report/pages.h"
+#include "report/report_canvas.h"
+
+namespace traxen {
+
+namespace {
+
+constexpr int kRowsPerPage = 32;
+constexpr int kFirstRowOffset = 115;  // below the heading and the column titles
+constexpr int kRowStep = 24;
+
+const Font kHeading{"Times New Roman", 22, 700};
+const Font kColumnTitle{"Arial", 13, 700};
+const Font kCell{"Arial", 13, 400};
+const Font kVerdict{"Times New Roman", 19, 700};
+
+// The columns: where each starts and how wide its text may run.
+struct Column {
+  int x, width;
+};
+constexpr Column kNumber{95, 25}, kJoint{122, 90}, kFamily{216, 40}, kSections{258, 215}, kGoverning{477, 213},
+    kEta{694, 44}, kOutcome{742, 70}, kPage{815, 30};
+
+void Cell(ReportCanvas& canvas, Column c, int y, std::string_view text) {
+  canvas.surface.drawText({c.x, y}, FittedJobText(canvas.surface, text, c.width));
+}
+
+void ColumnTitles(ReportCanvas& canvas, int top) {
+  DrawingSurface& s = canvas.surface;
+  s.setFont(kHeading);
+  s.drawText({100, top + 140}, "SÕRESTIKU SÕLMEDE KOKKUVÕTE");
+  s.setFont(kColumnTitle);
+  const int y = top + 205;
+  Cell(canvas, kNumber, y, "Nr");
+  Cell(canvas, kJoint, y, "Sõlm");
+  Cell(canvas, kFamily, y, "Tüüp");
+  Cell(canvas, kSections, y, "Profiilid");
+  Cell(canvas, kGoverning, y, "Määrav kontroll");
+  Cell(canvas, kEta, y, "η max");
+  Cell(canvas, kOutcome, y, "Tulemus");
+  Cell(canvas, kPage, y, "Leht");
+  s.drawLine({90, top + 230}, {840, top + 230});
+}
+
+std::string OutcomeText(JointOutcome outcome) {
+  return outcome == JointOutcome::kPassed ? "Korras!" : "Ei rahulda!";
+}
+
+std::string Size(double h, double b, double t) { return fmt::format("{:g}×{:g}×{:g}", h, b, t); }
+
+std::string Sections(const Job& job) {
+  if (job.family.is_tyx == 1)
+    return Size(job.tyx.h0, job.tyx.b0, job.tyx.t0) + " / " + Size(job.tyx.h1, job.tyx.b1, job.tyx.t1);
+  if (job.family.is_kn == 1)
+    return Size(job.kn.h0, job.kn.b0, job.kn.t0) + " / " + Size(job.kn.h1, job.kn.b1, job.kn.t1) + " / " +
+           Size(job.kn.h2, job.kn.b2, job.kn.t2);
+  return {};
+}
+
+std::string FamilyText(const Job& job) {
+  if (job.family.is_tyx == 1) return job.tyx.x_joint == 1 ? "X" : "T/Y";
+  if (job.family.is_kn == 1) return "K/N";
+  return "–";
+}
+
+// The failure modes by the headings the reports print for them.
+std::string EstonianModeName(const CheckSummary& s, const ResistanceVerdict& v) {
+  const std::string& m = v.mode;
+  if (m == "1") return s.family == "tyx" && s.report == "reinforced" ? "vöölapi kandevõime" : "vöö liitepinna kandevõime";
+  if (m == "2") return "võrguvarda kandevõime";
+  if (m == "3a") return "vöö lõikekandevõime";
+  if (m == "3b") return "vöö lõikekandevõime N0,Rd";
+  if (m == "4") return "vöö pinna läbisurumiskandevõime";
+  if (m == "overlap") return "ülekattega liite võrgu varda kandevõime";
+  if (m == "governing") return s.report == "reinforced" ? "tugevdatud liite kandevõime" : "liite kandevõime";
+  return m;
+}
+
+}  // namespace
+
+TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& s) {
+  TrussJointLine line;
+  line.joint = name;
+  line.family = FamilyText(job);
+  line.sections = Sections(job);
+  line.eta = std::numeric_limits<double>::quiet_NaN();
+  if (!s.valid) {
+    line.outcome = JointOutcome::kOutsideValidity;
+    line.governing = fmt::format("{} tingimus{} ei ole täidetud", s.failed_conditions,
+                                 s.failed_conditions == 1 ? "" : "t");
+    return line;
+  }
+  line.outcome = s.passed() ? JointOutcome::kPassed : JointOutcome::kFailed;
+  if (const ResistanceVerdict* v = GoverningVerdict(s)) {
+    line.eta = Utilisation(*v);
+    line.governing = fmt::format("varras {}: {}", v->brace, EstonianModeName(s, *v));
+  } else {
+    line.governing = "kontrolle pole";
+  }
+  return line;
+}
+
+
+std::string UtilisationText(double eta) {
+  if (std::isnan(eta)) return "–";
+  if (std::isinf(eta)) return "∞";
+  return fmt::format("{:.2f}", eta);
+}
+
+int TrussSummaryPageCount(std::size_t joints) {
+  // The truss's verdict and the date take two rows after a blank one, on one page.
+  const std::size_t last = joints + 2 + ((joints + 1) % kRowsPerPage == kRowsPerPage - 1 ? 1 : 0);
+  return static_cast<int>(last / kRowsPerPage + 1);
+}
+
+LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
+  LaidOutReport report;
+  DrawingSurface& s = report.ops;
+  ReportCanvas canvas(s);
+  canvas.info = &summary.info;
+  canvas.now = summary.now;
+  canvas.page_total = page_total;
+  s.setBackgroundColor(kWhite);
+  const int pages = TrussSummaryPageCount(summary.joints.size());
+  for (int page = 0; page < pages; ++page) {
+    DrawPageDecoration(canvas, page);
+    ColumnTitles(canvas, page * canvas.page_height);
+  }
+  if (pages > 0) {
+    canvas.surface.setPen({PenStyle::Dash, 0, {210, 210, 210}});
+    canvas.surface.drawLine({0, 1}, {900, 1});
+  }
+
+  int failed = 0, outside = 0;
+  s.setFont(kCell);
+  for (std::size_t i = 0; i < summary.joints.size(); ++i) {
+    const TrussJointLine& j = summary.joints[i];
+    const int page = static_cast<int>(i) / kRowsPerPage;
+    const int y = page * canvas.page_height + kFirstRowOffset + 150 + (static_cast<int>(i) % kRowsPerPage) * kRowStep;
+    const bool passed = j.outcome == JointOutcome::kPassed;
+    failed += !passed;
+    outside += j.outcome == JointOutcome::kOutsideValidity;
+    canvas.SetTextColor(passed ? kBlack : kRed);
+    Cell(canvas, kNumber, y, fmt::format("{}", i + 1));
+    Cell(canvas, kJoint, y, j.joint);
+    Cell(canvas, kFamily, y, j.family);
+    Cell(canvas, kSections, y, j.sections);
+    Cell(canvas, kGoverning, y,
+         j.outcome == JointOutcome::kOutsideValidity ? "eeldused pole täidetud: " + j.governing : j.governing);
+    Cell(canvas, kEta, y, UtilisationText(j.eta));
+    Cell(canvas, kOutcome, y, OutcomeText(j.outcome));
+    Cell(canvas, kPage, y, fmt::format("{}", j.first_page));
+  }
+
+  // The truss's verdict one row below the last joint, the date under it, both on one page.
+  const std::size_t n = summary.joints.size();
+  int at = static_cast<int>(n) + 1;
+  if (at % kRowsPerPage == kRowsPerPage - 1) ++at;
+  const int y = (at / kRowsPerPage) * canvas.page_height + kFirstRowOffset + 150 + (at % kRowsPerPage) * kRowStep;
+  s.setFont(kVerdict);
+  canvas.SetTextColor(failed == 0 && n > 0 ? kBlack : kRed);
+  const std::string verdict =
+      failed == 0 && n > 0 ? fmt::format("Sõrestiku sõlmed: Korras! (kõik {} sõlme)", n)
+                  : fmt::format("Sõrestiku sõlmed: Ei rahulda! ({} sõlme {}-st{})", failed, n,
+                                outside > 0 ? fmt::format(", neist {} eelduste tõttu", outside) : std::string());
+  s.drawText({100, y}, verdict);
+  canvas.SetTextColor(kBlack);
+  s.setFont(kCell);
+  s.drawText({100, y + kRowStep}, "Kuupäev: " + FooterDate(summary.now));
+
+  report.page_count = pages;
+  report.failed = failed;
+  IndexReportPages(report);
+  return report;
+}
+
+}  // namespace traxen

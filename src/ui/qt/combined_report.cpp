@@ -1,0 +1,87 @@
+// The combined PDF.
+#include "ui/qt/combined_report.h"
+
+#include <QFile>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "base/display_text.h"
+#include "model/atomic_file.h"
+#include "ui/qt/pdf_outline.h"
+
+namespace traxen {
+
+namespace {
+
+// The reproducible form needs the whole file: it is read back, fixed and written again.
+std::string MakeFileReproducible(int fd, std::time_t created) {
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::DontCloseHandle)) return file.errorString().toStdString();
+  QByteArray pdf = file.readAll();
+  MakePdfReproducible(pdf, created);
+  if (!file.seek(0) || file.write(pdf) != pdf.size() || !file.flush()) return file.errorString().toStdString();
+  return {};
+}
+
+}  // namespace
+
+bool WriteCombinedReportPdf(const std::vector<CombinedPart>& parts, const QString& path, QString* error,
+                            const ReportFileOptions& options, const std::function<void(std::size_t)>& progress) {
+  int page_total = 0;
+  for (const CombinedPart& p : parts) page_total += p.page_count;
+  std::vector<PdfOutlineEntry> outline;
+
+  const std::string target = path.toLocal8Bit().toStdString();
+  StagedFiles staged;
+  const LoadError e = staged.StageStreamed(target, [&](int fd) -> std::string {
+    QFile file;
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return file.errorString().toStdString();
+    std::string why;
+    {
+      QPdfWriter writer(&file);
+      writer.setPageSize(QPageSize(QPageSize::A4));
+      writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+      writer.setResolution(600);
+      writer.setCreator(QStringLiteral("TRAXEN"));
+      writer.setTitle(QString::fromStdString(PrintableText(options.title.toStdString())));
+      QPainter painter;
+      if (!painter.begin(&writer)) return "the PDF could not be started";
+      const QRectF sheet(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+      int next_page = 1;
+      for (std::size_t i = 0; i < parts.size() && why.empty(); ++i) {
+        if (progress) progress(i);
+        const LaidOutReport report = parts[i].lay_out(next_page, page_total);
+        if (report.page_count != parts[i].page_count) {
+          why = "a report came out with another page count than announced";
+          break;
+        }
+        if (!parts[i].bookmark.empty()) outline.push_back({parts[i].bookmark, next_page - 1});
+        for (int page = 0; page < report.page_count; ++page) {
+          if (next_page > 1) writer.newPage();
+          PaintReportPage(painter, report, page, sheet);
+          ++next_page;
+        }
+      }
+      painter.end();
+    }
+    if (!why.empty()) return why;
+    if (!file.flush() || file.error() != QFileDevice::NoError) return file.errorString().toStdString();
+    if (std::string outline_error = AppendPdfOutline(fd, outline); !outline_error.empty()) return outline_error;
+    if (options.reproducible) return MakeFileReproducible(fd, options.created);
+    return {};
+  });
+  LoadError placed = e;
+  if (!placed) placed = staged.PutInPlace(0);
+  if (placed) {
+    if (error) *error = QString::fromStdString(placed.message);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace traxen

@@ -1,0 +1,117 @@
+// The truss summary that opens a combined report: its figures are those of the check
+// summary, failing joints are red, every line stays inside the page frame whatever the
+// number of joints, and a report that is one of several numbers its pages on.
+#include "report/truss_summary.h"
+
+#include <fmt/format.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "model/confirm_job.h"
+#include "model/json_job.h"
+#include "report/dispatch.h"
+#include "support/test_support.h"
+
+namespace traxen {
+namespace {
+
+Job ReadJob(const std::string& file) {
+  JsonJob parsed;
+  const LoadError e = ParseJsonJob(testing::ReadFile(testing::SourcePath(file)), file, parsed);
+  EXPECT_FALSE(e) << e.message;
+  ConfirmJsonJob(parsed.job, parsed.present);
+  return parsed.job;
+}
+
+int LastDialog(const Job& job) { return job.family.is_kn == 1 ? 2 : 1; }
+
+TrussJointLine Line(const std::string& name, const Job& job) {
+  return SummarizeJoint(name, job, CheckJob(job, ReportInputs{}, LastDialog(job)));
+}
+
+bool HasText(const LaidOutReport& r, std::string_view text) {
+  for (const auto& t : r.ops.texts())
+    if (t.text.find(text) != std::string::npos) return true;
+  return false;
+}
+
+TEST(TrussSummary, AJointsFiguresAreThoseOfItsCheckSummary) {
+  for (const char* file : {"bench/jobs/kn_gap.json", "bench/jobs/tyx_x_reinforced.json"}) {
+    const Job job = ReadJob(file);
+    const CheckSummary s = CheckJob(job, ReportInputs{}, LastDialog(job));
+    const TrussJointLine line = SummarizeJoint("J", job, s);
+    const ResistanceVerdict* governing = GoverningVerdict(s);
+    ASSERT_NE(governing, nullptr) << file;
+    EXPECT_EQ(line.eta, Utilisation(*governing)) << file;
+    EXPECT_EQ(line.outcome == JointOutcome::kPassed, s.passed()) << file;
+    EXPECT_NE(line.governing.find(fmt::format("varras {}", governing->brace)), std::string::npos) << file;
+  }
+  // Outside the range of validity: nothing computed, the failed conditions counted.
+  Job invalid = ReadJob("bench/jobs/kn_gap.json");
+  invalid.kn.theta1 = 20;
+  const TrussJointLine line = Line("J", invalid);
+  EXPECT_EQ(line.outcome, JointOutcome::kOutsideValidity);
+  EXPECT_TRUE(std::isnan(line.eta));
+  EXPECT_EQ(UtilisationText(line.eta), "–");
+}
+
+TEST(TrussSummary, AFailingJointIsRedAndTheTrussDoesNotPass) {
+  TrussSummary summary;
+  summary.joints = {{"A", "T/Y", "200×200×8 / 120×120×6", "varras 1: vöö liitepinna kandevõime", 0.5,
+                     JointOutcome::kPassed, 2},
+                    {"B", "K/N", "…", "varras 2: võrguvarda kandevõime", 1.2, JointOutcome::kFailed, 4}};
+  const LaidOutReport r = LayOutTrussSummary(summary, 7);
+  Color a_colour{}, b_colour{};
+  for (const auto& t : r.ops.texts()) {
+    if (t.text == "A") a_colour = t.color;
+    if (t.text == "B") b_colour = t.color;
+  }
+  EXPECT_EQ(a_colour, kBlack);
+  EXPECT_EQ(b_colour, kRed);
+  EXPECT_TRUE(HasText(r, "Sõrestiku sõlmed: Ei rahulda! (1 sõlme 2-st)"));
+  EXPECT_TRUE(HasText(r, "Leht "));
+  EXPECT_TRUE(HasText(r, "1 / 7"));
+  EXPECT_EQ(r.failed, 1);
+
+  summary.joints.pop_back();
+  EXPECT_TRUE(HasText(LayOutTrussSummary(summary, 3), "Sõrestiku sõlmed: Korras! (kõik 1 sõlme)"));
+  summary.joints.clear();  // no joint is no passing truss
+  EXPECT_FALSE(HasText(LayOutTrussSummary(summary, 1), "Korras!"));
+}
+
+TEST(TrussSummary, EveryLineStaysInsideTheFrameOfItsPage) {
+  for (std::size_t n : {0u, 1u, 29u, 30u, 31u, 32u, 33u, 62u, 63u, 64u, 100u}) {
+    TrussSummary summary;
+    for (std::size_t i = 0; i < n; ++i)
+      summary.joints.push_back({fmt::format("J{}", i), "T/Y", "", "", 0.5, JointOutcome::kPassed, 2});
+    const LaidOutReport r = LayOutTrussSummary(summary, 1);
+    EXPECT_EQ(r.page_count, TrussSummaryPageCount(n)) << n;
+    int rows = 0, verdict_page = -1, date_page = -2;
+    for (const auto& t : r.ops.texts()) {
+      const int page = t.at.y / kReportPageHeight, y = t.at.y % kReportPageHeight;
+      EXPECT_LT(page, r.page_count) << n << " " << t.text;
+      if (y < 120 || y > 1100) continue;  // header and footer
+      EXPECT_LT(y + 20, 1100) << n << " " << t.text;
+      rows += t.text.starts_with("J");
+      if (t.text.starts_with("Sõrestiku sõlmed")) verdict_page = page;
+      if (t.text.starts_with("Kuupäev")) date_page = page;
+    }
+    EXPECT_EQ(rows, static_cast<int>(n));
+    EXPECT_EQ(verdict_page, date_page) << n;
+    EXPECT_EQ(verdict_page, r.page_count - 1) << n;  // no page left empty after the verdict
+  }
+}
+
+TEST(TrussSummary, AReportOfSeveralNumbersItsPagesThroughTheDocument) {
+  const Job job = ReadJob("bench/jobs/kn_gap.json");
+  const LaidOutReport alone = LayOutReport(job, ReportInputs{}, 2, 0);
+  const LaidOutReport third = LayOutReport(job, ReportInputs{}, 2, 0, true, 3, 9);
+  EXPECT_EQ(alone.page_count, third.page_count);
+  EXPECT_TRUE(HasText(third, "3 / 9"));
+  EXPECT_TRUE(HasText(third, fmt::format("{} / 9", 2 + third.page_count)));
+}
+
+}  // namespace
+}  // namespace traxen
