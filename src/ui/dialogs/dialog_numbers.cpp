@@ -118,7 +118,8 @@ void NumericEdits::show() const {
 
 QString NumericEdits::problemOf(const QLineEdit* edit) const {
   const Binding* b = find(edit);
-  return b ? FieldProblem(b->spec, edit->text(), edit->isEnabled()) : QString();
+  // Enabled within its own dialog: a dialog above a disabled window still checks its fields.
+  return b ? FieldProblem(b->spec, edit->text(), edit->isEnabledTo(edit->window())) : QString();
 }
 
 void NumericEdits::mark(QLineEdit* edit) const { MarkField(edit, problemOf(edit)); }
