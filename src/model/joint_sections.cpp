@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "sections/section_class.h"
+#include "sections/section_types.h"
 
 namespace traxen {
 
@@ -27,6 +28,13 @@ std::string RestoreMember(const SectionLibrary& library, const std::vector<std::
     return fmt::format("{} {}: the {} section type position is {}, the list has {} types", kTypeFileUnreadable,
                        library.ListFilePath(), m.name, m.type_index, types.size());
   const std::string& type_name = types[static_cast<std::size_t>(m.type_index)];
+  // The joints' formulas hold for hollow sections only: an HEA 200 restored here would be
+  // checked as a 190 x 200 x 6.5 tube and could pass.
+  if (!IsJointMemberType(type_name))
+    return fmt::format(
+        "the {}'s section type {} (position {} of the type list) is not a square or rectangular hollow section; "
+        "the joint is not checked until the {} is {}",
+        m.name, type_name, m.type_index, m.name, JointMemberTypeNames("or"));
   if (m.number_index < 0)
     return fmt::format("no {} section is selected (list position {})", m.name, m.number_index);
   std::optional<SelectedSection> chosen;

@@ -17,8 +17,9 @@ inline constexpr double kKnClassifyingStrength = 355.0;  // MPa
 // T/Y/X: chord and brace 1 (h, b, t), chord.A0 = A × 100 (mm²), chord.Wel0 = Wy × 1000
 // (mm³), tyx.chord_class and tyx.brace_class; a section position beyond the end of its list
 // becomes the last row. Brace 2 is the dialog's mirror of brace 1 and is not looked up.
-// On failure returns the reason (naming the member and the library file) and leaves `job`
-// unchanged.
+// A member whose stored type is not a square or rectangular hollow section is refused: the
+// joint is not computed from it. On failure returns the reason (naming the member, and the
+// type or the library file) and leaves `job` unchanged.
 std::string RestoreTyxSections(const SectionLibrary& library, Job& job);
 
 // K/N: chord, brace 1 and brace 2, chord.A0, chord.Wel0 and the three classes.

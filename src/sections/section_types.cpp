@@ -2,6 +2,7 @@
 #include "sections/section_types.h"
 
 #include <array>
+#include <vector>
 
 namespace traxen {
 
@@ -40,6 +41,27 @@ const SectionType* FindSectionType(std::string_view name) {
   return nullptr;
 }
 
+bool IsJointMemberType(const SectionType& type) {
+  return type.kind == SectionKind::kSquareHollow || type.kind == SectionKind::kRectangularHollow;
+}
+
+bool IsJointMemberType(std::string_view name) {
+  const SectionType* type = FindSectionType(name);
+  return type && IsJointMemberType(*type);
+}
+
+std::string JointMemberTypeNames(std::string_view or_word) {
+  std::vector<std::string_view> names;
+  for (const SectionType& t : kTypes)
+    if (IsJointMemberType(t)) names.push_back(t.name);
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) text += i + 1 == names.size() ? " " + std::string(or_word) + " " : std::string(", ");
+    text += names[i];
+  }
+  return text;
+}
+
 std::string SectionLabel(const SectionType& type, std::string_view designation) {
   std::string label(type.label_prefix);
   label += designation;
@@ -47,8 +69,7 @@ std::string SectionLabel(const SectionType& type, std::string_view designation) 
 }
 
 std::string StandardLine(const SectionType& type, Member member) {
-  const bool shown = member == Member::kChord || type.kind == SectionKind::kSquareHollow ||
-                     type.kind == SectionKind::kRectangularHollow;
+  const bool shown = member == Member::kChord || IsJointMemberType(type);
   return shown ? std::string(type.standard_line) : std::string(55, ' ');
 }
 

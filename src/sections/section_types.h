@@ -23,6 +23,17 @@ const SectionType* FindSectionType(std::string_view name);
 // The list label of a row, e.g. "IPE 200", "  100x100x5", "ÜT   168.3x6".
 std::string SectionLabel(const SectionType& type, std::string_view designation);
 
+// Whether a welded joint of square and rectangular hollow sections may take a member of this
+// type: RUUTTORU, RISTTORU_I and RISTTORU_II. An I-section, a channel or a round tube read
+// into these joints' formulas would be checked as a hollow section it is not.
+bool IsJointMemberType(const SectionType& type);
+// The same by name; a name the library has no file for is not one.
+bool IsJointMemberType(std::string_view name);
+
+// The joint member types' names for messages: "RUUTTORU, RISTTORU_I or RISTTORU_II"
+// (`or_word` joins the last two: "or", "või").
+std::string JointMemberTypeNames(std::string_view or_word);
+
 enum class Member { kChord, kBrace };
 
 // The standard line shown for a member: a brace shows it only for square and rectangular

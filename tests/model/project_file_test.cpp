@@ -379,6 +379,14 @@ TEST(ProjectFileConfirmation, PositionsOutsideTheLibraryFailAndChangeNothing) {
       {"0 41 12 36 0 42 ", "Ei saa avadaa faili .prf " + kLibrary +
                                "/profdeftraxen.txt: the brace section type position is 12, the list has 9 types"},
       {"0 -1 0 36 0 42 ", "no chord section is selected (list position -1)"},
+      // The library has I-sections and round tubes, but a joint of hollow sections is never
+      // checked with one.
+      {"5 3 0 36 0 42 ", "the chord's section type HEA (position 5 of the type list) is not a square or rectangular "
+                         "hollow section; the joint is not checked until the chord is RUUTTORU, RISTTORU_I or "
+                         "RISTTORU_II"},
+      {"0 41 3 5 0 42 ", "the brace's section type YMARTORU (position 3 of the type list) is not a square or "
+                         "rectangular hollow section; the joint is not checked until the brace is RUUTTORU, "
+                         "RISTTORU_I or RISTTORU_II"},
   };
   for (const auto& c : cases) {
     TempDir dir;

@@ -243,5 +243,14 @@ TEST(RowCompletion, RoundTubesAreComputedFromDiameterAndWall) {
   EXPECT_EQ(row.r, 0);
 }
 
+// Joint members are square and rectangular hollow sections, nothing else the library holds.
+TEST(SectionTypes, OnlyHollowSectionsAreJointMembers) {
+  for (const char* name : {"RUUTTORU", "RISTTORU_I", "RISTTORU_II"}) EXPECT_TRUE(IsJointMemberType(name)) << name;
+  for (const char* name : {"I", "IPE", "HEA", "HEB", "HEM", "I_(VENE)", "U", "USP_(VENE)", "YMARTORU", "ruuttoru",
+                           "RUUTTORU ", ""})
+    EXPECT_FALSE(IsJointMemberType(name)) << name;
+  EXPECT_EQ(JointMemberTypeNames("või"), "RUUTTORU, RISTTORU_I või RISTTORU_II");
+}
+
 }  // namespace
 }  // namespace traxen

@@ -91,15 +91,20 @@ class DataDialogsTest : public QObject {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<QString>("good_field");
     QTest::addColumn<QString>("bad_field");
-    QTest::newRow("steel, a later field bad") << "steel" << "fy0" << "gamma_M1";
-    QTest::newRow("steel, plate field bad") << "steel" << "E" << "fy_plate";
-    QTest::newRow("lengths, last field bad") << "lengths" << "L0_left" << "L2";
-    QTest::newRow("lengths, first field bad") << "lengths" << "L1" << "L0_left";
+    QTest::addColumn<QString>("message");
+    QTest::newRow("steel, a later field bad") << "steel" << "fy0" << "gamma_M1"
+                                              << "Sisesta arv: Osavarutegurid <i>γ</i><sub>M1</sub>.";
+    QTest::newRow("steel, plate field bad") << "steel" << "E" << "fy_plate"
+                                            << "Sisesta arv: Tugevduslapp <i>f</i><sub>ykt</sub> (MPa).";
+    QTest::newRow("lengths, last field bad") << "lengths" << "L0_left" << "L2" << "Sisesta arv: <i>L</i><sub>2</sub> (m).";
+    QTest::newRow("lengths, first field bad") << "lengths" << "L1" << "L0_left"
+                                              << "Sisesta arv: <i>L</i><sub>0.V</sub> (m).";
   }
   void aFieldThatIsNotANumberKeepsTheDialogOpenAndWritesNothing() {
     QFETCH(QString, dialog);
     QFETCH(QString, good_field);
     QFETCH(QString, bad_field);
+    QFETCH(QString, message);
     const Job job;
     std::unique_ptr<QDialog> d;
     if (dialog == "steel") d = std::make_unique<SteelDialog>(job.steel);
@@ -110,7 +115,7 @@ class DataDialogsTest : public QObject {
     test::MessageBoxAnswer answer;
     d->accept();
     QVERIFY(answer.answered());
-    QCOMPARE(answer.text(), QStringLiteral("Enter a number."));
+    QCOMPARE(answer.text(), message);
     QCOMPARE(d->result(), int(QDialog::Rejected));
     QVERIFY(d->isVisible());
     QCOMPARE(Field(*d, bad_field)->selectedText(), QStringLiteral("12 m"));
@@ -124,9 +129,81 @@ class DataDialogsTest : public QObject {
       QCOMPARE(l->lengths().L1, 4.0);
     }
     // Corrected, the same dialog accepts.
-    Field(*d, bad_field)->setText("0,5");
+    Field(*d, bad_field)->setText("1,5");
     d->accept();
     QCOMPARE(d->result(), int(QDialog::Accepted));
+  }
+
+  // A number outside its range is refused as a non-number is: the message names the field
+  // and its range, the dialog stays open with the field selected, and nothing is written.
+  void aNumberOutOfItsRangeIsRefused_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("negative length") << "lengths" << "L1" << "-3" << "<i>L</i><sub>1</sub> peab olema &gt; 0 m.";
+    QTest::newRow("zero length") << "lengths" << "L0_right" << "0" << "<i>L</i><sub>0.P</sub> peab olema &gt; 0 m.";
+    QTest::newRow("length lost in six decimals")
+        << "lengths" << "L2" << "1e-7" << "<i>L</i><sub>2</sub> peab olema &gt; 0 m; kuue komakohaga on see 0.000000.";
+    QTest::newRow("zero strength") << "steel" << "fu1" << "0"
+                                   << "Varras 1 <i>f</i><sub>uk</sub> peab olema &gt; 0 MPa.";
+    QTest::newRow("negative modulus") << "steel" << "E" << "-210000"
+                                      << "Elastsusmoodul <i>E</i><sub>s</sub> peab olema &gt; 0 MPa.";
+    QTest::newRow("partial factor below 1") << "steel" << "gamma_M0" << "0,99"
+                                            << "Osavarutegurid <i>γ</i><sub>M0</sub> peab olema ≥ 1,0.";
+  }
+  void aNumberOutOfItsRangeIsRefused() {
+    QFETCH(QString, dialog);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    const Job job;
+    std::unique_ptr<QDialog> d;
+    if (dialog == "steel") d = std::make_unique<SteelDialog>(job.steel);
+    else d = std::make_unique<LengthsDialog>(job.len);
+    d->show();
+    QLineEdit* edit = Field(*d, field);
+    edit->setText(text);
+    test::MessageBoxAnswer answer;
+    d->accept();
+    QVERIFY(answer.answered());
+    QCOMPARE(answer.text(), message);
+    QVERIFY(d->isVisible());
+    QCOMPARE(d->result(), int(QDialog::Rejected));
+    QCOMPARE(edit->selectedText(), text);
+    QCOMPARE(edit->toolTip(), message);
+    if (auto* l = dynamic_cast<LengthsDialog*>(d.get())) QCOMPARE(l->lengths().L1, 4.0);
+    else QCOMPARE(dynamic_cast<SteelDialog*>(d.get())->steel().gamma_M0, 1.0);
+    // The edge of each range is inside it.
+    edit->setText(dialog == "lengths" ? "0.000001" : "1");
+    d->accept();
+    QCOMPARE(d->result(), int(QDialog::Accepted));
+  }
+
+  // A field left with something it cannot take turns pink at once, with the reason as its
+  // tooltip; corrected, it gets its own look and tooltip back while still being typed in.
+  void aBadFieldIsMarkedOnLeavingIt() {
+    LengthsDialog dialog(JobLengths{});
+    QLineEdit* l1 = Field(dialog, "L1");
+    const QString own_tip = l1->toolTip();
+    l1->setText("-3");
+    QVERIFY(l1->styleSheet().isEmpty());  // not while typing
+    emit l1->editingFinished();
+    QVERIFY(l1->styleSheet().contains("255, 220, 220"));
+    QCOMPARE(l1->toolTip(), QStringLiteral("<i>L</i><sub>1</sub> peab olema &gt; 0 m."));
+    l1->setText("x");
+    emit l1->editingFinished();
+    QCOMPARE(l1->toolTip(), QStringLiteral("Sisesta arv: <i>L</i><sub>1</sub> (m)."));
+    l1->setText("3");
+    QVERIFY(l1->styleSheet().isEmpty());
+    QCOMPARE(l1->toolTip(), own_tip);
+
+    SteelDialog steel(JobSteel{});
+    QLineEdit* gamma = Field(steel, "gamma_M2");
+    gamma->setText("0");
+    emit gamma->editingFinished();
+    QVERIFY(!gamma->styleSheet().isEmpty());
+    QCOMPARE(steel.findChild<QPushButton*>("cancel")->text(), QStringLiteral("Loobu"));
   }
 
   void lengthsOkWritesAllFour() {

@@ -116,14 +116,16 @@ class KnDialogTest : public QObject {
     QCOMPARE(k.face_plate + k.side_plates + k.overlap_plate, 0);
   }
 
-  // N2 is shown again after every derivation; an angle of 0° gives a force that cannot be
-  // derived, shown as the report prints it, and the dialog goes on working.
+  // N2 is shown again after every derivation; the smallest angle a project file keeps gives
+  // a huge force, shown as the report prints it, and the dialog goes on working (0° itself is
+  // out of the angle's range and refused).
   void theDerivedForceFollowsTheAnglesAndSurvivesDegenerateOnes_data() {
     QTest::addColumn<QString>("theta2");
     QTest::addColumn<QString>("shown");
     QTest::newRow("45 degrees") << "45" << "73.18";
     QTest::newRow("90 degrees") << "90" << "51.74";
-    QTest::newRow("zero") << "0" << "inf";
+    QTest::newRow("a millionth of a degree")
+        << "0.000001" << FormatDerivedForce(52 * std::sin(84.3 * 0.0174532925) / std::sin(1e-6 * 0.0174532925));
   }
   void theDerivedForceFollowsTheAnglesAndSurvivesDegenerateOnes() {
     QFETCH(QString, theta2);
@@ -151,7 +153,7 @@ class KnDialogTest : public QObject {
     MessageBoxCatcher catcher;
     catcher.arm();
     Find<QPushButton>(&dialog, "okButton")->click();
-    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Enter a number.")});
+    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Sisesta arv: e (mm).")});
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.focusWidget(), e);
     QCOMPARE(dialog.job().kn.N1, -52.0);
@@ -165,7 +167,8 @@ class KnDialogTest : public QObject {
   }
 
   // Every action that reads the edits names a non-number, leaves its text for correction
-  // and puts the focus there; the action itself still happens.
+  // and puts the focus there; the action itself still happens, and the picture says that it
+  // cannot be drawn from what the fields hold.
   void everyActionThatReadsTheEditsNamesANonNumber_data() {
     QTest::addColumn<QString>("action");
     QTest::newRow("JOONISTA") << "draw";
@@ -185,17 +188,18 @@ class KnDialogTest : public QObject {
       Find<QPushButton>(&dialog, "drawButton")->click();
     } else if (action == "plate") {
       Find<QCheckBox>(&dialog, "facePlateCheck")->click();
-      QCOMPARE(dialog.previewValues().kn_face_plate, 1);
+      QVERIFY(Find<QLineEdit>(&dialog, "facePlateL")->isEnabled());
     } else {
       auto* number = Find<QComboBox>(&dialog, "brace1NumberCombo");
       number->setCurrentIndex(10);
       emit number->activated(10);
       QCOMPARE(dialog.job().kn.brace1_number_index, 10);
     }
-    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Enter a number.")});
+    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Sisesta arv: θ<sub>1</sub> (°).")});
     QCOMPARE(theta1->text(), QStringLiteral("6O"));
     QCOMPARE(dialog.focusWidget(), theta1);
     QCOMPARE(dialog.previewValues().theta1, 84.3);
+    QVERIFY(dialog.previewShowsInvalidInput());
   }
 
   // A brace section chosen in the list takes its dimensions and class at once and redraws.

@@ -119,14 +119,16 @@ class TyxDialogTest : public QObject {
   void aNonNumberKeepsTheDialogOpenAndWritesNothing_data() {
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("text");
-    QTest::newRow("brace force") << "N1Edit" << "abc";
-    QTest::newRow("angle empty") << "theta1Edit" << "";
-    QTest::newRow("chord moment") << "M0Edit" << "2.8.1";
-    QTest::newRow("plate width out of range") << "facePlateB" << "1e999";
+    QTest::addColumn<QString>("message");
+    QTest::newRow("brace force") << "N1Edit" << "abc" << "Sisesta arv: N<sub>1</sub> (kN).";
+    QTest::newRow("angle empty") << "theta1Edit" << "" << "Sisesta arv: θ<sub>1</sub> (°).";
+    QTest::newRow("chord moment") << "M0Edit" << "2.8.1" << "Sisesta arv: M<sub>0</sub> (kNm).";
+    QTest::newRow("plate width overflowing") << "facePlateB" << "1e999" << "Sisesta arv: Pinna tugevdus b (mm).";
   }
   void aNonNumberKeepsTheDialogOpenAndWritesNothing() {
     QFETCH(QString, edit);
     QFETCH(QString, text);
+    QFETCH(QString, message);
     CXYTDlg dialog(Job{}, SectionLibrary(ShippedLibraryDir()));
     QVERIFY(!dialog.initialise());
     QVERIFY(ShowExposed(dialog));
@@ -137,10 +139,11 @@ class TyxDialogTest : public QObject {
     MessageBoxCatcher catcher;
     catcher.arm();
     Find<QPushButton>(&dialog, "okButton")->click();
-    QCOMPARE(catcher.texts, QStringList{QStringLiteral("Enter a number.")});
+    QCOMPARE(catcher.texts, QStringList{message});
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.result() != QDialog::Accepted);
     QCOMPARE(dialog.focusWidget(), bad);
+    QCOMPARE(bad->toolTip(), message);
     QCOMPARE(dialog.job().tyx.N0, -271.6);
     QCOMPARE(dialog.job().family.is_tyx, 0);
   }
@@ -171,7 +174,7 @@ class TyxDialogTest : public QObject {
     QTest::newRow("0 moves to 1") << 0 << 1 << 1 << "  60x40x3";
     QTest::newRow("inside the list") << 2 << 1 << 2 << "  80x40x3";
     QTest::newRow("past the end") << 4 << 1 << 3 << "  100x50x4";
-    QTest::newRow("single row") << 3 << 2 << 0 << "ÜT   48.3x3";
+    QTest::newRow("single row") << 3 << 2 << 0 << "  120x60x5";
   }
   void aTypeChangeKeepsThePositionWithinTheNewList() {
     QFETCH(int, before);
@@ -179,7 +182,7 @@ class TyxDialogTest : public QObject {
     QFETCH(int, after);
     QFETCH(QString, label);
     TinyLibrary lib;
-    lib.write("profdeftraxen.txt", "L\n3\nRUUTTORU a\nRISTTORU_I b\nYMARTORU c\n");
+    lib.write("profdeftraxen.txt", "L\n3\nRUUTTORU a\nRISTTORU_I b\nRISTTORU_II c\n");
     lib.write("ruuttoru.prf",
               "5\n40x40x3 40 40 3 4.2 9.8 4.9 6 0 16 0\n50x50x3 50 50 3 5.4 20 8 9.4 0 33 0\n"
               "60x60x4 60 60 4 8.8 44 14.7 17.6 0 72 0\n70x70x4 70 70 4 10.4 73 20.8 24.6 0 118 0\n"
@@ -188,7 +191,7 @@ class TyxDialogTest : public QObject {
               "4\n50x30x3 50 30 3 4.2 13 5.2 6.5 0 5.7 3.8 4.5 0 13 0\n60x40x3 60 40 3 5.4 26 8.7 10.7 0 14 6.9 "
               "8.2 0 29 0\n80x40x3 80 40 3 6.6 53 13 16.5 0 18 9 10.5 0 45 0\n100x50x4 100 50 4 10.9 136 27 "
               "34 0 46 18 21 0 116 0\n");
-    lib.write("toru.prf", "1\n48.3x3 48.3 3\n");
+    lib.write("risttoruII.prf", "1\n120x60x5 120 60 5 16.4 300 50 61 0 100 33 38 0 250 0\n");
     Job job;
     job.tyx.chord_number_index = before;
     CXYTDlg dialog(job, SectionLibrary(lib.dir()));
@@ -238,11 +241,18 @@ class TyxDialogTest : public QObject {
     QCOMPARE(number->currentIndex(), 74);
     QCOMPARE(dialog.previewValues().h0, 200.0);
     QCOMPARE(dialog.previewValues().t0, 8.0);
-    // A text that names no section leaves the choice as it was.
+    // A text that names no section leaves the choice as it was, and stays to be corrected
+    // in a marked box.
     number->setEditText(QStringLiteral("999x999"));
     emit number->lineEdit()->editingFinished();
     QCOMPARE(number->currentIndex(), 74);
-    QCOMPARE(number->currentText(), QStringLiteral("  200x200x8"));
+    QCOMPARE(number->currentText(), QStringLiteral("999x999"));
+    QCOMPARE(number->toolTip(), QStringLiteral("Vöö: profiili „999x999” ei ole loendis. Vali profiil loendist."));
+    QVERIFY(dialog.previewShowsInvalidInput());
+    number->setEditText(QStringLiteral("200x200x8"));
+    emit number->lineEdit()->editingFinished();
+    QCOMPARE(number->toolTip(), QStringLiteral("Vöö nelikanttoru number"));
+    QVERIFY(!dialog.previewShowsInvalidInput());
   }
 
   // The picture follows a force or angle as soon as its field is left, with the lower brace
@@ -326,7 +336,7 @@ class TyxDialogTest : public QObject {
   // the previous section, so nothing typed is lost.
   void aMissingTypeFileIsReportedAndThePreviousSectionKept() {
     TinyLibrary lib;
-    lib.write("profdeftraxen.txt", "L\n2\nRUUTTORU a\nHEA b\n");
+    lib.write("profdeftraxen.txt", "L\n2\nRUUTTORU a\nRISTTORU_I b\n");
     lib.write("ruuttoru.prf", "1\n40x40x3 40 40 3 4.2 9.8 4.9 6 0 16 0\n");
     CXYTDlg dialog(Job{}, SectionLibrary(lib.dir()));
     QVERIFY(!dialog.initialise());
@@ -338,7 +348,7 @@ class TyxDialogTest : public QObject {
     emit type->activated(1);
     QCOMPARE(catcher.texts.size(), 1);
     QVERIFY(catcher.texts[0].startsWith(QStringLiteral("Ei saa avadaa faili .prf")));
-    QVERIFY(catcher.texts[0].contains(QStringLiteral("hea.prf")));
+    QVERIFY(catcher.texts[0].contains(QStringLiteral("risttoru.prf")));
     QCOMPARE(type->currentIndex(), 0);
     QCOMPARE(Find<QLineEdit>(&dialog, "N1Edit")->text(), QStringLiteral("-77"));
     Find<QPushButton>(&dialog, "okButton")->click();

@@ -40,9 +40,9 @@ DataDialogFrame::DataDialogFrame(QDialog* dialog, const QString& title, const QS
   ok->setAccessibleName(QStringLiteral("OK"));
   ok->setDefault(true);
   QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-  cancel->setText(QStringLiteral("Cancel"));
+  cancel->setText(QStringLiteral("Loobu"));
   cancel->setObjectName(QStringLiteral("cancel"));
-  cancel->setAccessibleName(QStringLiteral("Cancel"));
+  cancel->setAccessibleName(QStringLiteral("Loobu"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
 

@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QVariant>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -43,7 +44,59 @@ QString FormatDialogNumber(double value) {
   return QString::fromStdString(text);
 }
 
-void NumericEdits::add(QLineEdit* edit, double* value) { bindings_.push_back({edit, value}); }
+FieldSpec FieldOfKey(std::string_view key, const QString& symbol, const QString& unit) {
+  return {symbol, unit, RangeOfKey(key)};
+}
+
+namespace {
+
+QString FieldName(const FieldSpec& spec) {
+  return spec.unit.isEmpty() ? spec.symbol : QStringLiteral("%1 (%2)").arg(spec.symbol, spec.unit);
+}
+
+// The range in the words of the field tooltips: "> 0 m", "vahemikus (0°, 180°)".
+QString RangeWords(const FieldSpec& spec) {
+  return QString::fromStdString(RangeTextEt(spec.range, spec.unit.toStdString())).toHtmlEscaped();
+}
+
+}  // namespace
+
+QString FieldProblem(const FieldSpec& spec, const QString& text, bool check_range) {
+  const std::optional<double> v = ParseDialogNumber(text);
+  if (!v) return QString::fromUtf8(kEnterANumber).arg(FieldName(spec));
+  if (!check_range) return {};
+  if (!InRange(spec.range, *v)) return QString::fromUtf8(kOutOfRange).arg(spec.symbol, RangeWords(spec));
+  // A project file keeps six decimals: a size of 1e-7 would be saved as 0 and refused when
+  // read back, so it is refused here already.
+  const std::string written = fmt::format("{:.6f}", *v);
+  const std::optional<double> again = ParseDialogNumber(QString::fromStdString(written));
+  if (!again || !InRange(spec.range, *again))
+    return QString::fromUtf8(kOutOfRangeWritten).arg(spec.symbol, RangeWords(spec), QString::fromStdString(written));
+  return {};
+}
+
+void MarkField(QWidget* field, const QString& problem) {
+  // The field's own tooltip is kept aside while the problem stands in for it.
+  static const char* const kOwnTip = "traxenOwnToolTip";
+  const QVariant own = field->property(kOwnTip);
+  if (problem.isEmpty()) {
+    if (!own.isValid()) return;
+    field->setToolTip(own.toString());
+    field->setProperty(kOwnTip, QVariant());
+    field->setStyleSheet(QString());
+    return;
+  }
+  if (!own.isValid()) field->setProperty(kOwnTip, field->toolTip());
+  field->setToolTip(problem);
+  const QString pink = QStringLiteral("background: rgb(255, 220, 220);");
+  field->setStyleSheet(field->inherits("QComboBox")
+                           ? QStringLiteral("QComboBox, QComboBox QLineEdit { %1 }").arg(pink)
+                           : QStringLiteral("QLineEdit { %1 }").arg(pink));
+}
+
+void NumericEdits::add(QLineEdit* edit, double* value, FieldSpec spec) {
+  bindings_.push_back({edit, value, std::move(spec)});
+}
 
 std::vector<QLineEdit*> NumericEdits::edits() const {
   std::vector<QLineEdit*> bound;
@@ -52,10 +105,36 @@ std::vector<QLineEdit*> NumericEdits::edits() const {
   return bound;
 }
 
+const NumericEdits::Binding* NumericEdits::find(const QLineEdit* edit) const {
+  for (const Binding& b : bindings_)
+    if (b.edit == edit) return &b;
+  return nullptr;
+}
+
 void NumericEdits::show() const {
+  for (const Binding& b : bindings_) b.edit->setText(FormatDialogNumber(*b.value));
+  markAll();
+}
+
+QString NumericEdits::problemOf(const QLineEdit* edit) const {
+  const Binding* b = find(edit);
+  // Enabled within its own dialog: a dialog above a disabled window still checks its fields.
+  return b ? FieldProblem(b->spec, edit->text(), edit->isEnabledTo(edit->window())) : QString();
+}
+
+void NumericEdits::mark(QLineEdit* edit) const { MarkField(edit, problemOf(edit)); }
+
+void NumericEdits::markAll() const {
+  for (const Binding& b : bindings_) mark(b.edit);
+}
+
+void NumericEdits::markOnLeaving(QObject* context) const {
   for (const Binding& b : bindings_) {
-    b.edit->setText(FormatDialogNumber(*b.value));
-    markValidity(b.edit);
+    QLineEdit* edit = b.edit;
+    QObject::connect(edit, &QLineEdit::editingFinished, context, [this, edit] { mark(edit); });
+    QObject::connect(edit, &QLineEdit::textChanged, context, [this, edit] {
+      if (problemOf(edit).isEmpty()) MarkField(edit, QString());
+    });
   }
 }
 
@@ -66,18 +145,12 @@ void NumericEdits::revertNonNumbers(std::initializer_list<QLineEdit*> edits) con
   }
 }
 
-void NumericEdits::markValidity(QLineEdit* edit) {
-  const bool ok = ParseDialogNumber(edit->text()).has_value();
-  edit->setStyleSheet(ok ? QString() : QStringLiteral("QLineEdit { background: rgb(255, 220, 220); }"));
-}
-
 QLineEdit* NumericEdits::read() {
   std::vector<double> values;
   values.reserve(bindings_.size());
   for (const Binding& b : bindings_) {
-    const std::optional<double> v = ParseDialogNumber(b.edit->text());
-    if (!v) return b.edit;
-    values.push_back(*v);
+    if (!problemOf(b.edit).isEmpty()) return b.edit;
+    values.push_back(*ParseDialogNumber(b.edit->text()));
   }
   for (std::size_t i = 0; i < bindings_.size(); ++i) *bindings_[i].value = values[i];
   return nullptr;
@@ -86,14 +159,18 @@ QLineEdit* NumericEdits::read() {
 bool NumericEdits::readOrComplain(QWidget* parent) {
   QLineEdit* bad = read();
   if (!bad) return true;
-  ShowDialogMessage(parent, QString::fromUtf8(kEnterANumber));
+  const QString problem = problemOf(bad);
+  MarkField(bad, problem);
+  ShowDialogMessage(parent, problem, Qt::RichText);
   bad->setFocus(Qt::OtherFocusReason);
   bad->selectAll();
   return false;
 }
 
-void ShowDialogMessage(QWidget* parent, const QString& text) {
-  QMessageBox::warning(parent, QStringLiteral("TRAXEN"), text);
+void ShowDialogMessage(QWidget* parent, const QString& text, Qt::TextFormat format) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("TRAXEN"), text, QMessageBox::Ok, parent);
+  box.setTextFormat(format);
+  box.exec();
 }
 
 }  // namespace traxen

@@ -81,9 +81,15 @@ QLabel* SectionText(const QString& name) {
 void PlateRow::followCheckBox(const NumericEdits& edits) const {
   const bool on = check->isChecked();
   if (!on) edits.revertNonNumbers({l, b, t});
-  l->setEnabled(on);
-  b->setEnabled(on);
-  t->setEnabled(on);
+  for (QLineEdit* edit : {l, b, t}) {
+    edit->setEnabled(on);
+    edits.mark(edit);
+  }
+}
+
+FieldSpec PlateRow::SizeField(const QString& row_text, const QString& letter) {
+  return FieldOfKey("plate.face_l", QStringLiteral("%1 %2").arg(row_text.toHtmlEscaped(), letter),
+                    QStringLiteral("mm"));
 }
 
 void AddPlateHeader(QGridLayout* grid, int row) {
@@ -98,6 +104,7 @@ PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QStr
   const QString* tip = tips.begin();
   auto next_tip = [&]() { return tip != tips.end() ? *tip++ : QString(); };
   PlateRow r;
+  r.text = text;
   r.check = new QCheckBox(text);
   r.check->setObjectName(name + QStringLiteral("Check"));
   QPalette palette = r.check->palette();
@@ -115,6 +122,25 @@ PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QStr
   grid->addWidget(StaticText(QStringLiteral("mm")), row, 6);
   return r;
 }
+
+namespace {
+const char* const kNoteRed = "traxenNoteRed";
+}  // namespace
+
+void FollowAngleNote(QLabel* note, QLineEdit* edit, double low, double high) {
+  auto follow = [note, edit, low, high] {
+    const std::optional<double> v = ParseDialogNumber(edit->text());
+    const bool red = v && (*v < low || *v > high);
+    QPalette palette = note->palette();
+    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : kStaticBlue);
+    note->setPalette(palette);
+    note->setProperty(kNoteRed, red);
+  };
+  QObject::connect(edit, &QLineEdit::textChanged, note, follow);
+  follow();
+}
+
+bool NoteIsRed(const QLabel* note) { return note->property(kNoteRed).toBool(); }
 
 void SetTabChain(std::initializer_list<QWidget*> widgets) {
   QWidget* previous = nullptr;

@@ -16,6 +16,7 @@ class QWidget;
 namespace traxen {
 
 class NumericEdits;
+struct FieldSpec;
 
 // Light grey dialog background; static texts default to blue on it.
 void ApplyJointDialogPalette(QDialog* dialog);
@@ -35,13 +36,17 @@ QLabel* SectionText(const QString& name);
 
 // One plate row: the check box with the row's text, then l × b × t mm.
 struct PlateRow {
+  QString text;  // the row's own text, naming its fields in messages
   QCheckBox* check = nullptr;
   QLineEdit* l = nullptr;
   QLineEdit* b = nullptr;
   QLineEdit* t = nullptr;
   // The three edits follow the check box's state; a non-number left in an edit that is
-  // switched off shows its value again, since it could no longer be corrected.
+  // switched off shows its value again, since it could no longer be corrected. Sizes are
+  // checked against their range only while the plate is on.
   void followCheckBox(const NumericEdits& edits) const;
+  // The spec of the row's l, b or t field ("Pinna tugevdus l", mm), a size > 0.
+  static FieldSpec SizeField(const QString& row_text, const QString& letter);
 };
 
 // Adds the column header "l × b × t mm" at `row` of `grid`.
@@ -49,6 +54,11 @@ void AddPlateHeader(QGridLayout* grid, int row);
 // Adds a plate row at `row`: names are "<name>Check", "<name>L", "<name>B", "<name>T".
 PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QString& name,
                      std::initializer_list<QString> tips = {});
+
+// A note on an angle's range ("30 ° <= θ1 <= 150 °") turns red while the angle typed in
+// `edit` lies outside [low, high], and blue again when it lies inside or is no number yet.
+void FollowAngleNote(QLabel* note, QLineEdit* edit, double low, double high);
+bool NoteIsRed(const QLabel* note);
 
 // Focus moves through `widgets` in this order with Tab.
 void SetTabChain(std::initializer_list<QWidget*> widgets);

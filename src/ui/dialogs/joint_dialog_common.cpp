@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/dialogs/joint_preview.h"
@@ -99,18 +101,22 @@ JointDialog::~JointDialog() = default;
 
 void JointDialog::bindFaceAndSidePlates() {
   JobPlates& p = job_.plate;
-  edits_.add(face_.l, &p.face_l);
-  edits_.add(face_.b, &p.face_b);
-  edits_.add(face_.t, &p.face_t);
-  edits_.add(side_.l, &p.side_l);
-  edits_.add(side_.b, &p.side_b);
-  edits_.add(side_.t, &p.side_t);
+  const QString l = QStringLiteral("l"), b = QStringLiteral("b"), t = QStringLiteral("t");
+  edits_.add(face_.l, &p.face_l, PlateRow::SizeField(face_.text, l));
+  edits_.add(face_.b, &p.face_b, PlateRow::SizeField(face_.text, b));
+  edits_.add(face_.t, &p.face_t, PlateRow::SizeField(face_.text, t));
+  edits_.add(side_.l, &p.side_l, PlateRow::SizeField(side_.text, l));
+  edits_.add(side_.b, &p.side_b, PlateRow::SizeField(side_.text, b));
+  edits_.add(side_.t, &p.side_t, PlateRow::SizeField(side_.text, t));
 }
 
 void JointDialog::buildPreview(QSize preferred, QSize least) {
   preview_ = new JointPreview;
   preview_->setObjectName(QStringLiteral("preview"));
-  preview_->setRenderer([this](DrawingSurface& s, int w, int h) { drawPreview(s, w, h); });
+  preview_->setRenderer([this](DrawingSurface& s, int w, int h) {
+    if (preview_invalid_) DrawInvalidInputPreview(s, w, h);
+    else drawPreview(s, w, h);
+  });
   preview_->setPictureSizes(preferred, least);
 }
 
@@ -120,7 +126,7 @@ void JointDialog::addButtons(QHBoxLayout* row) {
   ok_button_ = new QPushButton(QStringLiteral("OK"));
   ok_button_->setObjectName(QStringLiteral("okButton"));
   ok_button_->setDefault(true);
-  cancel_button_ = new QPushButton(QStringLiteral("Cancel"));
+  cancel_button_ = new QPushButton(QStringLiteral("Loobu"));
   cancel_button_->setObjectName(QStringLiteral("cancelButton"));
   row->addWidget(draw_button_);
   row->addWidget(ok_button_);
@@ -139,12 +145,11 @@ void JointDialog::showAndConnect(std::initializer_list<QCheckBox*> toggles) {
   for (SectionPicker* picker : pickers_) {
     connect(picker, &SectionPicker::sectionChanged, this, &JointDialog::onSectionChanged);
     connect(picker, &SectionPicker::libraryFailed, this, &JointDialog::onLibraryFailed);
+    connect(picker, &SectionPicker::problemChanged, this, &JointDialog::showPicture);
   }
   for (QCheckBox* box : toggles) connect(box, &QCheckBox::toggled, this, &JointDialog::onPlateToggled);
-  for (QLineEdit* edit : edits_.edits()) {
-    connect(edit, &QLineEdit::editingFinished, this, &JointDialog::onEditFinished);
-    connect(edit, &QLineEdit::textChanged, edit, [edit] { NumericEdits::markValidity(edit); });
-  }
+  edits_.markOnLeaving(this);
+  for (QLineEdit* edit : edits_.edits()) connect(edit, &QLineEdit::editingFinished, this, &JointDialog::onEditFinished);
   connect(draw_button_, &QPushButton::clicked, this, &JointDialog::redraw);
   connect(ok_button_, &QPushButton::clicked, this, &JointDialog::accept);
   connect(cancel_button_, &QPushButton::clicked, this, &JointDialog::reject);
@@ -158,8 +163,59 @@ LibraryError JointDialog::initialise() {
   for (std::size_t i = 0; i < pickers_.size() && i < stored.size(); ++i)
     if (LibraryError e = pickers_[i]->restore(stored[i].type_index, stored[i].number_index)) return e;
   takeSections();
-  refresh();
+  showPicture();
   return {};
+}
+
+QString JointDialog::sectionTypeProblems() const {
+  QStringList lines;
+  for (const SectionPicker* picker : pickers_)
+    if (!picker->typeProblem().isEmpty()) lines << picker->typeProblem();
+  if (lines.isEmpty()) return {};
+  if (!source_file_.isEmpty()) lines.prepend(source_file_ + QStringLiteral(":"));
+  return lines.join(QLatin1Char('\n'));
+}
+
+void JointDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (shown_once_) return;
+  shown_once_ = true;
+  // Said once the dialog is on screen, over the marked type box it is about.
+  if (!sectionTypeProblems().isEmpty())
+    QTimer::singleShot(0, this, [this] { ShowDialogMessage(this, sectionTypeProblems()); });
+}
+
+bool JointDialog::inputValid() const {
+  for (QLineEdit* edit : edits_.edits())
+    if (!edits_.problemOf(edit).isEmpty()) return false;
+  for (const SectionPicker* picker : pickers_)
+    if (!picker->hasSection() || !picker->typeProblem().isEmpty() || !picker->numberProblem().isEmpty()) return false;
+  return true;
+}
+
+void JointDialog::showPicture() {
+  // An old drawing beside changed fields would show a joint the input no longer describes.
+  preview_invalid_ = !inputValid();
+  if (preview_invalid_) preview_->update();
+  else refresh();
+}
+
+void JointDialog::refuse(QWidget* field, const QString& problem) {
+  ShowDialogMessage(this, problem);
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
+}
+
+void DrawInvalidInputPreview(DrawingSurface& surface, int width, int height) {
+  surface.setPen({PenStyle::Solid, 0, kWhite});
+  surface.setBrush(kWhite);
+  surface.drawRect({0, 0}, {width, height});
+  const Font font{"Arial", 28, 700};
+  surface.setFont(font);
+  surface.setTextColor(kRed);
+  surface.setBackgroundColor(kWhite);
+  const int text_width = surface.textWidth(kInvalidInputText);
+  surface.drawText({(width - text_width) / 2, (height - font.height) / 2}, kInvalidInputText);
 }
 
 void JointDialog::followCheckBoxes() {
@@ -169,7 +225,7 @@ void JointDialog::followCheckBoxes() {
 void JointDialog::onSectionChanged() {
   edits_.readOrComplain(this);
   takeSections();
-  refresh();
+  showPicture();
 }
 
 void JointDialog::onLibraryFailed(const LibraryError& error) {
@@ -177,23 +233,28 @@ void JointDialog::onLibraryFailed(const LibraryError& error) {
 }
 
 void JointDialog::onEditFinished() {
-  if (edits_.read() == nullptr) refresh();
+  edits_.read();
+  showPicture();
 }
 
 void JointDialog::onPlateToggled() {
   followCheckBoxes();
   edits_.readOrComplain(this);
-  refresh();
+  showPicture();
 }
 
 void JointDialog::redraw() {
   edits_.readOrComplain(this);
-  refresh();
+  showPicture();
 }
 
 void JointDialog::accept() {
-  // A section number typed but not yet taken counts as chosen.
-  for (SectionPicker* picker : pickers_) picker->applyTypedNumber();
+  // A section number typed but not yet taken counts as chosen; a name the list does not
+  // have is refused, never passed by with the previous section.
+  for (SectionPicker* picker : pickers_)
+    if (!picker->applyTypedNumber()) return refuse(picker->numberCombo(), picker->numberProblem());
+  for (SectionPicker* picker : pickers_)
+    if (!picker->typeProblem().isEmpty()) return refuse(picker->typeCombo(), picker->typeProblem());
   if (!edits_.readOrComplain(this)) return;
   takeSections();
   refresh();

@@ -107,6 +107,16 @@ class JointDialog : public QDialog {
   // The values the preview shows (those of its last drawing) and the drawing itself.
   const ReportInputs& previewValues() const { return preview_values_; }
   virtual void drawPreview(DrawingSurface& surface, int width, int height) const = 0;
+  // Whether the picture says "andmed vigased" instead: a field holds no number or one out of
+  // its range, or a member has no hollow section (a stored type of another kind, a section
+  // name the list does not have).
+  bool previewShowsInvalidInput() const { return preview_invalid_; }
+
+  // The project file the job was read from, named in the message that opens the dialog when
+  // a stored section type is no hollow section.
+  void setSourceFile(const QString& path) { source_file_ = path; }
+  // That message ("" when every stored type is a hollow section), one line per member.
+  QString sectionTypeProblems() const;
 
  public slots:
   void accept() override;
@@ -128,6 +138,9 @@ class JointDialog : public QDialog {
   virtual void refresh() = 0;
   // OK: the job becomes a job of the dialog's family.
   virtual void confirm() = 0;
+  // Draws the picture again from the dialog's values, or says the input is invalid.
+  void showPicture();
+  void showEvent(QShowEvent* event) override;
   // The stored sections, one a picker in the order of pickers_.
   virtual std::vector<StoredSection> storedSections() const = 0;
 
@@ -157,11 +170,23 @@ class JointDialog : public QDialog {
   QPushButton* cancel_button_ = nullptr;
 
  private:
+  bool inputValid() const;
+  // Refuses OK: says why and puts the focus on `field`.
+  void refuse(QWidget* field, const QString& problem);
   void onSectionChanged();
   void onLibraryFailed(const LibraryError& error);
   void onEditFinished();
   void onPlateToggled();
   void followCheckBoxes();
+
+  bool preview_invalid_ = false;
+  bool shown_once_ = false;
+  QString source_file_;
 };
+
+// The picture of a joint dialog whose input cannot be drawn: a blank area saying "andmed
+// vigased" in red.
+void DrawInvalidInputPreview(DrawingSurface& surface, int width, int height);
+inline constexpr const char* kInvalidInputText = "andmed vigased";
 
 }  // namespace traxen

@@ -18,21 +18,24 @@ bool g_interactive = true;
 enum class Outcome { kConfirmed, kCancelled, kFailed };
 
 template <typename Dialog>
-Outcome Run(QWidget* parent, const std::string& dir, Job& job, LibraryError& error) {
+Outcome Run(QWidget* parent, const std::string& dir, Job& job, LibraryError& error, const QString& source_file) {
   Dialog dialog(job, SectionLibrary(dir), parent);
+  dialog.setSourceFile(source_file);
   if ((error = dialog.initialise())) return Outcome::kFailed;
   if (dialog.exec() != QDialog::Accepted) return Outcome::kCancelled;
   job = dialog.job();
   return Outcome::kConfirmed;
 }
 
-Outcome RunJointDialog(QWidget* parent, int family, Job& job, LibraryError& error) {
+// `source_file`: the project file the job was just read from, "" for a menu command.
+Outcome RunJointDialog(QWidget* parent, int family, Job& job, LibraryError& error,
+                       const QString& source_file = QString()) {
   std::string dir;
   const LibrarySearch search =
       LibrarySearchFromEnvironment("", QCoreApplication::applicationDirPath().toStdString());
   if ((error = FindLibraryDir(search, dir))) return Outcome::kFailed;
-  if (family == 1) return Run<CXYTDlg>(parent, dir, job, error);
-  if (family == 2) return Run<CKNytaDLG>(parent, dir, job, error);
+  if (family == 1) return Run<CXYTDlg>(parent, dir, job, error, source_file);
+  if (family == 2) return Run<CKNytaDLG>(parent, dir, job, error, source_file);
   return Outcome::kCancelled;
 }
 
@@ -74,7 +77,7 @@ bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* er
   }
   LibraryError failure;
   Job edited = doc.job;
-  switch (RunJointDialog(parent, dialog, edited, failure)) {
+  switch (RunJointDialog(parent, dialog, edited, failure, QString::fromStdString(doc.path))) {
     case Outcome::kConfirmed:
       doc.job = std::move(edited);
       doc.last_confirmed_dialog = dialog;

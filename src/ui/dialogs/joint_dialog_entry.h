@@ -19,7 +19,10 @@ bool ExecJointDialog(QWidget* parent, int family, Job& job);
 
 // After File Open: the joint dialog of the read file's family confirms the job (`dialog` 1
 // T/Y/X, 2 K/N; 0 does nothing and returns true). Returns false when the user cancelled; the
-// document then keeps the read values. `error` is set when the confirmation failed (for
+// document then keeps the read values. A stored section type that is no hollow section is
+// named, with the file, in a message over the opened dialog, whose OK then waits for a hollow
+// section; without a user (SetJointDialogsInteractive(false)) it is an `error` as in
+// `traxen-cli`. `error` is set when the confirmation failed (for
 // example the section library is missing; the text names the job file and the library
 // file); the document is then unchanged and no message box was shown.
 bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error);

@@ -28,27 +28,33 @@ CKNytaDLG::CKNytaDLG(const Job& job, SectionLibrary library, QWidget* parent)
   buildLayout();
   KnJoint& k = job_.kn;
   JobPlates& p = job_.plate;
-  edits_.add(n0_edit_, &k.N0_left);
-  edits_.add(m0_edit_, &k.M0);
+  const QString kn = QStringLiteral("kN"), degrees = QStringLiteral("°");
+  edits_.add(n0_edit_, &k.N0_left, FieldOfKey("kn.N0_left", QStringLiteral("N<sub>0,v</sub>"), kn));
+  edits_.add(m0_edit_, &k.M0, FieldOfKey("kn.M0", QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")));
   bindFaceAndSidePlates();
-  edits_.add(overlap_.l, &p.overlap_l);
-  edits_.add(overlap_.b, &p.overlap_b);
-  edits_.add(overlap_.t, &p.overlap_t);
-  edits_.add(n1_edit_, &k.N1);
-  edits_.add(theta1_edit_, &k.theta1);
-  edits_.add(theta2_edit_, &k.theta2);
-  edits_.add(e_edit_, &k.e);
+  edits_.add(overlap_.l, &p.overlap_l, PlateRow::SizeField(overlap_.text, QStringLiteral("l")));
+  edits_.add(overlap_.b, &p.overlap_b, PlateRow::SizeField(overlap_.text, QStringLiteral("b")));
+  edits_.add(overlap_.t, &p.overlap_t, PlateRow::SizeField(overlap_.text, QStringLiteral("t")));
+  edits_.add(n1_edit_, &k.N1, FieldOfKey("kn.N1", QStringLiteral("N<sub>1</sub>"), kn));
+  edits_.add(theta1_edit_, &k.theta1, FieldOfKey("kn.theta1", QStringLiteral("θ<sub>1</sub>"), degrees));
+  edits_.add(theta2_edit_, &k.theta2, FieldOfKey("kn.theta2", QStringLiteral("θ<sub>2</sub>"), degrees));
+  edits_.add(e_edit_, &k.e, FieldOfKey("kn.e", QStringLiteral("e"), QStringLiteral("mm")));
   n2_edit_->setText(FormatDerivedForce(k.N2));
   face_.check->setChecked(k.face_plate == 1);
   side_.check->setChecked(k.side_plates == 1);
   overlap_.check->setChecked(k.overlap_plate == 1);
   plate_rows_ = {&face_, &side_, &overlap_};
   const double fy = kKnClassifyingStrength;
-  chord_ = new SectionPicker(library_, Member::kChord, fy, chord_type_, chord_number_, chord_text_, this);
-  brace1_ = new SectionPicker(library_, Member::kBrace, fy, brace1_type_, brace1_number_, brace1_text_, this);
-  brace2_ = new SectionPicker(library_, Member::kBrace, fy, brace2_type_, brace2_number_, brace2_text_, this);
+  chord_ = new SectionPicker(library_, Member::kChord, fy, chord_type_, chord_number_, chord_text_,
+                             QStringLiteral("Vöö"), this);
+  brace1_ = new SectionPicker(library_, Member::kBrace, fy, brace1_type_, brace1_number_, brace1_text_,
+                              QStringLiteral("1. varras"), this);
+  brace2_ = new SectionPicker(library_, Member::kBrace, fy, brace2_type_, brace2_number_, brace2_text_,
+                              QStringLiteral("2. varras"), this);
   pickers_ = {chord_, brace1_, brace2_};
   showAndConnect({face_.check, side_.check, overlap_.check});
+  FollowAngleNote(theta1_note_, theta1_edit_, 30, 90);
+  FollowAngleNote(theta2_note_, theta2_edit_, 30, 90);
 }
 
 CKNytaDLG::~CKNytaDLG() = default;
@@ -62,9 +68,13 @@ void CKNytaDLG::buildLayout() {
 
   auto* notes = new QHBoxLayout;
   notes->addWidget(Heading(QStringLiteral("MÄRKUSED")));
-  notes->addWidget(StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub> &lt;= 90 °")));
+  theta1_note_ = StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub> &lt;= 90 °"));
+  theta1_note_->setObjectName(QStringLiteral("theta1Note"));
+  theta2_note_ = StaticText(QStringLiteral("30 ° &lt;= θ<sub>2</sub> &lt;= 90 °"));
+  theta2_note_->setObjectName(QStringLiteral("theta2Note"));
+  notes->addWidget(theta1_note_);
   notes->addSpacing(12);
-  notes->addWidget(StaticText(QStringLiteral("30 ° &lt;= θ<sub>2</sub> &lt;= 90 °")));
+  notes->addWidget(theta2_note_);
   notes->addStretch(1);
   right->addLayout(notes);
 

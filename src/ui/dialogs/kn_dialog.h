@@ -53,6 +53,8 @@ class CKNytaDLG : public JointDialog {
   QComboBox* brace2_number_ = nullptr;
   QLabel* brace2_text_ = nullptr;
   PlateRow overlap_;
+  QLabel* theta1_note_ = nullptr;
+  QLabel* theta2_note_ = nullptr;
   SectionPicker* chord_ = nullptr;
   SectionPicker* brace1_ = nullptr;
   SectionPicker* brace2_ = nullptr;

@@ -1,6 +1,8 @@
 // Rows of the member lengths dialog: chord left, chord right, brace 1, brace 2.
 #include "ui/dialogs/lengths_dialog.h"
 
+#include <string>
+
 #include "ui/dialogs/data_dialog_layout.h"
 
 namespace traxen {
@@ -24,11 +26,12 @@ LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
   for (const Row& row : rows) {
     const QString tooltip = QString::fromUtf8(row.tooltip);
     QLineEdit* edit = NumberField(QString::fromLatin1(row.name), tooltip, this);
-    fields_.add(edit, row.target);
-    frame.addRow(QString::fromUtf8(row.label), Symbol(QStringLiteral("L"), QString::fromLatin1(row.index)), edit,
-                 QStringLiteral("m"), tooltip);
+    const QString symbol = Symbol(QStringLiteral("L"), QString::fromLatin1(row.index));
+    fields_.add(edit, row.target, FieldOfKey(std::string("len.") + row.name, symbol, QStringLiteral("m")));
+    frame.addRow(QString::fromUtf8(row.label), symbol, edit, QStringLiteral("m"), tooltip);
   }
   fields_.show();
+  fields_.markOnLeaving(this);
 }
 
 void LengthsDialog::accept() {

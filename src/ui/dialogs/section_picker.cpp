@@ -12,6 +12,7 @@
 
 #include "sections/section_class.h"
 #include "sections/section_types.h"
+#include "ui/dialogs/dialog_numbers.h"
 
 namespace traxen {
 
@@ -27,14 +28,16 @@ QString Designation(const QString& label) {
 }  // namespace
 
 SectionPicker::SectionPicker(const SectionLibrary& library, Member member, double fy_class, QComboBox* type_combo,
-                             QComboBox* number_combo, QLabel* description, QObject* parent)
+                             QComboBox* number_combo, QLabel* description, const QString& member_name,
+                             QObject* parent)
     : QObject(parent),
       library_(library),
       member_(member),
       fy_class_(fy_class),
       type_combo_(type_combo),
       number_combo_(number_combo),
-      description_label_(description) {
+      description_label_(description),
+      member_name_(member_name) {
   number_combo_->setEditable(true);
   number_combo_->setInsertPolicy(QComboBox::NoInsert);
   if (QCompleter* completer = number_combo_->completer()) {
@@ -51,8 +54,9 @@ void SectionPicker::setTypeNames(const std::vector<std::string>& names) {
   type_names_ = names;
   const QSignalBlocker block(type_combo_);
   type_combo_->clear();
-  for (const std::string& name : names) type_combo_->addItem(QString::fromStdString(name));
-  type_combo_->setCurrentIndex(type_index_);
+  for (std::size_t i = 0; i < names.size(); ++i)
+    if (IsJointMemberType(names[i])) type_combo_->addItem(QString::fromStdString(names[i]), static_cast<int>(i));
+  type_combo_->setCurrentIndex(type_combo_->findData(type_index_));
 }
 
 const SectionProperties& SectionPicker::row() const {
@@ -66,6 +70,25 @@ LibraryError SectionPicker::fill(int type_index, int previous_position, bool kee
             fmt::format("{}: the section type position {} is not in the list of {} types", library_.ListFilePath(),
                         type_index, type_names_.size())};
   const std::string& name = type_names_[static_cast<std::size_t>(type_index)];
+  if (!IsJointMemberType(name)) {
+    // Kept as stored, with no section: the joint is not drawn or confirmed from an I-section,
+    // a channel or a round tube.
+    type_index_ = type_index;
+    number_index_ = previous_position;
+    labels_.clear();
+    row_.reset();
+    description_.clear();
+    section_class_ = 0;
+    {
+      const QSignalBlocker block(number_combo_);
+      number_combo_->clear();
+    }
+    setTypeProblem(QStringLiteral("%1 profiili tüüp %2 ei ole nelikanttoru. Vali %3.")
+                       .arg(member_name_, QString::fromStdString(name),
+                            QString::fromStdString(JointMemberTypeNames("või"))));
+    showCurrent();
+    return {};
+  }
   SectionList list;
   if (LibraryError e = library_.FillSectionList(name, member_, previous_position, list)) return e;
   std::optional<SectionProperties> row = list.row;
@@ -83,6 +106,7 @@ LibraryError SectionPicker::fill(int type_index, int previous_position, bool kee
   row_ = std::move(row);
   description_ = list.standard_line;
   section_class_ = row_ ? LibrarySectionClass(FindSectionType(name)->kind, *row_, fy_class_) : 0;
+  setTypeProblem(QString());
   {
     const QSignalBlocker block(number_combo_);
     number_combo_->clear();
@@ -101,7 +125,7 @@ LibraryError SectionPicker::chooseType(int type_index) {
 }
 
 LibraryError SectionPicker::chooseNumber(int number_index) {
-  if (type_index_ < 0) return {};
+  if (type_index_ < 0 || !type_problem_.isEmpty()) return {};
   const std::string& name = type_names_[static_cast<std::size_t>(type_index_)];
   std::optional<SelectedSection> selected;
   if (LibraryError e = library_.SelectSection(name, number_index, selected)) {
@@ -121,7 +145,10 @@ bool SectionPicker::applyTypedNumber() {
   const QString typed = number_combo_->currentText().trimmed();
   const QString current =
       number_index_ >= 0 && number_index_ < number_combo_->count() ? number_combo_->itemText(number_index_) : QString();
-  if (typed.compare(current.trimmed(), Qt::CaseInsensitive) == 0) return true;
+  if (typed.isEmpty() || typed.compare(current.trimmed(), Qt::CaseInsensitive) == 0) {
+    showCurrent();
+    return true;
+  }
   int found = -1;
   for (int i = 0; i < number_combo_->count() && found < 0; ++i) {
     const QString label = number_combo_->itemText(i);
@@ -130,7 +157,9 @@ bool SectionPicker::applyTypedNumber() {
       found = i;
   }
   if (found < 0) {
-    showCurrent();
+    // Kept as typed, so that OK cannot pass it by with the previous section.
+    setNumberProblem(QStringLiteral("%1: profiili „%2” ei ole loendis. Vali profiil loendist.")
+                         .arg(member_name_, typed));
     return false;
   }
   if (LibraryError e = chooseNumber(found)) {
@@ -142,9 +171,15 @@ bool SectionPicker::applyTypedNumber() {
 }
 
 void SectionPicker::showCurrent() {
+  setNumberProblem(QString());
   {
     const QSignalBlocker block(type_combo_);
-    type_combo_->setCurrentIndex(type_index_);
+    type_combo_->setCurrentIndex(type_combo_->findData(type_index_));
+    // A stored type the combo does not offer is still named.
+    type_combo_->setPlaceholderText(
+        type_index_ >= 0 && type_index_ < static_cast<int>(type_names_.size())
+            ? QString::fromStdString(type_names_[static_cast<std::size_t>(type_index_)])
+            : QString());
   }
   {
     const QSignalBlocker block(number_combo_);
@@ -154,8 +189,23 @@ void SectionPicker::showCurrent() {
   description_label_->setText(QString::fromStdString(description_));
 }
 
-void SectionPicker::onTypeActivated(int index) {
-  if (index == type_index_) return;
+void SectionPicker::setTypeProblem(const QString& problem) {
+  if (problem == type_problem_) return;
+  type_problem_ = problem;
+  MarkField(type_combo_, problem);
+  emit problemChanged();
+}
+
+void SectionPicker::setNumberProblem(const QString& problem) {
+  if (problem == number_problem_) return;
+  number_problem_ = problem;
+  MarkField(number_combo_, problem);
+  emit problemChanged();
+}
+
+void SectionPicker::onTypeActivated(int combo_index) {
+  const int index = type_combo_->itemData(combo_index).toInt();
+  if (index == type_index_ && type_problem_.isEmpty()) return;
   if (LibraryError e = chooseType(index)) {
     emit libraryFailed(e);
     return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,27 +19,42 @@ namespace traxen {
 class SectionPicker : public QObject {
   Q_OBJECT
  public:
-  // `fy_class` (MPa) is the steel strength the member's section is classified with.
+  // `fy_class` (MPa) is the steel strength the member's section is classified with;
+  // `member_name` names the member in messages ("Vöö", "1. varras").
   SectionPicker(const SectionLibrary& library, Member member, double fy_class, QComboBox* type_combo,
-                QComboBox* number_combo, QLabel* description, QObject* parent = nullptr);
+                QComboBox* number_combo, QLabel* description, const QString& member_name,
+                QObject* parent = nullptr);
 
-  // The section types offered, in list-file order.
+  // The section types of the list file, in its order. The type combo offers only the joint
+  // member types among them (square and rectangular hollow sections); each entry keeps its
+  // position in the list file, which is the type index a job stores.
   void setTypeNames(const std::vector<std::string>& names);
 
   // Selects the stored type and section as the dialog does when it opens. A section
-  // position beyond the end of the list takes the last row. Nothing changes on failure.
+  // position beyond the end of the list takes the last row. A stored type that is no joint
+  // member type selects nothing: the member has no section and typeProblem() says why until
+  // the user chooses a type. Nothing changes on failure.
   LibraryError restore(int type_index, int number_index);
 
-  // The user's choices, also reachable from the combos: a type change refills the section
-  // list and keeps the position (0 moves to 1, beyond the end to the last row). On failure
-  // the previous type and section stay selected and nothing changes.
+  // The user's choices, also reachable from the combos: a type change (by its position in
+  // the list file) refills the section list and keeps the position (0 moves to 1, beyond the
+  // end to the last row). On failure the previous type and section stay selected and
+  // nothing changes.
   LibraryError chooseType(int type_index);
   LibraryError chooseNumber(int number_index);
 
   // Takes the text typed into the section-number combo when it names a section of the list
-  // ("200x200x8" finds "  200x200x8"); otherwise the combo shows the current section again.
+  // ("200x200x8" finds "  200x200x8"). A text that names none is kept and the combo marked,
+  // the current section unchanged; an emptied combo shows the current section again.
   // Returns false when the text named no section.
   bool applyTypedNumber();
+
+  // Why the member cannot be confirmed as it stands ("" when it can): its stored type is no
+  // joint member type, or its section combo holds a name the list does not have.
+  QString typeProblem() const { return type_problem_; }
+  QString numberProblem() const { return number_problem_; }
+  QComboBox* typeCombo() const { return type_combo_; }
+  QComboBox* numberCombo() const { return number_combo_; }
 
   int typeIndex() const { return type_index_; }
   int numberIndex() const { return number_index_; }
@@ -53,11 +69,15 @@ class SectionPicker : public QObject {
   void sectionChanged();
   // A user choice the library could not serve; the previous choice is kept.
   void libraryFailed(const traxen::LibraryError& error);
+  // typeProblem() or numberProblem() changed.
+  void problemChanged();
 
  private:
   LibraryError fill(int type_index, int previous_position, bool keep_position_exact);
   void showCurrent();
-  void onTypeActivated(int index);
+  void setTypeProblem(const QString& problem);
+  void setNumberProblem(const QString& problem);
+  void onTypeActivated(int combo_index);
   void onNumberActivated(int index);
   void onNumberEdited();
 
@@ -67,6 +87,8 @@ class SectionPicker : public QObject {
   QComboBox* type_combo_;
   QComboBox* number_combo_;
   QLabel* description_label_;
+  QString member_name_;
+  QString type_problem_, number_problem_;
 
   std::vector<std::string> type_names_;
   int type_index_ = -1;

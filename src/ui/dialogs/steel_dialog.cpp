@@ -2,6 +2,8 @@
 // modulus and the partial factors are named in the report.
 #include "ui/dialogs/steel_dialog.h"
 
+#include <string>
+
 #include "ui/dialogs/data_dialog_layout.h"
 
 namespace traxen {
@@ -32,13 +34,18 @@ SteelDialog::SteelDialog(const JobSteel& steel, QWidget* parent)
       {"", Symbol(gamma, "M1"), "gamma_M1", &edited_.gamma_M1, "", "Terase osavarutegur g_M1"},
       {"", Symbol(gamma, "M2"), "gamma_M2", &edited_.gamma_M2, "", "Terase osavarutegur g_M2"},
   };
+  QString group;  // a row without its own group continues the one above, in messages too
   for (const Row& row : rows) {
     const QString tooltip = QString::fromUtf8(row.tooltip);
     QLineEdit* edit = NumberField(QString::fromLatin1(row.name), tooltip, this);
-    fields_.add(edit, row.target);
+    if (*row.group) group = QString::fromUtf8(row.group).trimmed();
+    const std::string key = std::string("steel.") + row.name;
+    fields_.add(edit, row.target,
+                FieldOfKey(key, group.toHtmlEscaped() + QStringLiteral(" ") + row.symbol, QString::fromLatin1(row.unit)));
     frame.addRow(QString::fromUtf8(row.group), row.symbol, edit, QString::fromLatin1(row.unit), tooltip);
   }
   fields_.show();
+  fields_.markOnLeaving(this);
 }
 
 void SteelDialog::accept() {

@@ -23,19 +23,22 @@ CXYTDlg::CXYTDlg(const Job& job, SectionLibrary library, QWidget* parent)
                   parent) {
   buildLayout();
   TyxJoint& t = job_.tyx;
-  edits_.add(n0_edit_, &t.N0);
-  edits_.add(m0_edit_, &t.M0);
+  edits_.add(n0_edit_, &t.N0, FieldOfKey("tyx.N0", QStringLiteral("N<sub>0,v</sub>"), QStringLiteral("kN")));
+  edits_.add(m0_edit_, &t.M0, FieldOfKey("tyx.M0", QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")));
   bindFaceAndSidePlates();
-  edits_.add(n1_edit_, &t.N1);
-  edits_.add(theta1_edit_, &t.theta1);
+  edits_.add(n1_edit_, &t.N1, FieldOfKey("tyx.N1", QStringLiteral("N<sub>1</sub>"), QStringLiteral("kN")));
+  edits_.add(theta1_edit_, &t.theta1, FieldOfKey("tyx.theta1", QStringLiteral("θ<sub>1</sub>"), QStringLiteral("°")));
   face_.check->setChecked(t.face_plate == 1);
   side_.check->setChecked(t.side_plates == 1);
   x_joint_->setChecked(t.x_joint == 1);
   plate_rows_ = {&face_, &side_};
-  chord_ = new SectionPicker(library_, Member::kChord, t.fy_class_chord, chord_type_, chord_number_, chord_text_, this);
-  brace_ = new SectionPicker(library_, Member::kBrace, t.fy_class_brace, brace_type_, brace_number_, brace_text_, this);
+  chord_ = new SectionPicker(library_, Member::kChord, t.fy_class_chord, chord_type_, chord_number_, chord_text_,
+                             QStringLiteral("Vöö"), this);
+  brace_ = new SectionPicker(library_, Member::kBrace, t.fy_class_brace, brace_type_, brace_number_, brace_text_,
+                             QStringLiteral("1. varras"), this);
   pickers_ = {chord_, brace_};
   showAndConnect({face_.check, side_.check, x_joint_});
+  FollowAngleNote(theta1_note_, theta1_edit_, 30, 150);
 }
 
 CXYTDlg::~CXYTDlg() = default;
@@ -50,7 +53,9 @@ void CXYTDlg::buildLayout() {
 
   auto* notes = new QHBoxLayout;
   notes->addWidget(Heading(QStringLiteral("MÄRKUS")));
-  notes->addWidget(StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub> &lt;= 150 °")));
+  theta1_note_ = StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub> &lt;= 150 °"));
+  theta1_note_->setObjectName(QStringLiteral("theta1Note"));
+  notes->addWidget(theta1_note_);
   notes->addStretch(1);
   addButtons(notes);
   right->addLayout(notes);

@@ -43,6 +43,7 @@ class CXYTDlg : public JointDialog {
   QComboBox* brace_number_ = nullptr;
   QLabel* brace_text_ = nullptr;
   QCheckBox* x_joint_ = nullptr;
+  QLabel* theta1_note_ = nullptr;
   SectionPicker* chord_ = nullptr;
   SectionPicker* brace_ = nullptr;
 };
