@@ -8,6 +8,7 @@
 
 #include "model/job.h"
 #include "report/check_summary.h"
+#include "report/report_language.h"
 #include "report/report_canvas.h"
 #include "model/report_inputs.h"
 
@@ -22,6 +23,7 @@ struct RenderOptions {
   // The joint's sketch at the top of page 1; off for the report's lines alone (the text
   // output, which holds no sketch, reads the same either way).
   bool sketch = true;
+  ReportLanguage language = ReportLanguage::kEstonian;  // the words of the whole report
 };
 
 struct RenderResult {
@@ -36,14 +38,16 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
                           const RenderOptions& options);
 
 // Computes what the report would print, without drawing: the values `traxen-cli check` reports.
-CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog);
+// Its title is in `language`, as the report would print it.
+CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog,
+                      ReportLanguage language = ReportLanguage::kEstonian);
 
 // The copy rules from the Job record into the working values, one per family.
 void CopyTyxInputs(const Job& job, ReportInputs& in);
 void CopyKnInputs(const Job& job, ReportInputs& in);
 
 // Family titles exactly as printed, blanks kept ("" when none applies).
-std::string TyxTitle(const ReportInputs& in);
-std::string KnTitle(const ReportInputs& in);
+std::string TyxTitle(const ReportInputs& in, ReportLanguage language = ReportLanguage::kEstonian);
+std::string KnTitle(const ReportInputs& in, ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

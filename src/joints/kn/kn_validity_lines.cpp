@@ -183,7 +183,7 @@ void GapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) 
     else
       w.Value(Sub("2"), Sub(" = "), "", "%3.2lf", v.g).Value(" < ", "%3.1lf", in.t1);
     w.Value(" + ", "%3.1lf", in.t2).Value(" = ", "%3.2lf", v.t1_plus_t2);
-    ConditionVerdict(canvas, w.x(), ok, 10, "Ei rahulda ");
+    ConditionVerdict(canvas, w.x(), ok, 10, ReportTextKey::kFailedWithoutMark);
   }
   auto ratio_row = [&](bool ok, const char* pass_relation, const char* fail_relation,
                        const char* factor_text, double limit) {

@@ -4,8 +4,10 @@
 
 #include "joints/tyx/tyx_chord_face_lines.h"
 #include "joints/tyx/tyx_parameter_lines.h"
+#include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_validity_lines.h"
 #include "joints/tyx/tyx_wide_brace_lines.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -45,8 +47,7 @@ void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r)
   w.AtLeft()
       .KeepTogether(2)
       .Weight("bold")
-      .Text({"Kui"}, {" b ", kGreek},
-            {" <= 0.85, siis liite kandevõime määrab vaid vöö liitepinna kandevõime N"})
+      .Text({Say(w, TyxTextKey::kIf)}, {" b ", kGreek}, {Say(w, TyxTextKey::kNarrowBraceRule)})
       .Text({"1,Rd ", kSub}, {"", kSub}, {""})
       .Weight("normal");
   w.NewLine();
@@ -60,7 +61,7 @@ void PrintWideBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
-      .Text({"Kui"}, {" b ", kGreek}, {" >= 0.85, siis liite kandevõime määramiseks tuleb arvutada:"})
+      .Text({Say(w, TyxTextKey::kIf)}, {" b ", kGreek}, {Say(w, TyxTextKey::kWideBraceRule)})
       .Weight("normal");
   w.NewLine();
   PrintWideBraceModeList(w);
@@ -73,7 +74,7 @@ void PrintTyxPlainReport(LineWriter& w, const ReportInputs& in, const TyxResult&
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")
-      .Text({"SÕLME KANDEVÕIME ARVUTUSE EELDUSED:"}, {" "}, {"  "})
+      .Text({Say(w, ReportTextKey::kValidityHeading)}, {" "}, {"  "})
       .Weight("normal");
   w.NewLine();
   PrintTyxMemberChecks(w, r.validity, ChordHeading::Plain);

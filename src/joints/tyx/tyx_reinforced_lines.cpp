@@ -6,7 +6,9 @@
 #include "joints/tyx/tyx_chord_face_lines.h"
 #include "joints/tyx/tyx_parameter_lines.h"
 #include "joints/tyx/tyx_validity_lines.h"
+#include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_wide_brace_lines.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -30,7 +32,7 @@ void PrintLengthForDepthFormula(LineWriter& w, const ReportInputs& in, const Tyx
 }
 
 void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
-  w.AtLeft().Text({"Nelikanttoru vöölapi pikkus "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kFacePlateLength)}, {""}, {"", kSub});
   w.NewLine();
   w.AtLeft()
       .Text({"l "}, {"p ", kSub}, {"", kSub})
@@ -50,7 +52,7 @@ void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const Tyx
   PrintPlateLengthCheck(w, p.face_length_for_width);
   w.NewLine();
 
-  w.AtLeft().Text({"Nelikanttoru vöölapi pikkus "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kFacePlateLength)}, {""}, {"", kSub});
   w.NewLine();
   PrintLengthForDepthFormula(w, in, p);
   w.NewLine();
@@ -58,7 +60,7 @@ void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const Tyx
   PrintPlateLengthCheck(w, p.face_length_for_depth);
   w.NewLine();
 
-  w.AtLeft().Text({"Nelikanttoru vöölapi laius "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kFacePlateWidth)}, {""}, {"", kSub});
   w.NewLine();
   w.AtLeft()
       .Text({"b "}, {"p ", kSub}, {"", kSub})
@@ -72,7 +74,7 @@ void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const Tyx
 
 void PrintSidePlateRequirement(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
   w.NewLine();
-  w.AtLeft().Text({"Nelikanttoru külgpinna lapi pikkus "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kSidePlateLength)}, {""}, {"", kSub});
   w.NewLine();
   PrintLengthForDepthFormula(w, in, p);
   w.AtRight();
@@ -129,7 +131,7 @@ void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult
 
   w.AtLeft()
       .Weight("bold")
-      .Text({"Tugevdatud liitel peab"}, {" b ", kGreek}, {"p ", kSub})
+      .Text({Say(w, TyxTextKey::kReinforcedJointMust)}, {" b ", kGreek}, {"p ", kSub})
       .Text({" <= 0.85"}, {"", kSub}, {"", kSub})
       .Weight("normal");
   w.NewLine();
@@ -187,11 +189,11 @@ void PrintBraceInCompression(LineWriter& w, const ReportInputs& in, const TyxRes
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
-      .Text({"Surutud võrguvarda korral vöö pealispinna lapiga tugevdatud liitel kasutatakse t"},
+      .Text({Say(w, TyxTextKey::kCompressedBraceTakesPlate)},
             {" 0", kSub}, {"+t"})
       .Text({"p ", kSub}, {"", kSub}, {""});
   w.NewLine();
-  w.AtLeft().Text({"Sooritada vaja järgmised arvutused "}, {"", kSub}, {""}).Weight("normal");
+  w.AtLeft().Text({Say(w, TyxTextKey::kCalculationsToDo)}, {"", kSub}, {""}).Weight("normal");
   w.NewLine();
   PrintWideBraceModeList(w);
   PrintWideBraceModes(w, in, r);
@@ -203,9 +205,9 @@ void PrintTyxReinforcedReport(LineWriter& w, const ReportInputs& in, const TyxRe
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")
-      .Text({"TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:"}, {" "}, {"  "});
+      .Text({Say(w, ReportTextKey::kReinforcedValidityHeading)}, {" "}, {"  "});
   w.NewLine();
-  w.AtLeft().Text({"1) TUGEVDUSLAPP"}, {" "}, {"  "}).Weight("normal");
+  w.AtLeft().Text({Say(w, TyxTextKey::kPlateHeading)}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   PrintPlateRequirements(w, in, r.plates);
   PrintTyxMemberChecks(w, r.validity, ChordHeading::AfterPlates);

@@ -11,6 +11,7 @@
 #include "report/drawing_primitives.h"
 #include "base/ieee_divide.h"
 #include "joints/tyx/tyx_report.h"
+#include "joints/tyx/tyx_texts.h"
 #include "base/number_format.h"
 #include "report/recording_surface.h"
 #include "report/sketch_placement.h"
@@ -145,7 +146,10 @@ void TyxSketch::ChordDepth() {
 }
 
 void TyxSketch::TypeLabel() {
-  const char* text = XJoint() ? "  X - SÕLM " : in_.theta1 == 90 ? "  T - SÕLM " : "  Y - SÕLM ";
+  const TyxTextKey type = XJoint()            ? TyxTextKey::kSchematicX
+                         : in_.theta1 == 90 ? TyxTextKey::kSchematicT
+                                            : TyxTextKey::kSchematicY;
+  const std::string_view text = ReportText(type, f_.language);
   s_.setFont(kTypeFont);
   s_.setTextColor(kBlack);
   s_.drawText({f_.area_from.x + 20, f_.area_from.y + 20}, text);
@@ -435,7 +439,9 @@ void DrawTyxSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   if (!(std::isfinite(in.h0) && in.h0 > 0)) return;
   // Drawn aside first, then fitted into the room the report leaves above its first line.
   RecordingSurface sketch;
-  DrawTyxSketch(sketch, in, ReportSchematicFrame(in.h0));
+  TyxSchematicFrame frame = ReportSchematicFrame(in.h0);
+  frame.language = canvas.language;
+  DrawTyxSketch(sketch, in, frame);
   const int room = in.tyx_x_joint == 1 ? kTyxXJointSketchRoom : kTyxSketchRoom;
   ReplayOps(PlaceSketch(sketch.ops(), ReportSketchArea(room + canvas.line_step), ReportTextWidth),
             canvas.surface);
