@@ -10,6 +10,9 @@
 #include "joints/kn_reinforced/kn_reinforced_gap_lines.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
 #include "joints/kn_reinforced/kn_reinforced_overlap_lines.h"
+#include "joints/kn/kn_texts.h"
+#include "joints/kn_reinforced/kn_reinforced_texts.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -24,9 +27,9 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
   canvas.x = canvas.left_margin;
   canvas.SetTextColor(kBlack);
   LineWriter(canvas, canvas.left_margin, "bold")
-      .Text("TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:", " ", "  ");
+      .Text(Say(canvas, ReportTextKey::kReinforcedValidityHeading), " ", "  ");
   NewLine(canvas);
-  LineWriter(canvas, canvas.left_margin, "bold").Text("TUGEVDUSLAPP", " ", "  ");
+  LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, KnReinforcedTextKey::kPlateHeading), " ", "  ");
   NewLine(canvas);
   canvas.x = canvas.left_margin;
   PrintKnPlateRequirements(canvas, in, r.plates);
