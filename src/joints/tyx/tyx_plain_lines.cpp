@@ -13,7 +13,8 @@ namespace traxen {
 
 namespace {
 
-void PrintJointParameters(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintJointParameters(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   w.NewLine();
   w.AtLeft()
       .Text({"b ", kGreek}, {"= "}, {"b"})
@@ -42,7 +43,8 @@ void PrintJointParameters(LineWriter& w, const ReportInputs& in, const TyxResult
   PrintStressRatioAndFactor(w, in.fy0, r.stress, r.kn);
 }
 
-void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintNarrowBrace(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   w.NewLines(2);
   w.AtLeft()
       .KeepTogether(2)
@@ -57,7 +59,7 @@ void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r)
   PrintResistanceVerdict(w, r.narrow.resistance, in.N1, r.narrow.passed, false);
 }
 
-void PrintWideBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintWideBrace(LineWriter& w, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
@@ -65,12 +67,13 @@ void PrintWideBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
       .Weight("normal");
   w.NewLine();
   PrintWideBraceModeList(w);
-  PrintWideBraceModes(w, in, r);
+  PrintWideBraceModes(w, r);
 }
 
 }  // namespace
 
-void PrintTyxPlainReport(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintTyxPlainReport(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")
@@ -80,9 +83,9 @@ void PrintTyxPlainReport(LineWriter& w, const ReportInputs& in, const TyxResult&
   PrintTyxMemberChecks(w, r.validity, ChordHeading::Plain);
   if (!PrintTyxStopLine(w, r.valid)) return;
 
-  PrintJointParameters(w, in, r);
-  if (r.narrow_case) PrintNarrowBrace(w, in, r);
-  if (r.wide_case) PrintWideBrace(w, in, r);
+  PrintJointParameters(w, r);
+  if (r.narrow_case) PrintNarrowBrace(w, r);
+  if (r.wide_case) PrintWideBrace(w, r);
 }
 
 }  // namespace traxen

@@ -93,7 +93,8 @@ void PrintPlateRequirements(LineWriter& w, const ReportInputs& in, const TyxPlat
   w.NewLines(3);
 }
 
-void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlateParameters(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   w.AtLeft()
       .Text({"b ", kGreek}, {"p ", kSub}, {""})
       .Text({"", kGreek}, {" = "}, {"b"})
@@ -152,7 +153,8 @@ void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult
 
 // The face plate alone carries a brace in tension. Its resistance takes no chord-stress
 // factor, so neither line shows kn.
-void PrintBraceInTension(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceInTension(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const bool reduced = r.tension.reduced;
   w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
   if (reduced)
@@ -185,7 +187,7 @@ void PrintBraceInTension(LineWriter& w, const ReportInputs& in, const TyxResult&
   PrintResistanceVerdict(w, r.tension.resistance, in.N1, r.tension.passed, false);
 }
 
-void PrintBraceInCompression(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceInCompression(LineWriter& w, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
@@ -196,12 +198,13 @@ void PrintBraceInCompression(LineWriter& w, const ReportInputs& in, const TyxRes
   w.AtLeft().Text({Say(w, TyxTextKey::kCalculationsToDo)}, {"", kSub}, {""}).Weight("normal");
   w.NewLine();
   PrintWideBraceModeList(w);
-  PrintWideBraceModes(w, in, r);
+  PrintWideBraceModes(w, r);
 }
 
 }  // namespace
 
-void PrintTyxReinforcedReport(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintTyxReinforcedReport(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")
@@ -213,10 +216,10 @@ void PrintTyxReinforcedReport(LineWriter& w, const ReportInputs& in, const TyxRe
   PrintTyxMemberChecks(w, r.validity, ChordHeading::AfterPlates);
   if (!PrintTyxStopLine(w, r.valid)) return;
 
-  PrintPlateParameters(w, in, r);
+  PrintPlateParameters(w, r);
   switch (r.reinforced_case) {
-    case TyxReinforcedCase::BraceInTension: PrintBraceInTension(w, in, r); break;
-    case TyxReinforcedCase::BraceInCompression: PrintBraceInCompression(w, in, r); break;
+    case TyxReinforcedCase::BraceInTension: PrintBraceInTension(w, r); break;
+    case TyxReinforcedCase::BraceInCompression: PrintBraceInCompression(w, r); break;
     case TyxReinforcedCase::None: break;  // βp too large, or no brace force
   }
 }

@@ -10,6 +10,7 @@
 
 #include "report/drawing_primitives.h"
 #include "base/ieee_divide.h"
+#include "joints/tyx/tyx_compute.h"
 #include "joints/tyx/tyx_report.h"
 #include "joints/tyx/tyx_texts.h"
 #include "base/number_format.h"
@@ -425,12 +426,7 @@ void DrawTyxSketch(DrawingSurface& surface, const ReportInputs& in, const TyxSch
 
 void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height) {
   ReportInputs mirrored = values;
-  mirrored.N0_right = values.N0_left;
-  mirrored.N2 = values.N1;
-  mirrored.h2 = values.h1;
-  mirrored.b2 = values.b1;
-  mirrored.t2 = values.t1;
-  mirrored.theta2 = values.theta1;
+  MirrorTyxLowerBrace(mirrored, TyxMirror::kWholeBrace);
   DrawTyxSketch(surface, mirrored, PreviewSchematicFrame(values.h0, width, height));
 }
 

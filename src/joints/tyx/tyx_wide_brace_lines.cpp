@@ -51,7 +51,8 @@ void PrintPlateFaceSymbols(LineWriter& w, bool reduced) {
   w.NewLine();
 }
 
-void PrintChordFaceAt085(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintChordFaceAt085(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
   w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, TyxTextKey::kChordFaceHeading)}, {"b ", kGreek},
                                  {" = 0.85"}).Weight("normal");
@@ -70,7 +71,8 @@ void PrintChordFaceAt085(LineWriter& w, const ReportInputs& in, const TyxResult&
   w.NewLine();
 }
 
-void PrintBraceFailure(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceFailure(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
   const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
   const std::string_view thickness = r.reinforced ? "p " : "0 ";
@@ -247,7 +249,8 @@ void PrintSideWallNumbers(LineWriter& w, const ReportInputs& in, const TyxWideBr
   w.NewLines(2);
 }
 
-void PrintSideWall(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintSideWall(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
   w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, TyxTextKey::kSideWallHeading)}, {"b", kGreek},
                                  {" =  1"}).Weight("normal");
@@ -338,7 +341,8 @@ void PrintPunchingHeading(LineWriter& w, const TyxResult& r) {
 
 // The punching formula, the effective punching width and N1L,Rd; the face plate replaces the
 // chord face ("ykt", "p").
-void PrintPunchingModes(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPunchingModes(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
   const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
   const std::string_view face_index = r.reinforced ? " p " : " 0 ";
@@ -407,23 +411,23 @@ void PrintJointResistance(LineWriter& w, const TyxWideBrace& m, std::string_view
   PrintGoverningMinimum(w, m);
 }
 
-void PrintPlainPunchingAndResistance(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlainPunchingAndResistance(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   if (m.punching_applies) {
     PrintPunchingHeading(w, r);
     w.NewLine();
-    PrintPunchingModes(w, in, r);
+    PrintPunchingModes(w, r);
   }
   w.NewLines(2);
   PrintJointResistance(w, m, Say(w, TyxTextKey::kJointResistanceIs));
 }
 
-void PrintPlatePunchingAndResistance(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlatePunchingAndResistance(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   PrintPunchingHeading(w, r);
   if (m.punching_applies) {
     w.NewLine();
-    PrintPunchingModes(w, in, r);
+    PrintPunchingModes(w, r);
     w.NewLines(2);
     PrintJointResistance(w, m, Say(w, TyxTextKey::kReinforcedJointResistanceIsLower));
   } else {
@@ -453,16 +457,17 @@ void PrintWideBraceModeList(LineWriter& w) {
   w.NewLine();
 }
 
-void PrintWideBraceModes(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
-  PrintChordFaceAt085(w, in, r);
-  PrintBraceFailure(w, in, r);
-  PrintSideWall(w, in, r);
+void PrintWideBraceModes(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
+  PrintChordFaceAt085(w, r);
+  PrintBraceFailure(w, r);
+  PrintSideWall(w, r);
   PrintChordShear(w, in, r.wide);
   PrintInterpolation(w, r);
   if (r.reinforced)
-    PrintPlatePunchingAndResistance(w, in, r);
+    PrintPlatePunchingAndResistance(w, r);
   else
-    PrintPlainPunchingAndResistance(w, in, r);
+    PrintPlainPunchingAndResistance(w, r);
   w.NewLine();
   PrintResistanceVerdict(w, r.wide.resistance, in.N1, r.wide.passed, true);
 }
