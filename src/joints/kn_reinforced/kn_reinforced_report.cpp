@@ -16,8 +16,8 @@
 
 namespace traxen {
 
-void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
-                             const ReinforcedKnResult& r) {
+void PrintReinforcedKnReport(ReportCanvas& canvas, const ReinforcedKnResult& r) {
+  const ReportInputs& in = r.inputs;
   const bool between_braces_plate = in.kn_overlap_plate == 1;
   // The schematic above needs more room when it shows the between-braces plate.
   canvas.line_offset = between_braces_plate ? kKnBetweenPlateSketchRoom : kKnSketchRoom;
@@ -52,7 +52,7 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
 
 CheckSummary RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
-  PrintReinforcedKnReport(canvas, in, r);
+  PrintReinforcedKnReport(canvas, r);
   return SummarizeReinforcedKnJoint(r);
 }
 
