@@ -21,7 +21,8 @@ template <template <ReportLanguage> class Catalogue, class Key>
 std::string_view CatalogueText(Key key, ReportLanguage language) {
   return [&]<std::size_t... I>(std::index_sequence<I...>) {
     std::string_view text;
-    ((language == kReportLanguages[I] ? (text = Catalogue<kReportLanguages[I]>::Text(key), true) : false) || ...);
+    static_cast<void>(
+        ((language == kReportLanguages[I] ? (text = Catalogue<kReportLanguages[I]>::Text(key), true) : false) || ...));
     return text;
   }(std::make_index_sequence<std::size(kReportLanguages)>());
 }
