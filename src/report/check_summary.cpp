@@ -13,21 +13,25 @@ double Utilisation(const ResistanceVerdict& v) {
   return force / v.N_Rd;
 }
 
-std::string ModeName(const CheckSummary& s, const ResistanceVerdict& v) {
+std::optional<FailureMode> FailureModeOf(const CheckSummary& s, const ResistanceVerdict& v) {
   const std::string& m = v.mode;
   if (m == "1") {
-    if (s.family == "tyx" && s.report == "reinforced") return "face plate failure (brace in tension)";
-    return "chord face failure";
+    if (s.family == "tyx" && s.report == "reinforced") return FailureMode::kFacePlateBraceInTension;
+    return FailureMode::kChordFace;
   }
-  if (m == "2") return "brace failure";
-  if (m == "3a") return "chord shear";
-  if (m == "3b") return "chord axial resistance under shear";
-  if (m == "4") return "punching shear";
-  if (m == "overlap") return "overlap: brace failure";
+  if (m == "2") return FailureMode::kBrace;
+  if (m == "3a") return FailureMode::kChordShear;
+  if (m == "3b") return FailureMode::kChordAxialUnderShear;
+  if (m == "4") return FailureMode::kPunchingShear;
+  if (m == "overlap") return FailureMode::kOverlapBrace;
   if (m == "governing")
-    return s.report == "reinforced" ? "governing of the reinforced chord (brace in compression)"
-                                    : "governing of chord face, brace, chord side wall and punching shear";
-  return m;
+    return s.report == "reinforced" ? FailureMode::kGoverningReinforced : FailureMode::kGoverningPlain;
+  return std::nullopt;
+}
+
+std::string ModeName(const CheckSummary& s, const ResistanceVerdict& v) {
+  const std::optional<FailureMode> mode = FailureModeOf(s, v);
+  return mode ? std::string(CheckModeName(*mode)) : v.mode;
 }
 
 const ResistanceVerdict* GoverningVerdict(const CheckSummary& s) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "report/report_texts.h"
+
 namespace traxen {
 
 struct ResistanceVerdict {
@@ -54,7 +56,11 @@ struct CheckSummary {
 // negative while a force acts, not a number when the resistance is not.
 double Utilisation(const ResistanceVerdict& v);
 
-// The failure mode of a verdict in words ("chord face failure", "punching shear", ...).
+// The failure mode a verdict judges; none for a mode code this program does not know.
+std::optional<FailureMode> FailureModeOf(const CheckSummary& s, const ResistanceVerdict& v);
+
+// The failure mode of a verdict in the English words `traxen-cli check` prints ("chord face
+// failure", "punching shear", ...); an unknown mode code as it is.
 std::string ModeName(const CheckSummary& s, const ResistanceVerdict& v);
 
 // The verdict with the largest utilisation (a non-finite one counts as largest), or null.

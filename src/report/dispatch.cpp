@@ -13,6 +13,7 @@
 #include "joints/welds/brace_weld_lines.h"
 #include "joints/welds/brace_welds.h"
 #include "report/pages.h"
+#include "report/report_texts.h"
 
 namespace traxen {
 
@@ -36,18 +37,21 @@ void CopyKnInputs(const Job& job, ReportInputs& in) {
   CopyFamilyInputs(job, in, [](auto&&... args) { ForEachKnField(args...); });
 }
 
-std::string TyxTitle(const ReportInputs& in) {
-  return (in.tyx_face_plate == 1 || in.tyx_side_plates == 1) ? "  TUGEVDUSEGA X, Y ja T TRAXEN "
-                                                              : " X, Y ja T TRAXEN ";
+std::string TyxTitle(const ReportInputs& in, ReportLanguage language) {
+  const bool reinforced = in.tyx_face_plate == 1 || in.tyx_side_plates == 1;
+  return std::string(ReportText(reinforced ? ReportTextKey::kTitleTyxReinforced : ReportTextKey::kTitleTyx, language));
 }
 
-std::string KnTitle(const ReportInputs& in) {
+std::string KnTitle(const ReportInputs& in, ReportLanguage language) {
   if (in.g > 0) {
-    return (in.kn_face_plate == 1 || in.kn_side_plates == 1) ? "  TUGEVDUSEGA ÜLEKATTETA KN SÕLM "
-                                                             : "  ÜLEKATTETA KN SÕLM ";
+    const bool reinforced = in.kn_face_plate == 1 || in.kn_side_plates == 1;
+    return std::string(
+        ReportText(reinforced ? ReportTextKey::kTitleKnGapReinforced : ReportTextKey::kTitleKnGap, language));
   }
   if (in.g < 0) {
-    return in.kn_overlap_plate == 1 ? "  TUGEVDUSEGA ÜLEKATTEGA KN SÕLM " : "  ÜLEKATTEGA KN SÕLM ";
+    const bool reinforced = in.kn_overlap_plate == 1;
+    return std::string(
+        ReportText(reinforced ? ReportTextKey::kTitleKnOverlapReinforced : ReportTextKey::kTitleKnOverlap, language));
   }
   return "";  // g exactly 0 (or not a number): no title
 }
@@ -71,6 +75,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
   canvas.first_page_number = options.first_page_number;
   canvas.page_total = options.page_total;
   canvas.text_log = options.text_log;
+  canvas.language = options.language;
 
   surface.setBackgroundColor(kWhite);
   surface.setPen(black);
@@ -93,7 +98,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     surface.setFont(bold);
     const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
     CopyTyxInputs(job, in);
-    canvas.DrawLoggedText({canvas.x, y - 35}, TyxTitle(in), y - 35);
+    canvas.DrawLoggedText({canvas.x, y - 35}, TyxTitle(in, options.language), y - 35);
     const bool schematic = last_dialog == 1;
     SetTyxDrawnAngle(in, schematic);
     if (schematic && options.sketch) DrawTyxSchematic(canvas, in);
@@ -109,7 +114,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
     if (options.sketch) DrawKnSchematic(canvas, in);
     NextLine(canvas, canvas.line_step, canvas.line_step);
     surface.setFont(bold);
-    const std::string title = KnTitle(in);
+    const std::string title = KnTitle(in, options.language);
     if (!title.empty()) canvas.DrawLoggedText({canvas.left_margin, y1 - 35}, title, y1 - 35);
     printed = HasKnPlate(in) ? RenderReinforcedKnReport(canvas, in) : RenderPlainKnReport(canvas, in);
   }
@@ -129,7 +134,7 @@ void AddBraceWelds(const Job& job, CheckSummary& s) {
 }
 }  // namespace
 
-CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog) {
+CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog, ReportLanguage language) {
   ReportInputs in = working;
   in.E = job.steel.E;
   if (job.family.is_tyx == 1) {
@@ -137,7 +142,7 @@ CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dial
     SetTyxDrawnAngle(in, last_dialog == 1);
     CheckSummary s = CheckTyxJoint(in);
     s.family = "tyx";
-    s.title = TyxTitle(in);
+    s.title = TyxTitle(in, language);
     AddBraceWelds(job, s);
     return s;
   }
@@ -146,7 +151,7 @@ CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dial
     StoreKnGeometry(in);
     CheckSummary s = HasKnPlate(in) ? CheckReinforcedKnJoint(in) : CheckPlainKnJoint(in);
     s.family = "kn";
-    s.title = KnTitle(in);
+    s.title = KnTitle(in, language);
     AddBraceWelds(job, s);
     return s;
   }

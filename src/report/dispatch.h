@@ -8,6 +8,7 @@
 
 #include "model/job.h"
 #include "report/check_summary.h"
+#include "report/report_language.h"
 #include "report/report_canvas.h"
 #include "model/report_inputs.h"
 
@@ -25,6 +26,7 @@ struct RenderOptions {
   // The footer's page numbers when the report is one of several in one document.
   int first_page_number = 1;
   int page_total = 0;  // 0: a report alone, "Leht k"
+  ReportLanguage language = ReportLanguage::kEstonian;  // the words of the whole report
 };
 
 struct RenderResult {
@@ -39,14 +41,16 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
                           const RenderOptions& options);
 
 // Computes what the report would print, without drawing: the values `traxen-cli check` reports.
-CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog);
+// Its title is in `language`, as the report would print it.
+CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog,
+                      ReportLanguage language = ReportLanguage::kEstonian);
 
 // The copy rules from the Job record into the working values, one per family.
 void CopyTyxInputs(const Job& job, ReportInputs& in);
 void CopyKnInputs(const Job& job, ReportInputs& in);
 
 // Family titles exactly as printed, blanks kept ("" when none applies).
-std::string TyxTitle(const ReportInputs& in);
-std::string KnTitle(const ReportInputs& in);
+std::string TyxTitle(const ReportInputs& in, ReportLanguage language = ReportLanguage::kEstonian);
+std::string KnTitle(const ReportInputs& in, ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

@@ -182,10 +182,10 @@ class LineWriter {
 // A line advance as the reports make it.
 inline int NewLine(ReportCanvas& canvas) { return NextLine(canvas, canvas.line_step, canvas.line_step); }
 
-// The verdict of a condition `spacing` units after x on the current line ("Korras! " or
+// The verdict of a condition `spacing` units after x on the current line (the passing or
 // the failing text), then black again. Returns the x after it.
 inline int ConditionVerdict(ReportCanvas& canvas, int x, bool passed, int spacing = 30,
-                            std::string_view failed_text = "Ei rahulda! ") {
+                            ReportTextKey failed_text = ReportTextKey::kFailed) {
   const int width =
       MeasureRun([&](ReportCanvas& s) { return WriteVerdict(s, 0, 0, passed, "normal", failed_text); });
   const int at = ContinueIfPastFrame(canvas, x + spacing, width);

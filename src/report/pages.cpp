@@ -28,6 +28,8 @@ constexpr int kHeaderTextEnd = 600 - 10;
 constexpr int kCalculatedByEnd = 300 - 10;
 constexpr int kOwnerEnd = 750 - 10;
 
+std::string_view Word(const ReportCanvas& canvas, ReportTextKey key) { return ReportText(key, canvas.language); }
+
 void DrawFrame(ReportCanvas& canvas, int top) {
   canvas.surface.setBrush(kWhite);
   canvas.surface.drawRect({80, top + 120}, {850, top + 1100});
@@ -103,16 +105,16 @@ void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height) {
   const Font label{"Times New Roman", 16, 400};
   s.setPen(kThinBlack);
   s.setFont(label);
-  s.drawText({100, top + 90}, "TELLIJA: ");
-  const int w = s.textWidth("TELLIJA: ");
-  s.drawText({100, top + 70}, "TÖÖ: ");
+  s.drawText({100, top + 90}, Word(canvas, ReportTextKey::kHeaderClient));
+  const int w = s.textWidth(Word(canvas, ReportTextKey::kHeaderClient));
+  s.drawText({100, top + 70}, Word(canvas, ReportTextKey::kHeaderJob));
   if (canvas.info) {
     s.drawText({w + 120, top + 70}, FittedJobText(s, canvas.info->job_name, kHeaderTextEnd - (w + 120)));
     s.drawText({w + 120, top + 90}, FittedJobText(s, canvas.info->client, kHeaderTextEnd - (w + 120)));
   }
   s.setFont({"Times New Roman", 24, 700});
-  s.drawText({120, top + 20}, "NELIKANTORUDEST SÕRESTIKE SÕLMEDE");
-  s.drawText({300, top + 40}, "KANDEVÕIME");
+  s.drawText({120, top + 20}, Word(canvas, ReportTextKey::kHeaderTitle));
+  s.drawText({300, top + 40}, Word(canvas, ReportTextKey::kHeaderTitleSecondLine));
 
   // Emblem box: teal rectangle, a white chord line and arch, the firm's name, white hangers.
   s.setBrush(kTeal);
@@ -140,17 +142,17 @@ void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height) {
   s.setFont({"Arial", 14, 400});
   const std::string calculated_by = canvas.info ? canvas.info->calculated_by : std::string();
   const std::string owner = canvas.info ? canvas.info->owner : std::string();
-  s.drawText({100, top + 1125}, "Arvutas: ");
-  const int calculated_by_x = 100 + s.textWidth("Arvutas: ");
+  s.drawText({100, top + 1125}, Word(canvas, ReportTextKey::kFooterCalculatedBy));
+  const int calculated_by_x = 100 + s.textWidth(Word(canvas, ReportTextKey::kFooterCalculatedBy));
   s.drawText({calculated_by_x, top + 1125}, FittedJobText(s, calculated_by, kCalculatedByEnd - calculated_by_x));
-  s.drawText({300, top + 1125}, "Programmi omanik: ");
-  const int owner_x = 300 + s.textWidth("Programmi omanik: ");
+  s.drawText({300, top + 1125}, Word(canvas, ReportTextKey::kFooterOwner));
+  const int owner_x = 300 + s.textWidth(Word(canvas, ReportTextKey::kFooterOwner));
   s.drawText({owner_x, top + 1125}, FittedJobText(s, owner, kOwnerEnd - owner_x));
-  s.drawText({750, top + 1125}, "Leht ");
+  s.drawText({750, top + 1125}, Word(canvas, ReportTextKey::kFooterPage));
   const int number = canvas.first_page_number + page_index;
   const std::string page = canvas.page_total > 0 ? fmt::format("{} / {}", number, canvas.page_total)
                                                  : FormatInt("%d", number);
-  s.drawText({750 + s.textWidth("Leht "), top + 1125}, page);
+  s.drawText({750 + s.textWidth(Word(canvas, ReportTextKey::kFooterPage)), top + 1125}, page);
   s.drawText({100, top + 1165}, FooterDate(canvas.now));
 }
 

@@ -106,8 +106,9 @@ void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind) {
 }
 
 int WriteVerdict(ReportCanvas& canvas, int x, int y, bool passed, std::string_view weight,
-                 std::string_view failed_text) {
-  const int end = TextRun(canvas, x, y, passed ? "Korras! " : failed_text, kNormal, "", kNormal, "", kNormal, weight);
+                 ReportTextKey failed_text) {
+  const std::string_view verdict = ReportText(passed ? ReportTextKey::kPassed : failed_text, canvas.language);
+  const int end = TextRun(canvas, x, y, verdict, kNormal, "", kNormal, "", kNormal, weight);
   canvas.SetTextColor(kBlack);
   return end;
 }

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "report/report_language.h"
+#include "report/report_texts.h"
 #include "report/surface.h"
 
 namespace traxen {
@@ -34,6 +36,7 @@ struct ReportCanvas {
   int first_page_number = 1;
   int page_total = 0;  // 0: a report alone
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects report text when set
+  ReportLanguage language = ReportLanguage::kEstonian;  // the words of every line
 
   int page_height = 1229;
   int line_offset = 0;
@@ -82,10 +85,10 @@ enum class CheckKind { Condition, Verdict };
 
 // Before the pieces of a check: turns the text red and records the failure when it failed.
 void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind);
-// The one writer of a verdict: "Korras! " or `failed_text` at (x, y) in `weight`, then the
-// text is black again. Returns the x after the verdict.
+// The one writer of a verdict: the passing word or `failed_text` at (x, y) in `weight`, then
+// the text is black again. Returns the x after the verdict.
 int WriteVerdict(ReportCanvas& canvas, int x, int y, bool passed, std::string_view weight = "normal",
-                 std::string_view failed_text = "Ei rahulda! ");
+                 ReportTextKey failed_text = ReportTextKey::kFailed);
 // After the pieces: the verdict 30 units right of x. Returns the x after the verdict.
 int EndCheck(ReportCanvas& canvas, int x, int y, bool passed);
 

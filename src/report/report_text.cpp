@@ -34,12 +34,14 @@ std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_hei
   return out;
 }
 
-std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog, bool brace_welds) {
+std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog, bool brace_welds,
+                             ReportLanguage language) {
   RecordingSurface surface;
   std::vector<ReportTextPiece> pieces;
   RenderOptions options;
   options.text_log = &pieces;
   options.brace_welds = brace_welds;
+  options.language = language;
   RenderReport(surface, job, working, last_dialog, options);
   return ReportPiecesToText(std::move(pieces));
 }

@@ -7,6 +7,7 @@
 
 #include "model/job.h"
 #include "report/report_canvas.h"
+#include "report/report_language.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
@@ -16,6 +17,7 @@ namespace traxen {
 std::string ReportPiecesToText(std::vector<ReportTextPiece> pieces, int page_height = 1229);
 
 // Renders `job` onto a recording surface with deterministic metrics and returns its text.
-std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog, bool brace_welds = true);
+std::string RenderReportText(const Job& job, const ReportInputs& working, int last_dialog, bool brace_welds = true,
+                             ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "report/pages.h"
 #include "report/report_canvas.h"
@@ -71,19 +72,6 @@ std::string FamilyText(const Job& job) {
   return "–";
 }
 
-// The failure modes by the headings the reports print for them.
-std::string EstonianModeName(const CheckSummary& s, const ResistanceVerdict& v) {
-  const std::string& m = v.mode;
-  if (m == "1") return s.family == "tyx" && s.report == "reinforced" ? "vöölapi kandevõime" : "vöö liitepinna kandevõime";
-  if (m == "2") return "võrguvarda kandevõime";
-  if (m == "3a") return "vöö lõikekandevõime";
-  if (m == "3b") return "vöö lõikekandevõime N0,Rd";
-  if (m == "4") return "vöö pinna läbisurumiskandevõime";
-  if (m == "overlap") return "ülekattega liite võrgu varda kandevõime";
-  if (m == "governing") return s.report == "reinforced" ? "tugevdatud liite kandevõime" : "liite kandevõime";
-  return m;
-}
-
 }  // namespace
 
 TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& s) {
@@ -101,7 +89,9 @@ TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const Che
   line.outcome = s.passed() ? JointOutcome::kPassed : JointOutcome::kFailed;
   if (const ResistanceVerdict* v = GoverningVerdict(s)) {
     line.eta = Utilisation(*v);
-    line.governing = fmt::format("varras {}: {}", v->brace, EstonianModeName(s, *v));
+    const std::optional<FailureMode> mode = FailureModeOf(s, *v);
+    line.governing = fmt::format("varras {}: {}", v->brace,
+                                 mode ? FailureModeName(*mode, ReportLanguage::kEstonian) : std::string_view(v->mode));
   } else {
     line.governing = "kontrolle pole";
   }

@@ -1,6 +1,8 @@
 // Names of the K/N conditions.
 #include "joints/kn/kn_condition_names.h"
 
+#include "joints/kn/kn_texts.h"
+
 namespace traxen {
 
 namespace {
@@ -8,12 +10,13 @@ namespace {
 void AddMember(const KnMemberValidity& v, bool gap_rows, std::vector<std::string>& out) {
   if (!v.shown) return;
   const std::string i = std::to_string(v.member);
-  const std::string m = v.member == 0 ? "chord: " : "brace " + i + ": ";
+  const std::string m = v.member == 0 ? std::string(KnCheckName(KnConditionWord::kChord)) + ": "
+                                      : std::string(KnCheckName(KnConditionWord::kBrace)) + i + ": ";
   const std::string h = "h" + i, b = "b" + i, t = "t" + i;
   auto add = [&](bool ok, const std::string& name) {
     if (!ok) out.push_back(m + name);
   };
-  add(v.class_ok, "section class 1 or 2");
+  add(v.class_ok, std::string(KnCheckName(KnConditionWord::kSectionClass)));
   add(v.fy_ok, "fy" + i + " <= 460");
   add(v.t_ok, t + " >= 2.5");
   add(v.h_t_ok, h + " / " + t + " <= 35");
@@ -36,16 +39,16 @@ std::vector<std::string> FailedKnConditionNames(const KnValidity& v) {
   AddMember(v.chord, v.gap_rows, out);
   AddMember(v.brace1, v.gap_rows, out);
   AddMember(v.brace2, v.gap_rows, out);
-  auto add = [&](bool ok, const char* name) {
-    if (!ok) out.push_back(name);
+  auto add = [&](bool ok, KnConditionWord name) {
+    if (!ok) out.emplace_back(KnCheckName(name));
   };
   if (v.gap_rows) {
-    add(v.gap_size_ok, "gap: g >= t1 + t2");
-    add(v.gap_ratio_min_ok, "gap: g / b0 >= 0.5 (1 - beta)");
-    add(v.gap_ratio_max_ok, "gap: g / b0 <= 1.5 (1 - beta)");
+    add(v.gap_size_ok, KnConditionWord::kGapSize);
+    add(v.gap_ratio_min_ok, KnConditionWord::kGapRatioMin);
+    add(v.gap_ratio_max_ok, KnConditionWord::kGapRatioMax);
   } else if (v.overlap_conditions) {
-    if (v.width_ratio_shown) add(v.width_ratio_ok, "overlap: narrower / wider brace width >= 0.75");
-    add(v.overlap_ok, "overlap: 25 % <= lambda_ov <= 100 %");
+    if (v.width_ratio_shown) add(v.width_ratio_ok, KnConditionWord::kOverlapWidthRatio);
+    add(v.overlap_ok, KnConditionWord::kOverlapRatio);
   }
   return out;
 }

@@ -7,7 +7,9 @@
 
 #include "joints/kn/kn_geometry_lines.h"
 #include "report/line_writer.h"
+#include "joints/kn/kn_texts.h"
 #include "joints/kn/kn_width_lines.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -75,7 +77,7 @@ void PrintKnGapMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapBr
   const std::string i = Index(c);
   const std::string rd = i + ",Rd ";
   const KnResistance& r = c.mode1;
-  Heading(canvas).Text("1. Vöö liitepinna kandevõime N", Sub(rd));
+  Heading(canvas).Text(Say(canvas, KnTextKey::kChordFaceHeading), Sub(rd));
   Line(canvas)
       .Text("N", Sub(rd), " = ")
       .Text(r.reduced ? "0.9×(8.9×k" : "(8.9×k", Sub(" n "), "×f")
@@ -102,7 +104,7 @@ void PrintKnGapMode2(ReportCanvas& canvas, const ReportInputs&, const KnGapBrace
   const std::string sub = " " + i + " ";
   const KnBraceValues& b = c.brace;
   const KnResistance& r = c.mode2;
-  Heading(canvas).Text("2. Võrguvarda " + i + " kandevõime liites N", Sub(rd));
+  Heading(canvas).Text(KnBraceHeading(KnTextKey::kBraceHeadingStart, i, KnTextKey::kBraceHeadingEnd, canvas.language), Sub(rd));
   Line(canvas)
       .Text("N", Sub(rd), " = ")
       .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk" + i + " "))
@@ -126,7 +128,7 @@ void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
   const std::string i = Index(c);
   const std::string rd = i + ",Rd ";
   const KnResistance& r = c.mode3a;
-  Heading(canvas).Text("3a. Vöö lõikekandevõime  N", Sub(rd));
+  Heading(canvas).Text(Say(canvas, KnTextKey::kChordShearHeading), Sub(rd));
   Line(canvas)
       .Text("N", Sub(rd), " = ")
       .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk0 "))
@@ -146,7 +148,7 @@ void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
 void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
   const std::string i = Index(c);
   const KnResistance& r = c.mode3b;
-  Heading(canvas).Text("3b. Vöö lõikekandevõime  N", Sub("0,Rd "));
+  Heading(canvas).Text(Say(canvas, KnTextKey::kChordAxialHeading), Sub("0,Rd "));
   Line(canvas)
       .Text("N", Sub("0,Rd "), " = ")
       .Text(r.reduced ? "0.9×" : "", "f", Sub(" yk0 "))
@@ -155,7 +157,7 @@ void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
       .Text(Sub("V "), "×f", Sub("yk0 "))
       .Text("×[1 - (V", Sub("Ed "), " / V")
       .Text(Sub("pl.Rd"), ")² ]", Sup("0.5 "))
-      .Text(",   kus ");
+      .Text(Say(canvas, KnTextKey::kWhere));
   Line(canvas)
       .Text("V", Sub("Ed  "), " = N")
       .Text(Sub(i + " "), "×sin", Greek("q"))
@@ -196,7 +198,8 @@ void PrintKnGapMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapBr
   const KnBraceValues& b = c.brace;
   const KnResistance& r = c.mode4;
   Heading(canvas)
-      .Text("4. Võrguvarda " + i + " vööpinnast läbisurumine  N", Sub(rd), "kui ")
+      .Text(KnBraceHeading(KnTextKey::kPunchingHeadingStart, i, KnTextKey::kPunchingHeadingEnd, canvas.language), Sub(rd),
+            Say(canvas, KnTextKey::kPunchingWhen))
       .Text(Greek("b"), " <= (1 - 1 / ", Greek("g"))
       .Text(")");
   Line(canvas)
@@ -244,15 +247,15 @@ void PrintKnGapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnGapC
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
-      .Text("Ülekatteta K- ja N -liidete korral kontrollitakse mõlema varda kandevõimet, i= 1, 2");
-  Line(canvas).Text("Ülekatteta liite vasakul oleva varda i = 1 kontrollarvutus:");
-  Line(canvas).Text("Ülekatteta liite kandevõime arvutuse abisuurused kui i = 1:");
+      .Text(Say(canvas, KnTextKey::kGapBothBraces));
+  Line(canvas).Text(Say(canvas, KnTextKey::kGapBrace1Check));
+  Line(canvas).Text(Say(canvas, KnTextKey::kGapBrace1Values));
   PrintKnGapBrace(canvas, in, checks.brace1);
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
-      .Text("Ülekatteta liite paremal oleva varda i = 2 kontrollarvutus:");
-  Line(canvas).Text("Ülekatteta liite kandevõime arvutuse abisuurused kui i = 2:");
+      .Text(Say(canvas, KnTextKey::kGapBrace2Check));
+  Line(canvas).Text(Say(canvas, KnTextKey::kGapBrace2Values));
   PrintKnGapBrace(canvas, in, checks.brace2);
 }
 

@@ -3,20 +3,22 @@
 
 #include <cmath>
 
+#include "joints/kn/kn_texts.h"
 #include "report/line_writer.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
 void PrintKnGapLines(ReportCanvas& canvas, double g, double p) {
   const int x = canvas.left_margin + 200;
   NewLine(canvas);
-  LineWriter(canvas, x).Value("Varraste vahe g =  ", "%3.1lf mm", g);
+  LineWriter(canvas, x).Value(Say(canvas, KnTextKey::kGapBetweenBraces), "%3.1lf mm", g);
   if (!(g < 0)) return;
   NewLine(canvas);
   LineWriter(canvas, x).Value("p =  ", "%3.1lf mm", p);
   NewLine(canvas);
   LineWriter(canvas, x)
-      .Text("Ülekate ", Greek("l"), "")
+      .Text(Say(canvas, KnTextKey::kOverlap), Greek("l"), "")
       .Value(Sub("Ov "), " = g/p×100 = ", "", "%3.1lf%%", KnOverlapRatio(g, p));
 }
 
@@ -26,21 +28,20 @@ void EccentricityLines(ReportCanvas& canvas, const ReportInputs& in, const KnCho
   const int x = canvas.left_margin;
   NewLine(canvas);
   NewLine(canvas);
-  LineWriter(canvas, x).Text(" Siin on eeldatud, et M", Sub(" 0,vöö "),
-                             " on +, kui vöö alumine pool tõmmatud");
+  LineWriter(canvas, x).Text(Say(canvas, KnTextKey::kMomentSignAssumed), Sub(Say(canvas, KnTextKey::kChordMomentIndex)),
+                             Say(canvas, KnTextKey::kMomentSignRule));
   NewLine(canvas);
-  LineWriter(canvas, x).Text(
-      "ja ekstsentrilisus e on +, kui see on vöö teljest varraste asukohast vastassuunas ");
+  LineWriter(canvas, x).Text(Say(canvas, KnTextKey::kEccentricitySignRule));
   NewLine(canvas);
   LineWriter(canvas, x)
-      .Value("Kuna ekstsentrilisus e  = ", "%3.1lf mm", in.e)
+      .Value(Say(canvas, KnTextKey::kSinceEccentricity), "%3.1lf mm", in.e)
       .Value(c.e_above_limit ? "> 0.25×h" : "< -0.55×h", Sub(" 0 "),
              c.e_above_limit ? " = 0.25×" : " = -0.55×", "%3.1lf", in.h0)
       .Value(" = ", "%3.1lf mm,", c.e_limit);
   NewLine(canvas);
   LineWriter(canvas, x)
-      .Text("siis M", Sub(" 0,Ed "), " = M")
-      .Text(Sub("0,vöö "), "  + ", Greek("N "))
+      .Text(Say(canvas, KnTextKey::kThenM), Sub(" 0,Ed "), " = M")
+      .Text(Sub(Say(canvas, KnTextKey::kChordMomentIndexTight)), "  + ", Greek("N "))
       .Text(Sub("1 "), "×cos", Greek("q"))
       .Text(Sub("1 "), "×e = ")
       .Value("", "%3.1lf", in.M0)
@@ -98,8 +99,8 @@ void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const 
 void PrintKnChordForceLine(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c) {
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
-      .Text("Pikijõud liites N", Sub(" 0.Ed "), " = N")
-      .Text(Sub("vöö,vasak "), " + ", "N")
+      .Text(Say(canvas, KnTextKey::kAxialForceInJoint), Sub(" 0.Ed "), " = N")
+      .Text(Sub(Say(canvas, KnTextKey::kChordLeftIndex)), " + ", "N")
       .Text(Sub("1 "), "×cos", Greek("q"))
       .Text(Sub("1 "), " = ")
       .Value("", "%3.1lf", in.N0_left)

@@ -7,6 +7,7 @@ namespace traxen {
 
 KnJointResult ComputeKnJoint(const ReportInputs& in) {
   KnJointResult r;
+  r.inputs = in;
   r.g = in.g;
   r.p = in.p;
   r.validity = ComputeKnValidity(in, KnOverlapConditions::Checked);

@@ -14,6 +14,9 @@
 namespace traxen {
 
 struct KnJointResult {
+  // The working values the result was computed from, g and p included: the report prints its
+  // symbols and numbers from these.
+  ReportInputs inputs;
   double g = 0, p = 0;  // as StoreKnGeometry left them
   KnValidity validity;
   std::optional<KnGapChecks> gap;          // valid and g > 0

@@ -4,7 +4,9 @@
 #include "joints/kn/kn_verdict_lines.h"
 
 #include "report/line_writer.h"
+#include "joints/kn/kn_texts.h"
 #include "joints/kn/kn_width_lines.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -28,7 +30,7 @@ void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {
   const KnResistance& r = c.resistance;
   NewLine(canvas);
   LineWriter heading = Line(canvas, "bold");
-  heading.Text("Võrgu varda kandevõime N", Sub("i,Rd "), " = ")
+  heading.Text(Say(canvas, KnTextKey::kOverlapBraceHeading), Sub("i,Rd "), " = ")
       .Text(r.reduced ? "0.9×f" : "f", Sub("yki "), "×t")
       .Text(Sub("i "));
   switch (c.range) {
@@ -80,13 +82,13 @@ void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {
 
 void PrintKnOverlapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnOverlapChecks& c) {
   NewLine(canvas);
-  Line(canvas).Text("Ülekattega K- ja N -lidete korral kontrollitakse vaid pealmist varrast");
+  Line(canvas).Text(Say(canvas, KnTextKey::kOverlapTopBraceOnly));
   NewLine(canvas);
   if (in.b1 > in.b2)
-    LineWriter(canvas, canvas.left_margin).Text("Pealmine on paremal olev varras i=2");
+    LineWriter(canvas, canvas.left_margin).Text(Say(canvas, KnTextKey::kTopBraceRight));
   else if (in.b2 > in.b1)
-    LineWriter(canvas, canvas.left_margin).Text("Pealmine on vasakul olev varras i=1");
-  Line(canvas).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
+    LineWriter(canvas, canvas.left_margin).Text(Say(canvas, KnTextKey::kTopBraceLeft));
+  Line(canvas).Text(Say(canvas, KnTextKey::kOverlapValues));
   EffectiveWidths(canvas, in, c);
   Resistance(canvas, c);
 }

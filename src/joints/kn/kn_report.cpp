@@ -14,15 +14,16 @@ namespace traxen {
 
 CheckSummary RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   const KnJointResult r = ComputeKnJoint(in);
+  const ReportInputs& used = r.inputs;  // the lines print what the result was computed from
   canvas.line_offset = kKnSketchRoom;  // the schematic occupies the top of page 1
   PrintKnGapLines(canvas, r.g, r.p);
-  PrintKnValidity(canvas, in, r.validity);
+  PrintKnValidity(canvas, used, r.validity);
   if (canvas.failed) {
     PrintKnStopLine(canvas);
     return SummarizeKnJoint(r);
   }
-  if (r.overlap) PrintKnOverlapChecks(canvas, in, *r.overlap);
-  if (r.gap) PrintKnGapChecks(canvas, in, *r.gap);
+  if (r.overlap) PrintKnOverlapChecks(canvas, used, *r.overlap);
+  if (r.gap) PrintKnGapChecks(canvas, used, *r.gap);
   return SummarizeKnJoint(r);
 }
 

@@ -10,6 +10,7 @@
 
 #include "base/ieee_divide.h"
 #include "joints/kn/kn_report.h"
+#include "joints/kn/kn_texts.h"
 #include "report/drawing_primitives.h"
 #include "report/coord.h"
 #include "base/number_format.h"
@@ -133,6 +134,7 @@ class KnSchematicPainter {
 
  private:
   bool Preview() const { return frame_.use == SketchUse::Preview; }
+  std::string_view Word(KnTextKey key) const { return ReportText(key, frame_.language); }
   // Depth dimensions: with oblique ticks in the report, plain lines in the preview.
   void DepthLine(double x1, double y1, double x2, double y2) {
     if (Preview())
@@ -147,7 +149,7 @@ class KnSchematicPainter {
     s_.setFont(kTitleFont);
     s_.setBackgroundColor(kWhite);
     Label(s_, kBlack, {frame_.area_from.x + 20, frame_.area_from.y + 20},
-          g > 0 ? "  KN ÜLEKATTETA - SÕLM " : "  KN ÜLEKATTEGA - SÕLM ");
+          std::string(Word(g > 0 ? KnTextKey::kSchematicGap : KnTextKey::kSchematicOverlap)));
   }
 
   // The preview's own lines near the picture's lower edge: g, and for an overlap without the
@@ -156,7 +158,7 @@ class KnSchematicPainter {
     const double g = l_.geometry.g, p = l_.geometry.p;
     const int right = frame_.area_to.x, bottom = frame_.area_to.y;
     s_.setFont(kLabelFont);
-    Label(s_, kBlack, {right - 300, bottom - 25}, FormatSketchNumber(" Varraste otste vahe g = %3.1f mm", g));
+    Label(s_, kBlack, {right - 300, bottom - 25}, FormatSketchNumber(Word(KnTextKey::kSchematicGapBetweenToes), g));
     if (!(g < 0) || in_.kn_overlap_plate == 1) return;
     if (l_.geometry.top_brace == 2) {
       const int x = right - 300;
@@ -168,14 +170,14 @@ class KnSchematicPainter {
         Label(s_, kBlack, {at, y + dy}, text);
         at += s_.textWidth(text);
       };
-      piece(kLabelFont, 0, "Ülekate");
+      piece(kLabelFont, 0, std::string(Word(KnTextKey::kSchematicOverlapWord)));
       piece(kGreekFont, -3, "λ");
       piece(kSmallFont, 6, "ov");
       piece(kLabelFont, 0, FormatSketchNumber("= (g / p)×100 = %3.1f %%", Lambda()));
     } else {
       const int x = right - 200;
       Label(s_, kBlack, {x, bottom - 75}, FormatSketchNumber(" p = %3.1f mm", p));
-      Label(s_, kBlack, {x, bottom - 50}, FormatSketchNumber(" Ov = (g/p)×100 = %3.1f protsenti", Lambda()));
+      Label(s_, kBlack, {x, bottom - 50}, FormatSketchNumber(Word(KnTextKey::kSchematicOverlapPercent), Lambda()));
     }
   }
 
@@ -529,7 +531,9 @@ void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   if (!(std::isfinite(in.h0) && in.h0 > 0)) return;  // no scale to draw with
   // Drawn aside first, then fitted into the room the report leaves above its first line.
   RecordingSurface sketch;
-  DrawKnSketch(sketch, in, KnReportFrame());
+  KnSchematicFrame frame = KnReportFrame();
+  frame.language = canvas.language;
+  DrawKnSketch(sketch, in, frame);
   const int room = in.kn_overlap_plate == 1 ? kKnBetweenPlateSketchRoom : kKnSketchRoom;
   ReplayOps(PlaceSketch(sketch.ops(), ReportSketchArea(room + canvas.line_step), ReportTextWidth),
             canvas.surface);

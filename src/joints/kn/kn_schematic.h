@@ -6,6 +6,7 @@
 #include "joints/kn/kn_geometry.h"
 #include "report/drawing_primitives.h"
 #include "model/report_inputs.h"
+#include "report/report_language.h"
 #include "report/surface.h"
 
 namespace traxen {
@@ -29,6 +30,7 @@ struct KnBraceDrawing {
 // Where the joint is drawn, in drawing units.
 struct KnSchematicFrame {
   SketchUse use = SketchUse::Report;
+  ReportLanguage language = ReportLanguage::kEstonian;  // of the labels
   Point area_from{165, 165}, area_to{765, 525};  // cleared before drawing
   double x0 = 465, y_c = 475, x_L = 285, x_R = 645;  // joint vertical, chord axis, chord ends
   double depth = 55;                                  // the chord's drawn depth

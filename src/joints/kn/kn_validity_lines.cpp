@@ -4,6 +4,8 @@
 
 #include "report/line_writer.h"
 #include "joints/kn/kn_validity_lines.h"
+#include "joints/kn/kn_texts.h"
+#include "report/report_words.h"
 #include "base/number_format.h"
 
 namespace traxen {
@@ -39,7 +41,7 @@ void ClassCheck(ReportCanvas& canvas, int x, const KnMemberValidity& v) {
   const bool ok = v.class_ok;
   const std::string numeral = ClassNumeral(v.section_class);
   LineWriter w = BeginCondition(canvas, x, ok);
-  w.Text("Ristlõike klass ", numeral, ok ? " <  III" : " >  II").Text(" ");
+  w.Text(Say(canvas, ReportTextKey::kSectionClass), numeral, ok ? " <  III" : " >  II").Text(" ");
   ConditionVerdict(canvas, w.x(), ok);
 }
 
@@ -183,7 +185,7 @@ void GapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) 
     else
       w.Value(Sub("2"), Sub(" = "), "", "%3.2lf", v.g).Value(" < ", "%3.1lf", in.t1);
     w.Value(" + ", "%3.1lf", in.t2).Value(" = ", "%3.2lf", v.t1_plus_t2);
-    ConditionVerdict(canvas, w.x(), ok, 10, "Ei rahulda ");
+    ConditionVerdict(canvas, w.x(), ok, 10, ReportTextKey::kFailedWithoutMark);
   }
   auto ratio_row = [&](bool ok, const char* pass_relation, const char* fail_relation,
                        const char* factor_text, double limit) {
@@ -218,8 +220,8 @@ void OverlapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity&
   NewLine(canvas);
   const bool ok = v.overlap_ok;
   LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
-  w.Text(ok ? "25% <= " : "Kas 25% >= ", Greek("l"), "")
-      .Value(Sub("Ov "), " =  ", "", ok ? "%3.1lf%% <= 100%%" : "%3.1lf%%  või >= 100%%",
+  w.Text(ok ? "25% <= " : Say(canvas, KnTextKey::kOverlapFailedAsks), Greek("l"), "")
+      .Value(Sub("Ov "), " =  ", "", ok ? "%3.1lf%% <= 100%%" : Say(canvas, KnTextKey::kOverlapFailedOr),
              v.lambda_ov);
   ConditionVerdict(canvas, w.x(), ok);
 }
@@ -229,21 +231,21 @@ void OverlapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity&
 void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
   NewLine(canvas);
   NewLine(canvas);
-  LineWriter(canvas, canvas.left_margin, "bold").Text("SÕLME KANDEVÕIME ARVUTUSE EELDUSED:");
+  LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, ReportTextKey::kValidityHeading));
   NewLine(canvas);
-  LineWriter(canvas, canvas.left_margin, "bold").Text("1) VÖÖ");
+  LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, KnTextKey::kChordHeading));
   MemberBlock(canvas, in, v, v.chord);
 
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace1.shown) {
-    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text("2) VASAKUL ASUV VARRAS 1");
+    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text(Say(canvas, KnTextKey::kBrace1Heading));
     MemberBlock(canvas, in, v, v.brace1);
   }
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace2.shown) {
-    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text("3) PAREMAL ASUV VARRAS 2 ");
+    LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text(Say(canvas, KnTextKey::kBrace2Heading));
     MemberBlock(canvas, in, v, v.brace2);
   }
 
@@ -259,7 +261,7 @@ void PrintKnStopLine(ReportCanvas& canvas) {
   canvas.x = canvas.left_margin;
   const int y = NewLine(canvas);
   canvas.SetTextColor(kRed);
-  PlainText(canvas, canvas.left_margin, y, "EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!");
+  PlainText(canvas, canvas.left_margin, y, Say(canvas, ReportTextKey::kStopLine));
   canvas.SetTextColor(kBlack);
 }
 

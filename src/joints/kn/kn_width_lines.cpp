@@ -1,7 +1,9 @@
 // Effective-width lines shared by the plain and the reinforced K/N checks.
 #include "joints/kn/kn_width_lines.h"
 
+#include "joints/kn/kn_texts.h"
 #include "report/line_writer.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -36,7 +38,7 @@ void PrintKnEffectiveWidth(ReportCanvas& canvas, KnWidthKind kind, const KnWidth
       .Value("×", "%3.1lf", brace.t)
       .Value(" )  = ", overlap ? "%3.1lf mm" : "%3.1lf mm ", width.formula);
   if (width.capped)
-    w.Value(" > ", overlap ? "%3.1lf , seega b" : "%3.1f mm, seega b", brace.b)
+    w.Value(" > ", Say(canvas, overlap ? KnTextKey::kSoWidth : KnTextKey::kSoWidthMmShort), brace.b)
         .Value(Sub(symbol), " = ", "", "%3.1lf mm", brace.b);
   else
     w.Value(" <= ", "%3.1lf mm", brace.b);
@@ -54,7 +56,7 @@ void PrintKnPunchingWidth(ReportCanvas& canvas, const KnWidthBrace& brace,
       .Value("/ ", "%3.1lf", b0)
       .Value(" = ", "%3.1lf mm", width.formula);
   if (width.capped)
-    p.Value(" > ", "%3.1lf mm, seega b", brace.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", brace.b);
+    p.Value(" > ", Say(canvas, KnTextKey::kSoWidthMm), brace.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", brace.b);
   else
     p.Value(" <= ", "%3.1lf mm", brace.b);
 }

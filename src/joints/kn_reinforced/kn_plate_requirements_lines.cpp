@@ -8,6 +8,9 @@
 #include "base/angles.h"
 #include "base/ieee_divide.h"
 #include "report/line_writer.h"
+#include "joints/kn/kn_texts.h"
+#include "joints/kn_reinforced/kn_reinforced_texts.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -75,9 +78,9 @@ void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
                               const KnPlateRequirements& req) {
   bool first = true;
   if (in.kn_face_plate == 1) {
-    PrintLengthBlock(canvas, in, first, "Nelikanttoru vöölapi pikkus ", "sin", req.l_req,
+    PrintLengthBlock(canvas, in, first, Say(canvas, KnReinforcedTextKey::kFacePlateLength), "sin", req.l_req,
                      req.face_length);
-    PrintHeading(canvas, first, "Nelikanttoru vöölapi laius ");
+    PrintHeading(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateWidth));
     NewLine(canvas);
     LineWriter line(canvas, canvas.left_margin);
     line.Text("b ", Sub("p "), Sub(""))
@@ -86,19 +89,19 @@ void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
         .Value(" - 2× ", "", Sub(""), "%3.1lf", in.t0)
         .Value(" = ", "", "", "%3.1lf mm", req.b_req);
     PrintCheck(canvas, line.AtRight().x(), "b ", req.face_width);
-    PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "1 ", in.t1, req.t_req1,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateThickness), "1 ", in.t1, req.t_req1,
                         req.face_thickness1);
-    PrintThicknessBlock(canvas, first, "Nelikanttoru vöölapi paksus ", "2 ", in.t2, req.t_req2,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateThickness), "2 ", in.t2, req.t_req2,
                         req.face_thickness2);
   }
   if (in.kn_side_plates == 1) {
-    PrintLengthBlock(canvas, in, first, "Nelikanttoru külglapi pikkus ", "sin ", req.l_req,
+    PrintLengthBlock(canvas, in, first, Say(canvas, KnReinforcedTextKey::kSidePlateLength), "sin ", req.l_req,
                      req.side_length);
   }
   if (in.kn_overlap_plate == 1) {
-    PrintThicknessBlock(canvas, first, "Ülekattega liite vahelapi paksus ", "1 ", in.t1,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kBetweenPlateThickness), "1 ", in.t1,
                         req.t_req1, req.overlap_thickness1);
-    PrintThicknessBlock(canvas, first, "Ülekattega liite vahelapi paksus ", "2 ", in.t2,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kBetweenPlateThickness), "2 ", in.t2,
                         req.t_req2, req.overlap_thickness2);
   }
 

@@ -11,6 +11,9 @@
 #include "report/line_writer.h"
 #include "joints/kn/kn_width_lines.h"
 #include "base/ieee_divide.h"
+#include "joints/kn/kn_texts.h"
+#include "joints/kn_reinforced/kn_reinforced_texts.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -123,7 +126,7 @@ void PrintFacePlateMode1(ReportCanvas& canvas, const ReportInputs& in, const KnG
   const int lm = canvas.left_margin;
   NewLine(canvas);
   NewLine(canvas);
-  LineWriter(canvas, lm, "bold").KeepTogether(2).Text("1. Vöö liitepinna kandevõime N", Sub(rd));
+  LineWriter(canvas, lm, "bold").KeepTogether(2).Text(Say(canvas, KnTextKey::kChordFaceHeading), Sub(rd));
   NewLine(canvas);
   LineWriter(canvas, lm)
       .Text("N", Sub(rd), " = ")
@@ -159,7 +162,8 @@ void PrintFacePlateMode4(ReportCanvas& canvas, const ReportInputs& in, const KnG
   NewLine(canvas);
   LineWriter(canvas, lm, "bold")
       .KeepTogether(2)
-      .Text("4. Võrguvarda " + n + " vööpinnast läbisurumine  N", Sub(rd), "kui ")
+      .Text(KnBraceHeading(KnTextKey::kPunchingHeadingStart, n, KnTextKey::kPunchingHeadingEnd, canvas.language),
+            Sub(rd), Say(canvas, KnTextKey::kPunchingWhen))
       .Text(Greek("b"), " <= (1 - 1 / ", Greek("g"))
       .Text(")");
   NewLine(canvas);
@@ -203,11 +207,9 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
   NewLine(canvas);
   LineWriter(canvas, lm, "bold")
       .KeepTogether(2)
-      .Text(second ? "Ülekatteta liite paremal oleva varda i = 2 kontrollarvutus:"
-                   : "Ülekatteta liite vasakul oleva varda i = 1 kontrollarvutus:");
+      .Text(Say(canvas, second ? KnTextKey::kGapBrace2Check : KnTextKey::kGapBrace1Check));
   NewLine(canvas);
-  LineWriter(canvas, lm).Text(second ? "Ülekatteta liite kandevõime arvutuse abisuurused kui i = 2:"
-                                     : "Ülekatteta liite kandevõime arvutuse abisuurused kui i = 1:");
+  LineWriter(canvas, lm).Text(Say(canvas, second ? KnTextKey::kGapBrace2Values : KnTextKey::kGapBrace1Values));
 
   // The β/γ line shows the values of its own step; with side plates the modes read the
   // later values of the side-plate step.
@@ -238,7 +240,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
   PrintKnGapMode3b(canvas, in, c);
   if (c.aux.beta > c.punching_limit) {
     NewLine(canvas);
-    LineWriter(canvas, lm, "bold").Text("Vöö pinna läbisurumise ohtu pole !");
+    LineWriter(canvas, lm, "bold").Text(Say(canvas, KnReinforcedTextKey::kNoPunching));
   }
   if (c.punching_applies) {
     if (pl.face) {
@@ -259,7 +261,7 @@ void PrintReinforcedGapChecks(ReportCanvas& canvas, const ReportInputs& in,
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin, "bold")
-      .Text("Ülekatteta K- ja N -liidete korral kontrollitakse mõlema varda kandevõimet, i= 1, 2");
+      .Text(Say(canvas, KnTextKey::kGapBothBraces));
   for (const ReinforcedGapBrace& b : checks.braces) PrintBrace(canvas, in, checks, b);
 }
 

@@ -8,6 +8,7 @@ namespace traxen {
 
 ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in) {
   ReinforcedKnResult r;
+  r.inputs = in;
   r.g = in.g;
   r.p = in.p;
   r.plates = ComputeKnPlateRequirements(in);

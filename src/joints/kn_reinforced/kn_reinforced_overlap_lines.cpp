@@ -8,6 +8,9 @@
 #include "joints/kn/kn_verdict_lines.h"
 #include "joints/kn/kn_width_lines.h"
 #include "base/ieee_divide.h"
+#include "joints/kn/kn_texts.h"
+#include "joints/kn_reinforced/kn_reinforced_texts.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -22,9 +25,9 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   const KnResistance& res = r.resistance;
 
   NewLine(canvas);
-  LineWriter(canvas, lm).Text(r.brace == 2 ? "Paremal olev varras i=2" : "Vasakul olev varras i=1");
+  LineWriter(canvas, lm).Text(Say(canvas, r.brace == 2 ? KnReinforcedTextKey::kRightBrace : KnReinforcedTextKey::kLeftBrace));
   NewLine(canvas);
-  LineWriter(canvas, lm).Text("Ülekattega liite kandevõime arvutuse abisuurused:");
+  LineWriter(canvas, lm).Text(Say(canvas, KnTextKey::kOverlapValues));
 
   const KnWidthBrace brace{i, yki, r.fy, r.t, r.b};
   PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
@@ -38,7 +41,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   NewLine(canvas);
   LineWriter(canvas, lm, "bold")
       .KeepTogether(2)
-      .Text("Võrgu varda kandevõime N", Sub(rd), " = ")
+      .Text(Say(canvas, KnTextKey::kOverlapBraceHeading), Sub(rd), " = ")
       .Text(res.reduced ? "0.9×f" : "f", Sub(yki + " "), "×t")
       .Text(Sub(i), "×[b", Sub("eff "))
       .Text(" + b", Sub("e.ov "), " + ")
@@ -66,7 +69,7 @@ void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
-      .Text(" Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2",
+      .Text(Say(canvas, KnReinforcedTextKey::kBothOverlapBraces),
             Sub(""), "");
   for (const ReinforcedOverlapBrace& brace : checks.braces) PrintBrace(canvas, in, brace);
 }

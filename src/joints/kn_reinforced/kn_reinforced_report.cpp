@@ -10,11 +10,14 @@
 #include "joints/kn_reinforced/kn_reinforced_gap_lines.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
 #include "joints/kn_reinforced/kn_reinforced_overlap_lines.h"
+#include "joints/kn/kn_texts.h"
+#include "joints/kn_reinforced/kn_reinforced_texts.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
-void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
-                             const ReinforcedKnResult& r) {
+void PrintReinforcedKnReport(ReportCanvas& canvas, const ReinforcedKnResult& r) {
+  const ReportInputs& in = r.inputs;
   const bool between_braces_plate = in.kn_overlap_plate == 1;
   // The schematic above needs more room when it shows the between-braces plate.
   canvas.line_offset = between_braces_plate ? kKnBetweenPlateSketchRoom : kKnSketchRoom;
@@ -24,9 +27,9 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
   canvas.x = canvas.left_margin;
   canvas.SetTextColor(kBlack);
   LineWriter(canvas, canvas.left_margin, "bold")
-      .Text("TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:", " ", "  ");
+      .Text(Say(canvas, ReportTextKey::kReinforcedValidityHeading), " ", "  ");
   NewLine(canvas);
-  LineWriter(canvas, canvas.left_margin, "bold").Text("TUGEVDUSLAPP", " ", "  ");
+  LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, KnReinforcedTextKey::kPlateHeading), " ", "  ");
   NewLine(canvas);
   canvas.x = canvas.left_margin;
   PrintKnPlateRequirements(canvas, in, r.plates);
@@ -49,7 +52,7 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in,
 
 CheckSummary RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
-  PrintReinforcedKnReport(canvas, in, r);
+  PrintReinforcedKnReport(canvas, r);
   return SummarizeReinforcedKnJoint(r);
 }
 

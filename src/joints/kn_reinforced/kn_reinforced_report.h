@@ -11,7 +11,7 @@ namespace traxen {
 struct ReinforcedKnResult;
 
 // Prints the report of a computed result, from the opening lines to the last verdict.
-void PrintReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedKnResult& r);
+void PrintReinforcedKnReport(ReportCanvas& canvas, const ReinforcedKnResult& r);
 // Prints the reinforced K/N report after the title and the schematic (in.g, in.p are set)
 // and returns the summary of what it printed.
 CheckSummary RenderReinforcedKnReport(ReportCanvas& canvas, const ReportInputs& in);

@@ -283,8 +283,19 @@ TyxChordStressFactor TyxStressFactor(bool chord_compressed, double n, double bet
   return f;
 }
 
+void MirrorTyxLowerBrace(ReportInputs& in, TyxMirror what) {
+  in.theta2 = in.theta1;
+  if (what == TyxMirror::kAngle) return;
+  in.N0_right = in.N0_left;
+  in.N2 = in.N1;
+  in.h2 = in.h1;
+  in.b2 = in.b1;
+  in.t2 = in.t1;
+}
+
 TyxResult ComputeTyx(const ReportInputs& in) {
   TyxResult r;
+  r.inputs = in;
   r.reinforced = in.tyx_face_plate == 1 || in.tyx_side_plates == 1;
   if (r.reinforced) r.plates = PlateRequirements(in);
   r.validity = Validity(in);

@@ -1,19 +1,21 @@
 // Names of the T/Y/X conditions.
 #include "joints/tyx/tyx_condition_names.h"
 
+#include "joints/tyx/tyx_texts.h"
+
 namespace traxen {
 
 namespace {
 
 // `i` is the member's index as the report writes it: "0" chord, "1" brace, "2" lower brace.
-void AddMember(const TyxMemberChecks& c, const char* member, const char* i, bool brace, bool width_ratio,
+void AddMember(const TyxMemberChecks& c, TyxConditionWord member, const char* i, bool brace, bool width_ratio,
                std::vector<std::string>& out) {
-  const std::string m = std::string(member) + ": ";
+  const std::string m = std::string(TyxCheckName(member)) + ": ";
   const std::string h = std::string("h") + i, b = std::string("b") + i, t = std::string("t") + i;
   auto add = [&](bool passed, const std::string& name) {
     if (!passed) out.push_back(m + name);
   };
-  add(c.section_class.passed, "section class 1 or 2");
+  add(c.section_class.passed, std::string(TyxCheckName(TyxConditionWord::kSectionClass)));
   add(c.yield_strength.passed, std::string("fy") + i + " <= 460");
   add(c.wall_thickness.passed, t + " >= 2.5");
   add(c.depth_to_thickness.passed, h + " / " + t + " <= 35");
@@ -34,20 +36,20 @@ std::vector<std::string> FailedTyxConditionNames(const TyxResult& r) {
   std::vector<std::string> out;
   const TyxPlateRequirements& p = r.plates;
   if (r.reinforced) {
-    auto add = [&](bool applies, const TyxLimitCheck& c, const char* name) {
-      if (applies && !c.passed) out.push_back(name);
+    auto add = [&](bool applies, const TyxLimitCheck& c, TyxConditionWord name) {
+      if (applies && !c.passed) out.emplace_back(TyxCheckName(name));
     };
-    add(p.face_plate, p.face_length_for_width, "face plate: length for its width");
-    add(p.face_plate, p.face_length_for_depth, "face plate: length >= 1.5 h1 / sin theta1");
-    add(p.face_plate, p.face_width, "face plate: width >= b0 - 2 t0");
-    add(p.side_plates, p.side_length, "side plates: length >= 1.5 h1 / sin theta1");
-    add(true, p.strength, "plates: fy_plate >= fy0");
-    add(true, p.face_thickness, "face plate: thickness >= t0");
+    add(p.face_plate, p.face_length_for_width, TyxConditionWord::kFacePlateLengthForWidth);
+    add(p.face_plate, p.face_length_for_depth, TyxConditionWord::kFacePlateLengthForDepth);
+    add(p.face_plate, p.face_width, TyxConditionWord::kFacePlateWidth);
+    add(p.side_plates, p.side_length, TyxConditionWord::kSidePlatesLength);
+    add(true, p.strength, TyxConditionWord::kPlatesStrength);
+    add(true, p.face_thickness, TyxConditionWord::kFacePlateThickness);
   }
   const TyxValidity& v = r.validity;
-  AddMember(v.chord, "chord", "0", false, false, out);
-  if (v.brace_printed) AddMember(v.brace, "brace", "1", true, true, out);
-  if (v.lower_brace_printed) AddMember(v.lower_brace, "lower brace", "2", true, false, out);
+  AddMember(v.chord, TyxConditionWord::kChord, "0", false, false, out);
+  if (v.brace_printed) AddMember(v.brace, TyxConditionWord::kBrace, "1", true, true, out);
+  if (v.lower_brace_printed) AddMember(v.lower_brace, TyxConditionWord::kLowerBrace, "2", true, false, out);
   return out;
 }
 

@@ -4,14 +4,17 @@
 
 #include "joints/tyx/tyx_chord_face_lines.h"
 #include "joints/tyx/tyx_parameter_lines.h"
+#include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_validity_lines.h"
 #include "joints/tyx/tyx_wide_brace_lines.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
 namespace {
 
-void PrintJointParameters(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintJointParameters(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   w.NewLine();
   w.AtLeft()
       .Text({"b ", kGreek}, {"= "}, {"b"})
@@ -40,13 +43,13 @@ void PrintJointParameters(LineWriter& w, const ReportInputs& in, const TyxResult
   PrintStressRatioAndFactor(w, in.fy0, r.stress, r.kn);
 }
 
-void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintNarrowBrace(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   w.NewLines(2);
   w.AtLeft()
       .KeepTogether(2)
       .Weight("bold")
-      .Text({"Kui"}, {" b ", kGreek},
-            {" <= 0.85, siis liite kandevõime määrab vaid vöö liitepinna kandevõime N"})
+      .Text({Say(w, TyxTextKey::kIf)}, {" b ", kGreek}, {Say(w, TyxTextKey::kNarrowBraceRule)})
       .Text({"1,Rd ", kSub}, {"", kSub}, {""})
       .Weight("normal");
   w.NewLine();
@@ -56,32 +59,33 @@ void PrintNarrowBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r)
   PrintResistanceVerdict(w, r.narrow.resistance, in.N1, r.narrow.passed, false);
 }
 
-void PrintWideBrace(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintWideBrace(LineWriter& w, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
-      .Text({"Kui"}, {" b ", kGreek}, {" >= 0.85, siis liite kandevõime määramiseks tuleb arvutada:"})
+      .Text({Say(w, TyxTextKey::kIf)}, {" b ", kGreek}, {Say(w, TyxTextKey::kWideBraceRule)})
       .Weight("normal");
   w.NewLine();
   PrintWideBraceModeList(w);
-  PrintWideBraceModes(w, in, r);
+  PrintWideBraceModes(w, r);
 }
 
 }  // namespace
 
-void PrintTyxPlainReport(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintTyxPlainReport(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")
-      .Text({"SÕLME KANDEVÕIME ARVUTUSE EELDUSED:"}, {" "}, {"  "})
+      .Text({Say(w, ReportTextKey::kValidityHeading)}, {" "}, {"  "})
       .Weight("normal");
   w.NewLine();
   PrintTyxMemberChecks(w, r.validity, ChordHeading::Plain);
   if (!PrintTyxStopLine(w, r.valid)) return;
 
-  PrintJointParameters(w, in, r);
-  if (r.narrow_case) PrintNarrowBrace(w, in, r);
-  if (r.wide_case) PrintWideBrace(w, in, r);
+  PrintJointParameters(w, r);
+  if (r.narrow_case) PrintNarrowBrace(w, r);
+  if (r.wide_case) PrintWideBrace(w, r);
 }
 
 }  // namespace traxen

@@ -6,7 +6,9 @@
 #include "joints/tyx/tyx_chord_face_lines.h"
 #include "joints/tyx/tyx_parameter_lines.h"
 #include "joints/tyx/tyx_validity_lines.h"
+#include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_wide_brace_lines.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -30,7 +32,7 @@ void PrintLengthForDepthFormula(LineWriter& w, const ReportInputs& in, const Tyx
 }
 
 void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
-  w.AtLeft().Text({"Nelikanttoru vöölapi pikkus "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kFacePlateLength)}, {""}, {"", kSub});
   w.NewLine();
   w.AtLeft()
       .Text({"l "}, {"p ", kSub}, {"", kSub})
@@ -50,7 +52,7 @@ void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const Tyx
   PrintPlateLengthCheck(w, p.face_length_for_width);
   w.NewLine();
 
-  w.AtLeft().Text({"Nelikanttoru vöölapi pikkus "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kFacePlateLength)}, {""}, {"", kSub});
   w.NewLine();
   PrintLengthForDepthFormula(w, in, p);
   w.NewLine();
@@ -58,7 +60,7 @@ void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const Tyx
   PrintPlateLengthCheck(w, p.face_length_for_depth);
   w.NewLine();
 
-  w.AtLeft().Text({"Nelikanttoru vöölapi laius "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kFacePlateWidth)}, {""}, {"", kSub});
   w.NewLine();
   w.AtLeft()
       .Text({"b "}, {"p ", kSub}, {"", kSub})
@@ -72,7 +74,7 @@ void PrintFacePlateRequirements(LineWriter& w, const ReportInputs& in, const Tyx
 
 void PrintSidePlateRequirement(LineWriter& w, const ReportInputs& in, const TyxPlateRequirements& p) {
   w.NewLine();
-  w.AtLeft().Text({"Nelikanttoru külgpinna lapi pikkus "}, {""}, {"", kSub});
+  w.AtLeft().Text({Say(w, TyxTextKey::kSidePlateLength)}, {""}, {"", kSub});
   w.NewLine();
   PrintLengthForDepthFormula(w, in, p);
   w.AtRight();
@@ -91,7 +93,8 @@ void PrintPlateRequirements(LineWriter& w, const ReportInputs& in, const TyxPlat
   w.NewLines(3);
 }
 
-void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlateParameters(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   w.AtLeft()
       .Text({"b ", kGreek}, {"p ", kSub}, {""})
       .Text({"", kGreek}, {" = "}, {"b"})
@@ -129,7 +132,7 @@ void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult
 
   w.AtLeft()
       .Weight("bold")
-      .Text({"Tugevdatud liitel peab"}, {" b ", kGreek}, {"p ", kSub})
+      .Text({Say(w, TyxTextKey::kReinforcedJointMust)}, {" b ", kGreek}, {"p ", kSub})
       .Text({" <= 0.85"}, {"", kSub}, {"", kSub})
       .Weight("normal");
   w.NewLine();
@@ -150,7 +153,8 @@ void PrintPlateParameters(LineWriter& w, const ReportInputs& in, const TyxResult
 
 // The face plate alone carries a brace in tension. Its resistance takes no chord-stress
 // factor, so neither line shows kn.
-void PrintBraceInTension(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceInTension(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const bool reduced = r.tension.reduced;
   w.AtLeft().Weight("bold").Text({"N"}, {"1,Rd ", kSub}, {" = "});
   if (reduced)
@@ -183,38 +187,39 @@ void PrintBraceInTension(LineWriter& w, const ReportInputs& in, const TyxResult&
   PrintResistanceVerdict(w, r.tension.resistance, in.N1, r.tension.passed, false);
 }
 
-void PrintBraceInCompression(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceInCompression(LineWriter& w, const TyxResult& r) {
   w.NewLines(2);
   w.AtLeft()
       .Weight("bold")
-      .Text({"Surutud võrguvarda korral vöö pealispinna lapiga tugevdatud liitel kasutatakse t"},
+      .Text({Say(w, TyxTextKey::kCompressedBraceTakesPlate)},
             {" 0", kSub}, {"+t"})
       .Text({"p ", kSub}, {"", kSub}, {""});
   w.NewLine();
-  w.AtLeft().Text({"Sooritada vaja järgmised arvutused "}, {"", kSub}, {""}).Weight("normal");
+  w.AtLeft().Text({Say(w, TyxTextKey::kCalculationsToDo)}, {"", kSub}, {""}).Weight("normal");
   w.NewLine();
   PrintWideBraceModeList(w);
-  PrintWideBraceModes(w, in, r);
+  PrintWideBraceModes(w, r);
 }
 
 }  // namespace
 
-void PrintTyxReinforcedReport(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintTyxReinforcedReport(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   StartTyxReportText(w, in);
   w.AtLeft()
       .Weight("bold")
-      .Text({"TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:"}, {" "}, {"  "});
+      .Text({Say(w, ReportTextKey::kReinforcedValidityHeading)}, {" "}, {"  "});
   w.NewLine();
-  w.AtLeft().Text({"1) TUGEVDUSLAPP"}, {" "}, {"  "}).Weight("normal");
+  w.AtLeft().Text({Say(w, TyxTextKey::kPlateHeading)}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   PrintPlateRequirements(w, in, r.plates);
   PrintTyxMemberChecks(w, r.validity, ChordHeading::AfterPlates);
   if (!PrintTyxStopLine(w, r.valid)) return;
 
-  PrintPlateParameters(w, in, r);
+  PrintPlateParameters(w, r);
   switch (r.reinforced_case) {
-    case TyxReinforcedCase::BraceInTension: PrintBraceInTension(w, in, r); break;
-    case TyxReinforcedCase::BraceInCompression: PrintBraceInCompression(w, in, r); break;
+    case TyxReinforcedCase::BraceInTension: PrintBraceInTension(w, r); break;
+    case TyxReinforcedCase::BraceInCompression: PrintBraceInCompression(w, r); break;
     case TyxReinforcedCase::None: break;  // βp too large, or no brace force
   }
 }

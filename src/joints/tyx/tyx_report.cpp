@@ -14,19 +14,19 @@ CheckSummary RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in) {
   const TyxResult result = ComputeTyx(in);
   LineWriter w(canvas);
   if (result.reinforced)
-    PrintTyxReinforcedReport(w, in, result);
+    PrintTyxReinforcedReport(w, result);
   else
-    PrintTyxPlainReport(w, in, result);
-  return SummariseTyx(result, in);
+    PrintTyxPlainReport(w, result);
+  return SummariseTyx(result);
 }
 
-CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in) {
+CheckSummary SummariseTyx(const TyxResult& r) {
   CheckSummary s;
   s.report = r.reinforced ? "reinforced" : "plain";
   s.valid = r.valid;
   s.failed_conditions = r.failed_count;
   s.failed_condition_names = FailedTyxConditionNames(r);
-  const double force = std::abs(in.N1);
+  const double force = std::abs(r.inputs.N1);
   auto add = [&](const char* mode, double resistance, bool passed) {
     s.verdicts.push_back({1, mode, resistance, force, passed});
   };
@@ -44,9 +44,9 @@ CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in) {
 }
 
 void SetTyxDrawnAngle(ReportInputs& in, bool schematic_drawn) {
-  if (schematic_drawn) in.theta2 = in.theta1;
+  if (schematic_drawn) MirrorTyxLowerBrace(in, TyxMirror::kAngle);
 }
 
-CheckSummary CheckTyxJoint(const ReportInputs& in) { return SummariseTyx(ComputeTyx(in), in); }
+CheckSummary CheckTyxJoint(const ReportInputs& in) { return SummariseTyx(ComputeTyx(in)); }
 
 }  // namespace traxen

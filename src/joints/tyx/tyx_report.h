@@ -22,6 +22,6 @@ CheckSummary RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in);
 CheckSummary CheckTyxJoint(const ReportInputs& in);
 // The summary of a computed result: report kind, validity and the resistance verdicts
 // (brace 1; mode "1" for the chord face alone, "governing" for the wide-brace minimum).
-CheckSummary SummariseTyx(const TyxResult& r, const ReportInputs& in);
+CheckSummary SummariseTyx(const TyxResult& r);
 
 }  // namespace traxen

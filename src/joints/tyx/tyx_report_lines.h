@@ -1,16 +1,16 @@
-// The two T/Y/X reports as lines on the canvas, printed from a computed result.
+// The two T/Y/X reports as lines on the canvas, printed from a computed result and the
+// working values it carries.
 #pragma once
 
 #include "report/line_writer.h"
 #include "joints/tyx/tyx_result.h"
-#include "model/report_inputs.h"
 
 namespace traxen {
 
 // Validity (stopping at the first failed section's end), then the resistances.
-void PrintTyxPlainReport(LineWriter& w, const ReportInputs& in, const TyxResult& r);
+void PrintTyxPlainReport(LineWriter& w, const TyxResult& r);
 
 // Plate requirements, member checks, the plate parameters and the tension or compression case.
-void PrintTyxReinforcedReport(LineWriter& w, const ReportInputs& in, const TyxResult& r);
+void PrintTyxReinforcedReport(LineWriter& w, const TyxResult& r);
 
 }  // namespace traxen

@@ -4,6 +4,8 @@
 // Units: mm, mm², kN, MPa, degrees.
 #pragma once
 
+#include "model/report_inputs.h"
+
 namespace traxen {
 
 // A condition of the "value relation limit" shape (yield strength, wall thickness, angle).
@@ -144,6 +146,9 @@ struct TyxChordFace {
 enum class TyxReinforcedCase { None, BraceInTension, BraceInCompression };
 
 struct TyxResult {
+  // The working values the result was computed from (the lower brace already made brace 1
+  // where the report does so): the report prints its symbols and numbers from these.
+  ReportInputs inputs;
   bool reinforced = false;
   TyxPlateRequirements plates;  // reinforced only
   TyxValidity validity;

@@ -10,7 +10,9 @@
 
 #include "report/drawing_primitives.h"
 #include "base/ieee_divide.h"
+#include "joints/tyx/tyx_compute.h"
 #include "joints/tyx/tyx_report.h"
+#include "joints/tyx/tyx_texts.h"
 #include "base/number_format.h"
 #include "report/recording_surface.h"
 #include "report/sketch_placement.h"
@@ -145,7 +147,10 @@ void TyxSketch::ChordDepth() {
 }
 
 void TyxSketch::TypeLabel() {
-  const char* text = XJoint() ? "  X - SÕLM " : in_.theta1 == 90 ? "  T - SÕLM " : "  Y - SÕLM ";
+  const TyxTextKey type = XJoint()            ? TyxTextKey::kSchematicX
+                         : in_.theta1 == 90 ? TyxTextKey::kSchematicT
+                                            : TyxTextKey::kSchematicY;
+  const std::string_view text = ReportText(type, f_.language);
   s_.setFont(kTypeFont);
   s_.setTextColor(kBlack);
   s_.drawText({f_.area_from.x + 20, f_.area_from.y + 20}, text);
@@ -421,12 +426,7 @@ void DrawTyxSketch(DrawingSurface& surface, const ReportInputs& in, const TyxSch
 
 void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height) {
   ReportInputs mirrored = values;
-  mirrored.N0_right = values.N0_left;
-  mirrored.N2 = values.N1;
-  mirrored.h2 = values.h1;
-  mirrored.b2 = values.b1;
-  mirrored.t2 = values.t1;
-  mirrored.theta2 = values.theta1;
+  MirrorTyxLowerBrace(mirrored, TyxMirror::kWholeBrace);
   DrawTyxSketch(surface, mirrored, PreviewSchematicFrame(values.h0, width, height));
 }
 
@@ -435,7 +435,9 @@ void DrawTyxSchematic(ReportCanvas& canvas, const ReportInputs& in) {
   if (!(std::isfinite(in.h0) && in.h0 > 0)) return;
   // Drawn aside first, then fitted into the room the report leaves above its first line.
   RecordingSurface sketch;
-  DrawTyxSketch(sketch, in, ReportSchematicFrame(in.h0));
+  TyxSchematicFrame frame = ReportSchematicFrame(in.h0);
+  frame.language = canvas.language;
+  DrawTyxSketch(sketch, in, frame);
   const int room = in.tyx_x_joint == 1 ? kTyxXJointSketchRoom : kTyxSketchRoom;
   ReplayOps(PlaceSketch(sketch.ops(), ReportSketchArea(room + canvas.line_step), ReportTextWidth),
             canvas.surface);

@@ -6,6 +6,7 @@
 
 #include "report/drawing_primitives.h"
 #include "report/coord.h"
+#include "report/report_language.h"
 #include "report/surface.h"
 
 namespace traxen {
@@ -18,6 +19,7 @@ struct SchematicPoint {
 // Where the joint is drawn. Lengths in drawing units; `scale` is millimetres per unit.
 struct TyxSchematicFrame {
   SketchUse use = SketchUse::Report;
+  ReportLanguage language = ReportLanguage::kEstonian;  // of the joint type label
   Point area_from, area_to;  // cleared before drawing; an X joint adds `x_joint_extra` below
   int x_joint_extra = 0;
   double joint_x = 0, joint_y = 0;

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "base/number_format.h"
+#include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_schematic.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -15,7 +17,7 @@ using Relation = CheckRelation;
 void ClassCheck(LineWriter& w, const TyxClassCheck& c) {
   const std::string numeral = ClassNumeral(c.section_class);
   w.Check(c.passed, CheckKind::Condition)
-      .Text({"Ristlõike klass "}, {numeral}, {" "})
+      .Text({Say(w, ReportTextKey::kSectionClass)}, {numeral}, {" "})
       .Text({c.passed ? " <  III" : " >  II"}, {"", kSub}, {" "})
       .Text({" "})
       .Verdict(c.passed);
@@ -78,9 +80,9 @@ void CommonChecks(LineWriter& w, const TyxMemberChecks& c, std::string_view lett
 void ChordChecks(LineWriter& w, const TyxMemberChecks& c, ChordHeading heading) {
   w.AtLeft().Weight("bold");
   if (heading == ChordHeading::Plain)
-    w.Text({"1) VÖÖ"}, {" "}, {"  "});
+    w.Text({Say(w, TyxTextKey::kChordHeading)}, {" "}, {"  "});
   else
-    w.Text({"2) VÖÖ"}, {""}, {""});
+    w.Text({Say(w, TyxTextKey::kChordHeadingAfterPlate)}, {""}, {""});
   w.Weight("normal");
   w.NewLine();
   CommonChecks(w, c, "", "0 ", "t");
@@ -90,7 +92,7 @@ void ChordChecks(LineWriter& w, const TyxMemberChecks& c, ChordHeading heading) 
 }
 
 void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
-  w.AtLeft().KeepTogether(2).Weight("bold").Text({"2) VÕRGUVARRAS"}, {" "}, {"  "}).Weight("normal");
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, TyxTextKey::kBraceHeading)}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   CommonChecks(w, c, "", "1 ", "t");
   w.AtRight();
@@ -111,7 +113,7 @@ void BraceChecks(LineWriter& w, const TyxMemberChecks& c) {
 
 void LowerBraceChecks(LineWriter& w, const TyxMemberChecks& c) {
   w.KeepTogether(2);
-  PlainText(w.canvas(), w.canvas().left_margin, w.y(), "3) ALUMINE VARRAS");
+  PlainText(w.canvas(), w.canvas().left_margin, w.y(), Say(w, TyxTextKey::kLowerBraceHeading));
   w.NewLine();
   CommonChecks(w, c, " ", "2", "t ");
   w.AtRight();
@@ -154,7 +156,7 @@ bool PrintTyxStopLine(LineWriter& w, bool valid) {
   w.canvas().SetTextColor(kRed);
   w.AtLeft()
       .Weight("bold")
-      .Text({"EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!"}, {" "}, {"  "})
+      .Text({Say(w, ReportTextKey::kStopLine)}, {" "}, {"  "})
       .Weight("normal");
   w.canvas().SetTextColor(kBlack);
   return false;

@@ -4,6 +4,8 @@
 
 #include "joints/tyx/tyx_chord_face_lines.h"
 #include "joints/tyx/tyx_parameter_lines.h"
+#include "joints/tyx/tyx_texts.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -49,9 +51,10 @@ void PrintPlateFaceSymbols(LineWriter& w, bool reduced) {
   w.NewLine();
 }
 
-void PrintChordFaceAt085(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintChordFaceAt085(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
-  w.AtLeft().KeepTogether(2).Weight("bold").Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b ", kGreek},
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, TyxTextKey::kChordFaceHeading)}, {"b ", kGreek},
                                  {" = 0.85"}).Weight("normal");
   w.NewLine();
   if (r.reinforced) {
@@ -68,17 +71,18 @@ void PrintChordFaceAt085(LineWriter& w, const ReportInputs& in, const TyxResult&
   w.NewLine();
 }
 
-void PrintBraceFailure(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintBraceFailure(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
   const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
   const std::string_view thickness = r.reinforced ? "p " : "0 ";
   w.AtLeft()
       .Weight("bold")
-      .Text({"2. Võrgu varda kandevõime N"}, {"1K,Rd ", kSub}, {" = "})
+      .Text({Say(w, TyxTextKey::kBraceFailureHeading)}, {"1K,Rd ", kSub}, {" = "})
       .Text({m.brace_reduced ? "0.9×f" : "f"}, {"yk1 ", kSub}, {"×t"})
       .Text({"1 ", kSub}, {"×(2×h"}, {"1 ", kSub})
       .Text({" - 4×t"}, {"1 ", kSub}, {" + 2×b"})
-      .Text({"eff ", kSub}, {" ) , kus "}, {""});
+      .Text({"eff ", kSub}, {Say(w, TyxTextKey::kWhere)}, {""});
   w.NewLine();
   w.AtLeft()
       .Text({"b"}, {"eff ", kSub}, {" = (10×f"})
@@ -99,7 +103,7 @@ void PrintBraceFailure(LineWriter& w, const ReportInputs& in, const TyxResult& r
       .Value({"×"}, "%3.1lf", in.t1)
       .Value({" )  = "}, {"", kSup}, {""}, "%3.1lf", m.effective_width_unlimited);
   if (m.effective_width_limited) {
-    w.Value({" > "}, {"", kSup}, {""}, "%3.1lf , seega b", in.b1)
+    w.Value({" > "}, {"", kSup}, {""}, Say(w, TyxTextKey::kSoEffectiveWidth), in.b1)
         .Value({"eff ", kSub}, {" = "}, "%3.1lf", in.b1);
   } else {
     w.Value({" <= "}, "%3.1lf", in.b1);
@@ -245,9 +249,10 @@ void PrintSideWallNumbers(LineWriter& w, const ReportInputs& in, const TyxWideBr
   w.NewLines(2);
 }
 
-void PrintSideWall(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintSideWall(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
-  w.AtLeft().KeepTogether(2).Weight("bold").Text({"3a. Vöö külgpinna mõlkekandevõime juhul kui "}, {"b", kGreek},
+  w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, TyxTextKey::kSideWallHeading)}, {"b", kGreek},
                                  {" =  1"}).Weight("normal");
   w.NewLine();
   PrintSideWallSymbols(w, m);
@@ -262,7 +267,7 @@ void PrintSideWall(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
 void PrintChordShear(LineWriter& w, const ReportInputs& in, const TyxWideBrace& m) {
   w.AtLeft()
       .Weight("bold")
-      .Text({"3b. Vöö nihkekandevõime  EVS-EN 1993-1-8 tabel 7.12"}, {"", kGreek}, {""});
+      .Text({Say(w, TyxTextKey::kChordShearHeading)}, {"", kGreek}, {""});
   w.NewLine();
   w.AtLeft()
       .Text({"N"}, {"1N,Rd ", kSub}, {" = "})
@@ -273,7 +278,7 @@ void PrintChordShear(LineWriter& w, const ReportInputs& in, const TyxWideBrace& 
       .Weight("normal");
   w.NewLine();
   w.AtLeft()
-      .Text({"Vöö lõikepindala A"}, {"V ", kSub}, {" = "})
+      .Text({Say(w, TyxTextKey::kShearArea)}, {"V ", kSub}, {" = "})
       .Text({"2×h"}, {"0 ", kSub}, {"×t"})
       .Text({"0 ", kSub}, {" = "}, {"2×"})
       .Value({""}, "%3.1lf", in.h0)
@@ -299,11 +304,11 @@ void PrintInterpolation(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   w.AtLeft()
       .Weight("bold")
-      .Value({"Vöö liitepinna kandevõime on N"}, {"1,Rd", kSub}, {" = "}, "%3.1lf kN", m.face_resistance)
-      .Text({"      juhul kui "}, {"b", kGreek}, {" = 0.85"})
+      .Value({Say(w, TyxTextKey::kChordFaceResistanceIs)}, {"1,Rd", kSub}, {" = "}, "%3.1lf kN", m.face_resistance)
+      .Text({Say(w, TyxTextKey::kIndentedWhen)}, {"b", kGreek}, {" = 0.85"})
       .Weight("normal");
   w.NewLine();
-  w.AtLeft().Value({"Lineaarse interpolatsiooniga juhul kui "}, {" b", kGreek}, {" = "}, "%3.3lf", r.beta);
+  w.AtLeft().Value({Say(w, TyxTextKey::kInterpolatedWhen)}, {" b", kGreek}, {" = "}, "%3.3lf", r.beta);
   w.NewLine();
   w.AtLeft()
       .Text({"N"}, {"1,Rd ", kSub}, {" = "})
@@ -322,7 +327,7 @@ void PrintPunchingHeading(LineWriter& w, const TyxResult& r) {
   w.AtLeft()
       .KeepTogether(2)
       .Weight("bold")
-      .Text({"4. Vöö pinna läbisurumiskandevõime juhul  N"}, {"1L,Rd", kSub}, {" kui "})
+      .Text({Say(w, TyxTextKey::kPunchingHeading)}, {"1L,Rd", kSub}, {Say(w, TyxTextKey::kWhen)})
       .Text({"0.85 <= "}, {"b", kGreek}, {"<= (1 - 1/ "})
       .Text({"g", kGreek}, {" )"}, {""})
       .Weight("normal");
@@ -336,7 +341,8 @@ void PrintPunchingHeading(LineWriter& w, const TyxResult& r) {
 
 // The punching formula, the effective punching width and N1L,Rd; the face plate replaces the
 // chord face ("ykt", "p").
-void PrintPunchingModes(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPunchingModes(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
   const TyxWideBrace& m = r.wide;
   const std::string_view strength = r.reinforced ? "ykt " : "yk0 ";
   const std::string_view face_index = r.reinforced ? " p " : " 0 ";
@@ -364,7 +370,7 @@ void PrintPunchingModes(LineWriter& w, const ReportInputs& in, const TyxResult& 
       .Value({"/ "}, {"", kSup}, {""}, "%3.1lf", in.b0)
       .Value({" = "}, {"", kSup}, {""}, "%3.1lf mm", m.punching_width_unlimited);
   if (m.punching_width_limited) {
-    w.Value({" > "}, {"", kSup}, {""}, "%3.1lf , seega b", in.b1)
+    w.Value({" > "}, {"", kSup}, {""}, Say(w, TyxTextKey::kSoEffectiveWidth), in.b1)
         .Value({"e.p ", kSub}, {" = "}, "%3.1lf", in.b1);
   } else {
     w.Value({" <= "}, "%3.1lf", in.b1);
@@ -405,31 +411,31 @@ void PrintJointResistance(LineWriter& w, const TyxWideBrace& m, std::string_view
   PrintGoverningMinimum(w, m);
 }
 
-void PrintPlainPunchingAndResistance(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlainPunchingAndResistance(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   if (m.punching_applies) {
     PrintPunchingHeading(w, r);
     w.NewLine();
-    PrintPunchingModes(w, in, r);
+    PrintPunchingModes(w, r);
   }
   w.NewLines(2);
-  PrintJointResistance(w, m, "Liite kandevõime on N");
+  PrintJointResistance(w, m, Say(w, TyxTextKey::kJointResistanceIs));
 }
 
-void PrintPlatePunchingAndResistance(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
+void PrintPlatePunchingAndResistance(LineWriter& w, const TyxResult& r) {
   const TyxWideBrace& m = r.wide;
   PrintPunchingHeading(w, r);
   if (m.punching_applies) {
     w.NewLine();
-    PrintPunchingModes(w, in, r);
+    PrintPunchingModes(w, r);
     w.NewLines(2);
-    PrintJointResistance(w, m, "tugedatud liite kandevõime on N");
+    PrintJointResistance(w, m, Say(w, TyxTextKey::kReinforcedJointResistanceIsLower));
   } else {
     w.NewLine();
-    w.AtLeft().Weight("bold").Text({"Vöö pinna läbisurumise ohtu pole !"}, {"", kSub}, {""});
+    w.AtLeft().Weight("bold").Text({Say(w, TyxTextKey::kNoPunching)}, {"", kSub}, {""});
     w.NewLines(2);
     w.AtLeft()
-        .Text({"Tugedatud liite kandevõime on N"}, {"1,Rd", kSub}, {" = "})
+        .Text({Say(w, TyxTextKey::kReinforcedJointResistanceIs)}, {"1,Rd", kSub}, {" = "})
         .Value({""}, {"", kSup}, {""}, "%3.1lf kN", m.resistance)
         .Weight("normal");
   }
@@ -439,28 +445,29 @@ void PrintPlatePunchingAndResistance(LineWriter& w, const ReportInputs& in, cons
 
 void PrintWideBraceModeList(LineWriter& w) {
   w.Weight("bold");
-  w.AtLeft().Text({"1. Vöö liitepinna kandevõime juhul kui "}, {"b", kGreek}, {" = 0.85 "});
+  w.AtLeft().Text({Say(w, TyxTextKey::kChordFaceHeading)}, {"b", kGreek}, {" = 0.85 "});
   w.NewLine();
-  w.AtLeft().Text({"2. Võrguvarda kandevõime juhul kui "}, {"b", kGreek}, {" = 1 "});
+  w.AtLeft().Text({Say(w, TyxTextKey::kModeListBrace)}, {"b", kGreek}, {" = 1 "});
   w.NewLine();
-  w.AtLeft().Text({"3.  Vöö külgpinna  mõlkekandevõime juhul kui "}, {"b", kGreek}, {" = 1 "});
+  w.AtLeft().Text({Say(w, TyxTextKey::kModeListSideWall)}, {"b", kGreek}, {" = 1 "});
   w.NewLine();
-  w.AtLeft().Text({"4.  Vöö pinna  läbisurumiskandevõime "}, {"", kGreek}, {""});
+  w.AtLeft().Text({Say(w, TyxTextKey::kModeListPunching)}, {"", kGreek}, {""});
   w.NewLine();
   w.Weight("normal");
   w.NewLine();
 }
 
-void PrintWideBraceModes(LineWriter& w, const ReportInputs& in, const TyxResult& r) {
-  PrintChordFaceAt085(w, in, r);
-  PrintBraceFailure(w, in, r);
-  PrintSideWall(w, in, r);
+void PrintWideBraceModes(LineWriter& w, const TyxResult& r) {
+  const ReportInputs& in = r.inputs;
+  PrintChordFaceAt085(w, r);
+  PrintBraceFailure(w, r);
+  PrintSideWall(w, r);
   PrintChordShear(w, in, r.wide);
   PrintInterpolation(w, r);
   if (r.reinforced)
-    PrintPlatePunchingAndResistance(w, in, r);
+    PrintPlatePunchingAndResistance(w, r);
   else
-    PrintPlainPunchingAndResistance(w, in, r);
+    PrintPlainPunchingAndResistance(w, r);
   w.NewLine();
   PrintResistanceVerdict(w, r.wide.resistance, in.N1, r.wide.passed, true);
 }

@@ -4,7 +4,6 @@
 
 #include "report/line_writer.h"
 #include "joints/tyx/tyx_result.h"
-#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -13,6 +12,6 @@ void PrintWideBraceModeList(LineWriter& w);
 
 // Everything from "1. Vöö liitepinna kandevõime" to the verdict. `r.reinforced` selects the
 // face-plate form of the chord face, brace failure and punching lines.
-void PrintWideBraceModes(LineWriter& w, const ReportInputs& in, const TyxResult& r);
+void PrintWideBraceModes(LineWriter& w, const TyxResult& r);
 
 }  // namespace traxen

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "base/number_format.h"
+#include "joints/welds/brace_weld_texts.h"
 #include "report/pages.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -36,7 +38,7 @@ void PrintWeld(ReportCanvas& c, const BraceWeld& w) {
   ValueRun(c, c.left_margin, y, "= ", kNormal, "", kNormal, "", kNormal, "%3.1lf mm", "normal", w.a_min);
 
   y = NextLine(c, step, step);
-  TextRun(c, c.left_margin, y, "täistugevusega nurkõmblus ümber kogu varda", kNormal, "", kNormal, "", kNormal,
+  TextRun(c, c.left_margin, y, Say(c, BraceWeldTextKey::kFullStrengthFilletWeld), kNormal, "", kNormal, "", kNormal,
           "normal");
 }
 
@@ -48,7 +50,7 @@ void PrintBraceWelds(ReportCanvas& c, const std::vector<BraceWeld>& welds) {
   NextLine(c, step, step);
   // The heading stays on the page of its first weld.
   const int y = NextLine(c, step, 5 * step);
-  TextRun(c, c.left_margin, y, "KEEVISÕMBLUSED", kNormal, "", kNormal, "", kNormal, "bold");
+  TextRun(c, c.left_margin, y, Say(c, BraceWeldTextKey::kHeading), kNormal, "", kNormal, "", kNormal, "bold");
   for (const BraceWeld& w : welds) PrintWeld(c, w);
 }
 

@@ -205,5 +205,20 @@ TEST(ReinforcedKnReport, FacePlateGapServesTheWholeReport) {
   EXPECT_NE(text.find("{ 1 / [1+4×78.58²"), std::string::npos);
 }
 
+// The report prints from the result alone: the result carries the working values it was
+// computed from, so printing it gives the report of those values, gap or overlap.
+TEST(ReinforcedKnJoint, TheReportPrintsFromTheResultAlone) {
+  for (const ReportInputs& in : {SidePlatedGapJoint(), PlatedOverlapJoint(50)}) {
+    const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
+    EXPECT_EQ(r.inputs.g, in.g);
+    EXPECT_EQ(r.inputs.b2, in.b2);
+    const std::string rendered =
+        PrintOnCanvas([&](ReportCanvas& c) { RenderReinforcedKnReport(c, in); }).text;
+    const std::string from_result = PrintOnCanvas([&](ReportCanvas& c) { PrintReinforcedKnReport(c, r); }).text;
+    EXPECT_EQ(from_result, rendered);
+    EXPECT_TRUE(HasLine(from_result, "TUGEVDUSLAPP   ")) << from_result;
+  }
+}
+
 }  // namespace
 }  // namespace traxen

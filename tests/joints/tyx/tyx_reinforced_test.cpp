@@ -124,7 +124,7 @@ TEST(TyxPlateWidthLimit, AboveItEndsAfterTheChordStressWithoutStopLine) {
   EXPECT_FALSE(Contains(text, "EI SAA ARVUTADA"));
   const std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);
   EXPECT_EQ(last.substr(0, 3), "= 1");  // the kn line of a compressed chord is the last
-  const CheckSummary s = SummariseTyx(r, InputsOf(job));
+  const CheckSummary s = SummariseTyx(r);
   EXPECT_TRUE(s.valid);
   EXPECT_EQ(s.failed_conditions, 0);
   EXPECT_TRUE(s.verdicts.empty());
@@ -149,7 +149,7 @@ TEST(TyxBraceInTension, FacePlateResistanceTakesNoChordStressFactor) {
   EXPECT_TRUE(Contains(tension, "N1,Rd  = {(355×10.0²)×[2×0.652 / sin60.0°"));
   EXPECT_FALSE(Contains(tension, "k n"));
   EXPECT_FALSE(Contains(tension, "Surutud"));
-  const CheckSummary s = SummariseTyx(r, InputsOf(job));
+  const CheckSummary s = SummariseTyx(r);
   ASSERT_EQ(s.verdicts.size(), 1u);
   EXPECT_EQ(s.verdicts[0].mode, "1");
   EXPECT_EQ(s.verdicts[0].N_Rd, r.tension.resistance);
@@ -236,7 +236,7 @@ TEST(TyxReinforced, NoBraceForceEndsAfterTheParameters) {
   EXPECT_EQ(r.reinforced_case, TyxReinforcedCase::None);
   const std::string text = ReportText(job);
   EXPECT_FALSE(Contains(text, "N1,Rd"));
-  EXPECT_TRUE(SummariseTyx(r, InputsOf(job)).verdicts.empty());
+  EXPECT_TRUE(SummariseTyx(r).verdicts.empty());
 }
 
 }  // namespace

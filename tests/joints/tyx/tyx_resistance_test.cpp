@@ -137,7 +137,7 @@ TEST(TyxCases, BetaExactly085PrintsBothCasesEachWithItsVerdict) {
   EXPECT_TRUE(Contains(text, "Kui β  <= 0.85, siis"));
   EXPECT_TRUE(Contains(text, "Kui β  >= 0.85, siis"));
   EXPECT_EQ(Occurrences(text, " >= |N1, Ed | = 152.0 kN"), 2);
-  const CheckSummary s = SummariseTyx(r, InputsOf(job));
+  const CheckSummary s = SummariseTyx(r);
   ASSERT_EQ(s.verdicts.size(), 2u);
   EXPECT_EQ(s.verdicts[0].mode, "1");
   EXPECT_EQ(s.verdicts[1].mode, "governing");

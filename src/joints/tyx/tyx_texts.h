@@ -1,0 +1,83 @@
+// The words of the T/Y/X report and schematic by key, and the names `traxen-cli check` gives
+// the T/Y/X conditions. The texts of each language are in tyx_texts_<language>.cpp; symbols
+// and formulas stay with the lines that print them.
+#pragma once
+
+#include <string_view>
+
+#include "report/report_language.h"
+
+namespace traxen {
+
+enum class TyxTextKey {
+  // validity
+  kChordHeading,
+  kChordHeadingAfterPlate,
+  kBraceHeading,
+  kLowerBraceHeading,
+  // plain report
+  kIf,
+  kNarrowBraceRule,
+  kWideBraceRule,
+  // wide-brace procedure
+  kChordFaceHeading,  // also the first line of the list of modes
+  kBraceFailureHeading,
+  kWhere,
+  kSoEffectiveWidth,  // a number format: the width is limited
+  kSideWallHeading,
+  kChordShearHeading,
+  kShearArea,
+  kChordFaceResistanceIs,
+  kIndentedWhen,
+  kInterpolatedWhen,
+  kPunchingHeading,
+  kWhen,
+  kJointResistanceIs,
+  kReinforcedJointResistanceIsLower,
+  kNoPunching,
+  kReinforcedJointResistanceIs,
+  kModeListBrace,
+  kModeListSideWall,
+  kModeListPunching,
+  // reinforced report
+  kPlateHeading,
+  kFacePlateLength,
+  kFacePlateWidth,
+  kSidePlateLength,
+  kReinforcedJointMust,
+  kCompressedBraceTakesPlate,
+  kCalculationsToDo,
+  // schematic
+  kSchematicT,
+  kSchematicY,
+  kSchematicX,
+  kCount
+};
+
+template <ReportLanguage>
+struct TyxCatalogue {
+  static std::string_view Text(TyxTextKey key);
+};
+
+inline std::string_view ReportText(TyxTextKey key, ReportLanguage language) {
+  return CatalogueText<TyxCatalogue>(key, language);
+}
+
+// Words of the condition names of `traxen-cli check` ("chord: h0 / t0 <= 35"): English in
+// every output, whatever the report's language, because scripts read them.
+enum class TyxConditionWord {
+  kChord,
+  kBrace,
+  kLowerBrace,
+  kSectionClass,
+  kFacePlateLengthForWidth,
+  kFacePlateLengthForDepth,
+  kFacePlateWidth,
+  kSidePlatesLength,
+  kPlatesStrength,
+  kFacePlateThickness,
+  kCount
+};
+std::string_view TyxCheckName(TyxConditionWord word);
+
+}  // namespace traxen

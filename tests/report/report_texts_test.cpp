@@ -1,0 +1,135 @@
+// The catalogues of report words: every key has a text in every language (a key a language
+// lacks would print nothing), the check names scripts read stay as they are, and the report
+// takes its words from the catalogue of the language it is rendered in.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "joints/kn/kn_texts.h"
+#include "joints/kn_reinforced/kn_reinforced_texts.h"
+#include "joints/tyx/tyx_texts.h"
+#include "joints/welds/brace_weld_texts.h"
+#include "model/confirm_job.h"
+#include "model/json_job.h"
+#include "report/check_summary.h"
+#include "report/dispatch.h"
+#include "report/report_text.h"
+#include "report/report_texts.h"
+
+namespace traxen {
+namespace {
+
+// Calls `check(key)` for every key of the enum (its keys run from 0 to kCount).
+template <class Key, class Check>
+void ForEachKey(Check check) {
+  for (int i = 0; i < static_cast<int>(Key::kCount); ++i) check(static_cast<Key>(i));
+}
+
+template <class Key>
+void ExpectEveryKeyInEveryLanguage(const char* catalogue) {
+  for (const ReportLanguage language : kReportLanguages) {
+    ForEachKey<Key>([&](Key key) {
+      EXPECT_FALSE(ReportText(key, language).empty())
+          << catalogue << " key " << static_cast<int>(key) << " has no text in language "
+          << static_cast<int>(language);
+    });
+  }
+}
+
+TEST(ReportTexts, EveryKeyOfEveryCatalogueHasATextInEveryLanguage) {
+  ExpectEveryKeyInEveryLanguage<ReportTextKey>("shared");
+  ExpectEveryKeyInEveryLanguage<TyxTextKey>("T/Y/X");
+  ExpectEveryKeyInEveryLanguage<KnTextKey>("K/N");
+  ExpectEveryKeyInEveryLanguage<KnReinforcedTextKey>("reinforced K/N");
+  ExpectEveryKeyInEveryLanguage<BraceWeldTextKey>("welds");
+}
+
+TEST(ReportTexts, EveryFailureModeHasItsOwnNameInEveryLanguageAndForTheChecks) {
+  for (const ReportLanguage language : kReportLanguages) {
+    std::set<std::string_view> names;
+    ForEachKey<FailureMode>([&](FailureMode mode) {
+      const std::string_view name = FailureModeName(mode, language);
+      EXPECT_FALSE(name.empty()) << static_cast<int>(mode);
+      EXPECT_TRUE(names.insert(name).second) << "two modes named " << name;
+    });
+  }
+  std::set<std::string_view> check_names;
+  ForEachKey<FailureMode>([&](FailureMode mode) {
+    EXPECT_TRUE(check_names.insert(CheckModeName(mode)).second) << static_cast<int>(mode);
+  });
+}
+
+TEST(ReportTexts, EveryConditionWordOfTheChecksHasAText) {
+  ForEachKey<TyxConditionWord>([](TyxConditionWord w) { EXPECT_FALSE(TyxCheckName(w).empty()); });
+  ForEachKey<KnConditionWord>([](KnConditionWord w) { EXPECT_FALSE(KnCheckName(w).empty()); });
+  ForEachKey<KnPlateRequirementWord>(
+      [](KnPlateRequirementWord w) { EXPECT_FALSE(KnPlateRequirementCheckName(w).empty()); });
+}
+
+// `check --json` and `--csv` print these names; scripts match them, so they never change.
+TEST(ReportTexts, CheckModeNamesStayAsScriptsReadThem) {
+  struct Case {
+    const char* family;
+    const char* report;
+    const char* mode;
+    const char* name;
+  };
+  const Case cases[] = {
+      {"tyx", "plain", "1", "chord face failure"},
+      {"tyx", "reinforced", "1", "face plate failure (brace in tension)"},
+      {"kn", "reinforced", "1", "chord face failure"},
+      {"kn", "plain", "2", "brace failure"},
+      {"kn", "plain", "3a", "chord shear"},
+      {"kn", "plain", "3b", "chord axial resistance under shear"},
+      {"kn", "plain", "4", "punching shear"},
+      {"kn", "plain", "overlap", "overlap: brace failure"},
+      {"tyx", "plain", "governing", "governing of chord face, brace, chord side wall and punching shear"},
+      {"tyx", "reinforced", "governing", "governing of the reinforced chord (brace in compression)"},
+      {"kn", "plain", "5", "5"},  // a code this program does not know stays as it is
+  };
+  for (const Case& c : cases) {
+    CheckSummary s;
+    s.family = c.family;
+    s.report = c.report;
+    ResistanceVerdict v;
+    v.mode = c.mode;
+    EXPECT_EQ(ModeName(s, v), c.name) << c.family << " " << c.report << " " << c.mode;
+  }
+}
+
+Job ConfirmedJob(const char* json) {
+  JsonJob read;
+  EXPECT_FALSE(ReadJsonJob(json, "job.json", read)) << json;
+  ConfirmJsonJob(read.job, read.present);
+  return read.job;
+}
+
+// The words of a rendered report are the catalogue's: the shared verdicts, the family's
+// headings and the weld section all appear as the Estonian catalogue gives them.
+TEST(ReportTexts, TheReportPrintsTheCatalogueOfItsLanguage) {
+  const Job tyx = ConfirmedJob(R"({"family": {"is_tyx": 1},
+      "tyx": {"h0": 200, "b0": 200, "t0": 8, "h1": 120, "b1": 120, "t1": 6,
+              "N0": -271.6, "M0": 2.81, "N1": -152.0, "theta1": 60}})");
+  const Job kn = ConfirmedJob(R"({"family": {"is_kn": 1},
+      "kn": {"h0": 200, "b0": 200, "t0": 8, "h1": 100, "b1": 100, "t1": 5, "h2": 120, "b2": 100,
+             "t2": 6, "N0_left": -271.6, "M0": 2.5, "N1": -152.0, "theta1": 45, "theta2": 60,
+             "e": 40}})");
+  for (const ReportLanguage language : kReportLanguages) {
+    const std::string tyx_text = RenderReportText(tyx, ReportInputs{}, 1, true, language);
+    const std::string kn_text = RenderReportText(kn, ReportInputs{}, 2, true, language);
+    for (const std::string* text : {&tyx_text, &kn_text}) {
+      EXPECT_NE(text->find(ReportText(ReportTextKey::kPassed, language)), std::string::npos);
+      EXPECT_NE(text->find(ReportText(ReportTextKey::kValidityHeading, language)), std::string::npos);
+      EXPECT_NE(text->find(ReportText(BraceWeldTextKey::kHeading, language)), std::string::npos);
+    }
+    EXPECT_NE(tyx_text.find(ReportText(ReportTextKey::kTitleTyx, language)), std::string::npos);
+    EXPECT_NE(tyx_text.find(ReportText(TyxTextKey::kChordHeading, language)), std::string::npos);
+    EXPECT_NE(kn_text.find(ReportText(ReportTextKey::kTitleKnGap, language)), std::string::npos);
+    EXPECT_NE(kn_text.find(ReportText(KnTextKey::kGapBothBraces, language)), std::string::npos);
+    EXPECT_EQ(CheckJob(kn, ReportInputs{}, 2, language).title, ReportText(ReportTextKey::kTitleKnGap, language));
+  }
+}
+
+}  // namespace
+}  // namespace traxen
