@@ -116,6 +116,8 @@ MainWindow::MainWindow() {
 
 MainWindow::~MainWindow() {
   closing_ = true;
+  // The documents go after this window's parts: their undo stacks report "clean" as they go.
+  for (Document* document : findChildren<Document*>(Qt::FindDirectChildrenOnly)) document->disconnect(this);
   AppSettings::flush();
 }
 
@@ -129,11 +131,13 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowIcon(windowIcon().isNull() ? PaintedIcon(PaintedPicture::kNewPage) : windowIcon());
 
-  if (document->title().isEmpty() && !document->path().isEmpty())
-    document->setTitle(QFileInfo(document->path()).fileName());
+  if (document->title().isEmpty())
+    document->setTitle(document->path().isEmpty() ? QStringLiteral("Nimetu %1").arg(++untitled_count_)
+                                                  : QFileInfo(document->path()).fileName());
   retitleWindows(document);
-  view->setWindowModified(document->isModified());
-  connect(document, &Document::modifiedChanged, view, &QWidget::setWindowModified);
+  // Once per document (a second window shares the first one's connection).
+  if (viewsOf(document).size() == 1)
+    connect(document, &Document::modifiedChanged, this, [this, document] { retitleWindows(document); });
   connect(document, &Document::pathChanged, view, [this, document] {
     setDocumentTitle(document, QFileInfo(document->path()).fileName());
   });
@@ -194,14 +198,17 @@ void MainWindow::setDocumentTitle(Document* document, const QString& title) {
   retitleWindows(document);
 }
 
-// Several windows on one named job are told apart as "name:1", "name:2", … in the order they
-// were opened; a lone window shows the name alone.
+// Several windows on one job are told apart as "name:1", "name:2", … in the order they were
+// opened; a lone window shows the name alone. A "*" follows the name exactly while the job has
+// unsaved changes. The title is written out rather than left to Qt's "[*]" placeholder, which
+// a maximised document window would hand on to the main window's title as it stands.
 void MainWindow::retitleWindows(Document* document) {
   const QList<ReportView*> windows = viewsOf(document);
+  const QString modified = document->isModified() ? QStringLiteral("*") : QString();
   for (int i = 0; i < windows.size(); ++i) {
     QString title = document->title();
-    if (windows.size() > 1 && !title.isEmpty()) title += QStringLiteral(":%1").arg(i + 1);
-    windows.at(i)->setWindowTitle(title + QStringLiteral("[*]"));
+    if (windows.size() > 1) title += QStringLiteral(":%1").arg(i + 1);
+    windows.at(i)->setWindowTitle(title + modified);
   }
   updateCaption();
 }
@@ -256,32 +263,26 @@ void MainWindow::showOpenWarnings(const QStringList& warnings) {
   if (!warnings.isEmpty()) showMessage(QMessageBox::Information, "openWarnings", warnings.join(QLatin1Char('\n')));
 }
 
+// A job with unsaved changes is never replaced by a file read into its window: the file opens
+// in a window of its own instead, and the changed job stays as it was, "*" and all, to be
+// saved or discarded when its window closes. An unmodified job is replaced as the file
+// commands always did (one undo step, so even that is not lost).
 bool MainWindow::openFile(const QString& path, bool recent) {
   ReportView* view = activeView();
-  const bool created = view == nullptr;
-  if (!view) view = newDocumentWindow();
+  if (!view || view->document()->isModified()) return openInNewWindow(path, false, recent);
   Document* document = view->document();
   QString error;
   QStringList warnings;
   if (!document->open(path, this, &error, &warnings)) {
-    if (created) view->parentWidget()->close();
-    if (recent && !QFileInfo::exists(path)) {
-      AppSettings::removeRecentFile(path);
-      rebuildRecentFiles();
-    }
+    forgetMissingRecentFile(path, recent);
     showError(error);
     return false;
   }
-  const QFileInfo info(path);
-  setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
-  AppSettings::addRecentFile(path);
-  rebuildRecentFiles();
-  statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
-  showOpenWarnings(warnings);
+  fileOpened(document, path, recent, warnings);
   return true;
 }
 
-bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
+bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool recent) {
   // The file is read before the window exists, so the report is laid out once.
   auto* document = new Document(this);
   QString error;
@@ -289,14 +290,28 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
   if (!document->open(path, this, &error, &warnings)) {
     if (keep_on_failure) newDocumentWindow(document);
     else delete document;
+    forgetMissingRecentFile(path, recent);
     showError(error);
     return false;
   }
-  newDocumentWindow(document);  // titled by the file's name
+  newDocumentWindow(document);
+  fileOpened(document, path, recent, warnings);
+  return true;
+}
+
+void MainWindow::forgetMissingRecentFile(const QString& path, bool recent) {
+  if (!recent || QFileInfo::exists(path)) return;
+  AppSettings::removeRecentFile(path);
+  rebuildRecentFiles();
+}
+
+void MainWindow::fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings) {
+  const QFileInfo info(path);
+  setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
+  statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   showOpenWarnings(warnings);
-  return true;
 }
 
 QString MainWindow::askSavePath(ReportView* view) {
@@ -341,10 +356,10 @@ bool MainWindow::saveAs(ReportView* view) {
 bool MainWindow::confirmClose(ReportView* view) {
   Document* document = view->document();
   if (!document || !document->isModified() || viewsOf(document).size() > 1) return true;
-  const QString name = document->path().isEmpty() ? QStringLiteral("uue töö") : QFileInfo(document->path()).fileName();
+  const QString name = document->path().isEmpty() ? document->title() : QFileInfo(document->path()).fileName();
   mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
   QMessageBox box(QMessageBox::Question, QStringLiteral("TRAXEN"),
-                  QStringLiteral("Kas salvestada %1 muudatused?").arg(name), QMessageBox::NoButton, this);
+                  QStringLiteral("Kas salvestada töö „%1“ muudatused?").arg(name), QMessageBox::NoButton, this);
   box.setObjectName(QStringLiteral("unsavedChanges"));
   QPushButton* save_button = box.addButton(QStringLiteral("&Salvesta"), QMessageBox::AcceptRole);
   save_button->setObjectName(QStringLiteral("save"));
