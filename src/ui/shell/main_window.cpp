@@ -443,6 +443,12 @@ void MainWindow::print() {
   dialog.setMinMax(1, report.page_count);
   dialog.setFromTo(1, report.page_count);
   if (dialog.exec() != QDialog::Accepted) return;
+  if (PrintsToFile(printer())) {
+    QString error;
+    if (!PrintReportToFile(printer(), report, &error)) showError(error);
+    else statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(printer().outputFileName())), 5000);
+    return;
+  }
   if (!PrintReport(printer(), report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer().printerName()));
 }
 
@@ -487,11 +493,18 @@ void MainWindow::exportPdf() {
   SetEstonianLabels(dialog, QStringLiteral("Ekspordi"));
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().first();
+  exportPdfTo(view, dialog.selectedFiles().first());
+}
+
+bool MainWindow::exportPdfTo(ReportView* view, const QString& path) {
   QString error;
   const QString title = QString::fromStdString(view->document()->job().info.job_name);
-  if (!ExportReportPdf(FreshReport(view), path, title, &error)) showError(error);
-  else statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  if (!ExportReportPdf(FreshReport(view), path, title, &error)) {
+    showError(error);
+    return false;
+  }
+  statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  return true;
 }
 
 void MainWindow::newWindowOnActive() {

@@ -63,6 +63,9 @@ class MainWindow : public QMainWindow {
   void printPreview();
   void printerSetup();
   void exportPdf();
+  // Writes the view's report to `path` whole or not at all; a failure is shown in a message
+  // box naming the file and the reason, and the old file stays.
+  bool exportPdfTo(ReportView* view, const QString& path);
   void newWindowOnActive();
   void about();
   void setAppearance(int id);  // applies and stores it
