@@ -1,6 +1,7 @@
 // The document's changes as undo steps, and its file commands on the core's job document.
 #include "ui/shell/document.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUndoCommand>
 #include <optional>
@@ -91,9 +92,18 @@ bool Document::open(const QString& path, QWidget* dialog_parent, QString* error,
     return false;
   }
   QString confirm_error;
-  if (!ConfirmOpenedJob(dialog_parent, read, dialog, &confirm_error) && !confirm_error.isEmpty()) {
-    if (error) *error = confirm_error;
-    return false;
+  if (!ConfirmOpenedJob(dialog_parent, read, dialog, &confirm_error)) {
+    if (!confirm_error.isEmpty()) {
+      if (error) *error = confirm_error;
+      return false;
+    }
+    // Cancel in the confirming dialog: the file's values are the job. It is confirmed as
+    // traxen-cli confirms it (the sections restored from their stored list positions), so the
+    // report shows the file as read, as it shows an opened JSON job, not an empty page.
+    if (const LoadError e = ConfirmJobDocument(read, dialog, "", QCoreApplication::applicationDirPath().toStdString())) {
+      if (error) *error = QString::fromStdString(e.message);
+      return false;
+    }
   }
   const JobContent after{read.job, read.working, read.last_confirmed_dialog};
   undo_stack_.push(new ContentCommand(this, content(), after, data_.path, read.path,
