@@ -225,7 +225,7 @@ class MainWindowTest : public QObject {
       QVERIFY(w.openInNewWindow(path, false));
       QVERIFY(reply.answered());
       QCOMPARE(reply.objectName(), QStringLiteral("openWarnings"));
-      QVERIFY2(reply.text().contains(QStringLiteral("\"kn.N2\": the given 100 is replaced by the derived")),
+      QVERIFY2(reply.text().contains(QStringLiteral("hoiatus: võti \"kn.N2\": antud väärtus 100 asendati tuletatud väärtusega")),
                qPrintable(reply.text()));
     }
     ReportView* view = w.activeView();

@@ -61,12 +61,15 @@ bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QSt
     writer.setTitle(printer.docName());
     const auto [first, last] = SelectedPages(printer, report);
     if (!PaintPages(writer, report, first, last)) {
-      if (error) *error = QStringLiteral("%1: the PDF could not be started").arg(path);
+      if (error)
+        *error = QString::fromStdString(Message(MessageId::kCannotWrite, Message(MessageId::kPdfNotStarted))
+                                            .About(path.toStdString())
+                                            .Text(Language::kEstonian));
       return false;
     }
   }
   if (const LoadError e = WriteFileAtomically(path.toLocal8Bit().toStdString(), buffer.data().toStdString())) {
-    if (error) *error = QString::fromStdString(e.message);
+    if (error) *error = QString::fromStdString(ErrorText(e, Language::kEstonian));
     return false;
   }
   return true;
@@ -75,6 +78,7 @@ bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QSt
 bool ExportReportPdf(const LaidOutReport& report, const QString& path, const QString& title, QString* error) {
   ReportFileOptions options;
   options.title = title;
+  options.language = Language::kEstonian;
   return WriteReportPdf(report, path, error, options);
 }
 
