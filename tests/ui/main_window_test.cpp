@@ -2,6 +2,10 @@
 // and shortcuts, names for screen readers, a second window on the same job, the prompt for
 // unsaved changes, and printing one report page per sheet.
 #include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMap>
+#include <QSet>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,11 +20,14 @@
 #include <QtTest>
 
 #include "ui/dialogs/joint_dialog_entry.h"
+#include "ui/shell/about_dialog.h"
+#include "ui/shell/app_settings.h"
 #include "ui/shell/document.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
 #include "ui/ui_test_support.h"
+#include "version.h"
 
 using namespace traxen;
 
@@ -69,11 +76,11 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("shortcut");
     QTest::newRow("new") << "fileNew" << "&Uus" << "Ctrl+N";
     QTest::newRow("open") << "fileOpen" << "&Ava..." << "Ctrl+O";
-    QTest::newRow("close") << "fileClose" << "&Sule" << "";
+    QTest::newRow("close") << "fileClose" << "Su&le" << "";
     QTest::newRow("save") << "fileSave" << "&Salvesta" << "Ctrl+S";
-    QTest::newRow("save as") << "fileSaveAs" << "&Salvesta nagu..." << "";
+    QTest::newRow("save as") << "fileSaveAs" << "Salvesta &nagu..." << "";
     QTest::newRow("print") << "filePrint" << "&Prindi..." << "Ctrl+P";
-    QTest::newRow("preview") << "filePrintPreview" << "Printimise  eel&vaade..." << "";
+    QTest::newRow("preview") << "filePrintPreview" << "Prin&timise  eelvaade..." << "";
     QTest::newRow("printer setup") << "filePrintSetup" << "P&rinteri valik..." << "";
     QTest::newRow("export") << "fileExportPdf" << "&Ekspordi PDF..." << "Ctrl+E";
     QTest::newRow("exit") << "fileExit" << "&Välju" << "";
@@ -89,6 +96,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("previous window") << "windowPrevious" << "&Eelmine aken" << "Shift+F6";
     QTest::newRow("status bar") << "viewStatusBar" << "&Oleku riba" << "";
     QTest::newRow("caption bar") << "viewCaptionBar" << "&Pealkirja riba" << "";
+    QTest::newRow("brace welds") << "viewBraceWelds" << "&Keevisõmblused aruandes" << "";
     QTest::newRow("zoom in") << "viewZoomIn" << "Suu&renda" << "Ctrl++";
     QTest::newRow("zoom out") << "viewZoomOut" << "Vä&henda" << "Ctrl+-";
     QTest::newRow("about") << "helpAbout" << "&TRAXEN TEAVE.." << "";
@@ -118,6 +126,114 @@ class MainWindowTest : public QObject {
     QVERIFY(!Action(w, "tyxReinforcedJoints")->isEnabled());
     // Alt+S, X and Alt+S, K run their dialog at once: each letter is used once in the menu.
     QCOMPARE(mnemonics, (QStringList{"x", "k"}));
+  }
+
+  // Alt and a letter runs the entry at once only when no other entry of its menu has that
+  // letter: checked in the menu bar and every menu and submenu, with recent files and a window
+  // list shown.
+  void noMenuHasTwoEntriesWithOneMnemonic() {
+    QTemporaryDir dir;
+    for (int i = 1; i <= 4; ++i) {
+      const QString copy = dir.filePath(QStringLiteral("sõlm %1.trx").arg(i));
+      QVERIFY(QFile::copy(test::ExampleFile("kn_windows.trx"), copy));
+      AppSettings::addRecentFile(copy);
+    }
+    MainWindow w;
+    w.show();
+    for (int i = 0; i < 3; ++i) w.newDocumentWindow();
+    const auto mnemonic = [](const QString& text) {
+      for (int at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size();
+           at = text.indexOf(QLatin1Char('&'), at + 2))
+        if (text.at(at + 1) != QLatin1Char('&')) return text.at(at + 1).toLower();
+      return QChar();
+    };
+    const auto check = [&](const QString& where, const QList<QAction*>& actions) {
+      QMap<QChar, QString> taken;
+      int with_mnemonic = 0;
+      for (QAction* a : actions) {
+        if (a->isSeparator() || !a->isVisible()) continue;
+        const QChar key = mnemonic(a->text());
+        if (key.isNull()) continue;
+        ++with_mnemonic;
+        QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share %4")
+                                                      .arg(where, taken.value(key), a->text(), key)));
+        taken.insert(key, a->text());
+      }
+      QVERIFY2(with_mnemonic > 0, qPrintable(where));
+    };
+    check(QStringLiteral("menu bar"), w.menuBar()->actions());
+    auto* window_menu = w.findChild<QMenu*>("windowMenu");
+    emit window_menu->aboutToShow();
+    QVERIFY(Action(w, "recentFile4")->isVisible());
+    QVERIFY(w.findChild<QAction*>("windowList3"));
+    for (QMenu* menu : w.findChildren<QMenu*>()) {
+      if (menu->actions().isEmpty() || menu->objectName() == "toolbarMenu") continue;  // toolbar names only
+      check(menu->objectName(), menu->actions());
+    }
+    for (const char* entry : {"viewBraceWelds", "fileClose", "fileSaveAs", "filePrintPreview"})
+      QVERIFY(!mnemonic(Action(w, entry)->text()).isNull());
+    for (const QString& file : AppSettings::recentFiles()) AppSettings::removeRecentFile(file);
+  }
+
+  void cascadedWindowsTakeTwoThirdsOfTheArea() {
+    MainWindow w;
+    w.show();
+    QList<ReportView*> views;
+    for (int i = 0; i < 3; ++i) views << w.newDocumentWindow();
+    views.first()->parentWidget()->showMaximized();
+    Action(w, "windowCascade")->trigger();
+    const QSize area = w.mdiArea()->viewport()->size();
+    QSet<int> lefts;
+    for (ReportView* view : views) {
+      QWidget* window = view->parentWidget();
+      QVERIFY(!window->isMaximized());
+      QVERIFY2(std::abs(window->width() - area.width() * 2 / 3) <= 2, qPrintable(QString::number(window->width())));
+      QVERIFY(std::abs(window->height() - area.height() * 2 / 3) <= 2);
+      QVERIFY(QRect(QPoint(0, 0), area).contains(window->geometry()));
+      lefts << window->x();
+    }
+    QCOMPARE(lefts.size(), 3);  // each a step further in
+  }
+
+  // The Open dialog offers both job files; Save As offers the job name as the file name.
+  void fileDialogsOfferJobFilesAndTheJobName() {
+    MainWindow w;
+    w.show();
+    w.newDocumentWindow();
+    QStringList filters;
+    QTimer::singleShot(50, [&filters] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        filters = dialog->nameFilters();
+        dialog->reject();
+      }
+    });
+    Action(w, "fileOpen")->trigger();
+    QCOMPARE(filters.value(0), QStringLiteral("TRAXEN failid (*.trx *.json)"));
+  }
+
+  void suggestedFileNames_data() {
+    QTest::addColumn<QString>("job");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("job name") << "Spordihall, sõlm K7" << "Spordihall, sõlm K7.trx";
+    QTest::newRow("no path, no drive") << " ../Sõlm K7: vöö/diagonaal\\x " << "_Sõlm K7_ vöö_diagonaal_x.trx";
+    QTest::newRow("control characters") << "a\tb\nc*?" << "a_b_c__.trx";
+    QTest::newRow("empty job name") << "  " << "Nimetu 3.trx";
+    QTest::newRow("only dots") << "..." << "Nimetu 3.trx";
+  }
+  void suggestedFileNames() {
+    QFETCH(QString, job);
+    QFETCH(QString, file);
+    QCOMPARE(SuggestedFileName(job, QStringLiteral("Nimetu 3")), file);
+  }
+
+  void theAboutBoxShowsOneVersion() {
+    AboutDialog about;
+    QString all;
+    for (QLabel* label : about.findChildren<QLabel*>()) all += label->text() + QLatin1Char('\n');
+    QCOMPARE(all.count(QStringLiteral("Versioon")), 1);
+    QCOMPARE(all.count(QStringLiteral(TRAXEN_VERSION)), 1);
+    QVERIFY2(all.contains(QStringLiteral("Versioon " TRAXEN_VERSION "\n")), qPrintable(all));
+    QVERIFY(!all.contains(QStringLiteral("2.0")) || QStringLiteral(TRAXEN_VERSION).contains(QStringLiteral("2.0")));
   }
 
   void toolbarsHoldTheirButtonsWithNames() {

@@ -45,7 +45,7 @@
 namespace traxen {
 
 namespace {
-const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx);;Kõik failid (*.*)");
+const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx *.json);;Kõik failid (*.*)");
 
 // The file dialogs speak the program's language.
 void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
@@ -323,7 +323,12 @@ QString MainWindow::askSavePath(ReportView* view) {
   dialog.setDefaultSuffix(QStringLiteral("trx"));
   SetEstonianLabels(dialog, QStringLiteral("Salvesta"));
   const QString current = view->document()->path();
-  if (!current.isEmpty()) dialog.selectFile(current);
+  if (!current.isEmpty()) {
+    dialog.selectFile(current);
+  } else {
+    const QString job = QString::fromStdString(view->document()->job().info.job_name);
+    dialog.selectFile(SuggestedFileName(job, view->document()->title()));
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
@@ -505,6 +510,39 @@ bool MainWindow::exportPdfTo(ReportView* view, const QString& path) {
   }
   statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   return true;
+}
+
+// Windows of about two thirds of the area, each a title bar's height below and to the right
+// of the one before, the active one in front; a cascade that would leave the area starts
+// again at the top left.
+void MainWindow::cascadeWindows() {
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);
+  const QSize area = mdi_->viewport()->size();
+  const QSize size(std::max(200, area.width() * 2 / 3), std::max(150, area.height() * 2 / 3));
+  const int step = std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4);
+  const int steps = std::max(1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+  int i = 0;
+  for (QMdiSubWindow* window : windows) {
+    if (window->isMinimized() || window->isMaximized()) window->showNormal();
+    window->resize(size);
+    const int offset = step * (i++ % steps);
+    window->move(offset, offset);
+    window->raise();
+  }
+}
+
+QString SuggestedFileName(const QString& job_name, const QString& fallback) {
+  QString name;
+  for (const QChar c : job_name.trimmed()) {
+    // Characters no file system takes, or that would make the name a path.
+    const bool refused = c.unicode() < 0x20 || c == QChar(0x7f) || QStringLiteral("/\\:*?\"<>|").contains(c);
+    name += refused ? QLatin1Char('_') : c;
+  }
+  while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
+  name = name.trimmed().left(120);
+  if (name.isEmpty()) name = fallback.trimmed();
+  if (name.isEmpty()) name = QStringLiteral("Nimetu");
+  return name + QStringLiteral(".trx");
 }
 
 void MainWindow::newWindowOnActive() {

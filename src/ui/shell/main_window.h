@@ -67,6 +67,7 @@ class MainWindow : public QMainWindow {
   // box naming the file and the reason, and the old file stays.
   bool exportPdfTo(ReportView* view, const QString& path);
   void newWindowOnActive();
+  void cascadeWindows();
   void about();
   void setAppearance(int id);  // applies and stores it
   void showAppearance(int id);  // applies it
@@ -114,5 +115,9 @@ class MainWindow : public QMainWindow {
   bool closing_ = false;
   int untitled_count_ = 0;  // new jobs are "Nimetu 1", "Nimetu 2", …
 };
+
+// The file name Save As offers a job not yet saved: its job name made a valid file name
+// ("Sõlm K7: vöö/diagonaal" gives "Sõlm K7_ vöö_diagonaal.trx"), else `fallback` ("Nimetu 1").
+QString SuggestedFileName(const QString& job_name, const QString& fallback);
 
 }  // namespace traxen
