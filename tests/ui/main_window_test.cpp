@@ -209,6 +209,22 @@ class MainWindowTest : public QObject {
     });
     Action(w, "fileOpen")->trigger();
     QCOMPARE(filters.value(0), QStringLiteral("TRAXEN failid (*.trx *.json)"));
+
+    const auto offered = [&w] {
+      QString name;
+      QTimer::singleShot(50, [&name] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+          name = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+          dialog->reject();
+        }
+      });
+      Action(w, "fileSaveAs")->trigger();
+      return name;
+    };
+    QCOMPARE(offered(), QStringLiteral("Nimetu 1.trx"));  // the new job's placeholder name is no file name
+    Document* doc = w.activeView()->document();
+    doc->change(Renamed(*doc, "Spordihall, sõlm K7"), "info");
+    QCOMPARE(offered(), QStringLiteral("Spordihall, sõlm K7.trx"));
   }
 
   void suggestedFileNames_data() {

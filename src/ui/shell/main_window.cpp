@@ -326,8 +326,10 @@ QString MainWindow::askSavePath(ReportView* view) {
   if (!current.isEmpty()) {
     dialog.selectFile(current);
   } else {
-    const QString job = QString::fromStdString(view->document()->job().info.job_name);
-    dialog.selectFile(SuggestedFileName(job, view->document()->title()));
+    // A job still named by the new job's placeholder, "....(töö nimi)", is offered its window's name.
+    const std::string& job = view->document()->job().info.job_name;
+    const QString name = job == Job{}.info.job_name ? QString() : QString::fromStdString(job);
+    dialog.selectFile(SuggestedFileName(name, view->document()->title()));
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
