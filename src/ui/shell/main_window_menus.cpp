@@ -312,7 +312,7 @@ void MainWindow::rebuildWindowMenu() {
   if (!windows.isEmpty()) window_menu_->addSeparator();
   for (int i = 0; i < windows.size(); ++i) {
     QMdiSubWindow* window = windows.at(i);
-    QString title = window->windowTitle().remove(QStringLiteral("[*]"));
+    QString title = window->windowTitle();
     if (title.isEmpty()) title = QStringLiteral("(nimetu)");
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title;
     QAction* entry = window_menu_->addAction(text);
