@@ -21,8 +21,8 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
-LoadError CannotWrite(const std::string& path, std::string_view why) {
-  return {fmt::format("{}: cannot write: {}", path, why)};
+LoadError CannotWrite(const std::string& path, const Message& why) {
+  return Fail(Message(MessageId::kCannotWrite, why).About(path));
 }
 
 std::string FolderOf(const std::string& file) {
@@ -47,33 +47,32 @@ StagedFiles::~StagedFiles() {
 std::size_t StagedFiles::size() const { return entries_.size(); }
 
 LoadError StagedFiles::Stage(const std::string& path, std::string_view bytes) {
-  return StageStreamed(path, [&](int fd) -> std::string {
+  return StageStreamed(path, [&](int fd) -> Message {
     for (std::string_view rest = bytes; !rest.empty();) {
       const ssize_t n = ::write(fd, rest.data(), rest.size());
-      if (n < 0 && errno != EINTR) return std::strerror(errno);
+      if (n < 0 && errno != EINTR) return Message(MessageId::kSystemReason, SystemError{errno});
       if (n > 0) rest.remove_prefix(static_cast<std::size_t>(n));
     }
     return {};
   });
 }
 
-LoadError StagedFiles::StageStreamed(const std::string& path, const std::function<std::string(int fd)>& write) {
+LoadError StagedFiles::StageStreamed(const std::string& path, const std::function<Message(int fd)>& write) {
   Entry entry;
-  if (std::string why = ResolveWriteTarget(path, entry.target); !why.empty()) return CannotWrite(path, why);
+  if (Message why = ResolveWriteTarget(path, entry.target); !why.empty()) return CannotWrite(path, why);
   const int fd = CreateTemporary(entry.target, entry.temp);
-  if (fd < 0) return CannotWrite(path, std::strerror(errno));
+  if (fd < 0) return CannotWrite(path, Message(MessageId::kSystemReason, SystemError{errno}));
   const mode_t mode = entry.target.exists ? (entry.target.old.st_mode & 07777) : NewFileMode();
   int error = 0;
-  std::string why = write(fd);
+  Message why = write(fd);
   if (why.empty() && !KeepOwner(fd, entry.target))
-    why = fmt::format("it belongs to another user (uid {}), and a replacement would take it over",
-                      static_cast<long>(entry.target.old.st_uid));
+    why = Message(MessageId::kOtherOwner, static_cast<long>(entry.target.old.st_uid));
   if (error == 0 && why.empty() && ::fchmod(fd, mode) != 0) error = errno;
   if (error == 0 && why.empty() && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
   if (error != 0 || !why.empty()) {
     ::unlink(entry.temp.c_str());
-    return CannotWrite(path, why.empty() ? std::string(std::strerror(error)) : why);
+    return CannotWrite(path, why.empty() ? Message(MessageId::kSystemReason, SystemError{error}) : why);
   }
   entries_.push_back(std::move(entry));
   return {};
@@ -82,7 +81,8 @@ LoadError StagedFiles::StageStreamed(const std::string& path, const std::functio
 LoadError StagedFiles::PutInPlace(std::size_t index) {
   Entry& e = entries_.at(index);
   if (e.temp.empty()) return {};
-  if (::rename(e.temp.c_str(), e.target.file.c_str()) != 0) return CannotWrite(e.target.path, std::strerror(errno));
+  if (::rename(e.temp.c_str(), e.target.file.c_str()) != 0)
+    return CannotWrite(e.target.path, Message(MessageId::kSystemReason, SystemError{errno}));
   e.temp.clear();
   SyncFolder(FolderOf(e.target.file));
   return {};

@@ -40,8 +40,8 @@ class StagedFiles {
   // Resolves `path`, writes `bytes` to its temporary and flushes them to disk.
   LoadError Stage(const std::string& path, std::string_view bytes);
   // The same for content too large to hold in memory: `write` writes it into the open
-  // temporary file `fd` as it is made, and returns "" or the reason it failed.
-  LoadError StageStreamed(const std::string& path, const std::function<std::string(int fd)>& write);
+  // temporary file `fd` as it is made, and returns no message or the reason it failed.
+  LoadError StageStreamed(const std::string& path, const std::function<Message(int fd)>& write);
   // Renames the file staged `index`-th (from 0) over its target.
   LoadError PutInPlace(std::size_t index);
   std::size_t size() const;

@@ -44,11 +44,14 @@ namespace {
 // A given value the derivation replaced: worth a word when it differs beyond the last
 // digits a written job keeps.
 void WarnIfReplaced(const JsonFieldSet& present, const char* key, double given, double derived,
-                    std::vector<std::string>* warnings) {
-  if (!warnings || !present.contains(key)) return;
+                    std::vector<std::string>* warnings, std::vector<Message>* messages) {
+  if ((!warnings && !messages) || !present.contains(key)) return;
   const bool same = given == derived || (std::isfinite(given) && std::isfinite(derived) &&
                                          std::abs(given - derived) <= 1e-9 * std::max(1.0, std::abs(derived)));
-  if (!same) warnings->push_back(fmt::format("key \"{}\": the given {} is replaced by the derived {}", key, given, derived));
+  if (same) return;
+  Message replaced(MessageId::kJsonReplaced, key, given, derived);
+  if (warnings) warnings->push_back(replaced.English());
+  if (messages) messages->push_back(std::move(replaced));
 }
 
 void DeriveChordProperties(Job& job, const JsonFieldSet& present, double h0, double b0, double t0) {
@@ -59,7 +62,8 @@ void DeriveChordProperties(Job& job, const JsonFieldSet& present, double h0, dou
 
 }  // namespace
 
-void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings) {
+void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
+                    std::vector<Message>* messages) {
   auto classify = [&](const char* key, int& slot, double h, double b, double t, double fy) {
     if (!present.contains(key)) slot = HollowSectionClass(h, b, t, fy);
   };
@@ -67,11 +71,11 @@ void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::stri
     TyxJoint& t = job.tyx;
     const TyxJoint given = t;
     MirrorTyxBrace2(t);
-    WarnIfReplaced(present, "tyx.h2", given.h2, t.h2, warnings);
-    WarnIfReplaced(present, "tyx.b2", given.b2, t.b2, warnings);
-    WarnIfReplaced(present, "tyx.t2", given.t2, t.t2, warnings);
-    WarnIfReplaced(present, "tyx.N2", given.N2, t.N2, warnings);
-    WarnIfReplaced(present, "tyx.theta2", given.theta2, t.theta2, warnings);
+    WarnIfReplaced(present, "tyx.h2", given.h2, t.h2, warnings, messages);
+    WarnIfReplaced(present, "tyx.b2", given.b2, t.b2, warnings, messages);
+    WarnIfReplaced(present, "tyx.t2", given.t2, t.t2, warnings, messages);
+    WarnIfReplaced(present, "tyx.N2", given.N2, t.N2, warnings, messages);
+    WarnIfReplaced(present, "tyx.theta2", given.theta2, t.theta2, warnings, messages);
     classify("tyx.chord_class", t.chord_class, t.h0, t.b0, t.t0, 355.0);
     classify("tyx.brace_class", t.brace_class, t.h1, t.b1, t.t1, 355.0);
     DeriveChordProperties(job, present, t.h0, t.b0, t.t0);
@@ -79,8 +83,8 @@ void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::stri
     KnJoint& k = job.kn;
     const KnJoint given = k;
     DeriveKnForces(k);
-    WarnIfReplaced(present, "kn.N2", given.N2, k.N2, warnings);
-    WarnIfReplaced(present, "kn.N0_right", given.N0_right, k.N0_right, warnings);
+    WarnIfReplaced(present, "kn.N2", given.N2, k.N2, warnings, messages);
+    WarnIfReplaced(present, "kn.N0_right", given.N0_right, k.N0_right, warnings, messages);
     DeriveChordProperties(job, present, k.h0, k.b0, k.t0);
     classify("kn.chord_class", k.chord_class, k.h0, k.b0, k.t0, 355.0);
     classify("kn.brace1_class", k.brace1_class, k.h1, k.b1, k.t1, 355.0);

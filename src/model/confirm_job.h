@@ -6,6 +6,7 @@
 #include "base/angles.h"
 #include "model/job.h"
 #include "model/json_job.h"
+#include "model/messages.h"
 
 #include <string>
 #include <vector>
@@ -23,7 +24,8 @@ void ConfirmKn(Job& job);   // derive N2 and N0_right, is_tyx = 0, is_kn = 1
 // from the chord's h0 × b0 × t0 as a cold-formed hollow section (as its library row holds
 // them). A derived field the file gave with another value (kn.N2, kn.N0_right, the T/Y/X
 // lower-brace copies) is replaced; `warnings`, when given, gets one line per such field
-// naming the key, the given and the derived value.
-void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings = nullptr);
+// naming the key, the given and the derived value; `messages` the same lines as data.
+void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings = nullptr,
+                    std::vector<Message>* messages = nullptr);
 
 }  // namespace traxen

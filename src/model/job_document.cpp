@@ -14,7 +14,7 @@
 namespace traxen {
 
 LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm,
-                          std::vector<std::string>* warnings) {
+                          std::vector<std::string>* warnings, std::vector<Message>* warning_messages) {
   // An opened file makes a new document: nothing of the one it replaces carries over.
   JobDocument read;
   int dialog = 0;
@@ -25,6 +25,8 @@ LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog
     LoadedJob loaded;
     if (LoadError e = LoadJsonJobText(text, path, loaded)) return e;
     if (warnings) warnings->insert(warnings->end(), loaded.warnings.begin(), loaded.warnings.end());
+    if (warning_messages)
+      warning_messages->insert(warning_messages->end(), loaded.warning_messages.begin(), loaded.warning_messages.end());
     read.job = std::move(loaded.job);
     read.last_confirmed_dialog = loaded.last_dialog;
   } else {
@@ -42,7 +44,7 @@ LoadError ConfirmJobDocument(JobDocument& doc, int dialog, const std::string& li
   if (dialog == 0) return {};
   std::string dir;
   if (LibraryError e = FindLibraryDir(LibrarySearchFromEnvironment(library_dir, executable_dir), dir))
-    return {fmt::format("{}: {}", doc.path, e.Text())};
+    return Fail(Message(MessageId::kText, e.Text()).About(doc.path));
   Job job = doc.job;
   int last_dialog = doc.last_confirmed_dialog;
   if (LoadError e = ConfirmProjectFamily(dialog, SectionLibrary(dir), doc.path, job, last_dialog)) return e;

@@ -28,9 +28,10 @@ struct JobDocument {
 // unmodified; `dialog_to_confirm` names the joint dialog that must confirm the read job (1 T/Y/X, 2 K/N,
 // 0 none: a JSON job is confirmed while it is read). A JSON job's given values that differ
 // from what they are derived from are replaced by the derived ones, each with a line in
-// `warnings` ("PATH: warning: ..."). On failure nothing changes.
+// `warnings` ("PATH: warning: ...") and as data in `warning_messages`. On failure nothing changes.
 LoadError OpenJobDocument(JobDocument& doc, const std::string& path, int& dialog_to_confirm,
-                          std::vector<std::string>* warnings = nullptr);
+                          std::vector<std::string>* warnings = nullptr,
+                          std::vector<Message>* warning_messages = nullptr);
 
 // Confirms a read job without a window, as `traxen-cli` does: each member's section is
 // restored from the library by its stored list positions, then the family's derivations run

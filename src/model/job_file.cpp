@@ -24,7 +24,7 @@ LoadError JobLibrary::Get(const std::string& for_file, const SectionLibrary*& li
   if (!library_) {
     std::string dir;
     if (LibraryError e = FindLibraryDir(LibrarySearchFromEnvironment(library_dir_, executable_dir_), dir))
-      return {fmt::format("{}: {}", for_file, e.Text())};
+      return Fail(Message(MessageId::kText, e.Text()).About(for_file));
     library_ = std::make_unique<SectionLibrary>(dir, true);
   }
   library = library_.get();
@@ -53,9 +53,13 @@ LoadError LoadJsonJobText(std::string_view text, const std::string& name, Loaded
   JsonJob parsed;
   if (LoadError e = ReadJsonJob(text, name, parsed)) return e;
   LoadedJob loaded;
-  std::vector<std::string> warnings;
-  ConfirmJsonJob(parsed.job, parsed.present, &warnings);
-  for (const std::string& w : warnings) loaded.warnings.push_back(fmt::format("{}: warning: {}", name, w));
+  std::vector<Message> warnings;
+  ConfirmJsonJob(parsed.job, parsed.present, nullptr, &warnings);
+  for (const Message& w : warnings) {
+    Message warning = Message(MessageId::kWarning, w).About(name);
+    loaded.warnings.push_back(warning.English());
+    loaded.warning_messages.push_back(std::move(warning));
+  }
   loaded.job = std::move(parsed.job);
   loaded.last_dialog = loaded.job.family.is_tyx == 1 ? 1 : loaded.job.family.is_kn == 1 ? 2 : 0;
   out = std::move(loaded);
@@ -64,7 +68,7 @@ LoadError LoadJsonJobText(std::string_view text, const std::string& name, Loaded
 
 LoadError LoadJobFile(const std::string& path, JobLibrary& library, LoadedJob& out) {
   if (HasFileSuffix(path, ".trx")) return LoadProjectJob(path, library, out);
-  if (!HasFileSuffix(path, ".json")) return {fmt::format("{}: unknown job file type (expected .json or .trx)", path)};
+  if (!HasFileSuffix(path, ".json")) return Fail(Message(MessageId::kUnknownJobType).About(path));
   std::string text;
   if (LoadError e = ReadWholeFile(path, text)) return e;
   return LoadJsonJobText(text, path, out);

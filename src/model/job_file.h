@@ -20,6 +20,7 @@ struct LoadedJob {
   int last_dialog = 0;                // 1 T/Y/X, 2 K/N, 0 neither
   ReportInputs working;               // the working values a project file restored (zero for JSON)
   std::vector<std::string> warnings;  // complete lines naming the file and the key
+  std::vector<Message> warning_messages;  // the same as data
 };
 
 // The section library as a run of several job files uses it: found when the first project

@@ -14,8 +14,8 @@ namespace traxen {
 
 namespace {
 
-std::string TooLarge(const std::string& name, std::size_t limit) {
-  return fmt::format("{}: too large for a job file (the limit is {} kB)", name, limit / 1024);
+LoadError TooLarge(const std::string& name, std::size_t limit) {
+  return Fail(Message(MessageId::kTooLarge, limit / 1024).About(name));
 }
 
 }  // namespace
@@ -23,34 +23,33 @@ std::string TooLarge(const std::string& name, std::size_t limit) {
 LoadError ReadJobFileBytes(const std::string& path, std::string& content, std::size_t limit) {
   // O_NONBLOCK: opening a FIFO without a writer must not wait; it is refused below anyway.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return {fmt::format("{}: cannot open: {}", path, std::strerror(errno))};
+  if (fd < 0) return Fail(Message(MessageId::kCannotOpen, SystemError{errno}).About(path));
   struct FdCloser {
     int fd;
     ~FdCloser() { ::close(fd); }
   } closer{fd};
   struct stat info {};
-  if (::fstat(fd, &info) != 0) return {fmt::format("{}: cannot read: {}", path, std::strerror(errno))};
-  if (S_ISDIR(info.st_mode)) return {fmt::format("{}: is a directory, not a job file", path)};
-  if (!S_ISREG(info.st_mode))
-    return {fmt::format("{}: is not a regular file (a pipe, device or socket); name a job file", path)};
-  if (static_cast<std::size_t>(info.st_size) > limit) return {TooLarge(path, limit)};
+  if (::fstat(fd, &info) != 0) return Fail(Message(MessageId::kCannotRead, SystemError{errno}).About(path));
+  if (S_ISDIR(info.st_mode)) return Fail(Message(MessageId::kIsDirectory).About(path));
+  if (!S_ISREG(info.st_mode)) return Fail(Message(MessageId::kNotRegularJobFile).About(path));
+  if (static_cast<std::size_t>(info.st_size) > limit) return TooLarge(path, limit);
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
   std::size_t used = 0;
   for (;;) {
     if (used == bytes.size()) {
-      if (bytes.size() > limit) return {TooLarge(path, limit)};  // grew while being read
+      if (bytes.size() > limit) return TooLarge(path, limit);  // grew while being read
       bytes.resize(std::min(bytes.size() * 2, limit + 1));
     }
     const ssize_t n = ::read(fd, bytes.data() + used, bytes.size() - used);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return {fmt::format("{}: cannot read: {}", path, std::strerror(errno))};
+      return Fail(Message(MessageId::kCannotRead, SystemError{errno}).About(path));
     }
     if (n == 0) break;
     used += static_cast<std::size_t>(n);
   }
-  if (used > limit) return {TooLarge(path, limit)};
+  if (used > limit) return TooLarge(path, limit);
   bytes.resize(used);
   content = std::move(bytes);
   return {};
@@ -62,10 +61,10 @@ LoadError ReadJobStream(std::FILE* stream, const std::string& name, std::string&
   for (;;) {
     const std::size_t n = std::fread(buffer, 1, sizeof buffer, stream);
     bytes.append(buffer, n);
-    if (bytes.size() > limit) return {TooLarge(name, limit)};
+    if (bytes.size() > limit) return TooLarge(name, limit);
     if (n < sizeof buffer) break;
   }
-  if (std::ferror(stream)) return {fmt::format("{}: cannot read: {}", name, std::strerror(errno))};
+  if (std::ferror(stream)) return Fail(Message(MessageId::kCannotRead, SystemError{errno}).About(name));
   content = std::move(bytes);
   return {};
 }

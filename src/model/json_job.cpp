@@ -89,7 +89,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
     seen_.assign(fields_.size(), false);
   }
 
-  std::string error;  // set when the job is refused (not for syntax errors)
+  Message error;  // set when the job is refused (not for syntax errors)
   bool syntax_error = false;
   std::size_t error_byte = 0;
   std::string syntax_message;
@@ -147,12 +147,12 @@ class JobSaxReader : public nlohmann::json_sax<json> {
       group_ = index_.by_group.find(k);
       if (group_ == index_.by_group.end()) {
         const std::string nearest = NearestJobGroup(k);
-        return Fail(fmt::format("{}: unknown group \"{}\"{}; the groups are {}", file_, k,
-                                nearest.empty() ? "" : fmt::format(" (did you mean \"{}\"?)", nearest), GroupList()));
+        return Fail(nearest.empty() ? Message(MessageId::kJsonUnknownGroup, k, GroupList())
+                                    : Message(MessageId::kJsonUnknownGroupNearest, k, nearest, GroupList()));
       }
       group_name_ = group_->first;
       for (std::string_view g : seen_groups_)
-        if (g == group_name_) return Fail(fmt::format("{}: group \"{}\" appears twice", file_, group_name_));
+        if (g == group_name_) return Fail(Message(MessageId::kJsonGroupTwice, group_name_));
       seen_groups_.push_back(group_name_);
       return true;
     }
@@ -160,12 +160,12 @@ class JobSaxReader : public nlohmann::json_sax<json> {
     if (f == group_->second.end()) {
       const std::string dotted = fmt::format("{}.{}", group_name_, k);
       const std::string nearest = NearestJobKey(dotted);
-      return Fail(nearest.empty() ? fmt::format("{}: unknown key \"{}\" (traxen-cli keys lists them)", file_, dotted)
-                                  : fmt::format("{}: unknown key \"{}\"; did you mean \"{}\"?", file_, dotted, nearest));
+      return Fail(nearest.empty() ? Message(MessageId::kJsonUnknownKey, dotted)
+                                  : Message(MessageId::kJsonUnknownKeyNearest, dotted, nearest));
     }
     field_index_ = std::size_t(f->second);
     field_ = &fields_[field_index_];
-    if (seen_[field_index_]) return Fail(fmt::format("{}: key \"{}\" appears twice", file_, Key()));
+    if (seen_[field_index_]) return Fail(Message(MessageId::kJsonKeyTwice, Key()));
     seen_[field_index_] = true;
     return true;
   }
@@ -197,30 +197,30 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   }
   std::string Key() const { return fmt::format("{}.{}", field_->group, field_->key); }
   bool IsFlag() const { return field_ && index_.is_flag[field_index_]; }
-  bool Fail(std::string message) {
-    error = std::move(message);
+  bool Fail(Message message) {
+    error = std::move(message.About(std::string(file_)));
     return false;
   }
   bool ArrayLengthError() {
-    return Fail(fmt::format("{}: key \"{}\": expected an array of {} numbers", file_, Key(), ArraySize()));
+    return Fail(Message(MessageId::kJsonArrayLength, Key(), ArraySize()));
   }
   // A value where none of its kind may stand.
   bool Refuse(std::string_view found) {
-    if (depth_ == 0) return Fail(fmt::format("{}: a job must be a JSON object, found {}", file_, found));
-    if (depth_ == 1)
-      return Fail(fmt::format("{}: key \"{}\": expected an object, found {}", file_, group_name_, found));
+    if (depth_ == 0) return Fail(Message(MessageId::kJsonNotObject, Term{std::string(found)}));
+    if (depth_ == 1) return Fail(Message(MessageId::kJsonExpectedObject, group_name_, Term{std::string(found)}));
     if (in_array_) return ArrayLengthError();
-    return Fail(fmt::format("{}: key \"{}\": expected {}, found {}", file_, Key(), Wanted(), found));
+    return Fail(Message(MessageId::kJsonExpected, Key(), Wanted(), Term{std::string(found)}));
   }
-  std::string Wanted() const {
+  Message Wanted() const {
     const bool flag = IsFlag();
     return std::visit(
-        [flag](auto* p) -> std::string {
+        [flag](auto* p) -> Message {
           using T = std::remove_pointer_t<decltype(p)>;
-          if constexpr (std::is_same_v<T, double>) return "a number";
-          else if constexpr (std::is_same_v<T, int>) return flag ? "an integer, 0 or 1 (or false or true)" : "an integer";
-          else if constexpr (std::is_same_v<T, std::string>) return "a string";
-          else return fmt::format("an array of {} numbers", std::tuple_size_v<T>);
+          if constexpr (std::is_same_v<T, double>) return Message(MessageId::kJsonWantNumber);
+          else if constexpr (std::is_same_v<T, int>)
+            return Message(flag ? MessageId::kJsonWantFlag : MessageId::kJsonWantInteger);
+          else if constexpr (std::is_same_v<T, std::string>) return Message(MessageId::kJsonWantString);
+          else return Message(MessageId::kJsonWantArray, std::tuple_size_v<T>);
         },
         field_->ref);
   }
@@ -232,7 +232,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
       double* slot = std::holds_alternative<std::array<double, 6>*>(field_->ref)
                          ? &(*std::get<std::array<double, 6>*>(field_->ref))[array_index_]
                          : &(*std::get<std::array<double, 8>*>(field_->ref))[array_index_];
-      if (!store(slot)) return Fail(fmt::format("{}: key \"{}[{}]\": expected a number, found {}", file_, Key(), array_index_, found));
+      if (!store(slot)) return Fail(Message(MessageId::kJsonArrayItem, Key(), array_index_, Term{std::string(found)}));
       ++array_index_;
       return true;
     }
@@ -242,7 +242,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   }
   bool Integer(number_integer_t v) {
     if (depth_ == 2 && !in_array_ && IsFlag() && v != 0 && v != 1)
-      return Fail(fmt::format("{}: key \"{}\": {} is not 0 or 1 (false or true)", file_, Key(), v));
+      return Fail(Message(MessageId::kJsonFlagNot01, Key(), v));
     return Scalar("integer", [&](auto* p) {
       using T = std::remove_pointer_t<decltype(p)>;
       if constexpr (std::is_same_v<T, double>) {
@@ -284,15 +284,15 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
     std::string what = reader.syntax_message;
     // nlohmann's text repeats the position; keep only its explanation.
     if (auto pos = what.find("syntax error while parsing"); pos != std::string::npos) what = what.substr(pos);
-    return {fmt::format("{}: line {}, column {}: not valid JSON: {}{}", file, line, column, what,
-                        AfterDecimalComma(text, reader.error_byte > 0 ? reader.error_byte - 1 : 0)
-                            ? " (numbers use a decimal point: 2.5, not 2,5)"
-                            : "")};
+    const bool comma = AfterDecimalComma(text, reader.error_byte > 0 ? reader.error_byte - 1 : 0);
+    return Fail(Message(MessageId::kJsonSyntax, line, column, what,
+                        comma ? Message(MessageId::kJsonDecimalComma) : Message(MessageId::kText, ""))
+                    .About(std::string(file)));
   }
   if (!ok || !reader.error.empty())
-    return {reader.error.empty() ? fmt::format("{}: not a JSON job", file) : reader.error};
+    return Fail(reader.error.empty() ? Message(MessageId::kJsonNotAJob).About(std::string(file)) : reader.error);
   if (result.job.family.is_tyx == 1 && result.job.family.is_kn == 1)
-    return {fmt::format("{}: key \"family\": is_tyx and is_kn are both 1; a job is of one family", file)};
+    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
   out = std::move(result);
   return {};
 }

@@ -29,29 +29,29 @@ int PlateFlag(const Job& job, std::string_view flag) {
   return 0;
 }
 
-// The reason a number of `key` is refused, "" when it is sound.
-std::string NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
-  if (!std::isfinite(v) || std::abs(v) > kLargestMagnitude) return "is not a finite number of a sensible size";
+// The reason a number of `key` is refused, empty when it is sound.
+Message NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
+  if (!std::isfinite(v) || std::abs(v) > kLargestMagnitude) return Message(MessageId::kJsonNotSensible);
   const bool positive = key.role == KeyRole::kDimension ||
                         (key.role == KeyRole::kPlate && PlateFlag(job, key.plate_flag) == 1) ||
                         (key.role == KeyRole::kOptional && given && key.unit != "");
   if (positive && !(v > 0)) {
     if (key.role == KeyRole::kPlate)
-      return fmt::format("must be a positive size in {} while its plate is used ({} = 1)", key.unit, key.plate_flag);
-    return fmt::format("must be a positive size in {}", key.unit);
+      return Message(MessageId::kJsonPositivePlate, key.unit, key.plate_flag);
+    return Message(MessageId::kJsonPositive, key.unit);
   }
   // Lengths, strengths, E, partial factors and angles have their range too; a derived value
   // is replaced by the confirmation whatever it was given as.
   if (key.role == KeyRole::kNumber || key.role == KeyRole::kAction) {
     const ValueRange range = RangeOfKey(key.name);
-    if (!InRange(range, v)) return fmt::format("must be {}", RangeText(range, key.unit));
+    if (!InRange(range, v)) return Message(MessageId::kJsonMust, RangeArg{range, std::string(key.unit)});
   }
   return {};
 }
 
 // A wall of half the section's width or more leaves no hole: no hollow section has it, and
-// its area and modulus would not be numbers. "" when every member of the family is sound.
-std::string HollowSectionProblem(const Job& job, const std::string& family) {
+// its area and modulus would not be numbers. Empty when every member of the family is sound.
+Message HollowSectionProblem(const Job& job, const std::string& family) {
   struct Member {
     const char* name;
     const char* wall_key;
@@ -68,9 +68,7 @@ std::string HollowSectionProblem(const Job& job, const std::string& family) {
   }
   for (const Member& m : members)
     if (!(2 * m.t < m.h && 2 * m.t < m.b))
-      return fmt::format("key \"{}\": a wall of {} mm leaves no hole in the {} of {} x {} mm (the wall must be "
-                         "less than half of both sides)",
-                         m.wall_key, m.t, m.name, m.h, m.b);
+      return Message(MessageId::kJsonWallTooThick, m.wall_key, m.t, Term{m.name}, m.h, m.b);
   return {};
 }
 
@@ -83,14 +81,13 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
     int count = 0;
     for (std::string_view key : RequiredKeys(family))
       if (!parsed.present.contains(key)) missing += (count++ ? ", " : "") + std::string(key);
-    if (count > 0)
-      return {fmt::format("{}: a {} job must give {}: {} (traxen-cli new {} writes a complete job)", file,
-                          family == "tyx" ? "T/Y/X" : "K/N",
-                          count == 1 ? std::string("this key") : fmt::format("these keys ({})", count), missing,
-                          family)};
+    const char* name = family == "tyx" ? "T/Y/X" : "K/N";
+    if (count == 1) return Fail(Message(MessageId::kJsonMissingKey, name, missing, family).About(std::string(file)));
+    if (count > 1)
+      return Fail(Message(MessageId::kJsonMissingKeys, name, count, missing, family).About(std::string(file)));
   }
   Job job = parsed.job;  // the field list takes pointers
-  std::string error;
+  Message error;
   const std::vector<JobFieldInfo>& infos = JobFieldInfos();
   std::size_t position = 0;
   ForEachJobField(job, [&](const JobField& f) {
@@ -101,8 +98,8 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
     if (!key) return;
     auto check = [&](double v) {
       if (!error.empty()) return;
-      if (std::string why = NumberProblem(*key, v, job, parsed.present.has(at)); !why.empty())
-        error = fmt::format("{}: key \"{}\": {} {}", file, infos[at].dotted, v, why);
+      if (Message why = NumberProblem(*key, v, job, parsed.present.has(at)); !why.empty())
+        error = Message(MessageId::kJsonKeyValue, infos[at].dotted, v, why).About(std::string(file));
     };
     std::visit(
         [&](auto* p) {
@@ -113,9 +110,8 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
         },
         f.ref);
   });
-  if (!error.empty()) return {error};
-  if (std::string why = HollowSectionProblem(parsed.job, family); !why.empty())
-    return {fmt::format("{}: {}", file, why)};
+  if (!error.empty()) return Fail(error);
+  if (Message why = HollowSectionProblem(parsed.job, family); !why.empty()) return Fail(why.About(std::string(file)));
   return {};
 }
 

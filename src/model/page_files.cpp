@@ -157,7 +157,8 @@ LoadError WritePageFiles(const std::string& path, const std::vector<std::string>
     if (LoadError e = staged.PutInPlace(i)) {
       if (i == 0) return e;
       return {fmt::format("{}; pages 1 to {} of the new report are in place, the later ones are missing", e.message,
-                          i)};
+                          i),
+              {}};
     }
   }
   return {};

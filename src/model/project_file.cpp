@@ -173,11 +173,11 @@ bool ParseFiniteSlot(std::string_view word, double& value) {
 }
 
 // Why `word` is refused for a number slot.
-std::string NotANumber(std::string_view word, bool whole_number) {
-  return fmt::format("{} is not {}", Shown(word),
-                     whole_number          ? "a whole number"
-                     : IsNumber(word)      ? "a finite number of a sensible size"
-                                           : "a number");
+Message NotANumber(std::string_view word, bool whole_number) {
+  return Message(whole_number     ? MessageId::kNotWholeNumber
+                 : IsNumber(word) ? MessageId::kNotSensibleNumber
+                                  : MessageId::kNotANumber,
+                 Shown(word));
 }
 
 // The optional tail after line 18: every present, non-blank line into its slot; a K/N
@@ -191,30 +191,28 @@ LoadError ParseTail(const std::vector<std::string_view>& lines, std::string_view
     const std::vector<std::string_view> words = SplitWords(lines[static_cast<std::size_t>(n - 1)]);
     if (words.empty()) continue;
     if (!ParseFiniteSlot(words[0], s.*kTail[i].slot))
-      return {fmt::format("{}: line {}, slot 1 ({}): {}", file, n, kTail[i].name, NotANumber(words[0], false))};
-    if (words.size() > 1)
-      return {fmt::format("{}: line {}: more than its 1 value ({} follows)", file, n, Shown(words[1]))};
+      return Fail(Message(MessageId::kSlotProblem, n, 1, Term{kTail[i].name}, NotANumber(words[0], false)).About(std::string(file)));
+    if (words.size() > 1) return Fail(Message(MessageId::kMoreThanOneValue, n, Shown(words[1])).About(std::string(file)));
     if (i == kTailFy2) fy2_given = true;
   }
   for (std::size_t n = kProjectFileLines + 1; n <= lines.size(); ++n)
     if (const std::vector<std::string_view> words = SplitWords(lines[n - 1]); !words.empty())
-      return {fmt::format("{}: line {}: an unknown extra line ({}); a project file ends after line {}", file, n,
-                          Shown(lines[n - 1]), kProjectFileLines)};
+      return Fail(Message(MessageId::kExtraLine, n, Shown(lines[n - 1]), kProjectFileLines).About(std::string(file)));
   return {};
 }
 
 // "" when `v` lies in the range of `key`, also as "%lf" writes it (six decimals turn a tiny
 // size into 0 and an angle just under 180° into 180, which the next read would refuse);
 // else why not.
-std::string RangeProblem(std::string_view key, double v) {
+Message RangeProblem(std::string_view key, double v) {
   const ValueRange range = RangeOfKey(key);
   const JobKey* job_key = FindJobKey(key);
-  const std::string must = RangeText(range, job_key ? job_key->unit : "");
-  if (!InRange(range, v)) return fmt::format("{} must be {}", v, must);
+  const RangeArg must{range, job_key ? std::string(job_key->unit) : std::string()};
+  if (!InRange(range, v)) return Message(MessageId::kMustBeRange, v, must);
   const std::string written = FormatNumber("%lf", v);
   double again = 0;
   if (!ParseNumberToken(written, again) || !InRange(range, again))
-    return fmt::format("{} must be {} (six decimals make it {})", v, must, written);
+    return Message(MessageId::kMustBeRangeWritten, v, must, written);
   return {};
 }
 
@@ -242,14 +240,14 @@ LoadError CheckRanges(ProjectFileSlots& s, std::string_view file) {
     for (std::size_t i = 0; i < slots.size(); ++i) {
       const double* const* value = std::get_if<double*>(&slots[i].ref);
       if (!value || std::find(read.begin(), read.end(), *value) == read.end()) continue;
-      if (std::string why = RangeProblem(slots[i].key, **value); !why.empty())
-        return {fmt::format("{}: line {}, slot {} ({}): {}", file, n, i + 1, slots[i].name, why)};
+      if (Message why = RangeProblem(slots[i].key, **value); !why.empty())
+        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slots[i].name}, why).About(std::string(file)));
     }
   }
   for (std::size_t i = 0; i < std::size(kTail); ++i)
-    if (std::string why = RangeProblem(kTail[i].key, s.*kTail[i].slot); !why.empty())
-      return {fmt::format("{}: line {}, slot 1 ({}): {}", file, kLineCount + 1 + static_cast<int>(i), kTail[i].name,
-                          why)};
+    if (Message why = RangeProblem(kTail[i].key, s.*kTail[i].slot); !why.empty())
+      return Fail(Message(MessageId::kSlotProblem, kLineCount + 1 + static_cast<int>(i), 1, Term{kTail[i].name}, why)
+                      .About(std::string(file)));
   return {};
 }
 
@@ -322,8 +320,7 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
     start = end + 1;
   }
   if (static_cast<int>(lines.size()) < kLineCount)
-    return {fmt::format("{}: line {} is missing: a project file has {} lines, this one ends after {}", file,
-                        lines.size() + 1, kLineCount, lines.size())};
+    return Fail(Message(MessageId::kLineMissing, lines.size() + 1, kLineCount, lines.size()).About(std::string(file)));
 
   ProjectFileSlots s;
   for (int n = 1; n <= kLineCount; ++n) {
@@ -339,32 +336,31 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
     for (std::size_t i = 0; i < slots.size(); ++i) {
       const SlotRef& slot = slots[i];
       if (i >= words.size())
-        return {fmt::format("{}: line {}, slot {} ({}): missing; the line has {} of its {} values", file, n, i + 1,
-                            slot.name, words.size(), slots.size())};
+        return Fail(Message(MessageId::kSlotMissing, n, i + 1, Term{slot.name}, words.size(), slots.size())
+                        .About(std::string(file)));
       const bool whole = std::holds_alternative<int*>(slot.ref);
       const bool ok = whole ? ParseIntToken(words[i], *std::get<int*>(slot.ref))
                             : ParseFiniteSlot(words[i], *std::get<double*>(slot.ref));
       if (!ok)
-        return {fmt::format("{}: line {}, slot {} ({}): {}", file, n, i + 1, slot.name, NotANumber(words[i], whole))};
+        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slot.name}, NotANumber(words[i], whole))
+                        .About(std::string(file)));
     }
     if (words.size() > slots.size())
-      return {fmt::format("{}: line {}: more than its {} values ({} follows)", file, n, slots.size(),
-                          Shown(words[slots.size()]))};
+      return Fail(Message(MessageId::kMoreValues, n, slots.size(), Shown(words[slots.size()])).About(std::string(file)));
   }
   bool fy2_given = false;
   if (LoadError e = ParseTail(lines, file, s, fy2_given)) return e;
-  if (!ValidFlag(s.is_tyx)) return {fmt::format("{}: line 1, slot 1 (T/Y/X flag): {} is not 0 or 1", file, s.is_tyx)};
-  if (!ValidFlag(s.is_kn)) return {fmt::format("{}: line 1, slot 2 (K/N flag): {} is not 0 or 1", file, s.is_kn)};
-  if (s.is_tyx == 1 && s.is_kn == 1)
-    return {fmt::format("{}: line 1: both family flags are 1; a project file holds one joint family", file)};
+  const std::string at(file);
+  if (!ValidFlag(s.is_tyx)) return Fail(Message(MessageId::kSlotNotFlag, 1, 1, Term{"T/Y/X flag"}, s.is_tyx).About(at));
+  if (!ValidFlag(s.is_kn)) return Fail(Message(MessageId::kSlotNotFlag, 1, 2, Term{"K/N flag"}, s.is_kn).About(at));
+  if (s.is_tyx == 1 && s.is_kn == 1) return Fail(Message(MessageId::kBothFamilyFlags).About(at));
   for (std::size_t i = 0; i < s.plate_flags.size(); ++i)
     if (!ValidFlag(s.plate_flags[i]))
-      return {fmt::format("{}: line 14, slot {} (plate flag {}): {} is not 0 or 1", file, i + 1, i + 1,
-                          s.plate_flags[i])};
+      return Fail(Message(MessageId::kSlotNotFlag, 14, i + 1, Term{fmt::format("plate flag {}", i + 1)}, s.plate_flags[i])
+                      .About(at));
   if (s.is_kn == 1 && !fy2_given) s.tail_fy2 = s.fy2;
   if (s.is_kn == 1 && FormatNumber("%lf", s.tail_fy2) != FormatNumber("%lf", s.fy2))
-    return {fmt::format("{}: line {}, slot 1 (fy2): {} differs from line 4, slot 6 (fy2): {}", file,
-                        kLineCount + 1 + kTailFy2, s.tail_fy2, s.fy2)};
+    return Fail(Message(MessageId::kFy2Differs, kLineCount + 1 + kTailFy2, s.tail_fy2, s.fy2).About(at));
   if (LoadError e = CheckRanges(s, file)) return e;
   out = std::move(s);
   return {};
@@ -473,9 +469,10 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file, std::
   std::size_t bad = 0;
   if (!Convert("UTF-8", "WINDOWS-1257", bytes, text, bad)) {
     if (bad >= bytes.size())
-      return {fmt::format("{}: the Windows-1257 conversion is not available on this system", file)};
-    return {fmt::format("{}: line {}: byte 0x{:02X} is neither UTF-8 nor a Windows-1257 character", file,
-                        LineOfOffset(bytes, bad), static_cast<unsigned char>(bytes[bad]))};
+      return Fail(Message(MessageId::kNoWindows1257).About(std::string(file)));
+    return Fail(Message(MessageId::kBadByte, LineOfOffset(bytes, bad),
+                        fmt::format("0x{:02X}", static_cast<unsigned char>(bytes[bad])))
+                    .About(std::string(file)));
   }
   utf8_text = std::move(text);
   return {};
@@ -498,9 +495,11 @@ LoadError ProjectFileBytes(const std::string& path, const Job& job, const Report
   ProjectFileSlots again;
   LoadError e = CheckRanges(slots, path);
   if (!e) e = ParseProjectFile(text, path, again);
-  if (e)
-    return {fmt::format("{}: cannot save: the file would not read back: {}", path,
-                        e.message.substr(std::min(e.message.size(), path.size() + 2)))};
+  if (e) {
+    Message why = e.what;
+    why.About("");  // the file leads the whole message
+    return Fail(Message(MessageId::kCannotSaveReadBack, why).About(path));
+  }
   bytes = EncodeProjectFile(text);
   return {};
 }
@@ -523,7 +522,7 @@ LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::s
   if (dialog != 1 && dialog != 2) return {};
   Job confirmed = job;
   const std::string error = dialog == 1 ? RestoreTyxSections(library, confirmed) : RestoreKnSections(library, confirmed);
-  if (!error.empty()) return {fmt::format("{}: the sections cannot be restored: {}", file, error)};
+  if (!error.empty()) return Fail(Message(MessageId::kSectionsNotRestored, error).About(std::string(file)));
   if (dialog == 1) ConfirmTyx(confirmed);
   else ConfirmKn(confirmed);
   job = std::move(confirmed);

@@ -15,8 +15,6 @@ namespace traxen {
 
 namespace {
 
-std::string SystemReason(int error) { return std::strerror(error); }
-
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t n = ::write(fd, data.data(), data.size());
@@ -45,12 +43,12 @@ std::string FolderOf(const std::string& file) {
 
 LoadError SaveFileContent(const std::string& path, std::string_view bytes) {
   WriteTarget target;
-  if (std::string why = ResolveWriteTarget(path, target); !why.empty())
-    return {fmt::format("{}: cannot save: {}", path, why)};
+  if (Message why = ResolveWriteTarget(path, target); !why.empty())
+    return Fail(Message(MessageId::kCannotSave, why).About(path));
   const std::string dir = FolderOf(target.file);
   std::string temp;
   const int fd = CreateTemporary(target, temp);
-  if (fd < 0) return {fmt::format("{}: cannot save: cannot create a file in {}: {}", path, dir, SystemReason(errno))};
+  if (fd < 0) return Fail(Message(MessageId::kCannotSaveCreate, dir, SystemError{errno}).About(path));
 
   const mode_t mode = target.exists ? (target.old.st_mode & 07777) : NewFileMode();
   int error = 0;
@@ -64,7 +62,7 @@ LoadError SaveFileContent(const std::string& path, std::string_view bytes) {
   if (error == 0 && ::rename(temp.c_str(), target.file.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.c_str());
-    return {fmt::format("{}: cannot save: {}", path, SystemReason(error))};
+    return Fail(Message(MessageId::kCannotSave, SystemError{error}).About(path));
   }
   SyncFolder(dir);  // makes the rename itself durable
   return {};

@@ -84,7 +84,7 @@ bool ProcessRuns(long pid) {
 
 }  // namespace
 
-std::string ResolveWriteTarget(const std::string& path, WriteTarget& target) {
+Message ResolveWriteTarget(const std::string& path, WriteTarget& target) {
   target = WriteTarget{};
   target.path = path;
   std::string current = path;
@@ -92,26 +92,25 @@ std::string ResolveWriteTarget(const std::string& path, WriteTarget& target) {
     struct stat info {};
     if (::lstat(current.c_str(), &info) != 0) {
       const int error = errno;
-      if (error != ENOENT) return std::strerror(error);
+      if (error != ENOENT) return Message(MessageId::kSystemReason, SystemError{error});
       // Not there: a new file, where its folder is.
       if (links > 0 && !IsFolder(FolderOf(current)))
-        return fmt::format("it is a link to {}, whose folder does not exist", current);
+        return Message(MessageId::kLinkFolderMissing, current);
       target.file = current;
       return {};
     }
     if (S_ISLNK(info.st_mode)) {
-      if (links == kMaxLinks) return "it is a link that leads to no file (a loop of links)";
+      if (links == kMaxLinks) return Message(MessageId::kLinkLoop);
       std::string next;
-      if (!ReadLink(current, next)) return fmt::format("it is a link that cannot be read: {}", std::strerror(errno));
+      if (!ReadLink(current, next)) return Message(MessageId::kLinkUnreadable, SystemError{errno});
       current = next;
       continue;
     }
     if (S_ISDIR(info.st_mode))
-      return links == 0 ? std::string("it is a folder") : fmt::format("it is a link to the folder {}", current);
+      return links == 0 ? Message(MessageId::kIsFolder) : Message(MessageId::kLinkToFolder, current);
     if (!S_ISREG(info.st_mode))
-      return links == 0 ? std::string("it is not a regular file (a pipe, a device or a socket); it is not replaced")
-                        : fmt::format("it is a link to {}, which is not a regular file", current);
-    if (IsReadOnly(current, info)) return "the file is read-only";
+      return links == 0 ? Message(MessageId::kNotRegular) : Message(MessageId::kLinkToNotRegular, current);
+    if (IsReadOnly(current, info)) return Message(MessageId::kReadOnly);
     target.file = current;
     target.exists = true;
     target.old = info;

@@ -23,6 +23,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/messages.h"
+
 namespace traxen {
 
 struct WriteTarget {
@@ -32,9 +34,9 @@ struct WriteTarget {
   struct stat old {};   // `file`'s mode and owner when it exists
 };
 
-// Resolves `path` by the rule above. "" when it may be written, else the reason in words
-// for "PATH: cannot write: REASON" ("it is a folder", "it is read-only", ...).
-std::string ResolveWriteTarget(const std::string& path, WriteTarget& target);
+// Resolves `path` by the rule above. Empty when it may be written, else the reason for
+// "PATH: cannot write: REASON" ("it is a folder", "the file is read-only", ...).
+Message ResolveWriteTarget(const std::string& path, WriteTarget& target);
 
 // Creates the temporary file for `target` in its folder, mode 0600, after removing the stale
 // temporaries of the same file. Returns the open descriptor and sets `temp`; -1 with errno

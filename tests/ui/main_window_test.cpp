@@ -2,6 +2,10 @@
 // and shortcuts, names for screen readers, a second window on the same job, the prompt for
 // unsaved changes, and printing one report page per sheet.
 #include <QAction>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMap>
+#include <QSet>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -16,11 +20,14 @@
 #include <QtTest>
 
 #include "ui/dialogs/joint_dialog_entry.h"
+#include "ui/shell/about_dialog.h"
+#include "ui/shell/app_settings.h"
 #include "ui/shell/document.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
 #include "ui/ui_test_support.h"
+#include "version.h"
 
 using namespace traxen;
 
@@ -69,11 +76,11 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("shortcut");
     QTest::newRow("new") << "fileNew" << "&Uus" << "Ctrl+N";
     QTest::newRow("open") << "fileOpen" << "&Ava..." << "Ctrl+O";
-    QTest::newRow("close") << "fileClose" << "&Sule" << "";
+    QTest::newRow("close") << "fileClose" << "Su&le" << "";
     QTest::newRow("save") << "fileSave" << "&Salvesta" << "Ctrl+S";
-    QTest::newRow("save as") << "fileSaveAs" << "&Salvesta nagu..." << "";
+    QTest::newRow("save as") << "fileSaveAs" << "Salvesta &nagu..." << "";
     QTest::newRow("print") << "filePrint" << "&Prindi..." << "Ctrl+P";
-    QTest::newRow("preview") << "filePrintPreview" << "Printimise  eel&vaade..." << "";
+    QTest::newRow("preview") << "filePrintPreview" << "Prin&timise  eelvaade..." << "";
     QTest::newRow("printer setup") << "filePrintSetup" << "P&rinteri valik..." << "";
     QTest::newRow("export") << "fileExportPdf" << "&Ekspordi PDF..." << "Ctrl+E";
     QTest::newRow("exit") << "fileExit" << "&Välju" << "";
@@ -89,6 +96,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("previous window") << "windowPrevious" << "&Eelmine aken" << "Shift+F6";
     QTest::newRow("status bar") << "viewStatusBar" << "&Oleku riba" << "";
     QTest::newRow("caption bar") << "viewCaptionBar" << "&Pealkirja riba" << "";
+    QTest::newRow("brace welds") << "viewBraceWelds" << "&Keevisõmblused aruandes" << "";
     QTest::newRow("zoom in") << "viewZoomIn" << "Suu&renda" << "Ctrl++";
     QTest::newRow("zoom out") << "viewZoomOut" << "Vä&henda" << "Ctrl+-";
     QTest::newRow("about") << "helpAbout" << "&TRAXEN TEAVE.." << "";
@@ -118,6 +126,130 @@ class MainWindowTest : public QObject {
     QVERIFY(!Action(w, "tyxReinforcedJoints")->isEnabled());
     // Alt+S, X and Alt+S, K run their dialog at once: each letter is used once in the menu.
     QCOMPARE(mnemonics, (QStringList{"x", "k"}));
+  }
+
+  // Alt and a letter runs the entry at once only when no other entry of its menu has that
+  // letter: checked in the menu bar and every menu and submenu, with recent files and a window
+  // list shown.
+  void noMenuHasTwoEntriesWithOneMnemonic() {
+    QTemporaryDir dir;
+    for (int i = 1; i <= 4; ++i) {
+      const QString copy = dir.filePath(QStringLiteral("sõlm %1.trx").arg(i));
+      QVERIFY(QFile::copy(test::ExampleFile("kn_windows.trx"), copy));
+      AppSettings::addRecentFile(copy);
+    }
+    MainWindow w;
+    w.show();
+    for (int i = 0; i < 3; ++i) w.newDocumentWindow();
+    const auto mnemonic = [](const QString& text) {
+      for (int at = text.indexOf(QLatin1Char('&')); at >= 0 && at + 1 < text.size();
+           at = text.indexOf(QLatin1Char('&'), at + 2))
+        if (text.at(at + 1) != QLatin1Char('&')) return text.at(at + 1).toLower();
+      return QChar();
+    };
+    const auto check = [&](const QString& where, const QList<QAction*>& actions) {
+      QMap<QChar, QString> taken;
+      int with_mnemonic = 0;
+      for (QAction* a : actions) {
+        if (a->isSeparator() || !a->isVisible()) continue;
+        const QChar key = mnemonic(a->text());
+        if (key.isNull()) continue;
+        ++with_mnemonic;
+        QVERIFY2(!taken.contains(key), qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share %4")
+                                                      .arg(where, taken.value(key), a->text(), key)));
+        taken.insert(key, a->text());
+      }
+      QVERIFY2(with_mnemonic > 0, qPrintable(where));
+    };
+    check(QStringLiteral("menu bar"), w.menuBar()->actions());
+    auto* window_menu = w.findChild<QMenu*>("windowMenu");
+    emit window_menu->aboutToShow();
+    QVERIFY(Action(w, "recentFile4")->isVisible());
+    QVERIFY(w.findChild<QAction*>("windowList3"));
+    for (QMenu* menu : w.findChildren<QMenu*>()) {
+      if (menu->actions().isEmpty() || menu->objectName() == "toolbarMenu") continue;  // toolbar names only
+      check(menu->objectName(), menu->actions());
+    }
+    for (const char* entry : {"viewBraceWelds", "fileClose", "fileSaveAs", "filePrintPreview"})
+      QVERIFY(!mnemonic(Action(w, entry)->text()).isNull());
+    for (const QString& file : AppSettings::recentFiles()) AppSettings::removeRecentFile(file);
+  }
+
+  void cascadedWindowsTakeTwoThirdsOfTheArea() {
+    MainWindow w;
+    w.show();
+    QList<ReportView*> views;
+    for (int i = 0; i < 3; ++i) views << w.newDocumentWindow();
+    views.first()->parentWidget()->showMaximized();
+    Action(w, "windowCascade")->trigger();
+    const QSize area = w.mdiArea()->viewport()->size();
+    QSet<int> lefts;
+    for (ReportView* view : views) {
+      QWidget* window = view->parentWidget();
+      QVERIFY(!window->isMaximized());
+      QVERIFY2(std::abs(window->width() - area.width() * 2 / 3) <= 2, qPrintable(QString::number(window->width())));
+      QVERIFY(std::abs(window->height() - area.height() * 2 / 3) <= 2);
+      QVERIFY(QRect(QPoint(0, 0), area).contains(window->geometry()));
+      lefts << window->x();
+    }
+    QCOMPARE(lefts.size(), 3);  // each a step further in
+  }
+
+  // The Open dialog offers both job files; Save As offers the job name as the file name.
+  void fileDialogsOfferJobFilesAndTheJobName() {
+    MainWindow w;
+    w.show();
+    w.newDocumentWindow();
+    QStringList filters;
+    QTimer::singleShot(50, [&filters] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        filters = dialog->nameFilters();
+        dialog->reject();
+      }
+    });
+    Action(w, "fileOpen")->trigger();
+    QCOMPARE(filters.value(0), QStringLiteral("TRAXEN failid (*.trx *.json)"));
+
+    const auto offered = [&w] {
+      QString name;
+      QTimer::singleShot(50, [&name] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+          name = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+          dialog->reject();
+        }
+      });
+      Action(w, "fileSaveAs")->trigger();
+      return name;
+    };
+    QCOMPARE(offered(), QStringLiteral("Nimetu 1.trx"));  // the new job's placeholder name is no file name
+    Document* doc = w.activeView()->document();
+    doc->change(Renamed(*doc, "Spordihall, sõlm K7"), "info");
+    QCOMPARE(offered(), QStringLiteral("Spordihall, sõlm K7.trx"));
+  }
+
+  void suggestedFileNames_data() {
+    QTest::addColumn<QString>("job");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("job name") << "Spordihall, sõlm K7" << "Spordihall, sõlm K7.trx";
+    QTest::newRow("no path, no drive") << " ../Sõlm K7: vöö/diagonaal\\x " << "_Sõlm K7_ vöö_diagonaal_x.trx";
+    QTest::newRow("control characters") << "a\tb\nc*?" << "a_b_c__.trx";
+    QTest::newRow("empty job name") << "  " << "Nimetu 3.trx";
+    QTest::newRow("only dots") << "..." << "Nimetu 3.trx";
+  }
+  void suggestedFileNames() {
+    QFETCH(QString, job);
+    QFETCH(QString, file);
+    QCOMPARE(SuggestedFileName(job, QStringLiteral("Nimetu 3")), file);
+  }
+
+  void theAboutBoxShowsOneVersion() {
+    AboutDialog about;
+    QString all;
+    for (QLabel* label : about.findChildren<QLabel*>()) all += label->text() + QLatin1Char('\n');
+    QCOMPARE(all.count(QStringLiteral("Versioon")), 1);
+    QCOMPARE(all.count(QStringLiteral(TRAXEN_VERSION)), 1);
+    QVERIFY2(all.contains(QStringLiteral("Versioon " TRAXEN_VERSION "\n")), qPrintable(all));
+    QVERIFY(!all.contains(QStringLiteral("2.0")) || QStringLiteral(TRAXEN_VERSION).contains(QStringLiteral("2.0")));
   }
 
   void toolbarsHoldTheirButtonsWithNames() {
@@ -194,14 +326,14 @@ class MainWindowTest : public QObject {
     w.show();
     QVERIFY(w.openInNewWindow(test::ExampleFile("kn_windows.trx"), false));
     ReportView* first = w.activeView();
-    QCOMPARE(first->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
+    QCOMPARE(first->windowTitle(), QStringLiteral("kn_windows.trx"));
     Action(w, "windowNew")->trigger();
     ReportView* second = w.activeView();
-    QCOMPARE(first->windowTitle(), QStringLiteral("kn_windows.trx:1[*]"));
-    QCOMPARE(second->windowTitle(), QStringLiteral("kn_windows.trx:2[*]"));
+    QCOMPARE(first->windowTitle(), QStringLiteral("kn_windows.trx:1"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("kn_windows.trx:2"));
     first->parentWidget()->close();
     QTest::qWait(30);
-    QCOMPARE(second->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("kn_windows.trx"));
   }
 
   // The JSON job names a force that is derived from the others: the job opens with the derived
@@ -225,7 +357,7 @@ class MainWindowTest : public QObject {
       QVERIFY(w.openInNewWindow(path, false));
       QVERIFY(reply.answered());
       QCOMPARE(reply.objectName(), QStringLiteral("openWarnings"));
-      QVERIFY2(reply.text().contains(QStringLiteral("\"kn.N2\": the given 100 is replaced by the derived")),
+      QVERIFY2(reply.text().contains(QStringLiteral("hoiatus: võti \"kn.N2\": antud väärtus 100 asendati tuletatud väärtusega")),
                qPrintable(reply.text()));
     }
     ReportView* view = w.activeView();
@@ -265,7 +397,7 @@ class MainWindowTest : public QObject {
     const QDateTime saved = QFileInfo(path).lastModified();
     QTest::qWait(20);
     doc->change(Renamed(*doc, "Muudetud"), "info");
-    QVERIFY(view->isWindowModified());
+    QCOMPARE(view->windowTitle(), QStringLiteral("job.trx*"));
 
     test::MessageBoxAnswer reply(answer);
     view->parentWidget()->close();
@@ -291,6 +423,81 @@ class MainWindowTest : public QObject {
     QVERIFY(w.close());
   }
 
+  // Ctrl+O or a recent file over a job with unsaved changes opens the file in a window of its
+  // own; the changed job keeps its changes and its "*", and quitting still asks about it, also
+  // after the first answer was Loobu.
+  void openingOverUnsavedChangesKeepsThem_data() {
+    QTest::addColumn<bool>("recent");
+    QTest::newRow("File Open") << false;
+    QTest::newRow("recent file") << true;
+  }
+  void openingOverUnsavedChangesKeepsThem() {
+    QFETCH(bool, recent);
+    MainWindow w;
+    w.show();
+    ReportView* typed = w.newDocumentWindow();
+    Document* job = typed->document();
+    job->change(Renamed(*job, "Sisestatud töö"), "info");
+    QCOMPARE(typed->windowTitle(), QStringLiteral("Nimetu 1*"));
+
+    QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx"), recent));
+    QCOMPARE(w.views().size(), 2);
+    ReportView* opened = w.activeView();
+    QVERIFY(opened != typed);
+    QCOMPARE(opened->windowTitle(), recent ? QStringLiteral("kn_windows") : QStringLiteral("kn_windows.trx"));
+    QCOMPARE(opened->document()->job().family.is_kn, 1);
+    QCOMPARE(job->job().info.job_name, std::string("Sisestatud töö"));
+    QVERIFY(job->isModified());
+    QCOMPARE(typed->windowTitle(), QStringLiteral("Nimetu 1*"));
+
+    for (int attempt = 0; attempt < 2; ++attempt) {  // Välju, Loobu, and Välju again
+      test::MessageBoxAnswer reply("cancel");
+      QVERIFY(!w.close());
+      QVERIFY(reply.answered());
+      QCOMPARE(reply.objectName(), QStringLiteral("unsavedChanges"));
+      QVERIFY2(reply.text().contains(QStringLiteral("Nimetu 1")), qPrintable(reply.text()));
+      QVERIFY(job->isModified());
+      QCOMPARE(typed->windowTitle(), QStringLiteral("Nimetu 1*"));
+      QCOMPARE(job->job().info.job_name, std::string("Sisestatud töö"));
+    }
+    test::MessageBoxAnswer discard("discard");
+    QVERIFY(w.close());
+  }
+
+  // New jobs are numbered; the "*" comes and goes with the unsaved changes (undo back to the
+  // saved state clears it), and no title, the main window's included with a maximised
+  // document window, ever shows Qt's "[*]" placeholder.
+  void titlesNumberNewJobsAndFollowTheModifiedState() {
+    QTemporaryDir dir;
+    MainWindow w;
+    w.show();
+    ReportView* first = w.newDocumentWindow();
+    ReportView* second = w.newDocumentWindow();
+    QCOMPARE(first->windowTitle(), QStringLiteral("Nimetu 1"));
+    QCOMPARE(second->windowTitle(), QStringLiteral("Nimetu 2"));
+    Document* doc = second->document();
+    doc->change(Renamed(*doc, "Muudetud"), "info");
+    QCOMPARE(second->windowTitle(), QStringLiteral("Nimetu 2*"));
+    Action(w, "windowNew")->trigger();
+    QCOMPARE(w.activeView()->windowTitle(), QStringLiteral("Nimetu 2:2*"));
+    w.activeView()->parentWidget()->close();  // a second window closes without asking
+    QTest::qWait(20);
+    doc->undoStack()->undo();
+    QCOMPARE(second->windowTitle(), QStringLiteral("Nimetu 2"));
+    doc->undoStack()->redo();
+    QString error;
+    QVERIFY(doc->save(dir.filePath("k.trx"), &error));
+    QCOMPARE(second->windowTitle(), QStringLiteral("k.trx"));
+    doc->change(Renamed(*doc, "Veel"), "info");
+    second->parentWidget()->showMaximized();
+    QTest::qWait(20);
+    const QStringList titles{w.windowTitle(), second->parentWidget()->windowTitle(), second->windowTitle()};
+    for (const QString& title : titles) QVERIFY2(!title.contains(QStringLiteral("[*]")), qPrintable(title));
+    QCOMPARE(second->parentWidget()->windowTitle(), QStringLiteral("k.trx*"));
+    test::MessageBoxAnswer discard("discard");
+    QVERIFY(w.close());
+  }
+
   void aFileThatCannotBeOpenedIsNamedAndTheJobStays() {
     MainWindow w;
     w.show();
@@ -308,11 +515,11 @@ class MainWindowTest : public QObject {
     MainWindow w;
     w.show();
     ReportView* view = w.newDocumentWindow();
-    QCOMPARE(view->windowTitle(), QStringLiteral("[*]"));  // empty until a file names it
+    QCOMPARE(view->windowTitle(), QStringLiteral("Nimetu 1"));  // until a file names it
     QVERIFY(!Action(w, "editUndo")->isEnabled());
     QVERIFY(!Action(w, "editRedo")->isEnabled());
     QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx")));
-    QCOMPARE(view->windowTitle(), QStringLiteral("kn_windows.trx[*]"));
+    QCOMPARE(view->windowTitle(), QStringLiteral("kn_windows.trx"));
     QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));
     QCOMPARE(view->document()->job().family.is_kn, 1);
     QVERIFY(Action(w, "editUndo")->isEnabled());
@@ -336,8 +543,9 @@ class MainWindowTest : public QObject {
     QVERIFY(!Action(w, "recentFilesEmpty")->isVisible());
 
     view->document()->change(Renamed(*view->document(), "Muudetud"), "info");
+    view->document()->undoStack()->setClean();
     first->trigger();
-    QCOMPARE(view->windowTitle(), QStringLiteral("sõlm K7[*]"));
+    QCOMPARE(view->windowTitle(), QStringLiteral("sõlm K7"));
     QCOMPARE(view->document()->job().info.job_name, std::string("Spordihalli 'Kalev' sõrestik, sõlm K7"));
 
     // A remembered file that has gone is reported and leaves the list.

@@ -38,9 +38,12 @@ bool WriteCombinedReportPdf(const std::vector<CombinedPart>& parts, const QStrin
 
   const std::string target = path.toLocal8Bit().toStdString();
   StagedFiles staged;
-  const LoadError e = staged.StageStreamed(target, [&](int fd) -> std::string {
+  // A reason from Qt or the outline is passed on as it is worded there.
+  auto as_message = [](const std::string& why) { return why.empty() ? Message() : Message(MessageId::kText, why); };
+  const LoadError e = staged.StageStreamed(target, [&](int fd) -> Message {
     QFile file;
-    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return file.errorString().toStdString();
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::DontCloseHandle))
+      return as_message(file.errorString().toStdString());
     std::string why;
     {
       QPdfWriter writer(&file);
@@ -50,7 +53,7 @@ bool WriteCombinedReportPdf(const std::vector<CombinedPart>& parts, const QStrin
       writer.setCreator(QStringLiteral("TRAXEN"));
       writer.setTitle(QString::fromStdString(PrintableText(options.title.toStdString())));
       QPainter painter;
-      if (!painter.begin(&writer)) return "the PDF could not be started";
+      if (!painter.begin(&writer)) return as_message("the PDF could not be started");
       const QRectF sheet(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
       int next_page = 1;
       for (std::size_t i = 0; i < parts.size() && why.empty(); ++i) {
@@ -69,16 +72,17 @@ bool WriteCombinedReportPdf(const std::vector<CombinedPart>& parts, const QStrin
       }
       painter.end();
     }
-    if (!why.empty()) return why;
-    if (!file.flush() || file.error() != QFileDevice::NoError) return file.errorString().toStdString();
-    if (std::string outline_error = AppendPdfOutline(fd, outline); !outline_error.empty()) return outline_error;
-    if (options.reproducible) return MakeFileReproducible(fd, options.created);
+    if (!why.empty()) return as_message(why);
+    if (!file.flush() || file.error() != QFileDevice::NoError) return as_message(file.errorString().toStdString());
+    if (std::string outline_error = AppendPdfOutline(fd, outline); !outline_error.empty())
+      return as_message(outline_error);
+    if (options.reproducible) return as_message(MakeFileReproducible(fd, options.created));
     return {};
   });
   LoadError placed = e;
   if (!placed) placed = staged.PutInPlace(0);
   if (placed) {
-    if (error) *error = QString::fromStdString(placed.message);
+    if (error) *error = QString::fromStdString(ErrorText(placed, options.language));
     return false;
   }
   return true;

@@ -38,14 +38,15 @@ void PaintReportPage(QPainter& painter, const LaidOutReport& report, int page, c
 
 namespace {
 
-QString Reason(const QString& path, const QString& why) {
-  return QStringLiteral("%1: cannot write: %2").arg(path, why);
+QString Reason(const QString& path, MessageId why, Language language = Language::kEnglish) {
+  return QString::fromStdString(
+      Message(MessageId::kCannotWrite, Message(why)).About(path.toStdString()).Text(language));
 }
 
 // Writes the files through temporary files beside them; nothing is replaced on failure.
-bool SaveWhole(const std::vector<FileContent>& files, QString* error) {
+bool SaveWhole(const std::vector<FileContent>& files, QString* error, Language language = Language::kEnglish) {
   if (LoadError e = WriteFilesAtomically(files)) {
-    if (error) *error = QString::fromStdString(e.message);
+    if (error) *error = QString::fromStdString(ErrorText(e, language));
     return false;
   }
   return true;
@@ -99,7 +100,7 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
     writer.setTitle(QString::fromStdString(PrintableText(options.title.toStdString())));  // one line, no controls
     QPainter painter;
     if (!painter.begin(&writer)) {
-      if (error) *error = Reason(path, QStringLiteral("the PDF could not be started"));
+      if (error) *error = Reason(path, MessageId::kPdfNotStarted, options.language);
       return false;
     }
     const QRectF target(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
@@ -111,7 +112,7 @@ bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* e
   }
   QByteArray pdf = buffer.data();
   if (options.reproducible) MakePdfReproducible(pdf, options.created);
-  return SaveWhole({{path.toLocal8Bit().toStdString(), pdf.toStdString()}}, error);
+  return SaveWhole({{path.toLocal8Bit().toStdString(), pdf.toStdString()}}, error, options.language);
 }
 
 bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* error,
@@ -131,7 +132,7 @@ bool WriteReportPng(const LaidOutReport& report, const QString& path, QString* e
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
-      if (error) *error = Reason(QString::fromLocal8Bit(name), QStringLiteral("the PNG image could not be encoded"));
+      if (error) *error = Reason(QString::fromLocal8Bit(name), MessageId::kPngNotEncoded);
       return false;
     }
     pages.push_back(bytes.toStdString());

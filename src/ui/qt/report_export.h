@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/job.h"
+#include "model/messages.h"
 #include "model/page_files.h"
 #include "report/laid_out_report.h"
 #include "report/report_inputs.h"
@@ -30,6 +31,7 @@ struct ReportFileOptions {
   QString title;              // the PDF's document title (the job name)
   bool reproducible = false;  // the PDF's creation date is `created` and its id follows from
   std::time_t created = 0;    // the content, so the same report gives the same bytes
+  Language language = Language::kEnglish;  // of the error message: traxen-cli's English, the desktop's Estonian
 };
 
 // Files are written whole or not at all: into a temporary file beside the target, then

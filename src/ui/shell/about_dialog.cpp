@@ -25,11 +25,11 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   picture->setPixmap(icon.pixmap(48, 48));
   picture->setAlignment(Qt::AlignTop);
 
-  auto* text = new QLabel(QStringLiteral("TRAXEN\nVersioon 2.0,  \nendise TRAXEN Windows variant"), this);
+  // One version: the program's own, as `traxen --version` prints it.
+  auto* text = new QLabel(
+      QStringLiteral("TRAXEN\nVersioon %1\nendise TRAXEN Windows variant").arg(QStringLiteral(TRAXEN_VERSION)), this);
   text->setObjectName(QStringLiteral("text"));
-  auto* build = new QLabel(
-      QStringLiteral("Programmi versioon %1, litsents %2").arg(QStringLiteral(TRAXEN_VERSION), QStringLiteral(TRAXEN_LICENSE)),
-      this);
+  auto* build = new QLabel(QStringLiteral("Litsents %1").arg(QStringLiteral(TRAXEN_LICENSE)), this);
   build->setObjectName(QStringLiteral("build"));
   build->setEnabled(false);
 

@@ -1,6 +1,7 @@
 // The document's changes as undo steps, and its file commands on the core's job document.
 #include "ui/shell/document.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUndoCommand>
 #include <optional>
@@ -32,6 +33,9 @@ class ContentCommand : public QUndoCommand {
   JobContent before_, after_;
   std::optional<std::string> path_before_, path_after_;
 };
+
+// The core's messages, in the desktop program's language.
+QString InEstonian(const LoadError& e) { return QString::fromStdString(ErrorText(e, Language::kEstonian)); }
 
 std::vector<JobFieldRef> FieldsOf(Job& job) {
   std::vector<JobFieldRef> fields;
@@ -85,22 +89,31 @@ void Document::restore(const JobContent& content, const std::string* path) {
 bool Document::open(const QString& path, QWidget* dialog_parent, QString* error, QStringList* warnings) {
   JobDocument read = data_;
   int dialog = 0;
-  std::vector<std::string> replaced;
-  if (const LoadError e = OpenJobDocument(read, path.toStdString(), dialog, &replaced)) {
-    if (error) *error = QString::fromStdString(e.message);
+  std::vector<Message> replaced;
+  if (const LoadError e = OpenJobDocument(read, path.toStdString(), dialog, nullptr, &replaced)) {
+    if (error) *error = InEstonian(e);
     return false;
   }
   QString confirm_error;
-  if (!ConfirmOpenedJob(dialog_parent, read, dialog, &confirm_error) && !confirm_error.isEmpty()) {
-    if (error) *error = confirm_error;
-    return false;
+  if (!ConfirmOpenedJob(dialog_parent, read, dialog, &confirm_error)) {
+    if (!confirm_error.isEmpty()) {
+      if (error) *error = confirm_error;
+      return false;
+    }
+    // Cancel in the confirming dialog: the file's values are the job. It is confirmed as
+    // traxen-cli confirms it (the sections restored from their stored list positions), so the
+    // report shows the file as read, as it shows an opened JSON job, not an empty page.
+    if (const LoadError e = ConfirmJobDocument(read, dialog, "", QCoreApplication::applicationDirPath().toStdString())) {
+      if (error) *error = InEstonian(e);
+      return false;
+    }
   }
   const JobContent after{read.job, read.working, read.last_confirmed_dialog};
   undo_stack_.push(new ContentCommand(this, content(), after, data_.path, read.path,
                                       QStringLiteral("Ava %1").arg(QFileInfo(path).fileName())));
   undo_stack_.setClean();
   if (warnings)
-    for (const std::string& w : replaced) warnings->append(QString::fromStdString(w));
+    for (const Message& w : replaced) warnings->append(QString::fromStdString(w.Text(Language::kEstonian)));
   return true;
 }
 
@@ -111,7 +124,7 @@ bool Document::save(const QString& path, QString* error) {
   }
   JobDocument saved = data_;
   if (const LoadError e = SaveJobDocument(saved, path.toStdString())) {
-    if (error) *error = QString::fromStdString(e.message);
+    if (error) *error = InEstonian(e);
     return false;
   }
   const bool renamed = saved.path != data_.path;
@@ -126,11 +139,11 @@ QString CheckSaveTarget(const QString& path) {
   // A link is saved through: the file it points to must be writable.
   const QFileInfo target(info.isSymLink() ? info.symLinkTarget() : path);
   if (target.exists() && target.isDir())
-    return QStringLiteral("%1: cannot save: it is a folder").arg(path);
+    return QStringLiteral("%1: faili ei saa salvestada: see on kaust").arg(path);
   // The mode bits count too: root may write anything, yet a file its owner made read-only is
   // one nobody meant to replace.
   if (target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
-    return QStringLiteral("%1: cannot save: the file is read-only").arg(path);
+    return QStringLiteral("%1: faili ei saa salvestada: fail on kirjutuskaitstud").arg(path);
   return {};
 }
 

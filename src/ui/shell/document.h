@@ -41,8 +41,9 @@ class Document : public QObject {
 
   // File Open: reads `path` and lets the joint dialog of its family confirm it, all as one
   // undo step; the document then names the file and is unmodified. When the file cannot be
-  // read or confirmed, `error` names the file and the reason and nothing changes. A cancelled
-  // confirmation keeps what was read, as the joint dialog's Cancel keeps the job. A JSON job's
+  // read or confirmed, `error` names the file and the reason and nothing changes. Cancel in the
+  // confirming dialog takes the file's values as they are, confirmed as `traxen-cli` confirms
+  // them, so the report of the file is shown as for a JSON job. A JSON job's
   // given values that were replaced by derived ones are listed in `warnings`, a line each.
   bool open(const QString& path, QWidget* dialog_parent, QString* error, QStringList* warnings = nullptr);
 

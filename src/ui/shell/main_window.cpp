@@ -45,7 +45,7 @@
 namespace traxen {
 
 namespace {
-const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx);;Kõik failid (*.*)");
+const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx *.json);;Kõik failid (*.*)");
 
 // The file dialogs speak the program's language.
 void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
@@ -116,6 +116,8 @@ MainWindow::MainWindow() {
 
 MainWindow::~MainWindow() {
   closing_ = true;
+  // The documents go after this window's parts: their undo stacks report "clean" as they go.
+  for (Document* document : findChildren<Document*>(Qt::FindDirectChildrenOnly)) document->disconnect(this);
   AppSettings::flush();
 }
 
@@ -129,11 +131,13 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowIcon(windowIcon().isNull() ? PaintedIcon(PaintedPicture::kNewPage) : windowIcon());
 
-  if (document->title().isEmpty() && !document->path().isEmpty())
-    document->setTitle(QFileInfo(document->path()).fileName());
+  if (document->title().isEmpty())
+    document->setTitle(document->path().isEmpty() ? QStringLiteral("Nimetu %1").arg(++untitled_count_)
+                                                  : QFileInfo(document->path()).fileName());
   retitleWindows(document);
-  view->setWindowModified(document->isModified());
-  connect(document, &Document::modifiedChanged, view, &QWidget::setWindowModified);
+  // Once per document (a second window shares the first one's connection).
+  if (viewsOf(document).size() == 1)
+    connect(document, &Document::modifiedChanged, this, [this, document] { retitleWindows(document); });
   connect(document, &Document::pathChanged, view, [this, document] {
     setDocumentTitle(document, QFileInfo(document->path()).fileName());
   });
@@ -194,14 +198,17 @@ void MainWindow::setDocumentTitle(Document* document, const QString& title) {
   retitleWindows(document);
 }
 
-// Several windows on one named job are told apart as "name:1", "name:2", … in the order they
-// were opened; a lone window shows the name alone.
+// Several windows on one job are told apart as "name:1", "name:2", … in the order they were
+// opened; a lone window shows the name alone. A "*" follows the name exactly while the job has
+// unsaved changes. The title is written out rather than left to Qt's "[*]" placeholder, which
+// a maximised document window would hand on to the main window's title as it stands.
 void MainWindow::retitleWindows(Document* document) {
   const QList<ReportView*> windows = viewsOf(document);
+  const QString modified = document->isModified() ? QStringLiteral("*") : QString();
   for (int i = 0; i < windows.size(); ++i) {
     QString title = document->title();
-    if (windows.size() > 1 && !title.isEmpty()) title += QStringLiteral(":%1").arg(i + 1);
-    windows.at(i)->setWindowTitle(title + QStringLiteral("[*]"));
+    if (windows.size() > 1) title += QStringLiteral(":%1").arg(i + 1);
+    windows.at(i)->setWindowTitle(title + modified);
   }
   updateCaption();
 }
@@ -256,32 +263,26 @@ void MainWindow::showOpenWarnings(const QStringList& warnings) {
   if (!warnings.isEmpty()) showMessage(QMessageBox::Information, "openWarnings", warnings.join(QLatin1Char('\n')));
 }
 
+// A job with unsaved changes is never replaced by a file read into its window: the file opens
+// in a window of its own instead, and the changed job stays as it was, "*" and all, to be
+// saved or discarded when its window closes. An unmodified job is replaced as the file
+// commands always did (one undo step, so even that is not lost).
 bool MainWindow::openFile(const QString& path, bool recent) {
   ReportView* view = activeView();
-  const bool created = view == nullptr;
-  if (!view) view = newDocumentWindow();
+  if (!view || view->document()->isModified()) return openInNewWindow(path, false, recent);
   Document* document = view->document();
   QString error;
   QStringList warnings;
   if (!document->open(path, this, &error, &warnings)) {
-    if (created) view->parentWidget()->close();
-    if (recent && !QFileInfo::exists(path)) {
-      AppSettings::removeRecentFile(path);
-      rebuildRecentFiles();
-    }
+    forgetMissingRecentFile(path, recent);
     showError(error);
     return false;
   }
-  const QFileInfo info(path);
-  setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
-  AppSettings::addRecentFile(path);
-  rebuildRecentFiles();
-  statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
-  showOpenWarnings(warnings);
+  fileOpened(document, path, recent, warnings);
   return true;
 }
 
-bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
+bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool recent) {
   // The file is read before the window exists, so the report is laid out once.
   auto* document = new Document(this);
   QString error;
@@ -289,14 +290,28 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure) {
   if (!document->open(path, this, &error, &warnings)) {
     if (keep_on_failure) newDocumentWindow(document);
     else delete document;
+    forgetMissingRecentFile(path, recent);
     showError(error);
     return false;
   }
-  newDocumentWindow(document);  // titled by the file's name
+  newDocumentWindow(document);
+  fileOpened(document, path, recent, warnings);
+  return true;
+}
+
+void MainWindow::forgetMissingRecentFile(const QString& path, bool recent) {
+  if (!recent || QFileInfo::exists(path)) return;
+  AppSettings::removeRecentFile(path);
+  rebuildRecentFiles();
+}
+
+void MainWindow::fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings) {
+  const QFileInfo info(path);
+  setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
+  statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   showOpenWarnings(warnings);
-  return true;
 }
 
 QString MainWindow::askSavePath(ReportView* view) {
@@ -308,7 +323,14 @@ QString MainWindow::askSavePath(ReportView* view) {
   dialog.setDefaultSuffix(QStringLiteral("trx"));
   SetEstonianLabels(dialog, QStringLiteral("Salvesta"));
   const QString current = view->document()->path();
-  if (!current.isEmpty()) dialog.selectFile(current);
+  if (!current.isEmpty()) {
+    dialog.selectFile(current);
+  } else {
+    // A job still named by the new job's placeholder, "....(töö nimi)", is offered its window's name.
+    const std::string& job = view->document()->job().info.job_name;
+    const QString name = job == Job{}.info.job_name ? QString() : QString::fromStdString(job);
+    dialog.selectFile(SuggestedFileName(name, view->document()->title()));
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
@@ -341,10 +363,10 @@ bool MainWindow::saveAs(ReportView* view) {
 bool MainWindow::confirmClose(ReportView* view) {
   Document* document = view->document();
   if (!document || !document->isModified() || viewsOf(document).size() > 1) return true;
-  const QString name = document->path().isEmpty() ? QStringLiteral("uue töö") : QFileInfo(document->path()).fileName();
+  const QString name = document->path().isEmpty() ? document->title() : QFileInfo(document->path()).fileName();
   mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
   QMessageBox box(QMessageBox::Question, QStringLiteral("TRAXEN"),
-                  QStringLiteral("Kas salvestada %1 muudatused?").arg(name), QMessageBox::NoButton, this);
+                  QStringLiteral("Kas salvestada töö „%1“ muudatused?").arg(name), QMessageBox::NoButton, this);
   box.setObjectName(QStringLiteral("unsavedChanges"));
   QPushButton* save_button = box.addButton(QStringLiteral("&Salvesta"), QMessageBox::AcceptRole);
   save_button->setObjectName(QStringLiteral("save"));
@@ -428,6 +450,12 @@ void MainWindow::print() {
   dialog.setMinMax(1, report.page_count);
   dialog.setFromTo(1, report.page_count);
   if (dialog.exec() != QDialog::Accepted) return;
+  if (PrintsToFile(printer())) {
+    QString error;
+    if (!PrintReportToFile(printer(), report, &error)) showError(error);
+    else statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(printer().outputFileName())), 5000);
+    return;
+  }
   if (!PrintReport(printer(), report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer().printerName()));
 }
 
@@ -472,11 +500,51 @@ void MainWindow::exportPdf() {
   SetEstonianLabels(dialog, QStringLiteral("Ekspordi"));
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().first();
+  exportPdfTo(view, dialog.selectedFiles().first());
+}
+
+bool MainWindow::exportPdfTo(ReportView* view, const QString& path) {
   QString error;
   const QString title = QString::fromStdString(view->document()->job().info.job_name);
-  if (!ExportReportPdf(FreshReport(view), path, title, &error)) showError(error);
-  else statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  if (!ExportReportPdf(FreshReport(view), path, title, &error)) {
+    showError(error);
+    return false;
+  }
+  statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  return true;
+}
+
+// Windows of about two thirds of the area, each a title bar's height below and to the right
+// of the one before, the active one in front; a cascade that would leave the area starts
+// again at the top left.
+void MainWindow::cascadeWindows() {
+  const QList<QMdiSubWindow*> windows = mdi_->subWindowList(QMdiArea::StackingOrder);
+  const QSize area = mdi_->viewport()->size();
+  const QSize size(std::max(200, area.width() * 2 / 3), std::max(150, area.height() * 2 / 3));
+  const int step = std::max(20, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4);
+  const int steps = std::max(1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+  int i = 0;
+  for (QMdiSubWindow* window : windows) {
+    if (window->isMinimized() || window->isMaximized()) window->showNormal();
+    window->resize(size);
+    const int offset = step * (i++ % steps);
+    window->move(offset, offset);
+    window->raise();
+  }
+}
+
+QString SuggestedFileName(const QString& job_name, const QString& fallback) {
+  QString name;
+  for (const QChar c : job_name.trimmed()) {
+    // Characters no file system takes, or that would make the name a path.
+    const bool refused = c.unicode() < 0x20 || c == QChar(0x7f) || QStringLiteral("/\\:*?\"<>|").contains(c);
+    name += refused ? QLatin1Char('_') : c;
+  }
+  while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
+  name = name.trimmed().left(120);
+  if (name.isEmpty()) name = fallback.trimmed();
+  if (name.isEmpty()) name = QStringLiteral("Nimetu");
+  return name + QStringLiteral(".trx");
 }
 
 void MainWindow::newWindowOnActive() {

@@ -38,14 +38,15 @@ class MainWindow : public QMainWindow {
   // Created on first use: setting up the print system costs more than the rest of start-up.
   QPrinter& printer();
 
-  // Reads `path` into the active window's job (into a new window when none is open); a
-  // failure is shown in a message box and changes nothing. `recent` titles the window with
-  // the file name without its extension, as the recent-file entries do.
+  // Reads `path` into the active window's job; into a new window when none is open or the
+  // active job has unsaved changes, which are never dropped. A failure is shown in a message
+  // box and changes nothing. `recent` titles the window with the file name without its
+  // extension, as the recent-file entries do.
   bool openFile(const QString& path, bool recent = false);
   // Opens `path` in a new document window (command line, dropped files). When it cannot be
   // read the message names the file and the reason, and the new window keeps a new job
   // (`keep_on_failure`) or closes.
-  bool openInNewWindow(const QString& path, bool keep_on_failure);
+  bool openInNewWindow(const QString& path, bool keep_on_failure, bool recent = false);
 
   bool save(ReportView* view);
   bool saveAs(ReportView* view);
@@ -62,7 +63,11 @@ class MainWindow : public QMainWindow {
   void printPreview();
   void printerSetup();
   void exportPdf();
+  // Writes the view's report to `path` whole or not at all; a failure is shown in a message
+  // box naming the file and the reason, and the old file stays.
+  bool exportPdfTo(ReportView* view, const QString& path);
   void newWindowOnActive();
+  void cascadeWindows();
   void about();
   void setAppearance(int id);  // applies and stores it
   void showAppearance(int id);  // applies it
@@ -91,6 +96,8 @@ class MainWindow : public QMainWindow {
   void showMessage(QMessageBox::Icon icon, const char* name, const QString& message);
   void showError(const QString& message);
   void showOpenWarnings(const QStringList& warnings);
+  void forgetMissingRecentFile(const QString& path, bool recent);
+  void fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings);
 
   QMdiArea* mdi_ = nullptr;
   QUndoGroup* undo_group_ = nullptr;
@@ -106,6 +113,11 @@ class MainWindow : public QMainWindow {
   QActionGroup* looks_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
   bool closing_ = false;
+  int untitled_count_ = 0;  // new jobs are "Nimetu 1", "Nimetu 2", …
 };
+
+// The file name Save As offers a job not yet saved: its job name made a valid file name
+// ("Sõlm K7: vöö/diagonaal" gives "Sõlm K7_ vöö_diagonaal.trx"), else `fallback` ("Nimetu 1").
+QString SuggestedFileName(const QString& job_name, const QString& fallback);
 
 }  // namespace traxen

@@ -65,19 +65,21 @@ void MainWindow::createActions() {
   a = addAction("fileOpen", QStringLiteral("&Ava..."), QKeySequence(Qt::CTRL | Qt::Key_O));
   a->setIcon(PaintedIcon(PaintedPicture::kOpenFolder));
   a->setToolTip(QStringLiteral("Ava projektifail"));
-  a = addAction("fileClose", QStringLiteral("&Sule"));
+  // Every entry of a menu has its own mnemonic: a letter two entries share only moves the
+  // highlight between them.
+  a = addAction("fileClose", QStringLiteral("Su&le"));
   connect(a, &QAction::triggered, this, [this] { mdi_->closeActiveSubWindow(); });
   a = addAction("fileSave", QStringLiteral("&Salvesta"), QKeySequence(Qt::CTRL | Qt::Key_S));
   a->setIcon(PaintedIcon(PaintedPicture::kSaveDisk));
   a->setToolTip(QStringLiteral("Salvesta töö"));
   connect(a, &QAction::triggered, this, [this] { if (ReportView* v = activeView()) save(v); });
-  a = addAction("fileSaveAs", QStringLiteral("&Salvesta nagu..."));
+  a = addAction("fileSaveAs", QStringLiteral("Salvesta &nagu..."));
   connect(a, &QAction::triggered, this, [this] { if (ReportView* v = activeView()) saveAs(v); });
   a = addAction("filePrint", QStringLiteral("&Prindi..."), QKeySequence(Qt::CTRL | Qt::Key_P));
   a->setIcon(PaintedIcon(PaintedPicture::kPrinter));
   a->setToolTip(QStringLiteral("Prindi aruanne"));
   connect(a, &QAction::triggered, this, &MainWindow::print);
-  a = addAction("filePrintPreview", QStringLiteral("Printimise  eel&vaade..."));
+  a = addAction("filePrintPreview", QStringLiteral("Prin&timise  eelvaade..."));
   connect(a, &QAction::triggered, this, &MainWindow::printPreview);
   a = addAction("filePrintSetup", QStringLiteral("P&rinteri valik..."));
   connect(a, &QAction::triggered, this, &MainWindow::printerSetup);
@@ -142,7 +144,7 @@ void MainWindow::createActions() {
   a = addAction("windowTile", QStringLiteral("&Kõrvuti"));
   connect(a, &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
   a = addAction("windowCascade", QStringLiteral("&Astmeliselt"));
-  connect(a, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+  connect(a, &QAction::triggered, this, &MainWindow::cascadeWindows);
   a = addAction("windowNext", QStringLiteral("&Järgmine aken"), QKeySequence(Qt::Key_F6));
   connect(a, &QAction::triggered, mdi_, &QMdiArea::activateNextSubWindow);
   a = addAction("windowPrevious", QStringLiteral("&Eelmine aken"), QKeySequence(Qt::SHIFT | Qt::Key_F6));
@@ -156,7 +158,7 @@ void MainWindow::createActions() {
   a->setCheckable(true);
   a->setChecked(true);
   connect(a, &QAction::toggled, this, [this](bool on) { caption_->setVisible(on); });
-  a = addAction("viewBraceWelds", QStringLiteral("Keevisõmblused aruandes"));
+  a = addAction("viewBraceWelds", QStringLiteral("&Keevisõmblused aruandes"));
   a->setCheckable(true);
   a->setChecked(AppSettings::braceWelds());
   connect(a, &QAction::toggled, this, [this](bool on) {
@@ -233,7 +235,7 @@ void MainWindow::createMenus() {
   view->addSeparator();
   view->addActions({act("viewZoomIn"), act("viewZoomOut")});
   view->addSeparator();
-  QMenu* looks = view->addMenu(QStringLiteral("Programmi &kujundus"));
+  QMenu* looks = view->addMenu(QStringLiteral("Programmi k&ujundus"));
   looks->setObjectName(QStringLiteral("appearanceMenu"));
   looks->menuAction()->setObjectName(QStringLiteral("viewAppearance"));
   looks->addActions(looks_->actions());
@@ -310,7 +312,7 @@ void MainWindow::rebuildWindowMenu() {
   if (!windows.isEmpty()) window_menu_->addSeparator();
   for (int i = 0; i < windows.size(); ++i) {
     QMdiSubWindow* window = windows.at(i);
-    QString title = window->windowTitle().remove(QStringLiteral("[*]"));
+    QString title = window->windowTitle();
     if (title.isEmpty()) title = QStringLiteral("(nimetu)");
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title;
     QAction* entry = window_menu_->addAction(text);

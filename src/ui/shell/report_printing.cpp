@@ -1,68 +1,85 @@
 // Pages onto printers and PDF files through the shared page painter.
 #include "ui/shell/report_printing.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QPageSize>
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 
+#include "model/atomic_file.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen {
 
-bool PrintReport(QPrinter& printer, const LaidOutReport& report) {
+namespace {
+
+// The report pages the printer's range selects (all by default), from 1.
+std::pair<int, int> SelectedPages(const QPrinter& printer, const LaidOutReport& report) {
   int first = 1, last = report.page_count;
   if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
     first = std::max(1, printer.fromPage());
     last = std::min(report.page_count, printer.toPage() > 0 ? printer.toPage() : report.page_count);
   }
+  return {first, last};
+}
+
+bool PaintPages(QPagedPaintDevice& device, const LaidOutReport& report, int first, int last) {
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  const QRectF area(0, 0, printer.width(), printer.height());
+  if (!painter.begin(&device)) return false;
+  const QRectF area(0, 0, device.width(), device.height());
   for (int page = first; page <= last; ++page) {
-    if (page > first) printer.newPage();
+    if (page > first) device.newPage();
     PaintReportPage(painter, report, page - 1, area);
   }
   painter.end();
   return true;
 }
 
-bool ExportReportPdf(const LaidOutReport& report, const QString& path, const QString& title, QString* error) {
-  // QPdfWriter reports no error of its own: a file that cannot be created is found first.
-  QFile probe(path);
-  const bool existed = probe.exists();
-  if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
-    if (error) *error = QStringLiteral("%1: cannot write the PDF file: %2").arg(path, probe.errorString());
-    return false;
-  }
-  probe.close();
-  if (!existed) probe.remove();
+}  // namespace
 
-  QPdfWriter writer(path);
-  writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-  writer.setResolution(600);
-  writer.setCreator(QStringLiteral("TRAXEN"));
-  writer.setTitle(title);
-  QPainter painter;
-  if (!painter.begin(&writer)) {
-    if (error) *error = QStringLiteral("%1: cannot write the PDF file").arg(path);
-    return false;
+bool PrintReport(QPrinter& printer, const LaidOutReport& report) {
+  const auto [first, last] = SelectedPages(printer, report);
+  return PaintPages(printer, report, first, last);
+}
+
+bool PrintsToFile(const QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+// Qt's printer would write the file in place page by page; the PDF is made in memory with the
+// printer's paper, margins and resolution instead, and written whole or not at all.
+bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QString* error) {
+  const QString path = printer.outputFileName();
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setPageLayout(printer.pageLayout());
+    writer.setResolution(printer.resolution());
+    writer.setCreator(QStringLiteral("TRAXEN"));
+    writer.setTitle(printer.docName());
+    const auto [first, last] = SelectedPages(printer, report);
+    if (!PaintPages(writer, report, first, last)) {
+      if (error)
+        *error = QString::fromStdString(Message(MessageId::kCannotWrite, Message(MessageId::kPdfNotStarted))
+                                            .About(path.toStdString())
+                                            .Text(Language::kEstonian));
+      return false;
+    }
   }
-  const QRectF area(0, 0, writer.width(), writer.height());
-  for (int page = 0; page < report.page_count; ++page) {
-    if (page > 0) writer.newPage();
-    PaintReportPage(painter, report, page, area);
-  }
-  painter.end();
-  if (!QFileInfo(path).exists()) {
-    if (error) *error = QStringLiteral("%1: cannot write the PDF file").arg(path);
+  if (const LoadError e = WriteFileAtomically(path.toLocal8Bit().toStdString(), buffer.data().toStdString())) {
+    if (error) *error = QString::fromStdString(ErrorText(e, Language::kEstonian));
     return false;
   }
   return true;
+}
+
+bool ExportReportPdf(const LaidOutReport& report, const QString& path, const QString& title, QString* error) {
+  ReportFileOptions options;
+  options.title = title;
+  options.language = Language::kEstonian;
+  return WriteReportPdf(report, path, error, options);
 }
 
 }  // namespace traxen

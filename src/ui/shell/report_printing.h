@@ -14,8 +14,17 @@ namespace traxen {
 // cannot be drawn on.
 bool PrintReport(QPrinter& printer, const LaidOutReport& report);
 
-// A PDF of every page, vector text, with `title` as the document title. False with `error`
-// naming the file when it cannot be written.
+// Files are written whole or not at all, through a temporary file beside them that is renamed
+// over the old one, with the same refusals as every other file the program writes (folders,
+// pipes and devices, read-only files): a failed write keeps the old file. On failure `error`
+// names the file and the reason, in Estonian.
+
+// The printer prints to a PDF file (the print dialog's "print to file").
+bool PrintsToFile(const QPrinter& printer);
+// Prints the selected pages to the printer's output file as PrintReport would.
+bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QString* error);
+
+// A PDF of every page, vector text, with `title` as the document title.
 bool ExportReportPdf(const LaidOutReport& report, const QString& path, const QString& title, QString* error);
 
 }  // namespace traxen
