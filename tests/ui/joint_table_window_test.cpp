@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "model/confirm_job.h"
+#include "model/job_document.h"
 #include "model/job_file.h"
 #include "model/joint_table.h"
 #include "report/dispatch.h"
@@ -202,6 +203,24 @@ class JointTableWindowTest : public QObject {
     document->undoStack()->undo();  // undone there, undone in the row
     QCOMPARE(Cell(t, 3, JointTableModel::kEta),
              QString::fromStdString(UtilisationText(CheckedRows(std::string(kHeader) + kRows)[3].line.eta)));
+  }
+
+  void anOpenedJointKeepsItsSectionsThroughItsDialog() {
+    MainWindow w;
+    JointTableWindow* t = OpenJointTable(&w, table_);
+    QTRY_VERIFY(t->model()->allChecked());
+    for (int row : {0, 3}) {
+      Document* document = t->openJoint(row);
+      // Confirming the joint restores its sections from their places in the library's lists,
+      // as the dialog's OK does: the sizes must come back as the table gave them.
+      JobDocument confirmed = document->data();
+      const int dialog = confirmed.job.family.is_kn == 1 ? 2 : 1;
+      const LoadError e = ConfirmJobDocument(confirmed, dialog, TRAXEN_TEST_DIR "/../data/Profiilid");
+      QVERIFY2(!e, e.message.c_str());
+      const TrussJointLine before = t->model()->joint(row).line;
+      const TrussJointLine after = SummarizeJoint(before.joint, confirmed.job, CheckJob(confirmed.job, confirmed.working, dialog));
+      QCOMPARE(QString::fromStdString(after.sections), QString::fromStdString(before.sections));
+    }
   }
 
   void aSavedTableReadsBackToTheSameJobsAndKeepsItsBadRow() {

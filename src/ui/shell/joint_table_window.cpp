@@ -28,6 +28,7 @@
 #include "model/job_file.h"
 #include "model/job_file_reader.h"
 #include "model/joint_table_save.h"
+#include "model/section_positions.h"
 #include "ui/qt/combined_report.h"
 #include "ui/shell/app_settings.h"
 #include "ui/shell/document.h"
@@ -116,7 +117,7 @@ JointTableWindow::JointTableWindow(MainWindow* main, const QString& path, std::s
   view_->verticalHeader()->hide();
   view_->horizontalHeader()->setStretchLastSection(true);
   view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  const int widths[] = {44, 90, 48, 230, 260, 60, 150};
+  const int widths[] = {44, 80, 44, 300, 320, 60, 160};
   for (int c = 0; c < int(std::size(widths)); ++c) view_->setColumnWidth(c, widths[c]);
   connect(view_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { openJoint(sorted_->mapToSource(index).row()); });
@@ -147,7 +148,11 @@ JointTableWindow::JointTableWindow(MainWindow* main, const QString& path, std::s
 }
 
 void JointTableWindow::checkNext() {
-  if (model_->checkSome(kCheckSlice)) checker_->stop();
+  if (model_->checkSome(kCheckSlice)) {
+    checker_->stop();
+    // The figures are all in: every column but the errors as wide as its longest text.
+    for (int c = 0; c < JointTableModel::kError; ++c) view_->resizeColumnToContents(c);
+  }
   updateStatus();
 }
 
@@ -184,8 +189,17 @@ Document* JointTableWindow::openJoint(int row) {
     showError(j.error);
     return nullptr;
   }
+  // A table gives sections by size; the joint dialogs pick them by their place in the
+  // library's lists, so the places are found first, or the dialog would show (and its OK
+  // write) the list's first choices instead of the joint's sections.
+  Job job = j.joint.job;
+  JobLibrary library("", QCoreApplication::applicationDirPath().toStdString());
+  const SectionLibrary* sections = nullptr;
+  std::string unplaced;
+  if (const LoadError e = library.Get(path_.toStdString(), sections)) unplaced = e.message;
+  else unplaced = FindSectionPositions(*sections, job);
   auto* document = new Document(main_);
-  document->restore({j.joint.job, j.joint.working, j.joint.last_dialog}, nullptr);
+  document->restore({job, j.joint.working, j.joint.last_dialog}, nullptr);
   document->setTitle(QStringLiteral("%1 (%2)").arg(j.name, QFileInfo(path_).fileName()));
   // The joint belongs to the table: its changes are the table's to save, so its own window
   // never asks to save them as a job file of its own.
@@ -194,6 +208,10 @@ Document* JointTableWindow::openJoint(int row) {
   connect(document, &Document::changed, this, [this, row, document] { jointChanged(row, document); });
   documents_.insert(row, document);
   main_->newDocumentWindow(document);
+  if (!unplaced.empty())
+    showError(QStringLiteral("%1: sõlme profiile ei leitud profiilide loendist, sõlme dialoog näitab loendi "
+                             "esimesi profiile ja OK kirjutaks need sõlmele: %2")
+                  .arg(j.name, QString::fromStdString(unplaced)));
   return document;
 }
 
