@@ -10,16 +10,13 @@
 #include <vector>
 
 #include "report/laid_out_report.h"
+#include "report/truss_report.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen {
 
-struct CombinedPart {
-  std::string bookmark;  // the outline entry, "" for none
-  int page_count = 1;    // known before the part is laid out
-  // Lays the part out with its pages numbered from `first_page` of `page_total`.
-  std::function<LaidOutReport(int first_page, int page_total)> lay_out;
-};
+// The parts as report/truss_report.h builds them for a truss.
+using CombinedPart = ReportPart;
 
 // Writes the parts in order into one PDF at `path`, whole or not at all (the rules of every
 // report file). A part whose layout has another page count than it announced is an error:

@@ -16,6 +16,7 @@
 
 #include "ui/shell/app_settings.h"
 #include "ui/shell/appearance.h"
+#include "ui/shell/joint_table_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/painted_icons.h"
 #include "ui/shell/report_view.h"
@@ -65,6 +66,9 @@ void MainWindow::createActions() {
   a = addAction("fileOpen", QStringLiteral("&Ava..."), QKeySequence(Qt::CTRL | Qt::Key_O));
   a->setIcon(PaintedIcon(PaintedPicture::kOpenFolder));
   a->setToolTip(QStringLiteral("Ava projektifail"));
+  a = addAction("fileImportJointTable", QStringLiteral("&Impordi sõlmede tabel..."));
+  a->setToolTip(QStringLiteral("Sõrestiku sõlmed CSV-tabelist"));
+  connect(a, &QAction::triggered, this, [this] { ImportJointTable(this); });
   // Every entry of a menu has its own mnemonic: a letter two entries share only moves the
   // highlight between them.
   a = addAction("fileClose", QStringLiteral("Su&le"));
@@ -197,7 +201,7 @@ void MainWindow::createMenus() {
   bar->setObjectName(QStringLiteral("menuBar"));
 
   file_menu_ = NamedMenu(bar, "fileMenu", QStringLiteral("&Fail"));
-  file_menu_->addActions({act("fileNew"), act("fileOpen"), act("fileClose")});
+  file_menu_->addActions({act("fileNew"), act("fileOpen"), act("fileImportJointTable"), act("fileClose")});
   file_menu_->addSeparator();
   file_menu_->addActions({act("fileSave"), act("fileSaveAs"), act("fileExportPdf")});
   file_menu_->addSeparator();
