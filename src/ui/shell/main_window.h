@@ -68,9 +68,12 @@ class MainWindow : public QMainWindow {
   void showAppearance(int id);  // applies it
   void setZoomFromSlider(int position);
   void zoomBy(double factor);
+  // The zoom commands of the Vaade menu on the active view.
+  void zoomCommand(void (ReportView::*command)());
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -106,6 +109,7 @@ class MainWindow : public QMainWindow {
   QActionGroup* looks_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
   bool closing_ = false;
+  double last_zoom_ = 1.0;  // of the last active report: new windows open at it
 };
 
 }  // namespace traxen

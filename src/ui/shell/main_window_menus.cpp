@@ -165,9 +165,15 @@ void MainWindow::createActions() {
   });
   a = addAction("viewZoomIn", QStringLiteral("Suu&renda"), QKeySequence::ZoomIn);
   a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  connect(a, &QAction::triggered, this, [this] { zoomBy(1.25); });
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::zoomIn); });
   a = addAction("viewZoomOut", QStringLiteral("Vä&henda"), QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  connect(a, &QAction::triggered, this, [this] { zoomBy(1 / 1.25); });
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::zoomOut); });
+  a = addAction("viewActualSize", QStringLiteral("Tegelik suurus"), QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::zoomToActualSize); });
+  a = addAction("viewFitPage", QStringLiteral("Sobita leht"));
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::fitPage); });
+  a = addAction("viewFitWidth", QStringLiteral("Sobita laius"));
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::fitWidth); });
 
   looks_ = new QActionGroup(this);
   looks_->setExclusive(true);
@@ -231,7 +237,8 @@ void MainWindow::createMenus() {
   toolbar_menu_->menuAction()->setObjectName(QStringLiteral("viewToolbars"));
   view->addActions({act("viewStatusBar"), act("viewCaptionBar"), act("viewBraceWelds")});
   view->addSeparator();
-  view->addActions({act("viewZoomIn"), act("viewZoomOut")});
+  view->addActions({act("viewZoomIn"), act("viewZoomOut"), act("viewActualSize"), act("viewFitPage"),
+                    act("viewFitWidth")});
   view->addSeparator();
   QMenu* looks = view->addMenu(QStringLiteral("Programmi &kujundus"));
   looks->setObjectName(QStringLiteral("appearanceMenu"));

@@ -3,7 +3,9 @@
 
 #include "ui/shell/app_settings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -12,6 +14,7 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -89,6 +92,48 @@ QPointF ReportView::origin() const {
 
 QPointF ReportView::toReportUnits(QPointF client_point) const { return (client_point - origin()) / zoom_; }
 
+void ReportView::scrollBy(int dx, int dy) {
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+}
+
+void ReportView::scrollToReportY(double units) {
+  const int above = LineScrollPixels(zoom_);
+  verticalScrollBar()->setValue(int(std::lround(units * zoom_)) - above);
+}
+
+QSize ReportView::fitClientSize() const {
+  QSize client = viewport()->size();
+  const QScrollBar* vertical = verticalScrollBar();
+  const QScrollBar* horizontal = horizontalScrollBar();
+  if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && !vertical->isVisible())
+    client.rwidth() -= vertical->sizeHint().width();
+  if (horizontal->isVisible()) client.rheight() += horizontal->height();
+  return client;
+}
+
+void ReportView::zoomIn() { zoomAbout(NextLadderZoom(zoom_)); }
+void ReportView::zoomOut() { zoomAbout(PreviousLadderZoom(zoom_)); }
+
+void ReportView::fitWidth() {
+  // The page is centred in a wider client area, so its width in view is the strip's.
+  const QSize client = fitClientSize();
+  zoomAbout(FitWidthZoom(client.width(), kReportStripWidth));
+  horizontalScrollBar()->setValue(0);
+}
+
+void ReportView::fitPage() {
+  const double centre_units = toReportUnits(QPointF(viewport()->rect().center())).y();
+  const int page = std::clamp(int(centre_units / kReportPageHeight), 0, std::max(0, report_.page_count - 1));
+  const double old_zoom = zoom_;
+  zoom_ = FitPageZoom(fitClientSize(), QSizeF(kReportStripWidth, kReportPageHeight));
+  updateScrollBars();
+  horizontalScrollBar()->setValue(0);
+  verticalScrollBar()->setValue(int(std::lround(page * kReportPageHeight * zoom_)));
+  viewport()->update();
+  if (zoom_ != old_zoom) emit zoomChanged(zoom_);
+}
+
 void ReportView::zoomAbout(double zoom) {
   const double old_zoom = zoom_;
   const QPointF scroll = ScrollForZoomAbout(scrollPosition(), viewport()->size(), old_zoom, ClampZoom(zoom));
@@ -165,6 +210,7 @@ void ReportView::scrollContentsBy(int dx, int dy) {
   // Moves what is already drawn and repaints only the uncovered strip; a page narrower than
   // the client area sits centred and does not move sideways.
   if (viewport()->width() >= contentSize().width()) dx = 0;
+  if (!laying_out_) scroll_held_ = false;  // the user moved on from the held position
   viewport()->scroll(dx, dy);
 }
 
@@ -196,11 +242,42 @@ void ReportView::mouseReleaseEvent(QMouseEvent* event) {
 
 void ReportView::wheelEvent(QWheelEvent* event) {
   if (!(event->modifiers() & Qt::ControlModifier)) {
-    QAbstractScrollArea::wheelEvent(event);
+    // A touchpad reports the pixels to move; a wheel reports notches, each some text lines.
+    // Shift turns a plain wheel sideways, as elsewhere on the desktop.
+    QPoint move;
+    if (!event->pixelDelta().isNull()) {
+      move = -event->pixelDelta();
+    } else {
+      const int lines = QApplication::wheelScrollLines();
+      QPoint angle = event->angleDelta();
+      if (event->modifiers() & Qt::ShiftModifier && angle.x() == 0) angle = QPoint(angle.y(), 0);
+      move = QPoint(WheelScrollPixels(angle.x(), zoom_, lines), WheelScrollPixels(angle.y(), zoom_, lines));
+    }
+    scrollBy(move.x(), move.y());
+    event->accept();
     return;
   }
   const double steps = event->angleDelta().y() / 120.0;
   if (steps != 0) zoomAboutPoint(zoom_ * std::pow(1.25, steps), event->position());
+  event->accept();
+}
+
+void ReportView::keyPressEvent(QKeyEvent* event) {
+  const int line = LineScrollPixels(zoom_);
+  const int screen = std::max(1, viewport()->height());
+  QScrollBar* vertical = verticalScrollBar();
+  switch (event->key()) {
+    case Qt::Key_Up: scrollBy(0, -line); break;
+    case Qt::Key_Down: scrollBy(0, line); break;
+    case Qt::Key_Left: scrollBy(-line, 0); break;
+    case Qt::Key_Right: scrollBy(line, 0); break;
+    case Qt::Key_PageUp: scrollBy(0, -screen); break;
+    case Qt::Key_PageDown: scrollBy(0, screen); break;
+    // With or without Ctrl: the report has no cursor whose line Home alone could mean.
+    case Qt::Key_Home: vertical->setValue(vertical->minimum()); break;
+    case Qt::Key_End: vertical->setValue(vertical->maximum()); break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+  }
   event->accept();
 }
 
