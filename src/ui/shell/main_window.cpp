@@ -40,6 +40,7 @@
 #include "ui/shell/program_style.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
+#include "ui/shell/verdict_label.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -220,10 +221,12 @@ void MainWindow::activeWindowChanged(QMdiSubWindow*) {
     const QSignalBlocker block(zoom_slider_);
     zoom_slider_->setValue(SliderPosition(view->zoom()));
     zoom_label_->setText(QStringLiteral("%1 %").arg(qRound(view->zoom() * 100)));
+    last_zoom_ = view->zoom();
   } else {
     undo_group_->setActiveStack(nullptr);
     zoom_label_->clear();
   }
+  verdict_->follow(view);
   updateCommands();
   updateCaption();
 }

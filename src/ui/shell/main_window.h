@@ -19,6 +19,7 @@ namespace traxen {
 
 class Document;
 class ReportView;
+class VerdictLabel;
 
 inline constexpr const char* kMainWindowTitle = "NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS";
 
@@ -100,6 +101,7 @@ class MainWindow : public QMainWindow {
   QSlider* zoom_slider_ = nullptr;
   QLabel* caption_ = nullptr;
   QLabel* zoom_label_ = nullptr;
+  VerdictLabel* verdict_ = nullptr;
   QMenu* file_menu_ = nullptr;
   QMenu* window_menu_ = nullptr;
   QMenu* toolbar_menu_ = nullptr;

@@ -19,6 +19,7 @@
 #include "ui/shell/main_window.h"
 #include "ui/shell/painted_icons.h"
 #include "ui/shell/report_view.h"
+#include "ui/shell/verdict_label.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -247,6 +248,7 @@ void MainWindow::createMenus() {
 
   window_menu_ = NamedMenu(bar, "windowMenu", QStringLiteral("&Aken"));
   connect(window_menu_, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
+  window_menu_->setToolTipsVisible(true);  // each window's verdict
   rebuildWindowMenu();
 
   QMenu* help = NamedMenu(bar, "helpMenu", QStringLiteral("A&bi"));
@@ -303,6 +305,8 @@ void MainWindow::createToolBars() {
   zoom_label_ = new QLabel(statusBar());
   zoom_label_->setObjectName(QStringLiteral("zoomLabel"));
   zoom_label_->setAccessibleName(QStringLiteral("Suurendus"));
+  verdict_ = new VerdictLabel(statusBar());
+  statusBar()->addPermanentWidget(verdict_);
   statusBar()->addPermanentWidget(zoom_label_);
   statusBar()->showMessage(QStringLiteral("Valmis"));
 }
@@ -324,6 +328,7 @@ void MainWindow::rebuildWindowMenu() {
     entry->setObjectName(QStringLiteral("windowList%1").arg(i + 1));
     entry->setCheckable(true);
     entry->setChecked(window == mdi_->activeSubWindow());
+    entry->setToolTip(VerdictTextOf(qobject_cast<ReportView*>(window->widget())));
     connect(entry, &QAction::triggered, this, [this, window] { mdi_->setActiveSubWindow(window); });
   }
 }

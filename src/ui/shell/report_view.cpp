@@ -51,10 +51,17 @@ void ReportView::setLastDialog(int dialog) {
 }
 
 void ReportView::layOut() {
+  const QPoint wanted = scroll_held_ ? kept_scroll_ : scrollPosition();
   report_ = LayOutReport(document_->job(), document_->data().working, last_dialog_, std::time(nullptr),
                          AppSettings::braceWelds());
+  laying_out_ = true;
   updateScrollBars();
+  scrollTo(wanted);
+  laying_out_ = false;
+  scroll_held_ = scrollPosition() != wanted;
+  kept_scroll_ = wanted;
   viewport()->update();
+  emit laidOut();
 }
 
 QSize ReportView::contentSize() const {

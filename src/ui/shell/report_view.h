@@ -62,6 +62,8 @@ class ReportView : public QAbstractScrollArea {
 
  signals:
   void zoomChanged(double zoom);
+  // The report was laid out again (the job, the dialog marker or what reports show changed).
+  void laidOut();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
