@@ -3,6 +3,7 @@
 #include "ui/dialogs/steel_dialog.h"
 
 #include "ui/dialogs/data_dialog_layout.h"
+#include "ui/dialogs/steel_grade_box.h"
 
 namespace traxen {
 
@@ -39,6 +40,7 @@ SteelDialog::SteelDialog(const JobSteel& steel, QWidget* parent)
     frame.addRow(QString::fromUtf8(row.group), row.symbol, edit, QString::fromLatin1(row.unit), tooltip);
   }
   fields_.show();
+  AddSteelGradeBoxes(this, frame.grid());
 }
 
 void SteelDialog::accept() {
