@@ -236,7 +236,7 @@ void MainWindow::updateCommands() {
   for (const char* name : {"fileClose", "fileSave", "fileSaveAs", "filePrint", "filePrintPreview", "fileExportPdf",
                            "steelData", "memberLengths", "jobInfo", "tyxJoints", "knJoints", "jobInfoButton",
                            "steelDataButton", "memberLengthsButton", "tyxJointsButton", "knJointsButton",
-                           "windowNew", "viewZoomIn", "viewZoomOut", "viewActualSize", "viewFitPage", "viewFitWidth"})
+                           "windowNew", "viewZoomIn", "viewZoomOut", "viewActualSize", "viewFitPage", "viewFitWidth", "editCopy"})
     if (QAction* action = findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(has_view);
   zoom_slider_->setEnabled(has_view);
 }

@@ -98,8 +98,12 @@ void MainWindow::createActions() {
   for (const char* name : {"editCut", "editCopy", "editPaste"}) {
     const bool cut = name == std::string_view("editCut"), copy = name == std::string_view("editCopy");
     a = addAction(name, cut ? QStringLiteral("&Lõika") : copy ? QStringLiteral("&Kopeeri") : QStringLiteral("K&leebi"));
-    a->setEnabled(false);  // the report view has nothing to cut, copy or paste
+    a->setEnabled(false);  // nothing to cut or paste; copying needs a report
   }
+  a = findChild<QAction*>(QStringLiteral("editCopy"));
+  a->setShortcut(QKeySequence::Copy);
+  a->setToolTip(QStringLiteral("Kopeeri nähtav lehekülg pildi ja PDF-ina"));
+  connect(a, &QAction::triggered, this, [this] { if (ReportView* v = activeView()) v->copyVisiblePage(); });
 
   a = addAction("steelData", QStringLiteral("&Terase andmed"));
   connect(a, &QAction::triggered, this, &MainWindow::editSteel);
@@ -222,6 +226,8 @@ void MainWindow::createMenus() {
 
   QMenu* edit = NamedMenu(bar, "editMenu", QStringLiteral("&Muuda"));
   edit->addActions({act("editUndo"), act("editRedo")});
+  edit->addSeparator();
+  edit->addAction(act("editCopy"));
 
   QMenu* material = NamedMenu(bar, "materialMenu", QStringLiteral("Ma&terjal"));
   material->addActions({act("steelData"), act("memberLengths")});

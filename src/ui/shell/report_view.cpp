@@ -4,6 +4,7 @@
 #include "ui/shell/app_settings.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QContextMenuEvent>
@@ -19,6 +20,7 @@
 #include <ctime>
 
 #include "ui/qt/painter_surface.h"
+#include "ui/shell/report_clipboard.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -288,11 +290,45 @@ void ReportView::keyPressEvent(QKeyEvent* event) {
   event->accept();
 }
 
+int ReportView::visiblePage() const {
+  const double centre = toReportUnits(QPointF(viewport()->rect().center())).y();
+  return std::clamp(int(std::floor(centre / kReportPageHeight)), 0, std::max(0, report_.page_count - 1));
+}
+
+void ReportView::copyVisiblePage() {
+  const QString title = QString::fromStdString(document_->job().info.job_name);
+  QGuiApplication::clipboard()->setMimeData(ReportPageMimeData(report_, visiblePage(), title).release());
+}
+
+std::optional<ReportRect> ReportView::schematicBounds() const {
+  return SchematicBounds(report_, document_->job(), document_->data().working, last_dialog_, AppSettings::braceWelds());
+}
+
+bool ReportView::copySchematic() {
+  const std::optional<ReportRect> bounds = schematicBounds();
+  if (!bounds) return false;
+  QGuiApplication::clipboard()->setImage(ReportRegionImage(report_, *bounds, 2.0));
+  return true;
+}
+
 void ReportView::contextMenuEvent(QContextMenuEvent* event) {
-  // The edit menu of the view: its entries have no action here, so they show disabled.
+  // The edit menu of the view: the report can be copied, not cut or pasted into. On the
+  // schematic the menu offers the drawing alone.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("reportContextMenu"));
-  for (const char* text : {"Lõika", "Kopeeri", "Kleebi"}) menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+  menu.addAction(QStringLiteral("Lõika"))->setEnabled(false);
+  QAction* copy = menu.addAction(QStringLiteral("Kopeeri"));
+  copy->setObjectName(QStringLiteral("contextCopy"));
+  connect(copy, &QAction::triggered, this, &ReportView::copyVisiblePage);
+  menu.addAction(QStringLiteral("Kleebi"))->setEnabled(false);
+  const QPointF at = toReportUnits(event->pos() - viewport()->pos());
+  const std::optional<ReportRect> sketch = schematicBounds();
+  if (sketch && at.x() >= sketch->left && at.x() < sketch->right && at.y() >= sketch->top && at.y() < sketch->bottom) {
+    menu.addSeparator();
+    QAction* drawing = menu.addAction(QStringLiteral("Kopeeri skeem"));
+    drawing->setObjectName(QStringLiteral("contextCopySchematic"));
+    connect(drawing, &QAction::triggered, this, &ReportView::copySchematic);
+  }
   menu.exec(event->globalPos());
   viewport()->update();
 }

@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "report/laid_out_report.h"
 #include "ui/shell/document.h"
@@ -53,6 +54,15 @@ class ReportView : public QAbstractScrollArea {
   // Scrolls so that report y `units` is near the client's top (a line just above it stays
   // in sight); x is kept.
   void scrollToReportY(double units);
+
+  // The page at the client centre (from 0).
+  int visiblePage() const;
+  // Puts the visible page on the clipboard as an image and as a PDF (Kopeeri).
+  void copyVisiblePage();
+  // Puts the joint schematic alone on the clipboard as an image; false when the report has none.
+  bool copySchematic();
+  // Where the schematic lies in report units, if the report has one.
+  std::optional<ReportRect> schematicBounds() const;
 
   // Report units of a point in the client area.
   QPointF toReportUnits(QPointF client_point) const;
