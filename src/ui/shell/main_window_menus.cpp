@@ -15,6 +15,7 @@
 #include <QUndoGroup>
 
 #include "ui/shell/app_settings.h"
+#include "ui/shell/help_window.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/painted_icons.h"
@@ -190,6 +191,16 @@ void MainWindow::createActions() {
     connect(a, &QAction::triggered, this, [this, id = look.id] { setAppearance(id); });
   }
 
+  a = addAction("helpManual", QStringLiteral("&Kasutusjuhend"), QKeySequence::HelpContents);
+  a->setShortcut(QKeySequence(Qt::Key_F1));
+  connect(a, &QAction::triggered, this, [this] {
+    // One manual window, brought to the front when it is already open.
+    auto* help = findChild<HelpWindow*>(QStringLiteral("helpWindow"));
+    if (!help) help = new HelpWindow(this);
+    help->show();
+    help->raise();
+    help->activateWindow();
+  });
   a = addAction("helpAbout", QStringLiteral("&TRAXEN TEAVE.."));
   a->setIcon(PaintedIcon(PaintedPicture::kQuestion));
   a->setToolTip(QStringLiteral("Programmi info"));
@@ -258,7 +269,7 @@ void MainWindow::createMenus() {
   rebuildWindowMenu();
 
   QMenu* help = NamedMenu(bar, "helpMenu", QStringLiteral("A&bi"));
-  help->addAction(act("helpAbout"));
+  help->addActions({act("helpManual"), act("helpAbout")});
   rebuildRecentFiles();
 }
 
