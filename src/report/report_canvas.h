@@ -13,6 +13,7 @@
 namespace traxen {
 
 struct JobInfo;
+struct PagePlan;
 
 // One piece of report text as the text output sees it: the line it belongs to, where it
 // starts and ends, and the text with Greek letters already in Unicode.
@@ -30,6 +31,7 @@ struct ReportCanvas {
   const JobInfo* info = nullptr;   // job texts of the page header and footer
   std::time_t now = 0;             // the footer's date
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects report text when set
+  PagePlan* plan = nullptr;  // where pages break, and what a break must not separate
 
   int page_height = 1229;
   int line_offset = 0;
