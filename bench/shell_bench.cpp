@@ -12,6 +12,11 @@
 // positions (the view steps through the whole report, down and back up). Both time the
 // repaint alone; Qt's moving of the pixels already drawn, which the scroll does before it
 // asks for the strip, is shown apart as `move_ms`. Goal: at most a quarter.
+//
+// BM_RepaintAfterWheelNotch: one notch of the mouse wheel (three text lines, 60 pixels at
+// zoom 1) down the report or back up, then the uncovered strip's repaint, timed; at the same
+// position a whole repaint, timed apart. `per_pixel_ratio` is the strip's cost per painted
+// pixel over the whole repaint's. Goal: at most 1.25.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -21,6 +26,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWheelEvent>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -245,6 +251,41 @@ void BM_RepaintAfterLineScroll(benchmark::State& state) {
   state.counters["move_ms"] = moving * 1000 / double(state.iterations());
 }
 
+// One wheel notch down (or up, at the end), delivered as the mouse would.
+void TurnWheel(ReportView* view, int& direction) {
+  QScrollBar* bar = view->verticalScrollBar();
+  if (bar->value() + 60 * direction > bar->maximum() || bar->value() + 60 * direction < 0) direction = -direction;
+  const QPointF at(500, 400);
+  QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120 * direction), Qt::NoButton,
+                    Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(view->viewport(), &wheel);
+}
+
+void BM_RepaintAfterWheelNotch(benchmark::State& state) {
+  ViewFixture f(int(state.range(0)));
+  QApplication::setWheelScrollLines(3);
+  PaintedArea strip, whole;
+  double whole_seconds = 0, strip_seconds = 0;
+  int direction = 1;
+  for (auto _ : state) {
+    TurnWheel(f.view, direction);
+    f.view->viewport()->installEventFilter(&strip);
+    const double seconds = TimedRepaint();  // paints the strip
+    strip_seconds += seconds;
+    state.SetIterationTime(seconds);
+    f.view->viewport()->removeEventFilter(&strip);
+    f.view->viewport()->installEventFilter(&whole);
+    f.view->viewport()->update();
+    whole_seconds += TimedRepaint();
+    f.view->viewport()->removeEventFilter(&whole);
+  }
+  const double strip_per_pixel = strip_seconds / std::max(1.0, strip.pixels);
+  const double whole_per_pixel = whole_seconds / std::max(1.0, whole.pixels);
+  state.counters["strip_px"] = strip.pixels / double(state.iterations());
+  state.counters["whole_ms"] = whole_seconds * 1000 / double(state.iterations());
+  state.counters["per_pixel_ratio"] = strip_per_pixel / whole_per_pixel;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -270,6 +311,8 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("BM_FullRepaint", BM_FullRepaint)
       ->Arg(900)->Arg(1240)->UseManualTime()->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("BM_RepaintAfterLineScroll", BM_RepaintAfterLineScroll)
+      ->Arg(900)->Arg(1240)->UseManualTime()->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("BM_RepaintAfterWheelNotch", BM_RepaintAfterWheelNotch)
       ->Arg(900)->Arg(1240)->UseManualTime()->Unit(benchmark::kMillisecond);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -14,6 +14,7 @@
 #include "joints/welds/brace_welds.h"
 #include "report/pages.h"
 #include "report/report_texts.h"
+#include "report/recording_surface.h"
 
 namespace traxen {
 
@@ -62,8 +63,10 @@ namespace {
 bool ResistancesComputed(const CheckSummary& s) { return s.valid && !s.verdicts.empty(); }
 }  // namespace
 
-RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
-                          const RenderOptions& options) {
+namespace {
+
+RenderResult RenderOnce(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
+                        const RenderOptions& options, PagePlan& plan) {
   const Font body{"Times New Roman", 19, 400};
   const Font bold{"Times New Roman", 19, 700};
   const Pen black{PenStyle::Solid, 0, kBlack};
@@ -76,6 +79,7 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
   canvas.page_total = options.page_total;
   canvas.text_log = options.text_log;
   canvas.language = options.language;
+  canvas.plan = &plan;
 
   surface.setBackgroundColor(kWhite);
   surface.setPen(black);
@@ -124,6 +128,34 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
   if (options.brace_welds && canvas.failed == 0 && ResistancesComputed(printed))
     PrintBraceWelds(canvas, ComputeBraceWelds(job));
   return {canvas.page_number, canvas.failed};
+}
+
+// Each round moves the groups a page break parted to the next page, which can part a
+// later group; a group longer than a page could keep asking, so the rounds are few.
+constexpr int kMaxPlanRounds = 12;
+
+}  // namespace
+
+RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportInputs& working, int last_dialog,
+                          const RenderOptions& options) {
+  PagePlan plan;
+  auto* recording = dynamic_cast<RecordingSurface*>(&surface);
+  const TextMeasure measure = recording ? recording->measure() : ReportTextWidth;
+  for (int round = 1;; ++round) {
+    // A round is drawn on a recording of its own, so that one whose breaks must move leaves
+    // nothing behind; the last is handed over.
+    RecordingSurface drawn(measure);
+    std::vector<ReportTextPiece> text;
+    RenderOptions round_options = options;
+    if (options.text_log) round_options.text_log = &text;
+    plan.Restart();
+    const RenderResult result = RenderOnce(drawn, job, working, last_dialog, round_options, plan);
+    if (round < kMaxPlanRounds && plan.AdoptRequests()) continue;
+    if (options.text_log) options.text_log->insert(options.text_log->end(), text.begin(), text.end());
+    if (recording && recording->ops().empty()) *recording = std::move(drawn);
+    else drawn.ReplayOnto(surface);
+    return result;
+  }
 }
 
 namespace {

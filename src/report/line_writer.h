@@ -55,7 +55,12 @@ inline int ContinueIfPastFrame(ReportCanvas& canvas, int x, int width) {
   const int indent = canvas.left_margin + kContinuationIndent;
   if (x + width <= kLineRightLimit || x <= indent) return x;
   const Color colour = canvas.text_color;
-  NextLine(canvas, canvas.line_step, canvas.line_step);
+  PagePlan* plan = canvas.plan;
+  const int page = canvas.page_index;
+  if (plan) plan->StartLine(true);
+  AdvanceLine(canvas, canvas.line_step, canvas.line_step);
+  // Parted from its start, the line asks to begin on the next page whole.
+  if (plan && canvas.page_index != page) plan->WrappedAcrossPage();
   canvas.SetTextColor(colour);
   return indent;
 }

@@ -3,6 +3,8 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
+
 #include <string_view>
 #include <vector>
 
@@ -61,15 +63,92 @@ std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int widt
   return s.textWidth(shown) <= width ? shown : std::string();
 }
 
+void PagePlan::Restart() {
+  requests.clear();
+  line = group_start = chain_start = 0;
+  previous_chain = -1;
+  at_page_top = group_at_top = chain_at_top = previous_chain_at_top = lead_done = false;
+  lead.clear();
+  previous_lead.clear();
+}
+
+bool PagePlan::AdoptRequests() {
+  bool changed = false;
+  for (const Request& r : requests) {
+    if (r.replaces >= 0) std::erase(break_before, r.replaces);
+    const auto at = std::lower_bound(break_before.begin(), break_before.end(), r.break_before);
+    if (at != break_before.end() && *at == r.break_before) continue;
+    break_before.insert(at, r.break_before);
+    changed = true;
+  }
+  requests.clear();
+  return changed;
+}
+
+void PagePlan::StartLine(bool continuation) {
+  ++line;
+  if (continuation) {
+    // A continuation carries no left-hand side of its own; the line keeps the one it began with.
+    if (!lead_done) lead.clear();
+    lead_done = true;
+    return;
+  }
+  previous_lead = lead_done ? lead : std::string();
+  previous_chain = chain_start;
+  previous_chain_at_top = chain_at_top;
+  group_start = chain_start = line;
+  lead.clear();
+  lead_done = false;
+}
+
+bool PagePlan::BreaksBefore() const {
+  return line == group_start && std::binary_search(break_before.begin(), break_before.end(), line);
+}
+
+void PagePlan::AfterAdvance(bool top) {
+  at_page_top = top;
+  if (line == group_start) group_at_top = chain_at_top = top;
+}
+
+void PagePlan::NoteText(std::string_view text) {
+  if (lead_done) return;
+  const std::size_t equals = text.find('=');
+  lead.append(text.substr(0, equals == std::string_view::npos ? text.size() : equals + 1));
+  if (equals == std::string_view::npos) return;
+  lead_done = true;
+  std::erase(lead, ' ');  // blanks do not tell formulas apart: " N1,Rd  =" is "N1,Rd="
+  const bool continues = lead == "=" || (!previous_lead.empty() && lead == previous_lead);
+  if (continues && previous_chain > 0) {
+    const bool parted = at_page_top && line == group_start;
+    chain_start = previous_chain;
+    chain_at_top = previous_chain_at_top;
+    if (parted && !chain_at_top) {
+      const bool planned = std::binary_search(break_before.begin(), break_before.end(), line);
+      requests.push_back({chain_start, planned ? line : -1});
+    }
+  }
+}
+
+void PagePlan::WrappedAcrossPage() {
+  if (!group_at_top) requests.push_back({group_start, -1});
+}
+
 int NextLine(ReportCanvas& canvas, int step, int reserve) {
+  if (canvas.plan) canvas.plan->StartLine(false);
+  return AdvanceLine(canvas, step, reserve);
+}
+
+int AdvanceLine(ReportCanvas& canvas, int step, int reserve) {
   canvas.line_offset += step;
-  if (canvas.line_offset + step + reserve > kTextAreaEnd) {
+  const bool planned = canvas.plan && canvas.line_offset > 0 && canvas.plan->BreaksBefore();
+  if (planned || canvas.line_offset + step + reserve > kTextAreaEnd) {
     canvas.page_number += 1;
     canvas.page_index += 1;
     canvas.line_offset = 0;
     DrawPageDecoration(canvas, canvas.page_index);
   }
   canvas.y = canvas.page_index * canvas.page_height + canvas.line_offset + kTextTop;
+  if (canvas.plan) canvas.plan->AfterAdvance(canvas.line_offset == 0);
   return canvas.y;
 }
 
@@ -84,6 +163,7 @@ int KeepLinesTogether(ReportCanvas& canvas, int lines) {
   DrawPageDecoration(canvas, canvas.page_index);
   canvas.SetTextColor(colour);
   canvas.y = canvas.page_index * canvas.page_height + canvas.line_offset + kTextTop;
+  if (canvas.plan) canvas.plan->AfterAdvance(true);
   return canvas.y;
 }
 

@@ -45,6 +45,7 @@ class RecordingSurface : public DrawingSurface {
   void drawRect(Point corner1, Point corner2) override;
 
   const std::vector<DrawOp>& ops() const { return ops_; }
+  TextMeasure measure() const { return measure_; }
   // Room for `count` operations ahead of recording: a long report then grows without
   // copying what it has recorded, and the memory is touched only as it is used.
   void reserve(std::size_t count) { ops_.reserve(count); }

@@ -1,6 +1,8 @@
 // Formula runs and check lines on the report canvas.
 #include "report/report_canvas.h"
 
+#include "report/pages.h"
+
 #include "base/number_format.h"
 
 namespace traxen {
@@ -39,6 +41,7 @@ int DrawPiece(ReportCanvas& canvas, int x, int y, std::string_view piece, int co
   const int width = canvas.surface.textWidth(text);
   canvas.surface.drawText({x, y + (value_run ? p.value_offset : p.text_offset)}, text);
   if (canvas.text_log) canvas.text_log->push_back({y, x, x + width, text});
+  if (canvas.plan && y == canvas.y) canvas.plan->NoteText(text);
   return x + width;
 }
 

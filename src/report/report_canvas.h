@@ -15,6 +15,7 @@
 namespace traxen {
 
 struct JobInfo;
+struct PagePlan;
 
 // One piece of report text as the text output sees it: the line it belongs to, where it
 // starts and ends, and the text with Greek letters already in Unicode.
@@ -37,6 +38,7 @@ struct ReportCanvas {
   int page_total = 0;  // 0: a report alone
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects report text when set
   ReportLanguage language = ReportLanguage::kEstonian;  // the words of every line
+  PagePlan* plan = nullptr;  // where pages break, and what a break must not separate
 
   int page_height = 1229;
   int line_offset = 0;

@@ -12,7 +12,9 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QSlider>
+#include <QLabel>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -268,7 +270,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(labels, (QStringList{"INFO", "TERAS", "VARDAD", "|", "X,Y ja T TRAXEN", "|", "KN TRAXEN"}));
     QCOMPARE(tooltips, (QStringList{"Ülesande andmete sisestus", "Terase andmed", "Varraste pikkused",
                                     "X,Y ja T sõlmede andmed", "KN sõlmed andmed"}));
-    for (const char* disabled : {"editCut", "editCopy", "editPaste"}) QVERIFY(!Action(w, disabled)->isEnabled());
+    for (const char* disabled : {"editCut", "editPaste"}) QVERIFY(!Action(w, disabled)->isEnabled());
+    QVERIFY(Action(w, "editCopy")->isEnabled());  // the report's visible page
     QSlider* slider = w.zoomSlider();
     QCOMPARE(slider->minimum(), 1);
     QCOMPARE(slider->maximum(), 10);
@@ -617,7 +620,65 @@ class MainWindowTest : public QObject {
     w.zoomSlider()->setValue(10);
     QCOMPARE(view->zoom(), 2.0);
     Action(w, "viewZoomIn")->trigger();
-    QCOMPARE(view->zoom(), 2.5);
+    QCOMPARE(view->zoom(), 3.0);  // the next step of the zoom ladder
+    QCOMPARE(w.findChild<QLabel*>("zoomLabel")->text(), QStringLiteral("300 %"));
+    Action(w, "viewActualSize")->trigger();
+    QCOMPARE(view->zoom(), 1.0);
+    QCOMPARE(w.zoomSlider()->value(), 5);
+    Action(w, "viewZoomOut")->trigger();
+    QCOMPARE(view->zoom(), 0.9);
+    QCOMPARE(w.findChild<QLabel*>("zoomLabel")->text(), QStringLiteral("90 %"));
+    // A second window opens at the zoom the user last chose.
+    QCOMPARE(w.newDocumentWindow()->zoom(), 0.9);
+  }
+
+  void theZoomCommandsNeedADocument() {
+    MainWindow w;
+    w.show();
+    QVERIFY(!w.zoomSlider()->isEnabled());
+    for (const char* name : {"viewZoomIn", "viewZoomOut", "viewActualSize", "viewFitPage", "viewFitWidth"})
+      QVERIFY2(!Action(w, name)->isEnabled(), name);
+    w.newDocumentWindow();
+    QVERIFY(w.zoomSlider()->isEnabled());
+    for (const char* name : {"viewZoomIn", "viewZoomOut", "viewActualSize", "viewFitPage", "viewFitWidth"})
+      QVERIFY2(Action(w, name)->isEnabled(), name);
+    QCOMPARE(Action(w, "viewActualSize")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_0));
+    // The only document window fills the area.
+    QVERIFY(w.mdiArea()->subWindowList().first()->isMaximized());
+  }
+
+  void theNextStartRestoresTheWindowAndTheZoom() {
+    const auto forget = qScopeGuard([] {
+      QSettings settings;
+      settings.remove(QStringLiteral("MainWindow"));
+      settings.remove(QStringLiteral("ReportZoom"));
+    });
+    QRect geometry;
+    {
+      MainWindow first;
+      first.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&first));
+      first.resize(900, 640);
+      first.move(40, 50);
+      geometry = first.geometry();
+      first.newDocumentWindow()->zoomAbout(1.5);
+      QVERIFY(first.close());
+    }
+    MainWindow second;
+    QCOMPARE(second.geometry().size(), geometry.size());
+    second.show();
+    QCOMPARE(second.newDocumentWindow()->zoom(), 1.5);
+    QVERIFY(second.close());
+
+    {
+      MainWindow maximised;
+      maximised.showMaximized();
+      QVERIFY(QTest::qWaitForWindowExposed(&maximised));
+      QVERIFY(maximised.close());
+    }
+    MainWindow third;
+    third.show();
+    QVERIFY(third.isMaximized());
   }
 
   void printingGivesOneSheetPerReportPage_data() {

@@ -1,5 +1,6 @@
 // The report view's zoom and scrolling: the slider and rectangle arithmetic, a click that
 // scrolls without zooming, a scroll height that follows the pages, and a page drawn whole.
+#include <QApplication>
 #include <QImage>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -132,6 +133,153 @@ class ReportViewTest : public QObject {
     QApplication::sendEvent(view.viewport(), &plain);
     QCOMPARE(view.zoom(), 2.5);
     QVERIFY(view.verticalScrollBar()->value() > before);
+  }
+
+  // The wheel and the keys scroll as elsewhere on the desktop, in report lines scaled by the
+  // zoom; the scroll bar's own arrows keep their long step.
+  void wheelAndKeysScrollByDesktopAmounts_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("100 %") << 1.0;
+    QTest::newRow("250 %") << 2.5;
+    QTest::newRow("33 %") << 0.33;
+  }
+  void wheelAndKeysScrollByDesktopAmounts() {
+    QFETCH(double, zoom);
+    Document doc;
+    QString error;
+    QVERIFY2(doc.open(test::ExampleFile("kn_windows.trx"), nullptr, &error), qPrintable(error));
+    ReportView view(&doc);
+    view.resize(1000, 700);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.zoomAbout(zoom);
+    QApplication::setWheelScrollLines(3);
+    QScrollBar* bar = view.verticalScrollBar();
+    const int line = int(std::lround(20 * zoom));
+    const int start = bar->maximum() / 2;
+    bar->setValue(start);
+
+    const QPointF mouse(300, 300);
+    QWheelEvent notch(mouse, view.viewport()->mapToGlobal(mouse), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &notch);
+    QCOMPARE(bar->value(), start + int(std::lround(60 * zoom)));
+    QWheelEvent back(mouse, view.viewport()->mapToGlobal(mouse), QPoint(), QPoint(0, 120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view.viewport(), &back);
+    QCOMPARE(bar->value(), start);
+
+    const struct {
+      Qt::Key key;
+      Qt::KeyboardModifiers modifiers;
+      int expected;
+    } keys[] = {
+        {Qt::Key_Down, Qt::NoModifier, start + line},
+        {Qt::Key_Up, Qt::NoModifier, start},
+        {Qt::Key_PageDown, Qt::NoModifier, std::min(bar->maximum(), start + view.viewport()->height())},
+        {Qt::Key_PageUp, Qt::NoModifier, std::max(0, std::min(bar->maximum(), start + view.viewport()->height()) - view.viewport()->height())},
+        {Qt::Key_End, Qt::NoModifier, bar->maximum()},
+        {Qt::Key_Home, Qt::NoModifier, 0},
+        {Qt::Key_Up, Qt::NoModifier, 0},  // stays at the start
+        {Qt::Key_End, Qt::ControlModifier, bar->maximum()},
+        {Qt::Key_Down, Qt::NoModifier, bar->maximum()},  // stays at the end
+        {Qt::Key_Home, Qt::ControlModifier, 0},
+    };
+    for (const auto& k : keys) {
+      QTest::keyClick(&view, k.key, k.modifiers);
+      QCOMPARE(bar->value(), k.expected);
+    }
+    QCOMPARE(bar->singleStep(), 220);  // the scroll bar's arrow buttons
+    QCOMPARE(view.zoom(), zoom);
+  }
+
+  void theScrollPositionOutlivesABrieflyShorterReport() {
+    Document doc;
+    QString error;
+    QVERIFY2(doc.open(test::ExampleFile("tyx_windows.trx"), nullptr, &error), qPrintable(error));
+    ReportView view(&doc);
+    view.resize(1000, 700);
+    view.show();
+    QScrollBar* bar = view.verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const int bottom = bar->value();
+    // A joint dialog drops the schematic while it is open, which may shorten the report;
+    // its OK brings the schematic back, and the user is where they were.
+    view.setLastDialog(0);
+    view.setLastDialog(1);
+    QCOMPARE(bar->value(), bottom);
+    JobContent c = doc.content();
+    c.job.info.job_name = "Teine nimi";
+    doc.change(c, "info");
+    QCOMPARE(bar->value(), bottom);
+    // Once the user scrolls, the held position is given up.
+    view.setLastDialog(0);
+    QTest::keyClick(&view, Qt::Key_Home);
+    view.setLastDialog(1);
+    QCOMPARE(bar->value(), 0);
+  }
+
+  void theZoomLadderSteps_data() {
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<double>("next");
+    QTest::addColumn<double>("previous");
+    QTest::newRow("100 %") << 1.0 << 1.1 << 0.9;
+    QTest::newRow("a third") << 0.33 << 0.5 << 0.25;
+    QTest::newRow("slider's 40 %, between steps") << 0.4 << 0.5 << 0.33;
+    QTest::newRow("just off 100 % by rounding") << 1.0000001 << 1.1 << 0.9;
+    QTest::newRow("top") << 5.0 << 5.0 << 4.0;
+    QTest::newRow("below the ladder") << 0.2 << 0.25 << 0.2;
+    QTest::newRow("not a number") << std::nan("") << 1.1 << 0.9;
+  }
+  void theZoomLadderSteps() {
+    QFETCH(double, zoom);
+    QFETCH(double, next);
+    QFETCH(double, previous);
+    QCOMPARE(NextLadderZoom(zoom), next);
+    QCOMPARE(PreviousLadderZoom(zoom), previous);
+  }
+
+  void fitZoomArithmetic() {
+    QCOMPARE(FitWidthZoom(900, 900), 1.0);
+    QCOMPARE(FitWidthZoom(450, 900), 0.5);
+    QCOMPARE(FitWidthZoom(90000, 900), kZoomMax);
+    QCOMPARE(FitWidthZoom(0, 900), 1.0);
+    QCOMPARE(FitPageZoom(QSizeF(1800, 1229), QSizeF(900, 1229)), 1.0);  // the height limits
+    QCOMPARE(FitPageZoom(QSizeF(450, 2458), QSizeF(900, 1229)), 0.5);   // the width limits
+    QCOMPARE(FitPageZoom(QSizeF(10, 10), QSizeF(900, 1229)), kZoomMin);
+    QCOMPARE(FitPageZoom(QSizeF(), QSizeF(900, 1229)), 1.0);
+    QCOMPARE(LineScrollPixels(1.0), 20);
+    QCOMPARE(LineScrollPixels(0.2), 4);
+    QCOMPARE(WheelScrollPixels(-120, 1.0, 3), 60);
+    QCOMPARE(WheelScrollPixels(240, 0.5, 3), -60);
+    QCOMPARE(WheelScrollPixels(-60, 1.0, 3), 30);  // half a notch of a fine wheel
+  }
+
+  void theViewFitsWidthAndPage() {
+    Document doc;
+    QString error;
+    QVERIFY2(doc.open(test::ExampleFile("kn_windows.trx"), nullptr, &error), qPrintable(error));
+    ReportView view(&doc);
+    SetClientSize(view, QSize(1000, 800));
+    view.fitWidth();
+    QCOMPARE(view.zoom(), 1000.0 / 900);
+    QCOMPARE(view.contentSize().width(), 1000);
+    QCOMPARE(view.horizontalScrollBar()->maximum(), 0);
+
+    // Fit page shows the page at the client centre whole, from its top.
+    view.zoomToActualSize();
+    QCOMPARE(view.zoom(), 1.0);
+    view.verticalScrollBar()->setValue(1229 + 300);  // page 2 is at the centre
+    view.fitPage();
+    const double zoom = 800.0 / 1229;
+    QCOMPARE(view.zoom(), zoom);
+    QCOMPARE(view.verticalScrollBar()->value(), int(std::lround(1229 * zoom)));
+    QVERIFY(std::lround(1229 * zoom) <= 800);
+
+    view.zoomIn();
+    QCOMPARE(view.zoom(), 0.67);
+    view.zoomOut();
+    QCOMPARE(view.zoom(), 0.5);
   }
 
   void theScrollHeightFollowsThePages_data() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/dialogs/data_dialog_layout.h"
+#include "ui/dialogs/steel_grade_box.h"
 
 namespace traxen {
 
@@ -46,6 +47,7 @@ SteelDialog::SteelDialog(const JobSteel& steel, QWidget* parent)
   }
   fields_.show();
   fields_.markOnLeaving(this);
+  AddSteelGradeBoxes(this, frame.grid());
 }
 
 void SteelDialog::accept() {

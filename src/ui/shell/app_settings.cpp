@@ -8,6 +8,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTimer>
+#include <cmath>
+
+#include "ui/shell/zoom_math.h"
 #include <optional>
 
 namespace traxen {
@@ -16,6 +19,9 @@ namespace {
 const QString kLookKey = QStringLiteral("ApplicationLook");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 const QString kBraceWeldsKey = QStringLiteral("BraceWeldsInReport");
+const QString kZoomKey = QStringLiteral("ReportZoom");
+const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
+const QString kStateKey = QStringLiteral("MainWindow/State");
 
 std::optional<QStringList>& Cached() {
   static std::optional<QStringList> files;
@@ -63,6 +69,23 @@ void StoreRecentFiles(const QStringList& files) {
 bool AppSettings::braceWelds() { return QSettings().value(kBraceWeldsKey, true).toBool(); }
 
 void AppSettings::setBraceWelds(bool on) { QSettings().setValue(kBraceWeldsKey, on); }
+
+double AppSettings::lastZoom() {
+  bool ok = false;
+  const double zoom = QSettings().value(kZoomKey, 1.0).toDouble(&ok);
+  return ok && std::isfinite(zoom) ? ClampZoom(zoom) : 1.0;
+}
+
+void AppSettings::setLastZoom(double zoom) { QSettings().setValue(kZoomKey, ClampZoom(zoom)); }
+
+QByteArray AppSettings::mainWindowGeometry() { return QSettings().value(kGeometryKey).toByteArray(); }
+QByteArray AppSettings::mainWindowState() { return QSettings().value(kStateKey).toByteArray(); }
+
+void AppSettings::setMainWindow(const QByteArray& geometry, const QByteArray& state) {
+  QSettings settings;
+  settings.setValue(kGeometryKey, geometry);
+  settings.setValue(kStateKey, state);
+}
 
 int AppSettings::look() { return QSettings().value(kLookKey, kDefaultLook).toInt(); }
 

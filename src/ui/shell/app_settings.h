@@ -1,6 +1,8 @@
-// The program's per-user settings: the window appearance and the recently used files.
+// The program's per-user settings: the window appearance, the recently used files, and where
+// the main window and the report's zoom were left.
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace traxen {
@@ -16,6 +18,15 @@ class AppSettings {
   // Whether reports end with the section of full-strength brace welds (default on).
   static bool braceWelds();
   static void setBraceWelds(bool on);
+
+  // The zoom of the last active report, for the first window of the next start (1.0 when
+  // none is stored or the stored one is not a usable zoom).
+  static double lastZoom();
+  static void setLastZoom(double zoom);
+  // The main window's geometry (size, position, maximised) and toolbar layout as Qt saves them.
+  static QByteArray mainWindowGeometry();
+  static QByteArray mainWindowState();
+  static void setMainWindow(const QByteArray& geometry, const QByteArray& state);
 
   static QStringList recentFiles();
   // Puts `path` first (once), keeps at most four and stores the list.

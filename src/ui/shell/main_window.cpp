@@ -40,6 +40,7 @@
 #include "ui/shell/program_style.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
+#include "ui/shell/verdict_label.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -112,6 +113,10 @@ MainWindow::MainWindow() {
   updateCommands();
   updateCaption();
   resize(1100, 900);
+  // Where the user left the window, maximised or not, and the zoom the last report had.
+  restoreGeometry(AppSettings::mainWindowGeometry());
+  restoreState(AppSettings::mainWindowState());
+  last_zoom_ = AppSettings::lastZoom();
 }
 
 MainWindow::~MainWindow() {
@@ -144,6 +149,7 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   connect(document, &Document::changed, this, &MainWindow::updateCaption);
   connect(view, &ReportView::zoomChanged, this, [this, view](double zoom) {
     if (view != activeView()) return;
+    last_zoom_ = zoom;
     const QSignalBlocker block(zoom_slider_);
     zoom_slider_->setValue(SliderPosition(zoom));
     zoom_label_->setText(QStringLiteral("%1 %").arg(qRound(zoom * 100)));
@@ -159,15 +165,17 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
     }
     updateCommands();
   });
-  // A new window opens at the slider's zoom, as the slider shows it.
-  view->zoomAbout(SliderZoom(zoom_slider_->value()));
+  // A new window opens at the zoom of the report the user last looked at.
+  view->zoomAbout(last_zoom_);
   // Each new window opens a title bar's height below and to the right of the one before, as
   // windows cascade, and inside the area (Qt would look for a free spot, which is often
   // off the edge).
   const int step = 28 * int((mdi_->subWindowList().size() - 1) % 6);
   window->resize(std::max(400, std::min(mdi_->width() - 20 - step, 960)), std::max(300, mdi_->height() - 40 - step));
   window->move(step, step);
-  window->show();
+  // A lone document window fills the area; later ones cascade over it.
+  if (mdi_->subWindowList().size() == 1) window->showMaximized();
+  else window->show();
   mdi_->setActiveSubWindow(window);
   updateCommands();
   return view;
@@ -220,10 +228,12 @@ void MainWindow::activeWindowChanged(QMdiSubWindow*) {
     const QSignalBlocker block(zoom_slider_);
     zoom_slider_->setValue(SliderPosition(view->zoom()));
     zoom_label_->setText(QStringLiteral("%1 %").arg(qRound(view->zoom() * 100)));
+    last_zoom_ = view->zoom();
   } else {
     undo_group_->setActiveStack(nullptr);
     zoom_label_->clear();
   }
+  verdict_->follow(view);
   updateCommands();
   updateCaption();
 }
@@ -233,8 +243,9 @@ void MainWindow::updateCommands() {
   for (const char* name : {"fileClose", "fileSave", "fileSaveAs", "filePrint", "filePrintPreview", "fileExportPdf",
                            "steelData", "memberLengths", "jobInfo", "tyxJoints", "knJoints", "jobInfoButton",
                            "steelDataButton", "memberLengthsButton", "tyxJointsButton", "knJointsButton",
-                           "windowNew", "viewZoomIn", "viewZoomOut"})
+                           "windowNew", "viewZoomIn", "viewZoomOut", "viewActualSize", "viewFitPage", "viewFitWidth", "editCopy"})
     if (QAction* action = findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(has_view);
+  zoom_slider_->setEnabled(has_view);
 }
 
 void MainWindow::updateCaption() {
@@ -387,7 +398,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  AppSettings::setMainWindow(saveGeometry(), saveState());
+  AppSettings::setLastZoom(last_zoom_);
   event->accept();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // A maximised document window would add its name to the title; the title never changes.
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != QString::fromUtf8(kMainWindowTitle))
+    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -573,6 +593,10 @@ void MainWindow::showAppearance(int id) {
 
 void MainWindow::setZoomFromSlider(int position) {
   if (ReportView* view = activeView()) view->zoomAbout(SliderZoom(position));
+}
+
+void MainWindow::zoomCommand(void (ReportView::*command)()) {
+  if (ReportView* view = activeView()) (view->*command)();
 }
 
 void MainWindow::zoomBy(double factor) {

@@ -19,6 +19,7 @@ namespace traxen {
 
 class Document;
 class ReportView;
+class VerdictLabel;
 
 inline constexpr const char* kMainWindowTitle = "NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS";
 
@@ -73,9 +74,12 @@ class MainWindow : public QMainWindow {
   void showAppearance(int id);  // applies it
   void setZoomFromSlider(int position);
   void zoomBy(double factor);
+  // The zoom commands of the Vaade menu on the active view.
+  void zoomCommand(void (ReportView::*command)());
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
@@ -104,6 +108,7 @@ class MainWindow : public QMainWindow {
   QSlider* zoom_slider_ = nullptr;
   QLabel* caption_ = nullptr;
   QLabel* zoom_label_ = nullptr;
+  VerdictLabel* verdict_ = nullptr;
   QMenu* file_menu_ = nullptr;
   QMenu* window_menu_ = nullptr;
   QMenu* toolbar_menu_ = nullptr;
@@ -114,6 +119,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<QPrinter> printer_;
   bool closing_ = false;
   int untitled_count_ = 0;  // new jobs are "Nimetu 1", "Nimetu 2", …
+  double last_zoom_ = 1.0;  // of the last active report: new windows open at it
 };
 
 // The file name Save As offers a job not yet saved: its job name made a valid file name

@@ -15,11 +15,13 @@
 #include <QUndoGroup>
 
 #include "ui/shell/app_settings.h"
+#include "ui/shell/help_window.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/joint_table_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/painted_icons.h"
 #include "ui/shell/report_view.h"
+#include "ui/shell/verdict_label.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -103,8 +105,12 @@ void MainWindow::createActions() {
   for (const char* name : {"editCut", "editCopy", "editPaste"}) {
     const bool cut = name == std::string_view("editCut"), copy = name == std::string_view("editCopy");
     a = addAction(name, cut ? QStringLiteral("&Lõika") : copy ? QStringLiteral("&Kopeeri") : QStringLiteral("K&leebi"));
-    a->setEnabled(false);  // the report view has nothing to cut, copy or paste
+    a->setEnabled(false);  // nothing to cut or paste; copying needs a report
   }
+  a = findChild<QAction*>(QStringLiteral("editCopy"));
+  a->setShortcut(QKeySequence::Copy);
+  a->setToolTip(QStringLiteral("Kopeeri nähtav lehekülg pildi ja PDF-ina"));
+  connect(a, &QAction::triggered, this, [this] { if (ReportView* v = activeView()) v->copyVisiblePage(); });
 
   a = addAction("steelData", QStringLiteral("&Terase andmed"));
   connect(a, &QAction::triggered, this, &MainWindow::editSteel);
@@ -171,9 +177,15 @@ void MainWindow::createActions() {
   });
   a = addAction("viewZoomIn", QStringLiteral("Suu&renda"), QKeySequence::ZoomIn);
   a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-  connect(a, &QAction::triggered, this, [this] { zoomBy(1.25); });
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::zoomIn); });
   a = addAction("viewZoomOut", QStringLiteral("Vä&henda"), QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  connect(a, &QAction::triggered, this, [this] { zoomBy(1 / 1.25); });
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::zoomOut); });
+  a = addAction("viewActualSize", QStringLiteral("Tegelik suurus"), QKeySequence(Qt::CTRL | Qt::Key_0));
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::zoomToActualSize); });
+  a = addAction("viewFitPage", QStringLiteral("Sobita leht"));
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::fitPage); });
+  a = addAction("viewFitWidth", QStringLiteral("Sobita laius"));
+  connect(a, &QAction::triggered, this, [this] { zoomCommand(&ReportView::fitWidth); });
 
   looks_ = new QActionGroup(this);
   looks_->setExclusive(true);
@@ -185,6 +197,16 @@ void MainWindow::createActions() {
     connect(a, &QAction::triggered, this, [this, id = look.id] { setAppearance(id); });
   }
 
+  a = addAction("helpManual", QStringLiteral("&Kasutusjuhend"), QKeySequence::HelpContents);
+  a->setShortcut(QKeySequence(Qt::Key_F1));
+  connect(a, &QAction::triggered, this, [this] {
+    // One manual window, brought to the front when it is already open.
+    auto* help = findChild<HelpWindow*>(QStringLiteral("helpWindow"));
+    if (!help) help = new HelpWindow(this);
+    help->show();
+    help->raise();
+    help->activateWindow();
+  });
   a = addAction("helpAbout", QStringLiteral("&TRAXEN TEAVE.."));
   a->setIcon(PaintedIcon(PaintedPicture::kQuestion));
   a->setToolTip(QStringLiteral("Programmi info"));
@@ -221,6 +243,8 @@ void MainWindow::createMenus() {
 
   QMenu* edit = NamedMenu(bar, "editMenu", QStringLiteral("&Muuda"));
   edit->addActions({act("editUndo"), act("editRedo")});
+  edit->addSeparator();
+  edit->addAction(act("editCopy"));
 
   QMenu* material = NamedMenu(bar, "materialMenu", QStringLiteral("Ma&terjal"));
   material->addActions({act("steelData"), act("memberLengths")});
@@ -237,7 +261,8 @@ void MainWindow::createMenus() {
   toolbar_menu_->menuAction()->setObjectName(QStringLiteral("viewToolbars"));
   view->addActions({act("viewStatusBar"), act("viewCaptionBar"), act("viewBraceWelds")});
   view->addSeparator();
-  view->addActions({act("viewZoomIn"), act("viewZoomOut")});
+  view->addActions({act("viewZoomIn"), act("viewZoomOut"), act("viewActualSize"), act("viewFitPage"),
+                    act("viewFitWidth")});
   view->addSeparator();
   QMenu* looks = view->addMenu(QStringLiteral("Programmi k&ujundus"));
   looks->setObjectName(QStringLiteral("appearanceMenu"));
@@ -246,10 +271,11 @@ void MainWindow::createMenus() {
 
   window_menu_ = NamedMenu(bar, "windowMenu", QStringLiteral("&Aken"));
   connect(window_menu_, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
+  window_menu_->setToolTipsVisible(true);  // each window's verdict
   rebuildWindowMenu();
 
   QMenu* help = NamedMenu(bar, "helpMenu", QStringLiteral("A&bi"));
-  help->addAction(act("helpAbout"));
+  help->addActions({act("helpManual"), act("helpAbout")});
   rebuildRecentFiles();
 }
 
@@ -302,6 +328,8 @@ void MainWindow::createToolBars() {
   zoom_label_ = new QLabel(statusBar());
   zoom_label_->setObjectName(QStringLiteral("zoomLabel"));
   zoom_label_->setAccessibleName(QStringLiteral("Suurendus"));
+  verdict_ = new VerdictLabel(statusBar());
+  statusBar()->addPermanentWidget(verdict_);
   statusBar()->addPermanentWidget(zoom_label_);
   statusBar()->showMessage(QStringLiteral("Valmis"));
 }
@@ -323,6 +351,7 @@ void MainWindow::rebuildWindowMenu() {
     entry->setObjectName(QStringLiteral("windowList%1").arg(i + 1));
     entry->setCheckable(true);
     entry->setChecked(window == mdi_->activeSubWindow());
+    entry->setToolTip(VerdictTextOf(qobject_cast<ReportView*>(window->widget())));
     connect(entry, &QAction::triggered, this, [this, window] { mdi_->setActiveSubWindow(window); });
   }
 }

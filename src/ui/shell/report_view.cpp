@@ -3,7 +3,10 @@
 
 #include "ui/shell/app_settings.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -12,10 +15,12 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
 #include "ui/qt/painter_surface.h"
+#include "ui/shell/report_clipboard.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -48,10 +53,17 @@ void ReportView::setLastDialog(int dialog) {
 }
 
 void ReportView::layOut() {
+  const QPoint wanted = scroll_held_ ? kept_scroll_ : scrollPosition();
   report_ = LayOutReport(document_->job(), document_->data().working, last_dialog_, std::time(nullptr),
                          AppSettings::braceWelds());
+  laying_out_ = true;
   updateScrollBars();
+  scrollTo(wanted);
+  laying_out_ = false;
+  scroll_held_ = scrollPosition() != wanted;
+  kept_scroll_ = wanted;
   viewport()->update();
+  emit laidOut();
 }
 
 QSize ReportView::contentSize() const {
@@ -88,6 +100,48 @@ QPointF ReportView::origin() const {
 }
 
 QPointF ReportView::toReportUnits(QPointF client_point) const { return (client_point - origin()) / zoom_; }
+
+void ReportView::scrollBy(int dx, int dy) {
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + dx);
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
+}
+
+void ReportView::scrollToReportY(double units) {
+  const int above = LineScrollPixels(zoom_);
+  verticalScrollBar()->setValue(int(std::lround(units * zoom_)) - above);
+}
+
+QSize ReportView::fitClientSize() const {
+  QSize client = viewport()->size();
+  const QScrollBar* vertical = verticalScrollBar();
+  const QScrollBar* horizontal = horizontalScrollBar();
+  if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && !vertical->isVisible())
+    client.rwidth() -= vertical->sizeHint().width();
+  if (horizontal->isVisible()) client.rheight() += horizontal->height();
+  return client;
+}
+
+void ReportView::zoomIn() { zoomAbout(NextLadderZoom(zoom_)); }
+void ReportView::zoomOut() { zoomAbout(PreviousLadderZoom(zoom_)); }
+
+void ReportView::fitWidth() {
+  // The page is centred in a wider client area, so its width in view is the strip's.
+  const QSize client = fitClientSize();
+  zoomAbout(FitWidthZoom(client.width(), kReportStripWidth));
+  horizontalScrollBar()->setValue(0);
+}
+
+void ReportView::fitPage() {
+  const double centre_units = toReportUnits(QPointF(viewport()->rect().center())).y();
+  const int page = std::clamp(int(centre_units / kReportPageHeight), 0, std::max(0, report_.page_count - 1));
+  const double old_zoom = zoom_;
+  zoom_ = FitPageZoom(fitClientSize(), QSizeF(kReportStripWidth, kReportPageHeight));
+  updateScrollBars();
+  horizontalScrollBar()->setValue(0);
+  verticalScrollBar()->setValue(int(std::lround(page * kReportPageHeight * zoom_)));
+  viewport()->update();
+  if (zoom_ != old_zoom) emit zoomChanged(zoom_);
+}
 
 void ReportView::zoomAbout(double zoom) {
   const double old_zoom = zoom_;
@@ -165,6 +219,7 @@ void ReportView::scrollContentsBy(int dx, int dy) {
   // Moves what is already drawn and repaints only the uncovered strip; a page narrower than
   // the client area sits centred and does not move sideways.
   if (viewport()->width() >= contentSize().width()) dx = 0;
+  if (!laying_out_) scroll_held_ = false;  // the user moved on from the held position
   viewport()->scroll(dx, dy);
 }
 
@@ -196,7 +251,19 @@ void ReportView::mouseReleaseEvent(QMouseEvent* event) {
 
 void ReportView::wheelEvent(QWheelEvent* event) {
   if (!(event->modifiers() & Qt::ControlModifier)) {
-    QAbstractScrollArea::wheelEvent(event);
+    // A touchpad reports the pixels to move; a wheel reports notches, each some text lines.
+    // Shift turns a plain wheel sideways, as elsewhere on the desktop.
+    QPoint move;
+    if (!event->pixelDelta().isNull()) {
+      move = -event->pixelDelta();
+    } else {
+      const int lines = QApplication::wheelScrollLines();
+      QPoint angle = event->angleDelta();
+      if (event->modifiers() & Qt::ShiftModifier && angle.x() == 0) angle = QPoint(angle.y(), 0);
+      move = QPoint(WheelScrollPixels(angle.x(), zoom_, lines), WheelScrollPixels(angle.y(), zoom_, lines));
+    }
+    scrollBy(move.x(), move.y());
+    event->accept();
     return;
   }
   const double steps = event->angleDelta().y() / 120.0;
@@ -204,11 +271,64 @@ void ReportView::wheelEvent(QWheelEvent* event) {
   event->accept();
 }
 
+void ReportView::keyPressEvent(QKeyEvent* event) {
+  const int line = LineScrollPixels(zoom_);
+  const int screen = std::max(1, viewport()->height());
+  QScrollBar* vertical = verticalScrollBar();
+  switch (event->key()) {
+    case Qt::Key_Up: scrollBy(0, -line); break;
+    case Qt::Key_Down: scrollBy(0, line); break;
+    case Qt::Key_Left: scrollBy(-line, 0); break;
+    case Qt::Key_Right: scrollBy(line, 0); break;
+    case Qt::Key_PageUp: scrollBy(0, -screen); break;
+    case Qt::Key_PageDown: scrollBy(0, screen); break;
+    // With or without Ctrl: the report has no cursor whose line Home alone could mean.
+    case Qt::Key_Home: vertical->setValue(vertical->minimum()); break;
+    case Qt::Key_End: vertical->setValue(vertical->maximum()); break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+int ReportView::visiblePage() const {
+  const double centre = toReportUnits(QPointF(viewport()->rect().center())).y();
+  return std::clamp(int(std::floor(centre / kReportPageHeight)), 0, std::max(0, report_.page_count - 1));
+}
+
+void ReportView::copyVisiblePage() {
+  const QString title = QString::fromStdString(document_->job().info.job_name);
+  QGuiApplication::clipboard()->setMimeData(ReportPageMimeData(report_, visiblePage(), title).release());
+}
+
+std::optional<ReportRect> ReportView::schematicBounds() const {
+  return SchematicBounds(report_, document_->job(), document_->data().working, last_dialog_, AppSettings::braceWelds());
+}
+
+bool ReportView::copySchematic() {
+  const std::optional<ReportRect> bounds = schematicBounds();
+  if (!bounds) return false;
+  QGuiApplication::clipboard()->setImage(ReportRegionImage(report_, *bounds, 2.0));
+  return true;
+}
+
 void ReportView::contextMenuEvent(QContextMenuEvent* event) {
-  // The edit menu of the view: its entries have no action here, so they show disabled.
+  // The edit menu of the view: the report can be copied, not cut or pasted into. On the
+  // schematic the menu offers the drawing alone.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("reportContextMenu"));
-  for (const char* text : {"Lõika", "Kopeeri", "Kleebi"}) menu.addAction(QString::fromUtf8(text))->setEnabled(false);
+  menu.addAction(QStringLiteral("Lõika"))->setEnabled(false);
+  QAction* copy = menu.addAction(QStringLiteral("Kopeeri"));
+  copy->setObjectName(QStringLiteral("contextCopy"));
+  connect(copy, &QAction::triggered, this, &ReportView::copyVisiblePage);
+  menu.addAction(QStringLiteral("Kleebi"))->setEnabled(false);
+  const QPointF at = toReportUnits(event->pos() - viewport()->pos());
+  const std::optional<ReportRect> sketch = schematicBounds();
+  if (sketch && at.x() >= sketch->left && at.x() < sketch->right && at.y() >= sketch->top && at.y() < sketch->bottom) {
+    menu.addSeparator();
+    QAction* drawing = menu.addAction(QStringLiteral("Kopeeri skeem"));
+    drawing->setObjectName(QStringLiteral("contextCopySchematic"));
+    connect(drawing, &QAction::triggered, this, &ReportView::copySchematic);
+  }
   menu.exec(event->globalPos());
   viewport()->update();
 }

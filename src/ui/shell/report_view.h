@@ -6,6 +6,7 @@
 #include <QAbstractScrollArea>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "report/laid_out_report.h"
 #include "ui/shell/document.h"
@@ -39,6 +40,30 @@ class ReportView : public QAbstractScrollArea {
   // The end of a dragged zoom rectangle (report units); a click scrolls to the point.
   void zoomToRectangle(QRectF rect_units);
 
+  // The zoom ladder's next step up or down, about the client centre (Ctrl+plus, Ctrl+minus).
+  void zoomIn();
+  void zoomOut();
+  // 100 %, the whole page (the one at the client centre, from its top) or the full width.
+  void zoomToActualSize() { zoomAbout(1.0); }
+  void fitPage();
+  void fitWidth();
+  // The client area the fit commands fill: the viewport, less the vertical scroll bar that a
+  // report taller than it will show, plus the horizontal one that a fitted page will not.
+  QSize fitClientSize() const;
+
+  // Scrolls so that report y `units` is near the client's top (a line just above it stays
+  // in sight); x is kept.
+  void scrollToReportY(double units);
+
+  // The page at the client centre (from 0).
+  int visiblePage() const;
+  // Puts the visible page on the clipboard as an image and as a PDF (Kopeeri).
+  void copyVisiblePage();
+  // Puts the joint schematic alone on the clipboard as an image; false when the report has none.
+  bool copySchematic();
+  // Where the schematic lies in report units, if the report has one.
+  std::optional<ReportRect> schematicBounds() const;
+
   // Report units of a point in the client area.
   QPointF toReportUnits(QPointF client_point) const;
 
@@ -47,6 +72,8 @@ class ReportView : public QAbstractScrollArea {
 
  signals:
   void zoomChanged(double zoom);
+  // The report was laid out again (the job, the dialog marker or what reports show changed).
+  void laidOut();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -57,6 +84,7 @@ class ReportView : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -65,6 +93,7 @@ class ReportView : public QAbstractScrollArea {
   void updateScrollBars();
   void scrollTo(QPointF scroll);
   QPointF origin() const;  // client position of the report's (0, 0)
+  void scrollBy(int dx, int dy);
 
   QPointer<Document> document_;
   double zoom_ = 1.0;
@@ -73,6 +102,12 @@ class ReportView : public QAbstractScrollArea {
   QPointF drag_anchor_;
   QRectF drag_rect_;
   LaidOutReport report_;
+  // A new layout (after a dialog's OK) keeps the scroll position; one that is briefly
+  // shorter (the report without its schematic while the joint dialog is open) must not
+  // lose it, so the position wanted is held until the user scrolls.
+  QPoint kept_scroll_;
+  bool scroll_held_ = false;
+  bool laying_out_ = false;
   std::function<bool(ReportView*)> close_guard_;
 };
 

@@ -27,6 +27,42 @@ QPointF ScrollToCentre(QPointF point_pixels, QSizeF client) {
   return point_pixels - QPointF(client.width() / 2, client.height() / 2);
 }
 
+int LineScrollPixels(double zoom) { return std::max(1, int(std::lround(kScrollLineUnits * ClampZoom(zoom)))); }
+
+int WheelScrollPixels(int angle_delta, double zoom, int lines_per_notch) {
+  const double lines = -angle_delta / 120.0 * std::max(1, lines_per_notch);
+  return int(std::lround(lines * kScrollLineUnits * ClampZoom(zoom)));
+}
+
+namespace {
+// Zooms that differ by less than this are the same step (0.33 is one third, near enough).
+constexpr double kSameStep = 1e-3;
+}  // namespace
+
+double NextLadderZoom(double zoom) {
+  zoom = ClampZoom(zoom);
+  for (double step : kZoomLadder)
+    if (step > zoom + kSameStep) return step;
+  return std::max(zoom, kZoomLadder.back());
+}
+
+double PreviousLadderZoom(double zoom) {
+  zoom = ClampZoom(zoom);
+  for (auto it = kZoomLadder.rbegin(); it != kZoomLadder.rend(); ++it)
+    if (*it < zoom - kSameStep) return *it;
+  return std::min(zoom, kZoomLadder.front());  // below the ladder (a dragged zoom) stays
+}
+
+double FitWidthZoom(double client_width, double strip_units) {
+  if (!(client_width > 0) || !(strip_units > 0)) return 1.0;
+  return ClampZoom(client_width / strip_units);
+}
+
+double FitPageZoom(QSizeF client, QSizeF page_units) {
+  if (!(page_units.width() > 0) || !(page_units.height() > 0) || client.isEmpty()) return 1.0;
+  return ClampZoom(std::min(client.width() / page_units.width(), client.height() / page_units.height()));
+}
+
 RectangleZoom ZoomToRectangle(QRectF rect_units, QSizeF client, double zoom) {
   const QRectF rect = rect_units.normalized();
   const double w = rect.width() * zoom;

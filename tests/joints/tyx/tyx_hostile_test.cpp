@@ -73,9 +73,10 @@ TEST_P(TyxHostile, RendersAndChecksWithoutFault) {
   RenderedReport out;
   Render(job, out);
   EXPECT_GE(out.result.page_count, 1);
-  // A force of 1e300 prints all its 300 digits over continuation lines: a page more, and
-  // the closing brace welds may take another.
-  EXPECT_LE(out.result.page_count, 6);
+  // A force of 1e300 prints all its 300 digits over continuation lines: a page more, the
+  // closing brace welds may take another, and a wrapped line that a page would part starts
+  // the next page whole.
+  EXPECT_LE(out.result.page_count, 7);
   const std::string text = ReportText(job);
   EXPECT_TRUE(Contains(text, "EELDUSED:"));
 

@@ -1,0 +1,31 @@
+// The verdict of a job in one status-bar line: "Korras!" or "Ei rahulda!", the largest
+// utilisation with its brace and failure mode, or the first condition that failed. Built from
+// the same check summary that `traxen-cli check --json` writes, so the figures agree.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "report/check_summary.h"
+#include "report/recording_surface.h"
+
+namespace traxen {
+
+struct VerdictLine {
+  QString text;         // empty for a job that is not a joint yet
+  bool failed = false;  // shown in red
+  const ResistanceVerdict* governing = nullptr;  // into the summary it was made from
+};
+
+VerdictLine DescribeVerdict(const CheckSummary& summary);
+
+// The failure mode of a verdict in Estonian, in the report's words.
+QString EstonianModeName(const CheckSummary& summary, const ResistanceVerdict& verdict);
+// A failed condition's name ("chord: h0 / t0 <= 35") in Estonian with the report's symbols.
+QString EstonianConditionName(const std::string& name);
+
+// The report y (units) of the heading of the governing check, or of the first failed line
+// when the report stopped at its conditions; -1 when the report holds neither.
+int GoverningCheckY(const CheckSummary& summary, const std::vector<RecordingSurface::TextRecord>& texts);
+
+}  // namespace traxen
