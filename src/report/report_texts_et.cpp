@@ -31,19 +31,20 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(ReportTextKey 
   return {};
 }
 
-// The names follow the headings the reports print for these modes.
+// The names a person reads where a verdict is summed up in a line (the status bar, the
+// truss summary): "η max = 0.82, varras 1, vöö pinna purunemine".
 template <>
 std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(FailureMode mode) {
   switch (mode) {
-    case FailureMode::kChordFace: return "Vöö liitepinna kandevõime";
-    case FailureMode::kFacePlateBraceInTension: return "Vöölapi kandevõime tõmmatud võrguvarda korral";
-    case FailureMode::kBrace: return "Võrguvarda kandevõime";
-    case FailureMode::kChordShear: return "Vöö lõikekandevõime";
-    case FailureMode::kChordAxialUnderShear: return "Vöö lõikekandevõime N0,Rd";
-    case FailureMode::kPunchingShear: return "Vöö pinna läbisurumiskandevõime";
-    case FailureMode::kOverlapBrace: return "Ülekattega liite võrgu varda kandevõime";
-    case FailureMode::kGoverningPlain: return "Liite kandevõime";
-    case FailureMode::kGoverningReinforced: return "Tugevdatud liite kandevõime";
+    case FailureMode::kChordFace: return "vöö pinna purunemine";
+    case FailureMode::kFacePlateBraceInTension: return "tugevduslapi purunemine (tõmmatud varras)";
+    case FailureMode::kBrace: return "varda purunemine";
+    case FailureMode::kChordShear: return "vöö lõige";
+    case FailureMode::kChordAxialUnderShear: return "vöö teljejõud lõike korral";
+    case FailureMode::kPunchingShear: return "vöö pinna läbisurumine";
+    case FailureMode::kOverlapBrace: return "ülekate: varda purunemine";
+    case FailureMode::kGoverningPlain: return "määrav kandevõime";
+    case FailureMode::kGoverningReinforced: return "tugevdatud vöö määrav kandevõime (surutud varras)";
     case FailureMode::kCount: break;
   }
   return {};

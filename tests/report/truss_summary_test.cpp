@@ -59,9 +59,9 @@ TEST(TrussSummary, AJointsFiguresAreThoseOfItsCheckSummary) {
 
 TEST(TrussSummary, AFailingJointIsRedAndTheTrussDoesNotPass) {
   TrussSummary summary;
-  summary.joints = {{"A", "T/Y", "200×200×8 / 120×120×6", "varras 1: vöö liitepinna kandevõime", 0.5,
+  summary.joints = {{"A", "T/Y", "200×200×8 / 120×120×6", "varras 1: vöö pinna purunemine", 0.5,
                      JointOutcome::kPassed, 2},
-                    {"B", "K/N", "…", "varras 2: võrguvarda kandevõime", 1.2, JointOutcome::kFailed, 4}};
+                    {"B", "K/N", "…", "varras 2: varda purunemine", 1.2, JointOutcome::kFailed, 4}};
   const LaidOutReport r = LayOutTrussSummary(summary, 7);
   Color a_colour{}, b_colour{};
   for (const auto& t : r.ops.texts()) {

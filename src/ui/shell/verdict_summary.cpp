@@ -1,7 +1,10 @@
 // The status-bar verdict: the figures are the check summary's, the words the report's.
 #include "ui/shell/verdict_summary.h"
 
+#include "report/report_texts.h"
+
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <utility>
 
@@ -17,20 +20,10 @@ bool IsVerdict(std::string_view text) { return StartsWith(text, "Korras!") || St
 }  // namespace
 
 QString EstonianModeName(const CheckSummary& s, const ResistanceVerdict& v) {
-  const std::string& m = v.mode;
-  if (m == "1") {
-    if (s.family == "tyx" && s.report == "reinforced") return QStringLiteral("tugevduslapi purunemine (tõmmatud varras)");
-    return QStringLiteral("vöö pinna purunemine");
-  }
-  if (m == "2") return QStringLiteral("varda purunemine");
-  if (m == "3a") return QStringLiteral("vöö lõige");
-  if (m == "3b") return QStringLiteral("vöö teljejõud lõike korral");
-  if (m == "4") return QStringLiteral("vöö pinna läbisurumine");
-  if (m == "overlap") return QStringLiteral("ülekate: varda purunemine");
-  if (m == "governing")
-    return s.report == "reinforced" ? QStringLiteral("tugevdatud vöö määrav kandevõime (surutud varras)")
-                                    : QStringLiteral("määrav kandevõime");
-  return QString::fromStdString(m);
+  const std::optional<FailureMode> mode = FailureModeOf(s, v);
+  if (!mode) return QString::fromStdString(v.mode);
+  const std::string_view name = FailureModeName(*mode, ReportLanguage::kEstonian);
+  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 QString EstonianConditionName(const std::string& name) {
