@@ -15,6 +15,7 @@
 
 #include "model/job_document.h"
 #include "report/laid_out_report.h"
+#include "sections/section_library.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/ui_test_support.h"
 #include "ui/shell/document.h"
@@ -50,6 +51,48 @@ class DocumentTest : public QObject {
   void initTestCase() {
     qputenv("TRAXEN_LIBRARY", QByteArray(TRAXEN_TEST_DIR "/../data/Profiilid"));
     SetJointDialogsInteractive(false);  // opened files are confirmed without a dialog
+  }
+
+  // A JSON job names its sections by size; opened, it gets their list places, so that its
+  // joint dialog shows (and its OK keeps) the job's own sections, not the lists' first ones.
+  void anOpenedJsonJobGetsTheListPlacesOfItsSections() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("k.json");
+    Write(file, R"({"family": {"is_kn": 1},
+      "kn": {"h0": 160, "b0": 160, "t0": 8, "h1": 100, "b1": 100, "t1": 6, "h2": 120, "b2": 80, "t2": 5,
+             "N0_left": -320, "M0": 1.5, "N1": -85.5, "theta1": 50, "theta2": 45, "e": 30}})");
+    Document doc;
+    QString error;
+    QStringList warnings;
+    QVERIFY2(doc.open(file, nullptr, &error, &warnings), qPrintable(error));
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join('\n')));
+    const SectionLibrary library(TRAXEN_TEST_DIR "/../data/Profiilid");
+    std::vector<std::string> types;
+    QVERIFY(!library.LoadTypeList(types));
+    const KnJoint& k = doc.content().job.kn;
+    const struct {
+      int type, number;
+      double h, b, t;
+    } members[] = {{k.chord_type_index, k.chord_number_index, 160, 160, 8},
+                   {k.brace1_type_index, k.brace1_number_index, 100, 100, 6},
+                   {k.brace2_type_index, k.brace2_number_index, 120, 80, 5}};
+    for (const auto& m : members) {
+      SectionTable table;
+      QVERIFY(!library.ReadTable(types.at(static_cast<std::size_t>(m.type)), table));
+      const SectionProperties& row = table.at(static_cast<std::size_t>(m.number));
+      QCOMPARE(row.h, m.h);
+      QCOMPARE(row.b, m.b);
+      QCOMPARE(row.t, m.t);
+    }
+    // A size the library does not hold is said, not hidden.
+    Write(file, R"({"family": {"is_tyx": 1},
+      "tyx": {"h0": 201, "b0": 200, "t0": 8, "h1": 120, "b1": 120, "t1": 6, "N0": -271.6, "M0": 2.81, "N1": -52,
+              "theta1": 84.3}})");
+    Document odd;
+    warnings.clear();
+    QVERIFY2(odd.open(file, nullptr, &error, &warnings), qPrintable(error));
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY2(warnings.front().contains("201"), qPrintable(warnings.front()));
   }
 
   void openReadsTheFileAsOneStepAndSaveAsWritesIt() {

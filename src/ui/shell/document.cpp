@@ -8,6 +8,7 @@
 
 #include "model/job_fields.h"
 #include "ui/dialogs/joint_dialog_entry.h"
+#include "ui/shell/section_places.h"
 
 namespace traxen {
 
@@ -94,6 +95,14 @@ bool Document::open(const QString& path, QWidget* dialog_parent, QString* error,
     if (error) *error = InEstonian(e);
     return false;
   }
+  // A JSON job names its sections by size: their list places are found now, so that its joint
+  // dialog shows, and its OK keeps, the job's own sections.
+  QStringList unplaced;
+  if (dialog == 0)
+    if (const std::string why = PlaceSectionsBySize(read.job, path.toStdString()); !why.empty())
+      unplaced << QStringLiteral("%1: sõlme profiile ei leitud profiilide loendist, sõlme dialoog näitab loendi "
+                                 "esimesi profiile ja OK kirjutaks need sõlmele: %2")
+                      .arg(path, QString::fromStdString(why));
   QString confirm_error;
   if (!ConfirmOpenedJob(dialog_parent, read, dialog, &confirm_error)) {
     if (!confirm_error.isEmpty()) {
@@ -112,8 +121,10 @@ bool Document::open(const QString& path, QWidget* dialog_parent, QString* error,
   undo_stack_.push(new ContentCommand(this, content(), after, data_.path, read.path,
                                       QStringLiteral("Ava %1").arg(QFileInfo(path).fileName())));
   undo_stack_.setClean();
-  if (warnings)
+  if (warnings) {
     for (const Message& w : replaced) warnings->append(QString::fromStdString(w.Text(Language::kEstonian)));
+    warnings->append(unplaced);
+  }
   return true;
 }
 

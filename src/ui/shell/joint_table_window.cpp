@@ -28,13 +28,14 @@
 #include "model/job_file.h"
 #include "model/job_file_reader.h"
 #include "model/joint_table_save.h"
-#include "model/section_positions.h"
 #include "ui/qt/combined_report.h"
 #include "ui/shell/app_settings.h"
 #include "ui/shell/document.h"
 #include "ui/shell/joint_table_model.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/report_view.h"
+#include "ui/shell/section_places.h"
+#include "ui/shell/unsaved_prompt.h"
 
 namespace traxen {
 
@@ -193,11 +194,7 @@ Document* JointTableWindow::openJoint(int row) {
   // library's lists, so the places are found first, or the dialog would show (and its OK
   // write) the list's first choices instead of the joint's sections.
   Job job = j.joint.job;
-  JobLibrary library("", QCoreApplication::applicationDirPath().toStdString());
-  const SectionLibrary* sections = nullptr;
-  std::string unplaced;
-  if (const LoadError e = library.Get(path_.toStdString(), sections)) unplaced = e.message;
-  else unplaced = FindSectionPositions(*sections, job);
+  const std::string unplaced = PlaceSectionsBySize(job, path_.toStdString());
   auto* document = new Document(main_);
   document->restore({job, j.joint.working, j.joint.last_dialog}, nullptr);
   document->setTitle(QStringLiteral("%1 (%2)").arg(j.name, QFileInfo(path_).fileName()));
@@ -332,20 +329,9 @@ bool JointTableWindow::saveAs() {
 
 void JointTableWindow::closeEvent(QCloseEvent* event) {
   if (isWindowModified()) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("TRAXEN"),
-                    QStringLiteral("Kas salvestada %1 muudatused?").arg(QFileInfo(path_).fileName()),
-                    QMessageBox::NoButton, this);
-    box.setObjectName(QStringLiteral("unsavedChanges"));
-    QPushButton* save_button = box.addButton(QStringLiteral("&Salvesta"), QMessageBox::AcceptRole);
-    save_button->setObjectName(QStringLiteral("save"));
-    QPushButton* discard = box.addButton(QStringLiteral("Ä&ra salvesta"), QMessageBox::DestructiveRole);
-    discard->setObjectName(QStringLiteral("discard"));
-    QPushButton* cancel = box.addButton(QStringLiteral("&Loobu"), QMessageBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    box.setDefaultButton(save_button);
-    box.setEscapeButton(cancel);
-    box.exec();
-    if (box.clickedButton() == cancel || (box.clickedButton() == save_button && !save())) {
+    const UnsavedAnswer answer = AskAboutUnsavedChanges(
+        this, QStringLiteral("Kas salvestada %1 muudatused?").arg(QFileInfo(path_).fileName()));
+    if (answer == UnsavedAnswer::kCancel || (answer == UnsavedAnswer::kSave && !save())) {
       event->ignore();
       return;
     }

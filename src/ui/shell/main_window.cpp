@@ -40,6 +40,7 @@
 #include "ui/shell/program_style.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
+#include "ui/shell/unsaved_prompt.h"
 #include "ui/shell/verdict_label.h"
 #include "ui/shell/zoom_math.h"
 
@@ -376,20 +377,9 @@ bool MainWindow::confirmClose(ReportView* view) {
   if (!document || !document->isModified() || viewsOf(document).size() > 1) return true;
   const QString name = document->path().isEmpty() ? document->title() : QFileInfo(document->path()).fileName();
   mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
-  QMessageBox box(QMessageBox::Question, QStringLiteral("TRAXEN"),
-                  QStringLiteral("Kas salvestada töö „%1“ muudatused?").arg(name), QMessageBox::NoButton, this);
-  box.setObjectName(QStringLiteral("unsavedChanges"));
-  QPushButton* save_button = box.addButton(QStringLiteral("&Salvesta"), QMessageBox::AcceptRole);
-  save_button->setObjectName(QStringLiteral("save"));
-  QPushButton* discard = box.addButton(QStringLiteral("Ä&ra salvesta"), QMessageBox::DestructiveRole);
-  discard->setObjectName(QStringLiteral("discard"));
-  QPushButton* cancel = box.addButton(QStringLiteral("&Loobu"), QMessageBox::RejectRole);
-  cancel->setObjectName(QStringLiteral("cancel"));
-  box.setDefaultButton(save_button);
-  box.setEscapeButton(cancel);
-  box.exec();
-  if (box.clickedButton() == save_button) return save(view);
-  return box.clickedButton() == discard;
+  const UnsavedAnswer answer = AskAboutUnsavedChanges(this, QStringLiteral("Kas salvestada töö „%1“ muudatused?").arg(name));
+  if (answer == UnsavedAnswer::kSave) return save(view);
+  return answer == UnsavedAnswer::kDiscard;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
