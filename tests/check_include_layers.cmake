@@ -27,6 +27,11 @@ foreach(f ${files})
   string(REGEX REPLACE "/$" "" layer_dir "${layer_dir}")
   string(REGEX REPLACE "^joints/" "" layer "${layer_dir}")
   set(allowed "${allowed_${layer}}")
+  # A family with no rule of its own (a new one) may include what every family may: the
+  # shared layers and its own folder.
+  if(layer_dir MATCHES "^joints/" AND NOT DEFINED allowed_${layer})
+    set(allowed "base;model;report;${layer_dir}")
+  endif()
   if(rel STREQUAL "report/dispatch.cpp")
     list(APPEND allowed "joints/tyx" "joints/kn" "joints/kn_reinforced" "joints/welds")
   endif()
