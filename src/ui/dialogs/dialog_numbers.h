@@ -36,7 +36,7 @@ struct FieldSpec {
   ValueRange range = ValueRange::kAnyFinite;
 };
 
-// The spec of the field that edits job key `key` ("len.L1"): its range from the range table.
+// The description of the field that edits job key `key` ("len.L1"): its range from the range table.
 FieldSpec FieldOfKey(std::string_view key, const QString& symbol, const QString& unit);
 
 // Why `text` cannot be taken for the field ("" when it can): not a number ("Sisesta arv:

@@ -45,7 +45,7 @@ struct PlateRow {
   // switched off shows its value again, since it could no longer be corrected. Sizes are
   // checked against their range only while the plate is on.
   void followCheckBox(const NumericEdits& edits) const;
-  // The spec of the row's l, b or t field ("Pinna tugevdus l", mm), a size > 0.
+  // The description of the row's l, b or t field ("Pinna tugevdus l", mm), a size > 0.
   static FieldSpec SizeField(const QString& row_text, const QString& letter);
 };
 
