@@ -2,7 +2,6 @@
 #include "ui/qt/combined_report.h"
 
 #include <QFile>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <unistd.h>
@@ -10,7 +9,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "base/display_text.h"
 #include "model/atomic_file.h"
 #include "ui/qt/pdf_outline.h"
 
@@ -47,11 +45,7 @@ bool WriteCombinedReportPdf(const std::vector<CombinedPart>& parts, const QStrin
     std::string why;
     {
       QPdfWriter writer(&file);
-      writer.setPageSize(QPageSize(QPageSize::A4));
-      writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-      writer.setResolution(600);
-      writer.setCreator(QStringLiteral("TRAXEN"));
-      writer.setTitle(QString::fromStdString(PrintableText(options.title.toStdString())));
+      SetUpReportPdf(writer, options.title);
       QPainter painter;
       if (!painter.begin(&writer)) return as_message("the PDF could not be started");
       const QRectF sheet(QPointF(0, 0), QSizeF(writer.width(), writer.height()));

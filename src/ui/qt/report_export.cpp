@@ -87,17 +87,21 @@ void MakePdfReproducible(QByteArray& pdf, std::time_t created) {
 }
 
 
+void SetUpReportPdf(QPdfWriter& writer, const QString& title) {
+  writer.setPageSize(QPageSize(QPageSize::A4));
+  writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+  writer.setResolution(600);
+  writer.setCreator(QStringLiteral("TRAXEN"));
+  writer.setTitle(QString::fromStdString(PrintableText(title.toStdString())));  // one line, no controls
+}
+
 bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,
                     const ReportFileOptions& options) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setResolution(600);
-    writer.setCreator(QStringLiteral("TRAXEN"));
-    writer.setTitle(QString::fromStdString(PrintableText(options.title.toStdString())));  // one line, no controls
+    SetUpReportPdf(writer, options.title);
     QPainter painter;
     if (!painter.begin(&writer)) {
       if (error) *error = Reason(path, MessageId::kPdfNotStarted, options.language);

@@ -15,6 +15,7 @@
 #include "ui/qt/painter_surface.h"
 
 class QByteArray;
+class QPdfWriter;
 class QPagedPaintDevice;
 class QPainter;
 
@@ -37,6 +38,10 @@ struct ReportFileOptions {
 // Files are written whole or not at all: into a temporary file beside the target, then
 // renamed over it, so a failed write never leaves a half-written file nor replaces a good one.
 // On failure `error` names the file and the system's reason.
+
+// One report page per A4 sheet at 600 dpi, by TRAXEN, titled `title` as one printable line:
+// every PDF the program writes is set up so.
+void SetUpReportPdf(QPdfWriter& writer, const QString& title);
 
 // The PDF's dates made `created` and its document id a hash of the rest, so that the same
 // report gives the same bytes; lengths stay as they are, so offsets stay right.

@@ -31,6 +31,7 @@
 #include "ui/qt/combined_report.h"
 #include "ui/shell/app_settings.h"
 #include "ui/shell/document.h"
+#include "ui/shell/file_dialog_labels.h"
 #include "ui/shell/joint_table_model.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/report_view.h"
@@ -48,14 +49,6 @@ constexpr std::size_t kMaxTableBytes = 64u * 1024 * 1024;
 constexpr std::chrono::milliseconds kCheckSlice(30);
 
 const QString kTableFilter = QStringLiteral("Sõlmede tabelid (*.csv);;Kõik failid (*.*)");
-
-void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Kaust:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Faili nimi:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Failitüüp:"));
-  dialog.setLabelText(QFileDialog::Accept, accept);
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Loobu"));
-}
 
 QString AskPath(QWidget* parent, const char* name, const QString& title, const QStringList& filters,
                 const QString& suffix, const QString& accept, const QString& suggested) {

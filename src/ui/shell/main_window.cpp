@@ -35,6 +35,7 @@
 #include "ui/shell/app_settings.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/document.h"
+#include "ui/shell/file_dialog_labels.h"
 #include "ui/shell/painted_icons.h"
 #include "ui/shell/program_icon.h"
 #include "ui/shell/program_style.h"
@@ -48,15 +49,6 @@ namespace traxen {
 
 namespace {
 const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx *.json);;Kõik failid (*.*)");
-
-// The file dialogs speak the program's language.
-void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Kaust:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Faili nimi:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Failitüüp:"));
-  dialog.setLabelText(QFileDialog::Accept, accept);
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Loobu"));
-}
 }  // namespace
 
 MainWindow::MainWindow() {

@@ -2,7 +2,6 @@
 #include "ui/shell/report_clipboard.h"
 
 #include <QBuffer>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -42,11 +41,7 @@ QByteArray ReportPagePdf(const LaidOutReport& report, int page, const QString& t
   buffer.open(QIODevice::WriteOnly);
   {
     QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    writer.setResolution(600);
-    writer.setCreator(QStringLiteral("TRAXEN"));
-    writer.setTitle(title);
+    SetUpReportPdf(writer, title);
     QPainter painter(&writer);
     PaintReportPage(painter, report, std::clamp(page, 0, std::max(0, report.page_count - 1)),
                     QRectF(0, 0, writer.width(), writer.height()));
