@@ -132,7 +132,7 @@ JointTableWindow::JointTableWindow(MainWindow* main, const QString& path, std::s
   layout->addWidget(view_, 1);
   layout->addLayout(bottom);
 
-  setWindowTitle(QStringLiteral("Sõlmede tabel: %1[*]").arg(QFileInfo(path).fileName()));
+  setModified(false);
   connect(model_, &QAbstractItemModel::dataChanged, this, &JointTableWindow::updateStatus);
   checker_ = new QTimer(this);
   checker_->setInterval(0);
@@ -205,10 +205,18 @@ Document* JointTableWindow::openJoint(int row) {
   return document;
 }
 
+// The title is written out with its "*", as the documents' are: Qt's "[*]" placeholder would
+// stand as it is in the window list and in a maximised window's caption.
+void JointTableWindow::setModified(bool modified) {
+  setWindowModified(modified);
+  setWindowTitle(QStringLiteral("Sõlmede tabel: %1%2")
+                     .arg(QFileInfo(path_).fileName(), modified ? QStringLiteral("*") : QString()));
+}
+
 void JointTableWindow::jointChanged(int row, Document* document) {
   const JobContent content = document->content();
   model_->setJob(row, content.job, content.working, content.last_confirmed_dialog);
-  setWindowModified(true);
+  setModified(true);
 }
 
 bool JointTableWindow::exportPdf(const QString& path, QString* error) {
@@ -275,8 +283,7 @@ bool JointTableWindow::saveTo(const QString& path, QString* error) {
   path_ = path;
   text_ = text;
   model_->markSaved();
-  setWindowTitle(QStringLiteral("Sõlmede tabel: %1[*]").arg(QFileInfo(path).fileName()));
-  setWindowModified(false);
+  setModified(false);
   return true;
 }
 
@@ -363,6 +370,13 @@ JointTableWindow* OpenJointTable(MainWindow* main, const QString& path) {
   frame->move(0, 0);
   frame->show();
   main->mdiArea()->setActiveSubWindow(frame);
+  window->setFocus();
+  // The closing file dialog hands the focus back to the window that had it, which would
+  // bring that window to the front again: the table takes it once that has happened.
+  QTimer::singleShot(0, frame, [main, frame, window] {
+    main->mdiArea()->setActiveSubWindow(frame);
+    window->setFocus();
+  });
   main->statusBar()->showMessage(QStringLiteral("Imporditud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   return window;
 }

@@ -57,6 +57,7 @@ class JointTableWindow : public QWidget {
   void checkNext();
   void updateStatus();
   void jointChanged(int row, Document* document);
+  void setModified(bool modified);  // the flag and the title's "*"
   void showError(const QString& message);
 
   MainWindow* main_;
