@@ -12,7 +12,7 @@
 
 #include "model/job_file.h"
 #include "model/json_job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "bench_jobs.h"
 #include "model/confirm_job.h"
 #include "model/json_job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 
 namespace {
 

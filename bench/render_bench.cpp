@@ -15,8 +15,8 @@
 #include "bench_jobs.h"
 #include "model/confirm_job.h"
 #include "model/json_job.h"
-#include "report/dispatch.h"
-#include "report/laid_out_report.h"
+#include "families/dispatch.h"
+#include "families/laid_out_report.h"
 #include "ui/qt/painter_surface.h"
 
 namespace {

@@ -2,11 +2,13 @@
 #   base/      number formatting, IEEE division, angles, UTF-8, file suffixes: base/ only
 #   sections/  the section library: base/ and sections/
 #   model/     the Job record, the document, project files: base/, sections/, model/
-#   report/    canvas, pages, schematic primitives: base/, model/, report/; only the
-#              dispatcher (report/dispatch.cpp) calls into the joint families
+#   report/    canvas, pages, line writer, catalogues of shared words: base/, model/, report/
 #   joints/    each family: base/, model/, report/ and its own folder; the reinforced K/N
 #              joint builds on the plain one, never the other way round; the brace welds
 #              (joints/welds) serve every family and depend on none
+#   families/  the registry of joint families and what turns a whole job into a report
+#              (the dispatcher, the laid-out report, the text output, the truss document):
+#              every layer below and every family
 # A family's computing files (all but its *_lines, *_report and *_schematic* files) include
 # no drawing header.
 set(allowed_base "base")
@@ -17,10 +19,13 @@ set(allowed_tyx "base;model;report;joints/tyx")
 set(allowed_kn "base;model;report;joints/kn")
 set(allowed_kn_reinforced "base;model;report;joints/kn;joints/kn_reinforced")
 set(allowed_welds "base;model;report;joints/welds")
+file(GLOB family_dirs LIST_DIRECTORIES true RELATIVE ${ROOT} ${ROOT}/joints/*)
+set(allowed_families "base;sections;model;report;families;${family_dirs}")
 set(drawing_headers "report/surface.h;report/report_canvas.h;report/recording_surface.h;report/drawing_primitives.h;report/arc_polyline.h;report/pages.h")
 
 set(failures "")
-file(GLOB_RECURSE files ${ROOT}/base/* ${ROOT}/sections/* ${ROOT}/model/* ${ROOT}/report/* ${ROOT}/joints/*)
+file(GLOB_RECURSE files ${ROOT}/base/* ${ROOT}/sections/* ${ROOT}/model/* ${ROOT}/report/* ${ROOT}/joints/*
+     ${ROOT}/families/*)
 foreach(f ${files})
   file(RELATIVE_PATH rel ${ROOT} ${f})
   string(REGEX MATCH "^(joints/[a-z_]+|[a-z_]+)/" layer_dir "${rel}")
@@ -31,9 +36,6 @@ foreach(f ${files})
   # shared layers and its own folder.
   if(layer_dir MATCHES "^joints/" AND NOT DEFINED allowed_${layer})
     set(allowed "base;model;report;${layer_dir}")
-  endif()
-  if(rel STREQUAL "report/dispatch.cpp")
-    list(APPEND allowed "joints/tyx" "joints/kn" "joints/kn_reinforced" "joints/welds")
   endif()
   get_filename_component(name ${f} NAME)
   set(computing FALSE)

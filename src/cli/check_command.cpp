@@ -9,7 +9,7 @@
 #include "cli/commands.h"
 #include "cli/job_input.h"
 #include "model/csv_table.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 
 namespace traxen::cli {
 

@@ -8,7 +8,7 @@
 
 #include "cli/combined_render.h"
 #include "cli/job_input.h"
-#include "report/truss_report.h"
+#include "families/truss_report.h"
 #include "ui/qt/combined_report.h"
 
 namespace traxen::cli {

@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/job_input.h"
+#include "model/job_family.h"
 #include "model/job_template.h"
 #include "model/atomic_file.h"
 #include "model/joint_table.h"
@@ -67,13 +68,22 @@ int RunNew(const NewOptions& options) {
 }
 
 int RunKeys() {
+  std::string families;  // which group each family's job must fill
+  for (const JobFamilyInfo& f : JobFamilies())
+    families += families.empty() ? fmt::format("A {} job (family.{} = 1) must give every 'required' key of\n{}",
+                                               f.label, f.flag, f.group)
+                                 : fmt::format(", a {} job (family.{} = 1) every one of {}", f.label, f.flag, f.group);
+  std::string names;
+  for (std::string_view name : FamilyNames()) names += (names.empty() ? "" : "|") + std::string(name);
   std::cout << "Keys of a JSON job: {\"group\": {\"key\": value, ...}, ...}. Forces are tension positive,\n"
-               "compression negative. A T/Y/X job (family.is_tyx = 1) must give every 'required' key of\n"
-               "tyx, a K/N job (family.is_kn = 1) every one of kn; other keys keep the default shown.\n"
+               "compression negative. "
+            << families
+            << "; other keys keep the default shown.\n"
                "'derived' keys are computed from the others: a given value that differs is replaced\n"
                "(with a warning). Every number must be finite and within +-1e12; lengths, sizes,\n"
                "strengths and E above 0, partial factors at least 1.0, angles within (0, 180) degrees.\n"
-               "traxen-cli new tyx|x|kn writes a complete job.\n\n";
+               "traxen-cli new "
+            << names << " writes a complete job.\n\n";
   std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", "key", "unit", "rule", "default", "meaning");
   std::string internal;
   for (const JobKey& key : JobKeys()) {
@@ -108,8 +118,10 @@ int RunConvert(const ConvertOptions& options, const LibraryOptions& library_opti
     std::cerr << e.message << "\n";
     return kExitError;
   }
-  if (loaded.job.family.is_tyx != 1 && loaded.job.family.is_kn != 1) {
-    std::cerr << options.in << ": the job has no joint family (family.is_tyx or family.is_kn): nothing to convert\n";
+  if (!FamilyOf(loaded.job)) {
+    std::string flags;
+    for (const JobFamilyInfo& f : JobFamilies()) flags += fmt::format("{}family.{}", flags.empty() ? "" : " or ", f.flag);
+    std::cerr << options.in << ": the job has no joint family (" << flags << "): nothing to convert\n";
     return kExitError;
   }
   if (to_json) return Write(options.out, CompleteJobText(loaded.job));

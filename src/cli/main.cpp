@@ -8,8 +8,10 @@
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
+#include "families/joint_family.h"
 #include "version.h"
 
 namespace {
@@ -55,6 +57,20 @@ std::string Footer(std::initializer_list<const char*> parts) {
   std::string text;
   for (const char* p : parts) text += std::string("\n") + p + "\n";
   return text;
+}
+
+// "tyx (a T or Y joint), x (an X joint), kn (a K or N joint), or table (a joint table)"
+std::string NewFamilyHelp() {
+  std::string help;
+  for (const traxen::JointFamily& f : traxen::JointFamilies()) help += std::string(f.new_help) + ", ";
+  return help + "or table (a joint table)";
+}
+
+std::vector<std::string> NewFamilyNames() {
+  std::vector<std::string> names;
+  for (std::string_view name : traxen::FamilyNames()) names.emplace_back(name);
+  names.emplace_back("table");
+  return names;
 }
 
 }  // namespace
@@ -155,10 +171,9 @@ int main(int argc, char** argv) {
   NewOptions new_options;
   CLI::App* new_cmd = app.add_subcommand("new", "Write a complete JSON job of a family, every key at its default");
   new_cmd
-      ->add_option("FAMILY", new_options.family,
-                   "tyx (a T or Y joint), x (an X joint), kn (a K or N joint), or table (a joint table)")
+      ->add_option("FAMILY", new_options.family, NewFamilyHelp())
       ->required()
-      ->check(CLI::IsMember({"tyx", "x", "kn", "table"}));
+      ->check(CLI::IsMember(NewFamilyNames()));
   new_cmd->add_option("-o,--output", new_options.out, "File to write (default: standard output)")->type_name("FILE");
   new_cmd->add_flag("--force", new_options.force, "Replace FILE when it exists");
   new_cmd->footer(Footer({"Edit the member sizes and the design actions: a job must give them all.", kUnits,

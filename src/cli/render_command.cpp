@@ -12,8 +12,8 @@
 #include "cli/report_date.h"
 #include "model/atomic_file.h"
 #include "model/page_files.h"
-#include "report/dispatch.h"
-#include "report/report_text.h"
+#include "families/dispatch.h"
+#include "families/report_text.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen::cli {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "base/ieee_divide.h"
+#include "model/job_family.h"
 #include "sections/hollow_section.h"
 #include "sections/section_class.h"
 
@@ -29,14 +30,12 @@ void DeriveKnForces(KnJoint& k) {
 
 void ConfirmTyx(Job& job) {
   MirrorTyxBrace2(job.tyx);
-  job.family.is_tyx = 1;
-  job.family.is_kn = 0;
+  SetJobFamily(job, JobFamilyId::kTyx);
 }
 
 void ConfirmKn(Job& job) {
   DeriveKnForces(job.kn);
-  job.family.is_tyx = 0;
-  job.family.is_kn = 1;
+  SetJobFamily(job, JobFamilyId::kKn);
 }
 
 namespace {
@@ -62,34 +61,43 @@ void DeriveChordProperties(Job& job, const JsonFieldSet& present, double h0, dou
 
 }  // namespace
 
+namespace {
+void Classify(const JsonFieldSet& present, const char* key, int& slot, double h, double b, double t) {
+  if (!present.contains(key)) slot = HollowSectionClass(h, b, t, 355.0);
+}
+}  // namespace
+
+void ConfirmTyxJson(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
+                    std::vector<Message>* messages) {
+  TyxJoint& t = job.tyx;
+  const TyxJoint given = t;
+  MirrorTyxBrace2(t);
+  WarnIfReplaced(present, "tyx.h2", given.h2, t.h2, warnings, messages);
+  WarnIfReplaced(present, "tyx.b2", given.b2, t.b2, warnings, messages);
+  WarnIfReplaced(present, "tyx.t2", given.t2, t.t2, warnings, messages);
+  WarnIfReplaced(present, "tyx.N2", given.N2, t.N2, warnings, messages);
+  WarnIfReplaced(present, "tyx.theta2", given.theta2, t.theta2, warnings, messages);
+  Classify(present, "tyx.chord_class", t.chord_class, t.h0, t.b0, t.t0);
+  Classify(present, "tyx.brace_class", t.brace_class, t.h1, t.b1, t.t1);
+  DeriveChordProperties(job, present, t.h0, t.b0, t.t0);
+}
+
+void ConfirmKnJson(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
+                   std::vector<Message>* messages) {
+  KnJoint& k = job.kn;
+  const KnJoint given = k;
+  DeriveKnForces(k);
+  WarnIfReplaced(present, "kn.N2", given.N2, k.N2, warnings, messages);
+  WarnIfReplaced(present, "kn.N0_right", given.N0_right, k.N0_right, warnings, messages);
+  DeriveChordProperties(job, present, k.h0, k.b0, k.t0);
+  Classify(present, "kn.chord_class", k.chord_class, k.h0, k.b0, k.t0);
+  Classify(present, "kn.brace1_class", k.brace1_class, k.h1, k.b1, k.t1);
+  Classify(present, "kn.brace2_class", k.brace2_class, k.h2, k.b2, k.t2);
+}
+
 void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
                     std::vector<Message>* messages) {
-  auto classify = [&](const char* key, int& slot, double h, double b, double t, double fy) {
-    if (!present.contains(key)) slot = HollowSectionClass(h, b, t, fy);
-  };
-  if (job.family.is_tyx == 1) {
-    TyxJoint& t = job.tyx;
-    const TyxJoint given = t;
-    MirrorTyxBrace2(t);
-    WarnIfReplaced(present, "tyx.h2", given.h2, t.h2, warnings, messages);
-    WarnIfReplaced(present, "tyx.b2", given.b2, t.b2, warnings, messages);
-    WarnIfReplaced(present, "tyx.t2", given.t2, t.t2, warnings, messages);
-    WarnIfReplaced(present, "tyx.N2", given.N2, t.N2, warnings, messages);
-    WarnIfReplaced(present, "tyx.theta2", given.theta2, t.theta2, warnings, messages);
-    classify("tyx.chord_class", t.chord_class, t.h0, t.b0, t.t0, 355.0);
-    classify("tyx.brace_class", t.brace_class, t.h1, t.b1, t.t1, 355.0);
-    DeriveChordProperties(job, present, t.h0, t.b0, t.t0);
-  } else if (job.family.is_kn == 1) {
-    KnJoint& k = job.kn;
-    const KnJoint given = k;
-    DeriveKnForces(k);
-    WarnIfReplaced(present, "kn.N2", given.N2, k.N2, warnings, messages);
-    WarnIfReplaced(present, "kn.N0_right", given.N0_right, k.N0_right, warnings, messages);
-    DeriveChordProperties(job, present, k.h0, k.b0, k.t0);
-    classify("kn.chord_class", k.chord_class, k.h0, k.b0, k.t0, 355.0);
-    classify("kn.brace1_class", k.brace1_class, k.h1, k.b1, k.t1, 355.0);
-    classify("kn.brace2_class", k.brace2_class, k.h2, k.b2, k.t2, 355.0);
-  }
+  if (const JobFamilyInfo* family = FamilyOf(job)) family->confirm_json(job, present, warnings, messages);
 }
 
 }  // namespace traxen

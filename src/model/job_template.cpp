@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "model/job_family.h"
 #include "model/job_fields.h"
 #include "model/json_job_keys.h"
 
@@ -11,7 +12,8 @@ namespace traxen {
 namespace {
 
 std::string FamilyGroup(const Job& job) {
-  return job.family.is_tyx == 1 ? "tyx" : job.family.is_kn == 1 ? "kn" : "";
+  const JobFamilyInfo* family = FamilyOf(job);
+  return family ? std::string(family->group) : std::string();
 }
 
 template <class Keep>
@@ -30,25 +32,9 @@ std::string WriteGroups(Job& job, Keep&& keep) {
 }  // namespace
 
 Job TemplateJob(std::string_view family) {
-  Job job;
-  if (family == "kn") {
-    job.family.is_kn = 1;
-    KnJoint& k = job.kn;
-    k.h0 = 160, k.b0 = 160, k.t0 = 8;
-    k.h1 = 100, k.b1 = 100, k.t1 = 6;
-    k.h2 = 100, k.b2 = 100, k.t2 = 5;
-    k.N0_left = -320, k.M0 = 1.5, k.N1 = -85.5;
-    k.theta1 = 50, k.theta2 = 45, k.e = 30;
-    job.len = {6, 6, 2.9, 3.1};
-    return job;
-  }
-  job.family.is_tyx = 1;
-  TyxJoint& t = job.tyx;
-  t.h0 = 200, t.b0 = 200, t.t0 = 8;
-  t.h1 = 120, t.b1 = 120, t.t1 = 6;
-  t.N0 = -271.6, t.M0 = 2.81, t.N1 = -52, t.theta1 = 84.3;
-  t.x_joint = family == "x" ? 1 : 0;
-  return job;
+  bool variant = false;
+  const JobFamilyInfo* info = FindFamilyName(family, &variant);
+  return (info ? *info : JobFamilies().front()).example(variant);
 }
 
 std::string TemplateJobText(Job job) {
@@ -59,7 +45,7 @@ std::string TemplateJobText(Job job) {
 std::string CompleteJobText(Job job) {
   const std::string family = FamilyGroup(job);
   return WriteGroups(job, [&](const JobKey&, std::string_view group) {
-    return (group != "tyx" && group != "kn") || group == family;
+    return !FindJobFamily(group) || group == family;
   });
 }
 

@@ -1,6 +1,8 @@
 // Joint tables: rows to JSON jobs, JSON jobs to rows.
 #include "model/joint_table.h"
 
+#include "model/job_family.h"
+
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -12,6 +14,7 @@
 #include <set>
 
 #include "model/csv_table.h"
+#include "model/job_family.h"
 #include "model/job_fields.h"
 #include "model/job_file.h"
 #include "model/json_job_keys.h"
@@ -103,17 +106,13 @@ std::string FindHollowSection(const SectionLibrary& library, std::string_view na
                      library.dir());
 }
 
-struct Family {
-  std::string_view name;
-  std::string_view group;
-  int is_tyx, is_kn, x_joint;
-};
-constexpr Family kFamilies[] = {{"tyx", "tyx", 1, 0, 0}, {"x", "tyx", 1, 0, 1}, {"kn", "kn", 0, 1, 0}};
-
-const Family* FindFamily(std::string_view name) {
-  for (const Family& f : kFamilies)
-    if (name == f.name) return &f;
-  return nullptr;
+// "tyx, x and kn": the names the family column takes, for its error message.
+std::string FamilyNameList() {
+  const std::vector<std::string_view> names = FamilyNames();
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + std::string(names[i]);
+  return list;
 }
 
 class RowReader {
@@ -139,15 +138,16 @@ class RowReader {
     };
 
     // The family first: it says which group the section names fill.
-    const Family* family = nullptr;
+    const JobFamilyInfo* family = nullptr;
     ordered_json job;
     for (std::size_t i = 0; i < header_.size(); ++i) {
       if (header_[i] != kFamilyColumn || cell(i).empty()) continue;
-      family = FindFamily(cell(i));
-      if (!family) return fail(kFamilyColumn, fmt::format("unknown family \"{}\"; the families are tyx, x and kn", cell(i)));
-      job["family"]["is_tyx"] = family->is_tyx;
-      job["family"]["is_kn"] = family->is_kn;
-      if (family->x_joint) job["tyx"]["x_joint"] = 1;
+      bool variant = false;
+      family = FindFamilyName(cell(i), &variant);
+      if (!family)
+        return fail(kFamilyColumn, fmt::format("unknown family \"{}\"; the families are {}", cell(i), FamilyNameList()));
+      for (const JobFamilyInfo& f : JobFamilies()) job["family"][std::string(f.flag)] = f.id == family->id ? 1 : 0;
+      if (variant) job[std::string(family->group)][std::string(family->variant_flag)] = 1;
     }
 
     for (std::size_t i = 0; i < header_.size(); ++i) {
@@ -156,7 +156,8 @@ class RowReader {
       if (text.empty() || column == kJointColumn || column == kFamilyColumn || IsSectionColumn(column)) continue;
       const auto dot = column.find('.');
       const std::string group = column.substr(0, dot), key = column.substr(dot + 1);
-      if (family && (group == "family" || column == "tyx.x_joint"))
+      if (family && (group == "family" || (!family->variant_flag.empty() && group == family->group &&
+                                           key == family->variant_flag)))
         return fail(column, "the family column already sets it; leave one of them empty");
       switch (ColumnTypes().find(column)->second) {
         case CellType::kText: job[group][key] = text; break;
@@ -180,10 +181,12 @@ class RowReader {
       const std::string& column = header_[i];
       const std::string text = cell(i);
       if (!IsSectionColumn(column) || text.empty()) continue;
-      if (!family) return fail(column, "a section by name needs the family column (tyx, x or kn)");
+      if (!family)
+        return fail(column, fmt::format("a section by name needs the family column ({})", FamilyNameList()));
       const int member = column == "chord" ? 0 : column == "brace1" ? 1 : 2;
-      if (member == 2 && family->group != "kn")
-        return fail(column, "a T, Y or X joint has one brace section (brace 2 is the same as brace 1)");
+      if (member == 2 && family->members(Job{}).size() < 3)
+        return fail(column, fmt::format("a {} joint has one brace section (brace 2 is the same as brace 1)",
+                                        family->label));
       SectionProperties row;
       const SectionLibrary* library = nullptr;
       if (LoadError e = library_.Get(file_, library)) return fail(column, e.message);
@@ -233,9 +236,29 @@ std::string FamilyOf(const ordered_json& job) {
     return job.contains(group) && job[group].is_object() && job[group].contains(key) &&
            job[group][key].is_number() && job[group][key].get<double>() == 1;
   };
-  if (flag("family", "is_tyx")) return flag("tyx", "x_joint") ? "x" : "tyx";
-  if (flag("family", "is_kn")) return "kn";
+  for (const JobFamilyInfo& f : JobFamilies()) {
+    const std::string group(f.group);
+    if (!flag("family", std::string(f.flag).c_str())) continue;
+    if (!f.variant.empty() && flag(group.c_str(), std::string(f.variant_flag).c_str())) return std::string(f.variant);
+    return group;
+  }
   return {};
+}
+
+// "family.is_tyx or family.is_kn"
+std::string FamilyFlagList() {
+  std::string list;
+  for (const JobFamilyInfo& f : JobFamilies()) list += fmt::format("{}family.{}", list.empty() ? "" : " or ", f.flag);
+  return list;
+}
+
+// A family flag, or the flag of a family's variant.
+bool IsFamilyColumn(std::string_view column) {
+  for (const JobFamilyInfo& f : JobFamilies()) {
+    if (column == fmt::format("family.{}", f.flag)) return true;
+    if (!f.variant_flag.empty() && column == fmt::format("{}.{}", f.group, f.variant_flag)) return true;
+  }
+  return false;
 }
 
 std::string CellText(const ordered_json& value) {
@@ -289,14 +312,14 @@ std::string WriteJointTable(const std::vector<TableJob>& jobs, std::string& erro
     }
     families.push_back(FamilyOf(j));
     if (families.back().empty()) {
-      error = fmt::format("{}: the job sets neither family.is_tyx nor family.is_kn", job.file);
+      error = fmt::format("{}: the job sets no family flag ({})", job.file, FamilyFlagList());
       return {};
     }
     for (const auto& [group, fields] : j.items()) {
       if (!fields.is_object()) continue;
       for (const auto& [key, value] : fields.items()) {
         const std::string column = group + "." + key;
-        if (column == "family.is_tyx" || column == "family.is_kn" || column == "tyx.x_joint") continue;
+        if (IsFamilyColumn(column)) continue;  // the family column says it
         if (column == "info.job_name" && value.is_string() && value.get<std::string>() == job.joint) continue;
         if (value.is_array()) continue;  // internal slots of the desktop program, never needed
         used.insert(column);

@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "model/csv_table.h"
+#include "model/job_family.h"
 #include "model/job_fields.h"
 #include "model/job_file.h"
 #include "model/json_job.h"
@@ -27,9 +28,8 @@ using json = nlohmann::json;
 bool Derivable(std::string_view group, std::string_view key) {
   if (group == "chord") return true;
   if (key.ends_with("_class") || key.starts_with("fy_class")) return true;
-  if (group == "kn") return key == "N2" || key == "N0_right";
-  if (group == "tyx") return key == "h2" || key == "b2" || key == "t2" || key == "N2" || key == "theta2";
-  return false;
+  const JobFamilyInfo* family = FindJobFamily(group);
+  return family && family->derived(key);
 }
 
 // Every field but the internal arrays equal.
@@ -94,7 +94,8 @@ std::string Trimmed(std::string_view s) {
 std::string TableJobJson(const Job& job) {
   const json full = json::parse(WriteJsonJob(job));
   const json defaults = json::parse(WriteJsonJob(Job{}));
-  const std::string_view family = job.family.is_tyx == 1 ? "tyx" : job.family.is_kn == 1 ? "kn" : "";
+  const JobFamilyInfo* info = FamilyOf(job);
+  const std::string_view family = info ? info->group : std::string_view();
   std::set<std::string, std::less<>> required;
   if (!family.empty())
     for (std::string_view key : RequiredKeys(family)) required.emplace(key);

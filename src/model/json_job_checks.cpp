@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/job_field_index.h"
+#include "model/job_family.h"
 #include "model/job_fields.h"
 #include "model/json_job.h"
 #include "model/json_job_keys.h"
@@ -16,17 +17,9 @@ namespace {
 
 constexpr double kLargestMagnitude = 1e12;
 
-std::string FamilyOf(const Job& job) {
-  if (job.family.is_tyx == 1) return "tyx";
-  if (job.family.is_kn == 1) return "kn";
-  return "";
-}
-
 int PlateFlag(const Job& job, std::string_view flag) {
-  if (job.family.is_tyx == 1) return flag == "face_plate" ? job.tyx.face_plate : flag == "side_plates" ? job.tyx.side_plates : 0;
-  if (job.family.is_kn == 1)
-    return flag == "face_plate" ? job.kn.face_plate : flag == "side_plates" ? job.kn.side_plates : job.kn.overlap_plate;
-  return 0;
+  const JobFamilyInfo* family = FamilyOf(job);
+  return family ? family->plate_flag(job, flag) : 0;
 }
 
 // The reason a number of `key` is refused, empty when it is sound.
@@ -51,37 +44,24 @@ Message NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
 
 // A wall of half the section's width or more leaves no hole: no hollow section has it, and
 // its area and modulus would not be numbers. Empty when every member of the family is sound.
-Message HollowSectionProblem(const Job& job, const std::string& family) {
-  struct Member {
-    const char* name;
-    const char* wall_key;
-    double h, b, t;
-  };
-  std::vector<Member> members;
-  if (family == "tyx") {
-    members = {{"chord", "tyx.t0", job.tyx.h0, job.tyx.b0, job.tyx.t0},
-               {"brace", "tyx.t1", job.tyx.h1, job.tyx.b1, job.tyx.t1}};
-  } else if (family == "kn") {
-    members = {{"chord", "kn.t0", job.kn.h0, job.kn.b0, job.kn.t0},
-               {"brace 1", "kn.t1", job.kn.h1, job.kn.b1, job.kn.t1},
-               {"brace 2", "kn.t2", job.kn.h2, job.kn.b2, job.kn.t2}};
-  }
-  for (const Member& m : members)
+Message HollowSectionProblem(const Job& job, const JobFamilyInfo& family) {
+  for (const MemberSize& m : family.members(job))
     if (!(2 * m.t < m.h && 2 * m.t < m.b))
-      return Message(MessageId::kJsonWallTooThick, m.wall_key, m.t, Term{m.name}, m.h, m.b);
+      return Message(MessageId::kJsonWallTooThick, std::string(m.wall_key), m.t, Term{std::string(m.name)}, m.h, m.b);
   return {};
 }
 
 }  // namespace
 
 LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
-  const std::string family = FamilyOf(parsed.job);
-  if (!family.empty()) {
+  const JobFamilyInfo* info = FamilyOf(parsed.job);
+  const std::string_view family = info ? info->group : std::string_view();
+  if (info) {
     std::string missing;
     int count = 0;
     for (std::string_view key : RequiredKeys(family))
       if (!parsed.present.contains(key)) missing += (count++ ? ", " : "") + std::string(key);
-    const char* name = family == "tyx" ? "T/Y/X" : "K/N";
+    const std::string name(info->label);
     if (count == 1) return Fail(Message(MessageId::kJsonMissingKey, name, missing, family).About(std::string(file)));
     if (count > 1)
       return Fail(Message(MessageId::kJsonMissingKeys, name, count, missing, family).About(std::string(file)));
@@ -111,7 +91,7 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
         f.ref);
   });
   if (!error.empty()) return Fail(error);
-  if (Message why = HollowSectionProblem(parsed.job, family); !why.empty()) return Fail(why.About(std::string(file)));
+  if (Message why = info ? HollowSectionProblem(parsed.job, *info) : Message(); !why.empty()) return Fail(why.About(std::string(file)));
   return {};
 }
 

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <nlohmann/json.hpp>
 
+#include "model/job_family.h"
 #include "model/job_fields.h"
 
 namespace traxen {
@@ -157,8 +158,9 @@ std::vector<std::string_view> RequiredKeys(std::string_view family) {
 bool IsTemplateKey(const JobKey& key, std::string_view family) {
   const std::string_view group = GroupOf(key.name);
   if (key.role == R::kInternal || key.role == R::kDerived || key.role == R::kOptional) return false;
-  if (group == "tyx" || group == "kn") return group == family;
-  if (family == "tyx" && key.plate_flag == "overlap_plate") return false;  // no such plate
+  if (FindJobFamily(group)) return group == family;
+  // A plate whose flag the family's group lacks (the T/Y/X joint has no overlap plate).
+  if (!key.plate_flag.empty() && !FindJobKey(std::string(family) + "." + std::string(key.plate_flag))) return false;
   return true;
 }
 

@@ -98,7 +98,7 @@ TEST(JointTable, ABadRowNamesRowColumnAndReasonAndTheOthersStillCount) {
       {3, "truss.csv row 3, column chord: no square or rectangular hollow section \"200x200x9\""},
       {4, "truss.csv row 4, column tyx.N1: \"12;5\" is not a number"},
       {5, "truss.csv row 5, column family: unknown family \"tri\""},
-      {6, "truss.csv row 6, column brace2: a T, Y or X joint has one brace section"},
+      {6, "truss.csv row 6, column brace2: a T/Y/X joint has one brace section"},
       {7, "truss.csv row 7, column chord: tyx.h0 is given too"},
       {8, "truss.csv row 8, column tyx.N1: \"1,5\" is not a number"},  // a decimal comma needs ';'
       {9, "truss.csv row 9: 8 cells, the header has 7 columns"},

@@ -16,7 +16,7 @@
 #include "model/job_document.h"
 #include "model/job_file.h"
 #include "model/json_job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "model/joint_sections.h"
 #include "sections/temp_dir.h"
 #include "support/test_support.h"

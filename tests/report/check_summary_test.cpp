@@ -9,7 +9,7 @@
 #include "model/confirm_job.h"
 #include "model/job_template.h"
 #include "model/json_job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 
 namespace traxen {
 namespace {

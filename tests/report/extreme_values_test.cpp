@@ -14,9 +14,9 @@
 #include "model/job_template.h"
 #include "model/json_job_keys.h"
 #include "model/value_ranges.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "report/text_metrics.h"
-#include "report/report_text.h"
+#include "families/report_text.h"
 
 namespace traxen {
 namespace {

@@ -13,8 +13,8 @@
 #include "model/confirm_job.h"
 #include "model/json_job.h"
 #include "report/check_summary.h"
-#include "report/dispatch.h"
-#include "report/report_text.h"
+#include "families/dispatch.h"
+#include "families/report_text.h"
 #include "report/report_texts.h"
 
 namespace traxen {

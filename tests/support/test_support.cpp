@@ -46,7 +46,7 @@ std::string ReadFile(const std::string& path) {
 }  // namespace traxen::testing
 
 #include "model/job_file.h"
-#include "report/report_text.h"
+#include "families/report_text.h"
 
 namespace traxen::testing {
 std::string RenderJobText(const std::string& job_path) {

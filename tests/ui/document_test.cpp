@@ -14,7 +14,7 @@
 #include <unistd.h>
 
 #include "model/job_document.h"
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 #include "sections/section_library.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/ui_test_support.h"

@@ -10,7 +10,7 @@
 
 #include "model/job.h"
 #include "model/job_file.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "report/text_metrics.h"
 #include "ui/qt/painter_surface.h"
 #include "ui/qt/report_export.h"

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/document.h"
 #include "ui/shell/main_window.h"

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include "families/joint_family.h"
 #include "sections/library_dir.h"
 #include "ui/dialogs/dialog_numbers.h"
 #include "ui/dialogs/kn_dialog.h"
@@ -27,15 +28,27 @@ Outcome Run(QWidget* parent, const std::string& dir, Job& job, LibraryError& err
   return Outcome::kConfirmed;
 }
 
+// Each joint family's dialog, by the family's group in the registry.
+struct JointDialog {
+  std::string_view group;
+  Outcome (*run)(QWidget*, const std::string&, Job&, LibraryError&, const QString&);
+};
+constexpr JointDialog kJointDialogs[] = {
+    {"tyx", Run<CXYTDlg>},
+    {"kn", Run<CKNytaDLG>},
+};
+
 // `source_file`: the project file the job was just read from, "" for a menu command.
-Outcome RunJointDialog(QWidget* parent, int family, Job& job, LibraryError& error,
+Outcome RunJointDialog(QWidget* parent, int dialog, Job& job, LibraryError& error,
                        const QString& source_file = QString()) {
+  const JointFamily* family = JointFamilyOfDialog(dialog);
+  if (!family) return Outcome::kCancelled;
   std::string dir;
   const LibrarySearch search =
       LibrarySearchFromEnvironment("", QCoreApplication::applicationDirPath().toStdString());
   if ((error = FindLibraryDir(search, dir))) return Outcome::kFailed;
-  if (family == 1) return Run<CXYTDlg>(parent, dir, job, error, source_file);
-  if (family == 2) return Run<CKNytaDLG>(parent, dir, job, error, source_file);
+  for (const JointDialog& d : kJointDialogs)
+    if (d.group == family->info.group) return d.run(parent, dir, job, error, source_file);
   return Outcome::kCancelled;
 }
 
@@ -68,7 +81,7 @@ bool ExecJointDialog(QWidget* parent, int family, Job& job) {
 }
 
 bool ConfirmOpenedJob(QWidget* parent, JobDocument& doc, int dialog, QString* error) {
-  if (dialog != 1 && dialog != 2) return true;
+  if (!JointFamilyOfDialog(dialog)) return true;
   if (!g_interactive) {
     const LoadError e =
         ConfirmJobDocument(doc, dialog, "", QCoreApplication::applicationDirPath().toStdString());

@@ -14,7 +14,8 @@
 #include "joints/kn/kn_schematic.h"
 #include "model/confirm_job.h"
 #include "model/joint_sections.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
+#include "families/rhs_families.h"
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/section_picker.h"
 

@@ -12,7 +12,8 @@
 
 #include "joints/tyx/tyx_schematic.h"
 #include "model/confirm_job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
+#include "families/rhs_families.h"
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/section_picker.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "report/laid_out_report.h"
-#include "report/truss_report.h"
+#include "families/laid_out_report.h"
+#include "families/truss_report.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen {

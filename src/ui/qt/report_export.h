@@ -10,7 +10,7 @@
 #include "model/job.h"
 #include "model/messages.h"
 #include "model/page_files.h"
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 #include "report/report_inputs.h"
 #include "ui/qt/painter_surface.h"
 

@@ -9,7 +9,7 @@
 
 #include "model/job_file.h"
 #include "model/joint_table_save.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 
 namespace traxen {
 

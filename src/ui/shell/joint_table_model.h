@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "model/joint_table.h"
-#include "report/truss_report.h"
-#include "report/truss_summary.h"
+#include "families/truss_report.h"
+#include "families/truss_summary.h"
 
 namespace traxen {
 

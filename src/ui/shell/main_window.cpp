@@ -27,6 +27,7 @@
 #include <QVBoxLayout>
 #include <ctime>
 
+#include "families/joint_family.h"
 #include "ui/dialogs/info_dialog.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/dialogs/lengths_dialog.h"
@@ -431,7 +432,8 @@ void MainWindow::editJoint(int family) {
   if (ExecJointDialog(this, family, after.job)) {
     after.last_confirmed_dialog = family;
     view->setLastDialog(family);
-    document->change(after, family == 1 ? QStringLiteral("X,Y ja T sõlm") : QStringLiteral("KN sõlm"));
+    const JointFamily* joint = JointFamilyOfDialog(family);
+    document->change(after, joint ? QString::fromUtf8(joint->undo_text.data(), joint->undo_text.size()) : QString());
   }
 }
 

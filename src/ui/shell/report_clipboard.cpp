@@ -8,7 +8,7 @@
 #include <climits>
 #include <cmath>
 
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "ui/qt/painter_surface.h"
 #include "ui/qt/report_export.h"
 

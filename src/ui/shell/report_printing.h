@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 
 class QPrinter;
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 #include "ui/shell/document.h"
 
 namespace traxen {

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 
+#include "model/job_family.h"
 #include "model/job_file.h"
 #include "model/section_positions.h"
 #include "sections/section_library.h"
@@ -10,7 +11,7 @@
 namespace traxen {
 
 std::string PlaceSectionsBySize(Job& job, const std::string& for_file) {
-  if (job.family.is_tyx != 1 && job.family.is_kn != 1) return {};
+  if (!FamilyOf(job)) return {};
   JobLibrary library("", QCoreApplication::applicationDirPath().toStdString());
   const SectionLibrary* sections = nullptr;
   if (const LoadError e = library.Get(for_file, sections)) return e.message;

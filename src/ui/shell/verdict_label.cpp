@@ -4,7 +4,7 @@
 
 #include <QMouseEvent>
 
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "ui/shell/report_view.h"
 #include "ui/shell/verdict_summary.h"
 

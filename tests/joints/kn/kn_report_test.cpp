@@ -12,9 +12,9 @@
 #include "joints/kn/kn_report.h"
 #include "joints/kn/kn_test_inputs.h"
 #include "model/job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "report/recording_surface.h"
-#include "report/report_text.h"
+#include "families/report_text.h"
 #include "support/test_support.h"
 
 namespace traxen {

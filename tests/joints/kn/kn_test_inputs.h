@@ -7,7 +7,7 @@
 #include "report/recording_surface.h"
 #include "report/report_canvas.h"
 #include "model/report_inputs.h"
-#include "report/report_text.h"
+#include "families/report_text.h"
 
 namespace traxen::testing {
 

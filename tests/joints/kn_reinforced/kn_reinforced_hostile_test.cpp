@@ -8,8 +8,8 @@
 #include <string>
 
 #include "model/job_file.h"
-#include "report/dispatch.h"
-#include "report/report_text.h"
+#include "families/dispatch.h"
+#include "families/report_text.h"
 #include "support/test_support.h"
 
 namespace traxen {

@@ -8,7 +8,7 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "model/job_file.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "joints/kn_reinforced/kn_reinforced_joint.h"
 #include "joints/kn_reinforced/printed_text.h"
 #include "support/test_support.h"

@@ -7,9 +7,10 @@
 
 #include "model/confirm_job.h"
 #include "model/job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
+#include "families/rhs_families.h"
 #include "report/recording_surface.h"
-#include "report/report_text.h"
+#include "families/report_text.h"
 
 namespace traxen::testing {
 

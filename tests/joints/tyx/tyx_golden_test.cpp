@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/job_file.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "base/number_format.h"
 #include "support/test_support.h"
 #include "tyx_fixture.h"

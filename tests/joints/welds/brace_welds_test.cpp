@@ -114,8 +114,8 @@ TEST(BraceWelds, ZeroStrengthGivesInfinity) {
 // results carry; absent after a failed condition and when the reader asks for none.
 #include "base/number_format.h"
 #include "model/job_file.h"
-#include "report/dispatch.h"
-#include "report/report_text.h"
+#include "families/dispatch.h"
+#include "families/report_text.h"
 #include "support/test_support.h"
 
 namespace traxen {

@@ -1,5 +1,5 @@
 // Laying out the truss summary pages.
-#include "report/truss_summary.h"
+#include "families/truss_summary.h"
 
 #include <fmt/format.h>
 
@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "model/job_family.h"
 #include "report/pages.h"
 #include "report/report_canvas.h"
 
@@ -57,13 +58,13 @@ std::string OutcomeText(JointOutcome outcome) {
 
 std::string Size(double h, double b, double t) { return fmt::format("{:g}×{:g}×{:g}", h, b, t); }
 
+// Chord / brace (/ brace 2), as the family names its members.
 std::string Sections(const Job& job) {
-  if (job.family.is_tyx == 1)
-    return Size(job.tyx.h0, job.tyx.b0, job.tyx.t0) + " / " + Size(job.tyx.h1, job.tyx.b1, job.tyx.t1);
-  if (job.family.is_kn == 1)
-    return Size(job.kn.h0, job.kn.b0, job.kn.t0) + " / " + Size(job.kn.h1, job.kn.b1, job.kn.t1) + " / " +
-           Size(job.kn.h2, job.kn.b2, job.kn.t2);
-  return {};
+  const JobFamilyInfo* family = FamilyOf(job);
+  if (!family) return {};
+  std::string text;
+  for (const MemberSize& m : family->members(job)) text += (text.empty() ? "" : " / ") + Size(m.h, m.b, m.t);
+  return text;
 }
 
 std::string FamilyText(const Job& job) {

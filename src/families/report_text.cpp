@@ -1,9 +1,9 @@
 // Report text output built from the pieces the formula runs log.
-#include "report/report_text.h"
+#include "families/report_text.h"
 
 #include <algorithm>
 
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "report/recording_surface.h"
 
 namespace traxen {

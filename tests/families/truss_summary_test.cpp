@@ -1,7 +1,7 @@
 // The truss summary that opens a combined report: its figures are those of the check
 // summary, failing joints are red, every line stays inside the page frame whatever the
 // number of joints, and a report that is one of several numbers its pages on.
-#include "report/truss_summary.h"
+#include "families/truss_summary.h"
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 
 #include "model/confirm_job.h"
 #include "model/json_job.h"
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "support/test_support.h"
 
 namespace traxen {

@@ -1,7 +1,7 @@
 // The parts of a truss's combined report: the summary first, then every joint's report under
 // its name, page counts known before layout and the summary's page column pointing at the
 // page each report really starts on.
-#include "report/truss_report.h"
+#include "families/truss_report.h"
 
 #include <fmt/format.h>
 #include <gtest/gtest.h>

@@ -12,7 +12,7 @@
 
 #include "model/job.h"
 #include "model/report_inputs.h"
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 
 namespace traxen {
 

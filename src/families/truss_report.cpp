@@ -1,10 +1,10 @@
 // The parts of a truss's combined report.
-#include "report/truss_report.h"
+#include "families/truss_report.h"
 
 #include <memory>
 
-#include "report/dispatch.h"
-#include "report/truss_summary.h"
+#include "families/dispatch.h"
+#include "families/truss_summary.h"
 
 namespace traxen {
 

@@ -1,10 +1,10 @@
 // Laying a report out once, indexing its operations by page, and replaying what a clip
 // rectangle exposes.
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 
 #include <algorithm>
 
-#include "report/dispatch.h"
+#include "families/dispatch.h"
 #include "report/text_metrics.h"
 
 namespace traxen {

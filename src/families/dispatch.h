@@ -45,12 +45,4 @@ RenderResult RenderReport(DrawingSurface& surface, const Job& job, const ReportI
 CheckSummary CheckJob(const Job& job, const ReportInputs& working, int last_dialog,
                       ReportLanguage language = ReportLanguage::kEstonian);
 
-// The copy rules from the Job record into the working values, one per family.
-void CopyTyxInputs(const Job& job, ReportInputs& in);
-void CopyKnInputs(const Job& job, ReportInputs& in);
-
-// Family titles exactly as printed, blanks kept ("" when none applies).
-std::string TyxTitle(const ReportInputs& in, ReportLanguage language = ReportLanguage::kEstonian);
-std::string KnTitle(const ReportInputs& in, ReportLanguage language = ReportLanguage::kEstonian);
-
 }  // namespace traxen

@@ -1,7 +1,7 @@
 // A report laid out once and indexed by page: the page count without drawing, every drawing
 // operation listed under the pages it touches, and a clipped replay that draws what touches
 // the clip, each operation under the drawing state it was recorded with.
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 
 #include <gtest/gtest.h>
 

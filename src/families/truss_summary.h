@@ -10,7 +10,7 @@
 
 #include "model/job.h"
 #include "report/check_summary.h"
-#include "report/laid_out_report.h"
+#include "families/laid_out_report.h"
 
 namespace traxen {
 

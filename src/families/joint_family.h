@@ -1,0 +1,57 @@
+// One record per joint family: what the Job record knows of it (model/job_family.h), its
+// checks, its report with its title and schematic, and how the programs offer it (the
+// joint dialog's number, the menu and toolbar texts, the undo step, `traxen-cli new`'s
+// names). The report dispatcher, traxen-cli and the desktop shell look a family up here
+// instead of asking which one a job is; a new family is its own folder under joints/ plus
+// one line in families/registry.cpp.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "model/job.h"
+#include "model/job_family.h"
+#include "model/report_inputs.h"
+#include "report/check_summary.h"
+#include "report/report_canvas.h"
+#include "report/report_language.h"
+
+namespace traxen {
+
+// What a family's report is drawn from: the job, the document's working values (the RHS
+// families print from their copy of them) and the joint dialog confirmed last (a T/Y/X
+// schematic is drawn only after its own dialog).
+struct FamilyJob {
+  const Job& job;
+  const ReportInputs& working;
+  int last_dialog = 0;
+};
+
+struct JointFamily {
+  const JobFamilyInfo& info;  // the Job record's side: flag, group, members, example
+  // The number a document keeps of the joint dialog confirmed last (1 T/Y/X, 2 K/N): kept
+  // in project files, so a family's number never changes.
+  int dialog;
+  // Desktop texts, Estonian as the program shows them, "&" before the mnemonic.
+  std::string_view menu_text;     // under "Sõlmede tüübid"
+  std::string_view toolbar_text;  // the job toolbar's button
+  std::string_view undo_text;     // the undo step of the dialog's OK
+  std::string_view action_name;   // the menu action's object name ("tyxJoints"; the button adds "Button")
+  std::string_view new_help;      // `traxen-cli new`'s names of the family and its variant, explained
+
+  // The report's values without drawing: what `traxen-cli check` reports.
+  CheckSummary (*check)(const FamilyJob& job, ReportLanguage language);
+  // The family's title, schematic and report below page 1's header; returns what it printed.
+  CheckSummary (*render)(ReportCanvas& canvas, const FamilyJob& job, bool sketch);
+};
+
+// Every family in the order the menus, the toolbar and `traxen-cli new` list them.
+std::span<const JointFamily> JointFamilies();
+
+// The family of the job (nullptr: none), by group ("tyx"), or by its dialog's number.
+const JointFamily* JointFamilyOf(const Job& job);
+const JointFamily* FindJointFamily(std::string_view group);
+const JointFamily* JointFamilyOfDialog(int dialog);
+
+}  // namespace traxen

@@ -1,0 +1,122 @@
+// The Job record's side of the joint families: one line per family.
+#include "model/job_family.h"
+
+#include <algorithm>
+
+#include "model/confirm_job.h"
+
+namespace traxen {
+
+namespace {
+
+std::vector<MemberSize> TyxMembers(const Job& job) {
+  const TyxJoint& j = job.tyx;
+  return {{"chord", "tyx.t0", j.h0, j.b0, j.t0}, {"brace", "tyx.t1", j.h1, j.b1, j.t1}};
+}
+
+std::vector<MemberSize> KnMembers(const Job& job) {
+  const KnJoint& j = job.kn;
+  return {{"chord", "kn.t0", j.h0, j.b0, j.t0},
+          {"brace 1", "kn.t1", j.h1, j.b1, j.t1},
+          {"brace 2", "kn.t2", j.h2, j.b2, j.t2}};
+}
+
+int TyxPlateFlag(const Job& job, std::string_view flag) {
+  return flag == "face_plate" ? job.tyx.face_plate : flag == "side_plates" ? job.tyx.side_plates : 0;
+}
+
+int KnPlateFlag(const Job& job, std::string_view flag) {
+  return flag == "face_plate"      ? job.kn.face_plate
+         : flag == "side_plates"   ? job.kn.side_plates
+         : flag == "overlap_plate" ? job.kn.overlap_plate
+                                   : 0;
+}
+
+// Brace 2 of a T/Y/X joint mirrors brace 1; the K/N confirmation derives N2 and N0_right
+// from equilibrium.
+bool TyxDerived(std::string_view key) {
+  return key == "h2" || key == "b2" || key == "t2" || key == "N2" || key == "theta2";
+}
+bool KnDerived(std::string_view key) { return key == "N2" || key == "N0_right"; }
+
+// Every member size and design action given, the rest the defaults of a new job.
+Job TyxExample(bool x_joint) {
+  Job job;
+  job.family.is_tyx = 1;
+  TyxJoint& t = job.tyx;
+  t.h0 = 200, t.b0 = 200, t.t0 = 8;
+  t.h1 = 120, t.b1 = 120, t.t1 = 6;
+  t.N0 = -271.6, t.M0 = 2.81, t.N1 = -52, t.theta1 = 84.3;
+  t.x_joint = x_joint ? 1 : 0;
+  return job;
+}
+
+Job KnExample(bool) {
+  Job job;
+  job.family.is_kn = 1;
+  KnJoint& k = job.kn;
+  k.h0 = 160, k.b0 = 160, k.t0 = 8;
+  k.h1 = 100, k.b1 = 100, k.t1 = 6;
+  k.h2 = 100, k.b2 = 100, k.t2 = 5;
+  k.N0_left = -320, k.M0 = 1.5, k.N1 = -85.5;
+  k.theta1 = 50, k.theta2 = 45, k.e = 30;
+  job.len = {6, 6, 2.9, 3.1};
+  return job;
+}
+
+const JobFamilyInfo kFamilies[] = {
+    {JobFamilyId::kTyx, "tyx", "is_tyx", &JobFamily::is_tyx, "T/Y/X", TyxMembers, TyxPlateFlag, TyxDerived, ConfirmTyxJson, TyxExample,
+     "x", "x_joint"},
+    {JobFamilyId::kKn, "kn", "is_kn", &JobFamily::is_kn, "K/N", KnMembers, KnPlateFlag, KnDerived, ConfirmKnJson, KnExample},
+};
+
+}  // namespace
+
+std::span<const JobFamilyInfo> JobFamilies() { return kFamilies; }
+
+const JobFamilyInfo* FamilyOf(const Job& job) {
+  for (const JobFamilyInfo& f : kFamilies)
+    if (job.family.*f.marker == 1) return &f;
+  return nullptr;
+}
+
+const JobFamilyInfo* FindJobFamily(std::string_view group) {
+  for (const JobFamilyInfo& f : kFamilies)
+    if (f.group == group) return &f;
+  return nullptr;
+}
+
+const JobFamilyInfo& JobFamilyInfoOf(JobFamilyId id) {
+  return *std::find_if(std::begin(kFamilies), std::end(kFamilies), [id](const JobFamilyInfo& f) { return f.id == id; });
+}
+
+std::vector<std::string_view> FamilyNames() {
+  std::vector<std::string_view> names;
+  for (const JobFamilyInfo& f : kFamilies) {
+    names.push_back(f.group);
+    if (!f.variant.empty()) names.push_back(f.variant);
+  }
+  return names;
+}
+
+const JobFamilyInfo* FindFamilyName(std::string_view name, bool* variant) {
+  for (const JobFamilyInfo& f : kFamilies) {
+    if (name.empty()) break;
+    if (name == f.group || name == f.variant) {
+      if (variant) *variant = name == f.variant;
+      return &f;
+    }
+  }
+  return nullptr;
+}
+
+void SetJobFamily(Job& job, JobFamilyId id) {
+  for (const JobFamilyInfo& f : kFamilies) job.family.*f.marker = f.id == id ? 1 : 0;
+}
+
+int FamilyFlagCount(const Job& job) {
+  return static_cast<int>(
+      std::count_if(std::begin(kFamilies), std::end(kFamilies), [&](const JobFamilyInfo& f) { return job.family.*f.marker == 1; }));
+}
+
+}  // namespace traxen

@@ -1,0 +1,69 @@
+// The joint families as the Job record knows them: the flag of `Job::family` that marks each,
+// the group of the record (and of a JSON job) that holds its joint, the name JSON, CSV and
+// `traxen-cli check` give it, and the sizes of its members. What a family does (its checks,
+// report, schematic, dialog) is in its record of families/registry.cpp, which points here;
+// the layers below the families (the JSON reader, the joint table) need only this part.
+#pragma once
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "model/job.h"
+#include "model/json_job.h"
+#include "model/messages.h"
+
+namespace traxen {
+
+enum class JobFamilyId { kTyx, kKn };
+
+// One member's section as the checks of a JSON job and the truss summary name it.
+struct MemberSize {
+  std::string_view name;      // "chord", "brace 1"
+  std::string_view wall_key;  // the key of its wall, "kn.t1"
+  double h, b, t;
+};
+
+struct JobFamilyInfo {
+  JobFamilyId id;
+  std::string_view group;   // "tyx": the Job group, the JSON group, `check`'s family field
+  std::string_view flag;    // "is_tyx": its key in the group "family"
+  int JobFamily::*marker;   // the same flag in the record
+  std::string_view label;   // "T/Y/X", as messages name the family
+  std::vector<MemberSize> (*members)(const Job&);       // chord first, then the braces it reports
+  int (*plate_flag)(const Job&, std::string_view flag);  // a reinforcing plate's flag, 0 when none
+  bool (*derived)(std::string_view key);  // a key of its group the reading derives from others
+  // The derivations of a JSON job of the family as it is read (see ConfirmJsonJob).
+  void (*confirm_json)(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
+                       std::vector<Message>* messages);
+  // A sound example job (`traxen-cli new`, the joint table's template), of the variant when
+  // `variant` is set.
+  Job (*example)(bool variant);
+  // A variant a table or a template names on its own ("x": the T/Y/X family with its flag
+  // "x_joint" set); empty when the family has none.
+  std::string_view variant = {};
+  std::string_view variant_flag = {};
+};
+
+// Every family, in the order the menus, the templates and the key list show them.
+std::span<const JobFamilyInfo> JobFamilies();
+
+// The family whose flag the job sets (the first, should a record set two); nullptr when none.
+const JobFamilyInfo* FamilyOf(const Job& job);
+const JobFamilyInfo* FindJobFamily(std::string_view group);
+const JobFamilyInfo& JobFamilyInfoOf(JobFamilyId id);
+
+// The names a joint table's family column and `traxen-cli new` accept: each family's group,
+// then its variant ("tyx", "x", "kn").
+std::vector<std::string_view> FamilyNames();
+
+// The family and whether its variant is meant, by a name of FamilyNames(); nullptr when unknown.
+const JobFamilyInfo* FindFamilyName(std::string_view name, bool* variant);
+
+// Sets the family's flag and clears every other.
+void SetJobFamily(Job& job, JobFamilyId id);
+
+// The number of family flags the job sets (a sound job sets one at most).
+int FamilyFlagCount(const Job& job);
+
+}  // namespace traxen
