@@ -5,6 +5,7 @@
 #include "families/joint_family.h"
 #include "joints/welds/brace_weld_lines.h"
 #include "joints/welds/brace_welds.h"
+#include "report/page_geometry.h"
 #include "report/pages.h"
 #include "report/recording_surface.h"
 
@@ -36,12 +37,12 @@ RenderResult RenderOnce(DrawingSurface& surface, const Job& job, const ReportInp
   surface.setPen(black);
   canvas.SetTextColor(kBlack);
   surface.setBrush(kWhite);
-  surface.drawRect({80, 120}, {850, 1100});
+  surface.drawRect({kFrameLeft, kFrameTop}, {kFrameRight, kFrameBottom});
   DrawPageHeader(canvas, 0, canvas.page_height);
   DrawPageFooter(canvas, 0, canvas.page_height);
   surface.setPen(separator);
-  surface.drawLine({0, 1}, {900, 1});
-  surface.drawLine({0, 1230}, {900, 1230});
+  surface.drawLine({0, 1}, {kReportStripWidth, 1});
+  surface.drawLine({0, kReportPageHeight + 1}, {kReportStripWidth, kReportPageHeight + 1});
   surface.setPen(black);
 
   CheckSummary printed;  // what the family's report computed and printed

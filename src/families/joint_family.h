@@ -29,10 +29,7 @@ struct FamilyJob {
 };
 
 struct JointFamily {
-  const JobFamilyInfo& info;  // the Job record's side: flag, group, members, example
-  // The number a document keeps of the joint dialog confirmed last (1 T/Y/X, 2 K/N): kept
-  // in project files, so a family's number never changes.
-  int dialog;
+  const JobFamilyInfo& info;  // the Job record's side: flag, group, dialog number, members, example
   // Desktop texts, Estonian as the program shows them, "&" before the mnemonic.
   std::string_view menu_text;     // under "Sõlmede tüübid"
   std::string_view toolbar_text;  // the job toolbar's button

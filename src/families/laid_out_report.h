@@ -12,12 +12,10 @@
 
 #include "model/job.h"
 #include "model/report_inputs.h"
+#include "report/page_geometry.h"
 #include "report/recording_surface.h"
 
 namespace traxen {
-
-inline constexpr int kReportStripWidth = 900;  // the page separators reach x = 900
-inline constexpr int kReportPageHeight = 1229;
 
 struct ReportRect {
   int left = 0, top = 0, right = 0, bottom = 0;  // report units, right and bottom exclusive

@@ -8,9 +8,9 @@ namespace traxen {
 std::span<const JointFamily> JointFamilies() {
   // Built on first use, after the Job record's table it points into.
   static const JointFamily families[] = {
-    {JobFamilyInfoOf(JobFamilyId::kTyx), 1, "&X,Y ja T sõlmed", "X,Y ja T TRAXEN", "X,Y ja T sõlm", "tyxJoints",
+    {JobFamilyInfoOf(JobFamilyId::kTyx), "&X,Y ja T sõlmed", "X,Y ja T TRAXEN", "X,Y ja T sõlm", "tyxJoints",
      "tyx (a T or Y joint), x (an X joint)", CheckTyxFamily, RenderTyxFamily},
-    {JobFamilyInfoOf(JobFamilyId::kKn), 2, "&KN  sõlmed", "KN TRAXEN", "KN sõlm", "knJoints",
+    {JobFamilyInfoOf(JobFamilyId::kKn), "&KN  sõlmed", "KN TRAXEN", "KN sõlm", "knJoints",
      "kn (a K or N joint)", CheckKnFamily, RenderKnFamily},
   };
   return families;
@@ -28,9 +28,8 @@ const JointFamily* FindJointFamily(std::string_view group) {
 }
 
 const JointFamily* JointFamilyOfDialog(int dialog) {
-  for (const JointFamily& f : JointFamilies())
-    if (f.dialog == dialog) return &f;
-  return nullptr;
+  const JobFamilyInfo* info = FamilyOfDialog(dialog);
+  return info ? FindJointFamily(info->group) : nullptr;
 }
 
 }  // namespace traxen

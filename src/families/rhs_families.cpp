@@ -69,7 +69,7 @@ ReportInputs StartingInputs(const FamilyJob& job) {
 CheckSummary CheckTyxFamily(const FamilyJob& job, ReportLanguage language) {
   ReportInputs in = StartingInputs(job);
   CopyTyxInputs(job.job, in);
-  SetTyxDrawnAngle(in, job.last_dialog == 1);
+  SetTyxDrawnAngle(in, job.last_dialog == JobFamilyInfoOf(JobFamilyId::kTyx).dialog);
   CheckSummary s = CheckTyxJoint(in);
   s.title = TyxTitle(in, language);
   return s;
@@ -84,7 +84,7 @@ CheckSummary RenderTyxFamily(ReportCanvas& canvas, const FamilyJob& job, bool sk
   canvas.DrawLoggedText({canvas.x, y - 35}, TyxTitle(in, canvas.language), y - 35);
   // The schematic belongs to the T/Y/X dialog's OK: after a K/N dialog or a file read the
   // report prints without it.
-  const bool schematic = job.last_dialog == 1;
+  const bool schematic = job.last_dialog == JobFamilyInfoOf(JobFamilyId::kTyx).dialog;
   SetTyxDrawnAngle(in, schematic);
   if (schematic && sketch) DrawTyxSchematic(canvas, in);
   return RenderTyxReport(canvas, in);

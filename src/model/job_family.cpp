@@ -65,9 +65,9 @@ Job KnExample(bool) {
 }
 
 const JobFamilyInfo kFamilies[] = {
-    {JobFamilyId::kTyx, "tyx", "is_tyx", &JobFamily::is_tyx, "T/Y/X", TyxMembers, TyxPlateFlag, TyxDerived, ConfirmTyxJson, TyxExample,
+    {JobFamilyId::kTyx, "tyx", "is_tyx", &JobFamily::is_tyx, "T/Y/X", 1, TyxMembers, TyxPlateFlag, TyxDerived, ConfirmTyxJson, TyxExample,
      "x", "x_joint"},
-    {JobFamilyId::kKn, "kn", "is_kn", &JobFamily::is_kn, "K/N", KnMembers, KnPlateFlag, KnDerived, ConfirmKnJson, KnExample},
+    {JobFamilyId::kKn, "kn", "is_kn", &JobFamily::is_kn, "K/N", 2, KnMembers, KnPlateFlag, KnDerived, ConfirmKnJson, KnExample},
 };
 
 }  // namespace
@@ -107,6 +107,12 @@ const JobFamilyInfo* FindFamilyName(std::string_view name, bool* variant) {
       return &f;
     }
   }
+  return nullptr;
+}
+
+const JobFamilyInfo* FamilyOfDialog(int dialog) {
+  for (const JobFamilyInfo& f : kFamilies)
+    if (f.dialog == dialog) return &f;
   return nullptr;
 }
 

@@ -30,6 +30,9 @@ struct JobFamilyInfo {
   std::string_view flag;    // "is_tyx": its key in the group "family"
   int JobFamily::*marker;   // the same flag in the record
   std::string_view label;   // "T/Y/X", as messages name the family
+  // The number a document keeps of the joint dialog confirmed last (1 T/Y/X, 2 K/N): project
+  // files keep it, so a family's number never changes; 0 is "none".
+  int dialog;
   std::vector<MemberSize> (*members)(const Job&);       // chord first, then the braces it reports
   int (*plate_flag)(const Job&, std::string_view flag);  // a reinforcing plate's flag, 0 when none
   bool (*derived)(std::string_view key);  // a key of its group the reading derives from others
@@ -59,6 +62,9 @@ std::vector<std::string_view> FamilyNames();
 
 // The family and whether its variant is meant, by a name of FamilyNames(); nullptr when unknown.
 const JobFamilyInfo* FindFamilyName(std::string_view name, bool* variant);
+
+// The family whose dialog has the number; nullptr for 0 and unknown numbers.
+const JobFamilyInfo* FamilyOfDialog(int dialog);
 
 // Sets the family's flag and clears every other.
 void SetJobFamily(Job& job, JobFamilyId id);

@@ -6,6 +6,7 @@
 #include "base/file_suffix.h"
 #include "model/confirm_job.h"
 #include "model/job_file_reader.h"
+#include "model/job_family.h"
 #include "model/json_job.h"
 #include "model/project_file.h"
 #include "sections/library_dir.h"
@@ -61,7 +62,9 @@ LoadError LoadJsonJobText(std::string_view text, const std::string& name, Loaded
     loaded.warning_messages.push_back(std::move(warning));
   }
   loaded.job = std::move(parsed.job);
-  loaded.last_dialog = loaded.job.family.is_tyx == 1 ? 1 : loaded.job.family.is_kn == 1 ? 2 : 0;
+  // A JSON job reads as its family's dialog confirmed it.
+  const JobFamilyInfo* family = FamilyOf(loaded.job);
+  loaded.last_dialog = family ? family->dialog : 0;
   out = std::move(loaded);
   return {};
 }

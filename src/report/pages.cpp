@@ -34,7 +34,7 @@ std::string_view Word(const ReportCanvas& canvas, ReportTextKey key) { return Re
 
 void DrawFrame(ReportCanvas& canvas, int top) {
   canvas.surface.setBrush(kWhite);
-  canvas.surface.drawRect({80, top + 120}, {850, top + 1100});
+  canvas.surface.drawRect({kFrameLeft, top + kFrameTop}, {kFrameRight, top + kFrameBottom});
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ void DrawPageDecoration(ReportCanvas& canvas, int page_index) {
   DrawPageHeader(canvas, page_index, canvas.page_height);
   DrawPageFooter(canvas, page_index, canvas.page_height);
   canvas.surface.setPen(kSeparator);
-  canvas.surface.drawLine({0, top + canvas.page_height + 1}, {900, top + canvas.page_height + 1});
+  canvas.surface.drawLine({0, top + canvas.page_height + 1}, {kReportStripWidth, top + canvas.page_height + 1});
   canvas.surface.setPen(kThinBlack);
 }
 

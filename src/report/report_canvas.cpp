@@ -116,6 +116,5 @@ int WriteVerdict(ReportCanvas& canvas, int x, int y, bool passed, std::string_vi
   return end;
 }
 
-int EndCheck(ReportCanvas& canvas, int x, int y, bool passed) { return WriteVerdict(canvas, x + 30, y, passed); }
 
 }  // namespace traxen

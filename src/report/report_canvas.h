@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "report/page_geometry.h"
 #include "report/report_language.h"
 #include "report/report_texts.h"
 #include "report/surface.h"
@@ -40,7 +41,7 @@ struct ReportCanvas {
   ReportLanguage language = ReportLanguage::kEstonian;  // the words of every line
   PagePlan* plan = nullptr;  // where pages break, and what a break must not separate
 
-  int page_height = 1229;
+  int page_height = kReportPageHeight;
   int line_offset = 0;
   int page_index = 0;
   int page_number = 1;
@@ -91,8 +92,6 @@ void BeginCheck(ReportCanvas& canvas, bool passed, CheckKind kind);
 // the text is black again. Returns the x after the verdict.
 int WriteVerdict(ReportCanvas& canvas, int x, int y, bool passed, std::string_view weight = "normal",
                  ReportTextKey failed_text = ReportTextKey::kFailed);
-// After the pieces: the verdict 30 units right of x. Returns the x after the verdict.
-int EndCheck(ReportCanvas& canvas, int x, int y, bool passed);
 
 // Latin letters of the symbol font as the Greek letters they show (q θ, b β, N capital Ν, ...).
 std::string SymbolToGreek(std::string_view latin);

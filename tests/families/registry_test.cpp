@@ -23,11 +23,11 @@ TEST(Registry, EveryFamilyIsFoundByItsJobGroupAndDialog) {
   for (const JointFamily& f : JointFamilies()) {
     SCOPED_TRACE(f.info.group);
     EXPECT_TRUE(groups.insert(f.info.group).second);
-    EXPECT_TRUE(dialogs.insert(f.dialog).second);
+    EXPECT_TRUE(dialogs.insert(f.info.dialog).second);
     EXPECT_TRUE(actions.insert(f.action_name).second);
-    EXPECT_GT(f.dialog, 0);  // 0 is a document's "no dialog confirmed"
+    EXPECT_GT(f.info.dialog, 0);  // 0 is a document's "no dialog confirmed"
     EXPECT_EQ(FindJointFamily(f.info.group), &f);
-    EXPECT_EQ(JointFamilyOfDialog(f.dialog), &f);
+    EXPECT_EQ(JointFamilyOfDialog(f.info.dialog), &f);
     Job job;
     SetJobFamily(job, f.info.id);
     EXPECT_EQ(FamilyFlagCount(job), 1);

@@ -55,7 +55,7 @@ TEST(CheckLine, FailedConditionIsRedSetsFailedAndEndsBlack) {
   ReportCanvas c(s);
   BeginCheck(c, false, CheckKind::Condition);
   int x = ValueRun(c, 110, 173, "t", kNormal, "0 ", kSubscript, " = ", kNormal, "%3.1lf", "normal", 2.0);
-  x = EndCheck(c, x, 173, false);
+  x = WriteVerdict(c, x + 30, 173, false);
   EXPECT_EQ(c.failed, 1);
   EXPECT_EQ(c.failed_count, 1);
   EXPECT_EQ(c.text_color, kBlack);
@@ -67,7 +67,7 @@ TEST(CheckLine, FailedConditionIsRedSetsFailedAndEndsBlack) {
 
   // The next line is black again; a passed check leaves everything as it was.
   BeginCheck(c, true, CheckKind::Condition);
-  EndCheck(c, 110, 196, true);
+  WriteVerdict(c, 140, 196, true);
   EXPECT_EQ(s.texts().back().text, "Korras! ");
   EXPECT_EQ(s.texts().back().color, kBlack);
   EXPECT_EQ(c.failed_count, 1);
@@ -78,7 +78,7 @@ TEST(CheckLine, FailedVerdictIsRedButLeavesFailedAlone) {
   ReportCanvas c(s);
   BeginCheck(c, false, CheckKind::Verdict);
   EXPECT_EQ(c.text_color, kRed);
-  EndCheck(c, 200, 173, false);
+  WriteVerdict(c, 230, 173, false);
   EXPECT_EQ(c.failed, 0);
   EXPECT_EQ(c.text_color, kBlack);
 }

@@ -117,7 +117,6 @@ TyxChordStress ChordStress(const ReportInputs& in) {
 
 double Reduce(double resistance, bool reduced) { return reduced ? 0.9 * resistance : resistance; }
 
-double Smaller(double a, double b) { return SmallerOf(a, b); }
 // A width is limited to b1 unless "b1 >= width" holds (so a NaN width becomes b1, as printed).
 bool ExceedsLimit(double width, double limit) { return !(limit >= width); }
 
@@ -190,7 +189,7 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
   r.shear_area = 2 * in.h0 * in.t0;
   r.shear_resistance =
       Reduce(Divide(in.fy0 * r.shear_area, std::sqrt(3.0) * sin_buckling * 1000), r.chord_reduced);
-  r.side_resistance = Smaller(r.shear_resistance, r.side_wall_resistance);
+  r.side_resistance = SmallerOf(r.shear_resistance, r.side_wall_resistance);
 
   r.interpolated = r.face_resistance + (r.side_resistance - r.face_resistance) * (w.beta - 0.85) / 0.15;
 
@@ -207,7 +206,7 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
         Reduce(Divide(w.face_strength * w.face_thickness * (Divide(2 * in.h1, sin1) + 2 * r.punching_width),
                       std::sqrt(3.0) * sin1 * 1000),
                r.punching_reduced);
-    r.resistance = Smaller(r.interpolated, r.punching_resistance);
+    r.resistance = SmallerOf(r.interpolated, r.punching_resistance);
   } else {
     r.resistance = r.interpolated;
   }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/job.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 #include "report/surface.h"
 #include "sections/section_library.h"
 #include "ui/dialogs/dialog_numbers.h"

@@ -11,7 +11,7 @@
 #include "model/messages.h"
 #include "model/page_files.h"
 #include "families/laid_out_report.h"
-#include "report/report_inputs.h"
+#include "model/report_inputs.h"
 #include "ui/qt/painter_surface.h"
 
 class QByteArray;

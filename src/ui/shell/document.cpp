@@ -71,10 +71,11 @@ Document::Document(QObject* parent) : QObject(parent) {
 
 JobContent Document::content() const { return {data_.job, data_.working, data_.last_confirmed_dialog}; }
 
-void Document::change(const JobContent& after, const QString& text) {
+bool Document::change(const JobContent& after, const QString& text) {
   // OK without a change is no step and leaves the document unmodified.
-  if (after.last_confirmed_dialog == data_.last_confirmed_dialog && SameJob(after.job, data_.job)) return;
+  if (after.last_confirmed_dialog == data_.last_confirmed_dialog && SameJob(after.job, data_.job)) return false;
   undo_stack_.push(new ContentCommand(this, content(), after, std::nullopt, std::nullopt, text));
+  return true;
 }
 
 void Document::restore(const JobContent& content, const std::string* path) {

@@ -36,8 +36,9 @@ class Document : public QObject {
   bool isModified() const { return !undo_stack_.isClean(); }
   QUndoStack* undoStack() { return &undo_stack_; }
 
-  // One undo step named `text` that replaces the content (the path stays).
-  void change(const JobContent& after, const QString& text);
+  // One undo step named `text` that replaces the content (the path stays); the views lay
+  // out again. False when `after` is the document's content already and nothing was pushed.
+  bool change(const JobContent& after, const QString& text);
 
   // File Open: reads `path` and lets the joint dialog of its family confirm it, all as one
   // undo step; the document then names the file and is unmodified. When the file cannot be

@@ -431,9 +431,11 @@ void MainWindow::editJoint(int family) {
   JobContent after = document->content();
   if (ExecJointDialog(this, family, after.job)) {
     after.last_confirmed_dialog = family;
-    view->setLastDialog(family);
     const JointFamily* joint = JointFamilyOfDialog(family);
-    document->change(after, joint ? QString::fromUtf8(joint->undo_text.data(), joint->undo_text.size()) : QString());
+    // A change lays the report out once, through the document; OK without one gives the
+    // view back the marker the open dialog took away.
+    if (!document->change(after, joint ? QString::fromUtf8(joint->undo_text.data(), joint->undo_text.size()) : QString()))
+      view->setLastDialog(family);
   }
 }
 
