@@ -1,64 +1,203 @@
-// Serialising check summaries; non-finite numbers become null.
+// Serialising check summaries straight into text: a batch of thousands of jobs spends no
+// time on building and re-indenting a document tree per job.
 #include "cli/check_json.h"
 
+#include <fmt/format.h>
+
 #include <cmath>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "base/utf8.h"
 
 namespace traxen {
 
 namespace {
-nlohmann::ordered_json Number(std::optional<double> v) {
-  if (!v || !std::isfinite(*v)) return nullptr;
-  return *v;
-}
+
+// Text in nlohmann's pretty layout (dump with an indent of 2), starting `depth` levels deep.
+class PrettyJson {
+ public:
+  PrettyJson(std::string& out, int depth) : out_(out), depth_(depth) {}
+
+  void BeginObject() { Open('{'); }
+  void EndObject() { Close('}'); }
+  void BeginArray() { Open('['); }
+  void EndArray() { Close(']'); }
+
+  void Key(std::string_view key) {
+    Item();
+    AppendString(key);
+    out_ += ": ";
+    after_key_ = true;
+  }
+  void String(std::string_view s) {
+    Place();
+    AppendString(s);
+  }
+  void Integer(int v) {
+    Place();
+    out_ += fmt::format_int(v).c_str();
+  }
+  void Bool(bool v) {
+    Place();
+    out_ += v ? "true" : "false";
+  }
+  // A number that is not finite is null, as JSON has no other way to say it.
+  void Number(std::optional<double> v) {
+    Place();
+    if (!v || !std::isfinite(*v)) {
+      out_ += "null";
+      return;
+    }
+    // nlohmann's own shortest round-trip digits, so that every number reads as a dump of the
+    // same value would write it ("52.0", "1e-05").
+    char digits[64];
+    out_.append(digits, nlohmann::detail::to_chars(digits, digits + sizeof digits, *v));
+  }
+
+ private:
+  void Open(char bracket) {
+    Place();
+    out_ += bracket;
+    items_.push_back(0);
+  }
+  void Close(char bracket) {
+    const int items = items_.back();
+    items_.pop_back();
+    if (items > 0) NewLine();
+    out_ += bracket;
+  }
+  // Before a value: nothing after its key, a new line in an array.
+  void Place() {
+    if (after_key_) after_key_ = false;
+    else if (!items_.empty()) Item();
+  }
+  void Item() {
+    if (items_.back()++ > 0) out_ += ',';
+    NewLine();
+  }
+  void NewLine() {
+    out_ += '\n';
+    out_.append(static_cast<std::size_t>(2 * (depth_ + static_cast<int>(items_.size()))), ' ');
+  }
+  // Printable ASCII and well-formed UTF-8 stand as they are; anything to escape or replace
+  // goes through nlohmann, which the output must match byte for byte.
+  void AppendString(std::string_view s) {
+    bool plain = true, ascii = true;
+    for (const char c : s) {
+      const auto byte = static_cast<unsigned char>(c);
+      if (byte < 0x20 || c == '"' || c == '\\') plain = false;
+      if (byte >= 0x80) ascii = false;
+    }
+    if (plain && (ascii || IsValidUtf8(s))) {
+      out_ += '"';
+      out_ += s;
+      out_ += '"';
+      return;
+    }
+    out_ += nlohmann::ordered_json(std::string(s)).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  }
+
+  std::string& out_;
+  int depth_;
+  std::vector<int> items_;  // per open object or array: the members written so far
+  bool after_key_ = false;
+};
+
 }  // namespace
 
-nlohmann::ordered_json CheckSummaryToJson(const std::string& job_path, const CheckSummary& s) {
-  nlohmann::ordered_json j;
-  j["job"] = job_path;
-  j["family"] = s.family;
-  j["report"] = s.report;
-  j["title"] = s.title;
-  j["g"] = Number(s.g);
-  j["p"] = Number(s.p);
-  j["lambda_ov"] = Number(s.lambda_ov);
-  j["valid"] = s.valid;
-  j["failed_conditions"] = s.failed_conditions;
-  j["failed_condition_names"] = s.failed_condition_names;
-  j["verdicts"] = nlohmann::ordered_json::array();
-  for (const ResistanceVerdict& v : s.verdicts) {
-    nlohmann::ordered_json o;
-    o["brace"] = v.brace;
-    o["mode"] = v.mode;
-    o["N_Rd"] = Number(v.N_Rd);
-    o["N_Ed"] = Number(v.N_Ed);
-    o["utilisation"] = Number(Utilisation(v));
-    o["mode_name"] = ModeName(s, v);
-    o["passed"] = v.passed;
-    j["verdicts"].push_back(std::move(o));
-  }
-  j["welds"] = nlohmann::ordered_json::array();
-  for (const WeldSummary& w : s.welds) {
-    nlohmann::ordered_json o;
-    o["brace"] = w.brace;
-    o["beta_w"] = Number(w.beta_w);
-    o["a_over_t"] = Number(w.a_over_t);
-    o["a_min"] = Number(w.a_min);
-    j["welds"].push_back(std::move(o));
-  }
-  j["passed"] = s.passed();
-  return j;
+void CheckJsonDocument::Begin(std::string& out) {
+  PrettyJson j(out, 0);
+  j.BeginObject();
+  j.Key("units");
+  j.BeginObject();
+  j.Key("N_Ed");
+  j.String("kN, absolute value of the design force");
+  j.Key("N_Rd");
+  j.String("kN");
+  j.Key("utilisation");
+  j.String("N_Ed / N_Rd, 1 = fully used");
+  j.Key("g");
+  j.String("mm");
+  j.Key("p");
+  j.String("mm");
+  j.Key("lambda_ov");
+  j.String("%");
+  j.Key("a_min");
+  j.String("mm, throat thickness of the full-strength fillet weld of the brace");
+  j.EndObject();
+  out += ",\n  \"jobs\": [";
 }
 
-nlohmann::ordered_json CheckUnitsJson() {
-  nlohmann::ordered_json u;
-  u["N_Ed"] = "kN, absolute value of the design force";
-  u["N_Rd"] = "kN";
-  u["utilisation"] = "N_Ed / N_Rd, 1 = fully used";
-  u["g"] = "mm";
-  u["p"] = "mm";
-  u["lambda_ov"] = "%";
-  u["a_min"] = "mm, throat thickness of the full-strength fillet weld of the brace";
-  return u;
+void CheckJsonDocument::Job(std::string& out, const std::string& job_path, const CheckSummary& s) {
+  out += count_++ ? ",\n    " : "\n    ";
+  PrettyJson j(out, 2);
+  j.BeginObject();
+  j.Key("job");
+  j.String(job_path);
+  j.Key("family");
+  j.String(s.family);
+  j.Key("report");
+  j.String(s.report);
+  j.Key("title");
+  j.String(s.title);
+  j.Key("g");
+  j.Number(s.g);
+  j.Key("p");
+  j.Number(s.p);
+  j.Key("lambda_ov");
+  j.Number(s.lambda_ov);
+  j.Key("valid");
+  j.Bool(s.valid);
+  j.Key("failed_conditions");
+  j.Integer(s.failed_conditions);
+  j.Key("failed_condition_names");
+  j.BeginArray();
+  for (const std::string& name : s.failed_condition_names) j.String(name);
+  j.EndArray();
+  j.Key("verdicts");
+  j.BeginArray();
+  for (const ResistanceVerdict& v : s.verdicts) {
+    j.BeginObject();
+    j.Key("brace");
+    j.Integer(v.brace);
+    j.Key("mode");
+    j.String(v.mode);
+    j.Key("N_Rd");
+    j.Number(v.N_Rd);
+    j.Key("N_Ed");
+    j.Number(v.N_Ed);
+    j.Key("utilisation");
+    j.Number(Utilisation(v));
+    j.Key("mode_name");
+    j.String(ModeName(s, v));
+    j.Key("passed");
+    j.Bool(v.passed);
+    j.EndObject();
+  }
+  j.EndArray();
+  j.Key("welds");
+  j.BeginArray();
+  for (const WeldSummary& w : s.welds) {
+    j.BeginObject();
+    j.Key("brace");
+    j.Integer(w.brace);
+    j.Key("beta_w");
+    j.Number(w.beta_w);
+    j.Key("a_over_t");
+    j.Number(w.a_over_t);
+    j.Key("a_min");
+    j.Number(w.a_min);
+    j.EndObject();
+  }
+  j.EndArray();
+  j.Key("passed");
+  j.Bool(s.passed());
+  j.EndObject();
 }
+
+void CheckJsonDocument::End(std::string& out) { out += count_ ? "\n  ]\n}\n" : "]\n}\n"; }
 
 }  // namespace traxen
