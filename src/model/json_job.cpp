@@ -10,6 +10,7 @@
 #include "model/job_field_index.h"
 #include "model/job_fields.h"
 #include "model/json_job_keys.h"
+#include "model/quick_json_sax.h"
 
 namespace traxen {
 
@@ -81,7 +82,7 @@ std::string GroupList() {
 // Reads the JSON text straight into the Job record as it is parsed, so that a check costs
 // little more than parsing: no document tree is built. The first problem stops the parse
 // with a message naming the key.
-class JobSaxReader : public nlohmann::json_sax<json> {
+class JobSaxReader final : public nlohmann::json_sax<json> {
  public:
   JobSaxReader(std::string_view file, JsonJob& job) : file_(file), out_(job) {
     fields_.reserve(static_cast<std::size_t>(index_.count));
@@ -275,8 +276,27 @@ class JobSaxReader : public nlohmann::json_sax<json> {
 
 }  // namespace
 
+namespace {
+
+// A job read to its end: one family at most.
+LoadError AcceptJob(JsonJob&& result, std::string_view file, JsonJob& out) {
+  if (result.job.family.is_tyx == 1 && result.job.family.is_kn == 1)
+    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
+  out = std::move(result);
+  return {};
+}
+
+}  // namespace
+
 LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& out) {
   JsonJob result;
+  {
+    JobSaxReader quick(file, result);
+    if (QuickSaxParse(text, quick)) return AcceptJob(std::move(result), file, out);
+  }
+  // What the quick pass leaves (a job to refuse, mostly) is read again from the start, so
+  // that every message is the one nlohmann's parser leads to.
+  result = JsonJob();
   JobSaxReader reader(file, result);
   const bool ok = json::sax_parse(text.begin(), text.end(), &reader);
   if (reader.syntax_error) {
@@ -291,10 +311,7 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
   }
   if (!ok || !reader.error.empty())
     return Fail(reader.error.empty() ? Message(MessageId::kJsonNotAJob).About(std::string(file)) : reader.error);
-  if (result.job.family.is_tyx == 1 && result.job.family.is_kn == 1)
-    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
-  out = std::move(result);
-  return {};
+  return AcceptJob(std::move(result), file, out);
 }
 
 std::string WriteJsonJob(Job job) {
