@@ -2,6 +2,8 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/job_field_index.h"
@@ -29,8 +31,8 @@ int PlateFlag(const Job& job, std::string_view flag) {
   return 0;
 }
 
-// The reason a number of `key` is refused, empty when it is sound.
-Message NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
+// The reason a number of `key` (of `range`) is refused, empty when it is sound.
+Message NumberProblem(const JobKey& key, ValueRange range, double v, const Job& job, bool given) {
   if (!std::isfinite(v) || std::abs(v) > kLargestMagnitude) return Message(MessageId::kJsonNotSensible);
   const bool positive = key.role == KeyRole::kDimension ||
                         (key.role == KeyRole::kPlate && PlateFlag(job, key.plate_flag) == 1) ||
@@ -43,7 +45,6 @@ Message NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
   // Lengths, strengths, E, partial factors and angles have their range too; a derived value
   // is replaced by the confirmation whatever it was given as.
   if (key.role == KeyRole::kNumber || key.role == KeyRole::kAction) {
-    const ValueRange range = RangeOfKey(key.name);
     if (!InRange(range, v)) return Message(MessageId::kJsonMust, RangeArg{range, std::string(key.unit)});
   }
   return {};
@@ -72,33 +73,66 @@ Message HollowSectionProblem(const Job& job, const std::string& family) {
   return {};
 }
 
+// What the checks need of every field for a job of one family, by field position, built once
+// per family: a batch of jobs is then checked without comparing or looking up a name.
+struct FamilyFieldChecks {
+  std::vector<std::pair<std::string_view, int>> required;  // key and position, in the key table's order
+  std::vector<bool> read;           // a field of a group the family's computation reads
+  std::vector<ValueRange> ranges;   // the range of the field's key
+};
+
+const FamilyFieldChecks& FieldChecksOf(std::string_view family) {
+  static const auto by_family = [] {
+    std::vector<std::string_view> families = JobGroups();
+    families.push_back("");  // no family
+    std::unordered_map<std::string_view, FamilyFieldChecks> m;
+    for (std::string_view f : families) {
+      FamilyFieldChecks c;
+      if (!f.empty())
+        for (std::string_view key : RequiredKeys(f)) c.required.emplace_back(key, JobFieldPosition(key));
+      Job job;
+      ForEachJobField(job, [&](const JobField& field) {
+        const std::string_view g = field.group;
+        c.read.push_back(g == "steel" || g == "len" || g == "chord" || g == "plate" || g == f);
+      });
+      for (const JobFieldInfo& info : JobFieldInfos())
+        c.ranges.push_back(info.key ? RangeOfKey(info.key->name) : ValueRange::kAnyFinite);
+      m.emplace(f, std::move(c));
+    }
+    return m;
+  }();
+  return by_family.at(family);
+}
+
 }  // namespace
 
 LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
   const std::string family = FamilyOf(parsed.job);
+  const FamilyFieldChecks& checks = FieldChecksOf(family);
   if (!family.empty()) {
     std::string missing;
     int count = 0;
-    for (std::string_view key : RequiredKeys(family))
-      if (!parsed.present.contains(key)) missing += (count++ ? ", " : "") + std::string(key);
+    for (const auto& [key, position] : checks.required)
+      if (position < 0 || !parsed.present.has(static_cast<std::size_t>(position)))
+        missing += (count++ ? ", " : "") + std::string(key);
     const char* name = family == "tyx" ? "T/Y/X" : "K/N";
     if (count == 1) return Fail(Message(MessageId::kJsonMissingKey, name, missing, family).About(std::string(file)));
     if (count > 1)
       return Fail(Message(MessageId::kJsonMissingKeys, name, count, missing, family).About(std::string(file)));
   }
-  Job job = parsed.job;  // the field list takes pointers
+  // The field list takes pointers; nothing is written through them.
+  Job& job = const_cast<Job&>(parsed.job);
   Message error;
   const std::vector<JobFieldInfo>& infos = JobFieldInfos();
   std::size_t position = 0;
   ForEachJobField(job, [&](const JobField& f) {
     const std::size_t at = position++;
-    if (!error.empty()) return;
-    if (f.group != "steel" && f.group != "len" && f.group != "chord" && f.group != "plate" && f.group != family) return;
+    if (!error.empty() || !checks.read[at]) return;
     const JobKey* key = infos[at].key;
     if (!key) return;
     auto check = [&](double v) {
       if (!error.empty()) return;
-      if (Message why = NumberProblem(*key, v, job, parsed.present.has(at)); !why.empty())
+      if (Message why = NumberProblem(*key, checks.ranges[at], v, job, parsed.present.has(at)); !why.empty())
         error = Message(MessageId::kJsonKeyValue, infos[at].dotted, v, why).About(std::string(file));
     };
     std::visit(
