@@ -4,11 +4,11 @@
 
 #include <fmt/format.h>
 
+#include <array>
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "base/utf8.h"
 
@@ -26,10 +26,12 @@ class PrettyJson {
   void BeginArray() { Open('['); }
   void EndArray() { Close(']'); }
 
+  // The writer's own names: plain ASCII, nothing to escape.
   void Key(std::string_view key) {
     Item();
-    AppendString(key);
-    out_ += ": ";
+    out_ += '"';
+    out_ += key;
+    out_ += "\": ";
     after_key_ = true;
   }
   void String(std::string_view s) {
@@ -38,7 +40,8 @@ class PrettyJson {
   }
   void Integer(int v) {
     Place();
-    out_ += fmt::format_int(v).c_str();
+    const fmt::format_int text(v);
+    out_.append(text.data(), text.size());
   }
   void Bool(bool v) {
     Place();
@@ -58,29 +61,27 @@ class PrettyJson {
   }
 
  private:
+  static constexpr int kMaxLevels = 8;  // a summary nests three levels in a document of two
+
   void Open(char bracket) {
     Place();
     out_ += bracket;
-    items_.push_back(0);
+    items_[levels_++] = 0;
   }
   void Close(char bracket) {
-    const int items = items_.back();
-    items_.pop_back();
-    if (items > 0) NewLine();
+    if (items_[--levels_] > 0) out_.append(LineBreak().substr(1));
     out_ += bracket;
   }
   // Before a value: nothing after its key, a new line in an array.
   void Place() {
     if (after_key_) after_key_ = false;
-    else if (!items_.empty()) Item();
+    else if (levels_ > 0) Item();
   }
-  void Item() {
-    if (items_.back()++ > 0) out_ += ',';
-    NewLine();
-  }
-  void NewLine() {
-    out_ += '\n';
-    out_.append(static_cast<std::size_t>(2 * (depth_ + static_cast<int>(items_.size()))), ' ');
+  void Item() { out_.append(LineBreak().substr(items_[levels_ - 1]++ > 0 ? 0 : 1)); }
+  // ",\n" and the indent of the current level.
+  std::string_view LineBreak() const {
+    static constexpr std::string_view kBreak = ",\n                                        ";
+    return kBreak.substr(0, 2 + static_cast<std::size_t>(2 * (depth_ + levels_)));
   }
   // Printable ASCII and well-formed UTF-8 stand as they are; anything to escape or replace
   // goes through nlohmann, which the output must match byte for byte.
@@ -102,7 +103,8 @@ class PrettyJson {
 
   std::string& out_;
   int depth_;
-  std::vector<int> items_;  // per open object or array: the members written so far
+  std::array<int, kMaxLevels> items_{};  // per open object or array: the members written so far
+  int levels_ = 0;
   bool after_key_ = false;
 };
 
