@@ -4,8 +4,10 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <string_view>
@@ -16,10 +18,16 @@ namespace traxen {
 
 namespace {
 
-// Text in nlohmann's pretty layout (dump with an indent of 2), starting `depth` levels deep.
+// Text in nlohmann's pretty layout (dump with an indent of 2), starting `depth` levels deep,
+// appended to `out`. The writer copies each piece through a cursor into room it keeps ahead
+// in `out` and trims `out` to the text when it goes: the sixty-odd small pieces of a summary
+// then cost little more than their bytes.
 class PrettyJson {
  public:
-  PrettyJson(std::string& out, int depth) : out_(out), depth_(depth) {}
+  PrettyJson(std::string& out, int depth) : out_(out), used_(out.size()), depth_(depth) {}
+  ~PrettyJson() { out_.resize(used_); }
+  PrettyJson(const PrettyJson&) = delete;
+  PrettyJson& operator=(const PrettyJson&) = delete;
 
   void BeginObject() { Open('{'); }
   void EndObject() { Close('}'); }
@@ -28,10 +36,13 @@ class PrettyJson {
 
   // The writer's own names: plain ASCII, nothing to escape.
   void Key(std::string_view key) {
-    Item();
-    out_ += '"';
-    out_ += key;
-    out_ += "\": ";
+    const std::string_view line = Item();
+    char* at = Room(line.size() + key.size() + 4);
+    at = Copy(at, line);
+    *at++ = '"';
+    at = Copy(at, key);
+    at = Copy(at, "\": ");
+    used_ = static_cast<std::size_t>(at - out_.data());
     after_key_ = true;
   }
   void String(std::string_view s) {
@@ -41,43 +52,47 @@ class PrettyJson {
   void Integer(int v) {
     Place();
     const fmt::format_int text(v);
-    out_.append(text.data(), text.size());
+    Put({text.data(), text.size()});
   }
   void Bool(bool v) {
     Place();
-    out_ += v ? "true" : "false";
+    Put(v ? "true" : "false");
   }
   // A number that is not finite is null, as JSON has no other way to say it.
   void Number(std::optional<double> v) {
     Place();
     if (!v || !std::isfinite(*v)) {
-      out_ += "null";
+      Put("null");
       return;
     }
     // nlohmann's own shortest round-trip digits, so that every number reads as a dump of the
     // same value would write it ("52.0", "1e-05").
-    char digits[64];
-    out_.append(digits, nlohmann::detail::to_chars(digits, digits + sizeof digits, *v));
+    char* at = Room(kNumberRoom);
+    used_ = static_cast<std::size_t>(nlohmann::detail::to_chars(at, at + kNumberRoom, *v) - out_.data());
   }
 
  private:
   static constexpr int kMaxLevels = 8;  // a summary nests three levels in a document of two
+  static constexpr std::size_t kNumberRoom = 64;
 
   void Open(char bracket) {
     Place();
-    out_ += bracket;
+    Put(std::string_view(&bracket, 1));
     items_[levels_++] = 0;
   }
   void Close(char bracket) {
-    if (items_[--levels_] > 0) out_.append(LineBreak().substr(1));
-    out_ += bracket;
+    const bool empty = items_[--levels_] == 0;
+    if (!empty) Put(LineBreak().substr(1));
+    Put(std::string_view(&bracket, 1));
   }
   // Before a value: nothing after its key, a new line in an array.
   void Place() {
     if (after_key_) after_key_ = false;
-    else if (levels_ > 0) Item();
+    else if (levels_ > 0) Put(Item());
   }
-  void Item() { out_.append(LineBreak().substr(items_[levels_ - 1]++ > 0 ? 0 : 1)); }
+  // The line break that starts a member of the open object or array, with the comma after
+  // the member before.
+  std::string_view Item() { return LineBreak().substr(items_[levels_ - 1]++ > 0 ? 0 : 1); }
   // ",\n" and the indent of the current level.
   std::string_view LineBreak() const {
     static constexpr std::string_view kBreak = ",\n                                        ";
@@ -86,22 +101,43 @@ class PrettyJson {
   // Printable ASCII and well-formed UTF-8 stand as they are; anything to escape or replace
   // goes through nlohmann, which the output must match byte for byte.
   void AppendString(std::string_view s) {
-    bool plain = true, ascii = true;
+    unsigned char any = 0;  // a control character, quote or backslash leaves its mark here
+    unsigned char high = 0;
     for (const char c : s) {
       const auto byte = static_cast<unsigned char>(c);
-      if (byte < 0x20 || c == '"' || c == '\\') plain = false;
-      if (byte >= 0x80) ascii = false;
+      any |= kEscaped[byte];
+      high |= byte;
     }
-    if (plain && (ascii || IsValidUtf8(s))) {
-      out_ += '"';
-      out_ += s;
-      out_ += '"';
+    if (!any && (high < 0x80 || IsValidUtf8(s))) {
+      char* at = Room(s.size() + 2);
+      *at++ = '"';
+      at = Copy(at, s);
+      *at++ = '"';
+      used_ = static_cast<std::size_t>(at - out_.data());
       return;
     }
-    out_ += nlohmann::ordered_json(std::string(s)).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    Put(nlohmann::ordered_json(std::string(s)).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
   }
+  static constexpr std::array<unsigned char, 256> kEscaped = [] {
+    std::array<unsigned char, 256> t{};
+    for (int c = 0; c < 0x20; ++c) t[static_cast<std::size_t>(c)] = 1;
+    t['"'] = t['\\'] = 1;
+    return t;
+  }();
+
+  // Room for `n` more bytes at the cursor.
+  char* Room(std::size_t n) {
+    if (out_.size() - used_ < n) out_.resize(std::max(2 * out_.size(), used_ + n + 1024));
+    return out_.data() + used_;
+  }
+  static char* Copy(char* at, std::string_view s) {
+    std::memcpy(at, s.data(), s.size());
+    return at + s.size();
+  }
+  void Put(std::string_view s) { used_ = static_cast<std::size_t>(Copy(Room(s.size()), s) - out_.data()); }
 
   std::string& out_;
+  std::size_t used_;  // the text's end in `out_`; what follows is room
   int depth_;
   std::array<int, kMaxLevels> items_{};  // per open object or array: the members written so far
   int levels_ = 0;
@@ -111,25 +147,27 @@ class PrettyJson {
 }  // namespace
 
 void CheckJsonDocument::Begin(std::string& out) {
-  PrettyJson j(out, 0);
-  j.BeginObject();
-  j.Key("units");
-  j.BeginObject();
-  j.Key("N_Ed");
-  j.String("kN, absolute value of the design force");
-  j.Key("N_Rd");
-  j.String("kN");
-  j.Key("utilisation");
-  j.String("N_Ed / N_Rd, 1 = fully used");
-  j.Key("g");
-  j.String("mm");
-  j.Key("p");
-  j.String("mm");
-  j.Key("lambda_ov");
-  j.String("%");
-  j.Key("a_min");
-  j.String("mm, throat thickness of the full-strength fillet weld of the brace");
-  j.EndObject();
+  {
+    PrettyJson j(out, 0);
+    j.BeginObject();
+    j.Key("units");
+    j.BeginObject();
+    j.Key("N_Ed");
+    j.String("kN, absolute value of the design force");
+    j.Key("N_Rd");
+    j.String("kN");
+    j.Key("utilisation");
+    j.String("N_Ed / N_Rd, 1 = fully used");
+    j.Key("g");
+    j.String("mm");
+    j.Key("p");
+    j.String("mm");
+    j.Key("lambda_ov");
+    j.String("%");
+    j.Key("a_min");
+    j.String("mm, throat thickness of the full-strength fillet weld of the brace");
+    j.EndObject();
+  }
   out += ",\n  \"jobs\": [";
 }
 

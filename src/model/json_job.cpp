@@ -85,8 +85,9 @@ std::string GroupList() {
 class JobSaxReader final : public nlohmann::json_sax<json> {
  public:
   JobSaxReader(std::string_view file, JsonJob& job) : file_(file), out_(job) {
-    fields_.reserve(static_cast<std::size_t>(index_.count));
-    ForEachJobField(out_.job, [&](const JobField& f) { fields_.push_back(f); });
+    fields_.resize(static_cast<std::size_t>(index_.count));
+    std::size_t position = 0;
+    ForEachJobField(out_.job, [&](const JobField& f) { fields_[position++] = f; });
     seen_.assign(fields_.size(), false);
   }
 
@@ -143,7 +144,9 @@ class JobSaxReader final : public nlohmann::json_sax<json> {
     --depth_;
     return true;
   }
-  bool key(string_t& k) override {
+  bool key(string_t& k) override { return key_view(k); }
+  // The quick pass hands keys over without copying them.
+  bool key_view(std::string_view k) {
     if (depth_ == 1) {
       group_ = index_.by_group.find(k);
       if (group_ == index_.by_group.end()) {
@@ -157,14 +160,21 @@ class JobSaxReader final : public nlohmann::json_sax<json> {
       seen_groups_.push_back(group_name_);
       return true;
     }
-    const auto f = group_->second.find(k);
-    if (f == group_->second.end()) {
-      const std::string dotted = fmt::format("{}.{}", group_name_, k);
-      const std::string nearest = NearestJobKey(dotted);
-      return Fail(nearest.empty() ? Message(MessageId::kJsonUnknownKey, dotted)
-                                  : Message(MessageId::kJsonUnknownKeyNearest, dotted, nearest));
+    // Keys mostly come in the record's order, as every written job has them: the field after
+    // the last one is tried before the index.
+    const std::size_t next = field_ ? field_index_ + 1 : 0;
+    if (next < fields_.size() && fields_[next].key == k && fields_[next].group == group_name_) {
+      field_index_ = next;
+    } else {
+      const auto f = group_->second.find(k);
+      if (f == group_->second.end()) {
+        const std::string dotted = fmt::format("{}.{}", group_name_, k);
+        const std::string nearest = NearestJobKey(dotted);
+        return Fail(nearest.empty() ? Message(MessageId::kJsonUnknownKey, dotted)
+                                    : Message(MessageId::kJsonUnknownKeyNearest, dotted, nearest));
+      }
+      field_index_ = std::size_t(f->second);
     }
-    field_index_ = std::size_t(f->second);
     field_ = &fields_[field_index_];
     if (seen_[field_index_]) return Fail(Message(MessageId::kJsonKeyTwice, Key()));
     seen_[field_index_] = true;

@@ -76,9 +76,12 @@ Message HollowSectionProblem(const Job& job, const std::string& family) {
 // What the checks need of every field for a job of one family, by field position, built once
 // per family: a batch of jobs is then checked without comparing or looking up a name.
 struct FamilyFieldChecks {
+  struct Field {
+    const JobKey* key = nullptr;  // null for a field the family's computation does not read
+    ValueRange range = ValueRange::kAnyFinite;
+  };
   std::vector<std::pair<std::string_view, int>> required;  // key and position, in the key table's order
-  std::vector<bool> read;           // a field of a group the family's computation reads
-  std::vector<ValueRange> ranges;   // the range of the field's key
+  std::vector<Field> fields;
 };
 
 const FamilyFieldChecks& FieldChecksOf(std::string_view family) {
@@ -90,13 +93,14 @@ const FamilyFieldChecks& FieldChecksOf(std::string_view family) {
       FamilyFieldChecks c;
       if (!f.empty())
         for (std::string_view key : RequiredKeys(f)) c.required.emplace_back(key, JobFieldPosition(key));
+      const std::vector<JobFieldInfo>& infos = JobFieldInfos();
       Job job;
       ForEachJobField(job, [&](const JobField& field) {
         const std::string_view g = field.group;
-        c.read.push_back(g == "steel" || g == "len" || g == "chord" || g == "plate" || g == f);
+        const bool read = g == "steel" || g == "len" || g == "chord" || g == "plate" || g == f;
+        const JobKey* key = read ? infos[c.fields.size()].key : nullptr;
+        c.fields.push_back({key, key ? RangeOfKey(key->name) : ValueRange::kAnyFinite});
       });
-      for (const JobFieldInfo& info : JobFieldInfos())
-        c.ranges.push_back(info.key ? RangeOfKey(info.key->name) : ValueRange::kAnyFinite);
       m.emplace(f, std::move(c));
     }
     return m;
@@ -123,17 +127,15 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
   // The field list takes pointers; nothing is written through them.
   Job& job = const_cast<Job&>(parsed.job);
   Message error;
-  const std::vector<JobFieldInfo>& infos = JobFieldInfos();
   std::size_t position = 0;
   ForEachJobField(job, [&](const JobField& f) {
     const std::size_t at = position++;
-    if (!error.empty() || !checks.read[at]) return;
-    const JobKey* key = infos[at].key;
-    if (!key) return;
+    const FamilyFieldChecks::Field& field = checks.fields[at];
+    if (!field.key || !error.empty()) return;
     auto check = [&](double v) {
       if (!error.empty()) return;
-      if (Message why = NumberProblem(*key, checks.ranges[at], v, job, parsed.present.has(at)); !why.empty())
-        error = Message(MessageId::kJsonKeyValue, infos[at].dotted, v, why).About(std::string(file));
+      if (Message why = NumberProblem(*field.key, field.range, v, job, parsed.present.has(at)); !why.empty())
+        error = Message(MessageId::kJsonKeyValue, JobFieldInfos()[at].dotted, v, why).About(std::string(file));
     };
     std::visit(
         [&](auto* p) {

@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,29 @@ TEST(QuickJsonSax, NumbersAndStringsItReadsHaveNlohmannsValues) {
   for (const char* text : {"", " ", "\xef\xbb\xbf{}", "{} {}", "{},", "{\"a\": 1,}", "{\"a\": 1", "[1] x"})
     EXPECT_FALSE(QuickAgrees(text)) << text;
   EXPECT_TRUE(QuickAgrees(" \t\r\n{ \"a\" : [ 1 , 2 ] } \n"));
+}
+
+// Decimals of every shape a job may hold, from few digits to more than a double keeps and
+// from small to large powers of ten: the quick pass rounds each as strtod does.
+TEST(QuickJsonSax, EveryDecimalIsRoundedAsStrtodRoundsIt) {
+  std::mt19937_64 random(20261211);
+  auto digits = [&](int count) {
+    std::string d;
+    for (int i = 0; i < count; ++i) d += static_cast<char>('0' + random() % 10);
+    return d;
+  };
+  int quick = 0;
+  for (int i = 0; i < 20000; ++i) {
+    std::string number = random() % 4 == 0 ? "-" : "";
+    const std::string whole = digits(1 + static_cast<int>(random() % 12));
+    number += whole[0] == '0' ? "0" : whole;
+    if (random() % 3 != 0) number += "." + digits(1 + static_cast<int>(random() % 12));
+    if (random() % 3 == 0) number += fmt::format("e{}{}", random() % 2 ? "-" : "", random() % 30);
+    const std::string text = "[" + number + "]";
+    if (QuickAgrees(text)) ++quick;
+    if (::testing::Test::HasFailure()) break;
+  }
+  EXPECT_GT(quick, 10000);  // most of them take the quick road
 }
 
 TEST(QuickJsonSax, AJobTheReaderRefusesIsReadAgainForNlohmannsMessage) {
