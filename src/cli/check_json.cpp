@@ -34,8 +34,11 @@ class PrettyJson {
   void BeginArray() { Open('['); }
   void EndArray() { Close(']'); }
 
-  // The writer's own names: plain ASCII, nothing to escape.
-  void Key(std::string_view key) {
+  // The writer's own names, plain ASCII with nothing to escape; as literals their copies
+  // take no call.
+  template <std::size_t N>
+  void Key(const char (&name)[N]) {
+    const std::string_view key(name, N - 1);
     const std::string_view line = Item();
     char* at = Room(line.size() + key.size() + 4);
     at = Copy(at, line);

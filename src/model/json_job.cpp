@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <tuple>
 #include <unordered_map>
 #include <nlohmann/json.hpp>
 
@@ -55,6 +56,7 @@ namespace {
 // Field positions by group and key, built once; a job then needs one pass over its fields.
 struct FieldIndex {
   std::unordered_map<std::string_view, std::unordered_map<std::string_view, int>> by_group;
+  std::unordered_map<std::string_view, std::pair<int, int>> group_span;  // first and past-last position
   std::vector<bool> is_flag;  // by field position: a 0/1 switch that also takes true/false
   int count = 0;
 
@@ -63,6 +65,8 @@ struct FieldIndex {
       FieldIndex i;
       Job job;
       ForEachJobField(job, [&](const JobField& f) {
+        auto [span, first] = i.group_span.try_emplace(f.group, i.count, i.count);
+        span->second.second = i.count + 1;
         i.by_group[f.group][f.key] = i.count++;
         const JobKey* key = FindJobKey(fmt::format("{}.{}", f.group, f.key));
         i.is_flag.push_back(key && key->role == KeyRole::kFlag);
@@ -158,13 +162,13 @@ class JobSaxReader final : public nlohmann::json_sax<json> {
       for (std::string_view g : seen_groups_)
         if (g == group_name_) return Fail(Message(MessageId::kJsonGroupTwice, group_name_));
       seen_groups_.push_back(group_name_);
+      std::tie(next_, group_end_) = index_.group_span.at(group_name_);
       return true;
     }
-    // Keys mostly come in the record's order, as every written job has them: the field after
-    // the last one is tried before the index.
-    const std::size_t next = field_ ? field_index_ + 1 : 0;
-    if (next < fields_.size() && fields_[next].key == k && fields_[next].group == group_name_) {
-      field_index_ = next;
+    // Keys mostly come in the record's order, as every written job has them: the group's
+    // field after the last one is tried before the index.
+    if (next_ < group_end_ && fields_[static_cast<std::size_t>(next_)].key == k) {
+      field_index_ = static_cast<std::size_t>(next_);
     } else {
       const auto f = group_->second.find(k);
       if (f == group_->second.end()) {
@@ -176,6 +180,7 @@ class JobSaxReader final : public nlohmann::json_sax<json> {
       field_index_ = std::size_t(f->second);
     }
     field_ = &fields_[field_index_];
+    next_ = static_cast<int>(field_index_) + 1;
     if (seen_[field_index_]) return Fail(Message(MessageId::kJsonKeyTwice, Key()));
     seen_[field_index_] = true;
     return true;
@@ -276,6 +281,7 @@ class JobSaxReader final : public nlohmann::json_sax<json> {
   int depth_ = 0;
   decltype(FieldIndex::by_group)::const_iterator group_;
   std::string_view group_name_;
+  int next_ = 0, group_end_ = 0;  // the field expected next and the end of the group's fields
   const JobField* field_ = nullptr;
   std::size_t field_index_ = 0;
   std::vector<bool> seen_;                     // by field position: a key given twice is refused

@@ -2,6 +2,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -31,8 +32,8 @@ int PlateFlag(const Job& job, std::string_view flag) {
   return 0;
 }
 
-// The reason a number of `key` (of `range`) is refused, empty when it is sound.
-Message NumberProblem(const JobKey& key, ValueRange range, double v, const Job& job, bool given) {
+// The reason a number of `key` (of `range`) is refused, none when it is sound.
+std::optional<Message> NumberProblem(const JobKey& key, ValueRange range, double v, const Job& job, bool given) {
   if (!std::isfinite(v) || std::abs(v) > kLargestMagnitude) return Message(MessageId::kJsonNotSensible);
   const bool positive = key.role == KeyRole::kDimension ||
                         (key.role == KeyRole::kPlate && PlateFlag(job, key.plate_flag) == 1) ||
@@ -47,7 +48,7 @@ Message NumberProblem(const JobKey& key, ValueRange range, double v, const Job& 
   if (key.role == KeyRole::kNumber || key.role == KeyRole::kAction) {
     if (!InRange(range, v)) return Message(MessageId::kJsonMust, RangeArg{range, std::string(key.unit)});
   }
-  return {};
+  return std::nullopt;
 }
 
 // A wall of half the section's width or more leaves no hole: no hollow section has it, and
@@ -134,8 +135,8 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
     if (!field.key || !error.empty()) return;
     auto check = [&](double v) {
       if (!error.empty()) return;
-      if (Message why = NumberProblem(*field.key, field.range, v, job, parsed.present.has(at)); !why.empty())
-        error = Message(MessageId::kJsonKeyValue, JobFieldInfos()[at].dotted, v, why).About(std::string(file));
+      if (const auto why = NumberProblem(*field.key, field.range, v, job, parsed.present.has(at)))
+        error = Message(MessageId::kJsonKeyValue, JobFieldInfos()[at].dotted, v, *why).About(std::string(file));
     };
     std::visit(
         [&](auto* p) {
