@@ -113,7 +113,8 @@ class QuickJsonSax {
   bool ReadString() {
     const char* start = ++at_;
     unsigned char high = 0;  // any byte from 0x80 up leaves its top bit here
-    while (at_ != end_ && kPlainStringByte[static_cast<unsigned char>(*at_)]) high |= static_cast<unsigned char>(*at_++);
+    for (; at_ != end_ && kPlainStringByte[static_cast<unsigned char>(*at_)]; ++at_)
+      high |= static_cast<unsigned char>(*at_);
     if (at_ == end_ || *at_ != '"') return false;
     text_start_ = start;
     text_size_ = static_cast<std::size_t>(at_ - start);
