@@ -79,5 +79,22 @@ TEST_F(CliTest, CheckJsonIsThePrettyDumpOfItselfByteForByte) {
   EXPECT_TRUE(Ordered::parse(none.out)["jobs"].empty());
 }
 
+// The results are written in large pieces, yet a message about a bad job still comes after
+// the results before it and before those after it where both streams go to one file.
+TEST_F(CliTest, AMessageKeepsItsPlaceAmongTheResultsInOneStream) {
+  const std::string first = Path("a.json"), last = Path("c.json");
+  ASSERT_EQ(RunCli("new tyx -o " + first).status, 0);
+  ASSERT_EQ(RunCli("new kn -o " + last).status, 0);
+  const std::string bad = Write("b.json", "{\"tyx\": {\"h0\": true}}");
+  // Both streams of traxen-cli into one pipe; the shell's own stream goes where RunCli says.
+  const CliRun r = RunCli("check " + first + " " + bad + " " + last + " 2>&1 | cat");
+  const std::size_t a = r.out.find(first + " tyx"), b = r.out.find("b.json: key"), c = r.out.find(last + " kn");
+  ASSERT_NE(a, std::string::npos) << r.out;
+  ASSERT_NE(b, std::string::npos) << r.out;
+  ASSERT_NE(c, std::string::npos) << r.out;
+  EXPECT_LT(a, b) << r.out;
+  EXPECT_LT(b, c) << r.out;
+}
+
 }  // namespace
 }  // namespace traxen
