@@ -1,8 +1,12 @@
 // traxen-cli check: each job computed as the report would, summarised as text, JSON or CSV.
 #include <fmt/format.h>
+#include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <iostream>
+#include <streambuf>
+#include <vector>
 
 #include "base/display_text.h"
 #include "cli/check_json.h"
@@ -49,36 +53,49 @@ std::string WeldThroat(const CheckSummary& s, int brace) {
   return {};
 }
 
-// `text` (a dump at indent 2) as it sits `levels` × 2 blanks deep in the whole document.
-std::string Indented(const std::string& text, int levels) {
-  const std::string pad(static_cast<std::size_t>(2 * levels), ' ');
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  std::size_t from = 0;
-  for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', from)) {
-    out.append(text, from, nl + 1 - from).append(pad);
-    from = nl + 1;
-  }
-  return out.append(text, from);
-}
-
-// The JSON result is written job by job as each is checked, so that a batch of any size
-// needs the memory of one job; the bytes are those of the whole document dumped at once.
-class JsonStream {
+// Standard output gathered into large writes while the jobs are checked: a batch of thousands
+// of jobs makes a few hundred system calls instead of several per job. Standard error stays
+// tied to it, so that a message still follows the results before it wherever both go; a
+// terminal sees every job as soon as it is checked.
+class BatchOutput : public std::streambuf {
  public:
-  void Begin() { std::cout << "{\n  \"units\": " << Indented(Dump(CheckUnitsJson()), 1) << ",\n  \"jobs\": ["; }
-  void Job(const nlohmann::ordered_json& job) {
-    std::cout << (count_++ ? ",\n    " : "\n    ") << Indented(Dump(job), 2);
+  BatchOutput() : buffer_(64 * 1024), interactive_(::isatty(::fileno(stdout)) == 1) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    std::cout.flush();
+    previous_ = std::cout.rdbuf(this);
   }
-  void End() { std::cout << (count_ ? "\n  ]\n}\n" : "]\n}\n"); }
+  ~BatchOutput() override {
+    std::cout.flush();
+    std::cout.rdbuf(previous_);
+  }
+  BatchOutput(const BatchOutput&) = delete;
+  BatchOutput& operator=(const BatchOutput&) = delete;
+
+  void JobDone() {
+    if (interactive_) std::cout.flush();
+  }
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (!Drain()) return traits_type::eof();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) {
+      *pptr() = traits_type::to_char_type(c);
+      pbump(1);
+    }
+    return traits_type::not_eof(c);
+  }
+  int sync() override { return Drain() && std::fflush(stdout) == 0 ? 0 : -1; }
 
  private:
-  // A file name that is not valid UTF-8 is written with its bad bytes replaced (U+FFFD):
-  // the batch's output is never lost for one name.
-  static std::string Dump(const nlohmann::ordered_json& j) {
-    return j.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  bool Drain() {
+    const auto size = static_cast<std::size_t>(pptr() - pbase());
+    const bool written = size == 0 || std::fwrite(pbase(), 1, size, stdout) == size;
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    return written;
   }
-  int count_ = 0;
+  std::vector<char> buffer_;
+  bool interactive_;
+  std::streambuf* previous_ = nullptr;
 };
 
 }  // namespace
@@ -86,8 +103,13 @@ class JsonStream {
 int RunCheck(const CheckOptions& options, const LibraryOptions& library_options) {
   JobLibrary library(library_options.library_dir, library_options.executable_dir);
   bool any_error = false, all_passed = true;
-  JsonStream json;
-  if (options.format == CheckFormat::kJson) json.Begin();
+  BatchOutput output;
+  CheckJsonDocument json;
+  std::string piece;  // one job's JSON, its room kept from job to job
+  if (options.format == CheckFormat::kJson) {
+    json.Begin(piece);
+    std::cout << piece;
+  }
   if (options.format == CheckFormat::kCsv)
     std::cout << "job,family,brace,mode,mode_name,N_Ed_kN,N_Rd_kN,utilisation,passed,a_min_mm\r\n";
   for (const std::string& name : options.jobs) {
@@ -100,7 +122,11 @@ int RunCheck(const CheckOptions& options, const LibraryOptions& library_options)
       const CheckSummary summary = CheckJob(loaded.job, loaded.working, loaded.last_dialog);
       all_passed = all_passed && summary.passed();
       switch (options.format) {
-        case CheckFormat::kJson: json.Job(CheckSummaryToJson(path, summary)); break;
+        case CheckFormat::kJson:
+          piece.clear();
+          json.Job(piece, path, summary);
+          std::cout << piece;
+          break;
         case CheckFormat::kText: std::cout << TextLine(path, summary) << "\n"; break;
         case CheckFormat::kCsv:
           for (const ResistanceVerdict& v : summary.verdicts)
@@ -110,9 +136,14 @@ int RunCheck(const CheckOptions& options, const LibraryOptions& library_options)
                       << (v.passed ? "true" : "false") << "," << WeldThroat(summary, v.brace) << "\r\n";
           break;
       }
+      output.JobDone();
     });
   }
-  if (options.format == CheckFormat::kJson) json.End();
+  if (options.format == CheckFormat::kJson) {
+    piece.clear();
+    json.End(piece);
+    std::cout << piece;
+  }
   std::cout.flush();
   if (!std::cout) {
     std::cerr << "traxen-cli: cannot write to standard output\n";

@@ -48,6 +48,9 @@ LoadError ReadJobFileBytes(const std::string& path, std::string& content, std::s
     }
     if (n == 0) break;
     used += static_cast<std::size_t>(n);
+    // A read that comes short just as the file holds the size it was found with has met its
+    // end: asking again would only cost a batch of jobs a system call per file.
+    if (used == static_cast<std::size_t>(info.st_size) && used < bytes.size()) break;
   }
   if (used > limit) return TooLarge(path, limit);
   bytes.resize(used);

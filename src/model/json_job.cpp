@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <tuple>
 #include <unordered_map>
 #include <nlohmann/json.hpp>
 
@@ -11,6 +12,7 @@
 #include "model/job_fields.h"
 #include "model/job_family.h"
 #include "model/json_job_keys.h"
+#include "model/quick_json_sax.h"
 
 namespace traxen {
 
@@ -55,6 +57,7 @@ namespace {
 // Field positions by group and key, built once; a job then needs one pass over its fields.
 struct FieldIndex {
   std::unordered_map<std::string_view, std::unordered_map<std::string_view, int>> by_group;
+  std::unordered_map<std::string_view, std::pair<int, int>> group_span;  // first and past-last position
   std::vector<bool> is_flag;  // by field position: a 0/1 switch that also takes true/false
   int count = 0;
 
@@ -63,6 +66,8 @@ struct FieldIndex {
       FieldIndex i;
       Job job;
       ForEachJobField(job, [&](const JobField& f) {
+        auto [span, first] = i.group_span.try_emplace(f.group, i.count, i.count);
+        span->second.second = i.count + 1;
         i.by_group[f.group][f.key] = i.count++;
         const JobKey* key = FindJobKey(fmt::format("{}.{}", f.group, f.key));
         i.is_flag.push_back(key && key->role == KeyRole::kFlag);
@@ -82,11 +87,12 @@ std::string GroupList() {
 // Reads the JSON text straight into the Job record as it is parsed, so that a check costs
 // little more than parsing: no document tree is built. The first problem stops the parse
 // with a message naming the key.
-class JobSaxReader : public nlohmann::json_sax<json> {
+class JobSaxReader final : public nlohmann::json_sax<json> {
  public:
   JobSaxReader(std::string_view file, JsonJob& job) : file_(file), out_(job) {
-    fields_.reserve(static_cast<std::size_t>(index_.count));
-    ForEachJobField(out_.job, [&](const JobField& f) { fields_.push_back(f); });
+    fields_.resize(static_cast<std::size_t>(index_.count));
+    std::size_t position = 0;
+    ForEachJobField(out_.job, [&](const JobField& f) { fields_[position++] = f; });
     seen_.assign(fields_.size(), false);
   }
 
@@ -143,7 +149,9 @@ class JobSaxReader : public nlohmann::json_sax<json> {
     --depth_;
     return true;
   }
-  bool key(string_t& k) override {
+  bool key(string_t& k) override { return key_view(k); }
+  // The quick pass hands keys over without copying them.
+  bool key_view(std::string_view k) {
     if (depth_ == 1) {
       group_ = index_.by_group.find(k);
       if (group_ == index_.by_group.end()) {
@@ -155,17 +163,25 @@ class JobSaxReader : public nlohmann::json_sax<json> {
       for (std::string_view g : seen_groups_)
         if (g == group_name_) return Fail(Message(MessageId::kJsonGroupTwice, group_name_));
       seen_groups_.push_back(group_name_);
+      std::tie(next_, group_end_) = index_.group_span.at(group_name_);
       return true;
     }
-    const auto f = group_->second.find(k);
-    if (f == group_->second.end()) {
-      const std::string dotted = fmt::format("{}.{}", group_name_, k);
-      const std::string nearest = NearestJobKey(dotted);
-      return Fail(nearest.empty() ? Message(MessageId::kJsonUnknownKey, dotted)
-                                  : Message(MessageId::kJsonUnknownKeyNearest, dotted, nearest));
+    // Keys mostly come in the record's order, as every written job has them: the group's
+    // field after the last one is tried before the index.
+    if (next_ < group_end_ && fields_[static_cast<std::size_t>(next_)].key == k) {
+      field_index_ = static_cast<std::size_t>(next_);
+    } else {
+      const auto f = group_->second.find(k);
+      if (f == group_->second.end()) {
+        const std::string dotted = fmt::format("{}.{}", group_name_, k);
+        const std::string nearest = NearestJobKey(dotted);
+        return Fail(nearest.empty() ? Message(MessageId::kJsonUnknownKey, dotted)
+                                    : Message(MessageId::kJsonUnknownKeyNearest, dotted, nearest));
+      }
+      field_index_ = std::size_t(f->second);
     }
-    field_index_ = std::size_t(f->second);
     field_ = &fields_[field_index_];
+    next_ = static_cast<int>(field_index_) + 1;
     if (seen_[field_index_]) return Fail(Message(MessageId::kJsonKeyTwice, Key()));
     seen_[field_index_] = true;
     return true;
@@ -266,6 +282,7 @@ class JobSaxReader : public nlohmann::json_sax<json> {
   int depth_ = 0;
   decltype(FieldIndex::by_group)::const_iterator group_;
   std::string_view group_name_;
+  int next_ = 0, group_end_ = 0;  // the field expected next and the end of the group's fields
   const JobField* field_ = nullptr;
   std::size_t field_index_ = 0;
   std::vector<bool> seen_;                     // by field position: a key given twice is refused
@@ -276,8 +293,27 @@ class JobSaxReader : public nlohmann::json_sax<json> {
 
 }  // namespace
 
+namespace {
+
+// A job read to its end: one family at most.
+LoadError AcceptJob(JsonJob&& result, std::string_view file, JsonJob& out) {
+  if (FamilyFlagCount(result.job) > 1)
+    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
+  out = std::move(result);
+  return {};
+}
+
+}  // namespace
+
 LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& out) {
   JsonJob result;
+  {
+    JobSaxReader quick(file, result);
+    if (QuickSaxParse(text, quick)) return AcceptJob(std::move(result), file, out);
+  }
+  // What the quick pass leaves (a job to refuse, mostly) is read again from the start, so
+  // that every message is the one nlohmann's parser leads to.
+  result = JsonJob();
   JobSaxReader reader(file, result);
   const bool ok = json::sax_parse(text.begin(), text.end(), &reader);
   if (reader.syntax_error) {
@@ -292,10 +328,7 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
   }
   if (!ok || !reader.error.empty())
     return Fail(reader.error.empty() ? Message(MessageId::kJsonNotAJob).About(std::string(file)) : reader.error);
-  if (FamilyFlagCount(result.job) > 1)
-    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
-  out = std::move(result);
-  return {};
+  return AcceptJob(std::move(result), file, out);
 }
 
 std::string WriteJsonJob(Job job) {

@@ -2,6 +2,9 @@
 #include <fmt/format.h>
 
 #include <cmath>
+#include <optional>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "model/job_field_index.h"
@@ -22,8 +25,8 @@ int PlateFlag(const Job& job, std::string_view flag) {
   return family ? family->plate_flag(job, flag) : 0;
 }
 
-// The reason a number of `key` is refused, empty when it is sound.
-Message NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
+// The reason a number of `key` (of `range`) is refused, none when it is sound.
+std::optional<Message> NumberProblem(const JobKey& key, ValueRange range, double v, const Job& job, bool given) {
   if (!std::isfinite(v) || std::abs(v) > kLargestMagnitude) return Message(MessageId::kJsonNotSensible);
   const bool positive = key.role == KeyRole::kDimension ||
                         (key.role == KeyRole::kPlate && PlateFlag(job, key.plate_flag) == 1) ||
@@ -36,10 +39,9 @@ Message NumberProblem(const JobKey& key, double v, const Job& job, bool given) {
   // Lengths, strengths, E, partial factors and angles have their range too; a derived value
   // is replaced by the confirmation whatever it was given as.
   if (key.role == KeyRole::kNumber || key.role == KeyRole::kAction) {
-    const ValueRange range = RangeOfKey(key.name);
     if (!InRange(range, v)) return Message(MessageId::kJsonMust, RangeArg{range, std::string(key.unit)});
   }
-  return {};
+  return std::nullopt;
 }
 
 // A wall of half the section's width or more leaves no hole: no hollow section has it, and
@@ -51,35 +53,70 @@ Message HollowSectionProblem(const Job& job, const JobFamilyInfo& family) {
   return {};
 }
 
+// What the checks need of every field for a job of one family, by field position, built once
+// per family: a batch of jobs is then checked without comparing or looking up a name.
+struct FamilyFieldChecks {
+  struct Field {
+    const JobKey* key = nullptr;  // null for a field the family's computation does not read
+    ValueRange range = ValueRange::kAnyFinite;
+  };
+  std::vector<std::pair<std::string_view, int>> required;  // key and position, in the key table's order
+  std::vector<Field> fields;
+};
+
+const FamilyFieldChecks& FieldChecksOf(std::string_view family) {
+  static const auto by_family = [] {
+    std::vector<std::string_view> families = JobGroups();
+    families.push_back("");  // no family
+    std::unordered_map<std::string_view, FamilyFieldChecks> m;
+    for (std::string_view f : families) {
+      FamilyFieldChecks c;
+      if (!f.empty())
+        for (std::string_view key : RequiredKeys(f)) c.required.emplace_back(key, JobFieldPosition(key));
+      const std::vector<JobFieldInfo>& infos = JobFieldInfos();
+      Job job;
+      ForEachJobField(job, [&](const JobField& field) {
+        const std::string_view g = field.group;
+        const bool read = g == "steel" || g == "len" || g == "chord" || g == "plate" || g == f;
+        const JobKey* key = read ? infos[c.fields.size()].key : nullptr;
+        c.fields.push_back({key, key ? RangeOfKey(key->name) : ValueRange::kAnyFinite});
+      });
+      m.emplace(f, std::move(c));
+    }
+    return m;
+  }();
+  return by_family.at(family);
+}
+
 }  // namespace
 
 LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
   const JobFamilyInfo* info = FamilyOf(parsed.job);
   const std::string_view family = info ? info->group : std::string_view();
+  const FamilyFieldChecks& checks = FieldChecksOf(family);
   if (info) {
     std::string missing;
     int count = 0;
-    for (std::string_view key : RequiredKeys(family))
-      if (!parsed.present.contains(key)) missing += (count++ ? ", " : "") + std::string(key);
+    for (const auto& [key, position] : checks.required)
+      if (position < 0 || !parsed.present.has(static_cast<std::size_t>(position)))
+        missing += (count++ ? ", " : "") + std::string(key);
     const std::string name(info->label);
     if (count == 1) return Fail(Message(MessageId::kJsonMissingKey, name, missing, family).About(std::string(file)));
     if (count > 1)
       return Fail(Message(MessageId::kJsonMissingKeys, name, count, missing, family).About(std::string(file)));
   }
-  Job job = parsed.job;  // the field list takes pointers
+  // The field list takes pointers; nothing is written through them.
+  Job& job = const_cast<Job&>(parsed.job);
   Message error;
-  const std::vector<JobFieldInfo>& infos = JobFieldInfos();
   std::size_t position = 0;
   ForEachJobField(job, [&](const JobField& f) {
     const std::size_t at = position++;
-    if (!error.empty()) return;
-    if (f.group != "steel" && f.group != "len" && f.group != "chord" && f.group != "plate" && f.group != family) return;
-    const JobKey* key = infos[at].key;
-    if (!key) return;
+    const FamilyFieldChecks::Field& field = checks.fields[at];
+    if (!field.key || !error.empty()) return;
     auto check = [&](double v) {
       if (!error.empty()) return;
-      if (Message why = NumberProblem(*key, v, job, parsed.present.has(at)); !why.empty())
-        error = Message(MessageId::kJsonKeyValue, infos[at].dotted, v, why).About(std::string(file));
+      if (const auto why = NumberProblem(*field.key, field.range, v, job, parsed.present.has(at)))
+        error = Message(MessageId::kJsonKeyValue, JobFieldInfos()[at].dotted, v, *why).About(std::string(file));
     };
     std::visit(
         [&](auto* p) {
