@@ -302,7 +302,7 @@ bool MainWindow::openFile(const QString& path, bool recent) {
   Document* document = view->document();
   QString error;
   QStringList warnings;
-  if (!document->open(path, this, &error, &warnings)) {
+  if (!document->open(path, confirmOpenedFile(), &error, &warnings)) {
     forgetMissingRecentFile(path, recent);
     showError(error);
     return false;
@@ -316,7 +316,7 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool
   auto* document = new Document(this);
   QString error;
   QStringList warnings;
-  if (!document->open(path, this, &error, &warnings)) {
+  if (!document->open(path, confirmOpenedFile(), &error, &warnings)) {
     if (keep_on_failure) newDocumentWindow(document);
     else delete document;
     forgetMissingRecentFile(path, recent);
@@ -326,6 +326,11 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool
   newDocumentWindow(document);
   fileOpened(document, path, recent, warnings);
   return true;
+}
+
+// The joint dialog that confirms an opened file opens over this window.
+Document::OpenConfirmation MainWindow::confirmOpenedFile() {
+  return [this](JobDocument& read, int dialog, QString* error) { return ConfirmOpenedJob(this, read, dialog, error); };
 }
 
 void MainWindow::forgetMissingRecentFile(const QString& path, bool recent) {

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -22,6 +23,7 @@ class QUndoGroup;
 namespace traxen {
 
 class Document;
+struct JobDocument;
 class ReportView;
 class VerdictLabel;
 
@@ -123,6 +125,7 @@ class MainWindow : public QMainWindow {
   void showMessage(QMessageBox::Icon icon, const char* name, const QString& message);
   void showError(const QString& message);
   void showOpenWarnings(const QStringList& warnings);
+  std::function<bool(JobDocument&, int, QString*)> confirmOpenedFile();
   void forgetMissingRecentFile(const QString& path, bool recent);
   void fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings);
 
