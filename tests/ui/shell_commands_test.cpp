@@ -97,8 +97,9 @@ class ShellCommandsTest : public QObject {
       std::vector<const ShellCommand*> rows;
       for (const ShellCommand& c : table)
         if (c.toolbar == toolbar) rows.push_back(&c);
-      std::stable_sort(rows.begin(), rows.end(),
-                       [](const ShellCommand* a, const ShellCommand* b) { return a->toolbar_group < b->toolbar_group; });
+      std::stable_sort(rows.begin(), rows.end(), [](const ShellCommand* a, const ShellCommand* b) {
+        return a->toolbar_group < b->toolbar_group;
+      });
       QStringList expected;
       for (std::size_t i = 0; i < rows.size(); ++i) {
         if (i > 0 && rows[i]->toolbar_group != rows[i - 1]->toolbar_group) expected << QStringLiteral("|");
@@ -162,7 +163,8 @@ class ShellCommandsTest : public QObject {
       if (c.kind != Kind::kCommand) continue;
       for (const QKeySequence& k : c.shortcuts) {
         const QString key = k.toString(QKeySequence::PortableText);
-        QVERIFY2(!keys.contains(key), qPrintable(QStringLiteral("%1 and %2 share %3").arg(keys.value(key), Where(c), key)));
+        QVERIFY2(!keys.contains(key),
+                 qPrintable(QStringLiteral("%1 and %2 share %3").arg(keys.value(key), Where(c), key)));
         keys.insert(key, Where(c));
       }
       if (c.menu == ShellMenu::kNone) continue;

@@ -84,7 +84,8 @@ void MainWindow::createActions() {
     if (command.checked_at_start) a->setChecked(command.checked_at_start());
     if (command.menu == ShellMenu::kAppearance) looks_->addAction(a);
     if (command.run) connect(a, &QAction::triggered, this, [this, run = command.run] { run(*this); });
-    if (command.toggle) connect(a, &QAction::toggled, this, [this, toggle = command.toggle](bool on) { toggle(*this, on); });
+    if (command.toggle)
+      connect(a, &QAction::toggled, this, [this, toggle = command.toggle](bool on) { toggle(*this, on); });
     command_actions_ << a;
   }
 }
@@ -160,8 +161,9 @@ void MainWindow::addCommands(QToolBar* toolbar, ShellToolBar which) {
   std::vector<std::size_t> rows;
   for (std::size_t i = 0; i < commands_.size(); ++i)
     if (commands_[i].toolbar == which) rows.push_back(i);
-  std::stable_sort(rows.begin(), rows.end(),
-                   [this](std::size_t a, std::size_t b) { return commands_[a].toolbar_group < commands_[b].toolbar_group; });
+  std::stable_sort(rows.begin(), rows.end(), [this](std::size_t a, std::size_t b) {
+    return commands_[a].toolbar_group < commands_[b].toolbar_group;
+  });
   for (std::size_t n = 0; n < rows.size(); ++n) {
     if (n > 0 && commands_[rows[n]].toolbar_group != commands_[rows[n - 1]].toolbar_group) toolbar->addSeparator();
     toolbar->addAction(command_actions_.at(qsizetype(rows[n])));

@@ -27,7 +27,6 @@ QString PlainText(QString text) {
 }
 
 QString StatusTipOf(const ShellCommand& command) {
-  if (!command.status_tip.isEmpty()) return command.status_tip;
   return PlainText(command.tooltip.isEmpty() ? command.text : command.tooltip);
 }
 
@@ -82,10 +81,6 @@ using Kind = ShellCommand::Kind;
 using Menu = ShellMenu;
 using Bar = ShellToolBar;
 
-void RunOnView(MainWindow& w, void (*command)(MainWindow&, ReportView*)) {
-  if (ReportView* view = w.activeView()) command(w, view);
-}
-
 std::vector<ShellCommand> FileCommands() {
   std::vector<ShellCommand> t;
   t.push_back({.name = "fileNew", .text = QStringLiteral("&Uus"), .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_N)},
@@ -99,17 +94,23 @@ std::vector<ShellCommand> FileCommands() {
                .run = [](MainWindow& w) { ImportJointTable(&w); }});
   t.push_back({.name = "fileClose", .text = QStringLiteral("Su&le"), .menu = Menu::kFile, .enabled = DocumentActive,
                .run = [](MainWindow& w) { w.mdiArea()->closeActiveSubWindow(); }});
-  t.push_back({.name = "fileSave", .text = QStringLiteral("&Salvesta"), .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_S)},
+  t.push_back({.name = "fileSave", .text = QStringLiteral("&Salvesta"),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_S)},
                .icon = PaintedPicture::kSaveDisk, .tooltip = QStringLiteral("Salvesta töö"), .menu = Menu::kFile,
                .menu_group = 1, .toolbar = Bar::kStandard, .enabled = DocumentActive,
-               .run = [](MainWindow& w) { RunOnView(w, [](MainWindow& m, ReportView* v) { m.save(v); }); }});
+               .run = [](MainWindow& w) {
+                 if (ReportView* v = w.activeView()) w.save(v);
+               }});
   t.push_back({.name = "fileSaveAs", .text = QStringLiteral("Salvesta &nagu..."), .menu = Menu::kFile,
                .menu_group = 1, .enabled = DocumentActive,
-               .run = [](MainWindow& w) { RunOnView(w, [](MainWindow& m, ReportView* v) { m.saveAs(v); }); }});
+               .run = [](MainWindow& w) {
+                 if (ReportView* v = w.activeView()) w.saveAs(v);
+               }});
   t.push_back({.name = "fileExportPdf", .text = QStringLiteral("&Ekspordi PDF..."),
                .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_E)}, .menu = Menu::kFile, .menu_group = 1,
                .enabled = DocumentActive, .run = [](MainWindow& w) { w.exportPdf(); }});
-  t.push_back({.name = "filePrint", .text = QStringLiteral("&Prindi..."), .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_P)},
+  t.push_back({.name = "filePrint", .text = QStringLiteral("&Prindi..."),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_P)},
                .icon = PaintedPicture::kPrinter, .tooltip = QStringLiteral("Prindi aruanne"), .menu = Menu::kFile,
                .menu_group = 2, .toolbar = Bar::kStandard, .toolbar_group = 2, .enabled = DocumentActive,
                .run = [](MainWindow& w) { w.print(); }});
@@ -153,16 +154,14 @@ std::vector<ShellCommand> JobCommands() {
                .enabled = DocumentActive, .run = [](MainWindow& w) { w.editLengths(); }});
   t.push_back({.name = "jobInfo", .text = QStringLiteral("&Info sisestamine"), .menu = Menu::kJobInfo,
                .enabled = DocumentActive, .run = [](MainWindow& w) { w.editJobInfo(); }});
-  // The job toolbar's buttons say in the status bar what their tooltip says.
-  t.push_back({.name = "jobInfoButton", .text = QStringLiteral("INFO"), .tooltip = QStringLiteral("Ülesande andmete sisestus"),
-               .status_tip = QStringLiteral("Ülesande andmete sisestus"), .toolbar = Bar::kJob,
+  t.push_back({.name = "jobInfoButton", .text = QStringLiteral("INFO"),
+               .tooltip = QStringLiteral("Ülesande andmete sisestus"), .toolbar = Bar::kJob,
                .enabled = DocumentActive, .run = [](MainWindow& w) { w.editJobInfo(); }});
   t.push_back({.name = "steelDataButton", .text = QStringLiteral("TERAS"), .tooltip = QStringLiteral("Terase andmed"),
-               .status_tip = QStringLiteral("Terase andmed"), .toolbar = Bar::kJob, .enabled = DocumentActive,
-               .run = [](MainWindow& w) { w.editSteel(); }});
+               .toolbar = Bar::kJob, .enabled = DocumentActive, .run = [](MainWindow& w) { w.editSteel(); }});
   t.push_back({.name = "memberLengthsButton", .text = QStringLiteral("VARDAD"),
-               .tooltip = QStringLiteral("Varraste pikkused"), .status_tip = QStringLiteral("Varraste pikkused"),
-               .toolbar = Bar::kJob, .enabled = DocumentActive, .run = [](MainWindow& w) { w.editLengths(); }});
+               .tooltip = QStringLiteral("Varraste pikkused"), .toolbar = Bar::kJob, .enabled = DocumentActive,
+               .run = [](MainWindow& w) { w.editLengths(); }});
   return t;
 }
 
@@ -196,7 +195,8 @@ std::vector<ShellCommand> ViewCommands() {
                         .run = [command](MainWindow& w) { w.zoomCommand(command); }};
   };
   t.push_back(zoom("viewZoomIn", QStringLiteral("Suu&renda"),
-                   {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &ReportView::zoomIn));
+                   {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                   &ReportView::zoomIn));
   t.push_back(zoom("viewZoomOut", QStringLiteral("Vä&henda"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
                    &ReportView::zoomOut));
   t.push_back(zoom("viewActualSize", QStringLiteral("Tegelik suurus"), {QKeySequence(Qt::CTRL | Qt::Key_0)},

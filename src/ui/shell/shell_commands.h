@@ -34,7 +34,9 @@ bool CanUndo(const ShellState&);
 bool CanRedo(const ShellState&);
 
 // The menus in menu-bar order; the two submenus sit in the Vaade menu.
-enum class ShellMenu { kNone, kFile, kEdit, kMaterial, kJobInfo, kJoints, kView, kToolbars, kAppearance, kWindow, kHelp };
+enum class ShellMenu {
+  kNone, kFile, kEdit, kMaterial, kJobInfo, kJoints, kView, kToolbars, kAppearance, kWindow, kHelp
+};
 enum class ShellToolBar { kNone, kStandard, kJob };
 
 struct ShellMenuInfo {
@@ -56,9 +58,6 @@ struct ShellCommand {
   QList<QKeySequence> shortcuts;
   std::optional<PaintedPicture> icon;
   QString tooltip;
-  // Without its own status tip a command shows its tooltip, else its text, without the
-  // mnemonic and the dots.
-  QString status_tip;
 
   // Entries of one group follow each other in table order; groups are parted by a line.
   ShellMenu menu = ShellMenu::kNone;
@@ -91,7 +90,8 @@ void AppendJointFamilyCommands(std::vector<ShellCommand>& table, const std::vect
 // Every command of the shell, in menu order.
 std::vector<ShellCommand> ShellCommands();
 
-// The text a command shows in the status bar.
+// The text a command shows in the status bar: its tooltip, else its text, without the
+// mnemonic and the dots.
 QString StatusTipOf(const ShellCommand& command);
 
 // The text without its mnemonic "&" and trailing dots ("Salvesta &nagu..." is "Salvesta nagu").
