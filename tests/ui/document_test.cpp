@@ -152,10 +152,23 @@ class DocumentTest : public QObject {
         dialog->reject();
       }
     });
+    const auto by_dialog = [](JobDocument& read, int dialog, QString* e) {
+      return ConfirmOpenedJob(nullptr, read, dialog, e);
+    };
     poll.start();
-    QVERIFY2(cancelled.open(file, nullptr, &error), qPrintable(error));
+    QVERIFY2(cancelled.open(file, by_dialog, &error), qPrintable(error));
     poll.stop();
     QVERIFY(dialog_shown);
+
+    // Without a confirmation the document asks nothing and opens the file as Cancel does.
+    Document unasked;
+    dialog_shown = false;
+    poll.start();
+    QVERIFY2(unasked.open(file, nullptr, &error), qPrintable(error));
+    poll.stop();
+    QVERIFY(!dialog_shown);
+    QVERIFY(SameJob(unasked.job(), cancelled.job()));
+    QCOMPARE(unasked.data().last_confirmed_dialog, family);
     QVERIFY(SameJob(cancelled.job(), confirmed.job()));
     QCOMPARE(cancelled.data().last_confirmed_dialog, family);
     QCOMPARE(family == 1 ? cancelled.job().family.is_tyx : cancelled.job().family.is_kn, 1);

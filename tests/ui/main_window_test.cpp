@@ -593,6 +593,28 @@ class MainWindowTest : public QObject {
     }
   }
 
+  // The joint dialog that confirms an opened file is the main window's, over it; Cancel in
+  // it still opens the file, confirmed as the command line confirms it.
+  void theWindowConfirmsAnOpenedFile() {
+    MainWindow w;
+    w.show();
+    SetJointDialogsInteractive(true);
+    const auto headless_again = qScopeGuard([] { SetJointDialogsInteractive(false); });
+    QWidget* shown_over = nullptr;
+    QTimer::singleShot(50, [&shown_over] {
+      if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        shown_over = d->parentWidget();
+        d->reject();
+      }
+    });
+    QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx")));
+    QCOMPARE(shown_over, &w);
+    ReportView* view = w.activeView();
+    QVERIFY(view);
+    QCOMPARE(view->document()->job().family.is_kn, 1);
+    QVERIFY(!view->document()->isModified());
+  }
+
   // OK in a joint dialog makes the job that family's, marks the view and is one undo step.
   void aConfirmedJointDialogIsOneUndoStep() {
     MainWindow w;

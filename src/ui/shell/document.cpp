@@ -7,7 +7,6 @@
 #include <optional>
 
 #include "model/job_fields.h"
-#include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/section_places.h"
 
 namespace traxen {
@@ -88,7 +87,7 @@ void Document::restore(const JobContent& content, const std::string* path) {
   if (renamed) emit pathChanged();
 }
 
-bool Document::open(const QString& path, QWidget* dialog_parent, QString* error, QStringList* warnings) {
+bool Document::open(const QString& path, const OpenConfirmation& confirm, QString* error, QStringList* warnings) {
   JobDocument read = data_;
   int dialog = 0;
   std::vector<Message> replaced;
@@ -105,12 +104,12 @@ bool Document::open(const QString& path, QWidget* dialog_parent, QString* error,
                                  "esimesi profiile ja OK kirjutaks need sõlmele: %2")
                       .arg(path, QString::fromStdString(why));
   QString confirm_error;
-  if (!ConfirmOpenedJob(dialog_parent, read, dialog, &confirm_error)) {
+  if (!confirm || !confirm(read, dialog, &confirm_error)) {
     if (!confirm_error.isEmpty()) {
       if (error) *error = confirm_error;
       return false;
     }
-    // Cancel in the confirming dialog: the file's values are the job. It is confirmed as
+    // Cancel in the confirming dialog, or none: the file's values are the job. It is confirmed as
     // traxen-cli confirms it (the sections restored from their stored list positions), so the
     // report shows the file as read, as it shows an opened JSON job, not an empty page.
     if (const LoadError e = ConfirmJobDocument(read, dialog, "", QCoreApplication::applicationDirPath().toStdString())) {

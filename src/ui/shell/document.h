@@ -7,10 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <QUndoStack>
+#include <functional>
 
 #include "model/job_document.h"
-
-class QWidget;
 
 namespace traxen {
 
@@ -40,13 +39,19 @@ class Document : public QObject {
   // out again. False when `after` is the document's content already and nothing was pushed.
   bool change(const JobContent& after, const QString& text);
 
-  // File Open: reads `path` and lets the joint dialog of its family confirm it, all as one
-  // undo step; the document then names the file and is unmodified. When the file cannot be
-  // read or confirmed, `error` names the file and the reason and nothing changes. Cancel in the
-  // confirming dialog takes the file's values as they are, confirmed as `traxen-cli` confirms
-  // them, so the report of the file is shown as for a JSON job. A JSON job's
-  // given values that were replaced by derived ones are listed in `warnings`, a line each.
-  bool open(const QString& path, QWidget* dialog_parent, QString* error, QStringList* warnings = nullptr);
+  // Confirms a job read by File Open: the joint dialog of its family (`dialog` 1 or 2; 0
+  // needs none) on `read`, as ConfirmOpenedJob does. False when the user cancelled, with
+  // `error` set when the confirmation failed. The window that opens the file runs it: a
+  // document asks the user nothing.
+  using OpenConfirmation = std::function<bool(JobDocument& read, int dialog, QString* error)>;
+
+  // File Open: reads `path` and lets `confirm` confirm it, all as one undo step; the document
+  // then names the file and is unmodified. When the file cannot be read or confirmed, `error`
+  // names the file and the reason and nothing changes. Cancel in the confirmation, or no
+  // `confirm`, takes the file's values as they are, confirmed as `traxen-cli` confirms them,
+  // so the report of the file is shown as for a JSON job. A JSON job's given values that were
+  // replaced by derived ones are listed in `warnings`, a line each.
+  bool open(const QString& path, const OpenConfirmation& confirm, QString* error, QStringList* warnings = nullptr);
 
   // Writes the job to `path` (see CheckSaveTarget); on success the document names the file
   // and is unmodified. On failure `error` names the file and the reason and nothing changes.

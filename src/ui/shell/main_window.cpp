@@ -37,6 +37,7 @@
 #include "ui/shell/appearance.h"
 #include "ui/shell/document.h"
 #include "ui/shell/file_dialog_labels.h"
+#include "ui/shell/help_window.h"
 #include "ui/shell/painted_icons.h"
 #include "ui/shell/program_icon.h"
 #include "ui/shell/program_style.h"
@@ -84,21 +85,10 @@ MainWindow::MainWindow() {
   createMenus();
   createToolBars();
   // Window navigation also works while the menus are being rebuilt.
-  QWidget::addActions({findChild<QAction*>(QStringLiteral("windowNext")),
-                       findChild<QAction*>(QStringLiteral("windowPrevious"))});
+  QWidget::addActions({commandAction("windowNext"), commandAction("windowPrevious")});
 
-  connect(findChild<QAction*>(QStringLiteral("fileOpen")), &QAction::triggered, this, [this] {
-    const QString start = activeView() && !activeView()->document()->path().isEmpty()
-                              ? QFileInfo(activeView()->document()->path()).absolutePath()
-                              : QString();
-    QFileDialog dialog(this, QStringLiteral("Ava"), start);
-    dialog.setObjectName(QStringLiteral("openDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
-    SetEstonianLabels(dialog, QStringLiteral("Ava"));
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) openFile(dialog.selectedFiles().first());
-  });
+  connect(undo_group_, &QUndoGroup::canUndoChanged, this, &MainWindow::updateCommands);
+  connect(undo_group_, &QUndoGroup::canRedoChanged, this, &MainWindow::updateCommands);
   connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::activeWindowChanged);
 
   int look = AppSettings::look();
@@ -115,6 +105,10 @@ MainWindow::MainWindow() {
 
 MainWindow::~MainWindow() {
   closing_ = true;
+  // The undo group and the document area go with this window's children, after the window
+  // and its commands: what they report then has nothing left to update.
+  undo_group_->disconnect(this);
+  mdi_->disconnect(this);
   // The documents go after this window's parts: their undo stacks report "clean" as they go.
   for (Document* document : findChildren<Document*>(Qt::FindDirectChildrenOnly)) document->disconnect(this);
   AppSettings::flush();
@@ -232,14 +226,45 @@ void MainWindow::activeWindowChanged(QMdiSubWindow*) {
   updateCaption();
 }
 
+ShellState MainWindow::shellState() const {
+  return {.document_active = activeView() != nullptr,
+          .can_undo = undo_group_->canUndo(),
+          .can_redo = undo_group_->canRedo()};
+}
+
 void MainWindow::updateCommands() {
-  const bool has_view = activeView() != nullptr;
-  for (const char* name : {"fileClose", "fileSave", "fileSaveAs", "filePrint", "filePrintPreview", "fileExportPdf",
-                           "steelData", "memberLengths", "jobInfo", "tyxJoints", "knJoints", "jobInfoButton",
-                           "steelDataButton", "memberLengthsButton", "tyxJointsButton", "knJointsButton",
-                           "windowNew", "viewZoomIn", "viewZoomOut", "viewActualSize", "viewFitPage", "viewFitWidth", "editCopy"})
-    if (QAction* action = findChild<QAction*>(QString::fromLatin1(name))) action->setEnabled(has_view);
-  zoom_slider_->setEnabled(has_view);
+  const ShellState state = shellState();
+  for (std::size_t i = 0; i < commands_.size(); ++i)
+    if (QAction* action = command_actions_.at(qsizetype(i))) action->setEnabled(commands_[i].enabled(state));
+  zoom_slider_->setEnabled(state.document_active);
+}
+
+void MainWindow::askAndOpenFile() {
+  const QString start = activeView() && !activeView()->document()->path().isEmpty()
+                            ? QFileInfo(activeView()->document()->path()).absolutePath()
+                            : QString();
+  QFileDialog dialog(this, QStringLiteral("Ava"), start);
+  dialog.setObjectName(QStringLiteral("openDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
+  SetEstonianLabels(dialog, QStringLiteral("Ava"));
+  if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) openFile(dialog.selectedFiles().first());
+}
+
+void MainWindow::showCaptionBar(bool on) { caption_->setVisible(on); }
+
+void MainWindow::showBraceWelds(bool on) {
+  AppSettings::setBraceWelds(on);
+  for (ReportView* view : views()) view->relayOut();
+}
+
+void MainWindow::showManual() {
+  auto* help = findChild<HelpWindow*>(QStringLiteral("helpWindow"));
+  if (!help) help = new HelpWindow(this);
+  help->show();
+  help->raise();
+  help->activateWindow();
 }
 
 void MainWindow::updateCaption() {
@@ -278,7 +303,7 @@ bool MainWindow::openFile(const QString& path, bool recent) {
   Document* document = view->document();
   QString error;
   QStringList warnings;
-  if (!document->open(path, this, &error, &warnings)) {
+  if (!document->open(path, confirmOpenedFile(), &error, &warnings)) {
     forgetMissingRecentFile(path, recent);
     showError(error);
     return false;
@@ -292,7 +317,7 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool
   auto* document = new Document(this);
   QString error;
   QStringList warnings;
-  if (!document->open(path, this, &error, &warnings)) {
+  if (!document->open(path, confirmOpenedFile(), &error, &warnings)) {
     if (keep_on_failure) newDocumentWindow(document);
     else delete document;
     forgetMissingRecentFile(path, recent);
@@ -302,6 +327,11 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool
   newDocumentWindow(document);
   fileOpened(document, path, recent, warnings);
   return true;
+}
+
+// The joint dialog that confirms an opened file opens over this window.
+Document::OpenConfirmation MainWindow::confirmOpenedFile() {
+  return [this](JobDocument& read, int dialog, QString* error) { return ConfirmOpenedJob(this, read, dialog, error); };
 }
 
 void MainWindow::forgetMissingRecentFile(const QString& path, bool recent) {

@@ -5,7 +5,11 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <functional>
 #include <memory>
+#include <vector>
+
+#include "ui/shell/shell_commands.h"
 
 class QActionGroup;
 class QLabel;
@@ -13,11 +17,13 @@ class QMdiArea;
 class QMdiSubWindow;
 class QPrinter;
 class QSlider;
+class QToolBar;
 class QUndoGroup;
 
 namespace traxen {
 
 class Document;
+struct JobDocument;
 class ReportView;
 class VerdictLabel;
 
@@ -35,6 +41,7 @@ class MainWindow : public QMainWindow {
   QList<ReportView*> views() const;
   QList<ReportView*> viewsOf(const Document* document) const;
   QMdiArea* mdiArea() const { return mdi_; }
+  QUndoGroup* undoGroup() const { return undo_group_; }
   QSlider* zoomSlider() const { return zoom_slider_; }
   // Created on first use: setting up the print system costs more than the rest of start-up.
   QPrinter& printer();
@@ -54,6 +61,20 @@ class MainWindow : public QMainWindow {
   // Save, Discard or Cancel for a modified document whose last window closes; true when
   // closing may go on.
   bool confirmClose(ReportView* view);
+
+  // What the commands' enabled states follow.
+  ShellState shellState() const;
+  // The commands as built, each with its action (null for a row that is a part of a menu).
+  const std::vector<ShellCommand>& commands() const { return commands_; }
+  QAction* commandAction(const QByteArray& name) const;
+
+  // File Open: asks for a project file and opens it.
+  void askAndOpenFile();
+  void showCaptionBar(bool on);
+  // Whether reports draw the brace welds; stored, and every report lays out again.
+  void showBraceWelds(bool on);
+  // The one manual window, brought to the front when it is already open.
+  void showManual();
 
   // Commands of the active view.
   void editJobInfo();
@@ -88,6 +109,10 @@ class MainWindow : public QMainWindow {
   void createMenus();
   void createToolBars();
   QAction* addAction(const char* name, const QString& text, const QKeySequence& shortcut = {});
+  QMenu* addSubmenu(QMenu* parent, ShellMenu which);
+  void fillMenu(QMenu* menu, ShellMenu which);
+  void addWindowList(QMenu* menu, bool separate);
+  void addCommands(QToolBar* toolbar, ShellToolBar which);
   void rebuildRecentFiles();
   void rebuildWindowMenu();
   void updateCommands();
@@ -100,6 +125,7 @@ class MainWindow : public QMainWindow {
   void showMessage(QMessageBox::Icon icon, const char* name, const QString& message);
   void showError(const QString& message);
   void showOpenWarnings(const QStringList& warnings);
+  std::function<bool(JobDocument&, int, QString*)> confirmOpenedFile();
   void forgetMissingRecentFile(const QString& path, bool recent);
   void fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings);
 
@@ -109,10 +135,10 @@ class MainWindow : public QMainWindow {
   QLabel* caption_ = nullptr;
   QLabel* zoom_label_ = nullptr;
   VerdictLabel* verdict_ = nullptr;
-  QMenu* file_menu_ = nullptr;
+  std::vector<ShellCommand> commands_;
+  QList<QAction*> command_actions_;  // the action of each row of commands_, or null
   QMenu* window_menu_ = nullptr;
   QMenu* toolbar_menu_ = nullptr;
-  QAction* recent_separator_ = nullptr;
   QAction* recent_placeholder_ = nullptr;
   QList<QAction*> recent_actions_;
   QActionGroup* looks_ = nullptr;

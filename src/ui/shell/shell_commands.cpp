@@ -1,0 +1,260 @@
+// The shell's command table. Texts, mnemonics and shortcuts are the ones users have learnt;
+// every entry of a menu has its own mnemonic letter, as a letter two entries share only moves
+// the highlight between them.
+#include "ui/shell/shell_commands.h"
+
+#include <QMdiArea>
+#include <QStatusBar>
+#include <QUndoGroup>
+
+#include "ui/shell/app_settings.h"
+#include "ui/shell/appearance.h"
+#include "ui/shell/joint_table_window.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/report_view.h"
+
+namespace traxen {
+
+bool Always(const ShellState&) { return true; }
+bool Never(const ShellState&) { return false; }
+bool DocumentActive(const ShellState& s) { return s.document_active; }
+bool CanUndo(const ShellState& s) { return s.can_undo; }
+bool CanRedo(const ShellState& s) { return s.can_redo; }
+
+QString PlainText(QString text) {
+  text.remove(QLatin1Char('&'));
+  return text.remove(QStringLiteral("...")).trimmed();
+}
+
+QString StatusTipOf(const ShellCommand& command) {
+  return PlainText(command.tooltip.isEmpty() ? command.text : command.tooltip);
+}
+
+const std::vector<ShellMenuInfo>& ShellMenus() {
+  static const std::vector<ShellMenuInfo> menus = {
+      {ShellMenu::kFile, "fileMenu", QStringLiteral("&Fail")},
+      {ShellMenu::kEdit, "editMenu", QStringLiteral("&Muuda")},
+      {ShellMenu::kMaterial, "materialMenu", QStringLiteral("Ma&terjal")},
+      {ShellMenu::kJobInfo, "jobInfoMenu", QStringLiteral("Ülesande &info")},
+      {ShellMenu::kJoints, "jointsMenu", QStringLiteral("&Sõlmede tüübid")},
+      {ShellMenu::kView, "viewMenu", QStringLiteral("&Vaade")},
+      {ShellMenu::kWindow, "windowMenu", QStringLiteral("&Aken")},
+      {ShellMenu::kHelp, "helpMenu", QStringLiteral("A&bi")},
+      {ShellMenu::kToolbars, "toolbarMenu", QStringLiteral("&Tööriista riba ja akende dokkimine"), ShellMenu::kView,
+       "viewToolbars"},
+      {ShellMenu::kAppearance, "appearanceMenu", QStringLiteral("Programmi k&ujundus"), ShellMenu::kView,
+       "viewAppearance"},
+  };
+  return menus;
+}
+
+void AppendJointFamilyCommands(std::vector<ShellCommand>& table, const std::vector<JointFamilyCommands>& families) {
+  for (const JointFamilyCommands& family : families) {
+    const QByteArray name(family.name);
+    const int dialog = family.dialog;
+    const auto run = [dialog](MainWindow& w) { w.editJoint(dialog); };
+
+    ShellCommand entry;
+    entry.name = name + "Joints";
+    entry.text = family.menu_text;
+    entry.menu = ShellMenu::kJoints;
+    entry.enabled = dialog ? DocumentActive : Never;
+    if (dialog) entry.run = run;
+    table.push_back(std::move(entry));
+
+    if (family.button_text.isEmpty()) continue;
+    ShellCommand button;
+    button.name = name + "JointsButton";
+    button.text = family.button_text;
+    button.tooltip = family.button_tooltip;
+    button.toolbar = ShellToolBar::kJob;
+    button.toolbar_group = family.button_group;
+    button.enabled = dialog ? DocumentActive : Never;
+    if (dialog) button.run = run;
+    table.push_back(std::move(button));
+  }
+}
+
+namespace {
+
+using Kind = ShellCommand::Kind;
+using Menu = ShellMenu;
+using Bar = ShellToolBar;
+
+std::vector<ShellCommand> FileCommands() {
+  std::vector<ShellCommand> t;
+  t.push_back({.name = "fileNew", .text = QStringLiteral("&Uus"), .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_N)},
+               .icon = PaintedPicture::kNewPage, .tooltip = QStringLiteral("Uus töö"), .menu = Menu::kFile,
+               .toolbar = Bar::kStandard, .run = [](MainWindow& w) { w.newDocumentWindow(); }});
+  t.push_back({.name = "fileOpen", .text = QStringLiteral("&Ava..."), .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_O)},
+               .icon = PaintedPicture::kOpenFolder, .tooltip = QStringLiteral("Ava projektifail"),
+               .menu = Menu::kFile, .toolbar = Bar::kStandard, .run = [](MainWindow& w) { w.askAndOpenFile(); }});
+  t.push_back({.name = "fileImportJointTable", .text = QStringLiteral("&Impordi sõlmede tabel..."),
+               .tooltip = QStringLiteral("Sõrestiku sõlmed CSV-tabelist"), .menu = Menu::kFile,
+               .run = [](MainWindow& w) { ImportJointTable(&w); }});
+  t.push_back({.name = "fileClose", .text = QStringLiteral("Su&le"), .menu = Menu::kFile, .enabled = DocumentActive,
+               .run = [](MainWindow& w) { w.mdiArea()->closeActiveSubWindow(); }});
+  t.push_back({.name = "fileSave", .text = QStringLiteral("&Salvesta"),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_S)},
+               .icon = PaintedPicture::kSaveDisk, .tooltip = QStringLiteral("Salvesta töö"), .menu = Menu::kFile,
+               .menu_group = 1, .toolbar = Bar::kStandard, .enabled = DocumentActive,
+               .run = [](MainWindow& w) {
+                 if (ReportView* v = w.activeView()) w.save(v);
+               }});
+  t.push_back({.name = "fileSaveAs", .text = QStringLiteral("Salvesta &nagu..."), .menu = Menu::kFile,
+               .menu_group = 1, .enabled = DocumentActive,
+               .run = [](MainWindow& w) {
+                 if (ReportView* v = w.activeView()) w.saveAs(v);
+               }});
+  t.push_back({.name = "fileExportPdf", .text = QStringLiteral("&Ekspordi PDF..."),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_E)}, .menu = Menu::kFile, .menu_group = 1,
+               .enabled = DocumentActive, .run = [](MainWindow& w) { w.exportPdf(); }});
+  t.push_back({.name = "filePrint", .text = QStringLiteral("&Prindi..."),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_P)},
+               .icon = PaintedPicture::kPrinter, .tooltip = QStringLiteral("Prindi aruanne"), .menu = Menu::kFile,
+               .menu_group = 2, .toolbar = Bar::kStandard, .toolbar_group = 2, .enabled = DocumentActive,
+               .run = [](MainWindow& w) { w.print(); }});
+  t.push_back({.name = "filePrintPreview", .text = QStringLiteral("Prin&timise  eelvaade..."), .menu = Menu::kFile,
+               .menu_group = 2, .enabled = DocumentActive, .run = [](MainWindow& w) { w.printPreview(); }});
+  t.push_back({.name = "filePrintSetup", .text = QStringLiteral("P&rinteri valik..."), .menu = Menu::kFile,
+               .menu_group = 2, .run = [](MainWindow& w) { w.printerSetup(); }});
+  t.push_back({.kind = Kind::kRecentFiles, .name = "recentFiles", .menu = Menu::kFile, .menu_group = 3});
+  t.push_back({.name = "fileExit", .text = QStringLiteral("&Välju"), .menu = Menu::kFile, .menu_group = 4,
+               .run = [](MainWindow& w) { w.close(); }});
+  return t;
+}
+
+std::vector<ShellCommand> EditCommands() {
+  std::vector<ShellCommand> t;
+  t.push_back({.name = "editUndo", .text = QStringLiteral("&Võta tagasi"),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Z)}, .menu = Menu::kEdit, .enabled = CanUndo,
+               .run = [](MainWindow& w) { w.undoGroup()->undo(); }});
+  t.push_back({.name = "editRedo", .text = QStringLiteral("&Tee uuesti"),
+               .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Y)}, .menu = Menu::kEdit, .enabled = CanRedo,
+               .run = [](MainWindow& w) { w.undoGroup()->redo(); }});
+  // Cutting and pasting have nothing to work on: the buttons are there as users know them.
+  t.push_back({.name = "editCut", .text = QStringLiteral("&Lõika"), .toolbar = Bar::kStandard, .toolbar_group = 1,
+               .enabled = Never});
+  t.push_back({.name = "editCopy", .text = QStringLiteral("&Kopeeri"), .shortcuts = {QKeySequence(QKeySequence::Copy)},
+               .tooltip = QStringLiteral("Kopeeri nähtav lehekülg pildi ja PDF-ina"), .menu = Menu::kEdit,
+               .menu_group = 1, .toolbar = Bar::kStandard, .toolbar_group = 1, .enabled = DocumentActive,
+               .run = [](MainWindow& w) {
+                 if (ReportView* v = w.activeView()) v->copyVisiblePage();
+               }});
+  t.push_back({.name = "editPaste", .text = QStringLiteral("K&leebi"), .toolbar = Bar::kStandard, .toolbar_group = 1,
+               .enabled = Never});
+  return t;
+}
+
+std::vector<ShellCommand> JobCommands() {
+  std::vector<ShellCommand> t;
+  t.push_back({.name = "steelData", .text = QStringLiteral("&Terase andmed"), .menu = Menu::kMaterial,
+               .enabled = DocumentActive, .run = [](MainWindow& w) { w.editSteel(); }});
+  t.push_back({.name = "memberLengths", .text = QStringLiteral("&Varraste pikkused"), .menu = Menu::kMaterial,
+               .enabled = DocumentActive, .run = [](MainWindow& w) { w.editLengths(); }});
+  t.push_back({.name = "jobInfo", .text = QStringLiteral("&Info sisestamine"), .menu = Menu::kJobInfo,
+               .enabled = DocumentActive, .run = [](MainWindow& w) { w.editJobInfo(); }});
+  t.push_back({.name = "jobInfoButton", .text = QStringLiteral("INFO"),
+               .tooltip = QStringLiteral("Ülesande andmete sisestus"), .toolbar = Bar::kJob,
+               .enabled = DocumentActive, .run = [](MainWindow& w) { w.editJobInfo(); }});
+  t.push_back({.name = "steelDataButton", .text = QStringLiteral("TERAS"), .tooltip = QStringLiteral("Terase andmed"),
+               .toolbar = Bar::kJob, .enabled = DocumentActive, .run = [](MainWindow& w) { w.editSteel(); }});
+  t.push_back({.name = "memberLengthsButton", .text = QStringLiteral("VARDAD"),
+               .tooltip = QStringLiteral("Varraste pikkused"), .toolbar = Bar::kJob, .enabled = DocumentActive,
+               .run = [](MainWindow& w) { w.editLengths(); }});
+  return t;
+}
+
+// The joint families until the family registry gives them. The reinforced entries are
+// present without action and without an underline, so X and K stay single keys in the menu.
+std::vector<JointFamilyCommands> JointFamilies() {
+  return {
+      {"tyx", 1, QStringLiteral("&X,Y ja T sõlmed"), QStringLiteral("X,Y ja T TRAXEN"),
+       QStringLiteral("X,Y ja T sõlmede andmed"), 1},
+      {"kn", 2, QStringLiteral("&KN  sõlmed"), QStringLiteral("KN TRAXEN"), QStringLiteral("KN sõlmed andmed"), 2},
+      {"knReinforced", 0, QStringLiteral("KN tugevdatud  õlmed"), {}, {}},
+      {"tyxReinforced", 0, QStringLiteral("X,Y ja  T tugevdatud sõlmed"), {}, {}},
+  };
+}
+
+std::vector<ShellCommand> ViewCommands() {
+  std::vector<ShellCommand> t;
+  t.push_back({.kind = Kind::kSubmenu, .name = "viewToolbars", .menu = Menu::kView, .submenu = Menu::kToolbars});
+  t.push_back({.name = "viewStatusBar", .text = QStringLiteral("&Oleku riba"), .menu = Menu::kView, .checkable = true,
+               .checked_at_start = [] { return true; },
+               .toggle = [](MainWindow& w, bool on) { w.statusBar()->setVisible(on); }});
+  t.push_back({.name = "viewCaptionBar", .text = QStringLiteral("&Pealkirja riba"), .menu = Menu::kView,
+               .checkable = true, .checked_at_start = [] { return true; },
+               .toggle = [](MainWindow& w, bool on) { w.showCaptionBar(on); }});
+  t.push_back({.name = "viewBraceWelds", .text = QStringLiteral("&Keevisõmblused aruandes"), .menu = Menu::kView,
+               .checkable = true, .checked_at_start = [] { return AppSettings::braceWelds(); },
+               .toggle = [](MainWindow& w, bool on) { w.showBraceWelds(on); }});
+  const auto zoom = [](const char* name, QString text, QList<QKeySequence> keys, void (ReportView::*command)()) {
+    return ShellCommand{.name = name, .text = std::move(text), .shortcuts = std::move(keys), .menu = Menu::kView,
+                        .menu_group = 1, .enabled = DocumentActive,
+                        .run = [command](MainWindow& w) { w.zoomCommand(command); }};
+  };
+  t.push_back(zoom("viewZoomIn", QStringLiteral("Suu&renda"),
+                   {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+                   &ReportView::zoomIn));
+  t.push_back(zoom("viewZoomOut", QStringLiteral("Vä&henda"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+                   &ReportView::zoomOut));
+  t.push_back(zoom("viewActualSize", QStringLiteral("Tegelik suurus"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+                   &ReportView::zoomToActualSize));
+  t.push_back(zoom("viewFitPage", QStringLiteral("Sobita leht"), {}, &ReportView::fitPage));
+  t.push_back(zoom("viewFitWidth", QStringLiteral("Sobita laius"), {}, &ReportView::fitWidth));
+  t.push_back({.kind = Kind::kSubmenu, .name = "viewAppearance", .menu = Menu::kView, .menu_group = 2,
+               .submenu = Menu::kAppearance});
+  for (const Appearance& look : Appearances()) {
+    t.push_back({.name = "look" + QByteArray::number(look.id), .text = QString::fromUtf8(look.menu_text),
+                 .menu = Menu::kAppearance, .checkable = true, .data = look.id,
+                 .run = [id = look.id](MainWindow& w) { w.setAppearance(id); }});
+  }
+  return t;
+}
+
+std::vector<ShellCommand> WindowCommands() {
+  std::vector<ShellCommand> t;
+  t.push_back({.name = "windowNew", .text = QStringLiteral("&Uus aken"), .menu = Menu::kWindow,
+               .enabled = DocumentActive, .run = [](MainWindow& w) { w.newWindowOnActive(); }});
+  t.push_back({.name = "windowTile", .text = QStringLiteral("&Kõrvuti"), .menu = Menu::kWindow,
+               .run = [](MainWindow& w) { w.mdiArea()->tileSubWindows(); }});
+  t.push_back({.name = "windowCascade", .text = QStringLiteral("&Astmeliselt"), .menu = Menu::kWindow,
+               .run = [](MainWindow& w) { w.cascadeWindows(); }});
+  t.push_back({.name = "windowNext", .text = QStringLiteral("&Järgmine aken"), .shortcuts = {QKeySequence(Qt::Key_F6)},
+               .menu = Menu::kWindow, .menu_group = 1,
+               .run = [](MainWindow& w) { w.mdiArea()->activateNextSubWindow(); }});
+  t.push_back({.name = "windowPrevious", .text = QStringLiteral("&Eelmine aken"),
+               .shortcuts = {QKeySequence(Qt::SHIFT | Qt::Key_F6)}, .menu = Menu::kWindow, .menu_group = 1,
+               .run = [](MainWindow& w) { w.mdiArea()->activatePreviousSubWindow(); }});
+  t.push_back({.kind = Kind::kWindowList, .name = "windowList", .menu = Menu::kWindow, .menu_group = 2});
+  return t;
+}
+
+std::vector<ShellCommand> HelpCommands() {
+  std::vector<ShellCommand> t;
+  t.push_back({.name = "helpManual", .text = QStringLiteral("&Kasutusjuhend"), .shortcuts = {QKeySequence(Qt::Key_F1)},
+               .menu = Menu::kHelp, .run = [](MainWindow& w) { w.showManual(); }});
+  t.push_back({.name = "helpAbout", .text = QStringLiteral("&TRAXEN TEAVE.."), .icon = PaintedPicture::kQuestion,
+               .tooltip = QStringLiteral("Programmi info"), .menu = Menu::kHelp, .toolbar = Bar::kStandard,
+               .toolbar_group = 3, .run = [](MainWindow& w) { w.about(); }});
+  return t;
+}
+
+}  // namespace
+
+std::vector<ShellCommand> ShellCommands() {
+  std::vector<ShellCommand> table;
+  for (auto part : {FileCommands, EditCommands, JobCommands}) {
+    std::vector<ShellCommand> rows = part();
+    std::move(rows.begin(), rows.end(), std::back_inserter(table));
+  }
+  AppendJointFamilyCommands(table, JointFamilies());
+  for (auto part : {ViewCommands, WindowCommands, HelpCommands}) {
+    std::vector<ShellCommand> rows = part();
+    std::move(rows.begin(), rows.end(), std::back_inserter(table));
+  }
+  return table;
+}
+
+}  // namespace traxen
