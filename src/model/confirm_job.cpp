@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "base/ieee_divide.h"
+#include "model/json_job_chs.h"
 #include "sections/hollow_section.h"
 #include "sections/section_class.h"
 
@@ -89,6 +90,8 @@ void ConfirmJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::stri
     classify("kn.chord_class", k.chord_class, k.h0, k.b0, k.t0, 355.0);
     classify("kn.brace1_class", k.brace1_class, k.h1, k.b1, k.t1, 355.0);
     classify("kn.brace2_class", k.brace2_class, k.h2, k.b2, k.t2, 355.0);
+  } else {
+    ConfirmChsJsonJob(job, present, warnings, messages);
   }
 }
 

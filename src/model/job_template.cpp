@@ -11,6 +11,8 @@ namespace traxen {
 namespace {
 
 std::string FamilyGroup(const Job& job) {
+  if (job.family.is_chs_tyx == 1) return "chs_tyx";
+  if (job.family.is_chs_kn == 1) return "chs_kn";
   return job.family.is_tyx == 1 ? "tyx" : job.family.is_kn == 1 ? "kn" : "";
 }
 
@@ -31,6 +33,17 @@ std::string WriteGroups(Job& job, Keep&& keep) {
 
 Job TemplateJob(std::string_view family) {
   Job job;
+  // The circular joints' defaults are published joints: a T (or X) joint and a K gap joint.
+  if (family == "chs_tyx" || family == "chs_x") {
+    job.family.is_chs_tyx = 1;
+    job.chs_tyx.x_joint = family == "chs_x" ? 1 : 0;
+    job.steel.fy0 = job.steel.fy1 = job.steel.fy2 = 300;
+    return job;
+  }
+  if (family == "chs_kn") {
+    job.family.is_chs_kn = 1;
+    return job;
+  }
   if (family == "kn") {
     job.family.is_kn = 1;
     KnJoint& k = job.kn;
@@ -59,7 +72,7 @@ std::string TemplateJobText(Job job) {
 std::string CompleteJobText(Job job) {
   const std::string family = FamilyGroup(job);
   return WriteGroups(job, [&](const JobKey&, std::string_view group) {
-    return (group != "tyx" && group != "kn") || group == family;
+    return !IsFamilyGroup(group) || group == family;
   });
 }
 

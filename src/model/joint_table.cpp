@@ -296,7 +296,8 @@ std::string WriteJointTable(const std::vector<TableJob>& jobs, std::string& erro
       if (!fields.is_object()) continue;
       for (const auto& [key, value] : fields.items()) {
         const std::string column = group + "." + key;
-        if (column == "family.is_tyx" || column == "family.is_kn" || column == "tyx.x_joint") continue;
+        // The family column says it: no flag of any family gets a column of its own.
+        if (group == "family" || column == "tyx.x_joint") continue;
         if (column == "info.job_name" && value.is_string() && value.get<std::string>() == job.joint) continue;
         if (value.is_array()) continue;  // internal slots of the desktop program, never needed
         used.insert(column);

@@ -9,6 +9,7 @@
 
 #include "model/job_field_index.h"
 #include "model/job_fields.h"
+#include "model/json_job_chs.h"
 #include "model/json_job_keys.h"
 
 namespace traxen {
@@ -291,8 +292,7 @@ LoadError ParseJsonJob(std::string_view text, std::string_view file, JsonJob& ou
   }
   if (!ok || !reader.error.empty())
     return Fail(reader.error.empty() ? Message(MessageId::kJsonNotAJob).About(std::string(file)) : reader.error);
-  if (result.job.family.is_tyx == 1 && result.job.family.is_kn == 1)
-    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
+  if (Message why = FamilyFlagsProblem(result.job); !why.empty()) return Fail(why.About(std::string(file)));
   out = std::move(result);
   return {};
 }

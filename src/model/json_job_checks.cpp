@@ -7,6 +7,7 @@
 #include "model/job_field_index.h"
 #include "model/job_fields.h"
 #include "model/json_job.h"
+#include "model/json_job_chs.h"
 #include "model/json_job_keys.h"
 #include "model/value_ranges.h"
 
@@ -19,7 +20,7 @@ constexpr double kLargestMagnitude = 1e12;
 std::string FamilyOf(const Job& job) {
   if (job.family.is_tyx == 1) return "tyx";
   if (job.family.is_kn == 1) return "kn";
-  return "";
+  return std::string(ChsFamilyGroup(job));
 }
 
 int PlateFlag(const Job& job, std::string_view flag) {
@@ -81,7 +82,7 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
     int count = 0;
     for (std::string_view key : RequiredKeys(family))
       if (!parsed.present.contains(key)) missing += (count++ ? ", " : "") + std::string(key);
-    const char* name = family == "tyx" ? "T/Y/X" : "K/N";
+    const std::string_view name = family == "tyx" ? "T/Y/X" : family == "kn" ? "K/N" : ChsFamilyName(family);
     if (count == 1) return Fail(Message(MessageId::kJsonMissingKey, name, missing, family).About(std::string(file)));
     if (count > 1)
       return Fail(Message(MessageId::kJsonMissingKeys, name, count, missing, family).About(std::string(file)));
@@ -112,6 +113,7 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
   });
   if (!error.empty()) return Fail(error);
   if (Message why = HollowSectionProblem(parsed.job, family); !why.empty()) return Fail(why.About(std::string(file)));
+  if (Message why = ChsSectionProblem(parsed.job); !why.empty()) return Fail(why.About(std::string(file)));
   return {};
 }
 

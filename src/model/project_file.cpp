@@ -488,6 +488,10 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportI
 
 LoadError ProjectFileBytes(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog,
                            std::string& bytes) {
+  // Eighteen lines of rectangular sections cannot hold a circular joint: writing one would
+  // write a wrong file.
+  if (job.family.is_chs_tyx == 1 || job.family.is_chs_kn == 1)
+    return Fail(Message(MessageId::kCannotSaveChsAsProjectFile).About(path));
   // A file that the reader would refuse is work lost at the next open: say so now instead,
   // with the value as the job holds it.
   ProjectFileSlots slots = ProjectFileSlotsFromJob(job, working, last_dialog);
