@@ -61,10 +61,7 @@ Bounds BoundsOf(const ChsCondition& c, const ChsResult& r) {
     case K::kChordSlenderness: return {"10", r.x_joint && !r.kn ? "40" : "50"};
     case K::kBraceSlenderness: return {"", "50"};
     case K::kAngle: return {"30°", "150°"};
-    case K::kGap:
-      return {FormatNumber("t1 + t2 = %3.1lf", r.brace1.t) + FormatNumber(" + %3.1lf", r.brace2.t) +
-                  FormatNumber(" = %3.1lf mm", c.lower),
-              ""};
+    case K::kGap: return {FormatNumber("%3.1lf mm", c.lower), ""};
     case K::kOverlap: return {"25 %", "100 %"};
     case K::kEccentricity: return {"-0.55", "0.25"};
     case K::kWallThickness: return {"2.5 mm", ""};
@@ -83,7 +80,13 @@ void BoundedCheck(LineWriter& w, const ChsCondition& c, const ChsResult& r) {
   w.AtLeft().Check(c.passed, CheckKind::Condition);
   if (c.passed && both) w.Text({b.lower}, {" <= "});
   Expression(w, c, r);
-  if (c.passed) {
+  if (c.kind == K::kGap) {
+    // The least gap with its working: t1 + t2.
+    w.Text({c.passed ? " >= t" : " < t"}, Sub("1"), {" + t"})
+        .Value(Sub("2"), {" = "}, "%3.1lf", r.brace1.t)
+        .Value({" + "}, "%3.1lf", r.brace2.t)
+        .Value({" = "}, "%3.1lf mm", c.lower);
+  } else if (c.passed) {
     w.Text({both || b.lower.empty() ? " <= " + b.upper : " >= " + b.lower});
   } else if (!std::isnan(c.value)) {
     const bool below = !b.lower.empty() && c.value < c.lower;
