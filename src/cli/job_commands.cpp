@@ -2,6 +2,7 @@
 // job between the desktop program's project file and a JSON job.
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
@@ -54,7 +55,9 @@ std::string RoleNote(const JobKey& key) {
 
 int RunNew(const NewOptions& options) {
   const bool table = options.family == "table";
-  const std::string text = table ? JointTableTemplate() : TemplateJobText(TemplateJob(options.family));
+  std::string family = options.family;  // "chs-kn" names "chs_kn"
+  std::replace(family.begin(), family.end(), '-', '_');
+  const std::string text = table ? JointTableTemplate() : TemplateJobText(TemplateJob(family));
   if (options.out.empty()) {
     std::cout << text;
     return std::cout.flush() ? kExitOk : kExitError;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <climits>
 #include <filesystem>
 #include <iostream>
@@ -68,7 +69,15 @@ std::string NewFamilyHelp() {
 
 std::vector<std::string> NewFamilyNames() {
   std::vector<std::string> names;
-  for (std::string_view name : traxen::FamilyNames()) names.emplace_back(name);
+  // "chs_kn" is also accepted as "chs-kn", as command-line names are usually written.
+  for (std::string_view name : traxen::FamilyNames()) {
+    names.emplace_back(name);
+    if (name.find('_') != std::string_view::npos) {
+      std::string hyphenated(name);
+      std::replace(hyphenated.begin(), hyphenated.end(), '_', '-');
+      names.push_back(hyphenated);
+    }
+  }
   names.emplace_back("table");
   return names;
 }

@@ -33,8 +33,9 @@ struct JointFamily {
   // Desktop texts, Estonian as the program shows them, "&" before the mnemonic.
   std::string_view menu_text;     // under "Sõlmede tüübid"
   std::string_view toolbar_text;  // the job toolbar's button
+  std::string_view toolbar_tip;   // its tooltip
   std::string_view undo_text;     // the undo step of the dialog's OK
-  std::string_view action_name;   // the menu action's object name ("tyxJoints"; the button adds "Button")
+  std::string_view command_name;  // "tyx": the actions are "tyxJoints" and "tyxJointsButton"
   std::string_view new_help;      // `traxen-cli new`'s names of the family and its variant, explained
 
   // The report's values without drawing: what `traxen-cli check` reports.

@@ -18,6 +18,8 @@ struct JobInfo {
 struct JobFamily {
   int is_tyx = 0;  // 1: T, Y or X joint
   int is_kn = 0;   // 1: K or N joint
+  int is_chs_tyx = 0;  // 1: circular hollow section T, Y or X joint
+  int is_chs_kn = 0;   // 1: circular hollow section K or N joint
 };
 
 struct JobSteel {
@@ -90,6 +92,34 @@ struct KnJoint {
   std::array<double, 8> reserved{5.0, 5.0, 355.0, 1.0, 4.0, 2.5, 355.0, 355.0};
 };
 
+// A T, Y or X joint of circular hollow sections. N0 is the chord force beside the joint
+// without the brace's component along the chord (the prestress). The defaults are a
+// published T joint. A project file has no room for these groups: such jobs are JSON only.
+struct ChsTyxJoint {
+  double d0 = 89.0, t0 = 5.0;
+  double d1 = 60.0, t1 = 3.0;
+  double theta1 = 90.0;
+  double N0 = -112.0;
+  double M0 = 0.0;
+  double N1 = -79.5;
+  int x_joint = 0;  // 1: a second brace, the mirror of brace 1, on the opposite side
+};
+
+// A K or N joint of circular hollow sections; N2 and N0_right follow from equilibrium as for
+// the rectangular K and N joints. The defaults are a published K gap joint.
+struct ChsKnJoint {
+  double d0 = 219.1, t0 = 12.5;
+  double d1 = 139.7, t1 = 5.0;
+  double d2 = 114.3, t2 = 3.6;
+  double theta1 = 45.0, theta2 = 45.0;
+  double N0_left = -1000.0;
+  double N0_right = -1707.1067811865476;  // derived from equilibrium when the joint is confirmed
+  double M0 = 0.0;
+  double N1 = -500.0;
+  double N2 = 500.0;  // derived from equilibrium when the joint is confirmed
+  double e = 0.0;     // eccentricity, positive away from the braces
+};
+
 struct JobPlates {
   double face_l = 450.0, face_b = 100.0, face_t = 10.0;
   double side_l = 450.0, side_b = 100.0, side_t = 8.0;
@@ -104,6 +134,8 @@ struct Job {
   JobChord chord;
   TyxJoint tyx;
   KnJoint kn;
+  ChsTyxJoint chs_tyx;
+  ChsKnJoint chs_kn;
   JobPlates plate;
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/confirm_job.h"
+#include "model/json_job_chs.h"
 
 namespace traxen {
 
@@ -64,10 +65,46 @@ Job KnExample(bool) {
   return job;
 }
 
+// A tube's diameter stands for both sides of the rectangle, so the wall check of the
+// rectangular members holds for it too.
+std::vector<MemberSize> ChsTyxMembers(const Job& job) {
+  const ChsTyxJoint& j = job.chs_tyx;
+  return {{"chord", "chs_tyx.t0", j.d0, j.d0, j.t0}, {"brace", "chs_tyx.t1", j.d1, j.d1, j.t1}};
+}
+
+std::vector<MemberSize> ChsKnMembers(const Job& job) {
+  const ChsKnJoint& j = job.chs_kn;
+  return {{"chord", "chs_kn.t0", j.d0, j.d0, j.t0},
+          {"brace 1", "chs_kn.t1", j.d1, j.d1, j.t1},
+          {"brace 2", "chs_kn.t2", j.d2, j.d2, j.t2}};
+}
+
+int NoPlate(const Job&, std::string_view) { return 0; }  // circular joints take no plates
+bool NothingDerived(std::string_view) { return false; }
+
+// The circular joints' defaults are published joints: a T (or X) joint and a K gap joint.
+Job ChsTyxExample(bool x_joint) {
+  Job job;
+  job.family.is_chs_tyx = 1;
+  job.chs_tyx.x_joint = x_joint ? 1 : 0;
+  job.steel.fy0 = job.steel.fy1 = job.steel.fy2 = 300;
+  return job;
+}
+
+Job ChsKnExample(bool) {
+  Job job;
+  job.family.is_chs_kn = 1;
+  return job;
+}
+
 const JobFamilyInfo kFamilies[] = {
     {JobFamilyId::kTyx, "tyx", "is_tyx", &JobFamily::is_tyx, "T/Y/X", 1, TyxMembers, TyxPlateFlag, TyxDerived, ConfirmTyxJson, TyxExample,
      "x", "x_joint"},
     {JobFamilyId::kKn, "kn", "is_kn", &JobFamily::is_kn, "K/N", 2, KnMembers, KnPlateFlag, KnDerived, ConfirmKnJson, KnExample},
+    {JobFamilyId::kChsTyx, "chs_tyx", "is_chs_tyx", &JobFamily::is_chs_tyx, "CHS T/Y/X", 3, ChsTyxMembers, NoPlate,
+     NothingDerived, ConfirmChsJsonJob, ChsTyxExample, "chs_x", "x_joint", false},
+    {JobFamilyId::kChsKn, "chs_kn", "is_chs_kn", &JobFamily::is_chs_kn, "CHS K/N", 4, ChsKnMembers, NoPlate, KnDerived,
+     ConfirmChsJsonJob, ChsKnExample, {}, {}, false},
 };
 
 }  // namespace
@@ -114,6 +151,11 @@ const JobFamilyInfo* FamilyOfDialog(int dialog) {
   for (const JobFamilyInfo& f : kFamilies)
     if (f.dialog == dialog) return &f;
   return nullptr;
+}
+
+bool FitsProjectFile(const Job& job) {
+  const JobFamilyInfo* family = FamilyOf(job);
+  return !family || family->project_file;
 }
 
 void SetJobFamily(Job& job, JobFamilyId id) {

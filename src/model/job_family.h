@@ -15,7 +15,7 @@
 
 namespace traxen {
 
-enum class JobFamilyId { kTyx, kKn };
+enum class JobFamilyId { kTyx, kKn, kChsTyx, kChsKn };
 
 // One member's section as the checks of a JSON job and the truss summary name it.
 struct MemberSize {
@@ -46,6 +46,9 @@ struct JobFamilyInfo {
   // "x_joint" set); empty when the family has none.
   std::string_view variant = {};
   std::string_view variant_flag = {};
+  // Whether the desktop program's 18-line project file (.trx) can hold a job of the family;
+  // the others are saved as JSON jobs.
+  bool project_file = true;
 };
 
 // Every family, in the order the menus, the templates and the key list show them.
@@ -65,6 +68,9 @@ const JobFamilyInfo* FindFamilyName(std::string_view name, bool* variant);
 
 // The family whose dialog has the number; nullptr for 0 and unknown numbers.
 const JobFamilyInfo* FamilyOfDialog(int dialog);
+
+// False for a job of a family that only a JSON job can hold.
+bool FitsProjectFile(const Job& job);
 
 // Sets the family's flag and clears every other.
 void SetJobFamily(Job& job, JobFamilyId id);

@@ -1,6 +1,8 @@
 // Field list of the Job record (see job_fields.h).
 #pragma once
 
+#include "model/chs_fields.h"
+
 namespace traxen {
 
 template <class Visit>
@@ -11,6 +13,8 @@ void ForEachJobField(Job& job, Visit&& visit) {
   visit(JobField{"info", "owner", &job.info.owner});
   visit(JobField{"family", "is_tyx", &job.family.is_tyx});
   visit(JobField{"family", "is_kn", &job.family.is_kn});
+  visit(JobField{"family", "is_chs_tyx", &job.family.is_chs_tyx});
+  visit(JobField{"family", "is_chs_kn", &job.family.is_chs_kn});
   visit(JobField{"steel", "fy0", &job.steel.fy0});
   visit(JobField{"steel", "fu0", &job.steel.fu0});
   visit(JobField{"steel", "fy1", &job.steel.fy1});
@@ -94,6 +98,8 @@ void ForEachJobField(Job& job, Visit&& visit) {
   visit(JobField{"kn", "brace1_section_text", &job.kn.brace1_section_text});
   visit(JobField{"kn", "brace2_section_text", &job.kn.brace2_section_text});
   visit(JobField{"kn", "reserved", &job.kn.reserved});
+  ForEachChsTyxField(job.chs_tyx, [&](std::string_view key, auto* field) { visit(JobField{"chs_tyx", key, field}); });
+  ForEachChsKnField(job.chs_kn, [&](std::string_view key, auto* field) { visit(JobField{"chs_kn", key, field}); });
   visit(JobField{"plate", "face_l", &job.plate.face_l});
   visit(JobField{"plate", "face_b", &job.plate.face_b});
   visit(JobField{"plate", "face_t", &job.plate.face_t});

@@ -8,8 +8,8 @@
 
 namespace traxen {
 
-// A sound example job of the family ("tyx", "x" or "kn"): every member size and design action
-// set, the rest at its default.
+// A sound example job of the family ("tyx", "x", "kn", "chs_tyx", "chs_x" or "chs_kn"): every
+// member size and design action set, the rest at its default.
 Job TemplateJob(std::string_view family);
 
 // The job as JSON text with the keys a user edits (`new`): the common groups and the family's

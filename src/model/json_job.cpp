@@ -11,6 +11,7 @@
 #include "model/job_field_index.h"
 #include "model/job_fields.h"
 #include "model/job_family.h"
+#include "model/json_job_chs.h"
 #include "model/json_job_keys.h"
 #include "model/quick_json_sax.h"
 
@@ -297,8 +298,7 @@ namespace {
 
 // A job read to its end: one family at most.
 LoadError AcceptJob(JsonJob&& result, std::string_view file, JsonJob& out) {
-  if (FamilyFlagCount(result.job) > 1)
-    return Fail(Message(MessageId::kJsonBothFamilies).About(std::string(file)));
+  if (Message why = FamilyFlagsProblem(result.job); !why.empty()) return Fail(why.About(std::string(file)));
   out = std::move(result);
   return {};
 }

@@ -11,6 +11,7 @@
 #include "model/job_family.h"
 #include "model/job_fields.h"
 #include "model/json_job.h"
+#include "model/json_job_chs.h"
 #include "model/json_job_keys.h"
 #include "model/value_ranges.h"
 
@@ -128,7 +129,10 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
         f.ref);
   });
   if (!error.empty()) return Fail(error);
-  if (Message why = info ? HollowSectionProblem(parsed.job, *info) : Message(); !why.empty()) return Fail(why.About(std::string(file)));
+  // A tube's own message names its diameter; the rectangular one its sides.
+  if (Message why = ChsSectionProblem(parsed.job); !why.empty()) return Fail(why.About(std::string(file)));
+  if (Message why = info ? HollowSectionProblem(parsed.job, *info) : Message(); !why.empty())
+    return Fail(why.About(std::string(file)));
   return {};
 }
 

@@ -21,6 +21,8 @@ const std::vector<JobKey> kKeys = {
     {"info.owner", "", R::kText, "firm the report belongs to"},
     {"family.is_tyx", "", R::kFlag, "1: a T, Y or X joint"},
     {"family.is_kn", "", R::kFlag, "1: a K or N joint"},
+    {"family.is_chs_tyx", "", R::kFlag, "1: a T, Y or X joint of circular hollow sections"},
+    {"family.is_chs_kn", "", R::kFlag, "1: a K or N joint of circular hollow sections"},
     {"steel.fy0", "MPa", R::kNumber, "yield strength of the chord"},
     {"steel.fu0", "MPa", R::kNumber, "ultimate strength of the chord"},
     {"steel.fy1", "MPa", R::kNumber, "yield strength of brace 1"},
@@ -36,8 +38,10 @@ const std::vector<JobKey> kKeys = {
     {"len.L0_right", "m", R::kNumber, "chord length right of the joint"},
     {"len.L1", "m", R::kNumber, "length of brace 1"},
     {"len.L2", "m", R::kNumber, "length of brace 2"},
-    {"chord.A0", "mm²", R::kOptional, "chord cross-section area; left out: from h0 × b0 × t0"},
-    {"chord.Wel0", "mm³", R::kOptional, "chord elastic section modulus; left out: from h0 × b0 × t0"},
+    {"chord.A0", "mm²", R::kOptional,
+     "chord cross-section area; left out: from h0 × b0 × t0 (circular chords: from d0 and t0 as a ring)"},
+    {"chord.Wel0", "mm³", R::kOptional,
+     "chord elastic section modulus; left out: from h0 × b0 × t0 (circular chords: from d0 and t0 as a ring)"},
     {"tyx.h0", "mm", R::kDimension, "chord depth (in the plane of the joint)"},
     {"tyx.b0", "mm", R::kDimension, "chord width"},
     {"tyx.t0", "mm", R::kDimension, "chord wall thickness"},
@@ -104,6 +108,29 @@ const std::vector<JobKey> kKeys = {
     {"kn.brace1_section_text", "", R::kInternal, "standard line of the brace 1 section"},
     {"kn.brace2_section_text", "", R::kInternal, "standard line of the brace 2 section"},
     {"kn.reserved", "", R::kInternal, "eight values kept for the project file"},
+    {"chs_tyx.d0", "mm", R::kDimension, "chord outside diameter"},
+    {"chs_tyx.t0", "mm", R::kDimension, "chord wall thickness"},
+    {"chs_tyx.d1", "mm", R::kDimension, "brace outside diameter"},
+    {"chs_tyx.t1", "mm", R::kDimension, "brace wall thickness"},
+    {"chs_tyx.theta1", "degrees", R::kAction, "angle between brace and chord"},
+    {"chs_tyx.N0", "kN", R::kAction, "chord force without the brace's component along it (prestress), tension positive"},
+    {"chs_tyx.M0", "kNm", R::kAction, "chord bending moment"},
+    {"chs_tyx.N1", "kN", R::kAction, "brace axial force, tension positive"},
+    {"chs_tyx.x_joint", "", R::kFlag, "1: X joint, a second brace on the opposite side of the chord"},
+    {"chs_kn.d0", "mm", R::kDimension, "chord outside diameter"},
+    {"chs_kn.t0", "mm", R::kDimension, "chord wall thickness"},
+    {"chs_kn.d1", "mm", R::kDimension, "brace 1 (left) outside diameter"},
+    {"chs_kn.t1", "mm", R::kDimension, "brace 1 wall thickness"},
+    {"chs_kn.d2", "mm", R::kDimension, "brace 2 (right) outside diameter"},
+    {"chs_kn.t2", "mm", R::kDimension, "brace 2 wall thickness"},
+    {"chs_kn.theta1", "degrees", R::kAction, "angle between brace 1 and the chord"},
+    {"chs_kn.theta2", "degrees", R::kAction, "angle between brace 2 and the chord"},
+    {"chs_kn.N0_left", "kN", R::kAction, "chord axial force left of the joint, tension positive"},
+    {"chs_kn.N0_right", "kN", R::kDerived, "chord force right of the joint: from equilibrium"},
+    {"chs_kn.M0", "kNm", R::kAction, "chord bending moment"},
+    {"chs_kn.N1", "kN", R::kAction, "brace 1 axial force, tension positive"},
+    {"chs_kn.N2", "kN", R::kDerived, "brace 2 axial force: from equilibrium"},
+    {"chs_kn.e", "mm", R::kAction, "eccentricity, positive away from the braces"},
     {"plate.face_l", "mm", R::kPlate, "chord face plate length", "face_plate"},
     {"plate.face_b", "mm", R::kPlate, "chord face plate width", "face_plate"},
     {"plate.face_t", "mm", R::kPlate, "chord face plate thickness", "face_plate"},
@@ -135,6 +162,10 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+bool IsChsGroup(std::string_view group) { return group == "chs_tyx" || group == "chs_kn"; }
+
+bool IsFamilyGroup(std::string_view group) { return group == "tyx" || group == "kn" || IsChsGroup(group); }
 
 const std::vector<JobKey>& JobKeys() { return kKeys; }
 

@@ -98,6 +98,9 @@ enum class MessageId : std::uint8_t {
   kJsonMust,
   kJsonWallTooThick,
   kJsonReplaced,
+  kJsonFamilies,
+  kJsonChsWallTooThick,
+  kCannotSaveChsAsProjectFile,
   kWarning,
   kLast = kWarning,
 };

@@ -79,6 +79,12 @@ const char* EnglishText(MessageId id) {
       return "key \"{}\": a wall of {} mm leaves no hole in the {} of {} x {} mm (the wall must be less than half of "
              "both sides)";
     case MessageId::kJsonReplaced: return "key \"{}\": the given {} is replaced by the derived {}";
+    case MessageId::kJsonFamilies: return "key \"family\": {} are all 1; a job is of one family";
+    case MessageId::kJsonChsWallTooThick:
+      return "key \"{}\": a wall of {} mm leaves no bore in the {} of diameter {} mm (the wall must be less than half "
+             "the diameter)";
+    case MessageId::kCannotSaveChsAsProjectFile:
+      return "cannot save: a project file (.trx) has no room for a circular hollow section joint; save it as .json";
     case MessageId::kWarning: return "warning: {}";
   }
   return "{}";

@@ -84,6 +84,12 @@ const char* EstonianText(MessageId id) {
       return "võti \"{0}\": {1} mm seinaga ei jää {2} {3} x {4} mm ristlõikesse ava (sein peab olema õhem kui pool "
              "kummastki küljest)";
     case MessageId::kJsonReplaced: return "võti \"{}\": antud väärtus {} asendati tuletatud väärtusega {}";
+    case MessageId::kJsonFamilies: return "võti \"family\": {} on kõik 1; töö on ühte sõlmetüüpi";
+    case MessageId::kJsonChsWallTooThick:
+      return "võti \"{0}\": {1} mm seinaga ei jää {2} Ø{3} mm ristlõikesse ava (sein peab olema õhem kui "
+             "pool läbimõõdust)";
+    case MessageId::kCannotSaveChsAsProjectFile:
+      return "faili ei saa salvestada: projektifailis (.trx) ei ole kohta ümartorusõlmele; salvestage see .json-failina";
     case MessageId::kWarning: return "hoiatus: {}";
   }
   return "{}";

@@ -21,6 +21,7 @@
 #include "base/utf8.h"
 #include "model/confirm_job.h"
 #include "model/family_fields.h"
+#include "model/job_family.h"
 #include "model/job_file.h"
 #include "base/number_format.h"
 #include "model/joint_sections.h"
@@ -488,6 +489,10 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportI
 
 LoadError ProjectFileBytes(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog,
                            std::string& bytes) {
+  // Eighteen lines of rectangular sections cannot hold a circular joint: writing one would
+  // write a wrong file.
+  if (!FitsProjectFile(job))
+    return Fail(Message(MessageId::kCannotSaveChsAsProjectFile).About(path));
   // A file that the reader would refuse is work lost at the next open: say so now instead,
   // with the value as the job holds it.
   ProjectFileSlots slots = ProjectFileSlotsFromJob(job, working, last_dialog);

@@ -27,7 +27,7 @@ ValueRange RangeOfKey(std::string_view dotted) {
   const std::string_view group = GroupOf(dotted), key = KeyOf(dotted);
   if (group == "steel") return key.starts_with("gamma_M") ? ValueRange::kPartialFactor : ValueRange::kPositive;
   if (group == "len" || group == "plate" || group == "chord") return ValueRange::kPositive;
-  if (group == "tyx" || group == "kn") {
+  if (group == "tyx" || group == "kn" || group == "chs_tyx" || group == "chs_kn") {
     if (IsMemberSize(key)) return ValueRange::kPositive;
     if (key.starts_with("theta")) return ValueRange::kAngle;
   }

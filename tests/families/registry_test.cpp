@@ -24,7 +24,7 @@ TEST(Registry, EveryFamilyIsFoundByItsJobGroupAndDialog) {
     SCOPED_TRACE(f.info.group);
     EXPECT_TRUE(groups.insert(f.info.group).second);
     EXPECT_TRUE(dialogs.insert(f.info.dialog).second);
-    EXPECT_TRUE(actions.insert(f.action_name).second);
+    EXPECT_TRUE(actions.insert(f.command_name).second);
     EXPECT_GT(f.info.dialog, 0);  // 0 is a document's "no dialog confirmed"
     EXPECT_EQ(FindJointFamily(f.info.group), &f);
     EXPECT_EQ(JointFamilyOfDialog(f.info.dialog), &f);
@@ -59,6 +59,7 @@ TEST(Registry, EachFamilyNameGivesAJobThatIsReadCheckedAndPrinted) {
   }
   EXPECT_EQ(FindFamilyName("", nullptr), nullptr);
   EXPECT_EQ(FindFamilyName("chs", nullptr), nullptr);
+  EXPECT_EQ(FindFamilyName("chs_x", nullptr), FindJobFamily("chs_tyx"));
 }
 
 }  // namespace

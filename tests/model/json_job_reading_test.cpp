@@ -124,7 +124,7 @@ TEST(JsonJobReading, DuplicatesFlagsAndMisspellingsAreRefusedWithAHint) {
       {R"({"kn": {"completely_unrelated": 1}})", "job.json: unknown key \"kn.completely_unrelated\" (traxen-cli keys"},
       {R"({"tyxx": {}})",
        "job.json: unknown group \"tyxx\" (did you mean \"tyx\"?); the groups are info, family, steel, len, chord, "
-       "tyx, kn, plate"},
+       "tyx, kn, chs_tyx, chs_kn, plate"},
       {R"({"options": {}})", "job.json: unknown group \"options\"; the groups are info,"},
       {"{\"tyx\": {\"h0\": 200,5}}", "(numbers use a decimal point: 2.5, not 2,5)"},
       {"{\"tyx\": {\"h0\": 12, 75}}", "(numbers use a decimal point"},

@@ -123,11 +123,12 @@ class MainWindowTest : public QObject {
       const int amp = a->text().indexOf(QLatin1Char('&'));
       if (amp >= 0) mnemonics << a->text().mid(amp + 1, 1).toLower();
     }
-    QCOMPARE(texts, (QStringList{"&X,Y ja T sõlmed", "&KN  sõlmed", "KN tugevdatud  õlmed", "X,Y ja  T tugevdatud sõlmed"}));
+    QCOMPARE(texts, (QStringList{"&X,Y ja T sõlmed", "&KN  sõlmed", "KN tugevdatud  õlmed", "X,Y ja  T tugevdatud sõlmed",
+                                 "&Ümartoru T, Y ja X sõlmed", "Ümartoru K ja N sõ&lmed"}));
     QVERIFY(!Action(w, "knReinforcedJoints")->isEnabled());
     QVERIFY(!Action(w, "tyxReinforcedJoints")->isEnabled());
     // Alt+S, X and Alt+S, K run their dialog at once: each letter is used once in the menu.
-    QCOMPARE(mnemonics, (QStringList{"x", "k"}));
+    QCOMPARE(mnemonics, (QStringList{"x", "k", "ü", "l"}));
   }
 
   // Alt and a letter runs the entry at once only when no other entry of its menu has that
@@ -267,9 +268,11 @@ class MainWindowTest : public QObject {
       labels << a->text();
       tooltips << a->toolTip();
     }
-    QCOMPARE(labels, (QStringList{"INFO", "TERAS", "VARDAD", "|", "X,Y ja T TRAXEN", "|", "KN TRAXEN"}));
+    QCOMPARE(labels, (QStringList{"INFO", "TERAS", "VARDAD", "|", "X,Y ja T TRAXEN", "|", "KN TRAXEN", "|",
+                                  "Ümartoru X,Y ja T", "|", "Ümartoru KN"}));
     QCOMPARE(tooltips, (QStringList{"Ülesande andmete sisestus", "Terase andmed", "Varraste pikkused",
-                                    "X,Y ja T sõlmede andmed", "KN sõlmed andmed"}));
+                                    "X,Y ja T sõlmede andmed", "KN sõlmed andmed", "Ümartoru T, Y ja X sõlmede andmed",
+                                    "Ümartoru K ja N sõlmede andmed"}));
     for (const char* disabled : {"editCut", "editPaste"}) QVERIFY(!Action(w, disabled)->isEnabled());
     QVERIFY(Action(w, "editCopy")->isEnabled());  // the report's visible page
     QSlider* slider = w.zoomSlider();

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "base/ieee_divide.h"
+#include "model/chs_ring.h"
 #include "report/check_numbers.h"
 
 namespace traxen {
@@ -93,8 +94,9 @@ void SettleResistances(ChsResult& r) {
 
 void TakeChord(ChsResult& r, const ChsMember& chord, double A0, double Wel0) {
   r.chord = chord;
-  r.A0_derived = !(A0 > 0);
-  r.Wel0_derived = !(Wel0 > 0);
+  // Only a value left out (0, or below) is derived: a NaN is carried on and fails the check.
+  r.A0_derived = A0 <= 0;
+  r.Wel0_derived = Wel0 <= 0;
   r.A0 = r.A0_derived ? ChsRingArea(chord.d, chord.t) : A0;
   r.Wel0 = r.Wel0_derived ? ChsRingModulus(chord.d, chord.t) : Wel0;
   r.gamma = Divide(chord.d, 2 * chord.t);
@@ -119,15 +121,9 @@ int ChsSectionClass(double d, double t, double fy) {
   return 4;
 }
 
-double ChsRingArea(double d, double t) {
-  const double bore = d - 2 * t;
-  return kPi * (d * d - bore * bore) / 4;
-}
-
-double ChsRingModulus(double d, double t) {
-  const double bore = d - 2 * t;
-  return Divide(kPi * (std::pow(d, 4) - std::pow(bore, 4)), 32 * d);
-}
+// The job derives a chord's A0 and Wel0 from the same ring.
+double ChsRingArea(double d, double t) { return RingArea(d, t); }
+double ChsRingModulus(double d, double t) { return RingModulus(d, t); }
 
 double ChsGapFactor(double gamma, double g, double t0) {
   return std::pow(gamma, 0.2) *

@@ -44,6 +44,13 @@ std::vector<BraceWeld> ComputeBraceWelds(const Job& job) {
   } else if (job.family.is_kn == 1) {
     welds.push_back(WeldOf(1, s.fy1, s.fu1, job.kn.t1, s.fy0, s.fu0, s));
     welds.push_back(WeldOf(2, s.fy2, s.fu2, job.kn.t2, s.fy0, s.fu0, s));
+  } else if (job.family.is_chs_tyx == 1) {
+    // The lower brace of a circular X joint is brace 1 mirrored, steel and all.
+    welds.push_back(WeldOf(1, s.fy1, s.fu1, job.chs_tyx.t1, s.fy0, s.fu0, s));
+    if (job.chs_tyx.x_joint == 1) welds.push_back(WeldOf(2, s.fy1, s.fu1, job.chs_tyx.t1, s.fy0, s.fu0, s));
+  } else if (job.family.is_chs_kn == 1) {
+    welds.push_back(WeldOf(1, s.fy1, s.fu1, job.chs_kn.t1, s.fy0, s.fu0, s));
+    welds.push_back(WeldOf(2, s.fy2, s.fu2, job.chs_kn.t2, s.fy0, s.fu0, s));
   }
   return welds;
 }

@@ -31,8 +31,9 @@ struct BraceWeld {
 // 0.80 up to 235 MPa, 0.85 up to 275, 0.90 up to 355, 1.00 above.
 double WeldCorrelationFactor(double fy);
 
-// One weld per brace of the job's family: brace 1 alone for T and Y joints, brace 1 and the
-// lower brace for X joints, brace 1 and brace 2 for K/N joints; none without a family.
+// One weld per brace of the job's family, rectangular or circular: brace 1 alone for T and Y
+// joints, brace 1 and the lower brace for X joints, brace 1 and brace 2 for K/N joints; none
+// without a family.
 std::vector<BraceWeld> ComputeBraceWelds(const Job& job);
 
 }  // namespace traxen

@@ -6,6 +6,7 @@
 
 #include "families/joint_family.h"
 #include "sections/library_dir.h"
+#include "ui/dialogs/chs_dialog_common.h"
 #include "ui/dialogs/dialog_numbers.h"
 #include "ui/dialogs/kn_dialog.h"
 #include "ui/dialogs/tyx_dialog.h"
@@ -33,9 +34,17 @@ struct JointDialog {
   std::string_view group;
   Outcome (*run)(QWidget*, const std::string&, Job&, LibraryError&, const QString&);
 };
+// A dialog that finds its own sections (the circular tubes' table).
+template <bool (*RunDialog)(QWidget*, Job&)>
+Outcome RunOwn(QWidget* parent, const std::string&, Job& job, LibraryError&, const QString&) {
+  return RunDialog(parent, job) ? Outcome::kConfirmed : Outcome::kCancelled;
+}
+
 constexpr JointDialog kJointDialogs[] = {
     {"tyx", Run<CXYTDlg>},
     {"kn", Run<CKNytaDLG>},
+    {"chs_tyx", RunOwn<RunChsTyxDialog>},
+    {"chs_kn", RunOwn<RunChsKnDialog>},
 };
 
 // `source_file`: the project file the job was just read from, "" for a menu command.

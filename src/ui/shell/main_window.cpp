@@ -28,6 +28,7 @@
 #include <ctime>
 
 #include "families/joint_family.h"
+#include "model/job_family.h"
 #include "ui/dialogs/info_dialog.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/dialogs/lengths_dialog.h"
@@ -354,8 +355,11 @@ QString MainWindow::askSavePath(ReportView* view) {
   dialog.setObjectName(QStringLiteral("saveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
-  dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
-  dialog.setDefaultSuffix(QStringLiteral("trx"));
+  // A circular joint has no room in a project file: its job is offered as JSON only.
+  const bool json_only = !FitsProjectFile(view->document()->job());
+  dialog.setNameFilters(json_only ? QStringList{QStringLiteral("JSON tööd (*.json)")}
+                                  : kProjectFilter.split(QStringLiteral(";;")));
+  dialog.setDefaultSuffix(json_only ? QStringLiteral("json") : QStringLiteral("trx"));
   SetEstonianLabels(dialog, QStringLiteral("Salvesta"));
   const QString current = view->document()->path();
   if (!current.isEmpty()) {
@@ -364,7 +368,9 @@ QString MainWindow::askSavePath(ReportView* view) {
     // A job still named by the new job's placeholder, "....(töö nimi)", is offered its window's name.
     const std::string& job = view->document()->job().info.job_name;
     const QString name = job == Job{}.info.job_name ? QString() : QString::fromStdString(job);
-    dialog.selectFile(SuggestedFileName(name, view->document()->title()));
+    QString suggested = SuggestedFileName(name, view->document()->title());
+    if (json_only) suggested.replace(suggested.size() - 4, 4, QStringLiteral(".json"));
+    dialog.selectFile(suggested);
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();

@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QUndoGroup>
 
+#include "families/joint_family.h"
 #include "ui/shell/app_settings.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/joint_table_window.h"
@@ -165,16 +166,23 @@ std::vector<ShellCommand> JobCommands() {
   return t;
 }
 
-// The joint families until the family registry gives them. The reinforced entries are
-// present without action and without an underline, so X and K stay single keys in the menu.
-std::vector<JointFamilyCommands> JointFamilies() {
-  return {
-      {"tyx", 1, QStringLiteral("&X,Y ja T sõlmed"), QStringLiteral("X,Y ja T TRAXEN"),
-       QStringLiteral("X,Y ja T sõlmede andmed"), 1},
-      {"kn", 2, QStringLiteral("&KN  sõlmed"), QStringLiteral("KN TRAXEN"), QStringLiteral("KN sõlmed andmed"), 2},
-      {"knReinforced", 0, QStringLiteral("KN tugevdatud  õlmed"), {}, {}},
-      {"tyxReinforced", 0, QStringLiteral("X,Y ja  T tugevdatud sõlmed"), {}, {}},
-  };
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The joint families of the registry, each with its button on the job toolbar in a group of
+// its own. The reinforced rectangular entries follow the K/N family, present without action
+// and without an underline, so X and K stay single keys in the menu.
+std::vector<JointFamilyCommands> ShellJointFamilies() {
+  std::vector<JointFamilyCommands> rows;
+  int group = 0;
+  for (const JointFamily& f : JointFamilies()) {
+    rows.push_back({f.command_name.data(), f.info.dialog, Text(f.menu_text), Text(f.toolbar_text), Text(f.toolbar_tip),
+                    ++group});
+    if (f.info.id == JobFamilyId::kKn) {
+      rows.push_back({"knReinforced", 0, QStringLiteral("KN tugevdatud  õlmed"), {}, {}});
+      rows.push_back({"tyxReinforced", 0, QStringLiteral("X,Y ja  T tugevdatud sõlmed"), {}, {}});
+    }
+  }
+  return rows;
 }
 
 std::vector<ShellCommand> ViewCommands() {
@@ -249,7 +257,7 @@ std::vector<ShellCommand> ShellCommands() {
     std::vector<ShellCommand> rows = part();
     std::move(rows.begin(), rows.end(), std::back_inserter(table));
   }
-  AppendJointFamilyCommands(table, JointFamilies());
+  AppendJointFamilyCommands(table, ShellJointFamilies());
   for (auto part : {ViewCommands, WindowCommands, HelpCommands}) {
     std::vector<ShellCommand> rows = part();
     std::move(rows.begin(), rows.end(), std::back_inserter(table));

@@ -1,0 +1,13 @@
+// The circular hollow section families' side of the registry (their joints are in joints/chs).
+#pragma once
+
+#include "families/joint_family.h"
+
+namespace traxen {
+
+CheckSummary CheckChsTyxFamily(const FamilyJob& job, ReportLanguage language);
+CheckSummary RenderChsTyxFamily(ReportCanvas& canvas, const FamilyJob& job, bool sketch);
+CheckSummary CheckChsKnFamily(const FamilyJob& job, ReportLanguage language);
+CheckSummary RenderChsKnFamily(ReportCanvas& canvas, const FamilyJob& job, bool sketch);
+
+}  // namespace traxen

@@ -1,0 +1,42 @@
+// What a job of circular hollow sections means beyond its keys: the family it names, its
+// sound sizes and the values confirming it derives (brace 2's force and the chord force right
+// of a K/N joint from equilibrium, the chord's A0 and Wel0 from its ring when left out).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/job.h"
+#include "model/json_job.h"
+#include "model/messages.h"
+
+namespace traxen {
+
+// "chs_tyx" or "chs_kn" by the job's family flag, "" for neither.
+std::string_view ChsFamilyGroup(const Job& job);
+
+// How the missing-keys message names the family: "CHS T/Y/X" or "CHS K/N".
+std::string_view ChsFamilyName(std::string_view group);
+
+// More than one family flag set: the message names them; empty when at most one is.
+Message FamilyFlagsProblem(const Job& job);
+
+// A wall of half the diameter or more leaves no bore. Empty when every member is sound.
+Message ChsSectionProblem(const Job& job);
+
+// N2 = −N1 sin θ1 / sin θ2 and N0_right = N0_left + N1 cos θ1 − N2 cos θ2 (angles with π).
+void DeriveChsKnForces(ChsKnJoint& k);
+
+// What the joint dialogs' OK does: the derivations, the chord's A0 and Wel0 from its ring,
+// the family flag set and every other family flag cleared.
+void ConfirmChsTyx(Job& job);
+void ConfirmChsKn(Job& job);
+
+// A JSON job of a CHS family: the K/N forces derived, a given value that differs replaced
+// with a warning (as for the rectangular joints); chord.A0 and chord.Wel0, when left out,
+// from the chord's ring. Nothing for a job of another family.
+void ConfirmChsJsonJob(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
+                       std::vector<Message>* messages);
+
+}  // namespace traxen

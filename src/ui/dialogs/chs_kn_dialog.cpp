@@ -1,0 +1,97 @@
+// Layout and values of the circular hollow section K/N joint dialog.
+#include "ui/dialogs/chs_kn_dialog.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "base/number_format.h"
+#include "joints/chs/chs_schematic.h"
+#include "model/json_job_chs.h"
+#include "ui/dialogs/dialog_widgets.h"
+
+namespace traxen {
+
+ChsKnDialog::ChsKnDialog(const Job& job, SectionLibrary library, QWidget* parent)
+    : ChsJointDialog(job, std::move(library), QStringLiteral("ChsKnDialog"),
+                     QStringLiteral("ÜMARTORUDEST K ja N SÕLME GEOMEETRIA"), parent) {
+  auto* right = new QVBoxLayout;
+  right->addWidget(memberBox(
+      QStringLiteral("chordBox"), QStringLiteral("VÖÖ"),
+      {{QStringLiteral("N0Edit"), QStringLiteral("Sisejõud vöö vasakus otsas N<sub>0,v</sub>"),
+        QStringLiteral("kN"), QStringLiteral("Vöö pikijõud sõlmest vasakul, tõmme positiivne"), &n0_},
+       {QStringLiteral("M0Edit"), QStringLiteral("Paindemoment M<sub>0</sub>"), QStringLiteral("kNm"),
+        QStringLiteral("Paindemoment sõlmes"), &m0_},
+       {QStringLiteral("eEdit"), QStringLiteral("Ekstsentrilisus e"), QStringLiteral("mm"),
+        QStringLiteral("Varraste telgede lõikepunkt vöö teljest, + varrastest eemale"), &e_},
+       {QStringLiteral("fy0Edit"), QStringLiteral("Voolavuspiir f<sub>y0</sub>"), QStringLiteral("MPa"),
+        QStringLiteral("Vöö teras"), &fy0_}},
+      QStringLiteral("chordSectionCombo"), QStringLiteral("Vöö ümartoru"), &chord_));
+  right->addWidget(memberBox(
+      QStringLiteral("brace1Box"), QStringLiteral("1. VARRAS (vasakul)"),
+      {{QStringLiteral("N1Edit"), QStringLiteral("Pikijõud N<sub>1</sub>"), QStringLiteral("kN"),
+        QStringLiteral("1. varda pikijõud, tõmme positiivne"), &n1_},
+       {QStringLiteral("theta1Edit"), QStringLiteral("Kaldenurk θ<sub>1</sub>"), QStringLiteral("°"),
+        QStringLiteral("1. varda ja vöö vaheline nurk"), &theta1_},
+       {QStringLiteral("fy1Edit"), QStringLiteral("Voolavuspiir f<sub>y1</sub>"), QStringLiteral("MPa"),
+        QStringLiteral("1. varda teras"), &fy1_}},
+      QStringLiteral("brace1SectionCombo"), QStringLiteral("1. varda ümartoru"), &brace1_));
+  right->addWidget(memberBox(
+      QStringLiteral("brace2Box"), QStringLiteral("2. VARRAS (paremal)"),
+      {{QStringLiteral("theta2Edit"), QStringLiteral("Kaldenurk θ<sub>2</sub>"), QStringLiteral("°"),
+        QStringLiteral("2. varda ja vöö vaheline nurk"), &theta2_},
+       {QStringLiteral("fy2Edit"), QStringLiteral("Voolavuspiir f<sub>y2</sub>"), QStringLiteral("MPa"),
+        QStringLiteral("2. varda teras"), &fy2_}},
+      QStringLiteral("brace2SectionCombo"), QStringLiteral("2. varda ümartoru"), &brace2_));
+  derived_ = StaticText(QString());
+  derived_->setObjectName(QStringLiteral("derivedForces"));
+  right->addWidget(derived_);
+  auto* note = StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub>, θ<sub>2</sub> &lt;= 150 °"));
+  note->setObjectName(QStringLiteral("thetaNote"));
+  right->addWidget(note);
+  finishLayout(right);
+
+  ChsKnJoint& k = job_.chs_kn;
+  edits_.add(n0_, &k.N0_left, FieldOfKey("chs_kn.N0_left", QStringLiteral("N<sub>0,v</sub>"), QStringLiteral("kN")));
+  edits_.add(m0_, &k.M0, FieldOfKey("chs_kn.M0", QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")));
+  edits_.add(e_, &k.e, FieldOfKey("chs_kn.e", QStringLiteral("e"), QStringLiteral("mm")));
+  edits_.add(fy0_, &job_.steel.fy0, FieldOfKey("steel.fy0", QStringLiteral("f<sub>y0</sub>"), QStringLiteral("MPa")));
+  edits_.add(n1_, &k.N1, FieldOfKey("chs_kn.N1", QStringLiteral("N<sub>1</sub>"), QStringLiteral("kN")));
+  edits_.add(theta1_, &k.theta1, FieldOfKey("chs_kn.theta1", QStringLiteral("θ<sub>1</sub>"), QStringLiteral("°")));
+  edits_.add(fy1_, &job_.steel.fy1, FieldOfKey("steel.fy1", QStringLiteral("f<sub>y1</sub>"), QStringLiteral("MPa")));
+  edits_.add(theta2_, &k.theta2, FieldOfKey("chs_kn.theta2", QStringLiteral("θ<sub>2</sub>"), QStringLiteral("°")));
+  edits_.add(fy2_, &job_.steel.fy2, FieldOfKey("steel.fy2", QStringLiteral("f<sub>y2</sub>"), QStringLiteral("MPa")));
+  connectEdits();
+  SetTabChain({n0_, m0_, e_, fy0_, chord_->combo(), n1_, theta1_, fy1_, brace1_->combo(), theta2_, fy2_,
+               brace2_->combo(), draw_button_, ok_button_, cancel_button_});
+}
+
+std::vector<std::pair<double, double>> ChsKnDialog::memberSizes() const {
+  const ChsKnJoint& k = job_.chs_kn;
+  return {{k.d0, k.t0}, {k.d1, k.t1}, {k.d2, k.t2}};
+}
+
+void ChsKnDialog::takeSections() {
+  ChsKnJoint& k = job_.chs_kn;
+  chord_->chosen(k.d0, k.t0);
+  brace1_->chosen(k.d1, k.t1);
+  brace2_->chosen(k.d2, k.t2);
+}
+
+void ChsKnDialog::showDerived() {
+  DeriveChsKnForces(job_.chs_kn);
+  const ChsKnJoint& k = job_.chs_kn;
+  derived_->setText(QString::fromStdString(FormatNumber("N<sub>2</sub> = %.1f kN", k.N2) +
+                                           FormatNumber(",   N<sub>0,p</sub> = %.1f kN", k.N0_right)));
+}
+
+void ChsKnDialog::drawJoint(DrawingSurface& surface, int width, int height) const {
+  DrawChsKnPreview(surface, job_.chs_kn, width, height);
+}
+
+void ChsKnDialog::confirm() { ConfirmChsKn(job_); }
+
+}  // namespace traxen
