@@ -14,7 +14,7 @@
 namespace traxen::cli {
 
 int RunCombinedRender(const RenderOptions& options, const LibraryOptions& library_options, std::time_t when,
-                      bool fixed_date) {
+                      bool fixed_date, ReportLanguage language) {
   if (!HasSuffix(options.out, ".pdf")) {
     std::cerr << "traxen-cli: " << options.out << ": several joints go into one PDF (.pdf)\n";
     return kExitError;
@@ -45,7 +45,7 @@ int RunCombinedRender(const RenderOptions& options, const LibraryOptions& librar
   JobInfo info = joints.front().job.info;
   info.job_name = options.jobs.size() == 1 ? std::filesystem::path(options.jobs.front()).stem().string()
                                            : std::filesystem::path(options.out).stem().string();
-  const std::vector<CombinedPart> parts = TrussReportParts(joints, info, when, !options.no_welds);
+  const std::vector<CombinedPart> parts = TrussReportParts(joints, info, when, !options.no_welds, {}, language);
   ReportFileOptions file_options;
   file_options.title = QString::fromStdString(info.job_name);
   file_options.reproducible = fixed_date;

@@ -25,6 +25,7 @@ struct RenderOptions {
   std::string out;  // .pdf, .png or .txt, any case
   std::string date;  // --date, "" = SOURCE_DATE_EPOCH or now
   bool no_welds = false;  // --no-welds: the report without its closing brace-weld section
+  std::string lang;       // --lang: et or en, "" = TRAXEN_LANG, else et
 };
 int RunRender(const RenderOptions& options, const LibraryOptions& library, char* argv0);
 

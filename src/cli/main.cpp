@@ -121,6 +121,10 @@ int main(int argc, char** argv) {
       ->type_name("TEXT");
   render_cmd->add_flag("--no-welds", render.no_welds,
                        "Leave out the closing section with the full-strength weld of every brace");
+  render_cmd
+      ->add_option("--lang", render.lang,
+                   "Report language: et (Estonian) or en (English); default TRAXEN_LANG, else et")
+      ->type_name("LANG");
   add_library(render_cmd);
   render_cmd->footer(Footer({"A PDF has one A4 sheet per report page and the job name as its title; a PNG\n"
                              "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
@@ -143,6 +147,8 @@ int main(int argc, char** argv) {
                              "each joint's report on pages of its own, the page numbers running through\n"
                              "the document (\"Leht 3 / 41\") and one bookmark per joint. It is written only\n"
                              "when every job can be read.\n"
+                             "--lang en writes the whole report in English (the summary too), with the same\n"
+                             "formulas and numbers; without --lang the TRAXEN_LANG variable is used.\n"
                              "The footer date: --date, else SOURCE_DATE_EPOCH (seconds since 1970) when\n"
                              "set, else now. A fixed date gives the same bytes every time, so an archived\n"
                              "report can be rebuilt exactly.",

@@ -2,6 +2,7 @@
 #include <QGuiApplication>
 #include <QHashFunctions>
 
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "model/atomic_file.h"
 #include "model/page_files.h"
 #include "families/dispatch.h"
+#include "base/display_text.h"
 #include "families/report_text.h"
 #include "ui/qt/report_export.h"
 
@@ -37,9 +39,29 @@ std::unique_ptr<QGuiApplication> StartGui(char* argv0, bool fixed_date) {
   return std::make_unique<QGuiApplication>(qt_argc, qt_argv);
 }
 
+// The report's language: --lang, else TRAXEN_LANG, else Estonian. A code no language has is
+// named with where it came from, so that a stray variable is not taken for a bad option.
+bool ChooseReportLanguage(const std::string& option, ReportLanguage& language) {
+  const char* variable = std::getenv("TRAXEN_LANG");
+  const bool from_option = !option.empty();
+  const std::string code = from_option ? option : variable ? variable : "";
+  if (code.empty()) {
+    language = ReportLanguage::kEstonian;
+    return true;
+  }
+  if (ReportLanguageFromCode(code, language)) return true;
+  std::string codes;
+  for (const std::string_view c : kReportLanguageCodes) codes += (codes.empty() ? "" : ", ") + std::string(c);
+  std::cerr << "traxen-cli: " << (from_option ? "--lang " : "TRAXEN_LANG=") << EscapedControls(code)
+            << ": no report in this language; the languages are " << codes << "\n";
+  return false;
+}
+
 }  // namespace
 
 int RunRender(const RenderOptions& options, const LibraryOptions& library_options, char* argv0) {
+  ReportLanguage language = ReportLanguage::kEstonian;
+  if (!ChooseReportLanguage(options.lang, language)) return kExitError;
   const std::string& out_path = options.out;
   const bool pdf = HasSuffix(out_path, ".pdf"), png = HasSuffix(out_path, ".png"), txt = HasSuffix(out_path, ".txt");
   if (!pdf && !png && !txt) {
@@ -60,7 +82,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
       return kExitError;
     }
     const auto app = StartGui(argv0, fixed_date);
-    return RunCombinedRender(options, library_options, when, fixed_date);
+    return RunCombinedRender(options, library_options, when, fixed_date, language);
   }
   const std::string& job = options.jobs.front();
 
@@ -73,7 +95,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
 
   if (txt) {
     if (!OutputSparesInput(out_path, job)) return kExitError;
-    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog, !options.no_welds))) {
+    if (LoadError e = WriteFileAtomically(out_path, RenderReportText(loaded.job, loaded.working, loaded.last_dialog, !options.no_welds, language))) {
       std::cerr << e.message << "\n";
       return kExitError;
     }
@@ -82,7 +104,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
 
   const auto app = StartGui(argv0, fixed_date);
   const auto report =
-      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when, !options.no_welds));
+      std::make_unique<LaidOutReport>(LayOutReport(loaded.job, loaded.working, loaded.last_dialog, when, !options.no_welds, 1, 0, language));
   for (int page = 1; page <= (png ? report->page_count : 1); ++page)
     if (!OutputSparesInput(png ? PageFileName(out_path, page, report->page_count) : out_path, job))
       return kExitError;

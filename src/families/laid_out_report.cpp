@@ -91,7 +91,7 @@ void IndexReportPages(LaidOutReport& report) {
 }
 
 LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
-                           bool brace_welds, int first_page_number, int page_total) {
+                           bool brace_welds, int first_page_number, int page_total, ReportLanguage language) {
   LaidOutReport report;
   report.ops.reserve(kTypicalReportOps);
   RenderOptions options;
@@ -99,6 +99,7 @@ LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last
   options.brace_welds = brace_welds;
   options.first_page_number = first_page_number;
   options.page_total = page_total;
+  options.language = language;
   const RenderResult result = RenderReport(report.ops, job, working, last_dialog, options);
   report.page_count = result.page_count;
   report.failed = result.failed;

@@ -14,6 +14,7 @@
 #include "model/report_inputs.h"
 #include "report/page_geometry.h"
 #include "report/recording_surface.h"
+#include "report/report_language.h"
 
 namespace traxen {
 
@@ -40,9 +41,11 @@ struct LaidOutReport {
 // Lays out the report of `job` from the document's working values and dialog marker, which
 // are read, never written. `now` is the footer's date.
 // `brace_welds` adds the closing section with the brace welds. A report that is one of
-// several in a document numbers its pages from `first_page_number` of `page_total`.
+// several in a document numbers its pages from `first_page_number` of `page_total`. Its words
+// are those of `language`.
 LaidOutReport LayOutReport(const Job& job, const ReportInputs& working, int last_dialog, std::time_t now,
-                           bool brace_welds = true, int first_page_number = 1, int page_total = 0);
+                           bool brace_welds = true, int first_page_number = 1, int page_total = 0,
+                           ReportLanguage language = ReportLanguage::kEstonian);
 
 // Indexes a recording by page, as LayOutReport does; for a report recorded by other means.
 void IndexReportPages(LaidOutReport& report);

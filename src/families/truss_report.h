@@ -13,6 +13,7 @@
 #include "model/job.h"
 #include "model/report_inputs.h"
 #include "families/laid_out_report.h"
+#include "report/report_language.h"
 
 namespace traxen {
 
@@ -34,9 +35,10 @@ struct ReportPart {
 // per joint, bookmarked by its name. Each report is laid out once here to count its pages and
 // again when its part is laid out, so that no report is kept while the others are drawn; the
 // parts refer to `joints`, which must outlive them. `counted` (may be empty) hears of each
-// joint once its pages are counted.
+// joint once its pages are counted. Every part's words are those of `language`.
 std::vector<ReportPart> TrussReportParts(const std::vector<TrussJoint>& joints, const JobInfo& info, std::time_t now,
                                          bool brace_welds,
-                                         const std::function<void(std::size_t joint)>& counted = {});
+                                         const std::function<void(std::size_t joint)>& counted = {},
+                                         ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

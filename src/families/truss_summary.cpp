@@ -10,6 +10,8 @@
 #include "model/job_family.h"
 #include "report/pages.h"
 #include "report/report_canvas.h"
+#include "report/report_texts.h"
+#include "report/truss_summary_texts.h"
 
 namespace traxen {
 
@@ -35,25 +37,32 @@ void Cell(ReportCanvas& canvas, Column c, int y, std::string_view text) {
   canvas.surface.drawText({c.x, y}, FittedJobText(canvas.surface, text, c.width));
 }
 
+std::string_view Word(TrussSummaryTextKey key, ReportLanguage language) { return ReportText(key, language); }
+
 void ColumnTitles(ReportCanvas& canvas, int top) {
+  using K = TrussSummaryTextKey;
+  const ReportLanguage language = canvas.language;
   DrawingSurface& s = canvas.surface;
   s.setFont(kHeading);
-  s.drawText({100, top + 140}, "SÕRESTIKU SÕLMEDE KOKKUVÕTE");
+  s.drawText({100, top + 140}, Word(K::kHeading, language));
   s.setFont(kColumnTitle);
   const int y = top + 205;
-  Cell(canvas, kNumber, y, "Nr");
-  Cell(canvas, kJoint, y, "Sõlm");
-  Cell(canvas, kFamily, y, "Tüüp");
-  Cell(canvas, kSections, y, "Profiilid");
-  Cell(canvas, kGoverning, y, "Määrav kontroll");
+  Cell(canvas, kNumber, y, Word(K::kNumber, language));
+  Cell(canvas, kJoint, y, Word(K::kJoint, language));
+  Cell(canvas, kFamily, y, Word(K::kFamily, language));
+  Cell(canvas, kSections, y, Word(K::kSections, language));
+  Cell(canvas, kGoverning, y, Word(K::kGoverning, language));
   Cell(canvas, kEta, y, "η max");
-  Cell(canvas, kOutcome, y, "Tulemus");
-  Cell(canvas, kPage, y, "Leht");
+  Cell(canvas, kOutcome, y, Word(K::kOutcome, language));
+  Cell(canvas, kPage, y, Word(K::kPage, language));
   s.drawLine({90, top + 230}, {840, top + 230});
 }
 
-std::string OutcomeText(JointOutcome outcome) {
-  return outcome == JointOutcome::kPassed ? "Korras!" : "Ei rahulda!";
+// The report's verdict without the blank it keeps before what follows it on a line.
+std::string OutcomeText(JointOutcome outcome, ReportLanguage language) {
+  std::string text(ReportText(outcome == JointOutcome::kPassed ? ReportTextKey::kPassed : ReportTextKey::kFailed, language));
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
 }
 
 std::string Size(double h, double b, double t) { return fmt::format("{:g}×{:g}×{:g}", h, b, t); }
@@ -75,7 +84,8 @@ std::string FamilyText(const Job& job) {
 
 }  // namespace
 
-TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& s) {
+TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& s, ReportLanguage language) {
+  using K = TrussSummaryTextKey;
   TrussJointLine line;
   line.joint = name;
   line.family = FamilyText(job);
@@ -83,18 +93,19 @@ TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const Che
   line.eta = std::numeric_limits<double>::quiet_NaN();
   if (!s.valid) {
     line.outcome = JointOutcome::kOutsideValidity;
-    line.governing = fmt::format("{} tingimus{} ei ole täidetud", s.failed_conditions,
-                                 s.failed_conditions == 1 ? "" : "t");
+    line.governing = fmt::format(
+        fmt::runtime(Word(s.failed_conditions == 1 ? K::kOneConditionFailed : K::kSeveralConditionsFailed, language)),
+        s.failed_conditions);
     return line;
   }
   line.outcome = s.passed() ? JointOutcome::kPassed : JointOutcome::kFailed;
   if (const ResistanceVerdict* v = GoverningVerdict(s)) {
     line.eta = Utilisation(*v);
     const std::optional<FailureMode> mode = FailureModeOf(s, *v);
-    line.governing = fmt::format("varras {}: {}", v->brace,
-                                 mode ? FailureModeName(*mode, ReportLanguage::kEstonian) : std::string_view(v->mode));
+    line.governing = fmt::format(fmt::runtime(Word(K::kBraceMode, language)), v->brace,
+                                 mode ? FailureModeName(*mode, language) : std::string_view(v->mode));
   } else {
-    line.governing = "kontrolle pole";
+    line.governing = Word(K::kNoChecks, language);
   }
   return line;
 }
@@ -116,6 +127,7 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
   LaidOutReport report;
   DrawingSurface& s = report.ops;
   ReportCanvas canvas(s);
+  canvas.language = summary.language;
   canvas.info = &summary.info;
   canvas.now = summary.now;
   canvas.page_total = page_total;
@@ -145,9 +157,11 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
     Cell(canvas, kFamily, y, j.family);
     Cell(canvas, kSections, y, j.sections);
     Cell(canvas, kGoverning, y,
-         j.outcome == JointOutcome::kOutsideValidity ? "eeldused pole täidetud: " + j.governing : j.governing);
+         j.outcome == JointOutcome::kOutsideValidity
+             ? std::string(Word(TrussSummaryTextKey::kOutsideValidityBefore, summary.language)) + j.governing
+             : j.governing);
     Cell(canvas, kEta, y, UtilisationText(j.eta));
-    Cell(canvas, kOutcome, y, OutcomeText(j.outcome));
+    Cell(canvas, kOutcome, y, OutcomeText(j.outcome, summary.language));
     Cell(canvas, kPage, y, fmt::format("{}", j.first_page));
   }
 
@@ -158,14 +172,18 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
   const int y = (at / kRowsPerPage) * canvas.page_height + kFirstRowOffset + 150 + (at % kRowsPerPage) * kRowStep;
   s.setFont(kVerdict);
   canvas.SetTextColor(failed == 0 && n > 0 ? kBlack : kRed);
+  using K = TrussSummaryTextKey;
+  const ReportLanguage language = summary.language;
   const std::string verdict =
-      failed == 0 && n > 0 ? fmt::format("Sõrestiku sõlmed: Korras! (kõik {} sõlme)", n)
-                  : fmt::format("Sõrestiku sõlmed: Ei rahulda! ({} sõlme {}-st{})", failed, n,
-                                outside > 0 ? fmt::format(", neist {} eelduste tõttu", outside) : std::string());
+      failed == 0 && n > 0
+          ? fmt::format(fmt::runtime(Word(K::kTrussPassed, language)), n)
+          : fmt::format(fmt::runtime(Word(K::kTrussFailed, language)), failed, n,
+                        outside > 0 ? fmt::format(fmt::runtime(Word(K::kTrussFailedOutside, language)), outside)
+                                    : std::string());
   s.drawText({100, y}, verdict);
   canvas.SetTextColor(kBlack);
   s.setFont(kCell);
-  s.drawText({100, y + kRowStep}, "Kuupäev: " + FooterDate(summary.now));
+  s.drawText({100, y + kRowStep}, std::string(Word(K::kDate, language)) + FooterDate(summary.now));
 
   report.page_count = pages;
   report.failed = failed;

@@ -11,6 +11,7 @@
 #include "model/job.h"
 #include "report/check_summary.h"
 #include "families/laid_out_report.h"
+#include "report/report_language.h"
 
 namespace traxen {
 
@@ -30,17 +31,20 @@ struct TrussSummary {
   JobInfo info;           // header and footer texts; the job name names the truss
   std::time_t now = 0;
   std::vector<TrussJointLine> joints;
+  ReportLanguage language = ReportLanguage::kEstonian;  // of the page's words
 };
 
 // A joint's line from its job and the check summary `traxen-cli check` reports for it, so
 // that the two give the same figures: the governing verdict is the one with the largest
-// utilisation, a joint outside the range of validity names how many conditions failed.
-TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& summary);
+// utilisation, a joint outside the range of validity names how many conditions failed. The
+// governing check is named in `language`.
+TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& summary,
+                              ReportLanguage language = ReportLanguage::kEstonian);
 
 // How many pages the summary of `joints` joints takes.
 int TrussSummaryPageCount(std::size_t joints);
 
-// The summary's pages, numbered from 1 of `page_total`.
+// The summary's pages in the summary's language, numbered from 1 of `page_total`.
 LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total);
 
 // "η max" as the summary and the status of a job print it: two decimals, "–" for none.

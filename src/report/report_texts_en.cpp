@@ -1,4 +1,5 @@
-// The failure modes by the English names `traxen-cli check` prints.
+// The shared report words in English, and the failure modes by the English names
+// `traxen-cli check` prints (these stay as scripts read them, whatever the report says).
 #include "report/report_texts.h"
 
 namespace traxen {
@@ -15,6 +16,57 @@ std::string_view CheckModeName(FailureMode mode) {
     case FailureMode::kGoverningPlain:
       return "governing of chord face, brace, chord side wall and punching shear";
     case FailureMode::kGoverningReinforced: return "governing of the reinforced chord (brace in compression)";
+    case FailureMode::kCount: break;
+  }
+  return {};
+}
+
+}  // namespace traxen
+
+namespace traxen {
+
+// The shared report words in English, in the terms of EN 1993-1-8. Trailing blanks are kept as
+// in every language: the lines set the next piece right after them.
+template <>
+std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey key) {
+  switch (key) {
+    case ReportTextKey::kPassed: return "OK ";
+    case ReportTextKey::kFailed: return "NOT OK ";
+    case ReportTextKey::kFailedWithoutMark: return "NOT OK ";
+    case ReportTextKey::kStopLine: return "The joint is outside the range of validity: resistances are not computed";
+    case ReportTextKey::kSectionClass: return "Cross-section class ";
+    case ReportTextKey::kValidityHeading: return "RANGE OF VALIDITY OF THE JOINT RESISTANCE:";
+    case ReportTextKey::kReinforcedValidityHeading: return "RANGE OF VALIDITY OF THE REINFORCED JOINT RESISTANCE:";
+    case ReportTextKey::kHeaderJob: return "Job: ";
+    case ReportTextKey::kHeaderClient: return "Client: ";
+    case ReportTextKey::kHeaderTitle: return "RESISTANCE OF WELDED HOLLOW";
+    case ReportTextKey::kHeaderTitleSecondLine: return "SECTION TRUSS JOINTS";
+    case ReportTextKey::kFooterCalculatedBy: return "Calculated by: ";
+    case ReportTextKey::kFooterOwner: return "Owner: ";
+    case ReportTextKey::kFooterPage: return "Page ";
+    case ReportTextKey::kTitleTyx: return " X, Y and T TRAXEN ";
+    case ReportTextKey::kTitleTyxReinforced: return "  REINFORCED X, Y and T TRAXEN ";
+    case ReportTextKey::kTitleKnGap: return "  KN GAP JOINT ";
+    case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED KN GAP JOINT ";
+    case ReportTextKey::kTitleKnOverlap: return "  KN OVERLAP JOINT ";
+    case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED KN OVERLAP JOINT ";
+    case ReportTextKey::kCount: break;
+  }
+  return {};
+}
+
+template <>
+std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(FailureMode mode) {
+  switch (mode) {
+    case FailureMode::kChordFace: return "chord face failure";
+    case FailureMode::kFacePlateBraceInTension: return "face plate failure (brace in tension)";
+    case FailureMode::kBrace: return "brace failure";
+    case FailureMode::kChordShear: return "chord shear";
+    case FailureMode::kChordAxialUnderShear: return "chord axial resistance under shear";
+    case FailureMode::kPunchingShear: return "punching shear";
+    case FailureMode::kOverlapBrace: return "overlap: brace failure";
+    case FailureMode::kGoverningPlain: return "governing resistance";
+    case FailureMode::kGoverningReinforced: return "governing resistance of the reinforced chord (brace in compression)";
     case FailureMode::kCount: break;
   }
   return {};

@@ -81,6 +81,34 @@ TEST(TrussSummary, AFailingJointIsRedAndTheTrussDoesNotPass) {
   EXPECT_FALSE(HasText(LayOutTrussSummary(summary, 1), "Korras!"));
 }
 
+// In English every word of the page is English, the governing check named as the joint's
+// summary names it in that language.
+TEST(TrussSummary, AnEnglishSummaryIsWhollyInEnglish) {
+  const Job job = ReadJob("bench/jobs/kn_gap.json");
+  const CheckSummary s = CheckJob(job, ReportInputs{}, LastDialog(job));
+  const TrussJointLine line = SummarizeJoint("J", job, s, ReportLanguage::kEnglish);
+  EXPECT_TRUE(line.governing.starts_with(fmt::format("brace {}: ", GoverningVerdict(s)->brace))) << line.governing;
+  Job invalid = job;
+  invalid.kn.theta1 = 20;
+  const TrussJointLine outside =
+      SummarizeJoint("K", invalid, CheckJob(invalid, ReportInputs{}, 2), ReportLanguage::kEnglish);
+  EXPECT_EQ(outside.governing, "2 conditions not met");
+
+  TrussSummary summary;
+  summary.language = ReportLanguage::kEnglish;
+  summary.joints = {line, outside};
+  const LaidOutReport r = LayOutTrussSummary(summary, 5);
+  EXPECT_TRUE(HasText(r, "SUMMARY OF THE TRUSS JOINTS"));
+  EXPECT_TRUE(HasText(r, "Governing check"));
+  EXPECT_TRUE(HasText(r, "outside validity: 2 conditions not met"));
+  EXPECT_TRUE(HasText(r, "Truss joints: NOT OK (failed: 1 of 2; outside the range of validity: 1)"));
+  EXPECT_TRUE(HasText(r, "Date: "));
+  for (const auto& t : r.ops.texts()) {
+    for (const char* word : {"Korras", "rahulda", "Sõ", "Leht", "Kuupäev", "varras", "eeldus"})
+      EXPECT_EQ(t.text.find(word), std::string::npos) << t.text;
+  }
+}
+
 TEST(TrussSummary, EveryLineStaysInsideTheFrameOfItsPage) {
   for (std::size_t n : {0u, 1u, 29u, 30u, 31u, 32u, 33u, 62u, 63u, 64u, 100u}) {
     TrussSummary summary;

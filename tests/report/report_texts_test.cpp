@@ -3,19 +3,27 @@
 // takes its words from the catalogue of the language it is rendered in.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "joints/kn/kn_texts.h"
 #include "joints/kn_reinforced/kn_reinforced_texts.h"
 #include "joints/tyx/tyx_texts.h"
 #include "joints/welds/brace_weld_texts.h"
 #include "model/confirm_job.h"
+#include "model/job_file.h"
 #include "model/json_job.h"
 #include "report/check_summary.h"
 #include "families/dispatch.h"
 #include "families/report_text.h"
+#include "families/laid_out_report.h"
+#include "report/recording_surface.h"
 #include "report/report_texts.h"
+#include "report/text_metrics.h"
+#include "support/test_support.h"
 
 namespace traxen {
 namespace {
@@ -128,6 +136,91 @@ TEST(ReportTexts, TheReportPrintsTheCatalogueOfItsLanguage) {
     EXPECT_NE(kn_text.find(ReportText(ReportTextKey::kTitleKnGap, language)), std::string::npos);
     EXPECT_NE(kn_text.find(ReportText(KnTextKey::kGapBothBraces, language)), std::string::npos);
     EXPECT_EQ(CheckJob(kn, ReportInputs{}, 2, language).title, ReportText(ReportTextKey::kTitleKnGap, language));
+  }
+}
+
+// Every job of the reviewed reports, T/Y/X, K/N and reinforced K/N.
+std::vector<std::string> GoldenJobs() {
+  std::vector<std::string> jobs;
+  for (const char* folder : {"joints/tyx/jobs", "joints/kn/reports", "joints/kn_reinforced"})
+    for (const auto& entry : std::filesystem::directory_iterator(testing::TestPath(folder)))
+      if (entry.path().extension() == ".json") jobs.push_back(entry.path().string());
+  std::sort(jobs.begin(), jobs.end());
+  return jobs;
+}
+
+struct DrawnReport {
+  RecordingSurface surface;
+  std::vector<ReportTextPiece> pieces;
+};
+
+// The whole drawing of a golden job in `language`: header, footer, sketch and lines. The job's
+// own texts (job name, client, author, owner) are left out, so that every word is the program's.
+void DrawGoldenJob(const std::string& path, ReportLanguage language, DrawnReport& out) {
+  LoadedJob loaded;
+  const LoadError e = LoadJobFile(path, testing::SourcePath("data/Profiilid"), loaded);
+  ASSERT_FALSE(e) << e.message;
+  loaded.job.info.job_name = loaded.job.info.client = loaded.job.info.calculated_by = loaded.job.info.owner = "";
+  RenderOptions options;
+  options.language = language;
+  options.text_log = &out.pieces;
+  RenderReport(out.surface, loaded.job, ReportInputs{}, loaded.last_dialog, options);
+}
+
+std::string AllTexts(const RecordingSurface& surface) {
+  std::string all;
+  for (const auto& t : surface.texts()) all += t.text + "\n";
+  return all;
+}
+
+// A report is wholly in its language: no word of the other one slips in through a text that
+// was never put in a catalogue.
+TEST(ReportTexts, AReportHoldsNoWordOfTheOtherLanguage) {
+  // The emblem's firm name ("NÄIDISFIRMA") is a name, the same in every language.
+  const char* estonian[] = {"Korras", "Ei rahulda", "VÖÖ", "Vöö", "VARRAS", "varras", "SÕLM", "kandevõime",
+                            "Leht", "TÖÖ", "TELLIJA", "Arvutas", "omanik", "KEEVIS", "seega", " kus ", "kui ",
+                            "tabel", "õ", "ä", "ö", "ü", "Õ", "Ö", "Ü"};
+  const char* english[] = {"NOT OK", "resistance", "Chord", "chord", "Brace", "brace", "Page", "JOINT", "Job",
+                           "Client", "where", "when", "WELDS"};
+  const std::vector<std::string> jobs = GoldenJobs();
+  ASSERT_GE(jobs.size(), 15u);
+  for (const std::string& job : jobs) {
+    DrawnReport et, en;
+    DrawGoldenJob(job, ReportLanguage::kEstonian, et);
+    DrawGoldenJob(job, ReportLanguage::kEnglish, en);
+    const std::string et_text = AllTexts(et.surface), en_text = AllTexts(en.surface);
+    for (const char* word : estonian)
+      EXPECT_EQ(en_text.find(word), std::string::npos) << job << ": English report has \"" << word << "\"";
+    for (const char* word : english)
+      EXPECT_EQ(et_text.find(word), std::string::npos) << job << ": Estonian report has \"" << word << "\"";
+  }
+}
+
+// Longer words move what follows them, never onto it: every text stays inside the frame, the
+// header's title clear of the emblem, and the pieces of a line (a verdict after its number)
+// one after the other.
+TEST(ReportTexts, EveryReportStaysInsideItsFrameInEveryLanguage) {
+  constexpr int kFrameRight = 850, kEmblemLeft = 600, kHeaderBottom = 100;
+  for (const std::string& job : GoldenJobs()) {
+    for (const ReportLanguage language : kReportLanguages) {
+      DrawnReport r;
+      DrawGoldenJob(job, language, r);
+      const int lang = static_cast<int>(language);
+      for (const auto& t : r.surface.texts()) {
+        const int right = t.at.x + ReportTextWidth(t.font, t.text);
+        EXPECT_LE(right, kFrameRight) << job << " language " << lang << ": '" << t.text << "'";
+        if (t.at.y % kReportPageHeight < kHeaderBottom && t.at.x < kEmblemLeft) {
+          EXPECT_LE(right, kEmblemLeft) << job << " language " << lang << ": '" << t.text << "'";
+        }
+      }
+      for (std::size_t i = 1; i < r.pieces.size(); ++i) {
+        const ReportTextPiece& a = r.pieces[i - 1];
+        const ReportTextPiece& b = r.pieces[i];
+        if (a.line_y == b.line_y) {
+          EXPECT_GE(b.x, a.x_end) << job << " language " << lang << ": '" << a.text << "' / '" << b.text << "'";
+        }
+      }
+    }
   }
 }
 

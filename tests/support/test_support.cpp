@@ -49,12 +49,12 @@ std::string ReadFile(const std::string& path) {
 #include "families/report_text.h"
 
 namespace traxen::testing {
-std::string RenderJobText(const std::string& job_path) {
+std::string RenderJobText(const std::string& job_path, ReportLanguage language) {
   LoadedJob loaded;
   if (LoadError e = LoadJobFile(job_path, SourcePath("data/Profiilid"), loaded)) {
     ADD_FAILURE() << e.message;
     return {};
   }
-  return RenderReportText(loaded.job, ReportInputs{}, loaded.last_dialog);
+  return RenderReportText(loaded.job, ReportInputs{}, loaded.last_dialog, true, language);
 }
 }  // namespace traxen::testing

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <string>
 
+#include "report/report_language.h"
+
 namespace traxen::testing {
 
 std::string TestPath(const std::string& relative);  // below tests/
@@ -30,6 +32,7 @@ inline ::testing::AssertionResult RelNear(double value, double expected, double 
 
 namespace traxen::testing {
 // Loads a job file (.json, or .trx with the repository's section library) as traxen-cli
-// does and returns the report's text output; fails the test when the job cannot be read.
-std::string RenderJobText(const std::string& job_path);
+// does and returns the report's text output in `language`; fails the test when the job cannot
+// be read.
+std::string RenderJobText(const std::string& job_path, ReportLanguage language = ReportLanguage::kEstonian);
 }  // namespace traxen::testing

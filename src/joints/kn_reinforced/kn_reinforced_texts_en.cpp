@@ -1,4 +1,5 @@
-// The names of the K/N plate requirements `traxen-cli check` prints.
+// The reinforced K/N report words in English, and the names of the K/N plate requirements
+// `traxen-cli check` prints.
 #include "joints/kn_reinforced/kn_reinforced_texts.h"
 
 namespace traxen {
@@ -15,6 +16,29 @@ std::string_view KnPlateRequirementCheckName(KnPlateRequirementWord word) {
     case W::kBetweenPlateThickness2: return "plate between the braces: thickness >= 2 t2";
     case W::kPlatesStrength: return "plates: fy_plate >= fy0";
     case W::kCount: break;
+  }
+  return {};
+}
+
+}  // namespace traxen
+
+namespace traxen {
+
+template <>
+std::string_view KnReinforcedCatalogue<ReportLanguage::kEnglish>::Text(KnReinforcedTextKey key) {
+  using K = KnReinforcedTextKey;
+  switch (key) {
+    case K::kPlateHeading: return "REINFORCING PLATE";
+    case K::kFacePlateLength: return "Length of the chord face plate ";
+    case K::kFacePlateWidth: return "Width of the chord face plate ";
+    case K::kFacePlateThickness: return "Thickness of the chord face plate ";
+    case K::kSidePlateLength: return "Length of the chord side plates ";
+    case K::kBetweenPlateThickness: return "Thickness of the plate between the overlapping braces ";
+    case K::kNoPunching: return "Punching shear of the chord face cannot occur !";
+    case K::kBothOverlapBraces: return " In reinforced K and N overlap joints both braces are checked, i = 1,2";
+    case K::kLeftBrace: return "Brace i=1 on the left";
+    case K::kRightBrace: return "Brace i=2 on the right";
+    case K::kCount: break;
   }
   return {};
 }

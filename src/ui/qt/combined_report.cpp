@@ -18,6 +18,9 @@ namespace {
 
 // The reproducible form needs the whole file: it is read back, fixed and written again.
 std::string MakeFileReproducible(int fd, std::time_t created) {
+  // The outline was just appended: the descriptor stands at the file's end, and a QFile opened
+  // on it reads from there, which would write the file's tail over its start.
+  if (::lseek(fd, 0, SEEK_SET) != 0) return std::strerror(errno);
   QFile file;
   if (!file.open(fd, QIODevice::ReadWrite, QFileDevice::DontCloseHandle)) return file.errorString().toStdString();
   QByteArray pdf = file.readAll();

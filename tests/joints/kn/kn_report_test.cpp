@@ -29,6 +29,12 @@ TEST_P(KnGoldenReport, MatchesGolden) {
   EXPECT_TRUE(testing::MatchesGolden(base + ".txt", testing::RenderJobText(base + ".json")));
 }
 
+TEST_P(KnGoldenReport, EnglishReportMatchesGolden) {
+  const std::string base = testing::TestPath(std::string("joints/kn/reports/") + GetParam());
+  EXPECT_TRUE(
+      testing::MatchesGolden(base + ".en.txt", testing::RenderJobText(base + ".json", ReportLanguage::kEnglish)));
+}
+
 INSTANTIATE_TEST_SUITE_P(Jobs, KnGoldenReport,
                          ::testing::Values("gap_joint", "overlap_brace1_on_top", "overlap_brace2_on_top",
                                            "eccentric_gap_joint", "failing_validity"));

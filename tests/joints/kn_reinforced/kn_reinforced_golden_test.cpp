@@ -20,6 +20,11 @@ TEST_P(ReinforcedKnGolden, MatchesTheReviewedReport) {
   EXPECT_TRUE(MatchesGolden(base + ".golden.txt", RenderJobText(base + ".json")));
 }
 
+TEST_P(ReinforcedKnGolden, EnglishReportMatchesTheReviewedReport) {
+  const std::string base = TestPath("joints/kn_reinforced/" + GetParam());
+  EXPECT_TRUE(MatchesGolden(base + ".en.golden.txt", RenderJobText(base + ".json", ReportLanguage::kEnglish)));
+}
+
 INSTANTIATE_TEST_SUITE_P(Jobs, ReinforcedKnGolden,
                          ::testing::Values("gap_both_plates", "gap_side_plates",
                                            "overlap_between_plate"));

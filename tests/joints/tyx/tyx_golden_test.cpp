@@ -19,6 +19,13 @@ TEST_P(TyxGolden, ReportTextMatchesReviewedCopy) {
   EXPECT_TRUE(MatchesGolden(TestPath("joints/tyx/golden/" + name + ".txt"), text));
 }
 
+// The same report in English: the same lines, formulas and numbers in the other words.
+TEST_P(TyxGolden, EnglishReportTextMatchesReviewedCopy) {
+  const std::string name = GetParam();
+  const std::string text = RenderJobText(TestPath("joints/tyx/jobs/" + name + ".json"), ReportLanguage::kEnglish);
+  EXPECT_TRUE(MatchesGolden(TestPath("joints/tyx/golden/" + name + ".en.txt"), text));
+}
+
 // `traxen-cli check` and the report come from one computation: every verdict's resistance
 // and force appear, rounded as printed, on a verdict line of the report.
 TEST_P(TyxGolden, CheckSummaryAgreesWithPrintedVerdicts) {
