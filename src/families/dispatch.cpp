@@ -32,6 +32,8 @@ RenderResult RenderOnce(DrawingSurface& surface, const Job& job, const ReportInp
   canvas.text_log = options.text_log;
   canvas.language = options.language;
   canvas.plan = &plan;
+  const JointFamily* family = JointFamilyOf(job);
+  if (family) canvas.header_title = family->header_title;
 
   surface.setBackgroundColor(kWhite);
   surface.setPen(black);
@@ -46,7 +48,7 @@ RenderResult RenderOnce(DrawingSurface& surface, const Job& job, const ReportInp
   surface.setPen(black);
 
   CheckSummary printed;  // what the family's report computed and printed
-  if (const JointFamily* family = JointFamilyOf(job))
+  if (family)
     printed = family->render(canvas, {job, working, last_dialog}, options.sketch);
   // The welds close a report whose resistances could be computed: after the stop line, or
   // where the method's limits end the report early, they would size the welds of a joint

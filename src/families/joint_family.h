@@ -42,6 +42,8 @@ struct JointFamily {
   CheckSummary (*check)(const FamilyJob& job, ReportLanguage language);
   // The family's title, schematic and report below page 1's header; returns what it printed.
   CheckSummary (*render)(ReportCanvas& canvas, const FamilyJob& job, bool sketch);
+  // The page header's first line, which names the tubes.
+  ReportTextKey header_title = ReportTextKey::kHeaderTitle;
 };
 
 // Every family in the order the menus, the toolbar and `traxen-cli new` list them.

@@ -16,10 +16,10 @@ std::span<const JointFamily> JointFamilies() {
       {JobFamilyInfoOf(JobFamilyId::kChsTyx), "&Ümartoru T, Y ja X sõlmed", "Ümartoru X,Y ja T",
        "Ümartoru T, Y ja X sõlmede andmed", "Ümartoru X,Y ja T sõlm", "chsTyx",
        "chs_tyx (a circular hollow section T or Y joint), chs_x (a circular hollow section X joint)",
-       CheckChsTyxFamily, RenderChsTyxFamily},
+       CheckChsTyxFamily, RenderChsTyxFamily, ReportTextKey::kHeaderTitleRoundTubes},
       {JobFamilyInfoOf(JobFamilyId::kChsKn), "Ümartoru K ja N sõ&lmed", "Ümartoru KN", "Ümartoru K ja N sõlmede andmed",
        "Ümartoru KN sõlm", "chsKn", "chs_kn (a circular hollow section K or N joint)", CheckChsKnFamily,
-       RenderChsKnFamily},
+       RenderChsKnFamily, ReportTextKey::kHeaderTitleRoundTubes},
   };
   return families;
 }

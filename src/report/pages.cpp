@@ -193,7 +193,7 @@ void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height) {
     s.drawText({w + 120, top + 90}, FittedJobText(s, canvas.info->client, kHeaderTextEnd - (w + 120)));
   }
   s.setFont({"Times New Roman", 24, 700});
-  s.drawText({120, top + 20}, Word(canvas, ReportTextKey::kHeaderTitle));
+  s.drawText({120, top + 20}, Word(canvas, canvas.header_title));
   s.drawText({300, top + 40}, Word(canvas, ReportTextKey::kHeaderTitleSecondLine));
 
   // Emblem box: teal rectangle, a white chord line and arch, the firm's name, white hangers.

@@ -39,6 +39,8 @@ struct ReportCanvas {
   int page_total = 0;  // 0: a report alone
   std::vector<ReportTextPiece>* text_log = nullptr;  // collects report text when set
   ReportLanguage language = ReportLanguage::kEstonian;  // the words of every line
+  // The page header's first line: it names the kind of tubes the joint is made of.
+  ReportTextKey header_title = ReportTextKey::kHeaderTitle;
   PagePlan* plan = nullptr;  // where pages break, and what a break must not separate
 
   int page_height = kReportPageHeight;

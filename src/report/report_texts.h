@@ -22,6 +22,7 @@ enum class ReportTextKey {
   kHeaderJob,
   kHeaderClient,
   kHeaderTitle,
+  kHeaderTitleRoundTubes,  // the first line over a report of circular hollow sections
   kHeaderTitleSecondLine,
   kFooterCalculatedBy,
   kFooterOwner,

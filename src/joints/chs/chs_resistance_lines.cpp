@@ -41,8 +41,8 @@ void KnForces(LineWriter& w, const ChsResult& r) {
       .Value({" = "}, "%3.1lf kN", r.N2);
   w.NewLine();
   w.AtLeft()
-      .Text({"N"}, Sub("0,parem"), {" = N"})
-      .Text(Sub("0,vasak"), {" + N"}, Sub("1"))
+      .Text({"N"}, Sub(Say(w, ChsTextKey::kChordRightIndex)), {" = N"})
+      .Text(Sub(Say(w, ChsTextKey::kChordLeftIndex)), {" + N"}, Sub("1"))
       .Text({"×cos"}, Greek("q"), Sub("1"))
       .Text({" - N"}, Sub("2"), {"×cos"})
       .Value(Greek("q"), Sub("2"), {" = "}, "%3.1lf", r.N0_left)

@@ -48,6 +48,8 @@ enum class ChsTextKey {
   kSchematicKnOverlap,
   kSchematicGap,        // a number format: the gap between the toes
   kSchematicOverlap,    // a number format: the overlap in per cent
+  kChordRightIndex,     // subscript of the chord force right of the joint
+  kChordLeftIndex,      // subscript of the chord force left of the joint
   kCount
 };
 
@@ -60,8 +62,7 @@ inline std::string_view ReportText(ChsTextKey key, ReportLanguage language) {
   return CatalogueText<ChsCatalogue>(key, language);
 }
 
-// The English words of every key, for the English catalogue: until the reports have an
-// English language of their own, its specialisation returns these.
+// The English words of every key: the English catalogue's.
 std::string_view ChsEnglishText(ChsTextKey key);
 
 // The name `traxen-cli check` gives a failed condition ("chord: d0 / t0 <= 50"): English in

@@ -41,6 +41,8 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kSchematicKnOverlap: return "  KN OVERLAP JOINT ";
     case K::kSchematicGap: return " Gap between the toes g = %3.1f mm";
     case K::kSchematicOverlap: return " Ov = (-g/p)×100 = %3.1f per cent";
+    case K::kChordRightIndex: return "0,right";
+    case K::kChordLeftIndex: return "0,left";
     case K::kCount: break;
   }
   return {};
@@ -64,6 +66,11 @@ std::string ChsCheckName(const ChsCondition& c, bool x_joint) {
     case K::kChordStrength: return "chord: fy0 <= 460";
   }
   return {};
+}
+
+template <>
+std::string_view ChsCatalogue<ReportLanguage::kEnglish>::Text(ChsTextKey key) {
+  return ChsEnglishText(key);
 }
 
 }  // namespace traxen

@@ -39,6 +39,8 @@ std::string_view ChsCatalogue<ReportLanguage::kEstonian>::Text(ChsTextKey key) {
     case K::kSchematicKnOverlap: return "  KN ÜLEKATTEGA - SÕLM ";
     case K::kSchematicGap: return " Varraste otste vahe g = %3.1f mm";
     case K::kSchematicOverlap: return " Ov = (-g/p)×100 = %3.1f protsenti";
+    case K::kChordRightIndex: return "0,parem";
+    case K::kChordLeftIndex: return "0,vasak";
     case K::kCount: break;
   }
   return {};

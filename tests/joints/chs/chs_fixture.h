@@ -32,6 +32,7 @@ inline void RenderChsOnce(const Job& job, ChsRendered& out, PagePlan& plan) {
   canvas.info = &job.info;
   canvas.text_log = &out.pieces;
   canvas.plan = &plan;
+  canvas.header_title = ReportTextKey::kHeaderTitleRoundTubes;
   out.surface.setPen({PenStyle::Solid, 0, kBlack});
   out.surface.setBrush(kWhite);
   out.surface.drawRect({80, 120}, {850, 1100});
