@@ -67,18 +67,31 @@ std::string OutcomeText(JointOutcome outcome, ReportLanguage language) {
 
 std::string Size(double h, double b, double t) { return fmt::format("{:g}×{:g}×{:g}", h, b, t); }
 
+bool IsRoundTube(const JobFamilyInfo& family) {
+  return family.id == JobFamilyId::kChsTyx || family.id == JobFamilyId::kChsKn;
+}
+
 // Chord / brace (/ brace 2), as the family names its members.
 std::string Sections(const Job& job) {
   const JobFamilyInfo* family = FamilyOf(job);
   if (!family) return {};
   std::string text;
-  for (const MemberSize& m : family->members(job)) text += (text.empty() ? "" : " / ") + Size(m.h, m.b, m.t);
+  for (const MemberSize& m : family->members(job))
+    text += (text.empty() ? "" : " / ") +
+            (IsRoundTube(*family) ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
   return text;
 }
 
+// "T/Y", "X", "K/N"; a joint of circular tubes adds "CHS".
 std::string FamilyText(const Job& job) {
-  if (job.family.is_tyx == 1) return job.tyx.x_joint == 1 ? "X" : "T/Y";
-  if (job.family.is_kn == 1) return "K/N";
+  const JobFamilyInfo* family = FamilyOf(job);
+  if (!family) return "–";
+  switch (family->id) {
+    case JobFamilyId::kTyx: return job.tyx.x_joint == 1 ? "X" : "T/Y";
+    case JobFamilyId::kKn: return "K/N";
+    case JobFamilyId::kChsTyx: return job.chs_tyx.x_joint == 1 ? "CHS X" : "CHS T/Y";
+    case JobFamilyId::kChsKn: return "CHS K/N";
+  }
   return "–";
 }
 

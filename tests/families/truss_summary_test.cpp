@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/confirm_job.h"
+#include "model/job_template.h"
 #include "model/json_job.h"
 #include "families/dispatch.h"
 #include "support/test_support.h"
@@ -55,6 +56,23 @@ TEST(TrussSummary, AJointsFiguresAreThoseOfItsCheckSummary) {
   EXPECT_EQ(line.outcome, JointOutcome::kOutsideValidity);
   EXPECT_TRUE(std::isnan(line.eta));
   EXPECT_EQ(UtilisationText(line.eta), "–");
+}
+
+// A circular joint's row names its kind and its tubes by diameter and wall.
+TEST(TrussSummary, ACircularJointIsNamedByItsTubes) {
+  struct Case {
+    const char* family;
+    const char* kind;
+    const char* sections;
+  };
+  for (const Case& c : {Case{"chs_tyx", "CHS T/Y", "Ø89×5 / Ø60×3"}, Case{"chs_x", "CHS X", "Ø89×5 / Ø60×3"},
+                        Case{"chs_kn", "CHS K/N", "Ø219.1×12.5 / Ø139.7×5 / Ø114.3×3.6"}}) {
+    SCOPED_TRACE(c.family);
+    const Job job = TemplateJob(c.family);
+    const TrussJointLine line = SummarizeJoint("C", job, CheckJob(job, ReportInputs{}, 0));
+    EXPECT_EQ(line.family, c.kind);
+    EXPECT_EQ(line.sections, c.sections);
+  }
 }
 
 TEST(TrussSummary, AFailingJointIsRedAndTheTrussDoesNotPass) {

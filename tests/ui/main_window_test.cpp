@@ -672,6 +672,38 @@ class MainWindowTest : public QObject {
     QVERIFY(w.mdiArea()->subWindowList().first()->isMaximized());
   }
 
+  // The report language is one choice of two, applies to every open report at once and is
+  // kept for the next start; the job itself does not change.
+  void theReportLanguageIsOneChoiceForEveryReport() {
+    const auto forget = qScopeGuard([] { QSettings().remove(QStringLiteral("ReportLanguage")); });
+    const auto shows = [](ReportView* view, const std::string& word) {
+      for (const auto& t : view->report().ops.texts())
+        if (t.text.find(word) != std::string::npos) return true;
+      return false;
+    };
+    {
+      MainWindow w;
+      ReportView* first = w.newDocumentWindow();
+      ReportView* second = w.newDocumentWindow();
+      QVERIFY(Action(w, "viewReportEstonian")->isChecked());
+      QVERIFY(!Action(w, "viewReportEnglish")->isChecked());
+      QVERIFY(shows(first, "KANDEVÕIME"));
+      Action(w, "viewReportEnglish")->trigger();
+      QVERIFY(!Action(w, "viewReportEstonian")->isChecked());
+      for (ReportView* view : {first, second}) {
+        QVERIFY(shows(view, "RESISTANCE OF WELDED HOLLOW"));
+        QVERIFY(!shows(view, "KANDEVÕIME"));
+        QVERIFY(!view->document()->isModified());
+      }
+      Action(w, "viewReportEnglish")->trigger();  // unchecking the chosen one keeps it
+      QVERIFY(Action(w, "viewReportEnglish")->isChecked());
+    }
+    MainWindow next;
+    QVERIFY(Action(next, "viewReportEnglish")->isChecked());
+    Action(next, "viewReportEstonian")->trigger();
+    QVERIFY(shows(next.newDocumentWindow(), "KANDEVÕIME"));
+  }
+
   void theNextStartRestoresTheWindowAndTheZoom() {
     const auto forget = qScopeGuard([] {
       QSettings settings;

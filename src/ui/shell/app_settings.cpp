@@ -19,6 +19,7 @@ namespace {
 const QString kLookKey = QStringLiteral("ApplicationLook");
 const QString kRecentGroup = QStringLiteral("Recent File List");
 const QString kBraceWeldsKey = QStringLiteral("BraceWeldsInReport");
+const QString kReportLanguageKey = QStringLiteral("ReportLanguage");
 const QString kZoomKey = QStringLiteral("ReportZoom");
 const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
 const QString kStateKey = QStringLiteral("MainWindow/State");
@@ -69,6 +70,20 @@ void StoreRecentFiles(const QStringList& files) {
 bool AppSettings::braceWelds() { return QSettings().value(kBraceWeldsKey, true).toBool(); }
 
 void AppSettings::setBraceWelds(bool on) { QSettings().setValue(kBraceWeldsKey, on); }
+
+ReportLanguage AppSettings::reportLanguage() {
+  ReportLanguage language = ReportLanguage::kEstonian;
+  // A code no language has (a newer program's, or a hand edit) leaves Estonian.
+  ReportLanguageFromCode(QSettings().value(kReportLanguageKey).toString().toStdString(), language);
+  return language;
+}
+
+void AppSettings::setReportLanguage(ReportLanguage language) {
+  for (std::size_t i = 0; i < std::size(kReportLanguages); ++i)
+    if (kReportLanguages[i] == language)
+      QSettings().setValue(kReportLanguageKey, QString::fromLatin1(kReportLanguageCodes[i].data(),
+                                                                   qsizetype(kReportLanguageCodes[i].size())));
+}
 
 double AppSettings::lastZoom() {
   bool ok = false;

@@ -2,6 +2,8 @@
 // the main window and the report's zoom were left.
 #pragma once
 
+#include "report/report_language.h"
+
 #include <QByteArray>
 #include <QStringList>
 
@@ -18,6 +20,11 @@ class AppSettings {
   // Whether reports end with the section of full-strength brace welds (default on).
   static bool braceWelds();
   static void setBraceWelds(bool on);
+
+  // The language reports are shown, printed and exported in (Estonian unless chosen); kept
+  // in the settings only, never in a job, so any job prints in the chosen language.
+  static ReportLanguage reportLanguage();
+  static void setReportLanguage(ReportLanguage language);
 
   // The zoom of the last active report, for the first window of the next start (1.0 when
   // none is stored or the stored one is not a usable zoom).

@@ -247,7 +247,8 @@ bool JointTableWindow::exportPdf(const QString& path, QString* error) {
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(300);
   const std::vector<CombinedPart> parts = TrussReportParts(
-      joints, info, now, AppSettings::braceWelds(), [&](std::size_t i) { progress.setValue(int(i) + 1); });
+      joints, info, now, AppSettings::braceWelds(), [&](std::size_t i) { progress.setValue(int(i) + 1); },
+      AppSettings::reportLanguage());
   ReportFileOptions options;
   options.title = QString::fromStdString(info.job_name);
   options.created = now;

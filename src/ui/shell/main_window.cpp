@@ -260,6 +260,14 @@ void MainWindow::showBraceWelds(bool on) {
   for (ReportView* view : views()) view->relayOut();
 }
 
+void MainWindow::setReportLanguage(ReportLanguage language) {
+  AppSettings::setReportLanguage(language);
+  // The two entries of "Aruande keel" act as one choice.
+  if (QAction* a = commandAction("viewReportEstonian")) a->setChecked(language == ReportLanguage::kEstonian);
+  if (QAction* a = commandAction("viewReportEnglish")) a->setChecked(language == ReportLanguage::kEnglish);
+  for (ReportView* view : views()) view->relayOut();
+}
+
 void MainWindow::showManual() {
   auto* help = findChild<HelpWindow*>(QStringLiteral("helpWindow"));
   if (!help) help = new HelpWindow(this);
@@ -478,7 +486,8 @@ void MainWindow::editJoint(int family) {
 namespace {
 LaidOutReport FreshReport(ReportView* view) {
   const JobDocument& data = view->document()->data();
-  return LayOutReport(data.job, data.working, view->lastDialog(), std::time(nullptr), AppSettings::braceWelds());
+  return LayOutReport(data.job, data.working, view->lastDialog(), std::time(nullptr), AppSettings::braceWelds(), 1, 0,
+                      AppSettings::reportLanguage());
 }
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "report/report_language.h"
 #include "ui/shell/shell_commands.h"
 
 class QActionGroup;
@@ -73,6 +74,8 @@ class MainWindow : public QMainWindow {
   void showCaptionBar(bool on);
   // Whether reports draw the brace welds; stored, and every report lays out again.
   void showBraceWelds(bool on);
+  // Every report shown, printed and exported from now on is in `language`.
+  void setReportLanguage(ReportLanguage language);
   // The one manual window, brought to the front when it is already open.
   void showManual();
 

@@ -82,13 +82,14 @@ bool SamePlace(const DrawOp& a, const DrawOp& b) {
 }  // namespace
 
 std::optional<ReportRect> SchematicBounds(const LaidOutReport& report, const Job& job, const ReportInputs& working,
-                                          int last_dialog, bool brace_welds) {
+                                          int last_dialog, bool brace_welds, ReportLanguage language) {
   // The report without its sketch has the same lines in the same places; the operations the
   // two recordings do not share are the sketch's.
   RecordingSurface plain;
   RenderOptions options;
   options.brace_welds = brace_welds;
   options.sketch = false;
+  options.language = language;
   RenderReport(plain, job, working, last_dialog, options);
   const auto& with = report.ops.ops();
   const auto& without = plain.ops();

@@ -29,7 +29,8 @@ ReportRect DrawingBounds(const LaidOutReport& report, std::size_t first_op, std:
 // Where the joint schematic of a laid-out report lies (none when the report has none): found
 // by laying the report out again without it.
 std::optional<ReportRect> SchematicBounds(const LaidOutReport& report, const Job& job, const ReportInputs& working,
-                                          int last_dialog, bool brace_welds);
+                                          int last_dialog, bool brace_welds,
+                                          ReportLanguage language = ReportLanguage::kEstonian);
 // The report region `units` at `scale` pixels per unit.
 QImage ReportRegionImage(const LaidOutReport& report, const ReportRect& units, double scale);
 

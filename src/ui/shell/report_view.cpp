@@ -55,7 +55,7 @@ void ReportView::setLastDialog(int dialog) {
 void ReportView::layOut() {
   const QPoint wanted = scroll_held_ ? kept_scroll_ : scrollPosition();
   report_ = LayOutReport(document_->job(), document_->data().working, last_dialog_, std::time(nullptr),
-                         AppSettings::braceWelds());
+                         AppSettings::braceWelds(), 1, 0, AppSettings::reportLanguage());
   laying_out_ = true;
   updateScrollBars();
   scrollTo(wanted);
@@ -301,7 +301,8 @@ void ReportView::copyVisiblePage() {
 }
 
 std::optional<ReportRect> ReportView::schematicBounds() const {
-  return SchematicBounds(report_, document_->job(), document_->data().working, last_dialog_, AppSettings::braceWelds());
+  return SchematicBounds(report_, document_->job(), document_->data().working, last_dialog_, AppSettings::braceWelds(),
+                         AppSettings::reportLanguage());
 }
 
 bool ReportView::copySchematic() {

@@ -45,6 +45,8 @@ const std::vector<ShellMenuInfo>& ShellMenus() {
        "viewToolbars"},
       {ShellMenu::kAppearance, "appearanceMenu", QStringLiteral("Programmi k&ujundus"), ShellMenu::kView,
        "viewAppearance"},
+      {ShellMenu::kReportLanguage, "reportLanguageMenu", QStringLiteral("&Aruande keel"), ShellMenu::kView,
+       "viewReportLanguage"},
   };
   return menus;
 }
@@ -213,6 +215,22 @@ std::vector<ShellCommand> ViewCommands() {
   t.push_back(zoom("viewFitWidth", QStringLiteral("Sobita laius"), {}, &ReportView::fitWidth));
   t.push_back({.kind = Kind::kSubmenu, .name = "viewAppearance", .menu = Menu::kView, .menu_group = 2,
                .submenu = Menu::kAppearance});
+  t.push_back({.kind = Kind::kSubmenu, .name = "viewReportLanguage", .menu = Menu::kView, .menu_group = 2,
+               .submenu = Menu::kReportLanguage});
+  // Unchecking the chosen language keeps it: one of the two is always chosen.
+  const auto choose = [](ReportLanguage lang) {
+    return [lang](MainWindow& w, bool on) {
+      if (on || AppSettings::reportLanguage() == lang) w.setReportLanguage(lang);
+    };
+  };
+  t.push_back({.name = "viewReportEstonian", .text = QStringLiteral("&Eesti"), .menu = Menu::kReportLanguage,
+               .checkable = true,
+               .checked_at_start = [] { return AppSettings::reportLanguage() == ReportLanguage::kEstonian; },
+               .toggle = choose(ReportLanguage::kEstonian)});
+  t.push_back({.name = "viewReportEnglish", .text = QStringLiteral("E&nglish"), .menu = Menu::kReportLanguage,
+               .checkable = true,
+               .checked_at_start = [] { return AppSettings::reportLanguage() == ReportLanguage::kEnglish; },
+               .toggle = choose(ReportLanguage::kEnglish)});
   for (const Appearance& look : Appearances()) {
     t.push_back({.name = "look" + QByteArray::number(look.id), .text = QString::fromUtf8(look.menu_text),
                  .menu = Menu::kAppearance, .checkable = true, .data = look.id,

@@ -35,7 +35,7 @@ bool CanRedo(const ShellState&);
 
 // The menus in menu-bar order; the two submenus sit in the Vaade menu.
 enum class ShellMenu {
-  kNone, kFile, kEdit, kMaterial, kJobInfo, kJoints, kView, kToolbars, kAppearance, kWindow, kHelp
+  kNone, kFile, kEdit, kMaterial, kJobInfo, kJoints, kView, kToolbars, kAppearance, kReportLanguage, kWindow, kHelp
 };
 enum class ShellToolBar { kNone, kStandard, kJob };
 
