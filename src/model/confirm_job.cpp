@@ -28,6 +28,17 @@ void DeriveKnForces(KnJoint& k) {
   k.N0_right = k.N0_left + k.N1 * std::cos(a1) - k.N2 * std::cos(a2);
 }
 
+void WarnIfReplaced(const JsonFieldSet& present, const char* key, double given, double derived,
+                    std::vector<std::string>* warnings, std::vector<Message>* messages) {
+  if ((!warnings && !messages) || !present.contains(key)) return;
+  const bool same = given == derived || (std::isfinite(given) && std::isfinite(derived) &&
+                                         std::abs(given - derived) <= 1e-9 * std::max(1.0, std::abs(derived)));
+  if (same) return;
+  Message replaced(MessageId::kJsonReplaced, key, given, derived);
+  if (warnings) warnings->push_back(replaced.English());
+  if (messages) messages->push_back(std::move(replaced));
+}
+
 void ConfirmTyx(Job& job) {
   MirrorTyxBrace2(job.tyx);
   SetJobFamily(job, JobFamilyId::kTyx);
@@ -40,18 +51,6 @@ void ConfirmKn(Job& job) {
 
 namespace {
 
-// A given value the derivation replaced: worth a word when it differs beyond the last
-// digits a written job keeps.
-void WarnIfReplaced(const JsonFieldSet& present, const char* key, double given, double derived,
-                    std::vector<std::string>* warnings, std::vector<Message>* messages) {
-  if ((!warnings && !messages) || !present.contains(key)) return;
-  const bool same = given == derived || (std::isfinite(given) && std::isfinite(derived) &&
-                                         std::abs(given - derived) <= 1e-9 * std::max(1.0, std::abs(derived)));
-  if (same) return;
-  Message replaced(MessageId::kJsonReplaced, key, given, derived);
-  if (warnings) warnings->push_back(replaced.English());
-  if (messages) messages->push_back(std::move(replaced));
-}
 
 void DeriveChordProperties(Job& job, const JsonFieldSet& present, double h0, double b0, double t0) {
   const HollowSectionValues chord = ColdFormedHollowSection(h0, b0, t0);

@@ -25,6 +25,11 @@ void ConfirmKn(Job& job);   // derive N2 and N0_right, is_tyx = 0, is_kn = 1
 // them). A derived field the file gave with another value (kn.N2, kn.N0_right, the T/Y/X
 // lower-brace copies) is replaced; `warnings`, when given, gets one line per such field
 // naming the key, the given and the derived value; `messages` the same lines as data.
+// A derived value that replaced one the file gave (`key` in `present`): one warning line and
+// message, unless the two differ only in the last digits a written job keeps.
+void WarnIfReplaced(const JsonFieldSet& present, const char* key, double given, double derived,
+                    std::vector<std::string>* warnings, std::vector<Message>* messages);
+
 // The same for one family's JSON job.
 void ConfirmTyxJson(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
                     std::vector<Message>* messages);

@@ -7,6 +7,7 @@
 
 #include "base/ieee_divide.h"
 #include "model/chs_ring.h"
+#include "model/confirm_job.h"
 
 namespace traxen {
 
@@ -69,19 +70,6 @@ void OnlyFamily(Job& job, int JobFamily::*flag) {
 void ChordFromRing(Job& job, double d0, double t0) {
   job.chord.A0 = RingArea(d0, t0);
   job.chord.Wel0 = RingModulus(d0, t0);
-}
-
-// A given value the derivation replaced: worth a word when it differs beyond the last
-// digits a written job keeps.
-void WarnIfReplaced(const JsonFieldSet& present, const char* key, double given, double derived,
-                    std::vector<std::string>* warnings, std::vector<Message>* messages) {
-  if ((!warnings && !messages) || !present.contains(key)) return;
-  const bool same = given == derived || (std::isfinite(given) && std::isfinite(derived) &&
-                                         std::abs(given - derived) <= 1e-9 * std::max(1.0, std::abs(derived)));
-  if (same) return;
-  Message replaced(MessageId::kJsonReplaced, key, given, derived);
-  if (warnings) warnings->push_back(replaced.English());
-  if (messages) messages->push_back(std::move(replaced));
 }
 
 }  // namespace
