@@ -109,16 +109,10 @@ void ChsJointDialog::finishLayout(QVBoxLayout* right) {
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  draw_button_ = new QPushButton(QStringLiteral("JOONISTA"));
-  draw_button_->setObjectName(QStringLiteral("drawButton"));
-  ok_button_ = new QPushButton(QStringLiteral("OK"));
-  ok_button_->setObjectName(QStringLiteral("okButton"));
-  ok_button_->setDefault(true);
-  cancel_button_ = new QPushButton(QStringLiteral("Loobu"));
-  cancel_button_->setObjectName(QStringLiteral("cancelButton"));
-  buttons->addWidget(draw_button_);
-  buttons->addWidget(ok_button_);
-  buttons->addWidget(cancel_button_);
+  const JointDialogButtons b = AddJointDialogButtons(buttons);
+  draw_button_ = b.draw;
+  ok_button_ = b.ok;
+  cancel_button_ = b.cancel;
   right->addStretch(1);
   right->addLayout(buttons);
 

@@ -120,17 +120,26 @@ void JointDialog::buildPreview(QSize preferred, QSize least) {
   preview_->setPictureSizes(preferred, least);
 }
 
+JointDialogButtons AddJointDialogButtons(QHBoxLayout* row) {
+  JointDialogButtons b;
+  b.draw = new QPushButton(QStringLiteral("JOONISTA"));
+  b.draw->setObjectName(QStringLiteral("drawButton"));
+  b.ok = new QPushButton(QStringLiteral("OK"));
+  b.ok->setObjectName(QStringLiteral("okButton"));
+  b.ok->setDefault(true);
+  b.cancel = new QPushButton(QStringLiteral("Loobu"));
+  b.cancel->setObjectName(QStringLiteral("cancelButton"));
+  row->addWidget(b.draw);
+  row->addWidget(b.ok);
+  row->addWidget(b.cancel);
+  return b;
+}
+
 void JointDialog::addButtons(QHBoxLayout* row) {
-  draw_button_ = new QPushButton(QStringLiteral("JOONISTA"));
-  draw_button_->setObjectName(QStringLiteral("drawButton"));
-  ok_button_ = new QPushButton(QStringLiteral("OK"));
-  ok_button_->setObjectName(QStringLiteral("okButton"));
-  ok_button_->setDefault(true);
-  cancel_button_ = new QPushButton(QStringLiteral("Loobu"));
-  cancel_button_->setObjectName(QStringLiteral("cancelButton"));
-  row->addWidget(draw_button_);
-  row->addWidget(ok_button_);
-  row->addWidget(cancel_button_);
+  const JointDialogButtons b = AddJointDialogButtons(row);
+  draw_button_ = b.draw;
+  ok_button_ = b.ok;
+  cancel_button_ = b.cancel;
 }
 
 void JointDialog::setMainLayout(QVBoxLayout* right) {

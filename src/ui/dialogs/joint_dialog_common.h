@@ -29,6 +29,15 @@ class QVBoxLayout;
 namespace traxen {
 
 class JointPreview;
+
+// The buttons every joint dialog ends with, "JOONISTA", "OK" (the default) and "Loobu", added
+// to `row` in that order.
+struct JointDialogButtons {
+  QPushButton* draw = nullptr;
+  QPushButton* ok = nullptr;
+  QPushButton* cancel = nullptr;
+};
+JointDialogButtons AddJointDialogButtons(QHBoxLayout* row);
 class SectionPicker;
 
 // One number edit of a member box: object name, tooltip, the label before it and the unit
