@@ -11,7 +11,7 @@ JOBS="$(nproc 2>/dev/null || echo 2)"
 # librsvg for packaging/update-images.
 PACKAGES=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev libfmt-dev nlohmann-json3-dev libcli11-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev libfmt-dev nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 poppler-utils xvfb xauth locales-all
   qt6-svg-dev

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "ui/shell/main_window.h"
-#include "ui/shell/qt_texts_et.h"
+#include "ui/i18n/interface_translators.h"
 #include "ui/shell/report_view.h"
 #include "version.h"
 
@@ -56,9 +56,12 @@ int main(int argc, char** argv) {
   }
 
   QApplication app(argc, argv);
-  // Qt's own dialogs, menus and buttons speak Estonian like the rest of the program.
-  traxen::EstonianQtTranslator qt_texts;
-  QCoreApplication::installTranslator(&qt_texts);
+  // Estonian on an Estonian system (Qt's own dialogs, menus and buttons included), English on
+  // any other; TRAXEN_LANG=et|en chooses for a start.
+  const traxen::InterfaceLanguage language = traxen::InterfaceLanguageFromEnvironment();
+  traxen::SetInterfaceLanguage(language);
+  if (!traxen::InstallInterfaceTranslators(language))
+    std::fprintf(stderr, "traxen: the English texts of the interface could not be loaded; it stays in Estonian.\n");
   SetIdentity();
   QCommandLineParser parser;
   DescribeOptions(parser);

@@ -34,7 +34,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/shell/qt_texts_et.h"
+#include "ui/i18n/qt_texts_et.h"
 #include "ui/ui_test_support.h"
 
 using namespace traxen;

@@ -4,6 +4,8 @@
 // of the settings file is flushed to disk, which would otherwise slow each open and save.
 #include "ui/shell/app_settings.h"
 
+#include "ui/i18n/interface_language.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
@@ -72,8 +74,9 @@ bool AppSettings::braceWelds() { return QSettings().value(kBraceWeldsKey, true).
 void AppSettings::setBraceWelds(bool on) { QSettings().setValue(kBraceWeldsKey, on); }
 
 ReportLanguage AppSettings::reportLanguage() {
-  ReportLanguage language = ReportLanguage::kEstonian;
-  // A code no language has (a newer program's, or a hand edit) leaves Estonian.
+  // Until the user chooses, the report speaks the interface's language; a code no language
+  // has (a newer program's, or a hand edit) counts as no choice.
+  ReportLanguage language = DefaultReportLanguage();
   ReportLanguageFromCode(QSettings().value(kReportLanguageKey).toString().toStdString(), language);
   return language;
 }

@@ -21,7 +21,7 @@ class AppSettings {
   static bool braceWelds();
   static void setBraceWelds(bool on);
 
-  // The language reports are shown, printed and exported in (Estonian unless chosen); kept
+  // The language reports are shown, printed and exported in (the interface's unless chosen); kept
   // in the settings only, never in a job, so any job prints in the chosen language.
   static ReportLanguage reportLanguage();
   static void setReportLanguage(ReportLanguage language);

@@ -1,4 +1,4 @@
-#include "ui/shell/qt_texts_et.h"
+#include "ui/i18n/qt_texts_et.h"
 
 #include <cstring>
 #include <iterator>

@@ -1,7 +1,7 @@
 // Estonian for the texts that Qt draws itself: the print, page set-up and print preview
 // dialogs, the document windows' system menu, standard buttons, the text fields' context
-// menu and the file dialog. Debian ships no Estonian Qt catalogue and the build uses no
-// linguist tools, so the texts live in a table compiled into the program.
+// menu and the file dialog. Debian ships no Estonian Qt catalogue, so these texts live in a
+// table compiled into the program; the program's own texts are Estonian in the source.
 #pragma once
 
 #include <QTranslator>
