@@ -9,6 +9,7 @@ set(TRAXEN_INSTALLED_FILES
   usr/share/traxen/Profiilid/profdeftraxen.txt
   usr/share/traxen/Profiilid/ruuttoru.prf
   usr/share/traxen/kasutusjuhend.html
+  usr/share/traxen/manual.html
   usr/share/applications/${TRAXEN_APP_ID}.desktop
   usr/share/mime/packages/traxen.xml
   usr/share/icons/hicolor/scalable/apps/${TRAXEN_APP_ID}.svg
