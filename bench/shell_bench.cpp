@@ -44,7 +44,7 @@
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/document.h"
 #include "ui/shell/main_window.h"
-#include "ui/shell/qt_texts_et.h"
+#include "ui/i18n/qt_texts_et.h"
 #include "ui/shell/report_view.h"
 
 namespace {
