@@ -15,7 +15,7 @@
 namespace traxen {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("INFO PROGRAMMI TRAXEN KOHTA"));
+  setWindowTitle(tr("INFO PROGRAMMI TRAXEN KOHTA"));
   setObjectName(QStringLiteral("aboutDialog"));
   setAccessibleName(windowTitle());
   QIcon icon = ProgramIcon();
@@ -27,17 +27,17 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
 
   // One version: the program's own, as `traxen --version` prints it.
   auto* text = new QLabel(
-      QStringLiteral("TRAXEN\nVersioon %1\nendise TRAXEN Windows variant").arg(QStringLiteral(TRAXEN_VERSION)), this);
+      tr("TRAXEN\nVersioon %1\nendise TRAXEN Windows variant").arg(QStringLiteral(TRAXEN_VERSION)), this);
   text->setObjectName(QStringLiteral("text"));
-  auto* build = new QLabel(QStringLiteral("Litsents %1").arg(QStringLiteral(TRAXEN_LICENSE)), this);
+  auto* build = new QLabel(tr("Litsents %1").arg(QStringLiteral(TRAXEN_LICENSE)), this);
   build->setObjectName(QStringLiteral("build"));
   build->setEnabled(false);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-  ok->setText(QStringLiteral("OK"));
+  ok->setText(tr("OK"));
   ok->setObjectName(QStringLiteral("ok"));
-  ok->setAccessibleName(QStringLiteral("OK"));
+  ok->setAccessibleName(ok->text());
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

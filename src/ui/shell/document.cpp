@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "model/job_fields.h"
+#include "ui/i18n/interface_language.h"
 #include "ui/shell/section_places.h"
 
 namespace traxen {
@@ -34,8 +35,8 @@ class ContentCommand : public QUndoCommand {
   std::optional<std::string> path_before_, path_after_;
 };
 
-// The core's messages, in the desktop program's language.
-QString InEstonian(const LoadError& e) { return QString::fromStdString(ErrorText(e, Language::kEstonian)); }
+// The core's messages, in the interface's language.
+QString Said(const LoadError& e) { return QString::fromStdString(ErrorText(e, MessageLanguage())); }
 
 std::vector<JobFieldRef> FieldsOf(Job& job) {
   std::vector<JobFieldRef> fields;
@@ -92,7 +93,7 @@ bool Document::open(const QString& path, const OpenConfirmation& confirm, QStrin
   int dialog = 0;
   std::vector<Message> replaced;
   if (const LoadError e = OpenJobDocument(read, path.toStdString(), dialog, nullptr, &replaced)) {
-    if (error) *error = InEstonian(e);
+    if (error) *error = Said(e);
     return false;
   }
   // A JSON job names its sections by size: their list places are found now, so that its joint
@@ -100,8 +101,8 @@ bool Document::open(const QString& path, const OpenConfirmation& confirm, QStrin
   QStringList unplaced;
   if (dialog == 0)
     if (const std::string why = PlaceSectionsBySize(read.job, path.toStdString()); !why.empty())
-      unplaced << QStringLiteral("%1: sõlme profiile ei leitud profiilide loendist, sõlme dialoog näitab loendi "
-                                 "esimesi profiile ja OK kirjutaks need sõlmele: %2")
+      unplaced << tr("%1: sõlme profiile ei leitud profiilide loendist, sõlme dialoog näitab loendi "
+                     "esimesi profiile ja OK kirjutaks need sõlmele: %2")
                       .arg(path, QString::fromStdString(why));
   QString confirm_error;
   if (!confirm || !confirm(read, dialog, &confirm_error)) {
@@ -113,16 +114,16 @@ bool Document::open(const QString& path, const OpenConfirmation& confirm, QStrin
     // traxen-cli confirms it (the sections restored from their stored list positions), so the
     // report shows the file as read, as it shows an opened JSON job, not an empty page.
     if (const LoadError e = ConfirmJobDocument(read, dialog, "", QCoreApplication::applicationDirPath().toStdString())) {
-      if (error) *error = InEstonian(e);
+      if (error) *error = Said(e);
       return false;
     }
   }
   const JobContent after{read.job, read.working, read.last_confirmed_dialog};
   undo_stack_.push(new ContentCommand(this, content(), after, data_.path, read.path,
-                                      QStringLiteral("Ava %1").arg(QFileInfo(path).fileName())));
+                                      tr("Ava %1").arg(QFileInfo(path).fileName())));
   undo_stack_.setClean();
   if (warnings) {
-    for (const Message& w : replaced) warnings->append(QString::fromStdString(w.Text(Language::kEstonian)));
+    for (const Message& w : replaced) warnings->append(QString::fromStdString(w.Text(MessageLanguage())));
     warnings->append(unplaced);
   }
   return true;
@@ -135,7 +136,7 @@ bool Document::save(const QString& path, QString* error) {
   }
   JobDocument saved = data_;
   if (const LoadError e = SaveJobDocument(saved, path.toStdString())) {
-    if (error) *error = InEstonian(e);
+    if (error) *error = Said(e);
     return false;
   }
   const bool renamed = saved.path != data_.path;
@@ -150,11 +151,11 @@ QString CheckSaveTarget(const QString& path) {
   // A link is saved through: the file it points to must be writable.
   const QFileInfo target(info.isSymLink() ? info.symLinkTarget() : path);
   if (target.exists() && target.isDir())
-    return QStringLiteral("%1: faili ei saa salvestada: see on kaust").arg(path);
+    return Document::tr("%1: faili ei saa salvestada: see on kaust").arg(path);
   // The mode bits count too: root may write anything, yet a file its owner made read-only is
   // one nobody meant to replace.
   if (target.exists() && (!target.isWritable() || !(target.permissions() & QFileDevice::WriteOwner)))
-    return QStringLiteral("%1: faili ei saa salvestada: fail on kirjutuskaitstud").arg(path);
+    return Document::tr("%1: faili ei saa salvestada: fail on kirjutuskaitstud").arg(path);
   return {};
 }
 

@@ -1,16 +1,23 @@
-// Estonian file dialog labels.
+// The file dialog's labels, set by hand: Qt's own dialog would take them from the system.
 #include "ui/shell/file_dialog_labels.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace traxen {
 
-void SetEstonianLabels(QFileDialog& dialog, const QString& accept) {
-  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Kaust:"));
-  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Faili nimi:"));
-  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Failitüüp:"));
+namespace {
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(traxen::FileDialogLabels)
+};
+}  // namespace
+
+void SetFileDialogLabels(QFileDialog& dialog, const QString& accept) {
+  dialog.setLabelText(QFileDialog::LookIn, Texts::tr("Kaust:"));
+  dialog.setLabelText(QFileDialog::FileName, Texts::tr("Faili nimi:"));
+  dialog.setLabelText(QFileDialog::FileType, Texts::tr("Failitüüp:"));
   dialog.setLabelText(QFileDialog::Accept, accept);
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Loobu"));
+  dialog.setLabelText(QFileDialog::Reject, Texts::tr("Loobu"));
 }
 
 }  // namespace traxen

@@ -7,7 +7,8 @@ class QFileDialog;
 
 namespace traxen {
 
-// Estonian labels for a Qt file dialog, `accept` on its accepting button ("Ava", "Salvesta").
-void SetEstonianLabels(QFileDialog& dialog, const QString& accept);
+// Labels in the interface's language for a Qt file dialog, `accept` on its accepting button
+// ("Ava", "Salvesta").
+void SetFileDialogLabels(QFileDialog& dialog, const QString& accept);
 
 }  // namespace traxen

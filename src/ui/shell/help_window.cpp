@@ -7,21 +7,31 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "ui/i18n/interface_language.h"
+
 namespace traxen {
 
-QString ManualPath() {
+namespace {
+QString FindManual(const char* file_name) {
   const QString beside = QDir(QCoreApplication::applicationDirPath())
-                             .absoluteFilePath(QStringLiteral("../share/traxen/") + QLatin1String(kManualFileName));
+                             .absoluteFilePath(QStringLiteral("../share/traxen/") + QLatin1String(file_name));
   if (QFileInfo::exists(beside)) return QDir::cleanPath(beside);
-  return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                QStringLiteral("traxen/") + QLatin1String(kManualFileName));
+  return QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("traxen/") + QLatin1String(file_name));
+}
+}  // namespace
+
+QString ManualPath() {
+  // An installation without the English manual still has help to show.
+  if (CurrentInterfaceLanguage() == InterfaceLanguage::kEnglish)
+    if (const QString english = FindManual(kEnglishManualFileName); !english.isEmpty()) return english;
+  return FindManual(kManualFileName);
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
   setObjectName(QStringLiteral("helpWindow"));
   setWindowFlag(Qt::Window);
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QString::fromUtf8(kHelpWindowTitle));
+  setWindowTitle(tr(kHelpWindowTitle));
   setAccessibleName(windowTitle());
   setOpenExternalLinks(true);
   const QString path = ManualPath();
@@ -30,7 +40,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
     loaded_ = !toPlainText().isEmpty();
   }
   if (!loaded_)
-    setPlainText(QStringLiteral("Kasutusjuhendit ei leitud: %1 puudub kaustast %2 ja andmekaustadest.")
+    setPlainText(tr("Kasutusjuhendit ei leitud: %1 puudub kaustast %2 ja andmekaustadest.")
                      .arg(QLatin1String(kManualFileName),
                           QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                                                    QStringLiteral("/../share/traxen")))));

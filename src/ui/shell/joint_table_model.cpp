@@ -10,6 +10,7 @@
 #include "model/job_file.h"
 #include "model/joint_table_save.h"
 #include "families/dispatch.h"
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
@@ -20,12 +21,12 @@ const QColor kOutsideTint(255, 244, 214);  // a joint outside the range of valid
 const QColor kBadRowTint(255, 226, 226);
 
 QString OutcomeText(const TableJoint& j) {
-  if (!j.error.isEmpty()) return QStringLiteral("Vigane rida");
+  if (!j.error.isEmpty()) return JointTableModel::tr("Vigane rida");
   if (!j.checked) return QStringLiteral("…");
   switch (j.line.outcome) {
-    case JointOutcome::kPassed: return QStringLiteral("Korras!");
-    case JointOutcome::kFailed: return QStringLiteral("Ei rahulda!");
-    case JointOutcome::kOutsideValidity: return QStringLiteral("Ei rahulda! (eeldused)");
+    case JointOutcome::kPassed: return JointTableModel::tr("Korras!");
+    case JointOutcome::kFailed: return JointTableModel::tr("Ei rahulda!");
+    case JointOutcome::kOutsideValidity: return JointTableModel::tr("Ei rahulda! (eeldused)");
   }
   return {};
 }
@@ -72,7 +73,9 @@ void JointTableModel::check(TableJoint& j) {
   }
   for (const std::string& w : loaded.warnings) j.warnings << QString::fromStdString(w);
   j.joint = {j.name.toStdString(), std::move(loaded.job), loaded.working, loaded.last_dialog};
-  j.line = SummarizeJoint(j.joint.name, j.joint.job, CheckJob(j.joint.job, j.joint.working, j.joint.last_dialog));
+  // The governing check is named in the interface's language, which the report's default follows.
+  j.line = SummarizeJoint(j.joint.name, j.joint.job, CheckJob(j.joint.job, j.joint.working, j.joint.last_dialog),
+                          DefaultReportLanguage());
 }
 
 bool JointTableModel::checkSome(std::chrono::milliseconds budget) {
@@ -98,7 +101,7 @@ void JointTableModel::setJob(int i, const Job& job, const ReportInputs& working,
   j.warnings.clear();
   j.joint = {j.name.toStdString(), job, working, last_dialog};
   j.json = TableJobJson(job);
-  j.line = SummarizeJoint(j.joint.name, job, CheckJob(job, working, last_dialog));
+  j.line = SummarizeJoint(j.joint.name, job, CheckJob(job, working, last_dialog), DefaultReportLanguage());
   rowChanged(i);
 }
 
@@ -129,8 +132,10 @@ int JointTableModel::columnCount(const QModelIndex& parent) const { return paren
 
 QVariant JointTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-  static const char* const titles[] = {"Nr", "Sõlm", "Tüüp", "Profiilid", "Määrav kontroll", "η max", "Tulemus", "Viga"};
-  return section >= 0 && section < kColumnCount ? QString::fromUtf8(titles[section]) : QVariant();
+  static const char* const titles[] = {
+      QT_TR_NOOP("Nr"),    QT_TR_NOOP("Sõlm"),    QT_TR_NOOP("Tüüp"), QT_TR_NOOP("Profiilid"), QT_TR_NOOP("Määrav kontroll"),
+      QT_TR_NOOP("η max"), QT_TR_NOOP("Tulemus"), QT_TR_NOOP("Viga")};
+  return section >= 0 && section < kColumnCount ? tr(titles[section]) : QVariant();
 }
 
 QVariant JointTableModel::data(const QModelIndex& index, int role) const {
@@ -153,7 +158,8 @@ QVariant JointTableModel::data(const QModelIndex& index, int role) const {
       case kSections: return line ? QString::fromStdString(j.line.sections) : QString();
       case kGoverning:
         if (!line) return QString();
-        return QString::fromStdString(outside ? "eeldused pole täidetud: " + j.line.governing : j.line.governing);
+        return outside ? tr("eeldused pole täidetud: %1").arg(QString::fromStdString(j.line.governing))
+                       : QString::fromStdString(j.line.governing);
       case kEta: return line ? QString::fromStdString(UtilisationText(j.line.eta)) : QString();
       case kOutcome: return OutcomeText(j);
       case kError: return !j.error.isEmpty() ? j.error : j.warnings.join(QStringLiteral("; "));
@@ -167,9 +173,9 @@ QVariant JointTableModel::data(const QModelIndex& index, int role) const {
     return QVariant(Qt::AlignRight | Qt::AlignVCenter);
   if (role == Qt::ToolTipRole) {
     if (column == kError && !data(index, Qt::DisplayRole).toString().isEmpty()) return data(index, Qt::DisplayRole);
-    if (outside) return QStringLiteral("Eeldused pole täidetud: kandevõimet ei arvutatud");
-    if (j.edited) return QStringLiteral("Muudetud, salvestamata");
-    if (line) return QStringLiteral("Topeltklõps avab sõlme aruande");
+    if (outside) return tr("Eeldused pole täidetud: kandevõimet ei arvutatud");
+    if (j.edited) return tr("Muudetud, salvestamata");
+    if (line) return tr("Topeltklõps avab sõlme aruande");
   }
   return {};
 }

@@ -48,7 +48,9 @@ constexpr std::size_t kMaxTableBytes = 64u * 1024 * 1024;
 // How long one turn of checking may hold the event loop.
 constexpr std::chrono::milliseconds kCheckSlice(30);
 
-const QString kTableFilter = QStringLiteral("Sõlmede tabelid (*.csv);;Kõik failid (*.*)");
+QStringList TableFilters() {
+  return JointTableWindow::tr("Sõlmede tabelid (*.csv);;Kõik failid (*.*)").split(QStringLiteral(";;"));
+}
 
 QString AskPath(QWidget* parent, const char* name, const QString& title, const QStringList& filters,
                 const QString& suffix, const QString& accept, const QString& suggested) {
@@ -58,7 +60,7 @@ QString AskPath(QWidget* parent, const char* name, const QString& title, const Q
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilters(filters);
   dialog.setDefaultSuffix(suffix);
-  SetEstonianLabels(dialog, accept);
+  SetFileDialogLabels(dialog, accept);
   if (!suggested.isEmpty()) dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
@@ -83,11 +85,11 @@ JointTableWindow::JointTableWindow(MainWindow* main, const QString& path, std::s
   sorted_->setSortRole(JointTableModel::kSortRole);
   sorted_->setDynamicSortFilter(false);  // a row changing under the user stays where it is
 
-  export_button_ = Button("exportCombinedPdf", QStringLiteral("Ekspordi PDF..."),
-                          QStringLiteral("Kokkuvõte ja iga sõlme aruanne ühte PDF-faili"));
-  save_button_ = Button("saveTable", QStringLiteral("Salvesta"), QStringLiteral("Salvesta tabel CSV-failina"));
-  save_as_button_ = Button("saveTableAs", QStringLiteral("Salvesta nagu..."),
-                           QStringLiteral("Salvesta tabel uue CSV-failina"));
+  export_button_ = Button("exportCombinedPdf", tr("Ekspordi PDF..."),
+                          tr("Kokkuvõte ja iga sõlme aruanne ühte PDF-faili"));
+  save_button_ = Button("saveTable", tr("Salvesta"), tr("Salvesta tabel CSV-failina"));
+  save_as_button_ = Button("saveTableAs", tr("Salvesta nagu..."),
+                           tr("Salvesta tabel uue CSV-failina"));
   connect(export_button_, &QPushButton::clicked, this, &JointTableWindow::exportPdfAsked);
   connect(save_button_, &QPushButton::clicked, this, &JointTableWindow::save);
   connect(save_as_button_, &QPushButton::clicked, this, &JointTableWindow::saveAs);
@@ -99,7 +101,7 @@ JointTableWindow::JointTableWindow(MainWindow* main, const QString& path, std::s
 
   view_ = new QTableView;
   view_->setObjectName(QStringLiteral("jointTable"));
-  view_->setAccessibleName(QStringLiteral("Sõlmede tabel"));
+  view_->setAccessibleName(tr("Sõlmede tabel"));
   view_->setModel(sorted_);
   view_->setSortingEnabled(true);
   view_->sortByColumn(JointTableModel::kNumber, Qt::AscendingOrder);
@@ -121,7 +123,7 @@ JointTableWindow::JointTableWindow(MainWindow* main, const QString& path, std::s
   progress_ = new QProgressBar;
   progress_->setObjectName(QStringLiteral("checkProgress"));
   progress_->setRange(0, model_->size());
-  progress_->setFormat(QStringLiteral("Kontrollin: %v / %m"));
+  progress_->setFormat(tr("Kontrollin: %v / %m"));
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(status_, 1);
   bottom->addWidget(progress_);
@@ -156,13 +158,13 @@ void JointTableWindow::updateStatus() {
   progress_->setVisible(!done);
   export_button_->setEnabled(done);
   if (!done) {
-    status_->setText(QStringLiteral("%1 sõlme, kontrollitud %2").arg(model_->size()).arg(model_->checkedCount()));
+    status_->setText(tr("%1 sõlme, kontrollitud %2").arg(model_->size()).arg(model_->checkedCount()));
     return;
   }
   const int failing = model_->failingCount(), bad = model_->badRowCount();
-  QString text = failing == 0 ? QStringLiteral("%1 sõlme: kõik Korras!").arg(model_->size())
-                              : QStringLiteral("%1 sõlme: %2 ei rahulda").arg(model_->size()).arg(failing - bad);
-  if (bad > 0) text += QStringLiteral(", %1 vigast rida").arg(bad);
+  QString text = failing == 0 ? tr("%1 sõlme: kõik Korras!").arg(model_->size())
+                              : tr("%1 sõlme: %2 ei rahulda").arg(model_->size()).arg(failing - bad);
+  if (bad > 0) text += tr(", %1 vigast rida").arg(bad);
   status_->setText(text);
   QPalette palette = status_->palette();
   palette.setColor(QPalette::WindowText, failing == 0 ? palette.color(QPalette::Text) : QColor(204, 0, 0));
@@ -199,8 +201,8 @@ Document* JointTableWindow::openJoint(int row) {
   documents_.insert(row, document);
   main_->newDocumentWindow(document);
   if (!unplaced.empty())
-    showError(QStringLiteral("%1: sõlme profiile ei leitud profiilide loendist, sõlme dialoog näitab loendi "
-                             "esimesi profiile ja OK kirjutaks need sõlmele: %2")
+    showError(tr("%1: sõlme profiile ei leitud profiilide loendist, sõlme dialoog näitab loendi "
+                 "esimesi profiile ja OK kirjutaks need sõlmele: %2")
                   .arg(j.name, QString::fromStdString(unplaced)));
   return document;
 }
@@ -209,7 +211,7 @@ Document* JointTableWindow::openJoint(int row) {
 // stand as it is in the window list and in a maximised window's caption.
 void JointTableWindow::setModified(bool modified) {
   setWindowModified(modified);
-  setWindowTitle(QStringLiteral("Sõlmede tabel: %1%2")
+  setWindowTitle(tr("Sõlmede tabel: %1%2")
                      .arg(QFileInfo(path_).fileName(), modified ? QStringLiteral("*") : QString()));
 }
 
@@ -225,15 +227,15 @@ bool JointTableWindow::exportPdf(const QString& path, QString* error) {
   QStringList bad;
   for (int i = 0; i < model_->size(); ++i) {
     const TableJoint& j = model_->joint(i);
-    if (!j.error.isEmpty()) bad << QStringLiteral("rida %1 (%2)").arg(j.row).arg(j.name);
+    if (!j.error.isEmpty()) bad << tr("rida %1 (%2)").arg(j.row).arg(j.name);
     else joints.push_back(j.joint);
   }
   // A truss report with a joint left out would look complete: written only whole.
   if (!bad.isEmpty() || joints.empty()) {
     if (error)
-      *error = bad.isEmpty() ? QStringLiteral("%1: PDF-i ei kirjutatud: tabelis pole sõlmi").arg(path)
-                             : QStringLiteral("%1: PDF-i ei kirjutatud: tabelis on vigaseid ridu, ilma nendeta "
-                                              "näeks aruanne täielik välja: %2")
+      *error = bad.isEmpty() ? tr("%1: PDF-i ei kirjutatud: tabelis pole sõlmi").arg(path)
+                             : tr("%1: PDF-i ei kirjutatud: tabelis on vigaseid ridu, ilma nendeta "
+                                  "näeks aruanne täielik välja: %2")
                                    .arg(path, bad.join(QStringLiteral(", ")));
     return false;
   }
@@ -241,9 +243,9 @@ bool JointTableWindow::exportPdf(const QString& path, QString* error) {
   JobInfo info = joints.front().job.info;
   info.job_name = QFileInfo(path_).completeBaseName().toStdString();
 
-  QProgressDialog progress(QStringLiteral("Koostan aruannet..."), QString(), 0, int(2 * joints.size() + 1), this);
+  QProgressDialog progress(tr("Koostan aruannet..."), QString(), 0, int(2 * joints.size() + 1), this);
   progress.setObjectName(QStringLiteral("exportProgress"));
-  progress.setWindowTitle(QStringLiteral("Ekspordi PDF"));
+  progress.setWindowTitle(tr("Ekspordi PDF"));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(300);
   const std::vector<CombinedPart> parts = TrussReportParts(
@@ -274,7 +276,7 @@ bool JointTableWindow::saveTo(const QString& path, QString* error) {
   std::string why;
   const std::string text = WriteJointTableKeepingRows(rows, text_, QFileInfo(path_).fileName().toStdString(), why);
   if (!why.empty()) {
-    if (error) *error = QStringLiteral("%1: ei salvestatud: %2").arg(path, QString::fromStdString(why));
+    if (error) *error = tr("%1: ei salvestatud: %2").arg(path, QString::fromStdString(why));
     return false;
   }
   if (const LoadError e = WriteFileAtomically(path.toLocal8Bit().toStdString(), text)) {
@@ -296,14 +298,14 @@ void JointTableWindow::showError(const QString& message) {
 
 void JointTableWindow::exportPdfAsked() {
   const QFileInfo table(path_);
-  const QString path = AskPath(this, "exportPdfDialog", QStringLiteral("Ekspordi PDF"),
-                               {QStringLiteral("PDF failid (*.pdf)"), QStringLiteral("Kõik failid (*.*)")},
-                               QStringLiteral("pdf"), QStringLiteral("Ekspordi"),
+  const QString path = AskPath(this, "exportPdfDialog", tr("Ekspordi PDF"),
+                               {tr("PDF failid (*.pdf)"), tr("Kõik failid (*.*)")},
+                               QStringLiteral("pdf"), tr("Ekspordi"),
                                table.path() + QLatin1Char('/') + table.completeBaseName() + QStringLiteral(".pdf"));
   if (path.isEmpty()) return;
   QString error;
   if (!exportPdf(path, &error)) showError(error);
-  else main_->statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  else main_->statusBar()->showMessage(tr("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
 bool JointTableWindow::save() {
@@ -312,13 +314,13 @@ bool JointTableWindow::save() {
     showError(error);
     return false;
   }
-  main_->statusBar()->showMessage(QStringLiteral("Salvestatud: %1").arg(QDir::toNativeSeparators(path_)), 5000);
+  main_->statusBar()->showMessage(tr("Salvestatud: %1").arg(QDir::toNativeSeparators(path_)), 5000);
   return true;
 }
 
 bool JointTableWindow::saveAs() {
-  const QString path = AskPath(this, "saveTableDialog", QStringLiteral("Salvesta tabel nagu"), kTableFilter.split(QStringLiteral(";;")),
-                               QStringLiteral("csv"), QStringLiteral("Salvesta"), path_);
+  const QString path = AskPath(this, "saveTableDialog", tr("Salvesta tabel nagu"), TableFilters(),
+                               QStringLiteral("csv"), tr("Salvesta"), path_);
   if (path.isEmpty()) return false;
   QString error;
   if (!saveTo(path, &error)) {
@@ -331,7 +333,7 @@ bool JointTableWindow::saveAs() {
 void JointTableWindow::closeEvent(QCloseEvent* event) {
   if (isWindowModified()) {
     const UnsavedAnswer answer = AskAboutUnsavedChanges(
-        this, QStringLiteral("Kas salvestada %1 muudatused?").arg(QFileInfo(path_).fileName()));
+        this, tr("Kas salvestada %1 muudatused?").arg(QFileInfo(path_).fileName()));
     if (answer == UnsavedAnswer::kCancel || (answer == UnsavedAnswer::kSave && !save())) {
       event->ignore();
       return;
@@ -378,17 +380,17 @@ JointTableWindow* OpenJointTable(MainWindow* main, const QString& path) {
     main->mdiArea()->setActiveSubWindow(frame);
     window->setFocus();
   });
-  main->statusBar()->showMessage(QStringLiteral("Imporditud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  main->statusBar()->showMessage(JointTableWindow::tr("Imporditud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   return window;
 }
 
 JointTableWindow* ImportJointTable(MainWindow* main) {
-  QFileDialog dialog(main, QStringLiteral("Impordi sõlmede tabel"));
+  QFileDialog dialog(main, JointTableWindow::tr("Impordi sõlmede tabel"));
   dialog.setObjectName(QStringLiteral("importTableDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(kTableFilter.split(QStringLiteral(";;")));
-  SetEstonianLabels(dialog, QStringLiteral("Impordi"));
+  dialog.setNameFilters(TableFilters());
+  SetFileDialogLabels(dialog, JointTableWindow::tr("Impordi"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
   return OpenJointTable(main, dialog.selectedFiles().first());
 }

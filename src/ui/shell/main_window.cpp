@@ -37,6 +37,7 @@
 #include "ui/shell/app_settings.h"
 #include "ui/shell/appearance.h"
 #include "ui/shell/document.h"
+#include "ui/shell/family_texts.h"
 #include "ui/shell/file_dialog_labels.h"
 #include "ui/shell/help_window.h"
 #include "ui/shell/painted_icons.h"
@@ -51,25 +52,27 @@
 namespace traxen {
 
 namespace {
-const QString kProjectFilter = QStringLiteral("TRAXEN failid (*.trx *.json);;Kõik failid (*.*)");
+QStringList ProjectFilters() {
+  return MainWindow::tr("TRAXEN failid (*.trx *.json);;Kõik failid (*.*)").split(QStringLiteral(";;"));
+}
 }  // namespace
 
 MainWindow::MainWindow() {
   InstallProgramStyle();
   setObjectName(QStringLiteral("mainWindow"));
-  setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+  setWindowTitle(tr(kMainWindowTitle));
   setAccessibleName(windowTitle());
   setWindowIcon(ProgramIcon());
   setAcceptDrops(true);
 
   mdi_ = new QMdiArea;
   mdi_->setObjectName(QStringLiteral("mdiArea"));
-  mdi_->setAccessibleName(QStringLiteral("Dokumendiaknad"));
+  mdi_->setAccessibleName(tr("Dokumendiaknad"));
   mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   caption_ = new QLabel;
   caption_->setObjectName(QStringLiteral("captionBar"));
-  caption_->setAccessibleName(QStringLiteral("Pealkirja riba"));
+  caption_->setAccessibleName(tr("Pealkirja riba"));
   caption_->setContentsMargins(8, 3, 8, 3);
   caption_->setAutoFillBackground(true);
   caption_->setBackgroundRole(QPalette::AlternateBase);
@@ -126,7 +129,7 @@ ReportView* MainWindow::newDocumentWindow(Document* document) {
   window->setWindowIcon(windowIcon().isNull() ? PaintedIcon(PaintedPicture::kNewPage) : windowIcon());
 
   if (document->title().isEmpty())
-    document->setTitle(document->path().isEmpty() ? QStringLiteral("Nimetu %1").arg(++untitled_count_)
+    document->setTitle(document->path().isEmpty() ? tr("Nimetu %1").arg(++untitled_count_)
                                                   : QFileInfo(document->path()).fileName());
   retitleWindows(document);
   // Once per document (a second window shares the first one's connection).
@@ -244,12 +247,12 @@ void MainWindow::askAndOpenFile() {
   const QString start = activeView() && !activeView()->document()->path().isEmpty()
                             ? QFileInfo(activeView()->document()->path()).absolutePath()
                             : QString();
-  QFileDialog dialog(this, QStringLiteral("Ava"), start);
+  QFileDialog dialog(this, tr("Ava"), start);
   dialog.setObjectName(QStringLiteral("openDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilters(kProjectFilter.split(QStringLiteral(";;")));
-  SetEstonianLabels(dialog, QStringLiteral("Ava"));
+  dialog.setNameFilters(ProjectFilters());
+  SetFileDialogLabels(dialog, tr("Ava"));
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) openFile(dialog.selectedFiles().first());
 }
 
@@ -279,13 +282,13 @@ void MainWindow::showManual() {
 void MainWindow::updateCaption() {
   ReportView* view = activeView();
   if (!view) {
-    caption_->setText(QStringLiteral("Ühtegi tööd pole avatud"));
+    caption_->setText(tr("Ühtegi tööd pole avatud"));
     return;
   }
   const QString path = view->document()->path();
   const QString job = QString::fromStdString(view->document()->job().info.job_name);
-  caption_->setText(path.isEmpty() ? QStringLiteral("TÖÖ: %1   (salvestamata)").arg(job)
-                                   : QStringLiteral("TÖÖ: %1   %2").arg(job, QDir::toNativeSeparators(path)));
+  caption_->setText(path.isEmpty() ? tr("TÖÖ: %1   (salvestamata)").arg(job)
+                                   : tr("TÖÖ: %1   %2").arg(job, QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::showMessage(QMessageBox::Icon icon, const char* name, const QString& message) {
@@ -354,21 +357,21 @@ void MainWindow::fileOpened(Document* document, const QString& path, bool recent
   setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
-  statusBar()->showMessage(QStringLiteral("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  statusBar()->showMessage(tr("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   showOpenWarnings(warnings);
 }
 
 QString MainWindow::askSavePath(ReportView* view) {
-  QFileDialog dialog(this, QStringLiteral("Salvesta nagu"));
+  QFileDialog dialog(this, tr("Salvesta nagu"));
   dialog.setObjectName(QStringLiteral("saveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   // A circular joint has no room in a project file: its job is offered as JSON only.
   const bool json_only = !FitsProjectFile(view->document()->job());
-  dialog.setNameFilters(json_only ? QStringList{QStringLiteral("JSON tööd (*.json)")}
-                                  : kProjectFilter.split(QStringLiteral(";;")));
+  dialog.setNameFilters(json_only ? QStringList{tr("JSON tööd (*.json)")}
+                                  : ProjectFilters());
   dialog.setDefaultSuffix(json_only ? QStringLiteral("json") : QStringLiteral("trx"));
-  SetEstonianLabels(dialog, QStringLiteral("Salvesta"));
+  SetFileDialogLabels(dialog, tr("Salvesta"));
   const QString current = view->document()->path();
   if (!current.isEmpty()) {
     dialog.selectFile(current);
@@ -393,7 +396,7 @@ bool MainWindow::writeFile(ReportView* view, const QString& path) {
   setDocumentTitle(view->document(), QFileInfo(path).fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
-  statusBar()->showMessage(QStringLiteral("Salvestatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  statusBar()->showMessage(tr("Salvestatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   return true;
 }
 
@@ -414,7 +417,7 @@ bool MainWindow::confirmClose(ReportView* view) {
   if (!document || !document->isModified() || viewsOf(document).size() > 1) return true;
   const QString name = document->path().isEmpty() ? document->title() : QFileInfo(document->path()).fileName();
   mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
-  const UnsavedAnswer answer = AskAboutUnsavedChanges(this, QStringLiteral("Kas salvestada töö „%1“ muudatused?").arg(name));
+  const UnsavedAnswer answer = AskAboutUnsavedChanges(this, tr("Kas salvestada töö „%1“ muudatused?").arg(name));
   if (answer == UnsavedAnswer::kSave) return save(view);
   return answer == UnsavedAnswer::kDiscard;
 }
@@ -432,8 +435,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   // A maximised document window would add its name to the title; the title never changes.
-  if (event->type() == QEvent::WindowTitleChange && windowTitle() != QString::fromUtf8(kMainWindowTitle))
-    setWindowTitle(QString::fromUtf8(kMainWindowTitle));
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != tr(kMainWindowTitle))
+    setWindowTitle(tr(kMainWindowTitle));
   QMainWindow::changeEvent(event);
 }
 
@@ -458,10 +461,10 @@ void RunDataDialog(MainWindow* window, ReportView* view, Edit edit, const QStrin
 }
 }  // namespace
 
-void MainWindow::editJobInfo() { RunDataDialog(this, activeView(), EditJobInfo, QStringLiteral("Töö andmed")); }
-void MainWindow::editSteel() { RunDataDialog(this, activeView(), EditSteel, QStringLiteral("Terase andmed")); }
+void MainWindow::editJobInfo() { RunDataDialog(this, activeView(), EditJobInfo, tr("Töö andmed")); }
+void MainWindow::editSteel() { RunDataDialog(this, activeView(), EditSteel, tr("Terase andmed")); }
 void MainWindow::editLengths() {
-  RunDataDialog(this, activeView(), EditLengths, QStringLiteral("Varraste pikkused"));
+  RunDataDialog(this, activeView(), EditLengths, tr("Varraste pikkused"));
 }
 
 void MainWindow::editJoint(int family) {
@@ -478,7 +481,7 @@ void MainWindow::editJoint(int family) {
     const JointFamily* joint = JointFamilyOfDialog(family);
     // A change lays the report out once, through the document; OK without one gives the
     // view back the marker the open dialog took away.
-    if (!document->change(after, joint ? QString::fromUtf8(joint->undo_text.data(), joint->undo_text.size()) : QString()))
+    if (!document->change(after, joint ? DesktopTextsOf(*joint).undo : QString()))
       view->setLastDialog(family);
   }
 }
@@ -504,10 +507,10 @@ void MainWindow::print() {
   if (PrintsToFile(printer())) {
     QString error;
     if (!PrintReportToFile(printer(), report, &error)) showError(error);
-    else statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(printer().outputFileName())), 5000);
+    else statusBar()->showMessage(tr("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(printer().outputFileName())), 5000);
     return;
   }
-  if (!PrintReport(printer(), report)) showError(QStringLiteral("Printer ei ole kasutatav: %1").arg(printer().printerName()));
+  if (!PrintReport(printer(), report)) showError(tr("Printer ei ole kasutatav: %1").arg(printer().printerName()));
 }
 
 void MainWindow::printPreview() {
@@ -518,7 +521,7 @@ void MainWindow::printPreview() {
   printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
   QPrintPreviewDialog preview(&printer(), this);
   preview.setObjectName(QStringLiteral("printPreview"));
-  preview.setWindowTitle(QStringLiteral("Printimise eelvaade"));
+  preview.setWindowTitle(tr("Printimise eelvaade"));
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [&report](QPrinter* printer) { PrintReport(*printer, report); });
   preview.resize(std::max(900, width() - 100), std::max(700, height() - 100));
@@ -540,15 +543,15 @@ void MainWindow::exportPdf() {
   ReportView* view = activeView();
   if (!view) return;
   const QString current = view->document()->path();
-  const QString suggested = current.isEmpty() ? QStringLiteral("aruanne.pdf")
+  const QString suggested = current.isEmpty() ? tr("aruanne.pdf")
                                               : QFileInfo(current).path() + QLatin1Char('/') +
                                                     QFileInfo(current).completeBaseName() + QStringLiteral(".pdf");
-  QFileDialog dialog(this, QStringLiteral("Ekspordi PDF"));
+  QFileDialog dialog(this, tr("Ekspordi PDF"));
   dialog.setObjectName(QStringLiteral("exportPdfDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setNameFilters({QStringLiteral("PDF failid (*.pdf)"), QStringLiteral("Kõik failid (*.*)")});
+  dialog.setNameFilters({tr("PDF failid (*.pdf)"), tr("Kõik failid (*.*)")});
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
-  SetEstonianLabels(dialog, QStringLiteral("Ekspordi"));
+  SetFileDialogLabels(dialog, tr("Ekspordi"));
   dialog.selectFile(suggested);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   exportPdfTo(view, dialog.selectedFiles().first());
@@ -561,7 +564,7 @@ bool MainWindow::exportPdfTo(ReportView* view, const QString& path) {
     showError(error);
     return false;
   }
-  statusBar()->showMessage(QStringLiteral("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
+  statusBar()->showMessage(tr("PDF kirjutatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
   return true;
 }
 
@@ -594,7 +597,7 @@ QString SuggestedFileName(const QString& job_name, const QString& fallback) {
   while (name.startsWith(QLatin1Char('.'))) name.remove(0, 1);
   name = name.trimmed().left(120);
   if (name.isEmpty()) name = fallback.trimmed();
-  if (name.isEmpty()) name = QStringLiteral("Nimetu");
+  if (name.isEmpty()) name = MainWindow::tr("Nimetu");
   return name + QStringLiteral(".trx");
 }
 

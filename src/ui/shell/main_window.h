@@ -2,6 +2,7 @@
 // the commands they run on the active document window's job.
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -28,7 +29,9 @@ struct JobDocument;
 class ReportView;
 class VerdictLabel;
 
-inline constexpr const char* kMainWindowTitle = "NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS";
+// The main window's title, shown through MainWindow::tr.
+inline constexpr const char* kMainWindowTitle =
+    QT_TRANSLATE_NOOP("traxen::MainWindow", "NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS");
 
 class MainWindow : public QMainWindow {
   Q_OBJECT

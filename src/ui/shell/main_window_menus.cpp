@@ -34,7 +34,7 @@ QMenu* NamedMenu(QMenuBar* bar, const ShellMenuInfo& info) {
   return menu;
 }
 
-const ShellMenuInfo& InfoOf(ShellMenu menu) {
+ShellMenuInfo InfoOf(ShellMenu menu) {
   for (const ShellMenuInfo& info : ShellMenus())
     if (info.menu == menu) return info;
   qFatal("a menu without its entry in the menu list");
@@ -91,7 +91,7 @@ void MainWindow::createActions() {
 }
 
 QMenu* MainWindow::addSubmenu(QMenu* parent, ShellMenu which) {
-  const ShellMenuInfo& info = InfoOf(which);
+  const ShellMenuInfo info = InfoOf(which);
   QMenu* menu = parent->addMenu(info.title);
   menu->setObjectName(QString::fromLatin1(info.name));
   menu->menuAction()->setObjectName(QString::fromLatin1(info.action_name));
@@ -121,7 +121,7 @@ void MainWindow::fillMenu(QMenu* menu, ShellMenu which) {
           toolbar_menu_ = submenu;
         break;
       case ShellCommand::Kind::kRecentFiles:
-        recent_placeholder_ = addAction("recentFilesEmpty", QStringLiteral("Hiljutised failid"));
+        recent_placeholder_ = addAction("recentFilesEmpty", tr("Hiljutised failid"));
         recent_placeholder_->setEnabled(false);
         menu->addAction(recent_placeholder_);
         for (int n = 0; n < kRecentFileCount; ++n) {
@@ -171,24 +171,24 @@ void MainWindow::addCommands(QToolBar* toolbar, ShellToolBar which) {
 }
 
 void MainWindow::createToolBars() {
-  QToolBar* standard = addToolBar(QStringLiteral("Standard"));
+  QToolBar* standard = addToolBar(tr("Standard"));
   standard->setObjectName(QStringLiteral("standardToolBar"));
   addCommands(standard, ShellToolBar::kStandard);
   NameToolButtons(standard);
 
-  QToolBar* job = addToolBar(QStringLiteral("Ülesanne"));
+  QToolBar* job = addToolBar(tr("Ülesanne"));
   job->setObjectName(QStringLiteral("jobToolBar"));
   job->setToolButtonStyle(Qt::ToolButtonTextOnly);
   addCommands(job, ShellToolBar::kJob);
   NameToolButtons(job);
 
-  QToolBar* zoom = new QToolBar(QStringLiteral("Suurendus"), this);
+  QToolBar* zoom = new QToolBar(tr("Suurendus"), this);
   zoom->setObjectName(QStringLiteral("zoomToolBar"));
   addToolBar(Qt::BottomToolBarArea, zoom);
   zoom_slider_ = new QSlider(Qt::Horizontal, zoom);
   zoom_slider_->setObjectName(QStringLiteral("zoomSlider"));
-  zoom_slider_->setAccessibleName(QStringLiteral("Suurendus"));
-  zoom_slider_->setToolTip(QStringLiteral("Suurendus"));
+  zoom_slider_->setAccessibleName(tr("Suurendus"));
+  zoom_slider_->setToolTip(tr("Suurendus"));
   zoom_slider_->setRange(kSliderMin, kSliderMax);
   zoom_slider_->setValue(kSliderStart);
   zoom_slider_->setPageStep(1);
@@ -206,11 +206,11 @@ void MainWindow::createToolBars() {
   statusBar()->setObjectName(QStringLiteral("statusBar"));
   zoom_label_ = new QLabel(statusBar());
   zoom_label_->setObjectName(QStringLiteral("zoomLabel"));
-  zoom_label_->setAccessibleName(QStringLiteral("Suurendus"));
+  zoom_label_->setAccessibleName(tr("Suurendus"));
   verdict_ = new VerdictLabel(statusBar());
   statusBar()->addPermanentWidget(verdict_);
   statusBar()->addPermanentWidget(zoom_label_);
-  statusBar()->showMessage(QStringLiteral("Valmis"));
+  statusBar()->showMessage(tr("Valmis"));
 }
 
 void MainWindow::rebuildWindowMenu() {
@@ -224,7 +224,7 @@ void MainWindow::addWindowList(QMenu* menu, bool separate) {
   for (int i = 0; i < windows.size(); ++i) {
     QMdiSubWindow* window = windows.at(i);
     QString title = window->windowTitle();
-    if (title.isEmpty()) title = QStringLiteral("(nimetu)");
+    if (title.isEmpty()) title = tr("(nimetu)");
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title;
     QAction* entry = menu->addAction(text);
     entry->setObjectName(QStringLiteral("windowList%1").arg(i + 1));

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "model/atomic_file.h"
+#include "ui/i18n/interface_language.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen {
@@ -64,12 +65,12 @@ bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QSt
       if (error)
         *error = QString::fromStdString(Message(MessageId::kCannotWrite, Message(MessageId::kPdfNotStarted))
                                             .About(path.toStdString())
-                                            .Text(Language::kEstonian));
+                                            .Text(MessageLanguage()));
       return false;
     }
   }
   if (const LoadError e = WriteFileAtomically(path.toLocal8Bit().toStdString(), buffer.data().toStdString())) {
-    if (error) *error = QString::fromStdString(ErrorText(e, Language::kEstonian));
+    if (error) *error = QString::fromStdString(ErrorText(e, MessageLanguage()));
     return false;
   }
   return true;
@@ -78,7 +79,7 @@ bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QSt
 bool ExportReportPdf(const LaidOutReport& report, const QString& path, const QString& title, QString* error) {
   ReportFileOptions options;
   options.title = title;
-  options.language = Language::kEstonian;
+  options.language = MessageLanguage();
   return WriteReportPdf(report, path, error, options);
 }
 

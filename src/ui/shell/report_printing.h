@@ -17,7 +17,7 @@ bool PrintReport(QPrinter& printer, const LaidOutReport& report);
 // Files are written whole or not at all, through a temporary file beside them that is renamed
 // over the old one, with the same refusals as every other file the program writes (folders,
 // pipes and devices, read-only files): a failed write keeps the old file. On failure `error`
-// names the file and the reason, in Estonian.
+// names the file and the reason, in the interface's language.
 
 // The printer prints to a PDF file (the print dialog's "print to file").
 bool PrintsToFile(const QPrinter& printer);

@@ -36,7 +36,7 @@ const QColor kZoomRectangleColour(133, 142, 144);
 ReportView::ReportView(Document* document, QWidget* parent)
     : QAbstractScrollArea(parent), document_(document), last_dialog_(document->data().last_confirmed_dialog) {
   setObjectName(QStringLiteral("reportView"));
-  setAccessibleName(QStringLiteral("Aruanne"));
+  setAccessibleName(tr("Aruanne"));
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);  // arrows and page keys scroll the report
   connect(document, &Document::changed, this, [this] {
@@ -317,16 +317,16 @@ void ReportView::contextMenuEvent(QContextMenuEvent* event) {
   // schematic the menu offers the drawing alone.
   QMenu menu(this);
   menu.setObjectName(QStringLiteral("reportContextMenu"));
-  menu.addAction(QStringLiteral("Lõika"))->setEnabled(false);
-  QAction* copy = menu.addAction(QStringLiteral("Kopeeri"));
+  menu.addAction(tr("Lõika"))->setEnabled(false);
+  QAction* copy = menu.addAction(tr("Kopeeri"));
   copy->setObjectName(QStringLiteral("contextCopy"));
   connect(copy, &QAction::triggered, this, &ReportView::copyVisiblePage);
-  menu.addAction(QStringLiteral("Kleebi"))->setEnabled(false);
+  menu.addAction(tr("Kleebi"))->setEnabled(false);
   const QPointF at = toReportUnits(event->pos() - viewport()->pos());
   const std::optional<ReportRect> sketch = schematicBounds();
   if (sketch && at.x() >= sketch->left && at.x() < sketch->right && at.y() >= sketch->top && at.y() < sketch->bottom) {
     menu.addSeparator();
-    QAction* drawing = menu.addAction(QStringLiteral("Kopeeri skeem"));
+    QAction* drawing = menu.addAction(tr("Kopeeri skeem"));
     drawing->setObjectName(QStringLiteral("contextCopySchematic"));
     connect(drawing, &QAction::triggered, this, &ReportView::copySchematic);
   }

@@ -1,6 +1,6 @@
-// The desktop shell's commands as one table: for each its object name, Estonian text with
-// its mnemonic, shortcuts, picture, tips, its place in a menu and on a toolbar, when it is
-// enabled and what it runs. The main window builds its menus and toolbars from this table and
+// The desktop shell's commands as one table: for each its object name, text with its mnemonic
+// (in the interface's language), shortcuts, picture, tips, its place in a menu and on a
+// toolbar, when it is enabled and what it runs. The main window builds its menus and toolbars from this table and
 // nothing else, so a command is added, moved or renamed on one line.
 #pragma once
 
@@ -46,7 +46,8 @@ struct ShellMenuInfo {
   ShellMenu parent = ShellMenu::kNone;  // a submenu's menu
   const char* action_name = nullptr;    // a submenu's entry in its parent
 };
-const std::vector<ShellMenuInfo>& ShellMenus();  // the menu bar's in order, then the submenus
+// The menu bar's in order, then the submenus, titled in the interface's language.
+std::vector<ShellMenuInfo> ShellMenus();
 
 struct ShellCommand {
   // What fills the entry's place: a command, or a part of a menu built by the window.
@@ -87,7 +88,7 @@ struct JointFamilyCommands {
 // The rows of `families`, in their order, for the joints menu and the job toolbar.
 void AppendJointFamilyCommands(std::vector<ShellCommand>& table, const std::vector<JointFamilyCommands>& families);
 
-// Every command of the shell, in menu order.
+// Every command of the shell, in menu order, its texts in the interface's language.
 std::vector<ShellCommand> ShellCommands();
 
 // The text a command shows in the status bar: its tooltip, else its text, without the

@@ -23,10 +23,10 @@ QString VerdictTextOf(const ReportView* view) {
 
 VerdictLabel::VerdictLabel(QWidget* parent) : QLabel(parent) {
   setObjectName(QStringLiteral("verdictLabel"));
-  setAccessibleName(QStringLiteral("Kontrolli tulemus"));
+  setAccessibleName(tr("Kontrolli tulemus"));
   setTextFormat(Qt::PlainText);
   setCursor(Qt::PointingHandCursor);
-  setToolTip(QStringLiteral("Klõps näitab aruandes määravat kontrolli"));
+  setToolTip(tr("Klõps näitab aruandes määravat kontrolli"));
 }
 
 void VerdictLabel::follow(ReportView* view) {

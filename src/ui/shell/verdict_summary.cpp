@@ -3,10 +3,13 @@
 
 #include "report/report_texts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <optional>
 #include <string_view>
 #include <utility>
+
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
@@ -15,15 +18,47 @@ QString Utilisation(double eta) {
   return std::isfinite(eta) ? QString::number(eta, 'f', 2) : QStringLiteral("∞");
 }
 
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(traxen::VerdictSummary)
+};
+
 bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
-bool IsVerdict(std::string_view text) { return StartsWith(text, "Korras!") || StartsWith(text, "Ei rahulda!"); }
+
+// A verdict line of the report, in either of its languages: the verdict word stands first,
+// alone or followed by a blank.
+bool IsVerdict(std::string_view text) {
+  for (const ReportLanguage language : {ReportLanguage::kEstonian, ReportLanguage::kEnglish})
+    for (const ReportTextKey key : {ReportTextKey::kPassed, ReportTextKey::kFailed, ReportTextKey::kFailedWithoutMark}) {
+      std::string_view word = ReportText(key, language);
+      while (!word.empty() && word.back() == ' ') word.remove_suffix(1);
+      if (StartsWith(text, word) && (text.size() == word.size() || text[word.size()] == ' ')) return true;
+    }
+  return false;
+}
+
+// The report's symbols for the plain-text ones of the condition names.
+QString WithSymbols(QString text) {
+  static const std::pair<const char*, const char*> kSymbols[] = {
+      {"lambda_ov", "λov"}, {"theta", "θ"}, {"beta", "β"}, {"<=", "≤"}, {">=", "≥"},
+  };
+  for (const auto& [plain, symbol] : kSymbols) text.replace(QLatin1String(plain), QString::fromUtf8(symbol));
+  return text;
+}
 }  // namespace
 
-QString EstonianModeName(const CheckSummary& s, const ResistanceVerdict& v) {
+QString ModeName(const CheckSummary& s, const ResistanceVerdict& v, ReportLanguage language) {
   const std::optional<FailureMode> mode = FailureModeOf(s, v);
   if (!mode) return QString::fromStdString(v.mode);
-  const std::string_view name = FailureModeName(*mode, ReportLanguage::kEstonian);
+  const std::string_view name = FailureModeName(*mode, language);
   return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString EstonianModeName(const CheckSummary& s, const ResistanceVerdict& v) {
+  return ModeName(s, v, ReportLanguage::kEstonian);
+}
+
+QString ConditionName(const std::string& name, ReportLanguage language) {
+  return language == ReportLanguage::kEstonian ? EstonianConditionName(name) : WithSymbols(QString::fromStdString(name));
 }
 
 QString EstonianConditionName(const std::string& name) {
@@ -44,36 +79,33 @@ QString EstonianConditionName(const std::string& name) {
       {"thickness", "paksus"},
       {"length", "pikkus"},
       {"width", "laius"},
-      {"lambda_ov", "λov"},
-      {"theta", "θ"},
-      {"beta", "β"},
-      {"<=", "≤"},
-      {">=", "≥"},
   };
   QString text = QString::fromStdString(name);
   for (const auto& [english, estonian] : kWords) text.replace(QLatin1String(english), QString::fromUtf8(estonian));
-  return text;
+  return WithSymbols(text);
 }
 
 VerdictLine DescribeVerdict(const CheckSummary& s) {
   VerdictLine line;
   if (s.family == "none") return line;
+  // The failure modes and conditions in the interface's language, as the report in it names them.
+  const ReportLanguage language = DefaultReportLanguage();
   if (!s.valid) {
     line.failed = true;
-    line.text = QStringLiteral("Ei rahulda! eeldused pole täidetud");
+    line.text = Texts::tr("Ei rahulda! eeldused pole täidetud");
     if (!s.failed_condition_names.empty())
-      line.text += QStringLiteral(": ") + EstonianConditionName(s.failed_condition_names.front());
+      line.text += QStringLiteral(": ") + ConditionName(s.failed_condition_names.front(), language);
     return line;
   }
   line.governing = GoverningVerdict(s);
   line.failed = !s.passed();
-  line.text = line.failed ? QStringLiteral("Ei rahulda!") : QStringLiteral("Korras!");
+  line.text = line.failed ? Texts::tr("Ei rahulda!") : Texts::tr("Korras!");
   if (!line.governing) return line;
   const ResistanceVerdict& v = *line.governing;
-  line.text += QStringLiteral("  η max = %1, varras %2, %3")
+  line.text += Texts::tr("  η max = %1, varras %2, %3")
                    .arg(Utilisation(traxen::Utilisation(v)))
                    .arg(v.brace)
-                   .arg(EstonianModeName(s, v));
+                   .arg(ModeName(s, v, language));
   return line;
 }
 

@@ -1,5 +1,6 @@
-// The verdict of a job in one status-bar line: "Korras!" or "Ei rahulda!", the largest
-// utilisation with its brace and failure mode, or the first condition that failed. Built from
+// The verdict of a job in one status-bar line, in the interface's language: "Korras!" or
+// "Ei rahulda!", the largest utilisation with its brace and failure mode, or the first
+// condition that failed. Built from
 // the same check summary that `traxen-cli check --json` writes, so the figures agree.
 #pragma once
 
@@ -8,6 +9,7 @@
 
 #include "report/check_summary.h"
 #include "report/recording_surface.h"
+#include "report/report_language.h"
 
 namespace traxen {
 
@@ -19,9 +21,11 @@ struct VerdictLine {
 
 VerdictLine DescribeVerdict(const CheckSummary& summary);
 
-// The failure mode of a verdict in Estonian, in the report's words.
+// The failure mode of a verdict in `language`, in the report's words.
+QString ModeName(const CheckSummary& summary, const ResistanceVerdict& verdict, ReportLanguage language);
 QString EstonianModeName(const CheckSummary& summary, const ResistanceVerdict& verdict);
-// A failed condition's name ("chord: h0 / t0 <= 35") in Estonian with the report's symbols.
+// A failed condition's name ("chord: h0 / t0 <= 35") in `language` with the report's symbols.
+QString ConditionName(const std::string& name, ReportLanguage language);
 QString EstonianConditionName(const std::string& name);
 
 // The report y (units) of the heading of the governing check, or of the first failed line
