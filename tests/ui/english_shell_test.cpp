@@ -308,6 +308,25 @@ class EnglishShellTest : public QObject {
     QVERIFY2(estonian.isEmpty(), qPrintable(estonian.join(QLatin1Char('\n'))));
   }
 
+  // A new job's header names are placeholders in the interface's language, and an unchanged
+  // English placeholder still counts as no name when Save As suggests one.
+  void aNewJobsPlaceholdersFollowTheInterface() {
+    {
+      test::InterfaceLanguageScope english(InterfaceLanguage::kEnglish);
+      Document document;
+      QVERIFY(!document.isModified());
+      QCOMPARE(document.job().info.job_name, std::string("....(job name)"));
+      QCOMPARE(document.job().info.client, std::string("....(client)"));
+      QVERIFY(!test::LooksEstonian(QString::fromStdString(document.job().info.calculated_by + " " +
+                                                          document.job().info.owner)));
+      QVERIFY(IsPlaceholderJobName(document.job().info.job_name));
+    }
+    Document document;
+    QCOMPARE(document.job().info.job_name, JobInfo{}.job_name);
+    QVERIFY(IsPlaceholderJobName(document.job().info.job_name));
+    QVERIFY(!IsPlaceholderJobName("Sõlm A"));
+  }
+
   // The report's context menu, opened as a right click would.
   void theReportsContextMenuReadsInEnglish() {
     test::InterfaceLanguageScope english(InterfaceLanguage::kEnglish);

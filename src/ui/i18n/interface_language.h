@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "model/job.h"
 #include "model/messages.h"
 #include "report/report_language.h"
 
@@ -29,5 +30,11 @@ void SetInterfaceLanguage(InterfaceLanguage language);
 Language MessageLanguage();
 // The report's language while the user has chosen none.
 ReportLanguage DefaultReportLanguage();
+
+// The placeholder names a new job starts with: the record's Estonian ones, or English ones in
+// the English interface, so a new job's report header reads in the report's usual language.
+JobInfo NewJobInfo();
+// Whether the job name is still a new job's placeholder in either language.
+bool IsPlaceholderJobName(const std::string& name);
 
 }  // namespace traxen

@@ -63,6 +63,7 @@ bool SameJob(const Job& a, const Job& b) {
 }
 
 Document::Document(QObject* parent) : QObject(parent) {
+  data_.job.info = NewJobInfo();
   connect(&undo_stack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
     data_.modified = !clean;
     emit modifiedChanged(!clean);

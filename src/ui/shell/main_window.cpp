@@ -1,6 +1,8 @@
 // The main window's frame, its document windows and the commands on the active job.
 #include "ui/shell/main_window.h"
 
+#include "ui/i18n/interface_language.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -378,7 +380,7 @@ QString MainWindow::askSavePath(ReportView* view) {
   } else {
     // A job still named by the new job's placeholder, "....(töö nimi)", is offered its window's name.
     const std::string& job = view->document()->job().info.job_name;
-    const QString name = job == Job{}.info.job_name ? QString() : QString::fromStdString(job);
+    const QString name = IsPlaceholderJobName(job) ? QString() : QString::fromStdString(job);
     QString suggested = SuggestedFileName(name, view->document()->title());
     if (json_only) suggested.replace(suggested.size() - 4, 4, QStringLiteral(".json"));
     dialog.selectFile(suggested);
