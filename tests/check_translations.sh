@@ -18,7 +18,7 @@ for part in "${TRANSLATION_PARTS[@]}"; do
   fi
   cp "$catalogue" "$work/check.ts"
   read -r -a sources <<<"$(translation_sources "$part")"
-  "$LUPDATE" -silent -locations none -source-language et -target-language en "${sources[@]}" -ts "$work/check.ts"
+  "$LUPDATE" -silent -locations none -source-language et -target-language en -I src "${sources[@]}" -ts "$work/check.ts"
   # A message is <source>…</source> then <translation …>; print the sources of the bad ones.
   bad="$(awk '/<source>/ {src=$0} /<translation type="(unfinished|vanished|obsolete)"/ {print src " -> " $0}' "$work/check.ts")"
   if [ -n "$bad" ]; then
