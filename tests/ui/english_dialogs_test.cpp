@@ -82,7 +82,8 @@ QStringList ReadableTexts(const QDialog& dialog) {
     if (auto* group = qobject_cast<const QGroupBox*>(w)) texts << group->title();
     if (auto* combo = qobject_cast<const QComboBox*>(w)) {
       texts << combo->placeholderText();
-      for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
+      for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i) << combo->itemData(i, Qt::ToolTipRole).toString();
     }
   }
   texts.removeAll(QString());
@@ -245,7 +246,8 @@ class EnglishDialogsTest : public QObject {
       catcher.arm();
       QVERIFY(!ExecJointDialog(nullptr, family, job));
       QCOMPARE(catcher.texts.size(), 1);
-      QVERIFY2(catcher.texts[0].startsWith(QStringLiteral("profdeftraxen.txt not found!")), qPrintable(catcher.texts[0]));
+      const QString said = catcher.texts[0];
+      QVERIFY2(said.startsWith(QStringLiteral("profdeftraxen.txt not found!")), qPrintable(said));
     }
   }
 

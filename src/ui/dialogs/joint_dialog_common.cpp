@@ -39,7 +39,8 @@ MemberBox BuildMemberBox(const MemberBoxText& text) {
   grid->addWidget(StaticText(text.second.unit), 0, 5);
   grid->addWidget(StaticText(QCoreApplication::translate("traxen::JointDialogs", "Profiili tüüp"), m.type), 1, 0);
   grid->addWidget(m.type, 1, 1, 1, 2);
-  grid->addWidget(StaticText(QCoreApplication::translate("traxen::JointDialogs", "Profiili nr"), m.number), 1, 3, Qt::AlignRight);
+  grid->addWidget(StaticText(QCoreApplication::translate("traxen::JointDialogs", "Profiili nr"), m.number), 1, 3,
+                  Qt::AlignRight);
   grid->addWidget(m.number, 1, 4, 1, 2);
   m.column->addLayout(grid);
   m.text = SectionText(text.text_name);

@@ -19,7 +19,8 @@ LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
   };
   const Row rows[] = {
       {QT_TR_NOOP("VÖÖ VASAK VARRAS "), "0.V", "L0_left", &edited_.L0_left, QT_TR_NOOP("Vöö vasaku varda pikkus")},
-      {QT_TR_NOOP("VÖÖ PAREM VARRAS "), "0.P", "L0_right", &edited_.L0_right, QT_TR_NOOP("Vöö parema varda pikkus")},
+      {QT_TR_NOOP("VÖÖ PAREM VARRAS "), "0.P", "L0_right", &edited_.L0_right,
+       QT_TR_NOOP("Vöö parema varda pikkus")},
       {QT_TR_NOOP("1. VARRAS"), "1", "L1", &edited_.L1, QT_TR_NOOP("Vasakpoolne varras 1")},
       {QT_TR_NOOP("2. VARRAS"), "2", "L2", &edited_.L2, QT_TR_NOOP("Parempoolne varras 2")},
   };

@@ -86,7 +86,8 @@ LibraryError SectionPicker::fill(int type_index, int previous_position, bool kee
     // The type names are the list file's own; only the word between the last two is said.
     const std::string or_word = tr("või", "between the last two section type names").toStdString();
     setTypeProblem(tr("%1 profiili tüüp %2 ei ole nelikanttoru. Vali %3.")
-                       .arg(member_name_, QString::fromStdString(name), QString::fromStdString(JointMemberTypeNames(or_word))));
+                       .arg(member_name_, QString::fromStdString(name),
+                            QString::fromStdString(JointMemberTypeNames(or_word))));
     showCurrent();
     return {};
   }

@@ -16,7 +16,8 @@ QString View(std::string_view text) { return QString::fromUtf8(text.data(), qsiz
 
 // The source of the figures is the core's text, shared with the manual; the interface says it
 // in its language by that text.
-[[maybe_unused]] const char* const kSourceText = QT_TRANSLATE_NOOP("traxen::SteelGradeBox", "EN 1993-1-1 tabel 3.1, t ≤ 40 mm");
+[[maybe_unused]] const char* const kSourceText =
+    QT_TRANSLATE_NOOP("traxen::SteelGradeBox", "EN 1993-1-1 tabel 3.1, t ≤ 40 mm");
 QString Source() {
   return QCoreApplication::translate("traxen::SteelGradeBox", std::string(kSteelGradeSource).c_str());
 }
