@@ -307,14 +307,15 @@ void DrawChsKnSchematic(ReportCanvas& canvas, const Job& job) {
   canvas.surface.setFont({"Times New Roman", 19, 400});
 }
 
-void DrawChsTyxPreview(DrawingSurface& s, const ChsTyxJoint& joint, int width, int height) {
+void DrawChsTyxPreview(DrawingSurface& s, const ChsTyxJoint& joint, int width, int height,
+                       ReportLanguage language) {
   s.setBrush(kWhite);
-  Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsTyxSketch(d, joint, ReportLanguage::kEstonian); });
+  Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsTyxSketch(d, joint, language); });
 }
 
-void DrawChsKnPreview(DrawingSurface& s, const ChsKnJoint& joint, int width, int height) {
+void DrawChsKnPreview(DrawingSurface& s, const ChsKnJoint& joint, int width, int height, ReportLanguage language) {
   s.setBrush(kWhite);
-  Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsKnSketch(d, joint, ReportLanguage::kEstonian); });
+  Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsKnSketch(d, joint, language); });
 }
 
 }  // namespace traxen

@@ -15,8 +15,10 @@ void DrawChsTyxSketch(DrawingSurface& s, const ChsTyxJoint& joint, ReportLanguag
 void DrawChsKnSketch(DrawingSurface& s, const ChsKnJoint& joint, ReportLanguage language);
 
 // The dialogs' previews: the sketch fitted into a picture area of width × height units, its
-// origin at the top-left corner.
-void DrawChsTyxPreview(DrawingSurface& s, const ChsTyxJoint& joint, int width, int height);
-void DrawChsKnPreview(DrawingSurface& s, const ChsKnJoint& joint, int width, int height);
+// origin at the top-left corner, labelled in `language`, the dialog's.
+void DrawChsTyxPreview(DrawingSurface& s, const ChsTyxJoint& joint, int width, int height,
+                       ReportLanguage language = ReportLanguage::kEstonian);
+void DrawChsKnPreview(DrawingSurface& s, const ChsKnJoint& joint, int width, int height,
+                      ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

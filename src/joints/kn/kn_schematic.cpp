@@ -523,8 +523,11 @@ void DrawKnSketch(DrawingSurface& surface, const ReportInputs& in, const KnSchem
   painter.Draw();
 }
 
-void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height) {
-  DrawKnSketch(surface, values, KnPreviewFrame(width, height));
+void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height,
+                   ReportLanguage language) {
+  KnSchematicFrame frame = KnPreviewFrame(width, height);
+  frame.language = language;
+  DrawKnSketch(surface, values, frame);
 }
 
 void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in) {

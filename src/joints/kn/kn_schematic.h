@@ -63,7 +63,8 @@ void DrawKnSketch(DrawingSurface& surface, const ReportInputs& in, const KnSchem
 
 // The dialog's preview of `values` in a picture area of width × height units, origin at its
 // top-left corner: the joint, its title, and the gap g (with p and λov for an overlap)
-// computed for the preview only.
-void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height);
+// computed for the preview only. Its words speak `language`, the dialog's.
+void DrawKnPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height,
+                   ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

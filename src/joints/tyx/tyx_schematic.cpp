@@ -424,10 +424,13 @@ void DrawTyxSketch(DrawingSurface& surface, const ReportInputs& in, const TyxSch
     sketch.DrawReport();
 }
 
-void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height) {
+void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height,
+                    ReportLanguage language) {
   ReportInputs mirrored = values;
   MirrorTyxLowerBrace(mirrored, TyxMirror::kWholeBrace);
-  DrawTyxSketch(surface, mirrored, PreviewSchematicFrame(values.h0, width, height));
+  TyxSchematicFrame frame = PreviewSchematicFrame(values.h0, width, height);
+  frame.language = language;
+  DrawTyxSketch(surface, mirrored, frame);
 }
 
 void DrawTyxSchematic(ReportCanvas& canvas, const ReportInputs& in) {

@@ -20,7 +20,9 @@ void DrawTyxSketch(DrawingSurface& surface, const ReportInputs& in, const TyxSch
 
 // The dialog's preview of `values` in a picture area of width × height units, origin at its
 // top-left corner. The preview shows one brace force, depth and angle: the right chord force
-// and the lower brace are drawn with the left chord force and the brace's values.
-void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height);
+// and the lower brace are drawn with the left chord force and the brace's values. Its labels
+// speak `language`, the dialog's.
+void DrawTyxPreview(DrawingSurface& surface, const ReportInputs& values, int width, int height,
+                    ReportLanguage language = ReportLanguage::kEstonian);
 
 }  // namespace traxen

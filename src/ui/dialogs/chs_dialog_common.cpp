@@ -19,6 +19,7 @@
 #include "ui/dialogs/dialog_widgets.h"
 #include "ui/dialogs/joint_dialog_common.h"
 #include "ui/dialogs/joint_preview.h"
+#include "ui/dialogs/library_error_text.h"
 
 namespace traxen {
 
@@ -41,7 +42,7 @@ void ChsSectionChoice::fill(const SectionTable& rows, double d, double t) {
   for (const SectionProperties& row : rows) listed = listed || (SameSize(row.h, d) && SameSize(row.t, t));
   // The job's own size leads the list when the table lacks it, marked as the job's.
   if (!listed && std::isfinite(d) && std::isfinite(t) && d > 0 && t > 0) {
-    combo_->addItem(SizeText(d, t) + QStringLiteral(" (töö)"));
+    combo_->addItem(SizeText(d, t) + QCoreApplication::translate("traxen::ChsSectionChoice", " (töö)"));
     sizes_.push_back({d, t});
     selected = 0;
   }
@@ -91,7 +92,7 @@ QGroupBox* ChsJointDialog::memberBox(const QString& box_name, const QString& hea
     QComboBox* combo = SectionCombo(combo_name, combo_tip);
     combo->setEditable(false);
     QLabel* text = SectionText(combo_name + QStringLiteral("Text"));
-    grid->addWidget(StaticText(QStringLiteral("Ümartoru d × t")), row, 0);
+    grid->addWidget(StaticText(tr("Ümartoru d × t")), row, 0);
     grid->addWidget(combo, row, 1, 1, 2);
     grid->addWidget(text, row + 1, 0, 1, 3);
     owned_choices_.push_back(std::make_unique<ChsSectionChoice>(combo, text));
@@ -169,7 +170,7 @@ void ChsJointDialog::accept() {
   for (ChsSectionChoice* choice : choices_) {
     double d = 0, t = 0;
     if (!choice->chosen(d, t)) {
-      ShowDialogMessage(this, QStringLiteral("Vali ümartoru ristlõige."));
+      ShowDialogMessage(this, tr("Vali ümartoru ristlõige."));
       choice->combo()->setFocus(Qt::OtherFocusReason);
       return;
     }
@@ -190,9 +191,7 @@ bool RunChsDialog(QWidget* parent, Job& job) {
   Dialog dialog(job, SectionLibrary(dir), parent);
   if (!error) error = dialog.initialise();
   if (error) {
-    QString text = QString::fromStdString(error.message);
-    if (!error.detail.empty()) text += QStringLiteral("\n") + QString::fromStdString(error.detail);
-    ShowDialogMessage(parent, text);
+    ShowDialogMessage(parent, LibraryErrorText(error, QStringLiteral("\n")));
     return false;
   }
   if (dialog.exec() != QDialog::Accepted) return false;

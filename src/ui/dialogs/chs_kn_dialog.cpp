@@ -12,40 +12,41 @@
 #include "joints/chs/chs_schematic.h"
 #include "model/json_job_chs.h"
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
 ChsKnDialog::ChsKnDialog(const Job& job, SectionLibrary library, QWidget* parent)
     : ChsJointDialog(job, std::move(library), QStringLiteral("ChsKnDialog"),
-                     QStringLiteral("ÜMARTORUDEST K ja N SÕLME GEOMEETRIA"), parent) {
+                     tr("ÜMARTORUDEST K ja N SÕLME GEOMEETRIA"), parent) {
   auto* right = new QVBoxLayout;
   right->addWidget(memberBox(
-      QStringLiteral("chordBox"), QStringLiteral("VÖÖ"),
-      {{QStringLiteral("N0Edit"), QStringLiteral("Sisejõud vöö vasakus otsas N<sub>0,v</sub>"),
-        QStringLiteral("kN"), QStringLiteral("Vöö pikijõud sõlmest vasakul, tõmme positiivne"), &n0_},
-       {QStringLiteral("M0Edit"), QStringLiteral("Paindemoment M<sub>0</sub>"), QStringLiteral("kNm"),
-        QStringLiteral("Paindemoment sõlmes"), &m0_},
-       {QStringLiteral("eEdit"), QStringLiteral("Ekstsentrilisus e"), QStringLiteral("mm"),
-        QStringLiteral("Varraste telgede lõikepunkt vöö teljest, + varrastest eemale"), &e_},
-       {QStringLiteral("fy0Edit"), QStringLiteral("Voolavuspiir f<sub>y0</sub>"), QStringLiteral("MPa"),
-        QStringLiteral("Vöö teras"), &fy0_}},
-      QStringLiteral("chordSectionCombo"), QStringLiteral("Vöö ümartoru"), &chord_));
+      QStringLiteral("chordBox"), tr("VÖÖ"),
+      {{QStringLiteral("N0Edit"), tr("Sisejõud vöö vasakus otsas N<sub>0,v</sub>"),
+        QStringLiteral("kN"), tr("Vöö pikijõud sõlmest vasakul, tõmme positiivne"), &n0_},
+       {QStringLiteral("M0Edit"), tr("Paindemoment M<sub>0</sub>"), QStringLiteral("kNm"),
+        tr("Paindemoment sõlmes"), &m0_},
+       {QStringLiteral("eEdit"), tr("Ekstsentrilisus e"), QStringLiteral("mm"),
+        tr("Varraste telgede lõikepunkt vöö teljest, + varrastest eemale"), &e_},
+       {QStringLiteral("fy0Edit"), tr("Voolavuspiir f<sub>y0</sub>"), QStringLiteral("MPa"),
+        tr("Vöö teras"), &fy0_}},
+      QStringLiteral("chordSectionCombo"), tr("Vöö ümartoru"), &chord_));
   right->addWidget(memberBox(
-      QStringLiteral("brace1Box"), QStringLiteral("1. VARRAS (vasakul)"),
-      {{QStringLiteral("N1Edit"), QStringLiteral("Pikijõud N<sub>1</sub>"), QStringLiteral("kN"),
-        QStringLiteral("1. varda pikijõud, tõmme positiivne"), &n1_},
-       {QStringLiteral("theta1Edit"), QStringLiteral("Kaldenurk θ<sub>1</sub>"), QStringLiteral("°"),
-        QStringLiteral("1. varda ja vöö vaheline nurk"), &theta1_},
-       {QStringLiteral("fy1Edit"), QStringLiteral("Voolavuspiir f<sub>y1</sub>"), QStringLiteral("MPa"),
-        QStringLiteral("1. varda teras"), &fy1_}},
-      QStringLiteral("brace1SectionCombo"), QStringLiteral("1. varda ümartoru"), &brace1_));
+      QStringLiteral("brace1Box"), tr("1. VARRAS (vasakul)"),
+      {{QStringLiteral("N1Edit"), tr("Pikijõud N<sub>1</sub>"), QStringLiteral("kN"),
+        tr("1. varda pikijõud, tõmme positiivne"), &n1_},
+       {QStringLiteral("theta1Edit"), tr("Kaldenurk θ<sub>1</sub>"), QStringLiteral("°"),
+        tr("1. varda ja vöö vaheline nurk"), &theta1_},
+       {QStringLiteral("fy1Edit"), tr("Voolavuspiir f<sub>y1</sub>"), QStringLiteral("MPa"),
+        tr("1. varda teras"), &fy1_}},
+      QStringLiteral("brace1SectionCombo"), tr("1. varda ümartoru"), &brace1_));
   right->addWidget(memberBox(
-      QStringLiteral("brace2Box"), QStringLiteral("2. VARRAS (paremal)"),
-      {{QStringLiteral("theta2Edit"), QStringLiteral("Kaldenurk θ<sub>2</sub>"), QStringLiteral("°"),
-        QStringLiteral("2. varda ja vöö vaheline nurk"), &theta2_},
-       {QStringLiteral("fy2Edit"), QStringLiteral("Voolavuspiir f<sub>y2</sub>"), QStringLiteral("MPa"),
-        QStringLiteral("2. varda teras"), &fy2_}},
-      QStringLiteral("brace2SectionCombo"), QStringLiteral("2. varda ümartoru"), &brace2_));
+      QStringLiteral("brace2Box"), tr("2. VARRAS (paremal)"),
+      {{QStringLiteral("theta2Edit"), tr("Kaldenurk θ<sub>2</sub>"), QStringLiteral("°"),
+        tr("2. varda ja vöö vaheline nurk"), &theta2_},
+       {QStringLiteral("fy2Edit"), tr("Voolavuspiir f<sub>y2</sub>"), QStringLiteral("MPa"),
+        tr("2. varda teras"), &fy2_}},
+      QStringLiteral("brace2SectionCombo"), tr("2. varda ümartoru"), &brace2_));
   derived_ = StaticText(QString());
   derived_->setObjectName(QStringLiteral("derivedForces"));
   right->addWidget(derived_);
@@ -89,7 +90,7 @@ void ChsKnDialog::showDerived() {
 }
 
 void ChsKnDialog::drawJoint(DrawingSurface& surface, int width, int height) const {
-  DrawChsKnPreview(surface, job_.chs_kn, width, height);
+  DrawChsKnPreview(surface, job_.chs_kn, width, height, DefaultReportLanguage());
 }
 
 void ChsKnDialog::confirm() { ConfirmChsKn(job_); }

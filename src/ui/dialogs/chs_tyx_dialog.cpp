@@ -12,32 +12,33 @@
 #include "joints/chs/chs_schematic.h"
 #include "model/json_job_chs.h"
 #include "ui/dialogs/dialog_widgets.h"
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
 ChsTyxDialog::ChsTyxDialog(const Job& job, SectionLibrary library, QWidget* parent)
     : ChsJointDialog(job, std::move(library), QStringLiteral("ChsTyxDialog"),
-                     QStringLiteral("ÜMARTORUDEST X, Y ja T SÕLME GEOMEETRIA"), parent) {
+                     tr("ÜMARTORUDEST X, Y ja T SÕLME GEOMEETRIA"), parent) {
   auto* right = new QVBoxLayout;
   right->addWidget(memberBox(
-      QStringLiteral("chordBox"), QStringLiteral("VÖÖ"),
-      {{QStringLiteral("N0Edit"), QStringLiteral("Vöö eelpinge N<sub>0</sub>"), QStringLiteral("kN"),
-        QStringLiteral("Vöö pikijõud sõlme kõrval ilma varda komponendita"), &n0_},
-       {QStringLiteral("M0Edit"), QStringLiteral("Paindemoment M<sub>0</sub>"), QStringLiteral("kNm"),
-        QStringLiteral("Paindemoment sõlmes"), &m0_},
-       {QStringLiteral("fy0Edit"), QStringLiteral("Voolavuspiir f<sub>y0</sub>"), QStringLiteral("MPa"),
-        QStringLiteral("Vöö teras"), &fy0_}},
-      QStringLiteral("chordSectionCombo"), QStringLiteral("Vöö ümartoru"), &chord_));
+      QStringLiteral("chordBox"), tr("VÖÖ"),
+      {{QStringLiteral("N0Edit"), tr("Vöö eelpinge N<sub>0</sub>"), QStringLiteral("kN"),
+        tr("Vöö pikijõud sõlme kõrval ilma varda komponendita"), &n0_},
+       {QStringLiteral("M0Edit"), tr("Paindemoment M<sub>0</sub>"), QStringLiteral("kNm"),
+        tr("Paindemoment sõlmes"), &m0_},
+       {QStringLiteral("fy0Edit"), tr("Voolavuspiir f<sub>y0</sub>"), QStringLiteral("MPa"),
+        tr("Vöö teras"), &fy0_}},
+      QStringLiteral("chordSectionCombo"), tr("Vöö ümartoru"), &chord_));
   right->addWidget(memberBox(
-      QStringLiteral("braceBox"), QStringLiteral("1. VARRAS"),
-      {{QStringLiteral("N1Edit"), QStringLiteral("Pikijõud N<sub>1</sub>"), QStringLiteral("kN"),
-        QStringLiteral("Varda pikijõud, tõmme positiivne"), &n1_},
-       {QStringLiteral("theta1Edit"), QStringLiteral("Kaldenurk θ<sub>1</sub>"), QStringLiteral("°"),
-        QStringLiteral("Varda ja vöö vaheline nurk"), &theta1_},
-       {QStringLiteral("fy1Edit"), QStringLiteral("Voolavuspiir f<sub>y1</sub>"), QStringLiteral("MPa"),
-        QStringLiteral("Varda teras"), &fy1_}},
-      QStringLiteral("braceSectionCombo"), QStringLiteral("1. varda ümartoru"), &brace_));
-  x_joint_ = new QCheckBox(QStringLiteral("X sõlm (2. varras vastaspoolel)"));
+      QStringLiteral("braceBox"), tr("1. VARRAS"),
+      {{QStringLiteral("N1Edit"), tr("Pikijõud N<sub>1</sub>"), QStringLiteral("kN"),
+        tr("Varda pikijõud, tõmme positiivne"), &n1_},
+       {QStringLiteral("theta1Edit"), tr("Kaldenurk θ<sub>1</sub>"), QStringLiteral("°"),
+        tr("Varda ja vöö vaheline nurk"), &theta1_},
+       {QStringLiteral("fy1Edit"), tr("Voolavuspiir f<sub>y1</sub>"), QStringLiteral("MPa"),
+        tr("Varda teras"), &fy1_}},
+      QStringLiteral("braceSectionCombo"), tr("1. varda ümartoru"), &brace_));
+  x_joint_ = new QCheckBox(tr("X sõlm (2. varras vastaspoolel)"));
   x_joint_->setObjectName(QStringLiteral("xJointCheck"));
   x_joint_->setChecked(job_.chs_tyx.x_joint == 1);
   right->addWidget(x_joint_);
@@ -73,7 +74,7 @@ void ChsTyxDialog::takeSections() {
 }
 
 void ChsTyxDialog::drawJoint(DrawingSurface& surface, int width, int height) const {
-  DrawChsTyxPreview(surface, job_.chs_tyx, width, height);
+  DrawChsTyxPreview(surface, job_.chs_tyx, width, height, DefaultReportLanguage());
 }
 
 // The X joint's lower brace is brace 1 mirrored, its steel too.

@@ -1,6 +1,7 @@
 // Grid, labels and buttons of the data dialogs.
 #include "ui/dialogs/data_dialog_layout.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -40,9 +41,10 @@ DataDialogFrame::DataDialogFrame(QDialog* dialog, const QString& title, const QS
   ok->setAccessibleName(QStringLiteral("OK"));
   ok->setDefault(true);
   QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-  cancel->setText(QStringLiteral("Loobu"));
+  const QString cancel_text = QCoreApplication::translate("traxen::DataDialogFrame", "Loobu");
+  cancel->setText(cancel_text);
   cancel->setObjectName(QStringLiteral("cancel"));
-  cancel->setAccessibleName(QStringLiteral("Loobu"));
+  cancel->setAccessibleName(cancel_text);
   QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
 

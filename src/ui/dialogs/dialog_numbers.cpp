@@ -3,6 +3,7 @@
 
 #include <fmt/format.h>
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QVariant>
@@ -10,6 +11,8 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
@@ -54,24 +57,30 @@ QString FieldName(const FieldSpec& spec) {
   return spec.unit.isEmpty() ? spec.symbol : QStringLiteral("%1 (%2)").arg(spec.symbol, spec.unit);
 }
 
-// The range in the words of the field tooltips: "> 0 m", "vahemikus (0°, 180°)".
+// The range in the words of the field tooltips: "> 0 m", "vahemikus (0°, 180°)", in the
+// language of the job files' messages, which name the same ranges.
 QString RangeWords(const FieldSpec& spec) {
-  return QString::fromStdString(RangeTextEt(spec.range, spec.unit.toStdString())).toHtmlEscaped();
+  const std::string unit = spec.unit.toStdString();
+  const std::string words =
+      MessageLanguage() == Language::kEstonian ? RangeTextEt(spec.range, unit) : RangeText(spec.range, unit);
+  return QString::fromStdString(words).toHtmlEscaped();
 }
+
+QString Said(const char* text) { return QCoreApplication::translate(kDialogNumbersContext, text); }
 
 }  // namespace
 
 QString FieldProblem(const FieldSpec& spec, const QString& text, bool check_range) {
   const std::optional<double> v = ParseDialogNumber(text);
-  if (!v) return QString::fromUtf8(kEnterANumber).arg(FieldName(spec));
+  if (!v) return Said(kEnterANumber).arg(FieldName(spec));
   if (!check_range) return {};
-  if (!InRange(spec.range, *v)) return QString::fromUtf8(kOutOfRange).arg(spec.symbol, RangeWords(spec));
+  if (!InRange(spec.range, *v)) return Said(kOutOfRange).arg(spec.symbol, RangeWords(spec));
   // A project file keeps six decimals: a size of 1e-7 would be saved as 0 and refused when
   // read back, so it is refused here already.
   const std::string written = fmt::format("{:.6f}", *v);
   const std::optional<double> again = ParseDialogNumber(QString::fromStdString(written));
   if (!again || !InRange(spec.range, *again))
-    return QString::fromUtf8(kOutOfRangeWritten).arg(spec.symbol, RangeWords(spec), QString::fromStdString(written));
+    return Said(kOutOfRangeWritten).arg(spec.symbol, RangeWords(spec), QString::fromStdString(written));
   return {};
 }
 

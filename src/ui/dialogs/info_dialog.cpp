@@ -18,15 +18,15 @@ QLineEdit* TextField(const std::string& text, const char* name, const QString& a
 }  // namespace
 
 InfoDialog::InfoDialog(const JobInfo& info, QWidget* parent) : QDialog(parent) {
-  DataDialogFrame frame(this, QStringLiteral("ANDMED TÖÖ KOHTA"), QStringLiteral("infoDialog"));
-  job_name_ = TextField(info.job_name, "job_name", QStringLiteral("TÖÖ"), this);
-  client_ = TextField(info.client, "client", QStringLiteral("TELLIJA"), this);
-  calculated_by_ = TextField(info.calculated_by, "calculated_by", QStringLiteral("ARVUTAS"), this);
-  owner_ = TextField(info.owner, "owner", QStringLiteral("OMANIK"), this);
-  frame.addRow(QStringLiteral("TÖÖ"), {}, job_name_, {}, QStringLiteral("Töö nimi"));
-  frame.addRow(QStringLiteral("TELLIJA"), {}, client_, {}, QStringLiteral("Töö tellija"));
-  frame.addRow(QStringLiteral("ARVUTAS"), {}, calculated_by_, {}, QStringLiteral("Arvutuse tegija"));
-  frame.addRow(QStringLiteral("OMANIK"), {}, owner_, {}, QStringLiteral("Projekti omanik"));
+  DataDialogFrame frame(this, tr("ANDMED TÖÖ KOHTA"), QStringLiteral("infoDialog"));
+  job_name_ = TextField(info.job_name, "job_name", tr("TÖÖ"), this);
+  client_ = TextField(info.client, "client", tr("TELLIJA"), this);
+  calculated_by_ = TextField(info.calculated_by, "calculated_by", tr("ARVUTAS"), this);
+  owner_ = TextField(info.owner, "owner", tr("OMANIK"), this);
+  frame.addRow(tr("TÖÖ"), {}, job_name_, {}, tr("Töö nimi"));
+  frame.addRow(tr("TELLIJA"), {}, client_, {}, tr("Töö tellija"));
+  frame.addRow(tr("ARVUTAS"), {}, calculated_by_, {}, tr("Arvutuse tegija"));
+  frame.addRow(tr("OMANIK"), {}, owner_, {}, tr("Projekti omanik"));
 }
 
 JobInfo InfoDialog::info() const {

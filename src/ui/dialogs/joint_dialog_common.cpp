@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ui/dialogs/joint_preview.h"
+#include "ui/dialogs/library_error_text.h"
 #include "ui/dialogs/section_picker.h"
 
 namespace traxen {
@@ -35,9 +37,10 @@ MemberBox BuildMemberBox(const MemberBoxText& text) {
   grid->addWidget(StaticText(text.second.label, m.second), 0, 3, Qt::AlignRight);
   grid->addWidget(m.second, 0, 4);
   grid->addWidget(StaticText(text.second.unit), 0, 5);
-  grid->addWidget(StaticText(QStringLiteral("Profiili tüüp"), m.type), 1, 0);
+  grid->addWidget(StaticText(QCoreApplication::translate("traxen::JointDialogs", "Profiili tüüp"), m.type), 1, 0);
   grid->addWidget(m.type, 1, 1, 1, 2);
-  grid->addWidget(StaticText(QStringLiteral("Profiili nr"), m.number), 1, 3, Qt::AlignRight);
+  grid->addWidget(StaticText(QCoreApplication::translate("traxen::JointDialogs", "Profiili nr"), m.number), 1, 3,
+                  Qt::AlignRight);
   grid->addWidget(m.number, 1, 4, 1, 2);
   m.column->addLayout(grid);
   m.text = SectionText(text.text_name);
@@ -47,16 +50,20 @@ MemberBox BuildMemberBox(const MemberBoxText& text) {
 
 MemberBox BuildBraceBox(int brace, const QString& name) {
   const QString i = QString::number(brace);
+  const auto said = [&i](const char* text) { return QCoreApplication::translate("traxen::JointDialogs", text).arg(i); };
   return BuildMemberBox({name + QStringLiteral("Box"),
-                         i + QStringLiteral(". VARRAS"),
-                         {QStringLiteral("N%1Edit").arg(i), QStringLiteral("Sisejõud %1.vardas otsas").arg(i),
-                          QStringLiteral("Sisejõud varda otsas N<sub>%1</sub>").arg(i), QStringLiteral("kN")},
-                         {QStringLiteral("theta%1Edit").arg(i), QStringLiteral("%1. varda kaldenurk").arg(i),
-                          QStringLiteral("Nurk θ<sub>%1</sub>").arg(i), QStringLiteral("°")},
+                         said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "%1. VARRAS")),
+                         {QStringLiteral("N%1Edit").arg(i),
+                          said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "Sisejõud %1.vardas otsas")),
+                          said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "Sisejõud varda otsas N<sub>%1</sub>")),
+                          QStringLiteral("kN")},
+                         {QStringLiteral("theta%1Edit").arg(i),
+                          said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "%1. varda kaldenurk")),
+                          said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "Nurk θ<sub>%1</sub>")), QStringLiteral("°")},
                          name + QStringLiteral("TypeCombo"),
-                         QStringLiteral("%1. varda nelikanttoru tüüp").arg(i),
+                         said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "%1. varda nelikanttoru tüüp")),
                          name + QStringLiteral("NumberCombo"),
-                         QStringLiteral("%1. varda nelikanttoru number").arg(i),
+                         said(QT_TRANSLATE_NOOP("traxen::JointDialogs", "%1. varda nelikanttoru number")),
                          name + QStringLiteral("SectionText")});
 }
 
@@ -97,7 +104,11 @@ JointDialog::JointDialog(const Job& job, SectionLibrary library, const QString& 
   ApplyJointDialogPalette(this);
 }
 
-JointDialog::~JointDialog() = default;
+JointDialog::~JointDialog() {
+  // A dialog destroyed while shown hides in ~QDialog, after this: the focused edit's
+  // editingFinished would then reach a dialog whose own part is gone.
+  for (QLineEdit* edit : edits_.edits()) disconnect(edit, nullptr, this, nullptr);
+}
 
 void JointDialog::bindFaceAndSidePlates() {
   JobPlates& p = job_.plate;
@@ -122,12 +133,12 @@ void JointDialog::buildPreview(QSize preferred, QSize least) {
 
 JointDialogButtons AddJointDialogButtons(QHBoxLayout* row) {
   JointDialogButtons b;
-  b.draw = new QPushButton(QStringLiteral("JOONISTA"));
+  b.draw = new QPushButton(QCoreApplication::translate("traxen::JointDialogs", "JOONISTA"));
   b.draw->setObjectName(QStringLiteral("drawButton"));
   b.ok = new QPushButton(QStringLiteral("OK"));
   b.ok->setObjectName(QStringLiteral("okButton"));
   b.ok->setDefault(true);
-  b.cancel = new QPushButton(QStringLiteral("Loobu"));
+  b.cancel = new QPushButton(QCoreApplication::translate("traxen::JointDialogs", "Loobu"));
   b.cancel->setObjectName(QStringLiteral("cancelButton"));
   row->addWidget(b.draw);
   row->addWidget(b.ok);
@@ -223,8 +234,9 @@ void DrawInvalidInputPreview(DrawingSurface& surface, int width, int height) {
   surface.setFont(font);
   surface.setTextColor(kRed);
   surface.setBackgroundColor(kWhite);
-  const int text_width = surface.textWidth(kInvalidInputText);
-  surface.drawText({(width - text_width) / 2, (height - font.height) / 2}, kInvalidInputText);
+  const std::string text = QCoreApplication::translate("traxen::JointDialog", kInvalidInputText).toStdString();
+  const int text_width = surface.textWidth(text);
+  surface.drawText({(width - text_width) / 2, (height - font.height) / 2}, text);
 }
 
 void JointDialog::followCheckBoxes() {
@@ -238,7 +250,7 @@ void JointDialog::onSectionChanged() {
 }
 
 void JointDialog::onLibraryFailed(const LibraryError& error) {
-  ShowDialogMessage(this, QString::fromStdString(error.Text()));
+  ShowDialogMessage(this, LibraryErrorText(error, QStringLiteral(" ")));
 }
 
 void JointDialog::onEditFinished() {

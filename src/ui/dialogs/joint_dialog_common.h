@@ -196,6 +196,6 @@ class JointDialog : public QDialog {
 // The picture of a joint dialog whose input cannot be drawn: a blank area saying "andmed
 // vigased" in red.
 void DrawInvalidInputPreview(DrawingSurface& surface, int width, int height);
-inline constexpr const char* kInvalidInputText = "andmed vigased";
+inline constexpr const char* kInvalidInputText = QT_TRANSLATE_NOOP("traxen::JointDialog", "andmed vigased");
 
 }  // namespace traxen

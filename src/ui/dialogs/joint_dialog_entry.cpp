@@ -9,6 +9,7 @@
 #include "ui/dialogs/chs_dialog_common.h"
 #include "ui/dialogs/dialog_numbers.h"
 #include "ui/dialogs/kn_dialog.h"
+#include "ui/dialogs/library_error_text.h"
 #include "ui/dialogs/tyx_dialog.h"
 
 namespace traxen {
@@ -61,11 +62,7 @@ Outcome RunJointDialog(QWidget* parent, int dialog, Job& job, LibraryError& erro
   return Outcome::kCancelled;
 }
 
-QString MessageOf(const LibraryError& error) {
-  QString text = QString::fromStdString(error.message);
-  if (!error.detail.empty()) text += QStringLiteral("\n") + QString::fromStdString(error.detail);
-  return text;
-}
+QString MessageOf(const LibraryError& error) { return LibraryErrorText(error, QStringLiteral("\n")); }
 
 }  // namespace
 

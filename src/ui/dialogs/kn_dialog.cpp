@@ -18,13 +18,14 @@
 #include "families/rhs_families.h"
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/section_picker.h"
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
 QString FormatDerivedForce(double kn) { return QString::fromStdString(FormatNumber("%.2f", kn)); }
 
 CKNytaDLG::CKNytaDLG(const Job& job, SectionLibrary library, QWidget* parent)
-    : JointDialog(job, std::move(library), QStringLiteral("CKNytaDLG"), QStringLiteral("K ja N SÕLMEDE GEOMEETRIA"),
+    : JointDialog(job, std::move(library), QStringLiteral("CKNytaDLG"), tr("K ja N SÕLMEDE GEOMEETRIA"),
                   parent) {
   buildLayout();
   KnJoint& k = job_.kn;
@@ -47,11 +48,11 @@ CKNytaDLG::CKNytaDLG(const Job& job, SectionLibrary library, QWidget* parent)
   plate_rows_ = {&face_, &side_, &overlap_};
   const double fy = kKnClassifyingStrength;
   chord_ = new SectionPicker(library_, Member::kChord, fy, chord_type_, chord_number_, chord_text_,
-                             QStringLiteral("Vöö"), this);
+                             tr("Vöö"), this);
   brace1_ = new SectionPicker(library_, Member::kBrace, fy, brace1_type_, brace1_number_, brace1_text_,
-                              QStringLiteral("1. varras"), this);
+                              tr("1. varras"), this);
   brace2_ = new SectionPicker(library_, Member::kBrace, fy, brace2_type_, brace2_number_, brace2_text_,
-                              QStringLiteral("2. varras"), this);
+                              tr("2. varras"), this);
   pickers_ = {chord_, brace1_, brace2_};
   showAndConnect({face_.check, side_.check, overlap_.check});
   FollowAngleNote(theta1_note_, theta1_edit_, 30, 90);
@@ -68,7 +69,7 @@ void CKNytaDLG::buildLayout() {
   QVBoxLayout* right = StackBoxes({buildChordBox(), buildBrace1Box(), buildBrace2Box()});
 
   auto* notes = new QHBoxLayout;
-  notes->addWidget(Heading(QStringLiteral("MÄRKUSED")));
+  notes->addWidget(Heading(tr("MÄRKUSED")));
   theta1_note_ = StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub> &lt;= 90 °"));
   theta1_note_->setObjectName(QStringLiteral("theta1Note"));
   theta2_note_ = StaticText(QStringLiteral("30 ° &lt;= θ<sub>2</sub> &lt;= 90 °"));
@@ -79,9 +80,9 @@ void CKNytaDLG::buildLayout() {
   notes->addStretch(1);
   right->addLayout(notes);
 
-  e_edit_ = NumberEdit(QStringLiteral("eEdit"), QStringLiteral("Ekstsentrilisus e"));
+  e_edit_ = NumberEdit(QStringLiteral("eEdit"), tr("Ekstsentrilisus e"));
   auto* bottom = new QHBoxLayout;
-  bottom->addWidget(StaticText(QStringLiteral("Ekstsentrilisus e"), e_edit_));
+  bottom->addWidget(StaticText(tr("Ekstsentrilisus e"), e_edit_));
   bottom->addWidget(e_edit_);
   bottom->addWidget(StaticText(QStringLiteral("mm")));
   bottom->addStretch(1);
@@ -98,15 +99,15 @@ void CKNytaDLG::buildLayout() {
 QWidget* CKNytaDLG::buildChordBox() {
   const MemberBox m = BuildMemberBox(
       {QStringLiteral("chordBox"),
-       QStringLiteral("VÖÖ"),
-       {QStringLiteral("N0Edit"), QStringLiteral("Pikijõud vöö vasakus otsas"),
-        QStringLiteral("Sisejõud vöö otsas  N<sub>0,v</sub>"), QStringLiteral("kN")},
-       {QStringLiteral("M0Edit"), QStringLiteral("Paindemoment vöös, + M -> vöö alumine pool tõmme"),
+       tr("VÖÖ"),
+       {QStringLiteral("N0Edit"), tr("Pikijõud vöö vasakus otsas"),
+        tr("Sisejõud vöö otsas  N<sub>0,v</sub>"), QStringLiteral("kN")},
+       {QStringLiteral("M0Edit"), tr("Paindemoment vöös, + M -> vöö alumine pool tõmme"),
         QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")},
        QStringLiteral("chordTypeCombo"),
-       QStringLiteral("Vöö nelikanttoru tüüp"),
+       tr("Vöö nelikanttoru tüüp"),
        QStringLiteral("chordNumberCombo"),
-       QStringLiteral("Vöö nelikanttoru number"),
+       tr("Vöö nelikanttoru number"),
        QStringLiteral("chordSectionText")});
   n0_edit_ = m.first;
   m0_edit_ = m.second;
@@ -115,10 +116,10 @@ QWidget* CKNytaDLG::buildChordBox() {
   chord_text_ = m.text;
 
   QGridLayout* plates = AddPlateGrid(m.column);
-  face_ = AddPlateRow(plates, 1, QStringLiteral("Ülekatteta sõlme vöö pinnalapp"), QStringLiteral("facePlate"));
-  side_ = AddPlateRow(plates, 2, QStringLiteral("Ülekatteta sõlme vöö küljelapp"), QStringLiteral("sidePlates"));
+  face_ = AddPlateRow(plates, 1, tr("Ülekatteta sõlme vöö pinnalapp"), QStringLiteral("facePlate"));
+  side_ = AddPlateRow(plates, 2, tr("Ülekatteta sõlme vöö küljelapp"), QStringLiteral("sidePlates"));
   overlap_ =
-      AddPlateRow(plates, 3, QStringLiteral("Ülekattega sõlme varraste vahelapp"), QStringLiteral("overlapPlate"));
+      AddPlateRow(plates, 3, tr("Ülekattega sõlme varraste vahelapp"), QStringLiteral("overlapPlate"));
   return m.box;
 }
 
@@ -179,9 +180,10 @@ void CKNytaDLG::refresh() {
 
 void CKNytaDLG::confirm() { ConfirmKn(job_); }
 
-// The schematic code of the report draws the picture; the dialog only supplies its values.
+// The schematic code of the report draws the picture; the dialog supplies its values and
+// labels it in the interface's language, as the report would be by default.
 void CKNytaDLG::drawPreview(DrawingSurface& surface, int width, int height) const {
-  DrawKnPreview(surface, preview_values_, width, height);
+  DrawKnPreview(surface, preview_values_, width, height, DefaultReportLanguage());
 }
 
 }  // namespace traxen

@@ -9,7 +9,7 @@ namespace traxen {
 
 LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
     : QDialog(parent), lengths_(lengths), edited_(lengths) {
-  DataDialogFrame frame(this, QStringLiteral("VARRASTE PIKKUSED"), QStringLiteral("lengthsDialog"));
+  DataDialogFrame frame(this, tr("VARRASTE PIKKUSED"), QStringLiteral("lengthsDialog"));
   struct Row {
     const char* label;
     const char* index;
@@ -18,17 +18,18 @@ LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
     const char* tooltip;
   };
   const Row rows[] = {
-      {"VÖÖ VASAK VARRAS ", "0.V", "L0_left", &edited_.L0_left, "Vöö vasaku varda pikkus"},
-      {"VÖÖ PAREM VARRAS ", "0.P", "L0_right", &edited_.L0_right, "Vöö parema varda pikkus"},
-      {"1. VARRAS", "1", "L1", &edited_.L1, "Vasakpoolne varras 1"},
-      {"2. VARRAS", "2", "L2", &edited_.L2, "Parempoolne varras 2"},
+      {QT_TR_NOOP("VÖÖ VASAK VARRAS "), "0.V", "L0_left", &edited_.L0_left, QT_TR_NOOP("Vöö vasaku varda pikkus")},
+      {QT_TR_NOOP("VÖÖ PAREM VARRAS "), "0.P", "L0_right", &edited_.L0_right,
+       QT_TR_NOOP("Vöö parema varda pikkus")},
+      {QT_TR_NOOP("1. VARRAS"), "1", "L1", &edited_.L1, QT_TR_NOOP("Vasakpoolne varras 1")},
+      {QT_TR_NOOP("2. VARRAS"), "2", "L2", &edited_.L2, QT_TR_NOOP("Parempoolne varras 2")},
   };
   for (const Row& row : rows) {
-    const QString tooltip = QString::fromUtf8(row.tooltip);
+    const QString tooltip = tr(row.tooltip);
     QLineEdit* edit = NumberField(QString::fromLatin1(row.name), tooltip, this);
     const QString symbol = Symbol(QStringLiteral("L"), QString::fromLatin1(row.index));
     fields_.add(edit, row.target, FieldOfKey(std::string("len.") + row.name, symbol, QStringLiteral("m")));
-    frame.addRow(QString::fromUtf8(row.label), symbol, edit, QStringLiteral("m"), tooltip);
+    frame.addRow(tr(row.label), symbol, edit, QStringLiteral("m"), tooltip);
   }
   fields_.show();
   fields_.markOnLeaving(this);

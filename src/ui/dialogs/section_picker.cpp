@@ -83,9 +83,11 @@ LibraryError SectionPicker::fill(int type_index, int previous_position, bool kee
       const QSignalBlocker block(number_combo_);
       number_combo_->clear();
     }
-    setTypeProblem(QStringLiteral("%1 profiili tüüp %2 ei ole nelikanttoru. Vali %3.")
+    // The type names are the list file's own; only the word between the last two is said.
+    const std::string or_word = tr("või", "between the last two section type names").toStdString();
+    setTypeProblem(tr("%1 profiili tüüp %2 ei ole nelikanttoru. Vali %3.")
                        .arg(member_name_, QString::fromStdString(name),
-                            QString::fromStdString(JointMemberTypeNames("või"))));
+                            QString::fromStdString(JointMemberTypeNames(or_word))));
     showCurrent();
     return {};
   }
@@ -158,8 +160,7 @@ bool SectionPicker::applyTypedNumber() {
   }
   if (found < 0) {
     // Kept as typed, so that OK cannot pass it by with the previous section.
-    setNumberProblem(QStringLiteral("%1: profiili „%2” ei ole loendis. Vali profiil loendist.")
-                         .arg(member_name_, typed));
+    setNumberProblem(tr("%1: profiili „%2” ei ole loendis. Vali profiil loendist.").arg(member_name_, typed));
     return false;
   }
   if (LibraryError e = chooseNumber(found)) {

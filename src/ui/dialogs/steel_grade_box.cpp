@@ -2,6 +2,7 @@
 // f_u, and the grade is only a way of typing them.
 #include "ui/dialogs/steel_grade_box.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 
@@ -12,13 +13,21 @@ namespace traxen {
 
 namespace {
 QString View(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The source of the figures is the core's text, shared with the manual; the interface says it
+// in its language by that text.
+[[maybe_unused]] const char* const kSourceText =
+    QT_TRANSLATE_NOOP("traxen::SteelGradeBox", "EN 1993-1-1 tabel 3.1, t ≤ 40 mm");
+QString Source() {
+  return QCoreApplication::translate("traxen::SteelGradeBox", std::string(kSteelGradeSource).c_str());
+}
 }  // namespace
 
 SteelGradeBox::SteelGradeBox(const QString& object_name, QLineEdit* fy, QLineEdit* fu, QWidget* parent)
     : QComboBox(parent), fy_(fy), fu_(fu) {
   setObjectName(object_name);
-  setAccessibleName(QStringLiteral("Terase mark"));
-  addItem(QString::fromUtf8(kOtherGrade));
+  setAccessibleName(tr("Terase mark"));
+  addItem(tr(kOtherGrade));
   for (const SteelGrade& g : SteelGrades()) {
     addItem(QStringLiteral("%1  %2").arg(View(g.name), View(g.standard)));
     setItemData(count() - 1,
@@ -26,10 +35,10 @@ SteelGradeBox::SteelGradeBox(const QString& object_name, QLineEdit* fy, QLineEdi
                     .arg(View(g.name), View(g.standard))
                     .arg(g.fy)
                     .arg(g.fu)
-                    .arg(View(kSteelGradeSource)),
+                    .arg(Source()),
                 Qt::ToolTipRole);
   }
-  setToolTip(QStringLiteral("Terase mark: täidab tugevused tabelist %1").arg(View(kSteelGradeSource)));
+  setToolTip(tr("Terase mark: täidab tugevused tabelist %1").arg(Source()));
   connect(this, &QComboBox::activated, this, &SteelGradeBox::fill);
   connect(fy_, &QLineEdit::textChanged, this, &SteelGradeBox::match);
   if (fu_) connect(fu_, &QLineEdit::textChanged, this, &SteelGradeBox::match);

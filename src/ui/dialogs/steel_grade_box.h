@@ -10,7 +10,7 @@ class QLineEdit;
 
 namespace traxen {
 
-inline constexpr const char* kOtherGrade = "muu";
+inline constexpr const char* kOtherGrade = QT_TRANSLATE_NOOP("traxen::SteelGradeBox", "muu");
 
 class SteelGradeBox : public QComboBox {
   Q_OBJECT

@@ -16,11 +16,12 @@
 #include "families/rhs_families.h"
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/section_picker.h"
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
 CXYTDlg::CXYTDlg(const Job& job, SectionLibrary library, QWidget* parent)
-    : JointDialog(job, std::move(library), QStringLiteral("CXYTDlg"), QStringLiteral("X,Y ja T SÕLMEDE GEOMEETRIA"),
+    : JointDialog(job, std::move(library), QStringLiteral("CXYTDlg"), tr("X,Y ja T SÕLMEDE GEOMEETRIA"),
                   parent) {
   buildLayout();
   TyxJoint& t = job_.tyx;
@@ -34,9 +35,9 @@ CXYTDlg::CXYTDlg(const Job& job, SectionLibrary library, QWidget* parent)
   x_joint_->setChecked(t.x_joint == 1);
   plate_rows_ = {&face_, &side_};
   chord_ = new SectionPicker(library_, Member::kChord, t.fy_class_chord, chord_type_, chord_number_, chord_text_,
-                             QStringLiteral("Vöö"), this);
+                             tr("Vöö"), this);
   brace_ = new SectionPicker(library_, Member::kBrace, t.fy_class_brace, brace_type_, brace_number_, brace_text_,
-                             QStringLiteral("1. varras"), this);
+                             tr("1. varras"), this);
   pickers_ = {chord_, brace_};
   showAndConnect({face_.check, side_.check, x_joint_});
   FollowAngleNote(theta1_note_, theta1_edit_, 30, 150);
@@ -53,7 +54,7 @@ void CXYTDlg::buildLayout() {
   QVBoxLayout* right = StackBoxes({buildChordBox(), buildBraceBox(), buildLowerBraceBox()});
 
   auto* notes = new QHBoxLayout;
-  notes->addWidget(Heading(QStringLiteral("MÄRKUS")));
+  notes->addWidget(Heading(tr("MÄRKUS")));
   theta1_note_ = StaticText(QStringLiteral("30 ° &lt;= θ<sub>1</sub> &lt;= 150 °"));
   theta1_note_->setObjectName(QStringLiteral("theta1Note"));
   notes->addWidget(theta1_note_);
@@ -70,15 +71,15 @@ void CXYTDlg::buildLayout() {
 QWidget* CXYTDlg::buildChordBox() {
   const MemberBox m = BuildMemberBox(
       {QStringLiteral("chordBox"),
-       QStringLiteral("VÖÖ"),
-       {QStringLiteral("N0Edit"), QStringLiteral("Sisejõud vöö vasakus otsas"),
-        QStringLiteral("Sisejõud vöö otstes  N<sub>0,v</sub>"), QStringLiteral("kN")},
-       {QStringLiteral("M0Edit"), QStringLiteral("Paindemoment sõlmes"), QStringLiteral("M<sub>0</sub>"),
+       tr("VÖÖ"),
+       {QStringLiteral("N0Edit"), tr("Sisejõud vöö vasakus otsas"),
+        tr("Sisejõud vöö otstes  N<sub>0,v</sub>"), QStringLiteral("kN")},
+       {QStringLiteral("M0Edit"), tr("Paindemoment sõlmes"), QStringLiteral("M<sub>0</sub>"),
         QStringLiteral("kNm")},
        QStringLiteral("chordTypeCombo"),
-       QStringLiteral("Vöö nelikanttoru tüüp"),
+       tr("Vöö nelikanttoru tüüp"),
        QStringLiteral("chordNumberCombo"),
-       QStringLiteral("Vöö nelikanttoru number"),
+       tr("Vöö nelikanttoru number"),
        QStringLiteral("chordSectionText")});
   n0_edit_ = m.first;
   m0_edit_ = m.second;
@@ -87,14 +88,14 @@ QWidget* CXYTDlg::buildChordBox() {
   chord_text_ = m.text;
 
   QGridLayout* plates = AddPlateGrid(m.column);
-  face_ = AddPlateRow(plates, 1, QStringLiteral("Pinna tugevdus"), QStringLiteral("facePlate"),
-                      {QStringLiteral("Vöö pealmispinna tugevduslapi pikkus"),
-                       QStringLiteral("Vöö pealmispinna tugevduslapi laius"),
-                       QStringLiteral("Vöö pealmispinna tugevduslapi paksus")});
-  side_ = AddPlateRow(plates, 2, QStringLiteral("Külje tugevdus"), QStringLiteral("sidePlates"),
-                      {QStringLiteral("Vöö külgpinna tugevduslapi pikkus"),
-                       QStringLiteral("Vöö külgpinna tugevduslapi laius"),
-                       QStringLiteral("Vöö külgpinna tugevduslapi paksus")});
+  face_ = AddPlateRow(plates, 1, tr("Pinna tugevdus"), QStringLiteral("facePlate"),
+                      {tr("Vöö pealmispinna tugevduslapi pikkus"),
+                       tr("Vöö pealmispinna tugevduslapi laius"),
+                       tr("Vöö pealmispinna tugevduslapi paksus")});
+  side_ = AddPlateRow(plates, 2, tr("Külje tugevdus"), QStringLiteral("sidePlates"),
+                      {tr("Vöö külgpinna tugevduslapi pikkus"),
+                       tr("Vöö külgpinna tugevduslapi laius"),
+                       tr("Vöö külgpinna tugevduslapi paksus")});
   return m.box;
 }
 
@@ -112,8 +113,8 @@ QWidget* CXYTDlg::buildLowerBraceBox() {
   auto* box = new QGroupBox;
   box->setObjectName(QStringLiteral("lowerBraceBox"));
   auto* h = new QHBoxLayout(box);
-  h->addWidget(Heading(QStringLiteral("2. VARRAS")));
-  x_joint_ = new QCheckBox(QStringLiteral("X sõlm"));
+  h->addWidget(Heading(tr("2. VARRAS")));
+  x_joint_ = new QCheckBox(tr("X sõlm"));
   x_joint_->setObjectName(QStringLiteral("xJointCheck"));
   QPalette palette = x_joint_->palette();
   palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
@@ -150,9 +151,10 @@ void CXYTDlg::refresh() {
 
 void CXYTDlg::confirm() { ConfirmTyx(job_); }
 
-// The schematic code of the report draws the picture; the dialog only supplies its values.
+// The schematic code of the report draws the picture; the dialog supplies its values and
+// labels it in the interface's language, as the report would be by default.
 void CXYTDlg::drawPreview(DrawingSurface& surface, int width, int height) const {
-  DrawTyxPreview(surface, preview_values_, width, height);
+  DrawTyxPreview(surface, preview_values_, width, height, DefaultReportLanguage());
 }
 
 }  // namespace traxen
