@@ -93,7 +93,7 @@ TEST(KnReport, Mode3bBeyondPlasticShearPrintsAFailedVerdict) {
   ReportCanvas canvas(surface);
   std::vector<ReportTextPiece> log;
   canvas.text_log = &log;
-  PrintKnGapMode3b(canvas, in, checks.brace1);
+  PrintKnGapMode3b(canvas, KnUsedInputsOf(in), checks.brace1);
   const std::string text = ReportPiecesToText(log);
   EXPECT_NE(text.find("} /1000 = nan kN\n"), std::string::npos) << text;
   EXPECT_NE(text.find("N0,Rd  = nan kN < |N0,Ed | ="), std::string::npos) << text;
@@ -169,7 +169,7 @@ TEST(KnReport, ChordStateLines) {
     in.e = c.e;
     const KnChordState state = ComputeKnChordState(in, 0.5, in.A0);
     const std::string text = testing::PrintedText(
-        [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, in, state, 0.5, in.A0); });
+        [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, state); });
     EXPECT_EQ(text.find("Siin on eeldatud") != std::string::npos, c.lines) << c.e;
     if (c.lines) {
       EXPECT_NE(text.find(c.limit_text), std::string::npos) << text;
@@ -182,7 +182,7 @@ TEST(KnReport, ChordStateLines) {
   in.N0_left = 100 * std::cos(45 * 3.14159265 / 180);
   const KnChordState zero = ComputeKnChordState(in, 0.5, in.A0);
   const std::string text = testing::PrintedText(
-      [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, in, zero, 0.5, in.A0); });
+      [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, zero); });
   EXPECT_NE(text.find("k n =  1\n"), std::string::npos) << text;
   EXPECT_EQ(text.find("1,3 - 0,4"), std::string::npos);
 }
