@@ -8,11 +8,6 @@
 
 namespace traxen {
 
-KnBraceValues KnBrace(const ReportInputs& in, int index) {
-  if (index == 2) return {2, in.h2, in.b2, in.t2, in.fy2, in.theta2, in.N2};
-  return {1, in.h1, in.b1, in.t1, in.fy1, in.theta1, in.N1};
-}
-
 KnGapAux ComputePlainKnGapAux(const ReportInputs& in, const KnBraceValues& b) {
   KnGapAux a;
   a.b_eff = CapWidth(Divide(10 * in.fy0 * in.t0 * in.t0 * b.b, in.b0 * b.fy * b.t), b.b);

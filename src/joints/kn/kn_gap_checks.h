@@ -6,17 +6,11 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_resistance.h"
+#include "joints/kn/kn_used_inputs.h"
 #include "report/check_summary.h"
 #include "model/report_inputs.h"
 
 namespace traxen {
-
-// The checked brace's own values (mm, MPa, degrees, kN signed).
-struct KnBraceValues {
-  int index = 1;  // 1 or 2
-  double h = 0, b = 0, t = 0, fy = 0, theta = 0, N = 0;
-};
-KnBraceValues KnBrace(const ReportInputs& in, int index);
 
 // Auxiliary values of one brace check. The plain joint forms them from the chord; a
 // reinforced chord replaces some of them (face plate, side plates) before the modes run.

@@ -32,48 +32,49 @@ LineWriter Line(ReportCanvas& canvas) {
 
 }  // namespace
 
-void PrintKnGapEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in,
+void PrintKnGapEffectiveWidths(ReportCanvas& canvas, const KnUsedInputs& used,
                                const KnGapBraceChecks& c) {
   const std::string i = Index(c);
   const std::string ii = i + " ";
   const std::string yki = "yk" + i;
   const KnWidthBrace brace{ii, yki, c.brace.fy, c.brace.t, c.brace.b};
-  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
-                        brace, c.aux.b_eff);
-  PrintKnPunchingWidth(canvas, brace, "0 ", in.t0, in.b0, c.aux.b_ep);
+  const KnChordValues& chord = used.chord;
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective,
+                        {"yk0 ", "0 ", "0 ", chord.fy0, chord.t0, chord.b0}, brace, c.aux.b_eff);
+  PrintKnPunchingWidth(canvas, brace, "0 ", used.chord.t0, used.chord.b0, c.aux.b_ep);
 }
 
-void PrintKnGapBetaGamma(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+void PrintKnGapBetaGamma(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
   Line(canvas)
       .Value(Greek("b"), " = ", "", "%3.3lf", c.aux.beta)
       .Skip(50)
       .Text(Greek("g"), " = b", Sub("0 "))
       .Text(" / 2×t", Sub("0 "), " = ")
-      .Value("", "%3.1lf", in.b0)
-      .Value(" / 2× ", "%3.1lf", in.t0)
+      .Value("", "%3.1lf", used.chord.b0)
+      .Value(" / 2× ", "%3.1lf", used.chord.t0)
       .Value(" = ", "%3.3lf", c.aux.gamma);
 }
 
-void PrintKnGapShearArea(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+void PrintKnGapShearArea(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
   Line(canvas)
       .Text(Greek("a"), " =  ", "{1 / [1 + 4×g² / (3×t²")
       .Text(Sub("0 "), ")]}", Sup("0.5"))
-      .Value(" = { 1 / [1+4×", "%3.2lf²", in.g)
-      .Value(" / (3×", "%3.1lf²", in.t0)
+      .Value(" = { 1 / [1+4×", "%3.2lf²", used.g)
+      .Value(" / (3×", "%3.1lf²", used.chord.t0)
       .Value(" )]}", Sup("0.5 "), " = ", "%3.3lf", c.aux.alpha);
   Line(canvas)
       .Text("A", Sub("V  "), " = (2×h")
       .Text(Sub("0 "), " + ", Greek("a"))
       .Text("×b", Sub("0 "), ")×t")
       .Text(Sub("0 "), " = ", "(2×")
-      .Value("", "%3.1lf", in.h0)
+      .Value("", "%3.1lf", used.chord.h0)
       .Value(" + ", "%3.3lf", c.aux.alpha)
-      .Value("×", "%3.1lf", in.b0)
-      .Value(" )×", "%3.1lf", in.t0)
+      .Value("×", "%3.1lf", used.chord.b0)
+      .Value(" )×", "%3.1lf", used.chord.t0)
       .Value(" = ", "%3.1lf mm²", c.aux.A_V);
 }
 
-void PrintKnGapMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+void PrintKnGapMode1(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
   const std::string i = Index(c);
   const std::string rd = i + ",Rd ";
   const KnResistance& r = c.mode1;
@@ -89,7 +90,7 @@ void PrintKnGapMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapBr
   Line(canvas)
       .Text("N", Sub(rd), " = ")
       .Value(r.reduced ? "0.9×{(8.9×" : "{(8.9×", "%3.3lf", c.chord.kn)
-      .Value("×", "%3.0lf", in.fy0)
+      .Value("×", "%3.0lf", used.chord.fy0)
       .Value("×", "%3.1lf²", c.aux.t_face)
       .Value("×(", "%3.3lf)", c.aux.gamma)
       .Value(Sup("0.5 "), "×", "", "%3.3f", c.aux.beta)
@@ -98,7 +99,7 @@ void PrintKnGapMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapBr
   PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
 }
 
-void PrintKnGapMode2(ReportCanvas& canvas, const ReportInputs&, const KnGapBraceChecks& c) {
+void PrintKnGapMode2(ReportCanvas& canvas, const KnUsedInputs&, const KnGapBraceChecks& c) {
   const std::string i = Index(c);
   const std::string rd = i + ",Rd ";
   const std::string sub = " " + i + " ";
@@ -124,7 +125,7 @@ void PrintKnGapMode2(ReportCanvas& canvas, const ReportInputs&, const KnGapBrace
   PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
 }
 
-void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+void PrintKnGapMode3a(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
   const std::string i = Index(c);
   const std::string rd = i + ",Rd ";
   const KnResistance& r = c.mode3a;
@@ -137,7 +138,7 @@ void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
       .Text(Sub(i + " "), " )");
   Line(canvas)
       .Text("N", Sub(rd), " = ")
-      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", in.fy0)
+      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", used.chord.fy0)
       .Value("×", "%3.1lf", c.aux.A_V)
       .Text(" ) / ( 3", Sup("0.5 "), "×1000×sin")
       .Value("", "%3.1lf°", c.brace.theta)
@@ -145,7 +146,7 @@ void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
   PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
 }
 
-void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+void PrintKnGapMode3b(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
   const std::string i = Index(c);
   const KnResistance& r = c.mode3b;
   Heading(canvas).Text(Say(canvas, KnTextKey::kChordAxialHeading), Sub("0,Rd "));
@@ -171,18 +172,18 @@ void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
       .Text(" / (3", Sup("0.5 "), "×")
       .Text(Greek("g"), Sub("M0 "), ") = ")
       .Value("", "%3.1lf", c.aux.A_V)
-      .Value("×", "%3.0lf", in.fy0)
+      .Value("×", "%3.0lf", used.chord.fy0)
       .Text(" / (3", Sup("0.5 "), "x1000×")
-      .Value("", "%3.1lf", in.gamma_M0)
+      .Value("", "%3.1lf", used.gamma_M0)
       .Value(") = ", "%3.1lf kN", c.V_pl_Rd);
-  PrintKnChordForceLine(canvas, in, c.chord);
+  PrintKnChordForceLine(canvas, c.chord);
   Line(canvas)
       .Text("N", Sub("0,Rd "), " = ")
-      .Value(r.reduced ? "0.9×{" : "{", "%3.0lf", in.fy0)
+      .Value(r.reduced ? "0.9×{" : "{", "%3.0lf", used.chord.fy0)
       .Value("×(", "%3.1lf", c.aux.A0)
       .Value(" - ", "%3.1lf", c.aux.A_V)
       .Value(" ) + ", "%3.1lf", c.aux.A_V)
-      .Value("×", "%3.1lf", in.fy0)
+      .Value("×", "%3.1lf", used.chord.fy0)
       .Value("×[1 - (", "%3.1lf", c.V_Ed)
       .Value(" / ", "%3.1lf", c.V_pl_Rd)
       .Text(")²]", Sup("0.5 "), "} /1000 = ")
@@ -190,7 +191,7 @@ void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapB
   PrintKnVerdict(canvas, KnChordVerdictIndices(), r);
 }
 
-void PrintKnGapMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
+void PrintKnGapMode4(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
   if (!c.punching_applies) return;
   const std::string i = Index(c);
   const std::string rd = i + ",Rd ";
@@ -217,7 +218,7 @@ void PrintKnGapMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapBr
       .Text(Sub(ii), ")");
   Line(canvas)
       .Text("N", Sub(rd), " = ")
-      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", in.fy0)
+      .Value(r.reduced ? "0.9×(" : "(", "%3.0lf", used.chord.fy0)
       .Value("×", "%3.1lf", c.aux.t_face)
       .Value("×(2×", "%3.1lf", b.h)
       .Value(" / sin", "%3.1lf°", b.theta)
@@ -229,34 +230,34 @@ void PrintKnGapMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapBr
   PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
 }
 
-void PrintKnGapBrace(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c) {
-  PrintKnGapEffectiveWidths(canvas, in, c);
-  PrintKnGapBetaGamma(canvas, in, c);
-  PrintKnGapShearArea(canvas, in, c);
-  PrintKnChordStateLines(canvas, in, c.chord, c.aux.beta, c.aux.A0);
-  PrintKnGapMode1(canvas, in, c);
-  PrintKnGapMode2(canvas, in, c);
-  PrintKnGapMode3a(canvas, in, c);
-  PrintKnGapMode3b(canvas, in, c);
-  PrintKnGapMode4(canvas, in, c);
+void PrintKnGapBrace(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
+  PrintKnGapEffectiveWidths(canvas, used, c);
+  PrintKnGapBetaGamma(canvas, used, c);
+  PrintKnGapShearArea(canvas, used, c);
+  PrintKnChordStateLines(canvas, c.chord);
+  PrintKnGapMode1(canvas, used, c);
+  PrintKnGapMode2(canvas, used, c);
+  PrintKnGapMode3a(canvas, used, c);
+  PrintKnGapMode3b(canvas, used, c);
+  PrintKnGapMode4(canvas, used, c);
   NewLine(canvas);
   NewLine(canvas);
 }
 
-void PrintKnGapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnGapChecks& checks) {
+void PrintKnGapChecks(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapChecks& checks) {
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
       .Text(Say(canvas, KnTextKey::kGapBothBraces));
   Line(canvas).Text(Say(canvas, KnTextKey::kGapBrace1Check));
   Line(canvas).Text(Say(canvas, KnTextKey::kGapBrace1Values));
-  PrintKnGapBrace(canvas, in, checks.brace1);
+  PrintKnGapBrace(canvas, used, checks.brace1);
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
       .Text(Say(canvas, KnTextKey::kGapBrace2Check));
   Line(canvas).Text(Say(canvas, KnTextKey::kGapBrace2Values));
-  PrintKnGapBrace(canvas, in, checks.brace2);
+  PrintKnGapBrace(canvas, used, checks.brace2);
 }
 
 }  // namespace traxen

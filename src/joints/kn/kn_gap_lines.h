@@ -4,25 +4,25 @@
 
 #include "joints/kn/kn_gap_checks.h"
 #include "report/report_canvas.h"
-#include "model/report_inputs.h"
 
 namespace traxen {
 
 // The whole gap-joint section: the opening lines, then brace 1 and brace 2.
-void PrintKnGapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnGapChecks& checks);
+void PrintKnGapChecks(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapChecks& checks);
 
 // One brace block from the b_eff lines to the end of mode 4 and the closing empty line.
-void PrintKnGapBrace(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
+void PrintKnGapBrace(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
 
 // The pieces of a brace block, for reports that replace some of them.
-void PrintKnGapEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
-void PrintKnGapBetaGamma(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
-void PrintKnGapShearArea(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
-void PrintKnGapMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
-void PrintKnGapMode2(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
-void PrintKnGapMode3a(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
-void PrintKnGapMode3b(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
+void PrintKnGapEffectiveWidths(ReportCanvas& canvas, const KnUsedInputs& used,
+                               const KnGapBraceChecks& c);
+void PrintKnGapBetaGamma(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
+void PrintKnGapShearArea(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
+void PrintKnGapMode1(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
+void PrintKnGapMode2(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
+void PrintKnGapMode3a(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
+void PrintKnGapMode3b(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
 // Prints nothing when punching does not apply.
-void PrintKnGapMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapBraceChecks& c);
+void PrintKnGapMode4(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c);
 
 }  // namespace traxen

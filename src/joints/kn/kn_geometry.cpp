@@ -36,6 +36,10 @@ double KnWidthRatio(const ReportInputs& in) { return Divide(in.b1 + in.b2 + in.h
 
 KnChordState ComputeKnChordState(const ReportInputs& in, double beta, double A0) {
   KnChordState c;
+  c.N0_left = in.N0_left, c.M0 = in.M0, c.e = in.e;
+  c.N1 = in.N1, c.theta1 = in.theta1;
+  c.h0 = in.h0, c.Wel0 = in.Wel0, c.fy0 = in.fy0;
+  c.beta = beta, c.A0 = A0;
   const double a1 = ReportRadians(in.theta1);
   c.N0_Ed = in.N0_left + in.N1 * std::cos(a1);
 

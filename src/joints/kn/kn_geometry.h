@@ -39,6 +39,12 @@ double KnWidthRatio(const ReportInputs& in);
 
 // The chord at the joint. Brace 1's force and angle serve both brace checks.
 struct KnChordState {
+  // What the state was formed from, as its lines print it: the chord's forces, brace 1's
+  // force and angle whichever brace is checked, the chord and the check's β and A0.
+  double N0_left = 0, M0 = 0, e = 0;  // kN, kNm, mm
+  double N1 = 0, theta1 = 0;          // kN, degrees
+  double h0 = 0, Wel0 = 0, fy0 = 0;   // mm, mm³, MPa
+  double beta = 0, A0 = 0;            // –, mm²
   double N0_Ed = 0;  // kN: N0,left + N1·cos θ1
   // Moment from eccentricity: added when e > 0.25·h0 or e < −0.55·h0 (both strict).
   bool eccentricity_moment = false;

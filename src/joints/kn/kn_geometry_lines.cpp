@@ -24,7 +24,7 @@ void PrintKnGapLines(ReportCanvas& canvas, double g, double p) {
 
 namespace {
 
-void EccentricityLines(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c) {
+void EccentricityLines(ReportCanvas& canvas, const KnChordState& c) {
   const int x = canvas.left_margin;
   NewLine(canvas);
   NewLine(canvas);
@@ -34,9 +34,9 @@ void EccentricityLines(ReportCanvas& canvas, const ReportInputs& in, const KnCho
   LineWriter(canvas, x).Text(Say(canvas, KnTextKey::kEccentricitySignRule));
   NewLine(canvas);
   LineWriter(canvas, x)
-      .Value(Say(canvas, KnTextKey::kSinceEccentricity), "%3.1lf mm", in.e)
+      .Value(Say(canvas, KnTextKey::kSinceEccentricity), "%3.1lf mm", c.e)
       .Value(c.e_above_limit ? "> 0.25×h" : "< -0.55×h", Sub(" 0 "),
-             c.e_above_limit ? " = 0.25×" : " = -0.55×", "%3.1lf", in.h0)
+             c.e_above_limit ? " = 0.25×" : " = -0.55×", "%3.1lf", c.h0)
       .Value(" = ", "%3.1lf mm,", c.e_limit);
   NewLine(canvas);
   LineWriter(canvas, x)
@@ -44,18 +44,17 @@ void EccentricityLines(ReportCanvas& canvas, const ReportInputs& in, const KnCho
       .Text(Sub(Say(canvas, KnTextKey::kChordMomentIndexTight)), "  + ", Greek("N "))
       .Text(Sub("1 "), "×cos", Greek("q"))
       .Text(Sub("1 "), "×e = ")
-      .Value("", "%3.1lf", in.M0)
-      .Value(" + ", "%3.1lf", in.N1)
-      .Value(" × cos ", "%3.1lf°", in.theta1)
-      .Value("×", "%3.3lf", in.e / 1000)
+      .Value("", "%3.1lf", c.M0)
+      .Value(" + ", "%3.1lf", c.N1)
+      .Value(" × cos ", "%3.1lf°", c.theta1)
+      .Value("×", "%3.3lf", c.e / 1000)
       .Value(" = ", "%3.1lf kNm", c.M0_Ed);
 }
 
 }  // namespace
 
-void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c,
-                            double beta, double A0) {
-  if (c.eccentricity_moment) EccentricityLines(canvas, in, c);
+void PrintKnChordStateLines(ReportCanvas& canvas, const KnChordState& c) {
+  if (c.eccentricity_moment) EccentricityLines(canvas, c);
   const int x = canvas.left_margin;
   NewLine(canvas);
   NewLine(canvas);
@@ -68,16 +67,16 @@ void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const 
   NewLine(canvas);
   LineWriter(canvas, x)
       .Value(" = ", "%3.1lf", std::abs(c.N0_Ed) * 1000)
-      .Value(" / ", "%3.1lf", A0)
+      .Value(" / ", "%3.1lf", c.A0)
       .Value(" + ", "%3.3lf", std::abs(c.M0_Ed) * 1.0e6)
-      .Value(" / ", "%3.1lf", in.Wel0)
+      .Value(" / ", "%3.1lf", c.Wel0)
       .Value(" = ", "%3.3lf MPa", c.sigma0_Ed);
   NewLine(canvas);
   LineWriter(canvas, x)
       .Text("n ", "= ", GreekLarge("s"))
       .Text(Sub("0,Ed "), " / ", "f")
       .Value(Sub("yk0 "), " = ", "", "%3.1lf", c.sigma0_Ed)
-      .Value(" / ", "%3.1lf", in.fy0)
+      .Value(" / ", "%3.1lf", c.fy0)
       .Value(" = ", "%3.3lf", c.n);
   LineWriter kn_part(canvas, x + 350);
   if (c.chord_in_tension) {
@@ -87,7 +86,7 @@ void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const 
   kn_part.Text("k", Sub("n "), " = ")
       .Text("1,3 - 0,4×n /", Greek("b"), " = ")
       .Value("1,3 - 0,4× ", "%3.3lf", c.n)
-      .Value(" / ", "%3.3lf", beta)
+      .Value(" / ", "%3.3lf", c.beta)
       .Text(" = ");
   NewLine(canvas);
   LineWriter(canvas, x)
@@ -96,16 +95,16 @@ void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const 
   LineWriter(canvas, x + 350).Value("k", Sub("n "), " = ", "%3.3lf", c.kn);
 }
 
-void PrintKnChordForceLine(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c) {
+void PrintKnChordForceLine(ReportCanvas& canvas, const KnChordState& c) {
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
       .Text(Say(canvas, KnTextKey::kAxialForceInJoint), Sub(" 0.Ed "), " = N")
       .Text(Sub(Say(canvas, KnTextKey::kChordLeftIndex)), " + ", "N")
       .Text(Sub("1 "), "×cos", Greek("q"))
       .Text(Sub("1 "), " = ")
-      .Value("", "%3.1lf", in.N0_left)
-      .Value(" + ", "%3.1lf", in.N1)
-      .Value(" × cos", "%3.1lf°", in.theta1)
+      .Value("", "%3.1lf", c.N0_left)
+      .Value(" + ", "%3.1lf", c.N1)
+      .Value(" × cos", "%3.1lf°", c.theta1)
       .Value(" = ", "%3.1lf kN", c.N0_Ed);
 }
 

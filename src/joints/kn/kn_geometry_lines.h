@@ -5,7 +5,6 @@
 
 #include "joints/kn/kn_geometry.h"
 #include "report/report_canvas.h"
-#include "model/report_inputs.h"
 
 namespace traxen {
 
@@ -14,10 +13,9 @@ namespace traxen {
 void PrintKnGapLines(ReportCanvas& canvas, double g, double p);
 
 // The eccentricity lines (only when the moment is added), then the chord stress, n and kn lines.
-void PrintKnChordStateLines(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c,
-                            double beta, double A0);
+void PrintKnChordStateLines(ReportCanvas& canvas, const KnChordState& c);
 
 // "Pikijõud liites N0.Ed = Nvöö,vasak + N1×cosθ1 = …" on a new line.
-void PrintKnChordForceLine(ReportCanvas& canvas, const ReportInputs& in, const KnChordState& c);
+void PrintKnChordForceLine(ReportCanvas& canvas, const KnChordState& c);
 
 }  // namespace traxen

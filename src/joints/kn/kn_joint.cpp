@@ -7,9 +7,7 @@ namespace traxen {
 
 KnJointResult ComputeKnJoint(const ReportInputs& in) {
   KnJointResult r;
-  r.inputs = in;
-  r.g = in.g;
-  r.p = in.p;
+  r.used = KnUsedInputsOf(in);
   r.validity = ComputeKnValidity(in, KnOverlapConditions::Checked);
   if (!r.validity.valid()) return r;
   if (in.g < 0) r.overlap = ComputeKnOverlapChecks(in);
@@ -20,10 +18,10 @@ KnJointResult ComputeKnJoint(const ReportInputs& in) {
 CheckSummary StartKnSummary(const KnJointResult& r, std::string_view report) {
   CheckSummary s;
   s.report = std::string(report);
-  s.g = r.g;
-  if (r.g < 0) {
-    s.p = r.p;
-    s.lambda_ov = KnOverlapRatio(r.g, r.p);
+  s.g = r.used.g;
+  if (r.used.g < 0) {
+    s.p = r.used.p;
+    s.lambda_ov = KnOverlapRatio(r.used.g, r.used.p);
   }
   return s;
 }

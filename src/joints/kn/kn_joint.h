@@ -7,6 +7,7 @@
 #include "joints/kn/kn_gap_checks.h"
 #include "joints/kn/kn_geometry.h"
 #include "joints/kn/kn_overlap_checks.h"
+#include "joints/kn/kn_used_inputs.h"
 #include "joints/kn/kn_validity.h"
 #include "report/check_summary.h"
 #include "model/report_inputs.h"
@@ -14,10 +15,9 @@
 namespace traxen {
 
 struct KnJointResult {
-  // The working values the result was computed from, g and p included: the report prints its
-  // symbols and numbers from these.
-  ReportInputs inputs;
-  double g = 0, p = 0;  // as StoreKnGeometry left them
+  // The working values the checks used, g and p as StoreKnGeometry left them: the report
+  // prints from these and the checks' own values.
+  KnUsedInputs used;
   KnValidity validity;
   std::optional<KnGapChecks> gap;          // valid and g > 0
   std::optional<KnOverlapChecks> overlap;  // valid and g < 0

@@ -18,6 +18,7 @@ KnOverlapChecks ComputeKnOverlapChecks(const ReportInputs& in) {
   const bool second_on_top = in.b1 > in.b2;
   c.checked = second_on_top ? 2 : 1;
   c.overlapped = second_on_top ? 1 : 2;
+  c.top_named = second_on_top || in.b2 > in.b1;
   if (second_on_top) {
     c.b_i = in.b2, c.h_i = in.h2, c.t_i = in.t2, c.fy_i = in.fy2, c.N_i = in.N2;
     c.b_j = in.b1, c.h_j = in.h1, c.t_j = in.t1, c.fy_j = in.fy1, c.N_j = in.N1;

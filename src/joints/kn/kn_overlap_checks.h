@@ -21,6 +21,7 @@ KnOverlapRange KnOverlapRangeOf(double lambda_ov);
 struct KnOverlapChecks {
   int checked = 1;  // brace i: 2 when b1 > b2, otherwise 1
   int overlapped = 2;  // brace j
+  bool top_named = false;  // b1 ≠ b2: the report names the checked brace as the top one
   double b_i = 0, h_i = 0, t_i = 0, fy_i = 0, N_i = 0;
   double b_j = 0, h_j = 0, t_j = 0, fy_j = 0, N_j = 0;
   KnEffectiveWidth b_eff;   // 10·fy0·t0²·b_i / (b0·fy_i·t_i), at most b_i

@@ -17,11 +17,11 @@ LineWriter Line(ReportCanvas& canvas, std::string_view weight = "normal") {
   return LineWriter(canvas, canvas.left_margin, weight);
 }
 
-void EffectiveWidths(ReportCanvas& canvas, const ReportInputs& in, const KnOverlapChecks& c) {
+void EffectiveWidths(ReportCanvas& canvas, const KnChordValues& chord, const KnOverlapChecks& c) {
   const KnWidthBrace brace{"i ", "yki", c.fy_i, c.t_i, c.b_i};
-  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
-                        brace, c.b_eff);
-  PrintKnPunchingWidth(canvas, brace, "0 ", in.t0, in.b0, c.b_ep);
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective,
+                        {"yk0 ", "0 ", "0 ", chord.fy0, chord.t0, chord.b0}, brace, c.b_eff);
+  PrintKnPunchingWidth(canvas, brace, "0 ", chord.t0, chord.b0, c.b_ep);
   PrintKnEffectiveWidth(canvas, KnWidthKind::Overlap, {"ykj ", "j ", "j ", c.fy_j, c.t_j, c.b_j},
                         brace, c.b_eov);
 }
@@ -80,16 +80,15 @@ void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {
 
 }  // namespace
 
-void PrintKnOverlapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnOverlapChecks& c) {
+void PrintKnOverlapChecks(ReportCanvas& canvas, const KnChordValues& chord, const KnOverlapChecks& c) {
   NewLine(canvas);
   Line(canvas).Text(Say(canvas, KnTextKey::kOverlapTopBraceOnly));
   NewLine(canvas);
-  if (in.b1 > in.b2)
-    LineWriter(canvas, canvas.left_margin).Text(Say(canvas, KnTextKey::kTopBraceRight));
-  else if (in.b2 > in.b1)
-    LineWriter(canvas, canvas.left_margin).Text(Say(canvas, KnTextKey::kTopBraceLeft));
+  if (c.top_named)
+    LineWriter(canvas, canvas.left_margin)
+        .Text(Say(canvas, c.checked == 2 ? KnTextKey::kTopBraceRight : KnTextKey::kTopBraceLeft));
   Line(canvas).Text(Say(canvas, KnTextKey::kOverlapValues));
-  EffectiveWidths(canvas, in, c);
+  EffectiveWidths(canvas, chord, c);
   Resistance(canvas, c);
 }
 

@@ -4,10 +4,11 @@
 
 #include "joints/kn/kn_overlap_checks.h"
 #include "report/report_canvas.h"
-#include "model/report_inputs.h"
+#include "joints/kn/kn_used_inputs.h"
 
 namespace traxen {
 
-void PrintKnOverlapChecks(ReportCanvas& canvas, const ReportInputs& in, const KnOverlapChecks& c);
+// The chord is the one the check used.
+void PrintKnOverlapChecks(ReportCanvas& canvas, const KnChordValues& chord, const KnOverlapChecks& c);
 
 }  // namespace traxen

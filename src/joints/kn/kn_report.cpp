@@ -14,17 +14,20 @@ namespace traxen {
 
 CheckSummary RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in) {
   const KnJointResult r = ComputeKnJoint(in);
-  const ReportInputs& used = r.inputs;  // the lines print what the result was computed from
+  PrintPlainKnReport(canvas, r);
+  return SummarizeKnJoint(r);
+}
+
+void PrintPlainKnReport(ReportCanvas& canvas, const KnJointResult& r) {
   canvas.line_offset = kKnSketchRoom;  // the schematic occupies the top of page 1
-  PrintKnGapLines(canvas, r.g, r.p);
-  PrintKnValidity(canvas, used, r.validity);
+  PrintKnGapLines(canvas, r.used.g, r.used.p);
+  PrintKnValidity(canvas, r.validity);
   if (canvas.failed) {
     PrintKnStopLine(canvas);
-    return SummarizeKnJoint(r);
+    return;
   }
-  if (r.overlap) PrintKnOverlapChecks(canvas, used, *r.overlap);
-  if (r.gap) PrintKnGapChecks(canvas, used, *r.gap);
-  return SummarizeKnJoint(r);
+  if (r.overlap) PrintKnOverlapChecks(canvas, r.used.chord, *r.overlap);
+  if (r.gap) PrintKnGapChecks(canvas, r.used, *r.gap);
 }
 
 CheckSummary CheckPlainKnJoint(const ReportInputs& in) { return SummarizeKnJoint(ComputeKnJoint(in)); }

@@ -9,6 +9,8 @@
 
 namespace traxen {
 
+struct KnJointResult;
+
 // Whether the reinforced K/N report applies: any of the three plate flags set.
 inline bool HasKnPlate(const ReportInputs& in) {
   return in.kn_face_plate == 1 || in.kn_side_plates == 1 || in.kn_overlap_plate == 1;
@@ -20,6 +22,8 @@ void DrawKnSchematic(ReportCanvas& canvas, const ReportInputs& in);
 // StoreKnGeometry left them in the rendering's copy of the working values.
 // Returns the summary of what it printed.
 CheckSummary RenderPlainKnReport(ReportCanvas& canvas, const ReportInputs& in);
+// Prints the report of a computed result, from the gap lines to the last verdict.
+void PrintPlainKnReport(ReportCanvas& canvas, const KnJointResult& r);
 // What RenderPlainKnReport would yield, as a summary.
 CheckSummary CheckPlainKnJoint(const ReportInputs& in);
 

@@ -94,7 +94,9 @@ KnValidity ComputeKnValidity(const ReportInputs& in, KnOverlapConditions overlap
       v.width_ratio_shown = in.b1 != in.b2;
       if (v.width_ratio_shown) {
         v.narrower_brace = in.b2 > in.b1 ? 1 : 2;
-        v.width_ratio = v.narrower_brace == 1 ? Divide(in.b1, in.b2) : Divide(in.b2, in.b1);
+        v.narrower_width = v.narrower_brace == 1 ? in.b1 : in.b2;
+        v.wider_width = v.narrower_brace == 1 ? in.b2 : in.b1;
+        v.width_ratio = Divide(v.narrower_width, v.wider_width);
         v.width_ratio_ok = PassesAtLeast(v.width_ratio, 0.75);
         failed += !v.width_ratio_ok;
       }

@@ -58,6 +58,7 @@ struct KnValidity {
   bool overlap_conditions = true;      // false: neither printed nor checked
   bool width_ratio_shown = false;      // b1 ≠ b2
   int narrower_brace = 1;              // 1: b1 / b2 is checked, 2: b2 / b1
+  double narrower_width = 0, wider_width = 0;  // mm, as the ratio divides them
   double width_ratio = 0;              // narrower / wider, ≥ 0.75
   bool width_ratio_ok = false;
   double lambda_ov = 0;                // %, −g / p × 100, 25 … 100

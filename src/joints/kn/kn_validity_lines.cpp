@@ -100,24 +100,23 @@ void WidthRatioToChord(ReportCanvas& canvas, bool ok, const KnMemberValidity& v,
   ConditionVerdict(canvas, w.x(), ok, spacing);
 }
 
-void SecondWidthLimit(ReportCanvas& canvas, const KnMemberValidity& v, const ReportInputs& in,
+void SecondWidthLimit(ReportCanvas& canvas, const KnMemberValidity& v, const KnMemberValidity& chord,
                       const MemberSymbols& s) {
   const bool ok = v.b_b0_limit_ok;
   LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
   w.Text("b", Sub(s.width_index), " / b")
       .Value(Sub("0 "), " = ", "", "%3.1lf", v.b)
-      .Value(" / ", "%3.1lf", in.b0)
+      .Value(" / ", "%3.1lf", chord.b)
       .Value(" = ", "%3.2lf", v.b_b0)
       .Text(ok ? " >= 0.1+0.01×b" : " < 0.1+0.01×b", Sub("0"), " / t")
-      .Value(Sub("0 "), " = ", "0.1 + 0.01×", "%3.1lf", in.b0)
-      .Value(" /", "%3.1lf", in.t0)
+      .Value(Sub("0 "), " = ", "0.1 + 0.01×", "%3.1lf", chord.b)
+      .Value(" /", "%3.1lf", chord.t)
       .Value(" = ", "%3.2lf", v.b_b0_limit);
   // This long line has its verdict at a fixed place, unless its text reaches that far.
   ConditionVerdict(canvas, VerdictPlace(w.x(), canvas.left_margin + 550), ok, 0);
 }
 
-void MemberBlock(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& kv,
-                 const KnMemberValidity& v) {
+void MemberBlock(ReportCanvas& canvas, const KnValidity& kv, const KnMemberValidity& v) {
   const MemberSymbols s = SymbolsOf(v.member);
   const int left = canvas.left_margin, right = canvas.left_margin + kSecondColumn;
 
@@ -150,41 +149,41 @@ void MemberBlock(ReportCanvas& canvas, const ReportInputs& in, const KnValidity&
 
   NewLine(canvas);
   if (kv.gap_rows) {
-    WidthRatioToChord(canvas, v.b_b0_ok, v, in.b0, s, " >= 0.35  ", " < 0.35  ",
+    WidthRatioToChord(canvas, v.b_b0_ok, v, kv.chord.b, s, " >= 0.35  ", " < 0.35  ",
                       v.member == 1 ? 30 : 20);
     NewLine(canvas);
-    SecondWidthLimit(canvas, v, in, s);
+    SecondWidthLimit(canvas, v, kv.chord, s);
   } else {
-    WidthRatioToChord(canvas, v.b_b0_ok, v, in.b0, s, " >= 0.25  ", " < 0.25  ",
+    WidthRatioToChord(canvas, v.b_b0_ok, v, kv.chord.b, s, " >= 0.25  ", " < 0.25  ",
                       v.member == 1 ? 20 : 30);
   }
 }
 
-void BetaLine(ReportCanvas& canvas, const ReportInputs& in, double beta) {
+void BetaLine(ReportCanvas& canvas, const KnValidity& v) {
   LineWriter(canvas, canvas.left_margin)
       .Text(Greek("b"), " = (b", Sub("1 "))
       .Text(" + b", Sub("2 "), " + h")
       .Text(Sub("1 "), " + h", Sub("2"))
       .Text(") / (4×b", Sub("0 "), ") =  ")
-      .Value("( ", "%3.1lf", in.b1)
-      .Value(" + ", "%3.1lf", in.b2)
-      .Value(" + ", "%3.1lf", in.h1)
-      .Value(" + ", "%3.1lf", in.h2)
-      .Value(") / (4×", "%3.1lf", in.b0)
-      .Value(") = ", "%3.3lf", beta);
+      .Value("( ", "%3.1lf", v.brace1.b)
+      .Value(" + ", "%3.1lf", v.brace2.b)
+      .Value(" + ", "%3.1lf", v.brace1.h)
+      .Value(" + ", "%3.1lf", v.brace2.h)
+      .Value(") / (4×", "%3.1lf", v.chord.b)
+      .Value(") = ", "%3.3lf", v.beta);
 }
 
-void GapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
+void GapRows(ReportCanvas& canvas, const KnValidity& v) {
   NewLine(canvas);
   {
     const bool ok = v.gap_size_ok;
     LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
     w.Text("g", ok ? " >= " : " < ", "t").Text(Sub("1 "), " + ", "t");
     if (ok)
-      w.Value(Sub("2"), " = ", "", "%3.2lf", v.g).Value(" >=  ", "%3.1lf", in.t1);
+      w.Value(Sub("2"), " = ", "", "%3.2lf", v.g).Value(" >=  ", "%3.1lf", v.brace1.t);
     else
-      w.Value(Sub("2"), Sub(" = "), "", "%3.2lf", v.g).Value(" < ", "%3.1lf", in.t1);
-    w.Value(" + ", "%3.1lf", in.t2).Value(" = ", "%3.2lf", v.t1_plus_t2);
+      w.Value(Sub("2"), Sub(" = "), "", "%3.2lf", v.g).Value(" < ", "%3.1lf", v.brace1.t);
+    w.Value(" + ", "%3.1lf", v.brace2.t).Value(" = ", "%3.2lf", v.t1_plus_t2);
     ConditionVerdict(canvas, w.x(), ok, 10, ReportTextKey::kFailedWithoutMark);
   }
   auto ratio_row = [&](bool ok, const char* pass_relation, const char* fail_relation,
@@ -192,7 +191,7 @@ void GapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) 
     NewLine(canvas);
     LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
     w.Value("g / b", Sub("0 "), " = ", "%3.2lf", v.g)
-        .Value(" / ", "%3.1lf", in.b0)
+        .Value(" / ", "%3.1lf", v.chord.b)
         .Value(" = ", "%3.2lf", v.g_b0)
         .Text(ok ? pass_relation : fail_relation, Greek("b"), " ) = ")
         .Value(factor_text, "%3.2lf", v.beta)
@@ -203,7 +202,7 @@ void GapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) 
   ratio_row(v.gap_ratio_max_ok, " <=  1.5×(1 -", " >  1.5×(1 -", "1.5×(1 - ", v.gap_ratio_max);
 }
 
-void OverlapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
+void OverlapRows(ReportCanvas& canvas, const KnValidity& v) {
   if (!v.overlap_conditions) return;
   if (v.width_ratio_shown) {
     NewLine(canvas);
@@ -211,8 +210,8 @@ void OverlapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity&
     const bool first = v.narrower_brace == 1;
     LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
     w.Text("b", Sub(first ? "1 " : "2 "), " / b")
-        .Value(Sub(first ? "2 " : "1 "), " = ", "", "%3.1lf", first ? in.b1 : in.b2)
-        .Value(" / ", "%3.1lf", first ? in.b2 : in.b1)
+        .Value(Sub(first ? "2 " : "1 "), " = ", "", "%3.1lf", v.narrower_width)
+        .Value(" / ", "%3.1lf", v.wider_width)
         .Value(" = ", "%3.2lf", v.width_ratio)
         .Text(ok ? " >= 0.75  " : " < 0.75  ");
     ConditionVerdict(canvas, w.x(), ok);
@@ -228,33 +227,33 @@ void OverlapRows(ReportCanvas& canvas, const ReportInputs& in, const KnValidity&
 
 }  // namespace
 
-void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v) {
+void PrintKnValidity(ReportCanvas& canvas, const KnValidity& v) {
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, ReportTextKey::kValidityHeading));
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, KnTextKey::kChordHeading));
-  MemberBlock(canvas, in, v, v.chord);
+  MemberBlock(canvas, v, v.chord);
 
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace1.shown) {
     LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text(Say(canvas, KnTextKey::kBrace1Heading));
-    MemberBlock(canvas, in, v, v.brace1);
+    MemberBlock(canvas, v, v.brace1);
   }
   NewLine(canvas);
   NewLine(canvas);
   if (v.brace2.shown) {
     LineWriter(canvas, canvas.left_margin, "bold").KeepTogether(2).Text(Say(canvas, KnTextKey::kBrace2Heading));
-    MemberBlock(canvas, in, v, v.brace2);
+    MemberBlock(canvas, v, v.brace2);
   }
 
   NewLine(canvas);
-  BetaLine(canvas, in, v.beta);
+  BetaLine(canvas, v);
   if (v.gap_rows)
-    GapRows(canvas, in, v);
+    GapRows(canvas, v);
   else
-    OverlapRows(canvas, in, v);
+    OverlapRows(canvas, v);
 }
 
 void PrintKnStopLine(ReportCanvas& canvas) {

@@ -3,14 +3,13 @@
 #pragma once
 
 #include "joints/kn/kn_validity.h"
-#include "model/report_inputs.h"
 #include "report/report_canvas.h"
 
 namespace traxen {
 
 // Prints the section from its heading "SÕLME KANDEVÕIME ARVUTUSE EELDUSED:" to the last
 // joint row; every failed condition sets canvas.failed. No closing message.
-void PrintKnValidity(ReportCanvas& canvas, const ReportInputs& in, const KnValidity& v);
+void PrintKnValidity(ReportCanvas& canvas, const KnValidity& v);
 
 // The red closing line "EI SAA ARVUTADA, KUNA EELDUSED POLE TÄIDETUD!!!" on a new line.
 void PrintKnStopLine(ReportCanvas& canvas);

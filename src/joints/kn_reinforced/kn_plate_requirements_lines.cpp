@@ -36,7 +36,7 @@ void PrintHeading(ReportCanvas& canvas, bool& first, std::string_view heading) {
 
 // "l_p >= 1,5*(h_1 / sinθ_1 + g + h_2 / sinθ_2) = 1,5×(…) = 376.4 mm" and on the next line
 // the length check. The side plates write "sin " with a blank in the symbolic part.
-void PrintLengthBlock(ReportCanvas& canvas, const ReportInputs& in, bool& first,
+void PrintLengthBlock(ReportCanvas& canvas, const KnUsedInputs& used, bool& first,
                       std::string_view heading, std::string_view sin_text, double l_req,
                       const PlateRequirementCheck& check) {
   PrintHeading(canvas, first, heading);
@@ -48,11 +48,11 @@ void PrintLengthBlock(ReportCanvas& canvas, const ReportInputs& in, bool& first,
       .Text(Sub("1 "), "+ g + h", Sub("2 "))
       .Text(" / ", {sin_text}, Greek("q "))
       .Text(Sub("2 "), ") = ", "")
-      .Value("1,5×(", "%3.1lf", in.h1)
-      .Value(" / sin", "%3.1lf °", in.theta1)
-      .Value(" + ", "%3.1lf", in.g)
-      .Value(" + ", "%3.1lf", in.h2)
-      .Value(" / sin ", "%3.1lf °", in.theta2)
+      .Value("1,5×(", "%3.1lf", used.brace1.h)
+      .Value(" / sin", "%3.1lf °", used.brace1.theta)
+      .Value(" + ", "%3.1lf", used.g)
+      .Value(" + ", "%3.1lf", used.brace2.h)
+      .Value(" / sin ", "%3.1lf °", used.brace2.theta)
       .Value(" ) = ", Sup(""), "", "%3.1lf mm", l_req);
   NewLine(canvas);
   PrintCheck(canvas, canvas.left_margin, "l ", check);
@@ -74,34 +74,34 @@ void PrintThicknessBlock(ReportCanvas& canvas, bool& first, std::string_view hea
 
 }  // namespace
 
-void PrintKnPlateRequirements(ReportCanvas& canvas, const ReportInputs& in,
+void PrintKnPlateRequirements(ReportCanvas& canvas, const KnUsedInputs& used,
                               const KnPlateRequirements& req) {
   bool first = true;
-  if (in.kn_face_plate == 1) {
-    PrintLengthBlock(canvas, in, first, Say(canvas, KnReinforcedTextKey::kFacePlateLength), "sin", req.l_req,
+  if (used.plates.face) {
+    PrintLengthBlock(canvas, used, first, Say(canvas, KnReinforcedTextKey::kFacePlateLength), "sin", req.l_req,
                      req.face_length);
     PrintHeading(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateWidth));
     NewLine(canvas);
     LineWriter line(canvas, canvas.left_margin);
     line.Text("b ", Sub("p "), Sub(""))
         .Text(" >= ", "b", Sub("0 "))
-        .Value(" - 2×t", Sub("0 "), " = ", "%3.1lf", in.b0)
-        .Value(" - 2× ", "", Sub(""), "%3.1lf", in.t0)
+        .Value(" - 2×t", Sub("0 "), " = ", "%3.1lf", used.chord.b0)
+        .Value(" - 2× ", "", Sub(""), "%3.1lf", used.chord.t0)
         .Value(" = ", "", "", "%3.1lf mm", req.b_req);
     PrintCheck(canvas, line.AtRight().x(), "b ", req.face_width);
-    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateThickness), "1 ", in.t1, req.t_req1,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateThickness), "1 ", used.brace1.t, req.t_req1,
                         req.face_thickness1);
-    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateThickness), "2 ", in.t2, req.t_req2,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kFacePlateThickness), "2 ", used.brace2.t, req.t_req2,
                         req.face_thickness2);
   }
-  if (in.kn_side_plates == 1) {
-    PrintLengthBlock(canvas, in, first, Say(canvas, KnReinforcedTextKey::kSidePlateLength), "sin ", req.l_req,
+  if (used.plates.side) {
+    PrintLengthBlock(canvas, used, first, Say(canvas, KnReinforcedTextKey::kSidePlateLength), "sin ", req.l_req,
                      req.side_length);
   }
-  if (in.kn_overlap_plate == 1) {
-    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kBetweenPlateThickness), "1 ", in.t1,
+  if (used.plates.between) {
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kBetweenPlateThickness), "1 ", used.brace1.t,
                         req.t_req1, req.overlap_thickness1);
-    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kBetweenPlateThickness), "2 ", in.t2,
+    PrintThicknessBlock(canvas, first, Say(canvas, KnReinforcedTextKey::kBetweenPlateThickness), "2 ", used.brace2.t,
                         req.t_req2, req.overlap_thickness2);
   }
 

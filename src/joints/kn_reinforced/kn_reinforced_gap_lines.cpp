@@ -22,33 +22,33 @@ namespace {
 std::string IndexOf(const KnBraceValues& b) { return b.index == 2 ? "2" : "1"; }
 
 // b_eff and b_e,p against the face plate: its steel, thickness and the brace width.
-void PrintFacePlateEffectiveWidths(ReportCanvas& canvas, const ReportInputs& in,
+void PrintFacePlateEffectiveWidths(ReportCanvas& canvas, const KnUsedInputs& used,
                                    const KnGapPlates& plates, const KnGapBraceChecks& c) {
   const KnBraceValues& b = c.brace;
   const std::string i = IndexOf(b) + " ";
   const std::string yki = "yk" + IndexOf(b);
   const KnWidthBrace brace{i, yki, b.fy, b.t, b.b};
   PrintKnEffectiveWidth(canvas, KnWidthKind::Effective,
-                        {"ykt ", "p ", "0 ", in.fy_plate, plates.t_p, in.b0}, brace, c.aux.b_eff);
-  PrintKnPunchingWidth(canvas, brace, "p ", plates.t_p, in.b0, c.aux.b_ep);
+                        {"ykt ", "p ", "0 ", used.plates.fy, plates.t_p, used.chord.b0}, brace, c.aux.b_eff);
+  PrintKnPunchingWidth(canvas, brace, "p ", plates.t_p, used.chord.b0, c.aux.b_ep);
 }
 
 // "β = 0.333" and, 50 units further, γ with the wall the braces stand on: the face plate.
-void PrintFacePlateBetaGamma(ReportCanvas& canvas, const ReportInputs& in,
+void PrintFacePlateBetaGamma(ReportCanvas& canvas, const KnUsedInputs& used,
                              const KnGapPlates& plates, double beta, double gamma) {
   NewLine(canvas);
   const int x = LineWriter(canvas, canvas.left_margin).Value(Greek("b"), " = ", "", "%3.3lf", beta).x();
   LineWriter(canvas, x + 50)
       .Text(Greek("g"), " = b", Sub("0 "))
       .Text(" / 2×t", Sub("p "), " = ")
-      .Value("", "%3.1lf", in.b0)
+      .Value("", "%3.1lf", used.chord.b0)
       .Value(" / 2× ", "%3.1lf", plates.t_p)
       .Value(" = ", "%3.3lf", gamma);
 }
 
 // The side-plate step: the reinforced chord area, β and γ again, α and the shear area with
 // the side walls thickened by the side plates.
-void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
+void PrintSidePlateLines(ReportCanvas& canvas, const KnUsedInputs& used,
                          const ReinforcedGapChecks& checks, const KnGapBraceChecks& c) {
   const KnGapPlates& pl = checks.plates;
   const KnGapAux& a = c.aux;
@@ -76,16 +76,16 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
         .Text(Greek("g"), " = b", Sub("0 "))
         .Text(" / 2×(t", Sub("0 "), " + t")
         .Text(Sub("p "), ") = ", "")
-        .Value("", "%3.1lf", in.b0)
-        .Value(" / 2× (", "%3.1lf", in.t0)
+        .Value("", "%3.1lf", used.chord.b0)
+        .Value(" / 2× (", "%3.1lf", used.chord.t0)
         .Value(" + ", "%3.0lf", pl.t_p)  // the plate thickness in whole millimetres
         .Value(") = ", "%3.3lf", a.gamma);
   } else {
     LineWriter(canvas, x + 50)
         .Text(Greek("g"), " = b", Sub("0 "))
         .Text(" / 2×t", Sub("0 "), " = ")
-        .Value("", "%3.1lf", in.b0)
-        .Value(" / 2× ", "%3.1lf", in.t0)
+        .Value("", "%3.1lf", used.chord.b0)
+        .Value(" / 2× ", "%3.1lf", used.chord.t0)
         .Value(" = ", "%3.3lf", a.gamma);
   }
 
@@ -96,8 +96,8 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
       .Text(Greek("a"), " =  ", "{1 / [1 + 4×g² / (3×(t")
       .Text(Sub("0 "), " + t", Sub("p "))
       .Text(")²", ")]}", Sup("0.5"))
-      .Value(" = { 1 / [1+4×", "%3.2lf²", in.g)
-      .Value(" / (3×(", "%3.1lf", in.t0)
+      .Value(" = { 1 / [1+4×", "%3.2lf²", used.g)
+      .Value(" / (3×(", "%3.1lf", used.chord.t0)
       .Value(" + ", "%3.1lf)²", pl.t_pk)
       .Value(")]}", Sup("0.5 "), " = ", "%3.3lf", a.alpha);
 
@@ -108,16 +108,16 @@ void PrintSidePlateLines(ReportCanvas& canvas, const ReportInputs& in,
       .Text("×b", Sub("0 "), ")×(t")
       .Text(Sub("0 "), " + t ", Sub("p "))
       .Text(") ", " = ", Greek(""))
-      .Value("(2×", "%3.1lf", in.h0)
+      .Value("(2×", "%3.1lf", used.chord.h0)
       .Value(" + ", "%3.3lf", a.alpha)
-      .Value("×", Sup(""), "", "%3.1lf", in.b0)
-      .Value(" )×( ", "%3.1lf", in.t0)
+      .Value("×", Sup(""), "", "%3.1lf", used.chord.b0)
+      .Value(" )×( ", "%3.1lf", used.chord.t0)
       .Value(" + ", Sup(""), "", "%3.1lf )", pl.t_pk)
       .Value(" = ", Sup(""), "", "%3.1lf mm²", a.A_V);
 }
 
 // Chord face failure with the face plate in place of the chord face.
-void PrintFacePlateMode1(ReportCanvas& canvas, const ReportInputs& in, const KnGapPlates& plates,
+void PrintFacePlateMode1(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapPlates& plates,
                          const KnGapBraceChecks& c) {
   const KnBraceValues& b = c.brace;
   const std::string n = IndexOf(b);
@@ -140,7 +140,7 @@ void PrintFacePlateMode1(ReportCanvas& canvas, const ReportInputs& in, const KnG
   LineWriter(canvas, lm)
       .Text("N", Sub(rd), " = ")
       .Value(reduced ? "0.9×{(8.9×" : "{(8.9×", "%3.3lf", c.chord.kn)
-      .Value("×", "%3.0lf", in.fy0)
+      .Value("×", "%3.0lf", used.chord.fy0)
       .Value("×", "%3.1lf²", plates.t_p)
       .Value("×(", "%3.3lf)", c.aux.gamma)
       .Value(Sup("0.5 "), "×", "", "%3.3f", c.aux.beta)
@@ -150,7 +150,7 @@ void PrintFacePlateMode1(ReportCanvas& canvas, const ReportInputs& in, const KnG
 }
 
 // Punching shear through the face plate.
-void PrintFacePlateMode4(ReportCanvas& canvas, const ReportInputs& in, const KnGapPlates& plates,
+void PrintFacePlateMode4(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapPlates& plates,
                          const KnGapBraceChecks& c) {
   const KnBraceValues& b = c.brace;
   const std::string n = IndexOf(b);
@@ -184,7 +184,7 @@ void PrintFacePlateMode4(ReportCanvas& canvas, const ReportInputs& in, const KnG
   NewLine(canvas);
   LineWriter(canvas, lm)
       .Text("N", Sub(rd), " = ")
-      .Value(reduced ? "0.9×(" : "(", "%3.0lf", in.fy0)
+      .Value(reduced ? "0.9×(" : "(", "%3.0lf", used.chord.fy0)
       .Value("×", "%3.1lf", plates.t_p)
       .Value("×(2×", "%3.1lf", b.h)
       .Value(" / sin", "%3.1lf°", b.theta)
@@ -195,7 +195,7 @@ void PrintFacePlateMode4(ReportCanvas& canvas, const ReportInputs& in, const KnG
   PrintKnVerdict(canvas, KnBraceVerdictIndices(n), c.mode4);
 }
 
-void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGapChecks& checks,
+void PrintBrace(ReportCanvas& canvas, const KnUsedInputs& used, const ReinforcedGapChecks& checks,
                 const ReinforcedGapBrace& rb) {
   const KnGapPlates& pl = checks.plates;
   const KnGapBraceChecks& c = rb.checks;
@@ -217,36 +217,36 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
   first_step.aux.beta = rb.beta_first;
   first_step.aux.gamma = rb.gamma_first;
   if (pl.face) {
-    PrintFacePlateEffectiveWidths(canvas, in, pl, c);
-    PrintFacePlateBetaGamma(canvas, in, pl, rb.beta_first, rb.gamma_first);
+    PrintFacePlateEffectiveWidths(canvas, used, pl, c);
+    PrintFacePlateBetaGamma(canvas, used, pl, rb.beta_first, rb.gamma_first);
   } else {
-    PrintKnGapEffectiveWidths(canvas, in, c);
-    PrintKnGapBetaGamma(canvas, in, first_step);
+    PrintKnGapEffectiveWidths(canvas, used, c);
+    PrintKnGapBetaGamma(canvas, used, first_step);
   }
   if (pl.side) {
-    PrintSidePlateLines(canvas, in, checks, c);
+    PrintSidePlateLines(canvas, used, checks, c);
   } else {
-    PrintKnGapShearArea(canvas, in, c);
+    PrintKnGapShearArea(canvas, used, c);
   }
-  PrintKnChordStateLines(canvas, in, c.chord, c.aux.beta, c.aux.A0);
+  PrintKnChordStateLines(canvas, c.chord);
 
   if (pl.face) {
-    PrintFacePlateMode1(canvas, in, pl, c);
+    PrintFacePlateMode1(canvas, used, pl, c);
   } else {
-    PrintKnGapMode1(canvas, in, c);
+    PrintKnGapMode1(canvas, used, c);
   }
-  PrintKnGapMode2(canvas, in, c);
-  PrintKnGapMode3a(canvas, in, c);
-  PrintKnGapMode3b(canvas, in, c);
+  PrintKnGapMode2(canvas, used, c);
+  PrintKnGapMode3a(canvas, used, c);
+  PrintKnGapMode3b(canvas, used, c);
   if (c.aux.beta > c.punching_limit) {
     NewLine(canvas);
     LineWriter(canvas, lm, "bold").Text(Say(canvas, KnReinforcedTextKey::kNoPunching));
   }
   if (c.punching_applies) {
     if (pl.face) {
-      PrintFacePlateMode4(canvas, in, pl, c);
+      PrintFacePlateMode4(canvas, used, pl, c);
     } else {
-      PrintKnGapMode4(canvas, in, c);
+      PrintKnGapMode4(canvas, used, c);
     }
   }
   NewLine(canvas);
@@ -255,14 +255,14 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedGa
 
 }  // namespace
 
-void PrintReinforcedGapChecks(ReportCanvas& canvas, const ReportInputs& in,
+void PrintReinforcedGapChecks(ReportCanvas& canvas, const KnUsedInputs& used,
                               const ReinforcedGapChecks& checks) {
   canvas.x = canvas.left_margin;
   NewLine(canvas);
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin, "bold")
       .Text(Say(canvas, KnTextKey::kGapBothBraces));
-  for (const ReinforcedGapBrace& b : checks.braces) PrintBrace(canvas, in, checks, b);
+  for (const ReinforcedGapBrace& b : checks.braces) PrintBrace(canvas, used, checks, b);
 }
 
 }  // namespace traxen

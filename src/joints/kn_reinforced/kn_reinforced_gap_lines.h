@@ -3,13 +3,13 @@
 #pragma once
 
 #include "joints/kn_reinforced/kn_reinforced_gap.h"
-#include "model/report_inputs.h"
+#include "joints/kn/kn_used_inputs.h"
 #include "report/report_canvas.h"
 
 namespace traxen {
 
 // The whole reinforced gap section: the bold opening line, then brace 1 and brace 2.
-void PrintReinforcedGapChecks(ReportCanvas& canvas, const ReportInputs& in,
+void PrintReinforcedGapChecks(ReportCanvas& canvas, const KnUsedInputs& used,
                               const ReinforcedGapChecks& checks);
 
 }  // namespace traxen

@@ -8,9 +8,7 @@ namespace traxen {
 
 ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in) {
   ReinforcedKnResult r;
-  r.inputs = in;
-  r.g = in.g;
-  r.p = in.p;
+  r.used = KnUsedInputsOf(in);
   r.plates = ComputeKnPlateRequirements(in);
   r.validity = ComputeKnValidity(in, KnOverlapConditions::Omitted);
   if (!r.valid()) return r;

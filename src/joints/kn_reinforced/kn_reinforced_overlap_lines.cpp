@@ -16,7 +16,7 @@ namespace traxen {
 
 namespace {
 
-void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOverlapBrace& r) {
+void PrintBrace(ReportCanvas& canvas, const KnUsedInputs& used, const ReinforcedOverlapBrace& r) {
   const std::string n = r.brace == 2 ? "2" : "1";
   const std::string i = n + " ";
   const std::string yki = "yk" + n;
@@ -30,11 +30,13 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
   LineWriter(canvas, lm).Text(Say(canvas, KnTextKey::kOverlapValues));
 
   const KnWidthBrace brace{i, yki, r.fy, r.t, r.b};
-  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective, {"yk0 ", "0 ", "0 ", in.fy0, in.t0, in.b0},
-                        brace, r.b_eff);
+  const KnChordValues& chord = used.chord;
+  PrintKnEffectiveWidth(canvas, KnWidthKind::Effective,
+                        {"yk0 ", "0 ", "0 ", chord.fy0, chord.t0, chord.b0}, brace, r.b_eff);
   // The plate stands in for the overlapped brace.
+  const KnPlateValues& plate = used.plates;
   PrintKnEffectiveWidth(canvas, KnWidthKind::Overlap,
-                        {"ykt ", "p ", "p ", in.fy_plate, in.overlap_t, in.overlap_b}, brace,
+                        {"ykt ", "p ", "p ", plate.fy, plate.between_t, plate.between_b}, brace,
                         r.b_e_ov);
 
   NewLine(canvas);  // one empty line before the resistance
@@ -63,7 +65,7 @@ void PrintBrace(ReportCanvas& canvas, const ReportInputs& in, const ReinforcedOv
 
 }  // namespace
 
-void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
+void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const KnUsedInputs& used,
                                   const ReinforcedOverlapChecks& checks) {
   canvas.x = canvas.left_margin;
   NewLine(canvas);
@@ -71,7 +73,7 @@ void PrintReinforcedOverlapChecks(ReportCanvas& canvas, const ReportInputs& in,
   LineWriter(canvas, canvas.left_margin)
       .Text(Say(canvas, KnReinforcedTextKey::kBothOverlapBraces),
             Sub(""), "");
-  for (const ReinforcedOverlapBrace& brace : checks.braces) PrintBrace(canvas, in, brace);
+  for (const ReinforcedOverlapBrace& brace : checks.braces) PrintBrace(canvas, used, brace);
 }
 
 }  // namespace traxen

@@ -17,11 +17,10 @@
 namespace traxen {
 
 void PrintReinforcedKnReport(ReportCanvas& canvas, const ReinforcedKnResult& r) {
-  const ReportInputs& in = r.inputs;
-  const bool between_braces_plate = in.kn_overlap_plate == 1;
+  const bool between_braces_plate = r.used.plates.between;
   // The schematic above needs more room when it shows the between-braces plate.
   canvas.line_offset = between_braces_plate ? kKnBetweenPlateSketchRoom : kKnSketchRoom;
-  if (!between_braces_plate) PrintKnGapLines(canvas, r.g, r.p);
+  if (!between_braces_plate) PrintKnGapLines(canvas, r.used.g, r.used.p);
 
   NewLine(canvas);
   canvas.x = canvas.left_margin;
@@ -32,20 +31,20 @@ void PrintReinforcedKnReport(ReportCanvas& canvas, const ReinforcedKnResult& r) 
   LineWriter(canvas, canvas.left_margin, "bold").Text(Say(canvas, KnReinforcedTextKey::kPlateHeading), " ", "  ");
   NewLine(canvas);
   canvas.x = canvas.left_margin;
-  PrintKnPlateRequirements(canvas, in, r.plates);
+  PrintKnPlateRequirements(canvas, r.used, r.plates);
 
   NewLine(canvas);
   NewLine(canvas);
   NewLine(canvas);
   canvas.x = canvas.left_margin;
-  PrintKnValidity(canvas, in, r.validity);
+  PrintKnValidity(canvas, r.validity);
 
   if (!r.valid()) {
     PrintKnStopLine(canvas);
   } else if (r.reinforced_overlap) {
-    PrintReinforcedOverlapChecks(canvas, in, *r.reinforced_overlap);
+    PrintReinforcedOverlapChecks(canvas, r.used, *r.reinforced_overlap);
   } else if (r.reinforced_gap) {
-    PrintReinforcedGapChecks(canvas, in, *r.reinforced_gap);
+    PrintReinforcedGapChecks(canvas, r.used, *r.reinforced_gap);
   }
   canvas.SetTextColor(kBlack);
 }

@@ -2,9 +2,12 @@
 // the hand-over to the reinforced report, and hostile inputs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "joints/kn/kn_gap_checks.h"
 #include "joints/kn/kn_gap_lines.h"
@@ -93,7 +96,7 @@ TEST(KnReport, Mode3bBeyondPlasticShearPrintsAFailedVerdict) {
   ReportCanvas canvas(surface);
   std::vector<ReportTextPiece> log;
   canvas.text_log = &log;
-  PrintKnGapMode3b(canvas, in, checks.brace1);
+  PrintKnGapMode3b(canvas, KnUsedInputsOf(in), checks.brace1);
   const std::string text = ReportPiecesToText(log);
   EXPECT_NE(text.find("} /1000 = nan kN\n"), std::string::npos) << text;
   EXPECT_NE(text.find("N0,Rd  = nan kN < |N0,Ed | ="), std::string::npos) << text;
@@ -169,7 +172,7 @@ TEST(KnReport, ChordStateLines) {
     in.e = c.e;
     const KnChordState state = ComputeKnChordState(in, 0.5, in.A0);
     const std::string text = testing::PrintedText(
-        [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, in, state, 0.5, in.A0); });
+        [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, state); });
     EXPECT_EQ(text.find("Siin on eeldatud") != std::string::npos, c.lines) << c.e;
     if (c.lines) {
       EXPECT_NE(text.find(c.limit_text), std::string::npos) << text;
@@ -182,9 +185,107 @@ TEST(KnReport, ChordStateLines) {
   in.N0_left = 100 * std::cos(45 * 3.14159265 / 180);
   const KnChordState zero = ComputeKnChordState(in, 0.5, in.A0);
   const std::string text = testing::PrintedText(
-      [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, in, zero, 0.5, in.A0); });
+      [&](ReportCanvas& canvas) { PrintKnChordStateLines(canvas, zero); });
   EXPECT_NE(text.find("k n =  1\n"), std::string::npos) << text;
   EXPECT_EQ(text.find("1,3 - 0,4"), std::string::npos);
+}
+
+// The verdict line of one summary verdict as the report prints it: brace index, or "i" for the
+// overlapping brace, and "0." for the chord axial check.
+std::string PrintedVerdict(const ResistanceVerdict& v, bool overlap) {
+  const bool chord = v.mode == "3b";
+  const std::string index = chord ? "0" : overlap ? "i" : std::to_string(v.brace);
+  const char* i = index.c_str();
+  const char* comma = chord ? "." : ",";
+  char line[160];
+  if (v.passed)
+    std::snprintf(line, sizeof line, "N%s%sRd   = %3.1lf kN >= |N%s%s Ed | = %3.1lf kN Korras!", i, comma,
+                  v.N_Rd, i, comma, v.N_Ed);
+  else
+    std::snprintf(line, sizeof line, "N%s,Rd  = %3.1lf kN < |N%s,Ed | =%3.1lf kN Ei rahulda!", i, v.N_Rd, i,
+                  v.N_Ed);
+  return line;
+}
+
+// Brace 2 takes brace 1's place when it is the one checked (the narrower brace of an overlap,
+// the second block of a gap joint, whose chord state still uses brace 1's force and angle):
+// the report prints, in order, exactly the verdicts that `check --json` gives for it.
+TEST(KnReport, MirroredBracePrintsTheSummarysVerdicts) {
+  struct Case {
+    const char* name;
+    Job job;
+    int checked;  // the brace an overlap checks; 0 for a gap joint
+    const char* top_line;  // the line naming the top brace, "" when none is named
+  };
+  Job gap = KnJob();
+  gap.kn.e = 60;  // beyond 0.25·h0: the chord moment takes brace 1's force and angle
+  gap.kn.h2 = gap.kn.b2 = 90, gap.kn.t2 = 6, gap.kn.theta2 = 60, gap.kn.N2 = 120;
+  gap.steel.fy2 = 420;
+  Job overlap = KnJob();
+  overlap.kn.h0 = 100, overlap.kn.b0 = 150, overlap.kn.t0 = 6;
+  overlap.chord.A0 = 2800, overlap.chord.Wel0 = 80000;
+  Job second_narrower = overlap;
+  second_narrower.kn.b2 = 80, second_narrower.kn.t2 = 6, second_narrower.kn.N2 = 140;
+  second_narrower.steel.fy2 = 420;
+  Job first_narrower = overlap;
+  first_narrower.kn.b1 = 80, first_narrower.kn.N2 = 140;
+  first_narrower.steel.fy1 = 420;
+  const std::vector<Case> cases = {
+      {"gap, brace 2 of its own", gap, 0, ""},
+      {"overlap, brace 2 narrower", second_narrower, 2, "Pealmine on paremal olev varras i=2\n"},
+      {"overlap, brace 1 narrower", first_narrower, 1, "Pealmine on vasakul olev varras i=1\n"},
+      {"overlap, equal widths", overlap, 1, ""},
+  };
+  for (const Case& c : cases) {
+    const CheckSummary s = CheckJob(c.job, ReportInputs{}, 0);
+    const std::string text = RenderReportText(c.job, ReportInputs{}, 0);
+    ASSERT_TRUE(s.valid) << c.name << "\n" << text;
+    if (c.checked) {
+      ASSERT_EQ(s.verdicts.size(), 1u) << c.name;
+    }
+    size_t at = 0;
+    for (const ResistanceVerdict& v : s.verdicts) {
+      const std::string line = PrintedVerdict(v, c.checked != 0);
+      const size_t found = text.find(line, at);
+      ASSERT_NE(found, std::string::npos)
+          << c.name << ": brace " << v.brace << " mode " << v.mode << " " << line << "\n" << text;
+      at = found + line.size();
+    }
+    if (c.checked) {
+      EXPECT_EQ(s.verdicts[0].brace, c.checked) << c.name;
+      const Job& j = c.job;
+      EXPECT_EQ(s.verdicts[0].N_Ed, std::abs(c.checked == 2 ? j.kn.N2 : j.kn.N1)) << c.name;
+      EXPECT_EQ(text.find("Pealmine") != std::string::npos, *c.top_line != 0) << c.name;
+      if (*c.top_line) {
+        EXPECT_NE(text.find(c.top_line), std::string::npos) << c.name;
+      }
+      continue;
+    }
+    // Both blocks print the chord force from brace 1's N1 and θ1, and it is the force the
+    // chord verdict compares with.
+    char force[200];
+    std::snprintf(force, sizeof force,
+                  "Pikijõud liites N 0.Ed  = Nvöö,vasak  + N1 ×cosθ1  = %3.1lf + %3.1lf × cos%3.1lf° = ",
+                  c.job.kn.N0_left, c.job.kn.N1, c.job.kn.theta1);
+    const size_t second_block = text.find("paremal oleva varda i = 2");
+    ASSERT_NE(second_block, std::string::npos);
+    for (int brace = 1; brace <= 2; ++brace) {
+      const auto chord_verdict = std::find_if(s.verdicts.begin(), s.verdicts.end(), [&](const ResistanceVerdict& v) {
+        return v.brace == brace && v.mode == "3b";
+      });
+      ASSERT_NE(chord_verdict, s.verdicts.end()) << brace;
+      const ResistanceVerdict& chord = *chord_verdict;
+      char compressed[220], tension[220];
+      std::snprintf(compressed, sizeof compressed, "%s%3.1lf kN\n", force, -chord.N_Ed);
+      std::snprintf(tension, sizeof tension, "%s%3.1lf kN\n", force, chord.N_Ed);
+      const size_t from = brace == 1 ? 0 : second_block;
+      const size_t line = std::min(text.find(compressed, from), text.find(tension, from));
+      EXPECT_NE(line, std::string::npos) << "brace " << brace << "\n" << text;
+      if (brace == 1) {
+        EXPECT_LT(line, second_block);
+      }
+    }
+  }
 }
 
 // Degenerate input must render and check without a crash, hang or undefined behaviour.

@@ -81,7 +81,7 @@ TEST(KnPlateRequirements, PrintsTheFacePlateBlockWithItsWorkedValues) {
   in.kn_face_plate = 1;
   in.face_l = 376.4;  // prints as the requirement but lies just below it
   const Printed out = PrintOnCanvas(
-      [&](ReportCanvas& c) { PrintKnPlateRequirements(c, in, ComputeKnPlateRequirements(in)); });
+      [&](ReportCanvas& c) { PrintKnPlateRequirements(c, KnUsedInputsOf(in), ComputeKnPlateRequirements(in)); });
   const std::string& t = out.text;
   EXPECT_TRUE(HasLine(t, "Nelikanttoru vöölapi pikkus ")) << t;
   EXPECT_TRUE(HasLine(t, "l p  >= 1,5*(h1 / sinθ 1 + g + h2  / sinθ 2 ) = "
@@ -102,7 +102,7 @@ TEST(KnPlateRequirements, BlocksInFixedOrderThenPlateStrength) {
   ReportInputs in = SixtyDegreeJoint();
   in.kn_face_plate = in.kn_side_plates = in.kn_overlap_plate = 1;
   const std::string t = PrintOnCanvas([&](ReportCanvas& c) {
-                          PrintKnPlateRequirements(c, in, ComputeKnPlateRequirements(in));
+                          PrintKnPlateRequirements(c, KnUsedInputsOf(in), ComputeKnPlateRequirements(in));
                         }).text;
   const auto face = t.find("Nelikanttoru vöölapi pikkus");
   const auto side = t.find("Nelikanttoru külglapi pikkus");
@@ -128,7 +128,7 @@ TEST(KnPlateRequirements, ThicknessAgainstEachBraceSeparately) {
   const KnPlateRequirements r = ComputeKnPlateRequirements(in);
   EXPECT_TRUE(r.face_thickness1.passed);
   EXPECT_FALSE(r.face_thickness2.passed);
-  const Printed out = PrintOnCanvas([&](ReportCanvas& c) { PrintKnPlateRequirements(c, in, r); });
+  const Printed out = PrintOnCanvas([&](ReportCanvas& c) { PrintKnPlateRequirements(c, KnUsedInputsOf(in), r); });
   EXPECT_TRUE(HasLine(out.text, "t p  >= 2×t1  = 2×5.0 = 10.0 mm t p  = 10.0 mm  >= 10.0 mm  Korras! "))
       << out.text;
   EXPECT_TRUE(HasLine(out.text, "t p  >= 2×t2  = 2×12.0 = 24.0 mm t p  = 10.0 mm  < 24.0 mm  Ei rahulda! "))
@@ -159,7 +159,7 @@ TEST(KnPlateRequirements, PlateStrengthAgainstChordStrength) {
     in.fy0 = k.fy0;
     const KnPlateRequirements r = ComputeKnPlateRequirements(in);
     EXPECT_EQ(r.strength.passed, k.passes) << k.fy0;
-    const Printed out = PrintOnCanvas([&](ReportCanvas& c) { PrintKnPlateRequirements(c, in, r); });
+    const Printed out = PrintOnCanvas([&](ReportCanvas& c) { PrintKnPlateRequirements(c, KnUsedInputsOf(in), r); });
     EXPECT_TRUE(HasLine(out.text, k.line)) << out.text;
     EXPECT_EQ(out.failed, k.passes ? 0 : 1);
   }

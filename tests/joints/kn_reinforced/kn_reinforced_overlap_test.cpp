@@ -82,7 +82,7 @@ TEST(ReinforcedOverlap, CapReductionAndFailedFirstBrace) {
   EXPECT_FALSE(c.braces[1].resistance.reduced);
 
   const testing::Printed out =
-      PrintOnCanvas([&](ReportCanvas& cv) { PrintReinforcedOverlapChecks(cv, in, c); });
+      PrintOnCanvas([&](ReportCanvas& cv) { PrintReinforcedOverlapChecks(cv, KnUsedInputsOf(in), c); });
   const std::string& t = out.text;
   EXPECT_TRUE(HasLine(t, " Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2")) << t;
   EXPECT_TRUE(HasLine(t, "Vasakul olev varras i=1")) << t;

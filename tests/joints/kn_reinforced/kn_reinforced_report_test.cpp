@@ -210,8 +210,8 @@ TEST(ReinforcedKnReport, FacePlateGapServesTheWholeReport) {
 TEST(ReinforcedKnJoint, TheReportPrintsFromTheResultAlone) {
   for (const ReportInputs& in : {SidePlatedGapJoint(), PlatedOverlapJoint(50)}) {
     const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
-    EXPECT_EQ(r.inputs.g, in.g);
-    EXPECT_EQ(r.inputs.b2, in.b2);
+    EXPECT_EQ(r.used.g, in.g);
+    EXPECT_EQ(r.used.brace2.b, in.b2);
     const std::string rendered =
         PrintOnCanvas([&](ReportCanvas& c) { RenderReinforcedKnReport(c, in); }).text;
     const std::string from_result = PrintOnCanvas([&](ReportCanvas& c) { PrintReinforcedKnReport(c, r); }).text;
