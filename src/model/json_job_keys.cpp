@@ -163,10 +163,6 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool IsChsGroup(std::string_view group) { return group == "chs_tyx" || group == "chs_kn"; }
-
-bool IsFamilyGroup(std::string_view group) { return group == "tyx" || group == "kn" || IsChsGroup(group); }
-
 const std::vector<JobKey>& JobKeys() { return kKeys; }
 
 const JobKey* FindJobKey(std::string_view dotted) {
