@@ -6,6 +6,7 @@
 #include "model/confirm_job.h"
 #include "model/job_fields.h"
 #include "model/json_job_chs.h"
+#include "model/json_job_rhs_keys.h"
 #include "model/value_ranges.h"
 
 namespace traxen {
@@ -105,19 +106,20 @@ constexpr Words kChsJointWords{"a circular hollow section joint", "ümartorusõl
 const JobFamilyInfo kFamilies[] = {
     {.id = JobFamilyId::kTyx, .group = "tyx", .flag = "is_tyx", .marker = &JobFamily::is_tyx, .label = "T/Y/X",
      .dialog = 1, .members = TyxMembers, .round_tubes = false, .plate_flag = TyxPlateFlag,
-     .range = HollowJointKeyRange, .derived = TyxDerived, .confirm_json = ConfirmTyxJson, .example = TyxExample,
-     .variant = "x", .variant_flag = "x_joint"},
+     .keys = TyxKeys, .range = HollowJointKeyRange, .derived = TyxDerived, .confirm_json = ConfirmTyxJson,
+     .example = TyxExample, .variant = "x", .variant_flag = "x_joint"},
     {.id = JobFamilyId::kKn, .group = "kn", .flag = "is_kn", .marker = &JobFamily::is_kn, .label = "K/N",
      .dialog = 2, .members = KnMembers, .round_tubes = false, .plate_flag = KnPlateFlag,
-     .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmKnJson, .example = KnExample},
+     .keys = KnKeys, .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmKnJson,
+     .example = KnExample},
     {.id = JobFamilyId::kChsTyx, .group = "chs_tyx", .flag = "is_chs_tyx", .marker = &JobFamily::is_chs_tyx,
      .label = "CHS T/Y/X", .dialog = 3, .members = ChsTyxMembers, .round_tubes = true, .plate_flag = NoPlate,
-     .range = HollowJointKeyRange, .derived = NothingDerived, .confirm_json = ConfirmChsJsonJob,
+     .keys = ChsTyxKeys, .range = HollowJointKeyRange, .derived = NothingDerived, .confirm_json = ConfirmChsJsonJob,
      .example = ChsTyxExample, .variant = "chs_x", .variant_flag = "x_joint", .project_file = false,
      .joint_words = kChsJointWords},
     {.id = JobFamilyId::kChsKn, .group = "chs_kn", .flag = "is_chs_kn", .marker = &JobFamily::is_chs_kn,
      .label = "CHS K/N", .dialog = 4, .members = ChsKnMembers, .round_tubes = true, .plate_flag = NoPlate,
-     .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmChsJsonJob,
+     .keys = ChsKnKeys, .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmChsJsonJob,
      .example = ChsKnExample, .project_file = false, .joint_words = kChsJointWords},
 };
 

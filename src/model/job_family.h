@@ -11,11 +11,10 @@
 
 #include "model/job.h"
 #include "model/json_job.h"
+#include "model/json_job_keys.h"
 #include "model/messages.h"
 
 namespace traxen {
-
-enum class JobFamilyId { kTyx, kKn, kChsTyx, kChsKn };
 
 // One member's section as the checks of a JSON job and the truss summary name it.
 struct MemberSize {
@@ -38,6 +37,8 @@ struct JobFamilyInfo {
   // messages and summaries name the diameter ("Ø219.1×8").
   bool round_tubes;
   int (*plate_flag)(const Job&, std::string_view flag);  // a reinforcing plate's flag, 0 when none
+  // Its JSON keys: its flag's ("family.is_tyx"), then its group's, in the field list's order.
+  std::span<const JobKey> (*keys)();
   ValueRange (*range)(std::string_view key);  // the range of a key of its group ("theta1")
   bool (*derived)(std::string_view key);  // a key of its group the reading derives from others
   // The derivations of a JSON job of the family as it is read (see ConfirmJsonJob).

@@ -3,15 +3,21 @@
 // chord's A0 and Wel0 from its ring when left out).
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/job.h"
 #include "model/json_job.h"
+#include "model/json_job_keys.h"
 #include "model/messages.h"
 
 namespace traxen {
+
+// The flag and the group of each family, in the field list's order (see JobFamilyInfo::keys).
+std::span<const JobKey> ChsTyxKeys();
+std::span<const JobKey> ChsKnKeys();
 
 // N2 = −N1 sin θ1 / sin θ2 and N0_right = N0_left + N1 cos θ1 − N2 cos θ2 (angles with π).
 void DeriveChsKnForces(ChsKnJoint& k);
