@@ -60,11 +60,11 @@ struct JointFamily {
   ReportTextKey header_title = ReportTextKey::kHeaderTitle;
 };
 
-// A family's desktop texts in one language.
-struct FamilyDesktopTexts {
+// A family's desktop texts in one language: Estonian, the program's own, or English.
+struct JointFamilyTexts {
   std::string_view menu_text, toolbar_text, toolbar_tip, undo_text;
 };
-FamilyDesktopTexts DesktopTexts(const JointFamily& family, Language language);
+JointFamilyTexts JointFamilyTextsIn(const JointFamily& family, Language language);
 
 // Every family in the order the menus, the toolbar and `traxen-cli new` list them.
 std::span<const JointFamily> JointFamilies();

@@ -72,7 +72,7 @@ std::vector<BraceWeld> ComputeBraceWelds(const Job& job) {
   return family ? family->welds(job) : std::vector<BraceWeld>{};
 }
 
-FamilyDesktopTexts DesktopTexts(const JointFamily& family, Language language) {
+JointFamilyTexts JointFamilyTextsIn(const JointFamily& family, Language language) {
   if (language == Language::kEnglish)
     return {family.menu_text_en, family.toolbar_text_en, family.toolbar_tip_en, family.undo_text_en};
   return {family.menu_text, family.toolbar_text, family.toolbar_tip, family.undo_text};

@@ -122,7 +122,7 @@ TEST(Registry, DesktopTextsInBothLanguagesWithUniqueMnemonics) {
     std::set<std::string> mnemonics;
     for (const JointFamily& f : JointFamilies()) {
       SCOPED_TRACE(f.info.group);
-      const FamilyDesktopTexts t = DesktopTexts(f, language);
+      const JointFamilyTexts t = JointFamilyTextsIn(f, language);
       for (std::string_view text : {t.menu_text, t.toolbar_text, t.toolbar_tip, t.undo_text})
         EXPECT_FALSE(text.empty());
       const std::string mnemonic = Mnemonic(t.menu_text);
@@ -133,7 +133,8 @@ TEST(Registry, DesktopTextsInBothLanguagesWithUniqueMnemonics) {
   }
   for (const JointFamily& f : JointFamilies()) {
     SCOPED_TRACE(f.info.group);
-    const FamilyDesktopTexts et = DesktopTexts(f, Language::kEstonian), en = DesktopTexts(f, Language::kEnglish);
+    const JointFamilyTexts et = JointFamilyTextsIn(f, Language::kEstonian);
+    const JointFamilyTexts en = JointFamilyTextsIn(f, Language::kEnglish);
     EXPECT_EQ(et.menu_text, f.menu_text);
     EXPECT_EQ(et.undo_text, f.undo_text);
     EXPECT_NE(en.menu_text, et.menu_text);
