@@ -36,4 +36,17 @@ CheckSummary RenderChsKnFamily(ReportCanvas& canvas, const FamilyJob& job, bool 
   return RenderChs(canvas, job.job, sketch, true);
 }
 
+std::vector<BraceWeld> ChsTyxBraceWelds(const Job& job) {
+  const JobSteel& s = job.steel;
+  std::vector<BraceWeld> welds{BraceWeldOf(1, s.fy1, s.fu1, job.chs_tyx.t1, s)};
+  // The lower brace of a circular X joint is brace 1 mirrored, steel and all.
+  if (job.chs_tyx.x_joint == 1) welds.push_back(BraceWeldOf(2, s.fy1, s.fu1, job.chs_tyx.t1, s));
+  return welds;
+}
+
+std::vector<BraceWeld> ChsKnBraceWelds(const Job& job) {
+  const JobSteel& s = job.steel;
+  return {BraceWeldOf(1, s.fy1, s.fu1, job.chs_kn.t1, s), BraceWeldOf(2, s.fy2, s.fu2, job.chs_kn.t2, s)};
+}
+
 }  // namespace traxen

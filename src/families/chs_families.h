@@ -10,4 +10,8 @@ CheckSummary RenderChsTyxFamily(ReportCanvas& canvas, const FamilyJob& job, bool
 CheckSummary CheckChsKnFamily(const FamilyJob& job, ReportLanguage language);
 CheckSummary RenderChsKnFamily(ReportCanvas& canvas, const FamilyJob& job, bool sketch);
 
+// Brace 1, and for an X joint the lower brace; brace 1 and brace 2 of a K/N joint.
+std::vector<BraceWeld> ChsTyxBraceWelds(const Job& job);
+std::vector<BraceWeld> ChsKnBraceWelds(const Job& job);
+
 }  // namespace traxen

@@ -9,18 +9,45 @@ namespace traxen {
 std::span<const JointFamily> JointFamilies() {
   // Built on first use, after the Job record's table it points into.
   static const JointFamily families[] = {
-      {JobFamilyInfoOf(JobFamilyId::kTyx), "&X,Y ja T sõlmed", "X,Y ja T TRAXEN", "X,Y ja T sõlmede andmed",
-       "X,Y ja T sõlm", "tyx", "tyx (a T or Y joint), x (an X joint)", CheckTyxFamily, RenderTyxFamily},
-      {JobFamilyInfoOf(JobFamilyId::kKn), "&KN  sõlmed", "KN TRAXEN", "KN sõlmed andmed", "KN sõlm", "kn",
-       "kn (a K or N joint)", CheckKnFamily, RenderKnFamily},
-      {JobFamilyInfoOf(JobFamilyId::kChsTyx), "&Ümartoru T, Y ja X sõlmed", "Ümartoru X,Y ja T",
-       "Ümartoru T, Y ja X sõlmede andmed", "Ümartoru X,Y ja T sõlm", "chsTyx",
-       "chs_tyx (a circular hollow section T or Y joint), chs_x (a circular hollow section X joint)",
-       CheckChsTyxFamily, RenderChsTyxFamily, ReportTextKey::kHeaderTitleRoundTubes},
-      {JobFamilyInfoOf(JobFamilyId::kChsKn), "Ümartoru K ja N sõ&lmed", "Ümartoru KN", "Ümartoru K ja N sõlmede andmed",
-       "Ümartoru KN sõlm", "chsKn", "chs_kn (a circular hollow section K or N joint)", CheckChsKnFamily,
-       RenderChsKnFamily, ReportTextKey::kHeaderTitleRoundTubes},
+      {.info = JobFamilyInfoOf(JobFamilyId::kTyx),
+       .menu_text = "&X,Y ja T sõlmed", .toolbar_text = "X,Y ja T TRAXEN", .toolbar_tip = "X,Y ja T sõlmede andmed",
+       .undo_text = "X,Y ja T sõlm",
+       .menu_text_en = "&X, Y and T joints", .toolbar_text_en = "X, Y and T TRAXEN",
+       .toolbar_tip_en = "X, Y and T joint data", .undo_text_en = "X, Y and T joint",
+       .command_name = "tyx", .new_help = "tyx (a T or Y joint), x (an X joint)",
+       .summary_name = "T/Y", .summary_variant_name = "X",
+       .check = CheckTyxFamily, .render = RenderTyxFamily, .welds = TyxBraceWelds},
+      {.info = JobFamilyInfoOf(JobFamilyId::kKn),
+       .menu_text = "&KN  sõlmed", .toolbar_text = "KN TRAXEN", .toolbar_tip = "KN sõlmed andmed",
+       .undo_text = "KN sõlm",
+       .menu_text_en = "&K and N joints", .toolbar_text_en = "K and N TRAXEN",
+       .toolbar_tip_en = "K and N joint data", .undo_text_en = "K and N joint",
+       .command_name = "kn", .new_help = "kn (a K or N joint)",
+       .summary_name = "K/N",
+       .check = CheckKnFamily, .render = RenderKnFamily, .welds = KnBraceWelds},
+      {.info = JobFamilyInfoOf(JobFamilyId::kChsTyx),
+       .menu_text = "&Ümartoru T, Y ja X sõlmed", .toolbar_text = "Ümartoru X,Y ja T",
+       .toolbar_tip = "Ümartoru T, Y ja X sõlmede andmed", .undo_text = "Ümartoru X,Y ja T sõlm",
+       .menu_text_en = "&Circular hollow section T, Y and X joints", .toolbar_text_en = "CHS X, Y and T",
+       .toolbar_tip_en = "Circular hollow section T, Y and X joint data",
+       .undo_text_en = "Circular hollow section X, Y and T joint",
+       .command_name = "chsTyx",
+       .new_help = "chs_tyx (a circular hollow section T or Y joint), chs_x (a circular hollow section X joint)",
+       .summary_name = "CHS T/Y", .summary_variant_name = "CHS X",
+       .check = CheckChsTyxFamily, .render = RenderChsTyxFamily, .welds = ChsTyxBraceWelds,
+       .header_title = ReportTextKey::kHeaderTitleRoundTubes},
+      {.info = JobFamilyInfoOf(JobFamilyId::kChsKn),
+       .menu_text = "Ümartoru K ja N sõ&lmed", .toolbar_text = "Ümartoru KN",
+       .toolbar_tip = "Ümartoru K ja N sõlmede andmed", .undo_text = "Ümartoru KN sõlm",
+       .menu_text_en = "Circular hollow section K and N &joints", .toolbar_text_en = "CHS K and N",
+       .toolbar_tip_en = "Circular hollow section K and N joint data",
+       .undo_text_en = "Circular hollow section K and N joint",
+       .command_name = "chsKn", .new_help = "chs_kn (a circular hollow section K or N joint)",
+       .summary_name = "CHS K/N",
+       .check = CheckChsKnFamily, .render = RenderChsKnFamily, .welds = ChsKnBraceWelds,
+       .header_title = ReportTextKey::kHeaderTitleRoundTubes},
   };
+
   return families;
 }
 
@@ -38,6 +65,17 @@ const JointFamily* FindJointFamily(std::string_view group) {
 const JointFamily* JointFamilyOfDialog(int dialog) {
   const JobFamilyInfo* info = FamilyOfDialog(dialog);
   return info ? FindJointFamily(info->group) : nullptr;
+}
+
+std::vector<BraceWeld> ComputeBraceWelds(const Job& job) {
+  const JointFamily* family = JointFamilyOf(job);
+  return family ? family->welds(job) : std::vector<BraceWeld>{};
+}
+
+JointFamilyTexts JointFamilyTextsIn(const JointFamily& family, Language language) {
+  if (language == Language::kEnglish)
+    return {family.menu_text_en, family.toolbar_text_en, family.toolbar_tip_en, family.undo_text_en};
+  return {family.menu_text, family.toolbar_text, family.toolbar_tip, family.undo_text};
 }
 
 }  // namespace traxen

@@ -117,4 +117,16 @@ CheckSummary RenderKnFamily(ReportCanvas& canvas, const FamilyJob& job, bool ske
   return HasKnPlate(in) ? RenderReinforcedKnReport(canvas, in) : RenderPlainKnReport(canvas, in);
 }
 
+std::vector<BraceWeld> TyxBraceWelds(const Job& job) {
+  const JobSteel& s = job.steel;
+  std::vector<BraceWeld> welds{BraceWeldOf(1, s.fy1, s.fu1, job.tyx.t1, s)};
+  if (job.tyx.x_joint == 1) welds.push_back(BraceWeldOf(2, s.fy2, s.fu2, job.tyx.t2, s));
+  return welds;
+}
+
+std::vector<BraceWeld> KnBraceWelds(const Job& job) {
+  const JobSteel& s = job.steel;
+  return {BraceWeldOf(1, s.fy1, s.fu1, job.kn.t1, s), BraceWeldOf(2, s.fy2, s.fu2, job.kn.t2, s)};
+}
+
 }  // namespace traxen

@@ -19,4 +19,9 @@ CheckSummary RenderTyxFamily(ReportCanvas& canvas, const FamilyJob& job, bool sk
 CheckSummary CheckKnFamily(const FamilyJob& job, ReportLanguage language);
 CheckSummary RenderKnFamily(ReportCanvas& canvas, const FamilyJob& job, bool sketch);
 
+// Brace 1 alone for a T or Y joint, brace 1 and the lower brace for an X joint; brace 1 and
+// brace 2 for a K/N joint.
+std::vector<BraceWeld> TyxBraceWelds(const Job& job);
+std::vector<BraceWeld> KnBraceWelds(const Job& job);
+
 }  // namespace traxen

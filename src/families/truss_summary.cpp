@@ -7,6 +7,7 @@
 #include <limits>
 #include <optional>
 
+#include "families/joint_family.h"
 #include "model/job_family.h"
 #include "report/pages.h"
 #include "report/report_canvas.h"
@@ -67,10 +68,6 @@ std::string OutcomeText(JointOutcome outcome, ReportLanguage language) {
 
 std::string Size(double h, double b, double t) { return fmt::format("{:g}×{:g}×{:g}", h, b, t); }
 
-bool IsRoundTube(const JobFamilyInfo& family) {
-  return family.id == JobFamilyId::kChsTyx || family.id == JobFamilyId::kChsKn;
-}
-
 // Chord / brace (/ brace 2), as the family names its members.
 std::string Sections(const Job& job) {
   const JobFamilyInfo* family = FamilyOf(job);
@@ -78,21 +75,15 @@ std::string Sections(const Job& job) {
   std::string text;
   for (const MemberSize& m : family->members(job))
     text += (text.empty() ? "" : " / ") +
-            (IsRoundTube(*family) ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
+            (family->round_tubes ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
   return text;
 }
 
 // "T/Y", "X", "K/N"; a joint of circular tubes adds "CHS".
 std::string FamilyText(const Job& job) {
-  const JobFamilyInfo* family = FamilyOf(job);
+  const JointFamily* family = JointFamilyOf(job);
   if (!family) return "–";
-  switch (family->id) {
-    case JobFamilyId::kTyx: return job.tyx.x_joint == 1 ? "X" : "T/Y";
-    case JobFamilyId::kKn: return "K/N";
-    case JobFamilyId::kChsTyx: return job.chs_tyx.x_joint == 1 ? "CHS X" : "CHS T/Y";
-    case JobFamilyId::kChsKn: return "CHS K/N";
-  }
-  return "–";
+  return std::string(IsFamilyVariant(job, family->info) ? family->summary_variant_name : family->summary_name);
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ struct JobFamily {
   int is_chs_kn = 0;   // 1: circular hollow section K or N joint
 };
 
+// The family each flag above marks, as the family table (model/job_family.h) knows it.
+enum class JobFamilyId { kTyx, kKn, kChsTyx, kChsKn };
+
 struct JobSteel {
   double fy0 = 355.0, fu0 = 520.0;
   double fy1 = 355.0, fu1 = 520.0;

@@ -4,7 +4,10 @@
 #include <algorithm>
 
 #include "model/confirm_job.h"
+#include "model/job_fields.h"
 #include "model/json_job_chs.h"
+#include "model/json_job_rhs_keys.h"
+#include "model/value_ranges.h"
 
 namespace traxen {
 
@@ -97,14 +100,27 @@ Job ChsKnExample(bool) {
   return job;
 }
 
+// How refusing a project file names a circular joint.
+constexpr Words kChsJointWords{"a circular hollow section joint", "ümartorusõlmele"};
+
 const JobFamilyInfo kFamilies[] = {
-    {JobFamilyId::kTyx, "tyx", "is_tyx", &JobFamily::is_tyx, "T/Y/X", 1, TyxMembers, TyxPlateFlag, TyxDerived, ConfirmTyxJson, TyxExample,
-     "x", "x_joint"},
-    {JobFamilyId::kKn, "kn", "is_kn", &JobFamily::is_kn, "K/N", 2, KnMembers, KnPlateFlag, KnDerived, ConfirmKnJson, KnExample},
-    {JobFamilyId::kChsTyx, "chs_tyx", "is_chs_tyx", &JobFamily::is_chs_tyx, "CHS T/Y/X", 3, ChsTyxMembers, NoPlate,
-     NothingDerived, ConfirmChsJsonJob, ChsTyxExample, "chs_x", "x_joint", false},
-    {JobFamilyId::kChsKn, "chs_kn", "is_chs_kn", &JobFamily::is_chs_kn, "CHS K/N", 4, ChsKnMembers, NoPlate, KnDerived,
-     ConfirmChsJsonJob, ChsKnExample, {}, {}, false},
+    {.id = JobFamilyId::kTyx, .group = "tyx", .flag = "is_tyx", .marker = &JobFamily::is_tyx, .label = "T/Y/X",
+     .dialog = 1, .members = TyxMembers, .round_tubes = false, .plate_flag = TyxPlateFlag,
+     .keys = TyxKeys, .range = HollowJointKeyRange, .derived = TyxDerived, .confirm_json = ConfirmTyxJson,
+     .example = TyxExample, .variant = "x", .variant_flag = "x_joint"},
+    {.id = JobFamilyId::kKn, .group = "kn", .flag = "is_kn", .marker = &JobFamily::is_kn, .label = "K/N",
+     .dialog = 2, .members = KnMembers, .round_tubes = false, .plate_flag = KnPlateFlag,
+     .keys = KnKeys, .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmKnJson,
+     .example = KnExample},
+    {.id = JobFamilyId::kChsTyx, .group = "chs_tyx", .flag = "is_chs_tyx", .marker = &JobFamily::is_chs_tyx,
+     .label = "CHS T/Y/X", .dialog = 3, .members = ChsTyxMembers, .round_tubes = true, .plate_flag = NoPlate,
+     .keys = ChsTyxKeys, .range = HollowJointKeyRange, .derived = NothingDerived, .confirm_json = ConfirmChsJsonJob,
+     .example = ChsTyxExample, .variant = "chs_x", .variant_flag = "x_joint", .project_file = false,
+     .joint_words = kChsJointWords},
+    {.id = JobFamilyId::kChsKn, .group = "chs_kn", .flag = "is_chs_kn", .marker = &JobFamily::is_chs_kn,
+     .label = "CHS K/N", .dialog = 4, .members = ChsKnMembers, .round_tubes = true, .plate_flag = NoPlate,
+     .keys = ChsKnKeys, .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmChsJsonJob,
+     .example = ChsKnExample, .project_file = false, .joint_words = kChsJointWords},
 };
 
 }  // namespace
@@ -158,6 +174,23 @@ bool FitsProjectFile(const Job& job) {
   return !family || family->project_file;
 }
 
+Message ProjectFileRefusal(const Job& job) {
+  const JobFamilyInfo* family = FamilyOf(job);
+  if (!family || family->project_file) return {};
+  return Message(MessageId::kCannotSaveInProjectFile, family->joint_words);
+}
+
+bool IsFamilyVariant(const Job& job, const JobFamilyInfo& family) {
+  if (family.variant_flag.empty()) return false;
+  bool set = false;
+  // The field list takes pointers; nothing is written through them.
+  ForEachJobField(const_cast<Job&>(job), [&](const JobField& f) {
+    if (f.group == family.group && f.key == family.variant_flag)
+      if (int* const* flag = std::get_if<int*>(&f.ref)) set = **flag == 1;
+  });
+  return set;
+}
+
 void SetJobFamily(Job& job, JobFamilyId id) {
   for (const JobFamilyInfo& f : kFamilies) job.family.*f.marker = f.id == id ? 1 : 0;
 }
@@ -165,6 +198,21 @@ void SetJobFamily(Job& job, JobFamilyId id) {
 int FamilyFlagCount(const Job& job) {
   return static_cast<int>(
       std::count_if(std::begin(kFamilies), std::end(kFamilies), [&](const JobFamilyInfo& f) { return job.family.*f.marker == 1; }));
+}
+
+Message FamilyFlagsProblem(const Job& job) {
+  std::vector<const JobFamilyInfo*> set;
+  for (const JobFamilyInfo& f : kFamilies)
+    if (job.family.*f.marker == 1) set.push_back(&f);
+  if (set.size() < 2) return {};
+  // The two families a project file holds were once the only ones, and a job setting both
+  // flags is still told so in the words it always was.
+  if (set.size() == 2 && set[0]->project_file && set[1]->project_file)
+    return Message(MessageId::kJsonBothFamilies, set[0]->flag, set[1]->flag);
+  std::string names;
+  for (std::size_t i = 0; i < set.size(); ++i)
+    names += std::string(i == 0 ? "" : i + 1 == set.size() ? " and " : ", ") + std::string(set[i]->flag);
+  return Message(MessageId::kJsonFamilies, names);
 }
 
 }  // namespace traxen

@@ -11,11 +11,10 @@
 
 #include "model/job.h"
 #include "model/json_job.h"
+#include "model/json_job_keys.h"
 #include "model/messages.h"
 
 namespace traxen {
-
-enum class JobFamilyId { kTyx, kKn, kChsTyx, kChsKn };
 
 // One member's section as the checks of a JSON job and the truss summary name it.
 struct MemberSize {
@@ -34,7 +33,13 @@ struct JobFamilyInfo {
   // files keep it, so a family's number never changes; 0 is "none".
   int dialog;
   std::vector<MemberSize> (*members)(const Job&);       // chord first, then the braces it reports
+  // Its members are circular hollow sections: a member's h and b are both its diameter, and
+  // messages and summaries name the diameter ("Ø219.1×8").
+  bool round_tubes;
   int (*plate_flag)(const Job&, std::string_view flag);  // a reinforcing plate's flag, 0 when none
+  // Its JSON keys: its flag's ("family.is_tyx"), then its group's, in the field list's order.
+  std::span<const JobKey> (*keys)();
+  ValueRange (*range)(std::string_view key);  // the range of a key of its group ("theta1")
   bool (*derived)(std::string_view key);  // a key of its group the reading derives from others
   // The derivations of a JSON job of the family as it is read (see ConfirmJsonJob).
   void (*confirm_json)(Job& job, const JsonFieldSet& present, std::vector<std::string>* warnings,
@@ -47,8 +52,10 @@ struct JobFamilyInfo {
   std::string_view variant = {};
   std::string_view variant_flag = {};
   // Whether the desktop program's 18-line project file (.trx) can hold a job of the family;
-  // the others are saved as JSON jobs.
+  // the others are saved as JSON jobs, and refusing a project file names their joint in both
+  // languages, the Estonian in the case its sentence takes ("ümartorusõlmele").
   bool project_file = true;
+  Words joint_words = {};
 };
 
 // Every family, in the order the menus, the templates and the key list show them.
@@ -72,10 +79,21 @@ const JobFamilyInfo* FamilyOfDialog(int dialog);
 // False for a job of a family that only a JSON job can hold.
 bool FitsProjectFile(const Job& job);
 
+// Why a project file cannot hold the job (its family's joint has no room there); empty when
+// it can.
+Message ProjectFileRefusal(const Job& job);
+
+// Whether the job is its family's variant (an X joint of the T/Y/X family): the family's
+// variant flag in its group is 1.
+bool IsFamilyVariant(const Job& job, const JobFamilyInfo& family);
+
 // Sets the family's flag and clears every other.
 void SetJobFamily(Job& job, JobFamilyId id);
 
 // The number of family flags the job sets (a sound job sets one at most).
 int FamilyFlagCount(const Job& job);
+
+// More than one family flag set: the message names them; empty when at most one is.
+Message FamilyFlagsProblem(const Job& job);
 
 }  // namespace traxen

@@ -11,7 +11,6 @@
 #include "model/job_field_index.h"
 #include "model/job_fields.h"
 #include "model/job_family.h"
-#include "model/json_job_chs.h"
 #include "model/json_job_keys.h"
 #include "model/quick_json_sax.h"
 

@@ -11,7 +11,6 @@
 #include "model/job_family.h"
 #include "model/job_fields.h"
 #include "model/json_job.h"
-#include "model/json_job_chs.h"
 #include "model/json_job_keys.h"
 #include "model/value_ranges.h"
 
@@ -46,11 +45,16 @@ std::optional<Message> NumberProblem(const JobKey& key, ValueRange range, double
 }
 
 // A wall of half the section's width or more leaves no hole: no hollow section has it, and
-// its area and modulus would not be numbers. Empty when every member of the family is sound.
+// its area and modulus would not be numbers. A tube's message names its diameter, a
+// rectangle's its sides. Empty when every member of the family is sound.
 Message HollowSectionProblem(const Job& job, const JobFamilyInfo& family) {
-  for (const MemberSize& m : family.members(job))
-    if (!(2 * m.t < m.h && 2 * m.t < m.b))
-      return Message(MessageId::kJsonWallTooThick, std::string(m.wall_key), m.t, Term{std::string(m.name)}, m.h, m.b);
+  for (const MemberSize& m : family.members(job)) {
+    if (2 * m.t < m.h && 2 * m.t < m.b) continue;
+    const std::string key(m.wall_key);
+    const Term member{std::string(m.name)};
+    if (family.round_tubes) return Message(MessageId::kJsonRoundWallTooThick, key, m.t, member, m.h);
+    return Message(MessageId::kJsonWallTooThick, key, m.t, member, m.h, m.b);
+  }
   return {};
 }
 
@@ -129,8 +133,6 @@ LoadError CheckJsonJobValues(const JsonJob& parsed, std::string_view file) {
         f.ref);
   });
   if (!error.empty()) return Fail(error);
-  // A tube's own message names its diameter; the rectangular one its sides.
-  if (Message why = ChsSectionProblem(parsed.job); !why.empty()) return Fail(why.About(std::string(file)));
   if (Message why = info ? HollowSectionProblem(parsed.job, *info) : Message(); !why.empty())
     return Fail(why.About(std::string(file)));
   return {};

@@ -1,4 +1,4 @@
-// Circular hollow section jobs: family, sizes and derivations.
+// Circular hollow section jobs: their derivations.
 #include "model/json_job_chs.h"
 
 #include <algorithm>
@@ -11,47 +11,45 @@
 
 namespace traxen {
 
-std::string_view ChsFamilyGroup(const Job& job) {
-  if (job.family.is_chs_tyx == 1) return "chs_tyx";
-  if (job.family.is_chs_kn == 1) return "chs_kn";
-  return "";
-}
+namespace {
+using R = KeyRole;
+}  // namespace
 
-std::string_view ChsFamilyName(std::string_view group) { return group == "chs_kn" ? "CHS K/N" : "CHS T/Y/X"; }
-
-Message FamilyFlagsProblem(const Job& job) {
-  const JobFamily& f = job.family;
-  std::vector<std::string_view> set;
-  if (f.is_tyx == 1) set.push_back("is_tyx");
-  if (f.is_kn == 1) set.push_back("is_kn");
-  if (f.is_chs_tyx == 1) set.push_back("is_chs_tyx");
-  if (f.is_chs_kn == 1) set.push_back("is_chs_kn");
-  if (set.size() < 2) return {};
-  if (f.is_tyx == 1 && f.is_kn == 1 && set.size() == 2) return Message(MessageId::kJsonBothFamilies);
-  std::string names;
-  for (std::size_t i = 0; i < set.size(); ++i)
-    names += std::string(i == 0 ? "" : i + 1 == set.size() ? " and " : ", ") + std::string(set[i]);
-  return Message(MessageId::kJsonFamilies, names);
-}
-
-Message ChsSectionProblem(const Job& job) {
-  struct Member {
-    const char* name;
-    const char* wall_key;
-    double d, t;
+std::span<const JobKey> ChsTyxKeys() {
+  static constexpr JobKey keys[] = {
+      {"family.is_chs_tyx", "", R::kFlag, "1: a T, Y or X joint of circular hollow sections"},
+      {"chs_tyx.d0", "mm", R::kDimension, "chord outside diameter"},
+      {"chs_tyx.t0", "mm", R::kDimension, "chord wall thickness"},
+      {"chs_tyx.d1", "mm", R::kDimension, "brace outside diameter"},
+      {"chs_tyx.t1", "mm", R::kDimension, "brace wall thickness"},
+      {"chs_tyx.theta1", "degrees", R::kAction, "angle between brace and chord"},
+      {"chs_tyx.N0", "kN", R::kAction, "chord force without the brace's component along it (prestress), tension positive"},
+      {"chs_tyx.M0", "kNm", R::kAction, "chord bending moment"},
+      {"chs_tyx.N1", "kN", R::kAction, "brace axial force, tension positive"},
+      {"chs_tyx.x_joint", "", R::kFlag, "1: X joint, a second brace on the opposite side of the chord"},
   };
-  std::vector<Member> members;
-  if (job.family.is_chs_tyx == 1) {
-    const ChsTyxJoint& x = job.chs_tyx;
-    members = {{"chord", "chs_tyx.t0", x.d0, x.t0}, {"brace", "chs_tyx.t1", x.d1, x.t1}};
-  } else if (job.family.is_chs_kn == 1) {
-    const ChsKnJoint& k = job.chs_kn;
-    members = {{"chord", "chs_kn.t0", k.d0, k.t0}, {"brace 1", "chs_kn.t1", k.d1, k.t1},
-               {"brace 2", "chs_kn.t2", k.d2, k.t2}};
-  }
-  for (const Member& m : members)
-    if (!(2 * m.t < m.d)) return Message(MessageId::kJsonChsWallTooThick, m.wall_key, m.t, Term{m.name}, m.d);
-  return {};
+  return keys;
+}
+
+std::span<const JobKey> ChsKnKeys() {
+  static constexpr JobKey keys[] = {
+      {"family.is_chs_kn", "", R::kFlag, "1: a K or N joint of circular hollow sections"},
+      {"chs_kn.d0", "mm", R::kDimension, "chord outside diameter"},
+      {"chs_kn.t0", "mm", R::kDimension, "chord wall thickness"},
+      {"chs_kn.d1", "mm", R::kDimension, "brace 1 (left) outside diameter"},
+      {"chs_kn.t1", "mm", R::kDimension, "brace 1 wall thickness"},
+      {"chs_kn.d2", "mm", R::kDimension, "brace 2 (right) outside diameter"},
+      {"chs_kn.t2", "mm", R::kDimension, "brace 2 wall thickness"},
+      {"chs_kn.theta1", "degrees", R::kAction, "angle between brace 1 and the chord"},
+      {"chs_kn.theta2", "degrees", R::kAction, "angle between brace 2 and the chord"},
+      {"chs_kn.N0_left", "kN", R::kAction, "chord axial force left of the joint, tension positive"},
+      {"chs_kn.N0_right", "kN", R::kDerived, "chord force right of the joint: from equilibrium"},
+      {"chs_kn.M0", "kNm", R::kAction, "chord bending moment"},
+      {"chs_kn.N1", "kN", R::kAction, "brace 1 axial force, tension positive"},
+      {"chs_kn.N2", "kN", R::kDerived, "brace 2 axial force: from equilibrium"},
+      {"chs_kn.e", "mm", R::kAction, "eccentricity, positive away from the braces"},
+  };
+  return keys;
 }
 
 void DeriveChsKnForces(ChsKnJoint& k) {

@@ -1,29 +1,23 @@
-// What a job of circular hollow sections means beyond its keys: the family it names, its
-// sound sizes and the values confirming it derives (brace 2's force and the chord force right
-// of a K/N joint from equilibrium, the chord's A0 and Wel0 from its ring when left out).
+// What a job of circular hollow sections means beyond its keys: the values confirming it
+// derives (brace 2's force and the chord force right of a K/N joint from equilibrium, the
+// chord's A0 and Wel0 from its ring when left out).
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/job.h"
 #include "model/json_job.h"
+#include "model/json_job_keys.h"
 #include "model/messages.h"
 
 namespace traxen {
 
-// "chs_tyx" or "chs_kn" by the job's family flag, "" for neither.
-std::string_view ChsFamilyGroup(const Job& job);
-
-// How the missing-keys message names the family: "CHS T/Y/X" or "CHS K/N".
-std::string_view ChsFamilyName(std::string_view group);
-
-// More than one family flag set: the message names them; empty when at most one is.
-Message FamilyFlagsProblem(const Job& job);
-
-// A wall of half the diameter or more leaves no bore. Empty when every member is sound.
-Message ChsSectionProblem(const Job& job);
+// The flag and the group of each family, in the field list's order (see JobFamilyInfo::keys).
+std::span<const JobKey> ChsTyxKeys();
+std::span<const JobKey> ChsKnKeys();
 
 // N2 = −N1 sin θ1 / sin θ2 and N0_right = N0_left + N1 cos θ1 − N2 cos θ2 (angles with π).
 void DeriveChsKnForces(ChsKnJoint& k);

@@ -14,15 +14,17 @@ namespace {
 
 using R = KeyRole;
 
-const std::vector<JobKey> kKeys = {
+// The keys of the groups every family shares, around the families' own keys: the flag and
+// the group of each family come from its record (JobFamilyInfo::keys), in the field list's
+// order.
+constexpr JobKey kHeadKeys[] = {
     {"info.job_name", "", R::kText, "job name, printed in the report header"},
     {"info.client", "", R::kText, "client, printed in the report header"},
     {"info.calculated_by", "", R::kText, "engineer who made the calculation"},
     {"info.owner", "", R::kText, "firm the report belongs to"},
-    {"family.is_tyx", "", R::kFlag, "1: a T, Y or X joint"},
-    {"family.is_kn", "", R::kFlag, "1: a K or N joint"},
-    {"family.is_chs_tyx", "", R::kFlag, "1: a T, Y or X joint of circular hollow sections"},
-    {"family.is_chs_kn", "", R::kFlag, "1: a K or N joint of circular hollow sections"},
+};
+
+constexpr JobKey kSharedKeys[] = {
     {"steel.fy0", "MPa", R::kNumber, "yield strength of the chord"},
     {"steel.fu0", "MPa", R::kNumber, "ultimate strength of the chord"},
     {"steel.fy1", "MPa", R::kNumber, "yield strength of brace 1"},
@@ -42,95 +44,9 @@ const std::vector<JobKey> kKeys = {
      "chord cross-section area; left out: from h0 × b0 × t0 (circular chords: from d0 and t0 as a ring)"},
     {"chord.Wel0", "mm³", R::kOptional,
      "chord elastic section modulus; left out: from h0 × b0 × t0 (circular chords: from d0 and t0 as a ring)"},
-    {"tyx.h0", "mm", R::kDimension, "chord depth (in the plane of the joint)"},
-    {"tyx.b0", "mm", R::kDimension, "chord width"},
-    {"tyx.t0", "mm", R::kDimension, "chord wall thickness"},
-    {"tyx.h1", "mm", R::kDimension, "brace depth (in the plane of the joint)"},
-    {"tyx.b1", "mm", R::kDimension, "brace width"},
-    {"tyx.t1", "mm", R::kDimension, "brace wall thickness"},
-    {"tyx.h2", "mm", R::kDerived, "lower brace depth: always tyx.h1"},
-    {"tyx.b2", "mm", R::kDerived, "lower brace width: always tyx.b1"},
-    {"tyx.t2", "mm", R::kDerived, "lower brace wall: always tyx.t1"},
-    {"tyx.N0", "kN", R::kAction, "chord axial force, tension positive"},
-    {"tyx.M0", "kNm", R::kAction, "chord bending moment"},
-    {"tyx.N1", "kN", R::kAction, "brace axial force, tension positive"},
-    {"tyx.N2", "kN", R::kDerived, "lower brace force: always tyx.N1"},
-    {"tyx.theta1", "degrees", R::kAction, "angle between brace and chord"},
-    {"tyx.theta2", "degrees", R::kDerived, "lower brace angle: always tyx.theta1"},
-    {"tyx.face_plate", "", R::kFlag, "1: a plate reinforces the chord face (plate.face_*)"},
-    {"tyx.side_plates", "", R::kFlag, "1: plates reinforce the chord side walls (plate.side_*)"},
-    {"tyx.x_joint", "", R::kFlag, "1: X joint, a second brace on the opposite chord face"},
-    {"tyx.chord_class", "", R::kOptional, "chord section class 1-4; left out: from its size"},
-    {"tyx.brace_class", "", R::kOptional, "brace section class 1-4; left out: from its size"},
-    {"tyx.chord_type_index", "", R::kInternal, "section library type position of the chord"},
-    {"tyx.chord_number_index", "", R::kInternal, "section library row position of the chord"},
-    {"tyx.brace1_type_index", "", R::kInternal, "section library type position of the brace"},
-    {"tyx.brace1_number_index", "", R::kInternal, "section library row position of the brace"},
-    {"tyx.brace2_type_index", "", R::kInternal, "section library type position of brace 2"},
-    {"tyx.brace2_number_index", "", R::kInternal, "section library row position of brace 2"},
-    {"tyx.type_name", "", R::kInternal, "section type name of the dialog"},
-    {"tyx.chord_section_text", "", R::kInternal, "standard line of the chord section"},
-    {"tyx.brace_section_text", "", R::kInternal, "standard line of the brace section"},
-    {"tyx.text3", "", R::kInternal, "third section text of the project file"},
-    {"tyx.fy_class_chord", "MPa", R::kInternal, "strength the dialog classifies the chord with"},
-    {"tyx.fy_class_brace", "MPa", R::kInternal, "strength the dialog classifies the brace with"},
-    {"tyx.reserved", "", R::kInternal, "six values kept for the project file"},
-    {"kn.h0", "mm", R::kDimension, "chord depth (in the plane of the joint)"},
-    {"kn.b0", "mm", R::kDimension, "chord width"},
-    {"kn.t0", "mm", R::kDimension, "chord wall thickness"},
-    {"kn.h1", "mm", R::kDimension, "brace 1 (left) depth"},
-    {"kn.b1", "mm", R::kDimension, "brace 1 width"},
-    {"kn.t1", "mm", R::kDimension, "brace 1 wall thickness"},
-    {"kn.h2", "mm", R::kDimension, "brace 2 (right) depth"},
-    {"kn.b2", "mm", R::kDimension, "brace 2 width"},
-    {"kn.t2", "mm", R::kDimension, "brace 2 wall thickness"},
-    {"kn.N0_left", "kN", R::kAction, "chord axial force left of the joint, tension positive"},
-    {"kn.N0_right", "kN", R::kDerived, "chord force right of the joint: from equilibrium"},
-    {"kn.M0", "kNm", R::kAction, "chord bending moment"},
-    {"kn.N1", "kN", R::kAction, "brace 1 axial force, tension positive"},
-    {"kn.N2", "kN", R::kDerived, "brace 2 axial force: from equilibrium"},
-    {"kn.theta1", "degrees", R::kAction, "angle between brace 1 and the chord"},
-    {"kn.theta2", "degrees", R::kAction, "angle between brace 2 and the chord"},
-    {"kn.e", "mm", R::kAction, "eccentricity, positive away from the braces"},
-    {"kn.face_plate", "", R::kFlag, "1: a plate reinforces the chord face (plate.face_*)"},
-    {"kn.side_plates", "", R::kFlag, "1: plates reinforce the chord side walls (plate.side_*)"},
-    {"kn.overlap_plate", "", R::kFlag, "1: a plate between overlapping braces (plate.overlap_*)"},
-    {"kn.chord_class", "", R::kOptional, "chord section class 1-4; left out: from its size"},
-    {"kn.brace1_class", "", R::kOptional, "brace 1 section class 1-4; left out: from its size"},
-    {"kn.brace2_class", "", R::kOptional, "brace 2 section class 1-4; left out: from its size"},
-    {"kn.chord_type_index", "", R::kInternal, "section library type position of the chord"},
-    {"kn.chord_number_index", "", R::kInternal, "section library row position of the chord"},
-    {"kn.brace1_type_index", "", R::kInternal, "section library type position of brace 1"},
-    {"kn.brace1_number_index", "", R::kInternal, "section library row position of brace 1"},
-    {"kn.brace2_type_index", "", R::kInternal, "section library type position of brace 2"},
-    {"kn.brace2_number_index", "", R::kInternal, "section library row position of brace 2"},
-    {"kn.chord_section_text", "", R::kInternal, "standard line of the chord section"},
-    {"kn.brace1_section_text", "", R::kInternal, "standard line of the brace 1 section"},
-    {"kn.brace2_section_text", "", R::kInternal, "standard line of the brace 2 section"},
-    {"kn.reserved", "", R::kInternal, "eight values kept for the project file"},
-    {"chs_tyx.d0", "mm", R::kDimension, "chord outside diameter"},
-    {"chs_tyx.t0", "mm", R::kDimension, "chord wall thickness"},
-    {"chs_tyx.d1", "mm", R::kDimension, "brace outside diameter"},
-    {"chs_tyx.t1", "mm", R::kDimension, "brace wall thickness"},
-    {"chs_tyx.theta1", "degrees", R::kAction, "angle between brace and chord"},
-    {"chs_tyx.N0", "kN", R::kAction, "chord force without the brace's component along it (prestress), tension positive"},
-    {"chs_tyx.M0", "kNm", R::kAction, "chord bending moment"},
-    {"chs_tyx.N1", "kN", R::kAction, "brace axial force, tension positive"},
-    {"chs_tyx.x_joint", "", R::kFlag, "1: X joint, a second brace on the opposite side of the chord"},
-    {"chs_kn.d0", "mm", R::kDimension, "chord outside diameter"},
-    {"chs_kn.t0", "mm", R::kDimension, "chord wall thickness"},
-    {"chs_kn.d1", "mm", R::kDimension, "brace 1 (left) outside diameter"},
-    {"chs_kn.t1", "mm", R::kDimension, "brace 1 wall thickness"},
-    {"chs_kn.d2", "mm", R::kDimension, "brace 2 (right) outside diameter"},
-    {"chs_kn.t2", "mm", R::kDimension, "brace 2 wall thickness"},
-    {"chs_kn.theta1", "degrees", R::kAction, "angle between brace 1 and the chord"},
-    {"chs_kn.theta2", "degrees", R::kAction, "angle between brace 2 and the chord"},
-    {"chs_kn.N0_left", "kN", R::kAction, "chord axial force left of the joint, tension positive"},
-    {"chs_kn.N0_right", "kN", R::kDerived, "chord force right of the joint: from equilibrium"},
-    {"chs_kn.M0", "kNm", R::kAction, "chord bending moment"},
-    {"chs_kn.N1", "kN", R::kAction, "brace 1 axial force, tension positive"},
-    {"chs_kn.N2", "kN", R::kDerived, "brace 2 axial force: from equilibrium"},
-    {"chs_kn.e", "mm", R::kAction, "eccentricity, positive away from the braces"},
+};
+
+constexpr JobKey kTailKeys[] = {
     {"plate.face_l", "mm", R::kPlate, "chord face plate length", "face_plate"},
     {"plate.face_b", "mm", R::kPlate, "chord face plate width", "face_plate"},
     {"plate.face_t", "mm", R::kPlate, "chord face plate thickness", "face_plate"},
@@ -141,6 +57,18 @@ const std::vector<JobKey> kKeys = {
     {"plate.overlap_b", "mm", R::kPlate, "plate between the braces: width", "overlap_plate"},
     {"plate.overlap_t", "mm", R::kPlate, "plate between the braces: thickness", "overlap_plate"},
 };
+
+const std::vector<JobKey>& KeyTable() {
+  static const std::vector<JobKey> keys = [] {
+    std::vector<JobKey> k(std::begin(kHeadKeys), std::end(kHeadKeys));
+    for (const JobFamilyInfo& f : JobFamilies()) k.push_back(f.keys().front());
+    k.insert(k.end(), std::begin(kSharedKeys), std::end(kSharedKeys));
+    for (const JobFamilyInfo& f : JobFamilies()) k.insert(k.end(), f.keys().begin() + 1, f.keys().end());
+    k.insert(k.end(), std::begin(kTailKeys), std::end(kTailKeys));
+    return k;
+  }();
+  return keys;
+}
 
 std::string_view GroupOf(std::string_view dotted) { return dotted.substr(0, dotted.find('.')); }
 
@@ -163,16 +91,12 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-bool IsChsGroup(std::string_view group) { return group == "chs_tyx" || group == "chs_kn"; }
-
-bool IsFamilyGroup(std::string_view group) { return group == "tyx" || group == "kn" || IsChsGroup(group); }
-
-const std::vector<JobKey>& JobKeys() { return kKeys; }
+const std::vector<JobKey>& JobKeys() { return KeyTable(); }
 
 const JobKey* FindJobKey(std::string_view dotted) {
   static const auto by_name = [] {
     std::unordered_map<std::string_view, const JobKey*> m;
-    for (const JobKey& k : kKeys) m.emplace(k.name, &k);
+    for (const JobKey& k : KeyTable()) m.emplace(k.name, &k);
     return m;
   }();
   const auto it = by_name.find(dotted);
@@ -181,7 +105,7 @@ const JobKey* FindJobKey(std::string_view dotted) {
 
 std::vector<std::string_view> RequiredKeys(std::string_view family) {
   std::vector<std::string_view> keys;
-  for (const JobKey& k : kKeys)
+  for (const JobKey& k : KeyTable())
     if (GroupOf(k.name) == family && (k.role == R::kDimension || k.role == R::kAction)) keys.push_back(k.name);
   return keys;
 }
@@ -197,7 +121,7 @@ bool IsTemplateKey(const JobKey& key, std::string_view family) {
 
 std::vector<std::string_view> JobGroups() {
   std::vector<std::string_view> groups;
-  for (const JobKey& k : kKeys)
+  for (const JobKey& k : KeyTable())
     if (groups.empty() || groups.back() != GroupOf(k.name)) groups.push_back(GroupOf(k.name));
   return groups;
 }
@@ -205,7 +129,7 @@ std::vector<std::string_view> JobGroups() {
 std::string NearestJobKey(std::string_view dotted) {
   std::string_view best;
   std::size_t best_distance = std::string_view::npos;
-  for (const JobKey& k : kKeys) {
+  for (const JobKey& k : KeyTable()) {
     const std::size_t d = EditDistance(dotted, k.name);
     if (d < best_distance) best_distance = d, best = k.name;
   }

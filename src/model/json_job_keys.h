@@ -36,13 +36,8 @@ struct JobKey {
 const std::vector<JobKey>& JobKeys();
 const JobKey* FindJobKey(std::string_view dotted);
 
-// The groups that hold one joint family's own fields: "tyx", "kn", "chs_tyx", "chs_kn";
-// the circular hollow section ones among them.
-bool IsFamilyGroup(std::string_view group);
-bool IsChsGroup(std::string_view group);
-
 // Keys a job of the family must give: the member dimensions and the design actions.
-// `family` is a family group ("tyx", "kn", "chs_tyx" or "chs_kn").
+// `family` is a family's group ("tyx", "chs_kn").
 std::vector<std::string_view> RequiredKeys(std::string_view family);
 
 // Keys a complete job of the family is written with (`traxen-cli new`): the common groups

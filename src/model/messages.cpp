@@ -20,6 +20,7 @@ std::string SayArg(const MessageArg& arg, Language language) {
       return language == Language::kEstonian ? RangeTextEt(range, arg.text) : RangeText(range, arg.text);
     }
     case MessageArg::Kind::kNested: return arg.nested ? arg.nested->Text(language) : std::string();
+    case MessageArg::Kind::kWords: return language == Language::kEstonian ? arg.text_et : arg.text;
   }
   return {};
 }

@@ -99,8 +99,8 @@ enum class MessageId : std::uint8_t {
   kJsonWallTooThick,
   kJsonReplaced,
   kJsonFamilies,
-  kJsonChsWallTooThick,
-  kCannotSaveChsAsProjectFile,
+  kJsonRoundWallTooThick,
+  kCannotSaveInProjectFile,
   kWarning,
   kLast = kWarning,
 };
@@ -109,9 +109,11 @@ class Message;
 
 // A value a message names.
 struct MessageArg {
-  enum class Kind : std::uint8_t { kText, kTerm, kErrno, kRange, kNested };
+  enum class Kind : std::uint8_t { kText, kTerm, kErrno, kRange, kNested, kWords };
   Kind kind = Kind::kText;
-  std::string text;  // kText, kTerm (an English term the Estonian catalogue translates), kRange's unit
+  std::string text;  // kText, kTerm (an English term the Estonian catalogue translates), kRange's unit,
+                     // kWords' English
+  std::string text_et;  // kWords' Estonian
   int number = 0;    // kErrno, kRange (the ValueRange)
   std::shared_ptr<const Message> nested;
 };
@@ -123,6 +125,11 @@ struct SystemError {
 // A term of a closed vocabulary (a slot name, a JSON kind, a member): Estonian translates it.
 struct Term {
   std::string text;
+};
+// Words the caller brings in both languages, where no closed vocabulary has them (a joint
+// family's name for its joint).
+struct Words {
+  std::string_view en, et;
 };
 // A value's range in words (RangeText, RangeTextEt).
 struct RangeArg {
@@ -168,6 +175,10 @@ class Message {
     } else if constexpr (std::is_same_v<T, Term>) {
       arg.kind = MessageArg::Kind::kTerm;
       arg.text = value.text;
+    } else if constexpr (std::is_same_v<T, Words>) {
+      arg.kind = MessageArg::Kind::kWords;
+      arg.text = std::string(value.en);
+      arg.text_et = std::string(value.et);
     } else if constexpr (std::is_same_v<T, RangeArg>) {
       arg.kind = MessageArg::Kind::kRange;
       arg.number = static_cast<int>(value.range);

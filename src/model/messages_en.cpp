@@ -49,7 +49,7 @@ const char* EnglishText(MessageId id) {
     case MessageId::kJsonSyntax: return "line {}, column {}: not valid JSON: {}{}";
     case MessageId::kJsonDecimalComma: return " (numbers use a decimal point: 2.5, not 2,5)";
     case MessageId::kJsonNotAJob: return "not a JSON job";
-    case MessageId::kJsonBothFamilies: return "key \"family\": is_tyx and is_kn are both 1; a job is of one family";
+    case MessageId::kJsonBothFamilies: return "key \"family\": {} and {} are both 1; a job is of one family";
     case MessageId::kJsonUnknownGroup: return "unknown group \"{}\"; the groups are {}";
     case MessageId::kJsonUnknownGroupNearest: return "unknown group \"{}\" (did you mean \"{}\"?); the groups are {}";
     case MessageId::kJsonGroupTwice: return "group \"{}\" appears twice";
@@ -80,11 +80,11 @@ const char* EnglishText(MessageId id) {
              "both sides)";
     case MessageId::kJsonReplaced: return "key \"{}\": the given {} is replaced by the derived {}";
     case MessageId::kJsonFamilies: return "key \"family\": {} are all 1; a job is of one family";
-    case MessageId::kJsonChsWallTooThick:
+    case MessageId::kJsonRoundWallTooThick:
       return "key \"{}\": a wall of {} mm leaves no bore in the {} of diameter {} mm (the wall must be less than half "
              "the diameter)";
-    case MessageId::kCannotSaveChsAsProjectFile:
-      return "cannot save: a project file (.trx) has no room for a circular hollow section joint; save it as .json";
+    case MessageId::kCannotSaveInProjectFile:
+      return "cannot save: a project file (.trx) has no room for {}; save it as .json";
     case MessageId::kWarning: return "warning: {}";
   }
   return "{}";

@@ -54,7 +54,7 @@ const char* EstonianText(MessageId id) {
     case MessageId::kJsonSyntax: return "rida {0}, veerg {1}: vigane JSON{3}";
     case MessageId::kJsonDecimalComma: return " (arvudes on kümnendpunkt: 2.5, mitte 2,5)";
     case MessageId::kJsonNotAJob: return "see ei ole JSON-töö";
-    case MessageId::kJsonBothFamilies: return "võti \"family\": is_tyx ja is_kn on mõlemad 1; töö on ühte sõlmetüüpi";
+    case MessageId::kJsonBothFamilies: return "võti \"family\": {} ja {} on mõlemad 1; töö on ühte sõlmetüüpi";
     case MessageId::kJsonUnknownGroup: return "tundmatu rühm \"{}\"; rühmad on {}";
     case MessageId::kJsonUnknownGroupNearest: return "tundmatu rühm \"{}\" (kas mõeldud oli \"{}\"?); rühmad on {}";
     case MessageId::kJsonGroupTwice: return "rühm \"{}\" on kaks korda";
@@ -85,11 +85,12 @@ const char* EstonianText(MessageId id) {
              "kummastki küljest)";
     case MessageId::kJsonReplaced: return "võti \"{}\": antud väärtus {} asendati tuletatud väärtusega {}";
     case MessageId::kJsonFamilies: return "võti \"family\": {} on kõik 1; töö on ühte sõlmetüüpi";
-    case MessageId::kJsonChsWallTooThick:
+    case MessageId::kJsonRoundWallTooThick:
       return "võti \"{0}\": {1} mm seinaga ei jää {2} Ø{3} mm ristlõikesse ava (sein peab olema õhem kui "
              "pool läbimõõdust)";
-    case MessageId::kCannotSaveChsAsProjectFile:
-      return "faili ei saa salvestada: projektifailis (.trx) ei ole kohta ümartorusõlmele; salvestage see .json-failina";
+    // {} is the joint in the allative: "ümartorusõlmele".
+    case MessageId::kCannotSaveInProjectFile:
+      return "faili ei saa salvestada: projektifailis (.trx) ei ole kohta {}; salvestage see .json-failina";
     case MessageId::kWarning: return "hoiatus: {}";
   }
   return "{}";

@@ -489,10 +489,9 @@ LoadError SaveProjectFile(const std::string& path, const Job& job, const ReportI
 
 LoadError ProjectFileBytes(const std::string& path, const Job& job, const ReportInputs& working, int last_dialog,
                            std::string& bytes) {
-  // Eighteen lines of rectangular sections cannot hold a circular joint: writing one would
-  // write a wrong file.
-  if (!FitsProjectFile(job))
-    return Fail(Message(MessageId::kCannotSaveChsAsProjectFile).About(path));
+  // Eighteen lines of rectangular sections hold the joints of two families only: writing
+  // another's would write a wrong file.
+  if (Message why = ProjectFileRefusal(job); !why.empty()) return Fail(why.About(path));
   // A file that the reader would refuse is work lost at the next open: say so now instead,
   // with the value as the job holds it.
   ProjectFileSlots slots = ProjectFileSlotsFromJob(job, working, last_dialog);

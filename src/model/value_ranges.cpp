@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "model/job_family.h"
+
 namespace traxen {
 
 namespace {
@@ -16,9 +18,9 @@ std::string_view KeyOf(std::string_view dotted) {
 }
 
 bool IsMemberSize(std::string_view key) {
-  // h0 b0 t0 h1 b1 t1 h2 b2 t2 of either family
-  return key.size() == 2 && (key[0] == 'h' || key[0] == 'b' || key[0] == 't') && key[1] >= '0' &&
-         key[1] <= '2';
+  // h0 b0 t0 … t2 of a rectangular joint, d0 … d2 of a circular one
+  return key.size() == 2 && (key[0] == 'h' || key[0] == 'b' || key[0] == 'd' || key[0] == 't') &&
+         key[1] >= '0' && key[1] <= '2';
 }
 
 }  // namespace
@@ -27,10 +29,13 @@ ValueRange RangeOfKey(std::string_view dotted) {
   const std::string_view group = GroupOf(dotted), key = KeyOf(dotted);
   if (group == "steel") return key.starts_with("gamma_M") ? ValueRange::kPartialFactor : ValueRange::kPositive;
   if (group == "len" || group == "plate" || group == "chord") return ValueRange::kPositive;
-  if (group == "tyx" || group == "kn" || group == "chs_tyx" || group == "chs_kn") {
-    if (IsMemberSize(key)) return ValueRange::kPositive;
-    if (key.starts_with("theta")) return ValueRange::kAngle;
-  }
+  if (const JobFamilyInfo* family = FindJobFamily(group)) return family->range(key);
+  return ValueRange::kAnyFinite;
+}
+
+ValueRange HollowJointKeyRange(std::string_view key) {
+  if (IsMemberSize(key)) return ValueRange::kPositive;
+  if (key.starts_with("theta")) return ValueRange::kAngle;
   return ValueRange::kAnyFinite;
 }
 

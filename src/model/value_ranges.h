@@ -25,6 +25,11 @@ enum class ValueRange {
 // Keys that hold no number, or no physical quantity (flags, indices, classes), are kAnyFinite.
 ValueRange RangeOfKey(std::string_view dotted);
 
+// The range of a key of a hollow section joint's own group, as the families' records give
+// it: the members' sizes ("h0", "b1", "d2", "t0") kPositive, the brace angles ("theta1")
+// kAngle, forces, moments, eccentricity and the rest kAnyFinite.
+ValueRange HollowJointKeyRange(std::string_view key);
+
 // True when `v` lies in `range` (never for NaN or ±∞).
 bool InRange(ValueRange range, double v);
 

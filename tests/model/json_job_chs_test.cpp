@@ -85,6 +85,21 @@ TEST(ChsJsonJob, UnsoundSizesAndSecondFamilyAreRefused) {
   }
 }
 
+// The reader names a tube by its diameter, never by the sides of a rectangle, in both languages.
+TEST(ChsJsonJob, AWallThatFillsATubeIsNamedByItsDiameter) {
+  Json job = Template("chs_kn");
+  job["chs_kn"]["t2"] = 60;
+  JsonJob out;
+  const LoadError e = Read(job.dump(), out);
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e.message,
+            "job.json: key \"chs_kn.t2\": a wall of 60 mm leaves no bore in the brace 2 of diameter 114.3 mm (the "
+            "wall must be less than half the diameter)");
+  EXPECT_EQ(ErrorText(e, Language::kEstonian),
+            "job.json: võti \"chs_kn.t2\": 60 mm seinaga ei jää varda 2 Ø114.3 mm ristlõikesse ava (sein peab olema "
+            "õhem kui pool läbimõõdust)");
+}
+
 TEST(ChsJsonJob, ConfirmingDerivesForcesAndRingAndWarnsOnlyAboutAChangedValue) {
   Json job = Template("chs_kn");
   job["chs_kn"]["theta2"] = 60;
@@ -143,6 +158,9 @@ TEST(ChsJsonJob, ProjectFileRefusesACircularJointAndWritesNothing) {
     ASSERT_TRUE(e) << family;
     EXPECT_EQ(e.message, path + ": cannot save: a project file (.trx) has no room for a circular hollow section "
                                 "joint; save it as .json");
+    EXPECT_EQ(ErrorText(e, Language::kEstonian),
+              path + ": faili ei saa salvestada: projektifailis (.trx) ei ole kohta ümartorusõlmele; salvestage see "
+                     ".json-failina");
     EXPECT_FALSE(std::filesystem::exists(path));
     std::string bytes;
     EXPECT_TRUE(ProjectFileBytes(path, job, ReportInputs{}, 0, bytes));

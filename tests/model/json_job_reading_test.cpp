@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "model/confirm_job.h"
 #include "model/job_template.h"
 #include "model/json_job.h"
+#include "model/job_fields.h"
 #include "model/json_job_keys.h"
 
 namespace traxen {
@@ -21,6 +23,19 @@ Json Template(const char* family) { return Json::parse(TemplateJobText(TemplateJ
 LoadError Read(const std::string& text, JsonJob& out) { return ReadJsonJob(text, "job.json", out); }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The key table is put together from the shared groups and each family's own keys; it must
+// still name every field of the record once, in the record's order, or a field would be
+// neither read nor written and `traxen-cli keys` would list the groups out of order.
+TEST(JsonJobReading, TheKeysAreTheRecordsFieldsInOrder) {
+  std::vector<std::string> fields, keys;
+  Job job;
+  ForEachJobField(job, [&](const JobField& f) { fields.push_back(fmt::format("{}.{}", f.group, f.key)); });
+  for (const JobKey& k : JobKeys()) keys.emplace_back(k.name);
+  EXPECT_EQ(keys, fields);
+  EXPECT_EQ(fmt::format("{}", fmt::join(JobGroups(), ", ")),
+            "info, family, steel, len, chord, tyx, kn, chs_tyx, chs_kn, plate");
+}
 
 TEST(JsonJobReading, TemplatesAreCompleteAndEveryRequiredKeyLeftOutIsNamed) {
   for (const char* family : {"tyx", "kn"}) {

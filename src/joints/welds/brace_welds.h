@@ -9,8 +9,6 @@
 // same weld serves a reinforced joint: it joins the brace to the plate or to the chord.
 #pragma once
 
-#include <vector>
-
 #include "model/job.h"
 
 namespace traxen {
@@ -31,9 +29,9 @@ struct BraceWeld {
 // 0.80 up to 235 MPa, 0.85 up to 275, 0.90 up to 355, 1.00 above.
 double WeldCorrelationFactor(double fy);
 
-// One weld per brace of the job's family, rectangular or circular: brace 1 alone for T and Y
-// joints, brace 1 and the lower brace for X joints, brace 1 and brace 2 for K/N joints; none
-// without a family.
-std::vector<BraceWeld> ComputeBraceWelds(const Job& job);
+// The weld of one brace (1, or 2) of yield strength `fy`, ultimate strength `fu` and wall `t`
+// to the chord of the job's steel (fy0, fu0), with the job's partial factors. Each family's
+// record lists the welds of its braces (see families/joint_family.h).
+BraceWeld BraceWeldOf(int brace, double fy, double fu, double t, const JobSteel& steel);
 
 }  // namespace traxen

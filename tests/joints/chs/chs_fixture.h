@@ -8,6 +8,7 @@
 
 #include "joints/chs/chs_family.h"
 #include "joints/welds/brace_weld_lines.h"
+#include "families/joint_family.h"
 #include "joints/welds/brace_welds.h"
 #include "model/json_job_chs.h"
 #include "report/pages.h"

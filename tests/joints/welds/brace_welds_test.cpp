@@ -1,5 +1,6 @@
 // Full-strength brace welds: a/t for the usual steels, the weaker part governing, and which
 // braces get a weld.
+#include "families/joint_family.h"
 #include "joints/welds/brace_welds.h"
 
 #include <gtest/gtest.h>
