@@ -2,9 +2,7 @@
 // status text, the joint table window, the About box, the unsaved-changes question, the file
 // dialogs' labels, the report's context menu and the messages of the job files read in English;
 // every menu's mnemonics stay unique; and with the scope gone the same widgets are Estonian again.
-//
-// The joint families' own entries, buttons and tips are still taken from the family registry
-// in Estonian: they are the one allowed exception below.
+// The joint families' entries, buttons and tips come from the registry's English forms.
 #include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
@@ -24,12 +22,10 @@
 #include <QtTest>
 
 #include "families/dispatch.h"
-#include "families/joint_family.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/interface_language_support.h"
 #include "ui/shell/about_dialog.h"
 #include "ui/shell/document.h"
-#include "ui/shell/family_texts.h"
 #include "ui/shell/file_dialog_labels.h"
 #include "ui/shell/help_window.h"
 #include "ui/shell/joint_table_model.h"
@@ -44,17 +40,6 @@
 using namespace traxen;
 
 namespace {
-
-// The joint families' desktop texts, still Estonian in the registry.
-QSet<QString> FamilyTexts() {
-  QSet<QString> texts;
-  for (const JointFamily& family : JointFamilies()) {
-    const FamilyDesktopTexts t = DesktopTextsOf(family);
-    for (const QString& text : {t.menu, t.button, t.tip, t.undo})
-      if (!text.isEmpty()) texts << text << PlainText(text);
-  }
-  return texts;
-}
 
 // Every text `root` shows a user: window titles, menu titles and entries with their tips,
 // toolbar titles, labels, buttons, tooltips and accessible names, each with where it is.
@@ -90,9 +75,8 @@ Texts ShownTexts(QWidget* root) {
 }
 
 QStringList EstonianAmong(const Texts& texts) {
-  static const QSet<QString> allowed = FamilyTexts() +
-                                       // Qt's own entry of a document window's menu, English with an "on".
-                                       QSet<QString>{QStringLiteral("Stay on &Top"), QStringLiteral("Stay on Top")};
+  // Qt's own entry of a document window's menu, English with an "on".
+  static const QSet<QString> allowed{QStringLiteral("Stay on &Top"), QStringLiteral("Stay on Top")};
   QStringList estonian;
   for (const auto& [where, text] : texts)
     if (test::LooksEstonian(text) && !allowed.contains(text)) estonian << where + QStringLiteral(": ") + text;

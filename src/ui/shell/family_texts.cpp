@@ -1,9 +1,11 @@
-// The registry keeps each family's desktop texts in Estonian, the program's own language.
+// The registry keeps each family's desktop texts in Estonian and in English beside each other,
+// so a new family brings its own; the shell shows those of the interface's language.
 #include "ui/shell/family_texts.h"
 
 #include <string_view>
 
 #include "families/joint_family.h"
+#include "ui/i18n/interface_language.h"
 
 namespace traxen {
 
@@ -12,7 +14,8 @@ QString Text(std::string_view text) { return QString::fromUtf8(text.data(), qsiz
 }  // namespace
 
 FamilyDesktopTexts DesktopTextsOf(const JointFamily& family) {
-  return {Text(family.menu_text), Text(family.toolbar_text), Text(family.toolbar_tip), Text(family.undo_text)};
+  const JointFamilyTexts texts = JointFamilyTextsIn(family, MessageLanguage());
+  return {Text(texts.menu_text), Text(texts.toolbar_text), Text(texts.toolbar_tip), Text(texts.undo_text)};
 }
 
 }  // namespace traxen
