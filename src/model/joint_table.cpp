@@ -12,6 +12,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
+#include <span>
 
 #include "model/csv_table.h"
 #include "model/job_family.h"
@@ -72,12 +73,15 @@ std::optional<double> CellNumber(std::string text, char separator) {
   return v;
 }
 
-// "160x160x8", "160 × 160 × 8" and "160X160X8" name the same section.
+// "160x160x8", "160 × 160 × 8" and "160X160X8" name the same section, as "Ø88.9x5" and
+// "88.9x5" name the same tube.
 std::string SectionKey(std::string_view name) {
   std::string key;
   for (std::size_t i = 0; i < name.size(); ++i) {
     if (name.substr(i).starts_with("\xC3\x97")) {  // ×
       key += 'x';
+      ++i;
+    } else if (name.substr(i).starts_with("\xC3\x98") || name.substr(i).starts_with("\xC3\xB8")) {  // Ø, ø
       ++i;
     } else if (name[i] == 'X') {
       key += 'x';
@@ -90,10 +94,16 @@ std::string SectionKey(std::string_view name) {
   return key;
 }
 
-// Looks a square or rectangular hollow section up by its designation.
-std::string FindHollowSection(const SectionLibrary& library, std::string_view name, SectionProperties& found) {
+// Looks a hollow section of the family's tube shape up by its designation: a square or
+// rectangular one, or a circular one of the round tube table.
+std::string FindHollowSection(const SectionLibrary& library, std::string_view name, bool round_tubes,
+                              SectionProperties& found) {
   const std::string wanted = SectionKey(name);
-  for (std::string_view type : {"RUUTTORU", "RISTTORU_I", "RISTTORU_II"}) {
+  static constexpr std::string_view kRectangular[] = {"RUUTTORU", "RISTTORU_I", "RISTTORU_II"};
+  static constexpr std::string_view kRound[] = {"YMARTORU"};
+  const std::span<const std::string_view> types =
+      round_tubes ? std::span<const std::string_view>(kRound) : std::span<const std::string_view>(kRectangular);
+  for (std::string_view type : types) {
     SectionTable table;
     if (library.ReadTable(type, table)) continue;  // a missing type file: look in the others
     for (const SectionProperties& row : table)
@@ -102,8 +112,8 @@ std::string FindHollowSection(const SectionLibrary& library, std::string_view na
         return {};
       }
   }
-  return fmt::format("no square or rectangular hollow section \"{}\" in the section library ({})", name,
-                     library.dir());
+  return fmt::format("no {} hollow section \"{}\" in the section library ({})",
+                     round_tubes ? "circular" : "square or rectangular", name, library.dir());
 }
 
 // "tyx, x and kn": the names the family column takes, for its error message.
@@ -190,10 +200,12 @@ class RowReader {
       SectionProperties row;
       const SectionLibrary* library = nullptr;
       if (LoadError e = library_.Get(file_, library)) return fail(column, e.message);
-      if (std::string e = FindHollowSection(*library, text, row); !e.empty()) return fail(column, e);
-      const char* names[3] = {"h", "b", "t"};
-      const double values[3] = {row.h, row.b, row.t};
-      for (int k = 0; k < 3; ++k) {
+      if (std::string e = FindHollowSection(*library, text, family->round_tubes, row); !e.empty())
+        return fail(column, e);
+      // A circular tube is its diameter (the table's h) and wall; a rectangular one h, b and t.
+      const char* names[3] = {family->round_tubes ? "d" : "h", family->round_tubes ? "t" : "b", "t"};
+      const double values[3] = {row.h, family->round_tubes ? row.t : row.b, row.t};
+      for (int k = 0; k < (family->round_tubes ? 2 : 3); ++k) {
         const std::string key = fmt::format("{}{}", names[k], member);
         if (job.contains(std::string(family->group)) && job[std::string(family->group)].contains(key))
           return fail(column, fmt::format("{}.{} is given too; leave one of them empty", family->group, key));

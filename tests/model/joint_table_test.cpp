@@ -81,6 +81,43 @@ TEST(JointTable, RowsBecomeJsonJobsWithSectionsByNameAndDecimalCommas) {
   }
 }
 
+// A circular joint's tubes by name come from the round tube table as a diameter and a wall;
+// a rectangular name, or a wall that the name would give twice, is refused for them.
+TEST(JointTable, CircularJointsTakeTheirTubesByName) {
+  const JointTable t = Read(
+      "joint,family,chord,brace1,brace2,chs_kn.N1,chs_kn.theta1,chs_kn.theta2,chs_kn.N0_left,chs_kn.M0,chs_kn.e,"
+      "chs_tyx.N1,chs_tyx.theta1,chs_tyx.N0,chs_tyx.M0,chs_kn.t0\n"
+      "K,chs_kn,Ø114.3x5,60.3 × 3,48.3x3,-40,45,45,-100,0,0,,,,,\n"
+      "X,chs_x,88.9x5,ø60.3x3,,,,,,,,-30,90,-50,0,\n"
+      "R,chs_tyx,160x160x8,60.3x3,,,,,,,,-30,90,-50,0,\n"
+      "W,chs_kn,114.3x5,60.3x3,48.3x3,-40,45,45,-100,0,0,,,,,5\n"
+      "B,chs_tyx,88.9x5,60.3x3,48.3x3,,,,,,,-30,90,-50,0,\n");
+  ASSERT_EQ(t.error, "");
+  ASSERT_EQ(t.rows.size(), 5u);
+  ASSERT_EQ(t.rows[0].error, "");
+  const Json k = RowJob(t.rows[0]);
+  EXPECT_EQ(k["chs_kn"]["d0"], 114.3);
+  EXPECT_EQ(k["chs_kn"]["t0"], 5.0);
+  EXPECT_EQ(k["chs_kn"]["d1"], 60.3);
+  EXPECT_EQ(k["chs_kn"]["t2"], 3.0);
+  EXPECT_FALSE(k["chs_kn"].contains("b0"));
+  ASSERT_EQ(t.rows[1].error, "");
+  const Json x = RowJob(t.rows[1]);
+  EXPECT_EQ(x["chs_tyx"]["x_joint"], 1);
+  EXPECT_EQ(x["chs_tyx"]["d0"], 88.9);
+  EXPECT_EQ(x["chs_tyx"]["t1"], 3.0);
+  for (int i : {0, 1}) {
+    LoadedJob loaded;
+    const LoadError e = LoadJsonJobText(t.rows[i].json, JointLabel(t.rows[i]), loaded);
+    EXPECT_FALSE(e) << e.message << "\n" << t.rows[i].json;
+  }
+  EXPECT_TRUE(t.rows[2].error.starts_with("truss.csv row 4, column chord: no circular hollow section \"160x160x8\""))
+      << t.rows[2].error;
+  EXPECT_TRUE(t.rows[3].error.starts_with("truss.csv row 5, column chord: chs_kn.t0 is given too")) << t.rows[3].error;
+  EXPECT_TRUE(t.rows[4].error.starts_with("truss.csv row 6, column brace2: a CHS T/Y/X joint has one brace section"))
+      << t.rows[4].error;
+}
+
 TEST(JointTable, ABadRowNamesRowColumnAndReasonAndTheOthersStillCount) {
   const JointTable t = Read(
       "joint,family,chord,brace1,brace2,tyx.N1,tyx.h0\n"
