@@ -93,6 +93,7 @@ TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const Che
   TrussJointLine line;
   line.joint = name;
   line.family = FamilyText(job);
+  if (const JointFamily* family = JointFamilyOf(job)) line.header_title = family->header_title;
   line.sections = Sections(job);
   line.eta = std::numeric_limits<double>::quiet_NaN();
   if (!s.valid) {
@@ -135,6 +136,12 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
   canvas.info = &summary.info;
   canvas.now = summary.now;
   canvas.page_total = page_total;
+  // The summary's header names the tubes its joints have: one kind, or both.
+  for (std::size_t i = 0; i < summary.joints.size(); ++i) {
+    const ReportTextKey title = summary.joints[i].header_title;
+    if (i == 0) canvas.header_title = title;
+    else if (title != canvas.header_title) canvas.header_title = ReportTextKey::kHeaderTitleAnyTubes;
+  }
   s.setBackgroundColor(kWhite);
   const int pages = TrussSummaryPageCount(summary.joints.size());
   for (int page = 0; page < pages; ++page) {

@@ -12,6 +12,7 @@
 #include "report/check_summary.h"
 #include "families/laid_out_report.h"
 #include "report/report_language.h"
+#include "report/report_texts.h"
 
 namespace traxen {
 
@@ -25,6 +26,8 @@ struct TrussJointLine {
   double eta = 0;         // the largest utilisation; not a number when nothing was computed
   JointOutcome outcome = JointOutcome::kFailed;
   int first_page = 0;     // the document page its report starts on
+  // The first line of its report's page header, which names its kind of tube.
+  ReportTextKey header_title = ReportTextKey::kHeaderTitle;
 };
 
 struct TrussSummary {

@@ -23,6 +23,7 @@ enum class ReportTextKey {
   kHeaderClient,
   kHeaderTitle,
   kHeaderTitleRoundTubes,  // the first line over a report of circular hollow sections
+  kHeaderTitleAnyTubes,    // over a truss summary whose joints have both kinds of tube
   kHeaderTitleSecondLine,
   kFooterCalculatedBy,
   kFooterOwner,

@@ -41,6 +41,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kHeaderClient: return "Client: ";
     case ReportTextKey::kHeaderTitle: return "RESISTANCE OF WELDED HOLLOW";
     case ReportTextKey::kHeaderTitleRoundTubes: return "RESISTANCE OF WELDED HOLLOW";
+    case ReportTextKey::kHeaderTitleAnyTubes: return "RESISTANCE OF WELDED HOLLOW";
     case ReportTextKey::kHeaderTitleSecondLine: return "SECTION TRUSS JOINTS";
     case ReportTextKey::kFooterCalculatedBy: return "Calculated by: ";
     case ReportTextKey::kFooterOwner: return "Owner: ";

@@ -17,6 +17,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(ReportTextKey 
     case ReportTextKey::kHeaderClient: return "TELLIJA: ";
     case ReportTextKey::kHeaderTitle: return "NELIKANTORUDEST SÕRESTIKE SÕLMEDE";
     case ReportTextKey::kHeaderTitleRoundTubes: return "ÜMARTORUDEST SÕRESTIKE SÕLMEDE";
+    case ReportTextKey::kHeaderTitleAnyTubes: return "TORUDEST SÕRESTIKE SÕLMEDE";
     case ReportTextKey::kHeaderTitleSecondLine: return "KANDEVÕIME";
     case ReportTextKey::kFooterCalculatedBy: return "Arvutas: ";
     case ReportTextKey::kFooterOwner: return "Programmi omanik: ";

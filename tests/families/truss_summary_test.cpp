@@ -75,6 +75,28 @@ TEST(TrussSummary, ACircularJointIsNamedByItsTubes) {
   }
 }
 
+// The summary's page header names the tubes of its joints: rectangular, circular, or both.
+TEST(TrussSummary, ItsHeaderNamesTheTubesOfItsJoints) {
+  struct Case {
+    std::vector<const char*> families;
+    const char* title;
+  };
+  for (const Case& c : {Case{{"tyx", "kn"}, "NELIKANTORUDEST SÕRESTIKE SÕLMEDE"},
+                        Case{{"chs_tyx", "chs_kn"}, "ÜMARTORUDEST SÕRESTIKE SÕLMEDE"},
+                        Case{{"kn", "chs_kn"}, "TORUDEST SÕRESTIKE SÕLMEDE"}}) {
+    SCOPED_TRACE(c.title);
+    TrussSummary summary;
+    for (const char* family : c.families) {
+      const Job job = TemplateJob(family);
+      summary.joints.push_back(SummarizeJoint(family, job, CheckJob(job, ReportInputs{}, 0)));
+    }
+    const LaidOutReport r = LayOutTrussSummary(summary, 1);
+    bool found = false;
+    for (const auto& t : r.ops.texts()) found = found || t.text == c.title;
+    EXPECT_TRUE(found);
+  }
+}
+
 TEST(TrussSummary, AFailingJointIsRedAndTheTrussDoesNotPass) {
   TrussSummary summary;
   summary.joints = {{"A", "T/Y", "200×200×8 / 120×120×6", "varras 1: vöö pinna purunemine", 0.5,
