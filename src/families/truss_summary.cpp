@@ -31,7 +31,7 @@ const Font kVerdict{"Times New Roman", 19, 700};
 struct Column {
   int x, width;
 };
-constexpr Column kNumber{95, 25}, kJoint{122, 90}, kFamily{216, 40}, kSections{258, 215}, kGoverning{477, 213},
+constexpr Column kNumber{95, 25}, kJoint{122, 72}, kFamily{198, 58}, kSections{262, 211}, kGoverning{477, 213},
     kEta{694, 44}, kOutcome{742, 70}, kPage{815, 30};
 
 void Cell(ReportCanvas& canvas, Column c, int y, std::string_view text) {
