@@ -90,7 +90,7 @@ void ChsKnDialog::showDerived() {
 }
 
 void ChsKnDialog::drawJoint(DrawingSurface& surface, int width, int height) const {
-  DrawChsKnPreview(surface, job_.chs_kn, width, height, DefaultReportLanguage());
+  DrawChsKnPreview(surface, job_.chs_kn, width, height, InterfaceReportLanguage());
 }
 
 void ChsKnDialog::confirm() { ConfirmChsKn(job_); }

@@ -74,7 +74,7 @@ void ChsTyxDialog::takeSections() {
 }
 
 void ChsTyxDialog::drawJoint(DrawingSurface& surface, int width, int height) const {
-  DrawChsTyxPreview(surface, job_.chs_tyx, width, height, DefaultReportLanguage());
+  DrawChsTyxPreview(surface, job_.chs_tyx, width, height, InterfaceReportLanguage());
 }
 
 // The X joint's lower brace is brace 1 mirrored, its steel too.

@@ -183,7 +183,7 @@ void CKNytaDLG::confirm() { ConfirmKn(job_); }
 // The schematic code of the report draws the picture; the dialog supplies its values and
 // labels it in the interface's language, as the report would be by default.
 void CKNytaDLG::drawPreview(DrawingSurface& surface, int width, int height) const {
-  DrawKnPreview(surface, preview_values_, width, height, DefaultReportLanguage());
+  DrawKnPreview(surface, preview_values_, width, height, InterfaceReportLanguage());
 }
 
 }  // namespace traxen

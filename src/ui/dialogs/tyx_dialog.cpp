@@ -154,7 +154,7 @@ void CXYTDlg::confirm() { ConfirmTyx(job_); }
 // The schematic code of the report draws the picture; the dialog supplies its values and
 // labels it in the interface's language, as the report would be by default.
 void CXYTDlg::drawPreview(DrawingSurface& surface, int width, int height) const {
-  DrawTyxPreview(surface, preview_values_, width, height, DefaultReportLanguage());
+  DrawTyxPreview(surface, preview_values_, width, height, InterfaceReportLanguage());
 }
 
 }  // namespace traxen

@@ -31,7 +31,7 @@ Language MessageLanguage() {
   return current == InterfaceLanguage::kEnglish ? Language::kEnglish : Language::kEstonian;
 }
 
-ReportLanguage DefaultReportLanguage() {
+ReportLanguage InterfaceReportLanguage() {
   return current == InterfaceLanguage::kEnglish ? ReportLanguage::kEnglish : ReportLanguage::kEstonian;
 }
 

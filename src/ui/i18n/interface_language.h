@@ -28,8 +28,10 @@ void SetInterfaceLanguage(InterfaceLanguage language);
 
 // The language of the job files' messages shown in message boxes and dialogs.
 Language MessageLanguage();
-// The report's language while the user has chosen none.
-ReportLanguage DefaultReportLanguage();
+// The interface's language as the report catalogues name it: the words the status bar, the
+// joint table and the dialogs' previews take from the catalogues, and the report's language
+// while the user has chosen none.
+ReportLanguage InterfaceReportLanguage();
 
 // The placeholder names a new job starts with: the record's Estonian ones, or English ones in
 // the English interface, so a new job's report header reads in the report's usual language.

@@ -76,7 +76,7 @@ void AppSettings::setBraceWelds(bool on) { QSettings().setValue(kBraceWeldsKey, 
 ReportLanguage AppSettings::reportLanguage() {
   // Until the user chooses, the report speaks the interface's language; a code no language
   // has (a newer program's, or a hand edit) counts as no choice.
-  ReportLanguage language = DefaultReportLanguage();
+  ReportLanguage language = InterfaceReportLanguage();
   ReportLanguageFromCode(QSettings().value(kReportLanguageKey).toString().toStdString(), language);
   return language;
 }

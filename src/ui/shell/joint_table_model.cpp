@@ -75,7 +75,7 @@ void JointTableModel::check(TableJoint& j) {
   j.joint = {j.name.toStdString(), std::move(loaded.job), loaded.working, loaded.last_dialog};
   // The governing check is named in the interface's language, which the report's default follows.
   j.line = SummarizeJoint(j.joint.name, j.joint.job, CheckJob(j.joint.job, j.joint.working, j.joint.last_dialog),
-                          DefaultReportLanguage());
+                          InterfaceReportLanguage());
 }
 
 bool JointTableModel::checkSome(std::chrono::milliseconds budget) {
@@ -101,7 +101,7 @@ void JointTableModel::setJob(int i, const Job& job, const ReportInputs& working,
   j.warnings.clear();
   j.joint = {j.name.toStdString(), job, working, last_dialog};
   j.json = TableJobJson(job);
-  j.line = SummarizeJoint(j.joint.name, job, CheckJob(job, working, last_dialog), DefaultReportLanguage());
+  j.line = SummarizeJoint(j.joint.name, job, CheckJob(job, working, last_dialog), InterfaceReportLanguage());
   rowChanged(i);
 }
 

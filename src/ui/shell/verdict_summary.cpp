@@ -89,7 +89,7 @@ VerdictLine DescribeVerdict(const CheckSummary& s) {
   VerdictLine line;
   if (s.family == "none") return line;
   // The failure modes and conditions in the interface's language, as the report in it names them.
-  const ReportLanguage language = DefaultReportLanguage();
+  const ReportLanguage language = InterfaceReportLanguage();
   if (!s.valid) {
     line.failed = true;
     line.text = Texts::tr("Ei rahulda! eeldused pole täidetud");
