@@ -19,6 +19,9 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kPi = std::numbers::pi;
+// The largest overlap the rules cover without a shear check of the braces on the chord face,
+// with the overlapped brace's hidden seam welded.
+constexpr double kOverlapLimit = 80;
 
 double Radians(double degrees) { return degrees * kPi / 180; }
 
@@ -79,7 +82,12 @@ double SmallestFor(const ChsResult& r, int brace) {
   return smallest == kInf ? 0 : smallest;
 }
 
+// The conditions in the order the report prints them, so that `check` names the failed ones
+// in that order too.
 void CountAndSettle(ChsResult& r) {
+  std::stable_sort(r.conditions.begin(), r.conditions.end(), [](const ChsCondition& a, const ChsCondition& b) {
+    return ChsConditionGroup(a) < ChsConditionGroup(b);
+  });
   r.failed_count = static_cast<int>(
       std::count_if(r.conditions.begin(), r.conditions.end(), [](const ChsCondition& c) { return !c.passed; }));
   r.valid = r.failed_count == 0;
@@ -103,13 +111,45 @@ void TakeChord(ChsResult& r, const ChsMember& chord, double A0, double Wel0) {
   r.reduced = chord.fy > 355;
 }
 
+// Every member's wall and yield strength: the design rules hold up to 460 MPa for the
+// braces as for the chord.
 void AddWallsAndStrength(ChsResult& r, std::initializer_list<std::pair<int, const ChsMember*>> members) {
-  for (const auto& [member, m] : members)
+  for (const auto& [member, m] : members) {
     r.conditions.push_back(Value(ChsConditionKind::kWallThickness, member, m->t, 2.5, kInf));
-  r.conditions.push_back(Value(ChsConditionKind::kChordStrength, 0, r.chord.fy, -kInf, 460));
+    r.conditions.push_back(Value(ChsConditionKind::kYieldStrength, member, m->fy, -kInf, 460));
+  }
+  // The chord's through-thickness properties matter for a thick wall; a note, not a condition.
+  r.thick_chord_note = r.chord.t > 25;
+}
+
+// The narrower brace overlaps the wider; of equal diameters the one with the smaller t·fy
+// (the weaker wall goes on top); brace 2 when those are equal too.
+int OverlappingBrace(const ChsMember& b1, const ChsMember& b2) {
+  if (b1.d != b2.d) return b1.d < b2.d ? 1 : 2;
+  return b1.t * b1.fy < b2.t * b2.fy ? 1 : 2;
+}
+
+// The brace whose d and θ the K/N chord face formula takes: the one in compression. The
+// braces' forces balance across the chord, so at most one of them is compressed; with
+// neither, the narrower brace gives both braces the smaller of the two possible resistances.
+int CompressionBrace(const ChsMember& b1, const ChsMember& b2, double N1, double N2, bool& by_force) {
+  by_force = N1 < 0 || N2 < 0;
+  if (N1 < 0) return 1;
+  if (N2 < 0) return 2;
+  return b2.d < b1.d ? 2 : 1;
 }
 
 }  // namespace
+
+int ChsConditionGroup(const ChsCondition& c) {
+  switch (c.kind) {
+    case ChsConditionKind::kAngleBetweenBraces: return kChsBracesGroup;
+    case ChsConditionKind::kGap:
+    case ChsConditionKind::kOverlap:
+    case ChsConditionKind::kEccentricity: return kChsLayoutGroup;
+    default: return c.member;
+  }
+}
 
 int ChsSectionClass(double d, double t, double fy) {
   const double ratio = Divide(d, t);
@@ -206,10 +246,12 @@ ChsResult ComputeChsKn(const ChsKnInputs& in) {
         Divide(in.brace2.d, 2 * s2);
   r.overlap = r.g < 0;
   if (r.overlap) {
-    r.overlapping_brace = in.brace2.d > in.brace1.d ? 1 : 2;
+    r.overlapping_brace = OverlappingBrace(in.brace1, in.brace2);
     r.p = r.overlapping_brace == 1 ? Divide(in.brace1.d, s1) : Divide(in.brace2.d, s2);
     r.lambda_ov = Divide(-r.g, r.p) * 100;
-    r.hidden_toe_note = r.lambda_ov > 60;
+    // Up to 80 % the overlapped brace's hidden seam must be welded above 60 %; beyond 80 %
+    // the overlap condition fails.
+    r.hidden_seam_note = r.lambda_ov > 60 && r.lambda_ov <= kOverlapLimit;
   }
   r.kg = ChsGapFactor(r.gamma, r.g, in.chord.t);
 
@@ -222,8 +264,10 @@ ChsResult ComputeChsKn(const ChsKnInputs& in) {
   r.conditions.push_back(BraceCondition(2, in.brace2, r.N2));
   r.conditions.push_back(Value(ChsConditionKind::kAngle, 1, in.theta1, 30, 150));
   r.conditions.push_back(Value(ChsConditionKind::kAngle, 2, in.theta2, 30, 150));
+  r.conditions.push_back(
+      Value(ChsConditionKind::kAngleBetweenBraces, 0, std::fabs(180 - in.theta1 - in.theta2), 30, kInf));
   if (r.overlap)
-    r.conditions.push_back(Value(ChsConditionKind::kOverlap, 0, r.lambda_ov, 25, 100));
+    r.conditions.push_back(Value(ChsConditionKind::kOverlap, 0, r.lambda_ov, 25, kOverlapLimit));
   else
     r.conditions.push_back(Value(ChsConditionKind::kGap, 0, r.g, in.brace1.t + in.brace2.t, kInf));
   r.conditions.push_back(Ratio(ChsConditionKind::kEccentricity, 0, in.e, d0, -0.55, 0.25));
@@ -232,14 +276,24 @@ ChsResult ComputeChsKn(const ChsKnInputs& in) {
   if (!r.valid) return r;
 
   const ChsMember& c = r.chord;
-  double n1 = Divide(r.kg * r.prestress.kp * c.fy * c.t * c.t * (1.8 + 10.2 * r.beta), s1 * 1000);
-  if (r.reduced) n1 *= 0.9;
-  // The reduction is already in N1,Rd; N2,Rd only carries it over to the other angle.
-  const double n2 = Divide(n1 * s1, s2);
-  r.resistances.push_back(Compared(ChsMode::kChordFace, 1, n1, in.N1));
-  r.resistances.push_back(Compared(ChsMode::kChordFace, 2, n2, r.N2));
-  AddPunching(r, 1, in.brace1, in.theta1, in.N1);
-  AddPunching(r, 2, in.brace2, in.theta2, r.N2);
+  r.compression_brace = CompressionBrace(in.brace1, in.brace2, in.N1, r.N2, r.compression_by_force);
+  const bool first = r.compression_brace == 1;
+  const double dc = first ? in.brace1.d : in.brace2.d;
+  const double sc = first ? s1 : s2, st = first ? s2 : s1;
+  double nc = Divide(r.kg * r.prestress.kp * c.fy * c.t * c.t * (1.8 + 10.2 * Divide(dc, d0)), sc * 1000);
+  if (r.reduced) nc *= 0.9;
+  // The reduction is already in the compressed brace's resistance; the other brace's only
+  // carries it over to its angle.
+  const double nt = Divide(nc * sc, st);
+  const int other = first ? 2 : 1;
+  r.resistances.push_back(Compared(ChsMode::kChordFace, r.compression_brace, nc, first ? in.N1 : r.N2));
+  r.resistances.push_back(Compared(ChsMode::kChordFace, other, nt, first ? r.N2 : in.N1));
+  // Punching shear bounds a gap joint's braces; in an overlap joint part of the force goes
+  // through the overlapped brace and the chord face is the only mode.
+  if (!r.overlap) {
+    AddPunching(r, 1, in.brace1, in.theta1, in.N1);
+    AddPunching(r, 2, in.brace2, in.theta2, r.N2);
+  }
   SettleResistances(r);
   return r;
 }

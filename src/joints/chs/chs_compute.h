@@ -6,6 +6,13 @@
 
 namespace traxen {
 
+// Where the report prints a condition, in this order: under its member (0 chord, 1 and 2 the
+// braces), then the angle between the K/N joint's braces, then its gap or overlap and
+// eccentricity. The result's conditions come in this order.
+inline constexpr int kChsBracesGroup = 3;
+inline constexpr int kChsLayoutGroup = 4;
+int ChsConditionGroup(const ChsCondition& c);
+
 // Cross-section class of a tube from d / t against 50 ε², 70 ε² and 90 ε², ε² = 235 / fy.
 // A ratio that is not finite gives class 4.
 int ChsSectionClass(double d, double t, double fy);

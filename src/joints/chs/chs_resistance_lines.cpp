@@ -120,17 +120,27 @@ void GapFactor(LineWriter& w, const ChsResult& r) {
   w.NewLine();
 }
 
+// The K/N joint's brace whose d and θ the chord face formula takes, and why.
+void CompressionBraceLine(LineWriter& w, const ChsResult& r) {
+  const ChsTextKey key = r.compression_by_force ? ChsTextKey::kCompressionBrace : ChsTextKey::kNoCompressionBrace;
+  w.AtLeft().KeepTogether(2).Text({Say(w, key)}, {Index(r.compression_brace)});
+  w.NewLine();
+}
+
 // The resistance's formula in symbols and with numbers; "0.9×" leads both above 355 MPa.
+// A K/N joint's formula is that of the brace in compression.
 void ChordFaceFormula(LineWriter& w, const ChsResult& r) {
   const char* lead = r.reduced ? " = 0.9×" : " = ";
-  w.AtLeft().KeepTogether(4).Weight("bold").Text({"N"}, Sub("1,Rd"), {lead});
+  const int c = r.kn ? r.compression_brace : 1;
+  const std::string n = Index(c);
+  w.AtLeft().KeepTogether(4).Weight("bold").Text({"N"}, Sub(n + ",Rd"), {lead});
   if (r.kn) {
     w.Text({"k"}, Sub("g"), {"×k"})
         .Text(Sub("p"), {"×f "}, Sub("y0"))
         .Text({"×t²"}, Sub("0"), {"×(1.8 + 10.2×d"})
-        .Text(Sub("1"), {" / d"})
+        .Text(Sub(n), {" / d"})
         .Text(Sub("0"), {") / sin"}, Greek("q"))
-        .Text(Sub("1"));
+        .Text(Sub(n));
   } else if (r.x_joint) {
     w.Text({"k"}, Sub("p"), {"×f "})
         .Text(Sub("y0"), {"×t²"}, Sub("0"))
@@ -146,14 +156,14 @@ void ChordFaceFormula(LineWriter& w, const ChsResult& r) {
   }
   w.Weight("normal");
   w.NewLine();
-  const double s1 = r.theta1;
-  w.AtLeft().Text({"N"}, Sub("1,Rd"), {lead});
+  const double s1 = Theta(r, c);
+  w.AtLeft().Text({"N"}, Sub(n + ",Rd"), {lead});
   if (r.kn) {
     w.Value({""}, "%3.3lf", r.kg)
         .Value({"×"}, "%3.3lf", r.prestress.kp)
         .Value({"×"}, "%3.0lf", r.chord.fy)
         .Value({"×"}, "%3.1lf²", r.chord.t)
-        .Value({"×(1.8 + 10.2×"}, "%3.1lf", r.brace1.d)
+        .Value({"×(1.8 + 10.2×"}, "%3.1lf", Brace(r, c).d)
         .Value({" / "}, "%3.1lf", r.chord.d)
         .Value({") / (sin"}, "%3.1lf°×1000)", s1);
   } else if (r.x_joint) {
@@ -215,20 +225,23 @@ void Verdict(LineWriter& w, const ChsResistance& x) {
   w.NewLine();
 }
 
-void SecondBraceChordFace(LineWriter& w, const ChsResult& r, double n1) {
+// The other brace of a K/N joint: the compressed brace's resistance carried over to its angle.
+void SecondBraceChordFace(LineWriter& w, const ChsResult& r, double compressed) {
+  const int c = r.compression_brace, t = c == 1 ? 2 : 1;
+  const std::string nc = Index(c), nt = Index(t);
   w.AtLeft()
       .KeepTogether(3)
       .Weight("bold")
-      .Text({"N"}, Sub("2,Rd"), {" = N"})
-      .Text(Sub("1,Rd"), {"×sin"}, Greek("q"))
-      .Text(Sub("1"), {" / sin"}, Greek("q"))
-      .Text(Sub("2"))
+      .Text({"N"}, Sub(nt + ",Rd"), {" = N"})
+      .Text(Sub(nc + ",Rd"), {"×sin"}, Greek("q"))
+      .Text(Sub(nc), {" / sin"}, Greek("q"))
+      .Text(Sub(nt))
       .Weight("normal");
   w.NewLine();
   w.AtLeft()
-      .Value({"N"}, Sub("2,Rd"), {" = "}, "%3.1lf", n1)
-      .Value({"×sin"}, "%3.1lf°", r.theta1)
-      .Value({" / sin"}, "%3.1lf°", r.theta2)
+      .Value({"N"}, Sub(nt + ",Rd"), {" = "}, "%3.1lf", compressed)
+      .Value({"×sin"}, "%3.1lf°", Theta(r, c))
+      .Value({" / sin"}, "%3.1lf°", Theta(r, t))
       .Text({" ="});
   w.NewLine();
 }
@@ -282,20 +295,27 @@ void PrintChsParameters(LineWriter& w, const ChsResult& r) {
 
 void PrintChsResistances(LineWriter& w, const ChsResult& r) {
   const int braces = r.kn ? 2 : 1;
+  const int c = r.kn ? r.compression_brace : 1;
   w.NewLine();
   w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, ChsTextKey::kChordFaceHeading)}, Sub("i,Rd")).Weight("normal");
   w.NewLine();
+  if (r.kn) CompressionBraceLine(w, r);
   ChordFaceFormula(w, r);
-  if (const ChsResistance* face1 = Find(r, ChsMode::kChordFace, 1)) {
-    Result(w, face1->resistance);
-    Verdict(w, *face1);
-    if (const ChsResistance* face2 = Find(r, ChsMode::kChordFace, 2)) {
-      SecondBraceChordFace(w, r, face1->resistance);
-      Result(w, face2->resistance);
-      Verdict(w, *face2);
+  if (const ChsResistance* compressed = Find(r, ChsMode::kChordFace, c)) {
+    Result(w, compressed->resistance);
+    Verdict(w, *compressed);
+    if (const ChsResistance* other = r.kn ? Find(r, ChsMode::kChordFace, c == 1 ? 2 : 1) : nullptr) {
+      SecondBraceChordFace(w, r, compressed->resistance);
+      Result(w, other->resistance);
+      Verdict(w, *other);
     }
   }
   w.NewLine();
+  // An overlap joint's only mode is the chord face: it has no punching shear section.
+  if (r.kn && r.overlap) {
+    for (int i = 1; i <= braces; ++i) JointResistance(w, r, i);
+    return;
+  }
   w.AtLeft().KeepTogether(2).Weight("bold").Text({Say(w, ChsTextKey::kPunchingHeading)}, Sub("i,Rd")).Weight("normal");
   w.NewLine();
   for (int i = 1; i <= braces; ++i) {

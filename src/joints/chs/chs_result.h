@@ -41,11 +41,12 @@ enum class ChsConditionKind {
   kBraceSlenderness,   // a brace in tension: d_i / t_i <= 50
   kBraceClass,         // a brace in compression is class 1 or 2
   kAngle,              // 30 <= θ_i <= 150
+  kAngleBetweenBraces, // K/N: |180 − θ1 − θ2| >= 30, the angle between the brace axes
   kGap,                // g >= t1 + t2
-  kOverlap,            // 25 <= λov <= 100 %
+  kOverlap,            // 25 <= λov <= 80 %; beyond 80 % the braces' shear on the chord face is unchecked
   kEccentricity,       // -0.55 <= e / d0 <= 0.25
   kWallThickness,      // t >= 2.5
-  kChordStrength,      // fy0 <= 460
+  kYieldStrength,      // fy <= 460, every member
 };
 
 // One condition: value lies in [lower, upper]; a bound that does not apply is infinite.
@@ -98,14 +99,22 @@ struct ChsResult {
   // K/N layout.
   double g = 0;               // gap, negative for an overlap
   bool overlap = false;
+  // The overlapping brace of an overlap joint: the narrower one; of equal diameters the one
+  // with the smaller t·fy; brace 2 when those are equal too.
   int overlapping_brace = 0;  // 1 or 2 for an overlap joint
   double p = 0;               // d_i / sin θ_i of the overlapping brace
   double lambda_ov = 0;       // %
-  bool hidden_toe_note = false;  // λov > 60 %: the hidden toe must be welded
+  bool hidden_seam_note = false;  // 60 % < λov <= 80 %: the overlapped brace's hidden seam is welded
   double kg = 0;
+  // The K/N chord face formula takes d and θ of the brace in compression; the other brace's
+  // resistance follows from it by sin θ. Neither brace in compression (both forces 0, or
+  // not numbers): the narrower brace, which gives both braces the lower resistance.
+  int compression_brace = 1;
+  bool compression_by_force = true;  // false: chosen by the smaller diameter
 
   std::vector<ChsCondition> conditions;
   int failed_count = 0;
+  bool thick_chord_note = false;  // t0 > 25 mm: the chord's through-thickness properties
   bool valid = false;  // every condition holds; resistances are computed only then
 
   bool reduced = false;  // fy0 > 355: every resistance × 0.9

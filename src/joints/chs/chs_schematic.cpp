@@ -210,11 +210,12 @@ void DrawChsTyxSketch(DrawingSurface& s, const ChsTyxJoint& j, ReportLanguage la
   }
 }
 
-void DrawChsKnSketch(DrawingSurface& s, const ChsKnJoint& j, ReportLanguage language) {
+void DrawChsKnSketch(DrawingSurface& s, const ChsKnJoint& j, const JobSteel& steel, ReportLanguage language) {
+  // The steel decides which of two braces of one diameter overlaps the other.
   ChsKnInputs in;
-  in.chord = {j.d0, j.t0};
-  in.brace1 = {j.d1, j.t1};
-  in.brace2 = {j.d2, j.t2};
+  in.chord = {j.d0, j.t0, steel.fy0};
+  in.brace1 = {j.d1, j.t1, steel.fy1};
+  in.brace2 = {j.d2, j.t2, steel.fy2};
   in.theta1 = j.theta1, in.theta2 = j.theta2, in.N0_left = j.N0_left, in.N1 = j.N1, in.e = j.e;
   const ChsResult r = ComputeChsKn(in);
 
@@ -302,7 +303,7 @@ void DrawChsTyxSchematic(ReportCanvas& canvas, const Job& job) {
 
 void DrawChsKnSchematic(ReportCanvas& canvas, const Job& job) {
   Fit(canvas.surface, ReportSketchArea(kChsSketchRoom + canvas.line_step),
-      [&](DrawingSurface& s) { DrawChsKnSketch(s, job.chs_kn, canvas.language); });
+      [&](DrawingSurface& s) { DrawChsKnSketch(s, job.chs_kn, job.steel, canvas.language); });
   canvas.surface.setPen({PenStyle::Solid, 0, kBlack});
   canvas.surface.setFont({"Times New Roman", 19, 400});
 }
@@ -313,9 +314,10 @@ void DrawChsTyxPreview(DrawingSurface& s, const ChsTyxJoint& joint, int width, i
   Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsTyxSketch(d, joint, language); });
 }
 
-void DrawChsKnPreview(DrawingSurface& s, const ChsKnJoint& joint, int width, int height, ReportLanguage language) {
+void DrawChsKnPreview(DrawingSurface& s, const ChsKnJoint& joint, const JobSteel& steel, int width, int height,
+                      ReportLanguage language) {
   s.setBrush(kWhite);
-  Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsKnSketch(d, joint, language); });
+  Fit(s, {{0, 0}, {width - 1, height - 1}}, [&](DrawingSurface& d) { DrawChsKnSketch(d, joint, steel, language); });
 }
 
 }  // namespace traxen

@@ -25,7 +25,8 @@ enum class ChsTextKey {
   kSectionClassOf,      // "Ristlõike klass" before the class and its limit
   kClassWorking,        // the class's working in brackets
   kOverlappingBrace,    // which brace overlaps the other
-  kHiddenToeNote,       // λov > 60 %
+  kOverlapBeyondLimit,  // after "λov > 80 %": why such an overlap is refused
+  kHiddenSeamNote,      // 60 % < λov <= 80 %
   // parameters
   kParametersHeading,
   kFromRing,            // A0 or Wel0 derived from the chord's ring
@@ -36,6 +37,8 @@ enum class ChsTextKey {
   kReducedAbove355Tail,  // after it
   // resistances
   kChordFaceHeading,
+  kCompressionBrace,    // K/N: the brace in compression, whose d and θ the formula takes
+  kNoCompressionBrace,  // K/N: neither brace in compression, the narrower one is taken
   kPunchingHeading,
   kNoPunching,          // d_i > d0 − 2 t0: the brace does not punch the chord wall
   kJointResistanceIs,

@@ -21,7 +21,11 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kSectionClassOf: return "Section class ";
     case K::kClassWorking: return "  since  ";
     case K::kOverlappingBrace: return "Overlap joint, the overlapping brace is i = ";
-    case K::kHiddenToeNote: return "Overlap > 60%: the hidden toe of the overlapped brace must be welded!";
+    case K::kOverlapBeyondLimit:
+      return ": the connection between the braces and the chord face should be checked for shear, which this "
+             "calculation does not do (EN 1993-1-8 7.1.2(6))";
+    case K::kHiddenSeamNote:
+      return "Overlap > 60 %: the hidden seam of the overlapped brace must be welded (EN 1993-1-8 7.1.2(6)).";
     case K::kParametersHeading: return "JOINT PARAMETERS";
     case K::kFromRing: return "  (from the tube's section)";
     case K::kGivenValue: return "  (given)";
@@ -30,7 +34,10 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kReducedAbove355: return "As f ";
     case K::kReducedAbove355Tail: return " > 355 MPa, every resistance is multiplied by 0.9";
     case K::kChordFaceHeading: return "1. Chord face failure N";
-    case K::kPunchingHeading: return "4. Punching shear N";
+    case K::kCompressionBrace: return "The formula takes the brace in compression, i = ";
+    case K::kNoCompressionBrace:
+      return "Neither brace is in compression; the formula takes the brace of smaller diameter, i = ";
+    case K::kPunchingHeading: return "2. Punching shear N";
     case K::kNoPunching: return ", so the brace cannot punch the chord face !";
     case K::kJointResistanceIs: return "The joint's resistance is N";
     case K::kBraceWord: return "Brace ";
@@ -59,11 +66,12 @@ std::string ChsCheckName(const ChsCondition& c, bool x_joint) {
     case K::kBraceSlenderness: return fmt::format("{}: d{} / t{} <= 50", who, i, i);
     case K::kBraceClass: return fmt::format("{}: section class 1 or 2", who);
     case K::kAngle: return fmt::format("{}: 30 <= theta{} <= 150", who, i);
+    case K::kAngleBetweenBraces: return "braces: |180 - theta1 - theta2| >= 30";
     case K::kGap: return "gap: g >= t1 + t2";
-    case K::kOverlap: return "overlap: 25 % <= lambda_ov <= 100 %";
+    case K::kOverlap: return "overlap: 25 % <= lambda_ov <= 80 %";
     case K::kEccentricity: return "eccentricity: -0.55 <= e / d0 <= 0.25";
     case K::kWallThickness: return fmt::format("{}: t{} >= 2.5", who, i);
-    case K::kChordStrength: return "chord: fy0 <= 460";
+    case K::kYieldStrength: return fmt::format("{}: fy{} <= 460", who, i);
   }
   return {};
 }

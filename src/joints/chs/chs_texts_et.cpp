@@ -19,7 +19,10 @@ std::string_view ChsCatalogue<ReportLanguage::kEstonian>::Text(ChsTextKey key) {
     case K::kSectionClassOf: return "Ristlõike klass ";
     case K::kClassWorking: return "  kuna  ";
     case K::kOverlappingBrace: return "Ülekattega liide, pealmine on varras i = ";
-    case K::kHiddenToeNote: return "Ülekate > 60%: alumise varda varjatud serv tuleb keevitada!";
+    case K::kOverlapBeyondLimit:
+      return ": varraste ja vöö pinna liidet tuleb kontrollida lõikele, mida see arvutus ei tee (EN 1993-1-8 7.1.2(6))";
+    case K::kHiddenSeamNote:
+      return "Ülekate > 60 %: ülekaetava varda varjatud õmblus tuleb keevitada (EN 1993-1-8 7.1.2(6)).";
     case K::kParametersHeading: return "LIITE PARAMEETRID";
     case K::kFromRing: return "  (toru ristlõikest)";
     case K::kGivenValue: return "  (antud)";
@@ -28,7 +31,10 @@ std::string_view ChsCatalogue<ReportLanguage::kEstonian>::Text(ChsTextKey key) {
     case K::kReducedAbove355: return "Kuna f ";
     case K::kReducedAbove355Tail: return " > 355 MPa, korrutatakse kandevõimed teguriga 0.9";
     case K::kChordFaceHeading: return "1. Vöö liitepinna kandevõime N";
-    case K::kPunchingHeading: return "4. Vöö pinna läbisurumiskandevõime N";
+    case K::kCompressionBrace: return "Valem võtab surutud varda, i = ";
+    case K::kNoCompressionBrace:
+      return "Kumbki varras pole surutud; valem võtab väiksema läbimõõduga varda, i = ";
+    case K::kPunchingHeading: return "2. Vöö pinna läbisurumiskandevõime N";
     case K::kNoPunching: return ", seega vöö pinna läbisurumise ohtu pole !";
     case K::kJointResistanceIs: return "Liite kandevõime on N";
     case K::kBraceWord: return "Varras ";

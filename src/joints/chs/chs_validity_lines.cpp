@@ -5,6 +5,7 @@
 
 #include "base/ieee_divide.h"
 #include "base/number_format.h"
+#include "joints/chs/chs_compute.h"
 #include "joints/chs/chs_report_lines.h"
 #include "joints/chs/chs_texts.h"
 #include "report/report_words.h"
@@ -15,7 +16,6 @@ namespace {
 
 using K = ChsConditionKind;
 
-bool IsLayout(const ChsCondition& c) { return c.kind == K::kGap || c.kind == K::kOverlap || c.kind == K::kEccentricity; }
 
 // "0.2 <= " before a passing two-sided value; the failing side's relation after it.
 struct Bounds {
@@ -36,6 +36,13 @@ void Expression(LineWriter& w, const ChsCondition& c, const ChsResult& r) {
       w.Value({" / "}, "%3.1lf", c.denominator).Value({" = "}, "%3.1lf", c.value);
       break;
     case K::kAngle: w.Value(Greek("q"), Sub(i), {" = "}, "%3.1lf°", c.value); break;
+    case K::kAngleBetweenBraces:
+      w.Text({"|180° - "}, Greek("q"), Sub("1"))
+          .Text({" - "}, Greek("q"), Sub("2"))
+          .Value({"| = |180° - "}, "%3.1lf°", r.theta1)
+          .Value({" - "}, "%3.1lf°", r.theta2)
+          .Value({"| = "}, "%3.1lf°", c.value);
+      break;
     case K::kGap: w.Value({"g = "}, "%3.1lf mm", c.value); break;
     case K::kOverlap:
       w.Text(Greek("l"), Sub("ov"), {" = -g / p×100 = "})
@@ -49,7 +56,7 @@ void Expression(LineWriter& w, const ChsCondition& c, const ChsResult& r) {
           .Value({" = "}, "%3.3lf", c.value);
       break;
     case K::kWallThickness: w.Value({"t"}, Sub(i), {" = "}, "%3.1lf mm", c.value); break;
-    case K::kChordStrength: w.Value({"f "}, Sub("y0"), {" = "}, "%3.0lf MPa", c.value); break;
+    case K::kYieldStrength: w.Value({"f "}, Sub("y" + i), {" = "}, "%3.0lf MPa", c.value); break;
     case K::kChordClass:
     case K::kBraceClass: break;
   }
@@ -61,15 +68,26 @@ Bounds BoundsOf(const ChsCondition& c, const ChsResult& r) {
     case K::kChordSlenderness: return {"10", r.x_joint && !r.kn ? "40" : "50"};
     case K::kBraceSlenderness: return {"", "50"};
     case K::kAngle: return {"30°", "150°"};
+    case K::kAngleBetweenBraces: return {"30°", ""};
     case K::kGap: return {FormatNumber("%3.1lf mm", c.lower), ""};
-    case K::kOverlap: return {"25 %", "100 %"};
+    case K::kOverlap: return {"25 %", "80 %"};
     case K::kEccentricity: return {"-0.55", "0.25"};
     case K::kWallThickness: return {"2.5 mm", ""};
-    case K::kChordStrength: return {"", "460 MPa"};
+    case K::kYieldStrength: return {"", "460 MPa"};
     case K::kChordClass:
     case K::kBraceClass: break;
   }
   return {};
+}
+
+// Why an overlap beyond the limit is refused, in the failing line's red: the braces' shear
+// on the chord face, which the rules leave to a check of its own.
+void OverlapBeyondLimit(LineWriter& w, const ChsCondition& c) {
+  w.canvas().SetTextColor(kRed);
+  PrintChsNote(w, Say(w, ChsTextKey::kOverlapBeyondLimit), "normal", [&](LineWriter& lead) {
+    lead.Text(Greek("l"), Sub("ov"), {" > "}).Value({""}, "%.0lf %%", c.upper);
+  });
+  w.canvas().SetTextColor(kBlack);
 }
 
 // A passing two-sided condition reads "lower <= value <= upper"; a failing one names the
@@ -94,19 +112,25 @@ void BoundedCheck(LineWriter& w, const ChsCondition& c, const ChsResult& r) {
   }
   w.Verdict(c.passed);
   w.NewLine();
+  if (c.kind == K::kOverlap && c.value > c.upper) OverlapBeyondLimit(w, c);
 }
 
+// The class with the limit that places the tube in it: d/t within 50 ε² is class I, within
+// 70 ε² class II; beyond 70 ε² the member is not class I or II.
 void ClassCheck(LineWriter& w, const ChsCondition& c, const ChsMember& m) {
   const std::string i = std::to_string(c.member);
   const int section_class = static_cast<int>(c.value);
+  const int factor = section_class <= 1 ? 50 : 70;
+  const std::string limit = std::to_string(factor) + "ε²";
   w.AtLeft()
       .Check(c.passed, CheckKind::Condition)
       .Text({Say(w, ChsTextKey::kSectionClassOf)}, {ClassNumeral(section_class)}, {c.passed ? " <= II" : " > II"})
       .Text({Say(w, ChsTextKey::kClassWorking)})
       .Text({"d"}, Sub(i), {" / t"})
       .Value(Sub(i), {" = "}, "%3.1lf", Divide(c.numerator, c.denominator))
-      .Text({" ,  ε² = 235 / f "})
-      .Value(Sub("y" + i), {" = "}, "%3.3lf", Divide(235.0, m.fy));
+      .Text({(section_class <= 2 ? " <= " : " > ") + limit})
+      .Text({" = " + std::to_string(factor) + "×235 / f "})
+      .Value(Sub("y" + i), {" = "}, "%3.1lf", factor * Divide(235.0, m.fy));
   w.Verdict(c.passed);
   w.NewLine();
 }
@@ -120,9 +144,10 @@ void Heading(LineWriter& w, ChsTextKey key) {
   w.NewLine();
 }
 
-void MemberConditions(LineWriter& w, const ChsResult& r, int member, bool layout) {
+// The conditions of one group: a member's, the angle between the braces, or the layout's.
+void Conditions(LineWriter& w, const ChsResult& r, int group) {
   for (const ChsCondition& c : r.conditions) {
-    if (IsLayout(c) != layout || (!layout && c.member != member)) continue;
+    if (ChsConditionGroup(c) != group) continue;
     if (c.kind == K::kChordClass || c.kind == K::kBraceClass)
       ClassCheck(w, c, MemberOf(r, c.member));
     else
@@ -176,19 +201,19 @@ void PrintChsValidity(LineWriter& w, const ChsResult& r) {
   w.AtLeft().Weight("bold").Text({Say(w, ReportTextKey::kValidityHeading)}, {" "}, {"  "}).Weight("normal");
   w.NewLine();
   Heading(w, ChsTextKey::kChordHeading);
-  MemberConditions(w, r, 0, false);
+  Conditions(w, r, 0);
   Heading(w, r.kn ? ChsTextKey::kBrace1Heading : ChsTextKey::kBraceHeading);
-  MemberConditions(w, r, 1, false);
-  if (!r.kn) return;
-  Heading(w, ChsTextKey::kBrace2Heading);
-  MemberConditions(w, r, 2, false);
-  Heading(w, ChsTextKey::kLayoutHeading);
-  LayoutLines(w, r);
-  MemberConditions(w, r, 0, true);
-  if (r.hidden_toe_note) {
-    w.AtLeft().Weight("bold").Text({Say(w, ChsTextKey::kHiddenToeNote)}).Weight("normal");
-    w.NewLine();
+  Conditions(w, r, 1);
+  if (r.kn) {
+    Heading(w, ChsTextKey::kBrace2Heading);
+    Conditions(w, r, 2);
+    Heading(w, ChsTextKey::kLayoutHeading);
+    Conditions(w, r, kChsBracesGroup);
+    LayoutLines(w, r);
+    Conditions(w, r, kChsLayoutGroup);
+    if (r.hidden_seam_note) PrintChsNote(w, Say(w, ChsTextKey::kHiddenSeamNote), "bold");
   }
+  if (r.thick_chord_note) PrintChsNote(w, Say(w, ReportTextKey::kChordWallThroughThickness));
 }
 
 bool PrintChsStopLine(LineWriter& w, bool valid) {

@@ -90,7 +90,7 @@ void ChsKnDialog::showDerived() {
 }
 
 void ChsKnDialog::drawJoint(DrawingSurface& surface, int width, int height) const {
-  DrawChsKnPreview(surface, job_.chs_kn, width, height, InterfaceReportLanguage());
+  DrawChsKnPreview(surface, job_.chs_kn, job_.steel, width, height, InterfaceReportLanguage());
 }
 
 void ChsKnDialog::confirm() { ConfirmChsKn(job_); }

@@ -3,6 +3,7 @@
 // published joints through the Job record; the brace welds of both families.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -12,7 +13,10 @@
 #include "joints/chs/chs_compute.h"
 #include "joints/chs/chs_job.h"
 #include "model/confirm_job.h"
+#include "model/job_family.h"
+#include "model/job_template.h"
 #include "model/json_job.h"
+#include "sections/section_library.h"
 #include "support/test_support.h"
 
 namespace traxen::testing {
@@ -80,9 +84,17 @@ TEST_P(ChsGolden, NoPieceOfALineOverlapsAnotherOrLeavesTheFrame) {
   for (const ReportTextPiece& p : out.pieces) EXPECT_LE(p.x_end, 850) << p.text;
 }
 
+// The English words are longer: every job's notes and lines must fit the frame in them too.
+TEST_P(ChsGolden, NoEnglishLineLeavesTheFrame) {
+  ChsRendered out;
+  RenderChs(ReadJob(GetParam()), out, ReportLanguage::kEnglish);
+  for (const ReportTextPiece& p : out.pieces) EXPECT_LE(p.x_end, 850) << p.text;
+}
+
 INSTANTIATE_TEST_SUITE_P(Jobs, ChsGolden,
                          ::testing::Values("t_published", "x_fy420", "k_gap_published", "k_overlap_note",
-                                           "t_invalid"));
+                                           "t_invalid", "k_tension_left", "k_equal_braces", "k_beyond_limits",
+                                           "t_thick_chord"));
 
 TEST(ChsFamily, PublishedTJointThroughTheJobRecord) {
   const CheckSummary s = CheckChsTyxJob(ReadJob("t_published"));
@@ -124,14 +136,110 @@ TEST(ChsFamily, PublishedKGapJointThroughTheJobRecord) {
   EXPECT_DOUBLE_EQ(s.verdicts[1].N_Ed, 500);  // N2 from equilibrium
 }
 
-TEST(ChsFamily, OverlapJointNamesItsOverlapAndTheHiddenToe) {
+TEST(ChsFamily, OverlapJointNamesItsOverlapAndTheHiddenSeam) {
   const Job job = ReadJob("k_overlap_note");
   const CheckSummary s = CheckChsKnJob(job);
   EXPECT_EQ(s.title, "  ÜMARTORUDEST ÜLEKATTEGA KN SÕLM ");
   ASSERT_TRUE(s.lambda_ov.has_value() && s.p.has_value());
   EXPECT_GT(*s.lambda_ov, 60);
   EXPECT_NEAR(*s.p, 101.6 / std::sin(std::numbers::pi / 4), 1e-9);  // brace 2, the smaller, overlaps
-  EXPECT_TRUE(Contains(ChsReportText(job), "varjatud serv tuleb keevitada"));
+  const std::string text = ChsReportText(job);
+  EXPECT_TRUE(Contains(text, "ülekaetava varda varjatud õmblus tuleb keevitada")) << text;
+  EXPECT_TRUE(Contains(ChsReportText(job, ReportLanguage::kEnglish), "the hidden seam of the overlapped brace"));
+  // The chord face is an overlap joint's only mode: no punching shear is printed or judged.
+  EXPECT_FALSE(Contains(text, "läbisurumis")) << text;
+  ASSERT_EQ(s.verdicts.size(), 2u);
+  for (const ResistanceVerdict& v : s.verdicts) EXPECT_EQ(v.mode, "1");
+}
+
+// Overlap beyond 80 %, 20° between the braces and a brace of 500 MPa: each condition fails
+// on its own line and by its own name, the overlap's with its reason in red; the thick
+// chord's note follows in black and nothing is computed.
+TEST(ChsFamily, NewLimitsFailByNameAndStopTheResistances) {
+  const Job job = ReadJob("k_beyond_limits");
+  const CheckSummary s = CheckChsKnJob(job);
+  EXPECT_FALSE(s.valid);
+  EXPECT_TRUE(s.verdicts.empty());
+  const std::vector<std::string> expected = {"brace 2: fy2 <= 460", "braces: |180 - theta1 - theta2| >= 30",
+                                             "overlap: 25 % <= lambda_ov <= 80 %"};
+  EXPECT_EQ(s.failed_condition_names, expected);
+  ChsRendered out;
+  RenderChs(job, out);
+  EXPECT_TRUE(Contains(out.text, "f y2 = 500 MPa > 460 MPa Ei rahulda!")) << out.text;
+  EXPECT_TRUE(Contains(out.text, "|180° - θ1 - θ2| = |180° - 80.0° - 80.0°| = 20.0° < 30° Ei rahulda!")) << out.text;
+  EXPECT_TRUE(Contains(out.text, "% > 80 % Ei rahulda!")) << out.text;
+  bool reason_red = false, note_black = false;
+  for (const auto& t : out.surface.texts()) {
+    if (Contains(t.text, "7.1.2(6)")) reason_red = t.color == kRed;
+    if (Contains(t.text, "7.1.1(6)")) note_black = t.color == kBlack;
+  }
+  EXPECT_TRUE(reason_red);
+  EXPECT_TRUE(note_black);
+  EXPECT_TRUE(Contains(out.text, "EI SAA ARVUTADA"));
+  EXPECT_FALSE(Contains(out.text, "LIITE PARAMEETRID"));
+}
+
+// The thick chord's note changes no verdict: the joint is computed as it would be without it.
+TEST(ChsFamily, AThickChordGetsItsNoteInBothLanguages) {
+  Job job = ReadJob("t_thick_chord");
+  const std::string et = ChsReportText(job);
+  EXPECT_TRUE(Contains(et, "Märkus: vöö seina paksus t0 > 25 mm;")) << et;
+  EXPECT_TRUE(Contains(et, "(EN 1993-1-8 7.1.1(6))."));
+  EXPECT_TRUE(Contains(et, "LIITE PARAMEETRID"));
+  EXPECT_TRUE(Contains(ChsReportText(job, ReportLanguage::kEnglish), "Note: chord wall t0 > 25 mm;"));
+  const CheckSummary thick = CheckChsTyxJob(job);
+  job.chs_tyx.t0 = 25;
+  EXPECT_FALSE(Contains(ChsReportText(job), "7.1.1(6)"));
+  EXPECT_EQ(CheckChsTyxJob(job).valid, thick.valid);
+}
+
+// A tension left brace over a compressed right one: the report names brace 2 and computes
+// the formula with its diameter and angle.
+TEST(ChsFamily, TheReportNamesTheCompressedBrace) {
+  const std::string text = ChsReportText(ReadJob("k_tension_left"));
+  EXPECT_TRUE(Contains(text, "Valem võtab surutud varda, i = 2")) << text;
+  EXPECT_TRUE(Contains(text, "N2,Rd = kg×kp×f y0×t²0×(1.8 + 10.2×d2 / d0) / sinθ2")) << text;
+  EXPECT_TRUE(Contains(text, "N1,Rd = N2,Rd×sinθ2 / sinθ1")) << text;
+  EXPECT_TRUE(Contains(text, "N2,Rd = 951.8 kN >= |N2,Ed| = 500.0 kN Korras!")) << text;
+  EXPECT_TRUE(Contains(text, "N1,Rd = 951.8 kN >= |N1,Ed| = 500.0 kN Korras!")) << text;
+  const CheckSummary s = CheckChsKnJob(ReadJob("k_tension_left"));
+  ASSERT_FALSE(s.verdicts.empty());
+  EXPECT_EQ(s.verdicts.front().brace, 2);
+}
+
+// The class line shows the limit that places the tube in its class: 50 ε² for class I,
+// 70 ε² for class II, and above 70 ε² it fails.
+TEST(ChsFamily, TheClassLineShowsTheLimitItTests) {
+  struct Case {
+    double t0;
+    const char* line;
+  };
+  // fy0 = 300: 50 ε² = 39.2 and 70 ε² = 54.8 for the chord 89 × t0 in compression.
+  for (const Case& c : {Case{5, "Ristlõike klass I <= II  kuna  d0 / t0 = 17.8 <= 50ε² = 50×235 / f y0 = 39.2 Korras!"},
+                        Case{2, "Ristlõike klass II <= II  kuna  d0 / t0 = 44.5 <= 70ε² = 70×235 / f y0 = 54.8 Korras!"},
+                        Case{1.6, "Ristlõike klass III > II  kuna  d0 / t0 = 55.6 > 70ε² = 70×235 / f y0 = 54.8 "
+                                  "Ei rahulda!"}}) {
+    Job job = ReadJob("t_published");
+    job.chs_tyx.t0 = c.t0;
+    const std::string text = ChsReportText(job);
+    EXPECT_TRUE(Contains(text, c.line)) << text;
+  }
+}
+
+// `traxen-cli new` writes the circular examples in tubes of the round tube table, so that a
+// joint table can give the same joints by their tubes' names.
+TEST(ChsFamily, ExamplesUseTubesOfTheRoundTubeTable) {
+  SectionTable tubes;
+  const LibraryError e = SectionLibrary(SourcePath("data/Profiilid")).ReadTable("YMARTORU", tubes);
+  ASSERT_FALSE(e) << e.Text();
+  for (const char* family : {"chs_tyx", "chs_x", "chs_kn"}) {
+    const Job job = TemplateJob(family);
+    for (const MemberSize& m : FamilyOf(job)->members(job)) {
+      const bool held = std::any_of(tubes.begin(), tubes.end(),
+                                    [&](const SectionProperties& row) { return row.h == m.h && row.t == m.t; });
+      EXPECT_TRUE(held) << family << " " << m.name << " " << m.h << " x " << m.t;
+    }
+  }
 }
 
 TEST(ChsFamily, FailedConditionsAreNamedAndNothingIsComputed) {
@@ -139,8 +247,9 @@ TEST(ChsFamily, FailedConditionsAreNamedAndNothingIsComputed) {
   EXPECT_FALSE(s.valid);
   EXPECT_TRUE(s.verdicts.empty());
   EXPECT_FALSE(s.passed());
-  const std::vector<std::string> expected = {"brace 1: 0.2 <= d1 / d0 <= 1.0", "chord: 10 <= d0 / t0 <= 50",
-                                             "chord: section class 1 or 2", "brace 1: 30 <= theta1 <= 150",
+  // In the order the report prints them: the chord's, then the brace's.
+  const std::vector<std::string> expected = {"chord: 10 <= d0 / t0 <= 50", "chord: section class 1 or 2",
+                                             "brace 1: 0.2 <= d1 / d0 <= 1.0", "brace 1: 30 <= theta1 <= 150",
                                              "brace 1: t1 >= 2.5"};
   EXPECT_EQ(s.failed_condition_names, expected);
 }

@@ -27,9 +27,10 @@ struct ChsRendered {
   std::string text;
 };
 
-inline void RenderChsOnce(const Job& job, ChsRendered& out, PagePlan& plan) {
+inline void RenderChsOnce(const Job& job, ChsRendered& out, PagePlan& plan, ReportLanguage language) {
   const bool kn = job.family.is_chs_kn == 1;
   ReportCanvas canvas(out.surface);
+  canvas.language = language;
   canvas.info = &job.info;
   canvas.text_log = &out.pieces;
   canvas.plan = &plan;
@@ -41,7 +42,8 @@ inline void RenderChsOnce(const Job& job, ChsRendered& out, PagePlan& plan) {
   DrawPageFooter(canvas, 0, canvas.page_height);
   out.surface.setFont({"Times New Roman", 19, 700});
   const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
-  canvas.DrawLoggedText({canvas.left_margin, y - 35}, kn ? ChsKnTitle(job) : ChsTyxTitle(job), y - 35);
+  canvas.DrawLoggedText({canvas.left_margin, y - 35}, kn ? ChsKnTitle(job, language) : ChsTyxTitle(job, language),
+                        y - 35);
   out.surface.setFont({"Times New Roman", 19, 400});
   if (kn) DrawChsKnSchematic(canvas, job);
   else DrawChsTyxSchematic(canvas, job);
@@ -53,21 +55,21 @@ inline void RenderChsOnce(const Job& job, ChsRendered& out, PagePlan& plan) {
 }
 
 // A page break that parts a group asks for another round, as the program's frame does.
-inline void RenderChs(const Job& job, ChsRendered& out) {
+inline void RenderChs(const Job& job, ChsRendered& out, ReportLanguage language = ReportLanguage::kEstonian) {
   PagePlan plan;
   for (int round = 1;; ++round) {
     out.surface = RecordingSurface();
     out.pieces.clear();
     plan.Restart();
-    RenderChsOnce(job, out, plan);
+    RenderChsOnce(job, out, plan, language);
     if (round >= 12 || !plan.AdoptRequests()) break;
   }
   out.text = ReportPiecesToText(out.pieces);
 }
 
-inline std::string ChsReportText(const Job& job) {
+inline std::string ChsReportText(const Job& job, ReportLanguage language = ReportLanguage::kEstonian) {
   ChsRendered out;
-  RenderChs(job, out);
+  RenderChs(job, out, language);
   return out.text;
 }
 
