@@ -75,7 +75,7 @@ std::string Sections(const Job& job) {
   std::string text;
   for (const MemberSize& m : family->members(job))
     text += (text.empty() ? "" : " / ") +
-            (family->round_tubes ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
+            (family->round_tubes || m.round ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
   return text;
 }
 
