@@ -35,6 +35,7 @@ enum class ReportTextKey {
   kTitleKnGapReinforced,
   kTitleKnOverlap,
   kTitleKnOverlapReinforced,
+  kChordWallThroughThickness,  // a chord wall over 25 mm: its through-thickness properties
   kCount
 };
 
