@@ -52,7 +52,7 @@ std::span<const JointFamily> JointFamilies() {
        .toolbar_text = "RHS/CHS X,Y ja T", .toolbar_tip = "Nelikanttoruvöö ja ümartoruvarrastega T, Y ja X sõlmede andmed",
        .undo_text = "Nelikanttoruvöö ja ümartoruvarrastega X,Y ja T sõlm",
        .menu_text_en = "&RHS chord with CHS braces: X, Y and T joints", .toolbar_text_en = "RHS/CHS X, Y and T",
-       .toolbar_tip_en = "Data of a T, Y or X joint of circular braces on a rectangular chord",
+       .toolbar_tip_en = "T, Y and X joint data: CHS braces, RHS chord",
        .undo_text_en = "RHS chord with CHS braces: X, Y and T joint",
        .command_name = "rcTyx",
        .new_help = "rc_tyx (a T or Y joint of a circular brace on a rectangular chord), rc_x (an X joint of circular "
@@ -65,7 +65,7 @@ std::span<const JointFamily> JointFamilies() {
        .toolbar_text = "RHS/CHS KN", .toolbar_tip = "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlmede andmed",
        .undo_text = "Nelikanttoruvöö ja ümartoruvarrastega KN sõlm",
        .menu_text_en = "RHS chord with CHS &braces: K and N joints", .toolbar_text_en = "RHS/CHS K and N",
-       .toolbar_tip_en = "Data of a K or N joint of circular braces on a rectangular chord",
+       .toolbar_tip_en = "K and N joint data: CHS braces, RHS chord",
        .undo_text_en = "RHS chord with CHS braces: K and N joint",
        .command_name = "rcKn", .new_help = "rc_kn (a K or N joint of circular braces on a rectangular chord)",
        .summary_name = "RHS/CHS K/N",
