@@ -517,6 +517,198 @@
     </message>
 </context>
 <context>
+    <name>traxen::RcJointDialog</name>
+    <message>
+        <source>Vöö nelikanttoru</source>
+        <translation>Chord rectangular hollow section</translation>
+    </message>
+    <message>
+        <source>Nelikanttoru h × b × t</source>
+        <translation>RHS h × b × t</translation>
+    </message>
+    <message>
+        <source>Vali vöö nelikanttoru ristlõige.</source>
+        <translation>Choose the chord's rectangular hollow section.</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RcKnDialog</name>
+    <message>
+        <source>NELIKANTTORUVÖÖ JA ÜMARTORUVARRASTEGA K ja N SÕLME GEOMEETRIA</source>
+        <translation>GEOMETRY OF A K AND N JOINT OF CHS BRACES ON AN RHS CHORD</translation>
+    </message>
+    <message>
+        <source>VÖÖ</source>
+        <translation>CHORD</translation>
+    </message>
+    <message>
+        <source>Sisejõud vöö vasakus otsas N&lt;sub&gt;0,v&lt;/sub&gt;</source>
+        <translation>Force at the chord&apos;s left end N&lt;sub&gt;0,v&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö pikijõud sõlmest vasakul, tõmme positiivne</source>
+        <translation>Chord axial force left of the joint, tension positive</translation>
+    </message>
+    <message>
+        <source>Paindemoment M&lt;sub&gt;0&lt;/sub&gt;</source>
+        <translation>Bending moment M&lt;sub&gt;0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Paindemoment sõlmes</source>
+        <translation>Bending moment at the joint</translation>
+    </message>
+    <message>
+        <source>Ekstsentrilisus e</source>
+        <translation>Eccentricity e</translation>
+    </message>
+    <message>
+        <source>Varraste telgede lõikepunkt vöö teljest, + varrastest eemale</source>
+        <translation>Intersection of the brace axes from the chord axis, + away from the braces</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y0&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö teras</source>
+        <translation>Chord steel</translation>
+    </message>
+    <message>
+        <source>1. VARRAS (vasakul)</source>
+        <translation>BRACE 1 (left)</translation>
+    </message>
+    <message>
+        <source>Pikijõud N&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Axial force N&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>1. varda pikijõud, tõmme positiivne</source>
+        <translation>Axial force of brace 1, tension positive</translation>
+    </message>
+    <message>
+        <source>Kaldenurk θ&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Angle θ&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>1. varda ja vöö vaheline nurk</source>
+        <translation>Angle between brace 1 and the chord</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y1&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>1. varda teras</source>
+        <translation>Brace 1 steel</translation>
+    </message>
+    <message>
+        <source>1. varda ümartoru</source>
+        <translation>Brace 1 CHS</translation>
+    </message>
+    <message>
+        <source>2. VARRAS (paremal)</source>
+        <translation>BRACE 2 (right)</translation>
+    </message>
+    <message>
+        <source>Kaldenurk θ&lt;sub&gt;2&lt;/sub&gt;</source>
+        <translation>Angle θ&lt;sub&gt;2&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>2. varda ja vöö vaheline nurk</source>
+        <translation>Angle between brace 2 and the chord</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y2&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y2&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>2. varda teras</source>
+        <translation>Brace 2 steel</translation>
+    </message>
+    <message>
+        <source>2. varda ümartoru</source>
+        <translation>Brace 2 CHS</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RcTyxDialog</name>
+    <message>
+        <source>NELIKANTTORUVÖÖ JA ÜMARTORUVARRASTEGA X, Y ja T SÕLME GEOMEETRIA</source>
+        <translation>GEOMETRY OF AN X, Y AND T JOINT OF CHS BRACES ON AN RHS CHORD</translation>
+    </message>
+    <message>
+        <source>VÖÖ</source>
+        <translation>CHORD</translation>
+    </message>
+    <message>
+        <source>Sisejõud vöö otstes N&lt;sub&gt;0&lt;/sub&gt;</source>
+        <translation>Chord force N&lt;sub&gt;0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö pikijõud, tõmme positiivne</source>
+        <translation>Chord axial force, tension positive</translation>
+    </message>
+    <message>
+        <source>Paindemoment M&lt;sub&gt;0&lt;/sub&gt;</source>
+        <translation>Bending moment M&lt;sub&gt;0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Paindemoment sõlmes</source>
+        <translation>Bending moment at the joint</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y0&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö teras</source>
+        <translation>Chord steel</translation>
+    </message>
+    <message>
+        <source>1. VARRAS</source>
+        <translation>BRACE 1</translation>
+    </message>
+    <message>
+        <source>Pikijõud N&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Axial force N&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Varda pikijõud, tõmme positiivne</source>
+        <translation>Axial force of the brace, tension positive</translation>
+    </message>
+    <message>
+        <source>Kaldenurk θ&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Angle θ&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Varda ja vöö vaheline nurk</source>
+        <translation>Angle between the brace and the chord</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y1&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Varda teras</source>
+        <translation>Brace steel</translation>
+    </message>
+    <message>
+        <source>1. varda ümartoru</source>
+        <translation>Brace 1 CHS</translation>
+    </message>
+    <message>
+        <source>X sõlm (2. varras vastaspoolel)</source>
+        <translation>X joint (brace 2 at the opposite face)</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RectangularSectionChoice</name>
+    <message>
+        <source> (töö)</source>
+        <translation> (job)</translation>
+    </message>
+</context>
+<context>
     <name>traxen::SectionPicker</name>
     <message>
         <source>või</source>

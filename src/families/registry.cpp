@@ -2,6 +2,7 @@
 #include "families/joint_family.h"
 
 #include "families/chs_families.h"
+#include "families/rc_families.h"
 #include "families/rhs_families.h"
 
 namespace traxen {
@@ -46,6 +47,30 @@ std::span<const JointFamily> JointFamilies() {
        .summary_name = "CHS K/N",
        .check = CheckChsKnFamily, .render = RenderChsKnFamily, .welds = ChsKnBraceWelds,
        .header_title = ReportTextKey::kHeaderTitleRoundTubes},
+      {.info = JobFamilyInfoOf(JobFamilyId::kRcTyx),
+       .menu_text = "Nelikanttoru&vöö ja ümartoruvarrastega X, Y ja T sõlmed",
+       .toolbar_text = "RHS/CHS X,Y ja T", .toolbar_tip = "Nelikanttoruvöö ja ümartoruvarrastega T, Y ja X sõlmede andmed",
+       .undo_text = "Nelikanttoruvöö ja ümartoruvarrastega X,Y ja T sõlm",
+       .menu_text_en = "&RHS chord with CHS braces: X, Y and T joints", .toolbar_text_en = "RHS/CHS X, Y and T",
+       .toolbar_tip_en = "T, Y and X joint data: CHS braces, RHS chord",
+       .undo_text_en = "RHS chord with CHS braces: X, Y and T joint",
+       .command_name = "rcTyx",
+       .new_help = "rc_tyx (a T or Y joint of a circular brace on a rectangular chord), rc_x (an X joint of circular "
+                   "braces on a rectangular chord)",
+       .summary_name = "RHS/CHS T/Y", .summary_variant_name = "RHS/CHS X",
+       .check = CheckRcTyxFamily, .render = RenderRcTyxFamily, .welds = RcTyxBraceWelds,
+       .header_title = ReportTextKey::kHeaderTitleAnyTubes},
+      {.info = JobFamilyInfoOf(JobFamilyId::kRcKn),
+       .menu_text = "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlme&d",
+       .toolbar_text = "RHS/CHS KN", .toolbar_tip = "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlmede andmed",
+       .undo_text = "Nelikanttoruvöö ja ümartoruvarrastega KN sõlm",
+       .menu_text_en = "RHS chord with CHS &braces: K and N joints", .toolbar_text_en = "RHS/CHS K and N",
+       .toolbar_tip_en = "K and N joint data: CHS braces, RHS chord",
+       .undo_text_en = "RHS chord with CHS braces: K and N joint",
+       .command_name = "rcKn", .new_help = "rc_kn (a K or N joint of circular braces on a rectangular chord)",
+       .summary_name = "RHS/CHS K/N",
+       .check = CheckRcKnFamily, .render = RenderRcKnFamily, .welds = RcKnBraceWelds,
+       .header_title = ReportTextKey::kHeaderTitleAnyTubes},
   };
 
   return families;

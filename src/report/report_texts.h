@@ -36,6 +36,7 @@ enum class ReportTextKey {
   kTitleKnGapReinforced,
   kTitleKnOverlap,
   kTitleKnOverlapReinforced,
+  kChordWallThroughThickness,  // a chord wall over 25 mm: its through-thickness properties
   kCount
 };
 

@@ -124,11 +124,13 @@ class MainWindowTest : public QObject {
       if (amp >= 0) mnemonics << a->text().mid(amp + 1, 1).toLower();
     }
     QCOMPARE(texts, (QStringList{"&X,Y ja T sõlmed", "&KN  sõlmed", "KN tugevdatud  õlmed", "X,Y ja  T tugevdatud sõlmed",
-                                 "&Ümartoru T, Y ja X sõlmed", "Ümartoru K ja N sõ&lmed"}));
+                                 "&Ümartoru T, Y ja X sõlmed", "Ümartoru K ja N sõ&lmed",
+                                 "Nelikanttoru&vöö ja ümartoruvarrastega X, Y ja T sõlmed",
+                                 "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlme&d"}));
     QVERIFY(!Action(w, "knReinforcedJoints")->isEnabled());
     QVERIFY(!Action(w, "tyxReinforcedJoints")->isEnabled());
     // Alt+S, X and Alt+S, K run their dialog at once: each letter is used once in the menu.
-    QCOMPARE(mnemonics, (QStringList{"x", "k", "ü", "l"}));
+    QCOMPARE(mnemonics, (QStringList{"x", "k", "ü", "l", "v", "d"}));
   }
 
   // Alt and a letter runs the entry at once only when no other entry of its menu has that
@@ -269,10 +271,12 @@ class MainWindowTest : public QObject {
       tooltips << a->toolTip();
     }
     QCOMPARE(labels, (QStringList{"INFO", "TERAS", "VARDAD", "|", "X,Y ja T TRAXEN", "|", "KN TRAXEN", "|",
-                                  "Ümartoru X,Y ja T", "|", "Ümartoru KN"}));
+                                  "Ümartoru X,Y ja T", "|", "Ümartoru KN", "|", "RHS/CHS X,Y ja T", "|", "RHS/CHS KN"}));
     QCOMPARE(tooltips, (QStringList{"Ülesande andmete sisestus", "Terase andmed", "Varraste pikkused",
                                     "X,Y ja T sõlmede andmed", "KN sõlmed andmed", "Ümartoru T, Y ja X sõlmede andmed",
-                                    "Ümartoru K ja N sõlmede andmed"}));
+                                    "Ümartoru K ja N sõlmede andmed",
+                                    "Nelikanttoruvöö ja ümartoruvarrastega T, Y ja X sõlmede andmed",
+                                    "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlmede andmed"}));
     for (const char* disabled : {"editCut", "editPaste"}) QVERIFY(!Action(w, disabled)->isEnabled());
     QVERIFY(Action(w, "editCopy")->isEnabled());  // the report's visible page
     QSlider* slider = w.zoomSlider();

@@ -10,6 +10,7 @@
 #include "ui/dialogs/dialog_numbers.h"
 #include "ui/dialogs/kn_dialog.h"
 #include "ui/dialogs/library_error_text.h"
+#include "ui/dialogs/rc_dialog_common.h"
 #include "ui/dialogs/tyx_dialog.h"
 
 namespace traxen {
@@ -46,6 +47,8 @@ constexpr JointDialog kJointDialogs[] = {
     {"kn", Run<CKNytaDLG>},
     {"chs_tyx", RunOwn<RunChsTyxDialog>},
     {"chs_kn", RunOwn<RunChsKnDialog>},
+    {"rc_tyx", RunOwn<RunRcTyxDialog>},
+    {"rc_kn", RunOwn<RunRcKnDialog>},
 };
 
 // `source_file`: the project file the job was just read from, "" for a menu command.
