@@ -36,7 +36,6 @@ enum class ReportTextKey {
   kTitleKnGapReinforced,
   kTitleKnOverlap,
   kTitleKnOverlapReinforced,
-  kChordWallThroughThickness,  // a chord wall over 25 mm: its through-thickness properties
   kCount
 };
 

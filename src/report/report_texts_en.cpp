@@ -54,9 +54,6 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED KN GAP JOINT ";
     case ReportTextKey::kTitleKnOverlap: return "  KN OVERLAP JOINT ";
     case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED KN OVERLAP JOINT ";
-    case ReportTextKey::kChordWallThroughThickness:
-      return "Note: chord wall t0 > 25 mm; the through-thickness properties of the chord material must be ensured "
-             "(EN 1993-1-8 7.1.1(6)).";
     case ReportTextKey::kCount: break;
   }
   return {};

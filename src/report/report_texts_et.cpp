@@ -30,8 +30,6 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(ReportTextKey 
     case ReportTextKey::kTitleKnGapReinforced: return "  TUGEVDUSEGA ÜLEKATTETA KN SÕLM ";
     case ReportTextKey::kTitleKnOverlap: return "  ÜLEKATTEGA KN SÕLM ";
     case ReportTextKey::kTitleKnOverlapReinforced: return "  TUGEVDUSEGA ÜLEKATTEGA KN SÕLM ";
-    case ReportTextKey::kChordWallThroughThickness:
-      return "Märkus: vöö seina paksus t0 > 25 mm; tagada vöö materjali omadused paksuse suunas (EN 1993-1-8 7.1.1(6)).";
     case ReportTextKey::kCount: break;
   }
   return {};
