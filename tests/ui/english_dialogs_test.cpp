@@ -23,6 +23,7 @@
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/kn_dialog.h"
 #include "ui/dialogs/lengths_dialog.h"
+#include "ui/dialogs/joint_dialog_frame.h"
 #include "ui/dialogs/library_error_text.h"
 #include "ui/dialogs/steel_dialog.h"
 #include "ui/dialogs/tyx_dialog.h"
@@ -162,6 +163,50 @@ class EnglishDialogsTest : public QObject {
     }
   }
 
+  // A dialog opens over the main window at its own size: in English, whose words are longer,
+  // every dialog still fits a main window of 1100 pixels (its frame included), confirming an
+  // opened file too, and each label and button keeps the room its text needs.
+  void everyDialogFitsTheMainWindow_data() {
+    QTest::addColumn<QString>("which");
+    for (const QString& d : kDialogs) QTest::newRow(qPrintable(d)) << d;
+  }
+  void everyDialogFitsTheMainWindow() {
+    QFETCH(QString, which);
+    InterfaceLanguageScope english(InterfaceLanguage::kEnglish);
+    const auto dialog = Open(which);
+    if (kJointDialogs.contains(which)) ShowAsConfirmationOf(dialog.get(), QStringLiteral("/tmp/Sõrestik K7, sõlm 12.trx"));
+    QVERIFY(ShowExposed(*dialog));
+    const int frame = 2 * 8;
+    QVERIFY2(dialog->width() + frame <= 1100, qPrintable(QString::number(dialog->width())));
+    QVERIFY2(dialog->minimumSizeHint().width() + frame <= 1100, qPrintable(QString::number(dialog->minimumSizeHint().width())));
+  }
+
+  // The chord's ends are its left and its right one in English, never the Estonian v and p, in
+  // the labels and in the messages that name a field.
+  void theChordsEndsAreLeftAndRight_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("field");
+    for (const char* d : {"tyx", "kn", "chs_kn"}) QTest::newRow(d) << d << "N0Edit";
+    QTest::newRow("lengths") << "lengths" << "L0_left";
+  }
+  void theChordsEndsAreLeftAndRight() {
+    QFETCH(QString, which);
+    QFETCH(QString, field);
+    InterfaceLanguageScope english(InterfaceLanguage::kEnglish);
+    const auto dialog = Open(which);
+    const QString texts = ReadableTexts(*dialog).join(QLatin1Char('\n'));
+    QVERIFY2(texts.contains(QStringLiteral("0,left")), qPrintable(texts));
+    for (const char* estonian : {"0,v", "0.V", "0,p", "0.P"})
+      QVERIFY2(!texts.contains(QLatin1String(estonian)), estonian);
+    auto* edit = Find<QLineEdit>(dialog.get(), qPrintable(field));
+    edit->setText(QStringLiteral("abc"));
+    MessageBoxCatcher catcher;
+    catcher.arm();
+    QMetaObject::invokeMethod(dialog.get(), "accept");
+    QCOMPARE(catcher.texts.size(), 1);
+    QVERIFY2(catcher.texts[0].contains(QStringLiteral("0,left")), qPrintable(catcher.texts[0]));
+  }
+
   // Fields that cannot be taken are named with their range in English, the range words
   // being those of the job files' English messages.
   void fieldProblemsAreSaidInEnglish_data() {
@@ -209,7 +254,7 @@ class EnglishDialogsTest : public QObject {
     auto* joint = static_cast<CXYTDlg*>(dialog.get());
     QCOMPARE(joint->sectionTypeProblems(),
              QStringLiteral("Chord section type HEA is not a rectangular hollow section. "
-                            "Choose RUUTTORU, RISTTORU_I or RISTTORU_II."));
+                            "Choose Cold-formed SHS, Cold-formed RHS or Hot-finished RHS."));
     QCOMPARE(PictureTexts(*dialog), QStringList{QStringLiteral("invalid input")});
 
     const auto kn = Open("kn");
