@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -44,6 +45,36 @@ class MessageBoxAnswer {
   QTimer timer_;
   QString text_, object_name_;
   bool answered_ = false;
+};
+
+// Answers the modal message boxes that come one after another: the n-th with the button named
+// answers[n] (an object name), any further one with its escape button. Remembers each text.
+class MessageBoxAnswers {
+ public:
+  explicit MessageBoxAnswers(QStringList answers) : answers_(std::move(answers)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    timer_.start();
+  }
+  const QStringList& texts() const { return texts_; }
+
+ private:
+  void poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || box == last_) return;
+    last_ = box;
+    texts_ << box->text();
+    const QString name = answers_.value(texts_.size() - 1);
+    QAbstractButton* button = name.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(name);
+    if (button) button->click();
+    else if (box->escapeButton()) box->escapeButton()->click();
+    else box->reject();
+  }
+
+  QStringList answers_;
+  QStringList texts_;
+  QPointer<QMessageBox> last_;
+  QTimer timer_;
 };
 
 inline QString SourceDir() { return QStringLiteral(TRAXEN_TEST_DIR "/.."); }
