@@ -14,6 +14,15 @@
 
 namespace traxen::test {
 
+// Presses the button of `box` named `button` (an object name; "" or a name it lacks: its escape
+// button, else it is rejected).
+inline void Press(QMessageBox* box, const QString& button) {
+  QAbstractButton* named = button.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(button);
+  if (named) named->click();
+  else if (box->escapeButton()) box->escapeButton()->click();
+  else box->reject();
+}
+
 // Waits for the next modal message box, remembers its text, and presses the button named
 // `button` (an object name; "" presses the escape or default button).
 class MessageBoxAnswer {
@@ -35,10 +44,7 @@ class MessageBoxAnswer {
     text_ = box->text();
     object_name_ = box->objectName();
     answered_ = true;
-    QAbstractButton* button = button_.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(button_);
-    if (button) button->click();
-    else if (box->escapeButton()) box->escapeButton()->click();
-    else box->reject();
+    Press(box, button_);
   }
 
   QString button_;
@@ -64,11 +70,7 @@ class MessageBoxAnswers {
     if (!box || box == last_) return;
     last_ = box;
     texts_ << box->text();
-    const QString name = answers_.value(texts_.size() - 1);
-    QAbstractButton* button = name.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(name);
-    if (button) button->click();
-    else if (box->escapeButton()) box->escapeButton()->click();
-    else box->reject();
+    Press(box, answers_.value(texts_.size() - 1));
   }
 
   QStringList answers_;
