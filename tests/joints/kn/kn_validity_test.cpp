@@ -5,11 +5,15 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_condition_names.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_test_inputs.h"
 #include "joints/kn/kn_resistance.h"
+#include "joints/kn/kn_verdict_lines.h"
 #include "joints/kn/kn_validity.h"
 #include "report/recording_surface.h"
 
@@ -219,6 +223,15 @@ TEST(KnNonFinite, ValuesThatAreNotNumbersFail) {
                        Case{500, -kInf, false}, Case{-kInf, -150, false}}) {
     EXPECT_EQ(MakeKnResistance(c.N_Rd, 355, c.N_Ed).passed, c.passed) << c.N_Rd << " " << c.N_Ed;
   }
+  // What prints as 0.0 kN never passes; the red line keeps the relation its numbers have.
+  for (const Case c : {Case{0.0, 0.0, false}, Case{0.049, 0.0, false}, Case{0.05, 0.0, true}, Case{-3, 0.0, false}}) {
+    const KnResistance r = MakeKnResistance(c.N_Rd, 355, c.N_Ed);
+    EXPECT_EQ(r.passed, c.passed) << c.N_Rd << " " << c.N_Ed;
+  }
+  const std::string zero = testing::PrintedText([](ReportCanvas& c) {
+    PrintKnVerdict(c, KnBraceVerdictIndices("2"), MakeKnResistance(0.0, 355, 0.0));
+  });
+  EXPECT_EQ(zero, "N2,Rd   = 0.0 kN >= |N2, Ed | = 0.0 kN Ei rahulda! \n") << zero;
   EXPECT_TRUE(std::isnan(CapWidth(41.7, kNaN).value));
   EXPECT_TRUE(std::isnan(CapWidth(kNaN, 100).value));
   EXPECT_DOUBLE_EQ(CapWidth(141.7, 100).value, 100);
