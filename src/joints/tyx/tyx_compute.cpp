@@ -7,6 +7,7 @@
 
 #include "base/ieee_divide.h"
 #include "report/check_numbers.h"
+#include "report/chord_wall_note.h"
 
 namespace traxen {
 
@@ -79,6 +80,7 @@ TyxValidity Validity(const ReportInputs& in) {
     v.lower_brace = MemberChecks({in.brace1_class, in.fy2, in.h2, in.b2, in.t2, in.theta2, in.L2});
     v.failed_count += FailedMemberChecks(v.lower_brace, true, false);
   }
+  v.through_thickness_note = NeedsThroughThicknessNote(in.t0);
   return v;
 }
 
