@@ -39,8 +39,8 @@ struct KnMemberValidity {
 };
 
 // Whether the overlap conditions (width ratio of the braces, 25 % ≤ λov ≤ 80 %, h ≥ b of both
-// braces) belong to the section; the reinforced report leaves them out: its braces meet the
-// plate between them, or the plate's rules stand in for the overlap.
+// braces) belong to the section; a joint with the plate between the braces leaves them out:
+// its braces meet the plate, whose own rules stand in for the overlap.
 enum class KnOverlapConditions { Checked, Omitted };
 
 // The overlap up to which the braces' connection to the chord face needs no shear check,
