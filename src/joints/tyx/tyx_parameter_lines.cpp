@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "report/check_numbers.h"
+
 namespace traxen {
 
 void PrintChordStressSymbols(LineWriter& w) {
@@ -51,7 +53,8 @@ void PrintResistanceVerdict(LineWriter& w, double resistance, double brace_force
                             bool governing) {
   const double force = std::abs(brace_force);
   w.AtLeft().Check(passed, CheckKind::Verdict).Weight("bold");
-  if (passed) {
+  // A resistance that prints as 0.0 fails with the relation its numbers have.
+  if (ResistanceReachesForce(resistance, force)) {
     w.Value({"N"}, {"1,Rd  ", kSub}, {" = "}, "%3.1lf kN", resistance)
         .Value({" >= |N"}, {"1, Ed ", kSub}, {"| = "}, "%3.1lf kN", force);
   } else {
