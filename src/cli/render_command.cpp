@@ -2,6 +2,8 @@
 #include <QGuiApplication>
 #include <QHashFunctions>
 
+#include <malloc.h>
+
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -30,6 +32,12 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 // Only drawing needs fonts: the GUI machinery starts here and nowhere else, once per run.
 std::unique_ptr<QGuiApplication> StartGui(char* argv0, bool fixed_date) {
+  // Qt's PDF writer takes two blocks of 16 MiB for every page it compresses, most of them
+  // never touched. The C library would move such blocks into its heap after the first was
+  // freed, and the pages touched there stay with the process: a truss of a thousand joints
+  // then ends several MiB larger than one of a hundred. A fixed threshold keeps every large
+  // block a mapping of its own, given back as soon as it is freed.
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
   qInstallMessageHandler(QuietQtMessages);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Fonts are embedded in the order of a hash table: a fixed seed keeps that order too.
