@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -53,6 +54,61 @@ TEST_F(CliTrussPdfTest, BookmarksOfAReproduciblePdfReadAsTheJointsAreNamed) {
     EXPECT_NE(xml.find("<item page=\"2\">T1_sans</item>"), std::string::npos) << xml.substr(0, 600);
     EXPECT_NE(xml.find(">K1_vasak</item>"), std::string::npos) << xml.substr(0, 600);
   }
+}
+
+int PdfPages(const std::string& pdf) {
+  const std::string info = ToolOutput("pdfinfo " + pdf + " 2>/dev/null | grep '^Pages:'");
+  return info.empty() ? 0 : std::atoi(info.substr(info.find(':') + 1).c_str());
+}
+
+// A row that cannot be read leaves the others their reports: the PDF is written with the row
+// listed in its summary (its reason, no page), the row named on standard error, exit status 2.
+TEST_F(CliTrussPdfTest, ARefusedRowIsListedInTheSummaryAndTheOtherJointsHaveTheirReports) {
+  const std::string table = Write("truss.csv", std::string(kHeader) + "T1" + kTyxRow +
+                                                   "T2,tyx,200x200x8,120x120x6,,-271.6,2.81,-52,0,,,,,,\n" + "K1" +
+                                                   kKnRow);
+  ASSERT_EQ(RunCli("render" + Library() + " " + Write("t1.csv", std::string(kHeader) + "T1" + kTyxRow) + " -o " +
+                   Path("t1.pdf")).status, 0);
+  ASSERT_EQ(RunCli("render" + Library() + " " + Write("k1.csv", std::string(kHeader) + "K1" + kKnRow) + " -o " +
+                   Path("k1.pdf")).status, 0);
+  const int t1 = PdfPages(Path("t1.pdf")) - 1, k1 = PdfPages(Path("k1.pdf")) - 1;  // without their summaries
+  ASSERT_GT(t1, 0);
+
+  struct Case {
+    const char* lang;
+    const char* outcome;
+    const char* verdict;
+  };
+  for (const Case& c : {Case{"et", "Vigane rida", "Ei rahulda! (1 sõlme 3-st, neist 1 vigase rea tõttu)"},
+                        Case{"en", "Bad row", "NOT OK (failed: 1 of 3; bad rows: 1)"}}) {
+    SCOPED_TRACE(c.lang);
+    const std::string pdf = Path(std::string("truss_") + c.lang + ".pdf");
+    const CliRun r = RunCli("render" + Library() + " --lang " + c.lang + " " + table + " -o " + pdf);
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("truss.csv row 3 (T2): key \"tyx.theta1\": 0 must be within (0, 180) degrees"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("written; its summary lists 1 row that cannot be read"), std::string::npos) << r.err;
+    ASSERT_TRUE(fs::exists(pdf));
+    EXPECT_EQ(PdfPages(pdf), 1 + t1 + k1);
+
+    const std::string summary = ToolOutput("pdftotext -layout -f 1 -l 1 " + pdf + " -");
+    const std::size_t row = summary.find("T2");
+    ASSERT_NE(row, std::string::npos) << summary;
+    const std::string line = summary.substr(row, summary.find('\n', row) - row);
+    EXPECT_NE(line.find("row 3: key \"tyx.theta1\": 0 must be within (0, 180) degrees"), std::string::npos) << line;
+    EXPECT_NE(line.find(c.outcome), std::string::npos) << line;
+    EXPECT_NE(summary.find(c.verdict), std::string::npos) << summary;
+    // K1's report starts after T1's, the refused row taking no page.
+    EXPECT_NE(summary.find(std::to_string(2 + t1) + "\n"), std::string::npos) << summary;
+    const std::string xml = ToolOutput("pdftohtml -xml -stdout -i " + pdf);
+    EXPECT_EQ(xml.find(">T2</item>"), std::string::npos) << xml.substr(0, 600);
+  }
+
+  // A joint file that cannot be read among several still stops the PDF.
+  Write("broken.json", "{");
+  EXPECT_EQ(RunCli("render" + Library() + " " + table + " " + Path("broken.json") + " -o " + Path("x.pdf")).status, 2);
+  EXPECT_FALSE(fs::exists(Path("x.pdf")));
 }
 
 }  // namespace
