@@ -127,8 +127,9 @@ int main(int argc, char** argv) {
                    "Report language: et (Estonian) or en (English); default TRAXEN_LANG, else et")
       ->type_name("LANG");
   add_library(render_cmd);
-  render_cmd->footer(Footer({"A PDF has one A4 sheet per report page and the job name as its title; a PNG\n"
-                             "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
+  render_cmd->footer(Footer({"A PDF has one A4 sheet per report page and the job name as its title (the job\n"
+                             "file's name while the job keeps a new job's placeholder name); a PNG is one\n"
+                             "image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
                              "a text file holds the report's text. The file is written whole or not at\n"
                              "all: an existing file is replaced only when the new one is complete, and\n"
                              "keeps its mode and owner. A link is written through only to a regular file\n"

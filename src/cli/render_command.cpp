@@ -5,6 +5,7 @@
 #include <malloc.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "cli/job_input.h"
 #include "cli/report_date.h"
 #include "model/atomic_file.h"
+#include "model/job_name.h"
 #include "model/page_files.h"
 #include "families/dispatch.h"
 #include "base/display_text.h"
@@ -119,7 +121,9 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   ReportFileOptions file_options;
-  file_options.title = QString::fromStdString(loaded.job.info.job_name);
+  // A job still named by the placeholder is told apart by its file's name.
+  const std::string file_name = std::filesystem::path(job == kStandardInput ? out_path : job).filename().string();
+  file_options.title = QString::fromStdString(ReportDocumentTitle(loaded.job.info.job_name, file_name));
   file_options.reproducible = fixed_date;
   file_options.created = when;
   std::vector<LeftoverPage> leftovers;

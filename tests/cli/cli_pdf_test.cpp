@@ -1,5 +1,5 @@
-// traxen-cli render of a truss's joint table: the combined PDF's bookmarks, its fixed date, and
-// what becomes of a row that cannot be read.
+// traxen-cli's PDF files: their title, and for a truss's joint table the combined PDF's
+// bookmarks, its fixed date and what becomes of a row that cannot be read.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -35,11 +35,11 @@ constexpr const char* kHeader = "joint,family,chord,brace1,brace2,tyx.N0,tyx.M0,
 constexpr const char* kTyxRow = ",tyx,200x200x8,120x120x6,,-271.6,2.81,-52,84.3,,,,,,\n";
 constexpr const char* kKnRow = ",kn,160x160x8,100x100x6,100x100x5,,,,,-320,1.5,-85.5,50,45,30\n";
 
-class CliTrussPdfTest : public CliTest {};
+class CliPdfTest : public CliTest {};
 
 // A bookmark's title in the outline is written as hex digits; a title of seven characters
 // gives 32 of them, as many as a document id has, and a fixed date must leave it alone.
-TEST_F(CliTrussPdfTest, BookmarksOfAReproduciblePdfReadAsTheJointsAreNamed) {
+TEST_F(CliPdfTest, BookmarksOfAReproduciblePdfReadAsTheJointsAreNamed) {
   const std::string table = Write("truss.csv", std::string(kHeader) + "T1_sans" + kTyxRow + "K1_vasak" + kKnRow);
   for (const char* date : {" --date 2026-03-01", ""}) {
     SCOPED_TRACE(*date ? "--date" : "SOURCE_DATE_EPOCH");
@@ -56,6 +56,32 @@ TEST_F(CliTrussPdfTest, BookmarksOfAReproduciblePdfReadAsTheJointsAreNamed) {
   }
 }
 
+// The title names the job; a job still named by a new job's placeholder is named by its file
+// (a job from standard input by the PDF's).
+TEST_F(CliPdfTest, APdfsTitleIsTheJobsNameOrItsFilesName) {
+  const std::string job = RunCli("new tyx").out;
+  ASSERT_NE(job.find("\"job_name\": \"....(töö nimi)\""), std::string::npos) << job;
+  auto named = [&](const std::string& name) {
+    std::string text = job;
+    text.replace(text.find("....(töö nimi)"), std::string("....(töö nimi)").size(), name);
+    return text;
+  };
+  struct Case {
+    std::string file, text, title;
+    bool from_input = false;
+  };
+  for (const Case& c : {Case{"k3.json", job, "k3.json"}, Case{"k4.json", named("....(job name)"), "k4.json"},
+                        Case{"k5.json", named("Katus, sõlm 5"), "Katus, sõlm 5"},
+                        Case{"k6.json", job, "report.pdf", true}}) {
+    SCOPED_TRACE(c.file);
+    const std::string path = Write(c.file, c.text);
+    const CliRun r = c.from_input ? RunCli("render - -o " + Path("report.pdf") + " < " + path)
+                                  : RunCli("render " + path + " -o " + Path("report.pdf"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(ToolOutput("pdfinfo " + Path("report.pdf")).find("Title:           " + c.title + "\n"), std::string::npos);
+  }
+}
+
 int PdfPages(const std::string& pdf) {
   const std::string info = ToolOutput("pdfinfo " + pdf + " 2>/dev/null | grep '^Pages:'");
   return info.empty() ? 0 : std::atoi(info.substr(info.find(':') + 1).c_str());
@@ -63,7 +89,7 @@ int PdfPages(const std::string& pdf) {
 
 // A row that cannot be read leaves the others their reports: the PDF is written with the row
 // listed in its summary (its reason, no page), the row named on standard error, exit status 2.
-TEST_F(CliTrussPdfTest, ARefusedRowIsListedInTheSummaryAndTheOtherJointsHaveTheirReports) {
+TEST_F(CliPdfTest, ARefusedRowIsListedInTheSummaryAndTheOtherJointsHaveTheirReports) {
   const std::string table = Write("truss.csv", std::string(kHeader) + "T1" + kTyxRow +
                                                    "T2,tyx,200x200x8,120x120x6,,-271.6,2.81,-52,0,,,,,,\n" + "K1" +
                                                    kKnRow);
