@@ -24,7 +24,7 @@ struct TrussJoint {
   int last_dialog = 0;  // 0 none, 1 T/Y/X, 2 K/N
   // Why the joint's row could not be read, "" when it could: the summary lists the joint
   // with this reason, and it has no report of its own.
-  std::string refusal;
+  std::string refusal = {};
 };
 
 struct ReportPart {

@@ -30,7 +30,7 @@ struct TrussJointLine {
   ReportTextKey header_title = ReportTextKey::kHeaderTitle;
   // Why its row could not be read, "" when it could: such a joint has no report and no
   // figures, counts as failed, and its line gives the reason instead.
-  std::string refusal;
+  std::string refusal = {};
 };
 
 struct TrussSummary {

@@ -10,10 +10,10 @@
 #include <memory>
 #include <vector>
 
-#include "cli/combined_render.h"
+#include "cli/render/combined_render.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
-#include "cli/report_date.h"
+#include "cli/render/report_date.h"
 #include "model/atomic_file.h"
 #include "model/job_name.h"
 #include "model/page_files.h"

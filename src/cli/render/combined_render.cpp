@@ -7,7 +7,7 @@
 #include <iostream>
 #include <vector>
 
-#include "cli/combined_render.h"
+#include "cli/render/combined_render.h"
 #include "cli/job_input.h"
 #include "families/truss_report.h"
 #include "ui/qt/combined_report.h"
