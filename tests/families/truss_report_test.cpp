@@ -89,7 +89,9 @@ TEST(TrussReport, ARefusedRowIsListedWithItsReasonAndHasNoReport) {
   EXPECT_EQ(SummaryCell(summary, "B2", kOutcomeColumn), "Vigane rida");
   EXPECT_EQ(SummaryCell(summary, "B2", kPageColumn), "–");
   for (const auto& t : summary.ops.texts())
-    if (t.text.starts_with("row 3") || t.text == "Vigane rida") EXPECT_EQ(t.color, kRed);
+    if (t.text.starts_with("row 3") || t.text == "Vigane rida") {
+      EXPECT_EQ(t.color, kRed);
+    }
   EXPECT_EQ(summary.failed, 1);
   bool verdict = false;
   for (const auto& t : summary.ops.texts())

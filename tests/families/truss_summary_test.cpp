@@ -176,7 +176,9 @@ TEST(TrussSummary, EveryLineStaysInsideTheFrameOfItsPage) {
     EXPECT_EQ(verdict_page, date_page) << n;
     EXPECT_EQ(verdict_page, r.page_count - 1) << n;  // no page left empty after the verdict
     // The verdict never stands alone under the column titles: the last joint goes with it.
-    if (n > 0) EXPECT_GT(rows_on_page[verdict_page], 0) << n;
+    if (n > 0) {
+      EXPECT_GT(rows_on_page[verdict_page], 0) << n;
+    }
     for (int page = 0; page + 1 < r.page_count; ++page) EXPECT_GT(rows_on_page[page], 0) << n << " page " << page;
   }
 }
