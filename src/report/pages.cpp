@@ -81,7 +81,8 @@ std::vector<std::string> WrappedJobText(DrawingSurface& s, std::string_view job_
     }
     if (!line.empty()) lines.push_back(std::move(line));
     line.clear();
-    // A word wider than the column: as many whole characters as fit (at least one) a line.
+    // A word wider than the column: as many whole characters as fit (at least one) a line,
+    // up to the last joint in them ("K1_vasak" breaks after "K1_") when there is one.
     while (!fits(word)) {
       std::size_t cut = 0;
       for (std::size_t i = 0; i < word.size();) {
@@ -90,6 +91,8 @@ std::vector<std::string> WrappedJobText(DrawingSurface& s, std::string_view job_
         if (cut > 0 && !fits(std::string_view(word).substr(0, next))) break;
         cut = i = next;
       }
+      if (const std::size_t joint = word.find_last_of("_-./", cut - 1); joint != std::string::npos && joint + 1 < cut)
+        cut = joint + 1;
       lines.push_back(word.substr(0, cut));
       word.erase(0, cut);
     }
