@@ -180,9 +180,9 @@ def main():
         for job in jobs + bad:
             stem = job.replace(".", "_")
             commands += [["check", job, *lib], ["check", "--json", job, *lib], ["check", "--csv", job, *lib],
-                         ["render", job, "-o", stem + ".txt", *lib],
-                         ["render", job, "-o", stem + "_en.txt", "--lang", "en", *lib],
-                         ["render", job, "-o", stem + "_nowelds.txt", "--no-welds", *lib],
+                         ["render", job, "-o", stem + ".txt", "--date", DATE, *lib],
+                         ["render", job, "-o", stem + "_en.txt", "--date", DATE, "--lang", "en", *lib],
+                         ["render", job, "-o", stem + "_nowelds.txt", "--date", DATE, "--no-welds", *lib],
                          ["render", job, "-o", stem + ".pdf", "--date", DATE, *lib],
                          ["render", job, "-o", stem + "_en.pdf", "--date", DATE, "--lang", "en", *lib]]
             target = stem + (".trx" if job.endswith(".json") else ".json")
@@ -203,7 +203,7 @@ def main():
                          ["render", table, "-o", stem + "_en.pdf", "--date", DATE, "--lang", "en", *lib],
                          ["split", table, "-o", stem + "_jobs", *lib]]
         commands.append(["render", *json_jobs[:6], "-o", "several.pdf", "--date", DATE, *lib])
-        commands += [["render", job, "-o", job.replace(".", "_") + ".png", *lib] for job in jobs[:4]]
+        commands += [["render", job, "-o", job.replace(".", "_") + ".png", "--date", DATE, *lib] for job in jobs[:4]]
         commands.append(["check", "-", *lib, "<", jobs[0]])
 
         differences, meant, compared = [], [], 0
