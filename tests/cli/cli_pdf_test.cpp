@@ -16,19 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 using testing::CliRun;
 using testing::CliTest;
+using testing::PdfPages;
 using testing::RunCli;
+using testing::ToolOutput;
 
 std::string Library() { return " --library " + testing::SourcePath("data/Profiilid"); }
-
-std::string ToolOutput(const std::string& command) {
-  std::string out;
-  if (FILE* pipe = ::popen(command.c_str(), "r")) {
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    ::pclose(pipe);
-  }
-  return out;
-}
 
 constexpr const char* kHeader = "joint,family,chord,brace1,brace2,tyx.N0,tyx.M0,tyx.N1,tyx.theta1,kn.N0_left,kn.M0,kn.N1,"
                                 "kn.theta1,kn.theta2,kn.e\n";
@@ -80,11 +72,6 @@ TEST_F(CliPdfTest, APdfsTitleIsTheJobsNameOrItsFilesName) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(ToolOutput("pdfinfo " + Path("report.pdf")).find("Title:           " + c.title + "\n"), std::string::npos);
   }
-}
-
-int PdfPages(const std::string& pdf) {
-  const std::string info = ToolOutput("pdfinfo " + pdf + " 2>/dev/null | grep '^Pages:'");
-  return info.empty() ? 0 : std::atoi(info.substr(info.find(':') + 1).c_str());
 }
 
 // A row that cannot be read leaves the others their reports: the PDF is written with the row
