@@ -392,6 +392,7 @@ std::string FormatProjectFile(const ProjectFileSlots& slots) {
 
 LoadError ParseProjectFile(std::string_view text, std::string_view file, ProjectFileSlots& out) {
   std::vector<std::string_view> lines;
+  lines.reserve(kProjectFileLines + 1);  // a whole file without a second allocation
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
