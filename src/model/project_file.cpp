@@ -182,15 +182,18 @@ class LineWords {
   std::size_t count_ = 0;
 };
 
+// The word of `line` after `at`, moving `at` past it; empty when no word is left.
+std::string_view NextWord(std::string_view line, std::size_t& at) {
+  while (at < line.size() && IsSpace(line[at])) ++at;
+  const std::size_t start = at;
+  while (at < line.size() && !IsSpace(line[at])) ++at;
+  return line.substr(start, at - start);
+}
+
 LineWords SplitWords(std::string_view line) {
   LineWords words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsSpace(line[i])) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && !IsSpace(line[i])) ++i;
-    if (i > start) words.push_back(line.substr(start, i - start));
-  }
+  std::size_t at = 0;
+  for (std::string_view word = NextWord(line, at); !word.empty(); word = NextWord(line, at)) words.push_back(word);
   return words;
 }
 
@@ -413,22 +416,23 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       *text = std::string(t);
       continue;
     }
+    // The words are taken one by one as their slots ask for them.
     const LineSlots slots = NumberSlots(s, n);
-    const LineWords words = SplitWords(line);
+    std::size_t at = 0;
     for (std::size_t i = 0; i < slots.size(); ++i) {
       const SlotRef& slot = slots[i];
-      if (i >= words.size())
-        return Fail(Message(MessageId::kSlotMissing, n, i + 1, Term{slot.name}, words.size(), slots.size())
-                        .About(std::string(file)));
+      const std::string_view word = NextWord(line, at);
+      if (word.empty())
+        return Fail(Message(MessageId::kSlotMissing, n, i + 1, Term{slot.name}, i, slots.size()).About(std::string(file)));
       const bool whole = std::holds_alternative<int*>(slot.ref);
-      const bool ok = whole ? ParseIntToken(words[i], *std::get<int*>(slot.ref))
-                            : ParseFiniteSlot(words[i], *std::get<double*>(slot.ref));
+      const bool ok = whole ? ParseIntToken(word, *std::get<int*>(slot.ref))
+                            : ParseFiniteSlot(word, *std::get<double*>(slot.ref));
       if (!ok)
-        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slot.name}, NotANumber(words[i], whole))
+        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slot.name}, NotANumber(word, whole))
                         .About(std::string(file)));
     }
-    if (words.size() > slots.size())
-      return Fail(Message(MessageId::kMoreValues, n, slots.size(), Shown(words[slots.size()])).About(std::string(file)));
+    if (const std::string_view more = NextWord(line, at); !more.empty())
+      return Fail(Message(MessageId::kMoreValues, n, slots.size(), Shown(more)).About(std::string(file)));
   }
   bool fy2_given = false;
   if (LoadError e = ParseTail(lines, file, s, fy2_given)) return e;
