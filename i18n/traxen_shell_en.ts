@@ -203,16 +203,8 @@ formerly TRAXEN for Windows</translation>
         <translation>Joint table: %1%2</translation>
     </message>
     <message>
-        <source>rida %1 (%2)</source>
-        <translation>row %1 (%2)</translation>
-    </message>
-    <message>
         <source>%1: PDF-i ei kirjutatud: tabelis pole sõlmi</source>
         <translation>%1: the PDF was not written: the table has no joints</translation>
-    </message>
-    <message>
-        <source>%1: PDF-i ei kirjutatud: tabelis on vigaseid ridu, ilma nendeta näeks aruanne täielik välja: %2</source>
-        <translation>%1: the PDF was not written: the table has bad rows, and without them the report would look complete: %2</translation>
     </message>
     <message>
         <source>Koostan aruannet...</source>

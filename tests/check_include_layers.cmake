@@ -12,10 +12,12 @@
 #   ui/qt/     the QPainter backend (screen, printer, PDF, PNG) that the desktop program and
 #              the command line share: base/, sections/, model/, report/, families/, ui/qt/
 #   ui/        the desktop program: every layer below, every family and ui/, never cli/
-#   cli/       the command line: every layer below, every family, ui/qt/ and cli/, never the
-#              desktop program's ui/
+#   cli/       traxen-cli, which links no Qt: every layer below and every family, but neither
+#              ui/qt/ nor any Qt header, nor the desktop program's ui/
+#   cli/render/  the program `traxen-cli render` hands its drawing to: what cli/ may, ui/qt/,
+#              cli/ and cli/render/
 # A family's computing files (all but its *_lines, *_report and *_schematic* files) include
-# no drawing header. The command line and the QPainter backend use Qt Core and Qt Gui only,
+# no drawing header. The render program and the QPainter backend use Qt Core and Qt Gui only,
 # never Qt Widgets: checked against the Qt headers' folders QT_CORE_DIR and QT_GUI_DIR, which
 # a build without Qt does not give (it builds neither).
 set(allowed_base "base")
@@ -30,12 +32,13 @@ file(GLOB family_dirs LIST_DIRECTORIES true RELATIVE ${ROOT} ${ROOT}/joints/*)
 set(allowed_families "base;sections;model;report;families;${family_dirs}")
 set(allowed_ui_qt "base;sections;model;report;families;ui/qt")
 set(allowed_ui "base;sections;model;report;families;${family_dirs};ui/qt;ui")
-set(allowed_cli "base;sections;model;report;families;${family_dirs};ui/qt;cli")
+set(allowed_cli "base;sections;model;report;families;${family_dirs};cli")
+set(allowed_cli_render "base;sections;model;report;families;${family_dirs};ui/qt;cli;cli/render")
 set(drawing_headers "report/surface.h;report/report_canvas.h;report/recording_surface.h;report/drawing_primitives.h;report/arc_polyline.h;report/pages.h")
 
-# The folder a source file or a quoted header belongs to: "joints/kn", "ui/qt", "ui", "model".
+# The folder a source file or a quoted header belongs to: "joints/kn", "ui/qt", "cli/render", "ui", "model".
 function(layer_of path out)
-  string(REGEX MATCH "^(joints/[a-z_]+|ui/qt|[a-z_]+)/" dir "${path}")
+  string(REGEX MATCH "^(joints/[a-z_]+|ui/qt|cli/render|[a-z_]+)/" dir "${path}")
   string(REGEX REPLACE "/$" "" dir "${dir}")
   set(${out} "${dir}" PARENT_SCOPE)
 endfunction()
@@ -77,7 +80,13 @@ foreach(f ${files})
       endif()
     endif()
   endforeach()
-  if((layer_dir STREQUAL "cli" OR layer_dir STREQUAL "ui/qt") AND QT_CORE_DIR AND QT_GUI_DIR)
+  if(layer_dir STREQUAL "cli")
+    file(STRINGS ${f} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q[^>]*>")
+    foreach(line ${qt_includes})
+      string(APPEND failures "\n  ${rel}: ${line} (traxen-cli links no Qt; drawing is cli/render/'s)")
+    endforeach()
+  endif()
+  if((layer_dir STREQUAL "cli/render" OR layer_dir STREQUAL "ui/qt") AND QT_CORE_DIR AND QT_GUI_DIR)
     file(STRINGS ${f} qt_includes REGEX "^[ \t]*#[ \t]*include[ \t]*<Q[^>]*>")
     foreach(line ${qt_includes})
       string(REGEX REPLACE "^[^<]*<([^>]+)>.*$" "\\1" header "${line}")

@@ -1,65 +1,23 @@
 // traxen-cli: the desktop program's headless twin. Reads the same job files, computes the
 // same checks and draws the same report into PDF, PNG or text; never opens a window. This
-// file only parses the command line and hands each command its options.
-#include <unistd.h>
-
+// file only parses the command line and hands each command its options. It links no Qt:
+// drawing is the render program's, which `render` hands its work to.
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <climits>
-#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/help_texts.h"
+#include "cli/program_dir.h"
+#include "cli/render_options.h"
 #include "families/joint_family.h"
 #include "version.h"
 
 namespace {
 
 using namespace traxen::cli;
-
-// The directory of this program, where the installed section library is looked for
-// (../share/traxen/Profiilid): from /proc/self/exe, else from argv[0] when it holds a path.
-std::string ExecutableDir(const char* argv0) {
-  char buffer[PATH_MAX];
-  const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  std::filesystem::path exe = n > 0 ? std::filesystem::path(std::string(buffer, static_cast<std::size_t>(n)))
-                                    : std::filesystem::path(argv0 ? argv0 : "");
-  if (n <= 0 && exe.string().find('/') == std::string::npos) return {};  // found on PATH: unknown
-  return exe.parent_path().string();
-}
-
-constexpr const char* kExitCodes =
-    "Exit codes: 0 done (check: every job passed), 1 a check did not pass (a failed\n"
-    "resistance or an invalid joint), 2 an error: bad arguments, a job that cannot be read\n"
-    "(the message names the file and the key or line), a file that cannot be written.";
-
-constexpr const char* kLibraryNote =
-    "Section library (needed for .trx project files only): --library DIR, else the\n"
-    "environment variable TRAXEN_LIBRARY, else ./Profiilid, else the copy installed with\n"
-    "the program (../share/traxen/Profiilid beside its bin directory).";
-
-constexpr const char* kUnits =
-    "Units: mm for sections and plates, m for member lengths, kN for forces (tension\n"
-    "positive, compression negative), kNm for moments, MPa for strengths, degrees for angles.";
-
-constexpr const char* kJointTable =
-    "A joint table holds a truss's joints, one per row, after a header row of job keys as\n"
-    "'traxen-cli keys' lists them (tyx.N1, kn.theta1, steel.fy0, ...) and the columns joint\n"
-    "(the joint's name, the job name when info.job_name is not given), family (tyx, x, kn,\n"
-    "chs_tyx, chs_x, chs_kn, rc_tyx, rc_x or rc_kn) and chord, brace1, brace2 (a hollow\n"
-    "section by name, such as 160x160x8, looked up in the section library for its h, b and t,\n"
-    "or for a circular member a tube such as 88.9x5 for its d and t). An empty cell keeps\n"
-    "the default. Comma or semicolon separated, UTF-8 with or without a byte order mark; with\n"
-    "semicolons a decimal comma is read as a decimal point. 'traxen-cli new table' writes one\n"
-    "to start from.";
-
-std::string Footer(std::initializer_list<const char*> parts) {
-  std::string text;
-  for (const char* p : parts) text += std::string("\n") + p + "\n";
-  return text;
-}
 
 // "tyx (a T or Y joint), x (an X joint), kn (a K or N joint), or table (a joint table)"
 std::string NewFamilyHelp() {
@@ -100,60 +58,11 @@ int main(int argc, char** argv) {
                      kUnits, kLibraryNote, kExitCodes}));
 
   LibraryOptions library;
-  library.executable_dir = ExecutableDir(argv[0]);
-  auto add_library = [&](CLI::App* command) {
-    command->add_option("--library", library.library_dir, "Section library directory (see below)")
-        ->type_name("DIR");
-  };
+  library.executable_dir = ProgramDir(argv[0]);
+  auto add_library = [&](CLI::App* command) { AddLibraryOption(*command, library); };
 
   RenderOptions render;
-  CLI::App* render_cmd = app.add_subcommand("render", "Write the calculation report of one job");
-  render_cmd
-      ->add_option("JOB", render.jobs,
-                   "Job file (.json or .trx), or - for a JSON job on standard input; several jobs or a joint "
-                   "table (.csv) make one PDF")
-      ->required();
-  render_cmd
-      ->add_option("-o,--output", render.out, "Report file: .pdf, .png or .txt (any letter case)")
-      ->type_name("OUT")
-      ->required();
-  render_cmd
-      ->add_option("--date", render.date, "Fixed footer date: YYYY-MM-DD, 'YYYY-MM-DD HH:MM[:SS]' or @SECONDS (UTC)")
-      ->type_name("TEXT");
-  render_cmd->add_flag("--no-welds", render.no_welds,
-                       "Leave out the closing section with the full-strength weld of every brace");
-  render_cmd
-      ->add_option("--lang", render.lang,
-                   "Report language: et (Estonian) or en (English); default TRAXEN_LANG, else et")
-      ->type_name("LANG");
-  add_library(render_cmd);
-  render_cmd->footer(Footer({"A PDF has one A4 sheet per report page and the job name as its title; a PNG\n"
-                             "is one image per page (NAME-1.png, NAME-2.png, ... when there are several);\n"
-                             "a text file holds the report's text. The file is written whole or not at\n"
-                             "all: an existing file is replaced only when the new one is complete, and\n"
-                             "keeps its mode and owner. A link is written through only to a regular file\n"
-                             "(or a new one in a folder that exists); a folder, pipe, device, read-only\n"
-                             "file, another user's file or the job being read is refused.\n"
-                             "Once the new PNG pages are all on disk, what they do not replace of an\n"
-                             "earlier render to the same name is removed and named on stderr: the pages\n"
-                             "after the new last one (up to the first missing number), an earlier\n"
-                             "NAME-1.png, ... set beside a one-page NAME.png, an earlier NAME.png beside a\n"
-                             "set of several. Only regular files are removed: a symbolic link, or a file\n"
-                             "that cannot be removed, is named with the reason and stays. The earlier\n"
-                             "pages go before the new ones are renamed in, so the names never hold pages\n"
-                             "of two reports. A failed render removes nothing.\n"
-                             "Several jobs, or a joint table (.csv), make one PDF: a summary of the joints\n"
-                             "first (family, sections, governing check, largest utilisation, verdict and\n"
-                             "the page of each joint's report, then the verdict of the whole truss), then\n"
-                             "each joint's report on pages of its own, the page numbers running through\n"
-                             "the document (\"Leht 3 / 41\") and one bookmark per joint. It is written only\n"
-                             "when every job can be read.\n"
-                             "--lang en writes the whole report in English (the summary too), with the same\n"
-                             "formulas and numbers; without --lang the TRAXEN_LANG variable is used.\n"
-                             "The footer date: --date, else SOURCE_DATE_EPOCH (seconds since 1970) when\n"
-                             "set, else now. A fixed date gives the same bytes every time, so an archived\n"
-                             "report can be rebuilt exactly.",
-                             kLibraryNote, kExitCodes}));
+  CLI::App* render_cmd = AddRenderCommand(app, render, library);
 
   CheckOptions check;
   CLI::App* check_cmd = app.add_subcommand("check", "Compute jobs and print each verdict, without a report");
@@ -241,7 +150,7 @@ int main(int argc, char** argv) {
     return kExitError;
   }
 
-  if (*render_cmd) return RunRender(render, library, argv[0]);
+  if (*render_cmd) return HandOverRender(argv, library.executable_dir);
   if (*check_cmd) {
     check.format = as_json ? CheckFormat::kJson : as_csv ? CheckFormat::kCsv : CheckFormat::kText;
     return RunCheck(check, library);

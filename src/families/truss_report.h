@@ -22,6 +22,9 @@ struct TrussJoint {
   Job job;
   ReportInputs working;
   int last_dialog = 0;  // 0 none, 1 T/Y/X, 2 K/N
+  // Why the joint's row could not be read, "" when it could: the summary lists the joint
+  // with this reason, and it has no report of its own.
+  std::string refusal = {};
 };
 
 struct ReportPart {
@@ -32,7 +35,7 @@ struct ReportPart {
 };
 
 // The summary ("Kokkuvõte", headed by `info`, whose job name names the truss) and one part
-// per joint, bookmarked by its name. Each report is laid out once here to count its pages and
+// per joint that could be read, bookmarked by its name. Each report is laid out once here to count its pages and
 // again when its part is laid out, so that no report is kept while the others are drawn; the
 // parts refer to `joints`, which must outlive them. `counted` (may be empty) hears of each
 // joint once its pages are counted. Every part's words are those of `language`.
@@ -40,5 +43,10 @@ std::vector<ReportPart> TrussReportParts(const std::vector<TrussJoint>& joints, 
                                          bool brace_welds,
                                          const std::function<void(std::size_t joint)>& counted = {},
                                          ReportLanguage language = ReportLanguage::kEstonian);
+
+// A joint table's message about a row, as the summary gives it for the row's joint: without
+// the table's name it begins with and without the joint's name the summary shows beside it
+// ("truss.csv row 3 (T2): key ..." becomes "row 3: key ...").
+std::string RefusedRowReason(const std::string& message, const std::string& table, const std::string& joint);
 
 }  // namespace traxen

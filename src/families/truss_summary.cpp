@@ -3,11 +3,13 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 
 #include "families/joint_family.h"
+#include "report/recording_surface.h"
 #include "model/job_family.h"
 #include "report/pages.h"
 #include "report/report_canvas.h"
@@ -21,6 +23,12 @@ namespace {
 constexpr int kRowsPerPage = 32;
 constexpr int kFirstRowOffset = 115;  // below the heading and the column titles
 constexpr int kRowStep = 24;
+constexpr int kWrapStep = 15;         // between the lines of a text wrapped in its column
+// Where a page's rows start and where they must end, from the page's top.
+constexpr int kRowsTop = 150 + kFirstRowOffset;
+constexpr int kRowsBottom = kRowsTop + kRowsPerPage * kRowStep;
+// The truss's verdict and the date under it follow the last joint after a blank row.
+constexpr int kVerdictBlock = 3 * kRowStep;
 
 const Font kHeading{"Times New Roman", 22, 700};
 const Font kColumnTitle{"Arial", 13, 700};
@@ -34,6 +42,8 @@ struct Column {
 // The type column holds "RHS/CHS K/N", the longest family name.
 constexpr Column kNumber{95, 25}, kJoint{122, 62}, kFamily{188, 80}, kSections{272, 205}, kGoverning{481, 209},
     kEta{694, 44}, kOutcome{742, 70}, kPage{815, 30};
+// A row that could not be read gives its reason across the columns of the figures it lacks.
+constexpr Column kRefusal{kFamily.x, kEta.x + kEta.width - kFamily.x};
 
 void Cell(ReportCanvas& canvas, Column c, int y, std::string_view text) {
   canvas.surface.drawText({c.x, y}, FittedJobText(canvas.surface, text, c.width));
@@ -123,11 +133,104 @@ std::string UtilisationText(double eta) {
   return fmt::format("{:.2f}", eta);
 }
 
-int TrussSummaryPageCount(std::size_t joints) {
-  // The truss's verdict and the date take two rows after a blank one, on one page.
-  const std::size_t last = joints + 2 + ((joints + 1) % kRowsPerPage == kRowsPerPage - 1 ? 1 : 0);
-  return static_cast<int>(last / kRowsPerPage + 1);
+namespace {
+
+// A line's texts in their columns, each broken into the lines its column needs.
+struct CellLines {
+  Column column;
+  std::vector<std::string> lines;
+};
+
+std::vector<CellLines> LineCells(DrawingSurface& s, const TrussJointLine& j, std::size_t index,
+                                 ReportLanguage language) {
+  using K = TrussSummaryTextKey;
+  std::vector<CellLines> cells;
+  auto add = [&](Column c, std::string_view text) { cells.push_back({c, WrappedJobText(s, text, c.width)}); };
+  // A number is drawn whole, never broken: a thousandth joint's runs a little into the air
+  // before the next column.
+  auto add_number = [&](Column c, std::string text) { cells.push_back({c, {std::move(text)}}); };
+  add_number(kNumber, fmt::format("{}", index + 1));
+  add(kJoint, j.joint);
+  if (!j.refusal.empty()) {
+    add(kRefusal, j.refusal);
+    add(kOutcome, Word(K::kRefusedOutcome, language));
+    add_number(kPage, "–");
+    return cells;
+  }
+  add(kFamily, j.family);
+  add(kSections, j.sections);
+  add(kGoverning, j.outcome == JointOutcome::kOutsideValidity
+                      ? std::string(Word(K::kOutsideValidityBefore, language)) + j.governing
+                      : j.governing);
+  add(kEta, UtilisationText(j.eta));
+  add(kOutcome, OutcomeText(j.outcome, language));
+  add_number(kPage, fmt::format("{}", j.first_page));
+  return cells;
 }
+
+int LineHeight(const std::vector<CellLines>& cells) {
+  std::size_t lines = 1;
+  for (const CellLines& c : cells) lines = std::max(lines, c.lines.size());
+  return kRowStep + static_cast<int>(lines - 1) * kWrapStep;
+}
+
+// Where each line of the summary starts (y from the top of the document), the verdict's y and
+// the number of pages, from the lines' heights. A line goes to the next page when it would
+// run past the rows' end; the verdict and the date stay on the last line's page, and when
+// they do not fit there the last line goes along with them to the next page, so that the
+// verdict never stands alone under the column titles.
+struct Placement {
+  std::vector<int> y;
+  int verdict_y = 0;
+  int pages = 1;
+};
+
+Placement Place(const std::vector<int>& heights) {
+  Placement p;
+  int page = 0, offset = kRowsTop;
+  for (const int h : heights) {
+    if (offset > kRowsTop && offset + h > kRowsBottom) ++page, offset = kRowsTop;
+    p.y.push_back(page * kReportPageHeight + offset);
+    offset += h;
+  }
+  if (offset + kVerdictBlock > kRowsBottom && !heights.empty()) {
+    const int last_top = p.y.back() - page * kReportPageHeight;
+    ++page;
+    offset = kRowsTop;
+    if (last_top > kRowsTop) {  // the last line starts the next page
+      p.y.back() = page * kReportPageHeight + offset;
+      offset += heights.back();
+    }
+  }
+  p.verdict_y = page * kReportPageHeight + offset + kRowStep;
+  p.pages = page + 1;
+  return p;
+}
+
+std::vector<std::vector<CellLines>> AllCells(DrawingSurface& s, const TrussSummary& summary) {
+  s.setFont(kCell);
+  std::vector<std::vector<CellLines>> all;
+  all.reserve(summary.joints.size());
+  for (std::size_t i = 0; i < summary.joints.size(); ++i)
+    all.push_back(LineCells(s, summary.joints[i], i, summary.language));
+  return all;
+}
+
+std::vector<int> Heights(const std::vector<std::vector<CellLines>>& cells) {
+  std::vector<int> heights;
+  heights.reserve(cells.size());
+  for (const auto& c : cells) heights.push_back(LineHeight(c));
+  return heights;
+}
+
+}  // namespace
+
+int TrussSummaryPageCount(const TrussSummary& summary) {
+  RecordingSurface measure;
+  return Place(Heights(AllCells(measure, summary))).pages;
+}
+
+int TrussSummaryPageCount(std::size_t joints) { return Place(std::vector<int>(joints, kRowStep)).pages; }
 
 LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
   LaidOutReport report;
@@ -143,8 +246,11 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
     if (i == 0) canvas.header_title = title;
     else if (title != canvas.header_title) canvas.header_title = ReportTextKey::kHeaderTitleAnyTubes;
   }
+  RecordingSurface scratch(report.ops.measure());  // measured apart: the report records no extra font
+  const std::vector<std::vector<CellLines>> cells = AllCells(scratch, summary);
+  const Placement place = Place(Heights(cells));
   s.setBackgroundColor(kWhite);
-  const int pages = TrussSummaryPageCount(summary.joints.size());
+  const int pages = place.pages;
   for (int page = 0; page < pages; ++page) {
     DrawPageDecoration(canvas, page);
     ColumnTitles(canvas, page * canvas.page_height);
@@ -154,34 +260,23 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
     canvas.surface.drawLine({0, 1}, {900, 1});
   }
 
-  int failed = 0, outside = 0;
+  int failed = 0, outside = 0, refused = 0;
   s.setFont(kCell);
   for (std::size_t i = 0; i < summary.joints.size(); ++i) {
     const TrussJointLine& j = summary.joints[i];
-    const int page = static_cast<int>(i) / kRowsPerPage;
-    const int y = page * canvas.page_height + kFirstRowOffset + 150 + (static_cast<int>(i) % kRowsPerPage) * kRowStep;
-    const bool passed = j.outcome == JointOutcome::kPassed;
+    const bool passed = j.outcome == JointOutcome::kPassed && j.refusal.empty();
     failed += !passed;
-    outside += j.outcome == JointOutcome::kOutsideValidity;
+    outside += j.refusal.empty() && j.outcome == JointOutcome::kOutsideValidity;
+    refused += !j.refusal.empty();
     canvas.SetTextColor(passed ? kBlack : kRed);
-    Cell(canvas, kNumber, y, fmt::format("{}", i + 1));
-    Cell(canvas, kJoint, y, j.joint);
-    Cell(canvas, kFamily, y, j.family);
-    Cell(canvas, kSections, y, j.sections);
-    Cell(canvas, kGoverning, y,
-         j.outcome == JointOutcome::kOutsideValidity
-             ? std::string(Word(TrussSummaryTextKey::kOutsideValidityBefore, summary.language)) + j.governing
-             : j.governing);
-    Cell(canvas, kEta, y, UtilisationText(j.eta));
-    Cell(canvas, kOutcome, y, OutcomeText(j.outcome, summary.language));
-    Cell(canvas, kPage, y, fmt::format("{}", j.first_page));
+    for (const CellLines& c : cells[i])
+      for (std::size_t line = 0; line < c.lines.size(); ++line)
+        s.drawText({c.column.x, place.y[i] + static_cast<int>(line) * kWrapStep}, c.lines[line]);
   }
 
   // The truss's verdict one row below the last joint, the date under it, both on one page.
   const std::size_t n = summary.joints.size();
-  int at = static_cast<int>(n) + 1;
-  if (at % kRowsPerPage == kRowsPerPage - 1) ++at;
-  const int y = (at / kRowsPerPage) * canvas.page_height + kFirstRowOffset + 150 + (at % kRowsPerPage) * kRowStep;
+  const int y = place.verdict_y;
   s.setFont(kVerdict);
   canvas.SetTextColor(failed == 0 && n > 0 ? kBlack : kRed);
   using K = TrussSummaryTextKey;
@@ -190,8 +285,10 @@ LaidOutReport LayOutTrussSummary(const TrussSummary& summary, int page_total) {
       failed == 0 && n > 0
           ? fmt::format(fmt::runtime(Word(K::kTrussPassed, language)), n)
           : fmt::format(fmt::runtime(Word(K::kTrussFailed, language)), failed, n,
-                        outside > 0 ? fmt::format(fmt::runtime(Word(K::kTrussFailedOutside, language)), outside)
-                                    : std::string());
+                        (outside > 0 ? fmt::format(fmt::runtime(Word(K::kTrussFailedOutside, language)), outside)
+                                     : std::string()) +
+                            (refused > 0 ? fmt::format(fmt::runtime(Word(K::kTrussFailedRefused, language)), refused)
+                                         : std::string()));
   s.drawText({100, y}, verdict);
   canvas.SetTextColor(kBlack);
   s.setFont(kCell);

@@ -28,6 +28,9 @@ struct TrussJointLine {
   int first_page = 0;     // the document page its report starts on
   // The first line of its report's page header, which names its kind of tube.
   ReportTextKey header_title = ReportTextKey::kHeaderTitle;
+  // Why its row could not be read, "" when it could: such a joint has no report and no
+  // figures, counts as failed, and its line gives the reason instead.
+  std::string refusal = {};
 };
 
 struct TrussSummary {
@@ -44,7 +47,10 @@ struct TrussSummary {
 TrussJointLine SummarizeJoint(const std::string& name, const Job& job, const CheckSummary& summary,
                               ReportLanguage language = ReportLanguage::kEstonian);
 
-// How many pages the summary of `joints` joints takes.
+// How many pages the summary takes: its lines grow where a text needs more than one line
+// of its column, and the truss's verdict never stands alone under the column titles.
+int TrussSummaryPageCount(const TrussSummary& summary);
+// The same for `joints` lines whose every text fits its column.
 int TrussSummaryPageCount(std::size_t joints);
 
 // The summary's pages in the summary's language, numbered from 1 of `page_total`.

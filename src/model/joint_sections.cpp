@@ -59,8 +59,7 @@ void SetChordProperties(const SectionProperties& chord, Job& job) {
 std::string RestoreTyxSections(const SectionLibrary& library, Job& job) {
   std::vector<std::string> types;
   if (LibraryError e = library.LoadTypeList(types)) return e.Text();
-  Job result = job;
-  TyxJoint& x = result.tyx;
+  TyxJoint x = job.tyx;  // the job changes only when every member is found
   SectionProperties chord, brace;
   if (std::string e = RestoreMember(library, types,
                                     {"chord", x.chord_type_index, x.chord_number_index, x.h0, x.b0, x.t0,
@@ -74,16 +73,15 @@ std::string RestoreTyxSections(const SectionLibrary& library, Job& job) {
                                     brace);
       !e.empty())
     return e;
-  SetChordProperties(chord, result);
-  job = std::move(result);
+  job.tyx = std::move(x);
+  SetChordProperties(chord, job);
   return {};
 }
 
 std::string RestoreKnSections(const SectionLibrary& library, Job& job) {
   std::vector<std::string> types;
   if (LibraryError e = library.LoadTypeList(types)) return e.Text();
-  Job result = job;
-  KnJoint& k = result.kn;
+  KnJoint k = job.kn;  // the job changes only when every member is found
   SectionProperties chord, brace1, brace2;
   const double fy = kKnClassifyingStrength;
   if (std::string e = RestoreMember(library, types,
@@ -104,8 +102,8 @@ std::string RestoreKnSections(const SectionLibrary& library, Job& job) {
                                     brace2);
       !e.empty())
     return e;
-  SetChordProperties(chord, result);
-  job = std::move(result);
+  job.kn = std::move(k);
+  SetChordProperties(chord, job);
   return {};
 }
 

@@ -110,6 +110,8 @@ class JobSaxReader final : public nlohmann::json_sax<json> {
   bool number_unsigned(number_unsigned_t v) override {
     return v > number_unsigned_t(INT64_MAX) ? Integer(INT64_MAX) : Integer(number_integer_t(v));
   }
+  // The quick pass gives a number's value without its text, which is not needed here.
+  bool number_value(number_float_t v) { return number_float(v, {}); }
   bool number_float(number_float_t v, const string_t&) override {
     return Scalar("number", [&](auto* p) {
       using T = std::remove_pointer_t<decltype(p)>;

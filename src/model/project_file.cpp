@@ -11,9 +11,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <optional>
 #include <type_traits>
 #include <variant>
 #include <vector>
@@ -44,8 +46,25 @@ struct SlotRef {
   const char* key = "";
 };
 
+// The number slots of a line, at most nine, kept in place: reading a file asks for them line
+// by line and needs no allocation for it.
+class LineSlots {
+ public:
+  LineSlots(std::initializer_list<SlotRef> slots) : size_(slots.size()) {
+    std::copy(slots.begin(), slots.end(), slots_.begin());
+  }
+  std::size_t size() const { return size_; }
+  const SlotRef& operator[](std::size_t i) const { return slots_[i]; }
+  const SlotRef* begin() const { return slots_.data(); }
+  const SlotRef* end() const { return slots_.data() + size_; }
+
+ private:
+  std::array<SlotRef, 9> slots_{};
+  std::size_t size_;
+};
+
 // The number slots of line `line` (1-18); empty for the text lines 8-10 and 15-18.
-std::vector<SlotRef> NumberSlots(ProjectFileSlots& s, int line) {
+LineSlots NumberSlots(ProjectFileSlots& s, int line) {
   switch (line) {
     case 1:
       return {{"T/Y/X flag", &s.is_tyx},
@@ -138,17 +157,43 @@ std::string OneLine(std::string text) {
   return text;
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+// The blanks between the words of a line, as a table: a file's every byte is asked.
+constexpr std::array<bool, 256> kBlank = [] {
+  std::array<bool, 256> t{};
+  for (const char c : {' ', '\t', '\r', '\v', '\f'}) t[static_cast<unsigned char>(c)] = true;
+  return t;
+}();
+bool IsSpace(char c) { return kBlank[static_cast<unsigned char>(c)]; }
 
-std::vector<std::string_view> SplitWords(std::string_view line) {
-  std::vector<std::string_view> words;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && IsSpace(line[i])) ++i;
-    const std::size_t start = i;
-    while (i < line.size() && !IsSpace(line[i])) ++i;
-    if (i > start) words.push_back(line.substr(start, i - start));
+// The blank-separated words of a line: the first ten kept in place (a line holds at most
+// nine numbers, and a message names the first one too many), every one counted.
+class LineWords {
+ public:
+  std::size_t size() const { return count_; }
+  bool empty() const { return count_ == 0; }
+  std::string_view operator[](std::size_t i) const { return words_[i]; }
+  void push_back(std::string_view word) {
+    if (count_ < words_.size()) words_[count_] = word;
+    ++count_;
   }
+
+ private:
+  std::array<std::string_view, 10> words_{};
+  std::size_t count_ = 0;
+};
+
+// The word of `line` after `at`, moving `at` past it; empty when no word is left.
+std::string_view NextWord(std::string_view line, std::size_t& at) {
+  while (at < line.size() && IsSpace(line[at])) ++at;
+  const std::size_t start = at;
+  while (at < line.size() && !IsSpace(line[at])) ++at;
+  return line.substr(start, at - start);
+}
+
+LineWords SplitWords(std::string_view line) {
+  LineWords words;
+  std::size_t at = 0;
+  for (std::string_view word = NextWord(line, at); !word.empty(); word = NextWord(line, at)) words.push_back(word);
   return words;
 }
 
@@ -189,7 +234,7 @@ LoadError ParseTail(const std::vector<std::string_view>& lines, std::string_view
   for (std::size_t i = 0; i < std::size(kTail); ++i) {
     const int n = kLineCount + 1 + static_cast<int>(i);
     if (static_cast<int>(lines.size()) < n) break;
-    const std::vector<std::string_view> words = SplitWords(lines[static_cast<std::size_t>(n - 1)]);
+    const LineWords words = SplitWords(lines[static_cast<std::size_t>(n - 1)]);
     if (words.empty()) continue;
     if (!ParseFiniteSlot(words[0], s.*kTail[i].slot))
       return Fail(Message(MessageId::kSlotProblem, n, 1, Term{kTail[i].name}, NotANumber(words[0], false)).About(std::string(file)));
@@ -197,16 +242,21 @@ LoadError ParseTail(const std::vector<std::string_view>& lines, std::string_view
     if (i == kTailFy2) fy2_given = true;
   }
   for (std::size_t n = kProjectFileLines + 1; n <= lines.size(); ++n)
-    if (const std::vector<std::string_view> words = SplitWords(lines[n - 1]); !words.empty())
+    if (const LineWords words = SplitWords(lines[n - 1]); !words.empty())
       return Fail(Message(MessageId::kExtraLine, n, Shown(lines[n - 1]), kProjectFileLines).About(std::string(file)));
   return {};
 }
 
-// "" when `v` lies in the range of `key`, also as "%lf" writes it (six decimals turn a tiny
-// size into 0 and an angle just under 180° into 180, which the next read would refuse);
-// else why not.
-Message RangeProblem(std::string_view key, double v) {
-  const ValueRange range = RangeOfKey(key);
+// "" when `v` lies in `range` (the range of `key`), also as "%lf" writes it (six decimals
+// turn a tiny size into 0 and an angle just under 180° into 180, which the next read would
+// refuse); else why not.
+Message RangeProblem(const char* key, ValueRange range, double v) {
+  // Six decimals move a value by half a millionth at most, and every range is an interval: a
+  // value a millionth inside both of its ends lies in it as written too, with no text made.
+  // Only a value closer to an end of its range is written out and read back.
+  if (InRange(range, v - 1e-6) && InRange(range, v + 1e-6)) return {};
+  // A whole number is written with zero decimals and read back as itself.
+  if (InRange(range, v) && v == std::trunc(v) && std::abs(v) < 1e15) return {};
   const JobKey* job_key = FindJobKey(key);
   const RangeArg must{range, job_key ? std::string(job_key->unit) : std::string()};
   if (!InRange(range, v)) return Message(MessageId::kMustBeRange, v, must);
@@ -231,22 +281,55 @@ std::vector<const double*> SlotsTheFamilyReads(ProjectFileSlots& s) {
   return read;
 }
 
+// The number slots of lines 1-18 that a file of its family reads into the Job record, in
+// file order, each with its range: the same for every file of a family, so found once.
+struct ReadSlot {
+  int line;
+  std::size_t index;  // in its line, from 0
+  ValueRange range;
+};
+
+const std::vector<ReadSlot>& ReadSlotsOf(const ProjectFileSlots& file) {
+  static const std::array<std::vector<ReadSlot>, 3> families = [] {
+    std::array<std::vector<ReadSlot>, 3> all;
+    for (int family = 0; family < 3; ++family) {  // neither, T/Y/X, K/N
+      ProjectFileSlots s;
+      s.is_tyx = family == 1;
+      s.is_kn = family == 2;
+      const std::vector<const double*> read = SlotsTheFamilyReads(s);
+      for (int n = 1; n <= kLineCount; ++n) {
+        const LineSlots slots = NumberSlots(s, n);
+        for (std::size_t i = 0; i < slots.size(); ++i) {
+          const double* const* value = std::get_if<double*>(&slots[i].ref);
+          if (!value || std::find(read.begin(), read.end(), *value) == read.end()) continue;
+          all[family].push_back({n, i, RangeOfKey(slots[i].key)});
+        }
+      }
+    }
+    return all;
+  }();
+  return families[file.is_tyx == 1 ? 1 : file.is_kn == 1 ? 2 : 0];
+}
+
 // Every value of `s` that a read takes into the job must lie in its range; a plate's sizes
 // count only while its flag is set. The message names the line and slot.
 LoadError CheckRanges(ProjectFileSlots& s, std::string_view file) {
-  const std::vector<const double*> read = SlotsTheFamilyReads(s);
-  for (int n = 1; n <= kLineCount; ++n) {
-    if (n >= 11 && n <= 13 && s.plate_flags[static_cast<std::size_t>(n - 11)] != 1) continue;
-    const std::vector<SlotRef> slots = NumberSlots(s, n);
-    for (std::size_t i = 0; i < slots.size(); ++i) {
-      const double* const* value = std::get_if<double*>(&slots[i].ref);
-      if (!value || std::find(read.begin(), read.end(), *value) == read.end()) continue;
-      if (Message why = RangeProblem(slots[i].key, **value); !why.empty())
-        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slots[i].name}, why).About(std::string(file)));
-    }
+  int line = 0;
+  std::optional<LineSlots> slots;
+  for (const ReadSlot& read : ReadSlotsOf(s)) {
+    if (read.line >= 11 && read.line <= 13 && s.plate_flags[static_cast<std::size_t>(read.line - 11)] != 1) continue;
+    if (read.line != line) slots.emplace(NumberSlots(s, line = read.line));
+    const SlotRef& slot = (*slots)[read.index];
+    if (Message why = RangeProblem(slot.key, read.range, *std::get<double*>(slot.ref)); !why.empty())
+      return Fail(Message(MessageId::kSlotProblem, read.line, read.index + 1, Term{slot.name}, why).About(std::string(file)));
   }
+  static const std::array<ValueRange, std::size(kTail)> tail_ranges = [] {
+    std::array<ValueRange, std::size(kTail)> ranges{};
+    for (std::size_t i = 0; i < std::size(kTail); ++i) ranges[i] = RangeOfKey(kTail[i].key);
+    return ranges;
+  }();
   for (std::size_t i = 0; i < std::size(kTail); ++i)
-    if (Message why = RangeProblem(kTail[i].key, s.*kTail[i].slot); !why.empty())
+    if (Message why = RangeProblem(kTail[i].key, tail_ranges[i], s.*kTail[i].slot); !why.empty())
       return Fail(Message(MessageId::kSlotProblem, kLineCount + 1 + static_cast<int>(i), 1, Term{kTail[i].name}, why)
                       .About(std::string(file)));
   return {};
@@ -312,6 +395,7 @@ std::string FormatProjectFile(const ProjectFileSlots& slots) {
 
 LoadError ParseProjectFile(std::string_view text, std::string_view file, ProjectFileSlots& out) {
   std::vector<std::string_view> lines;
+  lines.reserve(kProjectFileLines + 1);  // a whole file without a second allocation
   for (std::size_t start = 0; start < text.size();) {
     std::size_t end = text.find('\n', start);
     if (end == std::string_view::npos) end = text.size();
@@ -332,22 +416,23 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       *text = std::string(t);
       continue;
     }
-    const std::vector<SlotRef> slots = NumberSlots(s, n);
-    const std::vector<std::string_view> words = SplitWords(line);
+    // The words are taken one by one as their slots ask for them.
+    const LineSlots slots = NumberSlots(s, n);
+    std::size_t at = 0;
     for (std::size_t i = 0; i < slots.size(); ++i) {
       const SlotRef& slot = slots[i];
-      if (i >= words.size())
-        return Fail(Message(MessageId::kSlotMissing, n, i + 1, Term{slot.name}, words.size(), slots.size())
-                        .About(std::string(file)));
+      const std::string_view word = NextWord(line, at);
+      if (word.empty())
+        return Fail(Message(MessageId::kSlotMissing, n, i + 1, Term{slot.name}, i, slots.size()).About(std::string(file)));
       const bool whole = std::holds_alternative<int*>(slot.ref);
-      const bool ok = whole ? ParseIntToken(words[i], *std::get<int*>(slot.ref))
-                            : ParseFiniteSlot(words[i], *std::get<double*>(slot.ref));
+      const bool ok = whole ? ParseIntToken(word, *std::get<int*>(slot.ref))
+                            : ParseFiniteSlot(word, *std::get<double*>(slot.ref));
       if (!ok)
-        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slot.name}, NotANumber(words[i], whole))
+        return Fail(Message(MessageId::kSlotProblem, n, i + 1, Term{slot.name}, NotANumber(word, whole))
                         .About(std::string(file)));
     }
-    if (words.size() > slots.size())
-      return Fail(Message(MessageId::kMoreValues, n, slots.size(), Shown(words[slots.size()])).About(std::string(file)));
+    if (const std::string_view more = NextWord(line, at); !more.empty())
+      return Fail(Message(MessageId::kMoreValues, n, slots.size(), Shown(more)).About(std::string(file)));
   }
   bool fy2_given = false;
   if (LoadError e = ParseTail(lines, file, s, fy2_given)) return e;
@@ -360,7 +445,7 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
       return Fail(Message(MessageId::kSlotNotFlag, 14, i + 1, Term{fmt::format("plate flag {}", i + 1)}, s.plate_flags[i])
                       .About(at));
   if (s.is_kn == 1 && !fy2_given) s.tail_fy2 = s.fy2;
-  if (s.is_kn == 1 && FormatNumber("%lf", s.tail_fy2) != FormatNumber("%lf", s.fy2))
+  if (s.is_kn == 1 && s.tail_fy2 != s.fy2 && FormatNumber("%lf", s.tail_fy2) != FormatNumber("%lf", s.fy2))
     return Fail(Message(MessageId::kFy2Differs, kLineCount + 1 + kTailFy2, s.tail_fy2, s.fy2).About(at));
   if (LoadError e = CheckRanges(s, file)) return e;
   out = std::move(s);
@@ -368,7 +453,8 @@ LoadError ParseProjectFile(std::string_view text, std::string_view file, Project
 }
 
 void ApplyProjectFile(const ProjectFileSlots& slots, Job& job, ReportInputs& working, int& last_dialog) {
-  ProjectFileSlots s = slots;  // the field tables take references
+  // The field tables take references; here they only read the slots, which need no copy.
+  ProjectFileSlots& s = const_cast<ProjectFileSlots&>(slots);
   job.info.calculated_by = s.job_texts[0];
   job.info.job_name = s.job_texts[1];
   job.info.client = s.job_texts[2];
@@ -441,6 +527,45 @@ bool Convert(const char* to, const char* from, std::string_view input, std::stri
   return true;
 }
 
+// Every byte of Windows-1257 as iconv converts it on its own, found once: a file is then
+// decoded with a lookup a byte instead of a conversion through iconv. A byte iconv refuses
+// has no character; one it converts only approximately makes the file one iconv would not
+// take as Windows-1257 text.
+struct Windows1257Table {
+  bool made = false;  // iconv knows the code page
+  std::array<std::string, 256> utf8;
+  std::array<bool, 256> defined{}, approximate{};
+  std::array<bool, 256> same{};  // the byte is its own UTF-8 (ASCII)
+  bool ascii_same = false;        // so is every byte below 0x80
+};
+
+const Windows1257Table& Windows1257() {
+  static const Windows1257Table table = [] {
+    Windows1257Table t;
+    iconv_t cd = iconv_open("UTF-8", "WINDOWS-1257");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return t;
+    for (int b = 0; b < 256; ++b) {
+      char in = static_cast<char>(b);
+      char out[8];
+      char* in_ptr = &in;
+      char* out_ptr = out;
+      std::size_t in_left = 1, out_left = sizeof out;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);  // a fresh state for every byte
+      const std::size_t r = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left);
+      if (r == static_cast<std::size_t>(-1)) continue;
+      t.defined[static_cast<std::size_t>(b)] = true;
+      t.approximate[static_cast<std::size_t>(b)] = r > 0;
+      t.utf8[static_cast<std::size_t>(b)].assign(out, sizeof out - out_left);
+      t.same[static_cast<std::size_t>(b)] = r == 0 && t.utf8[static_cast<std::size_t>(b)] == std::string(1, in);
+    }
+    iconv_close(cd);
+    t.made = true;
+    t.ascii_same = std::all_of(t.same.begin(), t.same.begin() + 0x80, [](bool same) { return same; });
+    return t;
+  }();
+  return table;
+}
+
 int LineOfOffset(std::string_view text, std::size_t offset) {
   int line = 1;
   for (std::size_t i = 0; i < offset && i < text.size(); ++i)
@@ -460,6 +585,43 @@ std::string EncodeProjectFile(std::string_view utf8_text) {
   return std::string(utf8_text);  // a character Windows-1257 lacks: the whole file stays UTF-8
 }
 
+namespace {
+
+// Windows-1257 bytes as UTF-8, as Convert would make them through iconv: false at the first
+// byte without a character (its offset in `bad`), or with `bad` at the end when a character
+// was only approximated.
+bool FromWindows1257(std::string_view bytes, std::string& text, std::size_t& bad) {
+  const Windows1257Table& table = Windows1257();
+  if (!table.made) return Convert("UTF-8", "WINDOWS-1257", bytes, text, bad);
+  text.clear();
+  text.reserve(bytes.size() + bytes.size() / 4);
+  bool approximate = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    // A run of plain ASCII goes over whole, found eight bytes at a time.
+    std::size_t run = i;
+    for (std::uint64_t word; table.ascii_same && run + 8 <= bytes.size(); run += 8) {
+      std::memcpy(&word, bytes.data() + run, sizeof word);
+      if (word & 0x8080808080808080u) break;
+    }
+    while (run < bytes.size() && table.same[static_cast<unsigned char>(bytes[run])]) ++run;
+    text.append(bytes.data() + i, run - i);
+    if (run == bytes.size()) break;
+    i = run;
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (!table.defined[b]) {
+      bad = i;
+      return false;
+    }
+    approximate = approximate || table.approximate[b];
+    text += table.utf8[b];
+    ++i;
+  }
+  bad = bytes.size();
+  return !approximate;
+}
+
+}  // namespace
+
 LoadError DecodeProjectFile(std::string_view bytes, std::string_view file, std::string& utf8_text) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   if (IsValidUtf8(bytes)) {
@@ -468,7 +630,7 @@ LoadError DecodeProjectFile(std::string_view bytes, std::string_view file, std::
   }
   std::string text;
   std::size_t bad = 0;
-  if (!Convert("UTF-8", "WINDOWS-1257", bytes, text, bad)) {
+  if (!FromWindows1257(bytes, text, bad)) {
     if (bad >= bytes.size())
       return Fail(Message(MessageId::kNoWindows1257).About(std::string(file)));
     return Fail(Message(MessageId::kBadByte, LineOfOffset(bytes, bad),
@@ -524,12 +686,11 @@ LoadError ReadProjectFile(const std::string& path, Job& job, ReportInputs& worki
 LoadError ConfirmProjectFamily(int dialog, const SectionLibrary& library, std::string_view file, Job& job,
                                int& last_dialog) {
   if (dialog != 1 && dialog != 2) return {};
-  Job confirmed = job;
-  const std::string error = dialog == 1 ? RestoreTyxSections(library, confirmed) : RestoreKnSections(library, confirmed);
+  // The restore changes the job only when every member is found; what follows cannot fail.
+  const std::string error = dialog == 1 ? RestoreTyxSections(library, job) : RestoreKnSections(library, job);
   if (!error.empty()) return Fail(Message(MessageId::kSectionsNotRestored, error).About(std::string(file)));
-  if (dialog == 1) ConfirmTyx(confirmed);
-  else ConfirmKn(confirmed);
-  job = std::move(confirmed);
+  if (dialog == 1) ConfirmTyx(job);
+  else ConfirmKn(job);
   last_dialog = dialog;
   return {};
 }

@@ -179,6 +179,8 @@ class QuickJsonSax {
     } else if (negative) {
       value = -value;
     }
+    // A handler that takes the value alone (number_value) is spared a copy of its text.
+    if constexpr (requires(Sax& sax, double v) { sax.number_value(v); }) return sax_.number_value(value);
     text_.assign(start, at_);
     return sax_.number_float(value, text_);
   }

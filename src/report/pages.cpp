@@ -63,6 +63,45 @@ std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int widt
   return s.textWidth(shown) <= width ? shown : std::string();
 }
 
+std::vector<std::string> WrappedJobText(DrawingSurface& s, std::string_view job_text, int width) {
+  const std::string text = PrintableText(job_text);
+  auto fits = [&](std::string_view candidate) { return s.textWidth(candidate) <= width; };
+  if (fits(text)) return {text};
+  std::vector<std::string> lines;
+  std::string line;
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = text.find(' ', start);
+    if (end == std::string::npos) end = text.size();
+    std::string word = text.substr(start, end - start);
+    start = end + 1;
+    if (word.empty()) continue;
+    if (!line.empty() && fits(line + ' ' + word)) {
+      line += ' ' + word;
+      continue;
+    }
+    if (!line.empty()) lines.push_back(std::move(line));
+    line.clear();
+    // A word wider than the column: as many whole characters as fit (at least one) a line,
+    // up to the last joint in them ("K1_vasak" breaks after "K1_") when there is one.
+    while (!fits(word)) {
+      std::size_t cut = 0;
+      for (std::size_t i = 0; i < word.size();) {
+        std::size_t next = i;
+        NextCodePoint(word, next);
+        if (cut > 0 && !fits(std::string_view(word).substr(0, next))) break;
+        cut = i = next;
+      }
+      if (const std::size_t joint = word.find_last_of("_-./", cut - 1); joint != std::string::npos && joint + 1 < cut)
+        cut = joint + 1;
+      lines.push_back(word.substr(0, cut));
+      word.erase(0, cut);
+    }
+    line = std::move(word);
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
 void PagePlan::Restart() {
   requests.clear();
   line = group_start = chain_start = 0;

@@ -74,6 +74,11 @@ void DrawPageDecoration(ReportCanvas& canvas, int page_index);
 // too long, rather than running under the emblem, over the next label or off the page.
 std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int width);
 
+// A job text as lines of a column `width` units wide in the surface's current font, none of it
+// cut: broken between words, and a word wider than the column between its characters. One
+// line when it fits (an empty text is one empty line).
+std::vector<std::string> WrappedJobText(DrawingSurface& s, std::string_view job_text, int width);
+
 // "Tue Dec 08 21:07:08 2026": English names, never the locale's.
 std::string FooterDate(std::time_t when);
 

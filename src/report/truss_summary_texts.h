@@ -25,10 +25,12 @@ enum class TrussSummaryTextKey {
   kBraceMode,                 // {} the brace, {} the failure mode
   kNoChecks,
   kOutsideValidityBefore,     // before the failed conditions
+  kRefusedOutcome,            // the result of a row that could not be read
   // the truss's verdict and the date under it
   kTrussPassed,               // {} the number of joints
   kTrussFailed,               // {} failed, {} joints, {} kTrussFailedOutside or nothing
   kTrussFailedOutside,        // {} of the failed joints outside the range of validity
+  kTrussFailedRefused,        // {} of the failed joints whose rows could not be read
   kDate,
   kCount
 };

@@ -21,9 +21,11 @@ std::string_view TrussSummaryCatalogue<ReportLanguage::kEnglish>::Text(TrussSumm
     case K::kBraceMode: return "brace {}: {}";
     case K::kNoChecks: return "no checks";
     case K::kOutsideValidityBefore: return "outside validity: ";
+    case K::kRefusedOutcome: return "Bad row";
     case K::kTrussPassed: return "Truss joints: OK (joints checked: {})";
     case K::kTrussFailed: return "Truss joints: NOT OK (failed: {} of {}{})";
     case K::kTrussFailedOutside: return "; outside the range of validity: {}";
+    case K::kTrussFailedRefused: return "; bad rows: {}";
     case K::kDate: return "Date: ";
     case K::kCount: break;
   }

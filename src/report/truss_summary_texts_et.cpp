@@ -21,9 +21,11 @@ std::string_view TrussSummaryCatalogue<ReportLanguage::kEstonian>::Text(TrussSum
     case K::kBraceMode: return "varras {}: {}";
     case K::kNoChecks: return "kontrolle pole";
     case K::kOutsideValidityBefore: return "eeldused pole täidetud: ";
+    case K::kRefusedOutcome: return "Vigane rida";
     case K::kTrussPassed: return "Sõrestiku sõlmed: Korras! (kõik {} sõlme)";
     case K::kTrussFailed: return "Sõrestiku sõlmed: Ei rahulda! ({} sõlme {}-st{})";
     case K::kTrussFailedOutside: return ", neist {} eelduste tõttu";
+    case K::kTrussFailedRefused: return ", neist {} vigase rea tõttu";
     case K::kDate: return "Kuupäev: ";
     case K::kCount: break;
   }

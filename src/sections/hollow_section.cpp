@@ -3,6 +3,7 @@
 
 #include <fmt/format.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -50,7 +51,33 @@ double ColdFormedOuterRadius(double t) {
   return 3.0 * t;
 }
 
+namespace {
+
+HollowSectionValues ComputeColdFormedHollowSection(double h, double b, double t);
+
+}  // namespace
+
+// A truss's joints share a few chord sections: the last sizes asked for are kept with their
+// values, so that a batch of jobs derives each section once.
 HollowSectionValues ColdFormedHollowSection(double h, double b, double t) {
+  struct Kept {
+    double h = 0, b = 0, t = 0;
+    HollowSectionValues values;
+    bool used = false;
+  };
+  thread_local std::array<Kept, 16> kept;
+  thread_local std::size_t next = 0;
+  for (const Kept& k : kept)
+    if (k.used && k.h == h && k.b == b && k.t == t) return k.values;
+  const HollowSectionValues values = ComputeColdFormedHollowSection(h, b, t);
+  kept[next] = {h, b, t, values, true};
+  next = (next + 1) % kept.size();
+  return values;
+}
+
+namespace {
+
+HollowSectionValues ComputeColdFormedHollowSection(double h, double b, double t) {
   constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
   if (!(std::isfinite(h) && std::isfinite(b) && std::isfinite(t)) || !(h > 0 && b > 0 && t > 0) ||
       !(2 * t < h && 2 * t < b))
@@ -65,6 +92,8 @@ HollowSectionValues ColdFormedHollowSection(double h, double b, double t) {
   // 100 and 1000.
   return {RoundToSignificant(area_cm2, 5) * 100, RoundToSignificant(w_cm3, 5) * 1000};
 }
+
+}  // namespace
 
 double RoundToSignificant(double x, int digits) {
   if (x == 0 || !std::isfinite(x)) return x;

@@ -75,7 +75,7 @@ LibraryError SectionLibrary::LoadTypeList(std::vector<std::string>& names) const
 }
 
 LibraryError SectionLibrary::ReadTypeTable(std::string_view type_name, const SectionType*& type,
-                                           SectionTable& table) const {
+                                           const SectionTable*& table, SectionTable& read) const {
   type = FindSectionType(type_name);
   if (!type)
     return {kTypeFileUnreadable,
@@ -83,34 +83,42 @@ LibraryError SectionLibrary::ReadTypeTable(std::string_view type_name, const Sec
   if (kept_) {
     auto kept = kept_->tables.find(type_name);
     if (kept == kept_->tables.end()) {
-      SectionTable read;
+      SectionTable first;
       const SectionType* unused = nullptr;
-      const LibraryError e = SectionLibrary(dir_).ReadTypeTable(type_name, unused, read);
-      kept = kept_->tables.emplace(std::string(type_name), std::make_pair(e, std::move(read))).first;
+      const SectionTable* unused_table = nullptr;
+      const LibraryError e = SectionLibrary(dir_).ReadTypeTable(type_name, unused, unused_table, first);
+      kept = kept_->tables.emplace(std::string(type_name), std::make_pair(e, std::move(first))).first;
     }
     if (kept->second.first) return kept->second.first;
-    table = kept->second.second;
+    table = &kept->second.second;  // a batch looks rows up without a copy of the table
     return {};
   }
   const std::string path = TypeFilePath(*type);
   std::string text;
   if (std::string reason = ReadFileText(path, text); !reason.empty())
     return {kTypeFileUnreadable, fmt::format("{}: cannot open: {}", path, reason)};
-  if (std::string error = ParseSectionTable(text, path, type->kind, table); !error.empty())
+  if (std::string error = ParseSectionTable(text, path, type->kind, read); !error.empty())
     return {kTypeFileMalformed, error};
+  table = &read;
   return {};
 }
 
 LibraryError SectionLibrary::ReadTable(std::string_view type_name, SectionTable& table) const {
   const SectionType* type = nullptr;
-  return ReadTypeTable(type_name, type, table);
+  const SectionTable* rows = nullptr;
+  SectionTable read;
+  if (LibraryError e = ReadTypeTable(type_name, type, rows, read)) return e;
+  table = rows == &read ? std::move(read) : *rows;
+  return {};
 }
 
 LibraryError SectionLibrary::FillSectionList(std::string_view type_name, Member member, int previous_position,
                                              SectionList& list) const {
   const SectionType* type = nullptr;
-  SectionTable table;
-  if (LibraryError e = ReadTypeTable(type_name, type, table)) return e;
+  const SectionTable* rows = nullptr;
+  SectionTable read;
+  if (LibraryError e = ReadTypeTable(type_name, type, rows, read)) return e;
+  const SectionTable& table = *rows;
   SectionList result;
   result.standard_line = StandardLine(*type, member);
   for (const SectionProperties& row : table) result.labels.push_back(SectionLabel(*type, row.name));
@@ -126,8 +134,10 @@ LibraryError SectionLibrary::FillSectionList(std::string_view type_name, Member 
 LibraryError SectionLibrary::SelectSection(std::string_view type_name, int position,
                                            std::optional<SelectedSection>& selected) const {
   const SectionType* type = nullptr;
-  SectionTable table;
-  if (LibraryError e = ReadTypeTable(type_name, type, table)) return e;
+  const SectionTable* rows = nullptr;
+  SectionTable read;
+  if (LibraryError e = ReadTypeTable(type_name, type, rows, read)) return e;
+  const SectionTable& table = *rows;
   if (position < 0) {
     selected.reset();
     return {};

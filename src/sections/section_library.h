@@ -64,7 +64,9 @@ class SectionLibrary {
                              std::optional<SelectedSection>& selected) const;
 
  private:
-  LibraryError ReadTypeTable(std::string_view type_name, const SectionType*& type, SectionTable& table) const;
+  // The type's rows: the kept table of a library read once, else `read`, filled here.
+  LibraryError ReadTypeTable(std::string_view type_name, const SectionType*& type, const SectionTable*& table,
+                             SectionTable& read) const;
 
   struct Kept;  // the files read so far, when read once
   std::string dir_;

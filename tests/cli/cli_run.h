@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -37,6 +38,23 @@ inline CliRun RunCli(const std::string& args, const std::string& prefix = "") {
   r.err = ReadFile(err_file.string());
   std::filesystem::remove(err_file);
   return r;
+}
+
+// What a tool (pdfinfo, pdftotext, ...) prints to standard output.
+inline std::string ToolOutput(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+// The number of pages of a PDF as pdfinfo counts them, 0 when it cannot.
+inline int PdfPages(const std::string& pdf) {
+  const std::string info = ToolOutput("pdfinfo " + pdf + " 2>/dev/null | grep '^Pages:'");
+  return info.empty() ? 0 : std::atoi(info.substr(info.find(':') + 1).c_str());
 }
 
 // A directory of its own for each test.

@@ -6,13 +6,17 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "model/confirm_job.h"
 #include "model/job_template.h"
 #include "model/json_job.h"
 #include "families/dispatch.h"
+#include "report/text_metrics.h"
 #include "support/test_support.h"
 
 namespace traxen {
@@ -156,19 +160,89 @@ TEST(TrussSummary, EveryLineStaysInsideTheFrameOfItsPage) {
       summary.joints.push_back({fmt::format("J{}", i), "T/Y", "", "", 0.5, JointOutcome::kPassed, 2});
     const LaidOutReport r = LayOutTrussSummary(summary, 1);
     EXPECT_EQ(r.page_count, TrussSummaryPageCount(n)) << n;
+    EXPECT_EQ(r.page_count, TrussSummaryPageCount(summary)) << n;
     int rows = 0, verdict_page = -1, date_page = -2;
+    std::vector<int> rows_on_page(r.page_count);
     for (const auto& t : r.ops.texts()) {
       const int page = t.at.y / kReportPageHeight, y = t.at.y % kReportPageHeight;
       EXPECT_LT(page, r.page_count) << n << " " << t.text;
       if (y < 120 || y > 1100) continue;  // header and footer
       EXPECT_LT(y + 20, 1100) << n << " " << t.text;
-      rows += t.text.starts_with("J");
+      if (t.text.starts_with("J")) ++rows, ++rows_on_page[page];
       if (t.text.starts_with("Sõrestiku sõlmed")) verdict_page = page;
       if (t.text.starts_with("Kuupäev")) date_page = page;
     }
     EXPECT_EQ(rows, static_cast<int>(n));
     EXPECT_EQ(verdict_page, date_page) << n;
     EXPECT_EQ(verdict_page, r.page_count - 1) << n;  // no page left empty after the verdict
+    // The verdict never stands alone under the column titles: the last joint goes with it.
+    if (n > 0) {
+      EXPECT_GT(rows_on_page[verdict_page], 0) << n;
+    }
+    for (int page = 0; page + 1 < r.page_count; ++page) EXPECT_GT(rows_on_page[page], 0) << n << " page " << page;
+  }
+}
+
+// A name or a list of sections wider than its column takes more lines of the row, and the
+// rows after it move down: every character is on the page and no text runs into the next
+// column or over the next row. The count of pages is that of the layout.
+TEST(TrussSummary, ALongTextWrapsInItsColumnAndIsNeverCut) {
+  struct Case {
+    const char* joint;
+    const char* sections;
+  };
+  const std::string long_word = "Sõrestikusõlmpaigutusnimetus_vasakpoolne";
+  for (const Case& c : {Case{"Katusesõrestik telg A sõlm 12", "200×200×8 / 120×120×6"},
+                        Case{long_word.c_str(), "Ø219.1×12.5 / Ø139.7×5 / Ø114.3×3.6 / Ø114.3×3.6"},
+                        Case{"J", "Ø219.1×12.5 / Ø139.7×5 / Ø114.3×3.6 and a great deal more of it than fits"}}) {
+    SCOPED_TRACE(c.joint);
+    TrussSummary summary;
+    for (int i = 0; i < 40; ++i)
+      summary.joints.push_back({i % 3 == 1 ? c.joint : "K", "T/Y", c.sections, "varras 1: vöö pinna purunemine", 0.5,
+                                JointOutcome::kPassed, 2});
+    const LaidOutReport r = LayOutTrussSummary(summary, 1);
+    EXPECT_EQ(r.page_count, TrussSummaryPageCount(summary));
+
+    // The texts of each column, in order, and where the rows' numbers stand.
+    std::map<int, std::string> joint_column, sections_column;
+    std::vector<int> number_y;
+    int previous_bottom = 0;
+    for (const auto& t : r.ops.texts()) {
+      const int y = t.at.y % kReportPageHeight;
+      if (y < 250 || y > 1100 || t.at.x == 100) continue;  // the header, the footer, the verdict and the date
+      EXPECT_EQ(t.text.find("…"), std::string::npos) << t.text;
+      if (t.at.x == 95) {
+        EXPECT_GE(t.at.y, previous_bottom) << "row " << t.text << " over the one before";
+        number_y.push_back(t.at.y);
+      }
+      if (t.at.x == 122) {
+        EXPECT_LE(t.at.x + ReportTextWidth({"Arial", 13, 400}, t.text), 198) << t.text;
+        joint_column[t.at.y] += t.text;
+      }
+      if (t.at.x == 262) {
+        EXPECT_LE(t.at.x + ReportTextWidth({"Arial", 13, 400}, t.text), 477) << t.text;
+        sections_column[t.at.y] += (sections_column[t.at.y].empty() ? "" : " ") + t.text;
+        previous_bottom = std::max(previous_bottom, t.at.y + 15);
+      }
+    }
+    EXPECT_EQ(number_y.size(), 40u);
+    // Put back together row by row (the lines of a row are 15 apart), each text is whole.
+    std::string joints, sections;
+    int last_y = -100;
+    for (const auto& [y, text] : joint_column) {
+      joints += (y - last_y == 15 ? std::string() : std::string("|")) + text;
+      last_y = y;
+    }
+    last_y = -100;
+    for (const auto& [y, text] : sections_column) {
+      sections += (y - last_y == 15 ? std::string(" ") : std::string("|")) + text;
+      last_y = y;
+    }
+    std::string joint_without_blanks = c.joint;
+    std::erase(joint_without_blanks, ' ');
+    std::erase(joints, ' ');
+    EXPECT_NE(joints.find("|" + joint_without_blanks + "|"), std::string::npos) << joints;
+    EXPECT_NE(sections.find(std::string("|") + c.sections + "|"), std::string::npos) << sections;
   }
 }
 

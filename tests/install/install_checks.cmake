@@ -1,11 +1,13 @@
 # Checks shared by the install-tree test and the package test (and scripts/package): what an
-# installed TRAXEN holds below ROOT (a DESTDIR or an unpacked package, prefix /usr), and
-# whether its traxen-cli renders a job from a directory far from any section library.
+# installed TRAXEN holds below ROOT (a DESTDIR or an unpacked package, prefix /usr), whether
+# its traxen-cli renders a job from a directory far from any section library, and whether it
+# checks one without Qt.
 
 set(TRAXEN_APP_ID ee.traxen.Traxen)
 set(TRAXEN_INSTALLED_FILES
   usr/bin/traxen
   usr/bin/traxen-cli
+  usr/libexec/traxen/traxen-render
   usr/share/traxen/Profiilid/profdeftraxen.txt
   usr/share/traxen/Profiilid/ruuttoru.prf
   usr/share/traxen/kasutusjuhend.html
@@ -71,5 +73,37 @@ function(expect_installed_cli_renders root work)
   file(READ ${elsewhere}/report.txt text)
   if(NOT text MATCHES "Korras!")
     message(FATAL_ERROR "${elsewhere}/report.txt holds no checked condition:\n${text}")
+  endif()
+  expect_installed_cli_checks_without_qt(${root} ${work})
+endfunction()
+
+# Only drawing needs Qt: the installed traxen-cli checks a job without loading a Qt library,
+# also where none can be loaded (a library path whose Qt libraries are broken), while its
+# render needs them there.
+function(expect_installed_cli_checks_without_qt root work)
+  set(cli ${root}/usr/bin/traxen-cli)
+  set(job ${root}/usr/share/doc/traxen/examples/kn_windows.trx)
+  set(library --library ${root}/usr/share/traxen/Profiilid)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env LD_DEBUG=libs ${cli} check ${job} ${library}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE loaded)
+  if(NOT rc EQUAL 0 OR loaded MATCHES "libQt")
+    string(REGEX MATCHALL "[^ \n]*libQt[^ \n]*" qt "${loaded}")
+    list(REMOVE_DUPLICATES qt)
+    message(FATAL_ERROR "the installed traxen-cli check (${rc}) loaded Qt: ${qt}\n${out}")
+  endif()
+  set(broken ${work}/broken-qt)
+  file(REMOVE_RECURSE ${broken})
+  foreach(qt_library Core Gui Widgets PrintSupport DBus)
+    file(WRITE ${broken}/libQt6${qt_library}.so.6 "not a library\n")
+  endforeach()
+  set(env ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${broken} QT_QPA_PLATFORM=offscreen)
+  execute_process(COMMAND ${env} ${cli} check ${job} ${library} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0 OR NOT out MATCHES "passed")
+    message(FATAL_ERROR "the installed traxen-cli check did not run without Qt (${rc}):\n${out}${err}")
+  endif()
+  execute_process(COMMAND ${env} ${cli} render ${job} ${library} -o ${work}/no-qt.pdf RESULT_VARIABLE rc
+                  OUTPUT_QUIET ERROR_QUIET)
+  if(rc EQUAL 0)
+    message(FATAL_ERROR "traxen-cli render ran with broken Qt libraries: the check above proves nothing")
   endif()
 endfunction()

@@ -3,7 +3,9 @@
 // and the two encodings.
 #include "model/project_file.h"
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -535,6 +537,36 @@ TEST(ProjectFileEncoding, ReadingTellsTheEncodingsApart) {
   EXPECT_EQ(text, "Ćµõ");
   EXPECT_EQ(DecodeProjectFile("a\nb\n\x98", "f", text).message,
             "f: line 3: byte 0x98 is neither UTF-8 nor a Windows-1257 character");
+}
+
+// Every byte of Windows-1257 reads as iconv converts it, wherever it stands among plain ASCII,
+// and a byte the code page lacks is named with its line.
+TEST(ProjectFileEncoding, EveryWindows1257ByteReadsAsIconvConvertsIt) {
+  iconv_t cd = iconv_open("UTF-8", "WINDOWS-1257");
+  ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  for (int b = 0x80; b < 0x100; ++b) {
+    char in = static_cast<char>(b), out[8];
+    char* in_ptr = &in;
+    char* out_ptr = out;
+    std::size_t in_left = 1, out_left = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    const bool defined = iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) == 0;
+    for (const std::string& before : {std::string(), std::string("line one, longer than a word\nab"),
+                                      std::string("0123456789abcdef\n")}) {
+      SCOPED_TRACE(fmt::format("byte 0x{:02X} after {} bytes", b, before.size()));
+      std::string text;
+      const LoadError e = DecodeProjectFile(before + in + "tail of the line\n", "f.trx", text);
+      if (defined) {
+        EXPECT_FALSE(e) << e.message;
+        EXPECT_EQ(text, before + std::string(out, sizeof out - out_left) + "tail of the line\n");
+      } else {
+        const int line = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+        EXPECT_NE(e.message.find(fmt::format("line {}", line)), std::string::npos) << e.message;
+        EXPECT_NE(e.message.find(fmt::format("0x{:02X}", b)), std::string::npos) << e.message;
+      }
+    }
+  }
+  iconv_close(cd);
 }
 
 TEST(ProjectFileLayout, LineBreaksInsideATextBecomeBlanks) {

@@ -363,5 +363,41 @@ TEST(ProjectFileValues, AJobThatWouldNotReadBackIsNotSaved) {
   }
 }
 
+// A value within a millionth of its range's end is judged as six decimals write it; one
+// further inside is in range as written without being written out (the reader's quick way).
+TEST(ProjectFileValues, AValueAtTheEndOfItsRangeIsJudgedAsWritten) {
+  struct Case {
+    void (*change)(Job&);
+    const char* reason;  // "" when the file is written
+  };
+  const Case cases[] = {
+      {[](Job& j) { j.kn.theta2 = 179.9999996; },
+       "line 4, slot 8 (theta2): 179.9999996 must be within (0, 180) degrees (six decimals make it 180.000000)"},
+      {[](Job& j) { j.kn.theta2 = 179.9999994; }, ""},
+      {[](Job& j) { j.kn.theta2 = 179.999999; }, ""},
+      {[](Job& j) { j.len.L1 = 0.0000004; },
+       "line 4, slot 1 (L1): 4e-07 must be > 0 m (six decimals make it 0.000000)"},
+      {[](Job& j) { j.len.L1 = 0.0000006; }, ""},
+      {[](Job& j) { j.len.L1 = 1e12; }, ""},
+      {[](Job& j) { j.steel.gamma_M0 = 1.0; }, ""},
+      {[](Job& j) { j.steel.gamma_M0 = 1.0000004; }, ""},
+      {[](Job& j) { j.steel.gamma_M0 = 0.9999996; }, "line 25, slot 1 (gamma_M0): 0.9999996 must be >= 1.0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.reason);
+    Job job = BaseJob("kn");
+    c.change(job);
+    std::string bytes;
+    const LoadError e = ProjectFileBytes("job.trx", job, ReportInputs{}, 0, bytes);
+    if (*c.reason) {
+      EXPECT_EQ(e.message, std::string("job.trx: cannot save: the file would not read back: ") + c.reason);
+    } else {
+      EXPECT_FALSE(e) << e.message;
+      ProjectFileSlots slots;
+      EXPECT_FALSE(ParseProjectFile(bytes, "job.trx", slots));
+    }
+  }
+}
+
 }  // namespace
 }  // namespace traxen

@@ -2,10 +2,12 @@
 // row of the shipped section library, which the generator computed by the same rule.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "sections/hollow_section.h"
 #include "support/test_support.h"
@@ -45,6 +47,23 @@ TEST(HollowSection, ImpossibleSizesGiveNoValues) {
     EXPECT_FALSE(std::isfinite(v.A)) << c[0] << " " << c[1] << " " << c[2];
     EXPECT_FALSE(std::isfinite(v.Wy));
   }
+}
+
+// The values of sizes asked for again, in another order and after many others, are those
+// of the first time: the sections a batch keeps are never mixed up.
+TEST(HollowSection, SizesAskedForAgainGiveTheSameValues) {
+  std::vector<std::array<double, 3>> sizes;
+  for (int i = 0; i < 40; ++i) sizes.push_back({100.0 + 10 * (i % 7), 80.0 + 10 * (i / 7), 4.0 + 0.5 * (i % 5)});
+  std::vector<HollowSectionValues> first;
+  for (const auto& [h, b, t] : sizes) first.push_back(ColdFormedHollowSection(h, b, t));
+  for (int pass = 0; pass < 2; ++pass)
+    for (std::size_t k = 0; k < sizes.size(); ++k) {
+      const std::size_t i = pass == 0 ? sizes.size() - 1 - k : (k * 7) % sizes.size();
+      const auto& [h, b, t] = sizes[i];
+      const HollowSectionValues again = ColdFormedHollowSection(h, b, t);
+      EXPECT_EQ(again.A, first[i].A) << h << " " << b << " " << t;
+      EXPECT_EQ(again.Wy, first[i].Wy) << h << " " << b << " " << t;
+    }
 }
 
 }  // namespace

@@ -141,6 +141,27 @@ class PdfOutputTest : public QObject {
     QCOMPARE(Contents(path).count("/Type /Page\n") + Contents(path).count("/Type /Page "), 1);
   }
 
+  // A report's title (the PDF's, the print job's) names the job; a job still named by a new
+  // job's placeholder is named by its file, or by its window while it has none.
+  void theTitleIsTheJobsNameOrItsFilesName() {
+    Document document;
+    document.setTitle(QStringLiteral("Nimetu 1"));
+    QCOMPARE(ReportTitle(document), QStringLiteral("Nimetu 1"));
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY2(document.save(dir.filePath(QStringLiteral("k3.json")), &error), qPrintable(error));
+    const QList<QPair<QString, QString>> cases = {{QStringLiteral("....(töö nimi)"), QStringLiteral("k3.json")},
+                                                  {QStringLiteral("....(job name)"), QStringLiteral("k3.json")},
+                                                  {QStringLiteral("Sõlm A"), QStringLiteral("Sõlm A")},
+                                                  {QStringLiteral("....(töö nimi) A"), QStringLiteral("....(töö nimi) A")}};
+    for (const auto& [name, title] : cases) {
+      JobContent named = document.content();
+      named.job.info.job_name = name.toStdString();
+      document.change(named, QStringLiteral("nimi"));
+      QCOMPARE(ReportTitle(document), title);
+    }
+  }
+
  private:
   QTemporaryDir settings_;
 };

@@ -37,12 +37,8 @@ ReportLanguage InterfaceReportLanguage() {
 
 JobInfo NewJobInfo() {
   if (current == InterfaceLanguage::kEstonian) return JobInfo{};
-  return {.job_name = "....(job name)", .client = "....(client)", .calculated_by = "Example Engineer",
+  return {.job_name = std::string(kEnglishPlaceholderJobName), .client = "....(client)", .calculated_by = "Example Engineer",
           .owner = "Example Project Ltd"};
-}
-
-bool IsPlaceholderJobName(const std::string& name) {
-  return name == JobInfo{}.job_name || name == "....(job name)";
 }
 
 }  // namespace traxen

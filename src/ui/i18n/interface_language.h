@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "model/job.h"
+#include "model/job_name.h"
 #include "model/messages.h"
 #include "report/report_language.h"
 
@@ -36,7 +37,5 @@ ReportLanguage InterfaceReportLanguage();
 // The placeholder names a new job starts with: the record's Estonian ones, or English ones in
 // the English interface, so a new job's report header reads in the report's usual language.
 JobInfo NewJobInfo();
-// Whether the job name is still a new job's placeholder in either language.
-bool IsPlaceholderJobName(const std::string& name);
 
 }  // namespace traxen

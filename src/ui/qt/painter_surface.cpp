@@ -31,21 +31,31 @@ QString ToQString(std::string_view s) { return QString::fromUtf8(s.data(), qsize
 
 // Shaped text by font and content, kept across renderings: a repaint draws the same few
 // thousand pieces again, and shaping them is most of the cost of drawing text. The glyph
-// positions are relative to the text's top-left corner.
+// positions are relative to the text's top-left corner. The pieces drawn lately are kept, in
+// two generations: when the newer one is full the older is dropped and a piece drawn again
+// moves up, so that a truss of a thousand joints, whose page numbers and figures never
+// repeat, keeps no more than a single report does.
 const QList<QGlyphRun>& ShapedText(const Font& font, std::string_view text) {
+  using Key = std::tuple<std::string, int, int, std::string>;
   // Looked up by views of the texts (std::less<>), so a repaint copies no string.
-  static std::map<std::tuple<std::string, int, int, std::string>, QList<QGlyphRun>, std::less<>> cache;
-  if (cache.size() > 20000) cache.clear();
-  auto it = cache.find(std::make_tuple(std::string_view(font.face), font.height, font.weight, text));
-  if (it == cache.end()) {
-    QTextLayout layout(ToQString(text), ResolveFont(font).font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    it = cache.emplace(std::make_tuple(font.face, font.height, font.weight, std::string(text)), layout.glyphRuns())
-             .first;
+  using Cache = std::map<Key, QList<QGlyphRun>, std::less<>>;
+  constexpr std::size_t kGeneration = 2000;
+  static Cache recent, older;
+  const auto key = std::make_tuple(std::string_view(font.face), font.height, font.weight, text);
+  if (auto it = recent.find(key); it != recent.end()) return it->second;
+  if (recent.size() >= kGeneration) {
+    older.clear();
+    std::swap(recent, older);
   }
-  return it->second;
+  if (auto it = older.find(key); it != older.end()) {
+    auto moved = older.extract(it);
+    return recent.insert(std::move(moved)).position->second;
+  }
+  QTextLayout layout(ToQString(text), ResolveFont(font).font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  return recent.emplace(Key(font.face, font.height, font.weight, std::string(text)), layout.glyphRuns()).first->second;
 }
 
 }  // namespace

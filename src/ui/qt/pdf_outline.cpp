@@ -75,7 +75,7 @@ std::string PdfText(std::string_view utf8) {
 
 }  // namespace
 
-std::string AppendPdfOutline(int fd, const std::vector<PdfOutlineEntry>& entries) {
+std::string AppendPdfOutline(int fd, const std::vector<PdfOutlineEntry>& entries, std::string* appended) {
   if (entries.empty()) return {};
   struct stat info {};
   if (::fstat(fd, &info) != 0) return std::strerror(errno);
@@ -159,6 +159,7 @@ std::string AppendPdfOutline(int fd, const std::vector<PdfOutlineEntry>& entries
     if (w <= 0) return std::strerror(errno);
     done += static_cast<std::size_t>(w);
   }
+  if (appended) *appended = std::move(update);
   return {};
 }
 

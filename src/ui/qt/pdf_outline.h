@@ -15,6 +15,7 @@ struct PdfOutlineEntry {
 
 // Appends the outline to the PDF open as `fd` (read and written in place). "" when done,
 // else the reason: the file is then as Qt left it, apart from bytes after its end.
-std::string AppendPdfOutline(int fd, const std::vector<PdfOutlineEntry>& entries);
+// `appended` (may be null) gets the bytes added.
+std::string AppendPdfOutline(int fd, const std::vector<PdfOutlineEntry>& entries, std::string* appended = nullptr);
 
 }  // namespace traxen

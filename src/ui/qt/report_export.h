@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -13,8 +14,8 @@
 #include "families/laid_out_report.h"
 #include "model/report_inputs.h"
 #include "ui/qt/painter_surface.h"
+#include "ui/qt/pdf_outline.h"
 
-class QByteArray;
 class QPdfWriter;
 class QPagedPaintDevice;
 class QPainter;
@@ -43,9 +44,14 @@ struct ReportFileOptions {
 // every PDF the program writes is set up so.
 void SetUpReportPdf(QPdfWriter& writer, const QString& title);
 
-// The PDF's dates made `created` and its document id a hash of the rest, so that the same
-// report gives the same bytes; lengths stay as they are, so offsets stay right.
-void MakePdfReproducible(QByteArray& pdf, std::time_t created);
+// What draws a PDF's pages, given its writer and a painter begun on it; it may name
+// bookmarks. An error message stops the file from being written.
+using PdfPainting =
+    std::function<Message(QPdfWriter& writer, QPainter& painter, std::vector<PdfOutlineEntry>& outline)>;
+
+// Writes a PDF as it is painted, straight into its temporary file (never whole in memory),
+// with the bookmarks `paint` names, reproducible as `options` say; put in place only whole.
+bool WritePdfFile(const QString& path, const ReportFileOptions& options, const PdfPainting& paint, QString* error);
 
 // Writes one page per sheet.
 bool WriteReportPdf(const LaidOutReport& report, const QString& path, QString* error,

@@ -223,24 +223,26 @@ void JointTableWindow::jointChanged(int row, Document* document) {
 
 bool JointTableWindow::exportPdf(const QString& path, QString* error) {
   model_->checkAll();
+  // Every row, a row that cannot be read listed in the summary with its reason.
   std::vector<TrussJoint> joints;
-  QStringList bad;
+  const JobInfo* first_read = nullptr;
+  const std::string table = QFileInfo(path_).fileName().toStdString();
   for (int i = 0; i < model_->size(); ++i) {
     const TableJoint& j = model_->joint(i);
-    if (!j.error.isEmpty()) bad << tr("rida %1 (%2)").arg(j.row).arg(j.name);
-    else joints.push_back(j.joint);
+    if (!j.error.isEmpty()) {
+      const std::string name = j.name.toStdString();
+      joints.push_back({name, {}, {}, 0, RefusedRowReason(j.error.toStdString(), table, name)});
+    } else {
+      joints.push_back(j.joint);
+      if (!first_read) first_read = &j.joint.job.info;
+    }
   }
-  // A truss report with a joint left out would look complete: written only whole.
-  if (!bad.isEmpty() || joints.empty()) {
-    if (error)
-      *error = bad.isEmpty() ? tr("%1: PDF-i ei kirjutatud: tabelis pole sõlmi").arg(path)
-                             : tr("%1: PDF-i ei kirjutatud: tabelis on vigaseid ridu, ilma nendeta "
-                                  "näeks aruanne täielik välja: %2")
-                                   .arg(path, bad.join(QStringLiteral(", ")));
+  if (joints.empty()) {
+    if (error) *error = tr("%1: PDF-i ei kirjutatud: tabelis pole sõlmi").arg(path);
     return false;
   }
   const std::time_t now = std::time(nullptr);
-  JobInfo info = joints.front().job.info;
+  JobInfo info = first_read ? *first_read : JobInfo{};
   info.job_name = QFileInfo(path_).completeBaseName().toStdString();
 
   QProgressDialog progress(tr("Koostan aruannet..."), QString(), 0, int(2 * joints.size() + 1), this);

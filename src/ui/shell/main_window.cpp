@@ -604,7 +604,7 @@ void MainWindow::print() {
   ReportView* view = activeView();
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
-  printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
+  printer().setDocName(ReportTitle(*view->document()));
   QPrintDialog dialog(&printer(), this);
   dialog.setObjectName(QStringLiteral("printDialog"));
   dialog.setMinMax(1, report.page_count);
@@ -624,7 +624,7 @@ void MainWindow::printPreview() {
   if (!view) return;
   const LaidOutReport report = FreshReport(view);
   printer().setPrintRange(QPrinter::AllPages);
-  printer().setDocName(QString::fromStdString(view->document()->job().info.job_name));
+  printer().setDocName(ReportTitle(*view->document()));
   QPrintPreviewDialog preview(&printer(), this);
   preview.setObjectName(QStringLiteral("printPreview"));
   preview.setWindowTitle(tr("Printimise eelvaade"));
@@ -665,8 +665,7 @@ void MainWindow::exportPdf() {
 
 bool MainWindow::exportPdfTo(ReportView* view, const QString& path) {
   QString error;
-  const QString title = QString::fromStdString(view->document()->job().info.job_name);
-  if (!ExportReportPdf(FreshReport(view), path, title, &error)) {
+  if (!ExportReportPdf(FreshReport(view), path, ReportTitle(*view->document()), &error)) {
     showError(error);
     return false;
   }

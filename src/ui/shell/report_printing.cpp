@@ -2,14 +2,17 @@
 #include "ui/shell/report_printing.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 
 #include "model/atomic_file.h"
+#include "model/job_name.h"
 #include "ui/i18n/interface_language.h"
 #include "ui/qt/report_export.h"
+#include "ui/shell/document.h"
 
 namespace traxen {
 
@@ -74,6 +77,11 @@ bool PrintReportToFile(const QPrinter& printer, const LaidOutReport& report, QSt
     return false;
   }
   return true;
+}
+
+QString ReportTitle(const Document& document) {
+  const QString file = document.path().isEmpty() ? document.title() : QFileInfo(document.path()).fileName();
+  return QString::fromStdString(ReportDocumentTitle(document.job().info.job_name, file.toStdString()));
 }
 
 bool ExportReportPdf(const LaidOutReport& report, const QString& path, const QString& title, QString* error) {

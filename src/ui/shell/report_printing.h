@@ -10,6 +10,13 @@ class QPrinter;
 
 namespace traxen {
 
+class Document;
+
+// The title of the document's report in a PDF and a print job: the job's name, or the name of
+// the document's file (its window's name while it has none) while the job name is a new job's
+// placeholder.
+QString ReportTitle(const Document& document);
+
 // Prints the pages the printer's range selects (all by default). False when the printer
 // cannot be drawn on.
 bool PrintReport(QPrinter& printer, const LaidOutReport& report);

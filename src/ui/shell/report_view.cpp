@@ -21,6 +21,7 @@
 
 #include "ui/qt/painter_surface.h"
 #include "ui/shell/report_clipboard.h"
+#include "ui/shell/report_printing.h"
 #include "ui/shell/zoom_math.h"
 
 namespace traxen {
@@ -301,8 +302,7 @@ int ReportView::visiblePage() const {
 }
 
 void ReportView::copyVisiblePage() {
-  const QString title = QString::fromStdString(document_->job().info.job_name);
-  QGuiApplication::clipboard()->setMimeData(ReportPageMimeData(report_, visiblePage(), title).release());
+  QGuiApplication::clipboard()->setMimeData(ReportPageMimeData(report_, visiblePage(), ReportTitle(*document_)).release());
 }
 
 std::optional<ReportRect> ReportView::schematicBounds() const {

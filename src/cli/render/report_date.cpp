@@ -1,5 +1,5 @@
 // Footer dates.
-#include "cli/report_date.h"
+#include "cli/render/report_date.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -2,16 +2,20 @@
 #include <QGuiApplication>
 #include <QHashFunctions>
 
+#include <malloc.h>
+
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <vector>
 
-#include "cli/combined_render.h"
+#include "cli/render/combined_render.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
-#include "cli/report_date.h"
+#include "cli/render/report_date.h"
 #include "model/atomic_file.h"
+#include "model/job_name.h"
 #include "model/page_files.h"
 #include "families/dispatch.h"
 #include "base/display_text.h"
@@ -30,6 +34,12 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 // Only drawing needs fonts: the GUI machinery starts here and nowhere else, once per run.
 std::unique_ptr<QGuiApplication> StartGui(char* argv0, bool fixed_date) {
+  // Qt's PDF writer takes two blocks of 16 MiB for every page it compresses, most of them
+  // never touched. The C library would move such blocks into its heap after the first was
+  // freed, and the pages touched there stay with the process: a truss of a thousand joints
+  // then ends several MiB larger than one of a hundred. A fixed threshold keeps every large
+  // block a mapping of its own, given back as soon as it is freed.
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
   qInstallMessageHandler(QuietQtMessages);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Fonts are embedded in the order of a hash table: a fixed seed keeps that order too.
@@ -111,7 +121,9 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   ReportFileOptions file_options;
-  file_options.title = QString::fromStdString(loaded.job.info.job_name);
+  // A job still named by the placeholder is told apart by its file's name.
+  const std::string file_name = std::filesystem::path(job == kStandardInput ? out_path : job).filename().string();
+  file_options.title = QString::fromStdString(ReportDocumentTitle(loaded.job.info.job_name, file_name));
   file_options.reproducible = fixed_date;
   file_options.created = when;
   std::vector<LeftoverPage> leftovers;
