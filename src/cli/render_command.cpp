@@ -10,12 +10,14 @@
 #include "cli/combined_render.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
+#include "cli/language_option.h"
 #include "cli/report_date.h"
 #include "model/atomic_file.h"
 #include "model/page_files.h"
 #include "families/dispatch.h"
 #include "base/display_text.h"
 #include "families/report_text.h"
+#include "report/pages.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen::cli {
@@ -37,24 +39,6 @@ std::unique_ptr<QGuiApplication> StartGui(char* argv0, bool fixed_date) {
   static int qt_argc = 1;  // Qt keeps references to these for the application's life
   static char* qt_argv[] = {argv0, nullptr};
   return std::make_unique<QGuiApplication>(qt_argc, qt_argv);
-}
-
-// The report's language: --lang, else TRAXEN_LANG, else Estonian. A code no language has is
-// named with where it came from, so that a stray variable is not taken for a bad option.
-bool ChooseReportLanguage(const std::string& option, ReportLanguage& language) {
-  const char* variable = std::getenv("TRAXEN_LANG");
-  const bool from_option = !option.empty();
-  const std::string code = from_option ? option : variable ? variable : "";
-  if (code.empty()) {
-    language = ReportLanguage::kEstonian;
-    return true;
-  }
-  if (ReportLanguageFromCode(code, language)) return true;
-  std::string codes;
-  for (const std::string_view c : kReportLanguageCodes) codes += (codes.empty() ? "" : ", ") + std::string(c);
-  std::cerr << "traxen-cli: " << (from_option ? "--lang " : "TRAXEN_LANG=") << EscapedControls(code)
-            << ": no report in this language; the languages are " << codes << "\n";
-  return false;
 }
 
 }  // namespace
@@ -111,7 +95,7 @@ int RunRender(const RenderOptions& options, const LibraryOptions& library_option
   QString error;
   const QString out = QString::fromLocal8Bit(out_path.c_str());
   ReportFileOptions file_options;
-  file_options.title = QString::fromStdString(loaded.job.info.job_name);
+  file_options.title = QString::fromStdString(ReportJobInfo(loaded.job.info, language).job_name);
   file_options.reproducible = fixed_date;
   file_options.created = when;
   std::vector<LeftoverPage> leftovers;

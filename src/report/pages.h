@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/job.h"
 #include "report/report_canvas.h"
 
 namespace traxen {
@@ -73,6 +74,10 @@ void DrawPageDecoration(ReportCanvas& canvas, int page_index);
 // in the surface's current font, cut after a whole character and ended with "…" when it is
 // too long, rather than running under the emblem, over the next label or off the page.
 std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int width);
+
+// The job texts a report in `language` prints in its header and footer (and a PDF names it
+// by): a text still a new job's placeholder reads in the report's language.
+JobInfo ReportJobInfo(const JobInfo& info, ReportLanguage language);
 
 // "Tue Dec 08 21:07:08 2026": English names, never the locale's.
 std::string FooterDate(std::time_t when);

@@ -45,7 +45,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kHeaderTitleRoundTubes: return "RESISTANCE OF WELDED HOLLOW";
     case ReportTextKey::kHeaderTitleAnyTubes: return "RESISTANCE OF WELDED HOLLOW";
     case ReportTextKey::kHeaderTitleSecondLine: return "SECTION TRUSS JOINTS";
-    case ReportTextKey::kFooterCalculatedBy: return "Calculated by: ";
+    case ReportTextKey::kFooterCalculatedBy: return "Calc. by: ";
     case ReportTextKey::kFooterOwner: return "Owner: ";
     case ReportTextKey::kFooterPage: return "Page ";
     case ReportTextKey::kTitleTyx: return " X, Y and T TRAXEN ";
@@ -57,6 +57,12 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kCount: break;
   }
   return {};
+}
+
+// The English title's two lines differ in length: each is centred.
+template <>
+HeaderTitleSetting ReportCatalogue<ReportLanguage::kEnglish>::TitleSetting() {
+  return HeaderTitleSetting::kCentred;
 }
 
 template <>

@@ -35,14 +35,6 @@ ReportLanguage InterfaceReportLanguage() {
   return current == InterfaceLanguage::kEnglish ? ReportLanguage::kEnglish : ReportLanguage::kEstonian;
 }
 
-JobInfo NewJobInfo() {
-  if (current == InterfaceLanguage::kEstonian) return JobInfo{};
-  return {.job_name = "....(job name)", .client = "....(client)", .calculated_by = "Example Engineer",
-          .owner = "Example Project Ltd"};
-}
-
-bool IsPlaceholderJobName(const std::string& name) {
-  return name == JobInfo{}.job_name || name == "....(job name)";
-}
+JobInfo NewJobInfo() { return PlaceholderJobInfo(MessageLanguage()); }
 
 }  // namespace traxen

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "model/job.h"
+#include "model/job_placeholders.h"
 #include "model/messages.h"
 #include "report/report_language.h"
 
@@ -35,8 +36,7 @@ ReportLanguage InterfaceReportLanguage();
 
 // The placeholder names a new job starts with: the record's Estonian ones, or English ones in
 // the English interface, so a new job's report header reads in the report's usual language.
+// (IsPlaceholderJobName in model/job_placeholders.h tells them from a job's own name.)
 JobInfo NewJobInfo();
-// Whether the job name is still a new job's placeholder in either language.
-bool IsPlaceholderJobName(const std::string& name);
 
 }  // namespace traxen
