@@ -48,8 +48,8 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kFooterCalculatedBy: return "Calc. by: ";
     case ReportTextKey::kFooterOwner: return "Owner: ";
     case ReportTextKey::kFooterPage: return "Page ";
-    case ReportTextKey::kTitleTyx: return " X, Y and T TRAXEN ";
-    case ReportTextKey::kTitleTyxReinforced: return "  REINFORCED X, Y and T TRAXEN ";
+    case ReportTextKey::kTitleTyx: return " X, Y AND T JOINT ";
+    case ReportTextKey::kTitleTyxReinforced: return "  REINFORCED X, Y AND T JOINT ";
     case ReportTextKey::kTitleKnGap: return "  KN GAP JOINT ";
     case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED KN GAP JOINT ";
     case ReportTextKey::kTitleKnOverlap: return "  KN OVERLAP JOINT ";
