@@ -276,10 +276,12 @@ void PrintChsParameters(LineWriter& w, const ChsResult& r) {
       .Value({" = "}, "%3.1lf", r.chord.d)
       .Value({" / (2×"}, "%3.1lf)", r.chord.t)
       .Value({" = "}, "%3.3lf", r.gamma);
+  // β of the brace the chord face formula takes: a K/N joint's compression brace.
+  const int c = r.kn ? r.compression_brace : 1;
   w.AtRight()
-      .Text(Greek("b"), {" = d"}, Sub("1"))
+      .Text(Greek("b"), {" = d"}, Sub(Index(c)))
       .Text({" / d"}, Sub("0"))
-      .Value({" = "}, "%3.1lf", r.brace1.d)
+      .Value({" = "}, "%3.1lf", Brace(r, c).d)
       .Value({" / "}, "%3.1lf", r.chord.d)
       .Value({" = "}, "%3.3lf", r.beta);
   w.NewLine();
