@@ -333,7 +333,7 @@ void PrintChsResistances(LineWriter& w, const ChsResult& r) {
           .Value(Sub(n), {" = "}, "%3.1lf mm", Brace(r, i).d)
           .Text({" > d"}, Sub("0"), {" - 2×t"})
           .Value(Sub("0"), {" = "}, "%3.1lf mm", r.chord.d - 2 * r.chord.t)
-          .Text({Say(w, ChsTextKey::kNoPunching)});
+          .Marked(Say(w, ChsTextKey::kNoPunching));
       w.NewLine();
     }
   }

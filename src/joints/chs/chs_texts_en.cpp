@@ -20,7 +20,7 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kLayoutHeading: return "4) LAYOUT OF THE BRACES";
     case K::kSectionClassOf: return "Section class ";
     case K::kClassWorking: return "  since  ";
-    case K::kOverlappingBrace: return "Overlap joint, the overlapping brace is i = ";
+    case K::kOverlappingBrace: return "Overlap joint; overlapping brace i = ";
     case K::kOverlapBeyondLimit:
       return ": the connection between the braces and the chord face should be checked for shear, which this "
              "calculation does not do (EN 1993-1-8 7.1.2(6))";
@@ -38,7 +38,7 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kNoCompressionBrace:
       return "Neither brace is in compression; the formula takes the brace of smaller diameter, i = ";
     case K::kPunchingHeading: return "2. Punching shear N";
-    case K::kNoPunching: return ", so the brace cannot punch the chord face !";
+    case K::kNoPunching: return "; punching shear check not required (d_i > d_0 − 2t_0)";
     case K::kJointResistanceIs: return "The joint's resistance is N";
     case K::kBraceWord: return "Brace ";
     case K::kSchematicT: return "  T JOINT ";
