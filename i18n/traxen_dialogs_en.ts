@@ -36,10 +36,6 @@
         <translation>Axial force at the chord&apos;s left end</translation>
     </message>
     <message>
-        <source>Sisejõud vöö otsas  N&lt;sub&gt;0,v&lt;/sub&gt;</source>
-        <translation>Chord end force  N&lt;sub&gt;0,v&lt;/sub&gt;</translation>
-    </message>
-    <message>
         <source>Paindemoment vöös, + M -&gt; vöö alumine pool tõmme</source>
         <translation>Bending moment in the chord, + M -&gt; the chord&apos;s lower half in tension</translation>
     </message>
@@ -53,15 +49,19 @@
     </message>
     <message>
         <source>Ülekatteta sõlme vöö pinnalapp</source>
-        <translation>Gap joint: chord face plate</translation>
+        <translation>Face plate (gap joint)</translation>
     </message>
     <message>
         <source>Ülekatteta sõlme vöö küljelapp</source>
-        <translation>Gap joint: chord side plates</translation>
+        <translation>Side plates (gap joint)</translation>
     </message>
     <message>
         <source>Ülekattega sõlme varraste vahelapp</source>
-        <translation>Overlap joint: plate between the braces</translation>
+        <translation>Plate between braces (overlap)</translation>
+    </message>
+    <message>
+        <source>Sisejõud vöö otsas  %1</source>
+        <translation>Chord end force  %1</translation>
     </message>
 </context>
 <context>
@@ -89,10 +89,6 @@
     <message>
         <source>Sisejõud vöö vasakus otsas</source>
         <translation>Force at the chord&apos;s left end</translation>
-    </message>
-    <message>
-        <source>Sisejõud vöö otstes  N&lt;sub&gt;0,v&lt;/sub&gt;</source>
-        <translation>Chord end forces  N&lt;sub&gt;0,v&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Paindemoment sõlmes</source>
@@ -146,6 +142,10 @@
         <source>X sõlm</source>
         <translation>X joint</translation>
     </message>
+    <message>
+        <source>Sisejõud vöö otstes  %1</source>
+        <translation>Chord end forces  %1</translation>
+    </message>
 </context>
 <context>
     <name>traxen::ChsJointDialog</name>
@@ -167,10 +167,6 @@
     <message>
         <source>VÖÖ</source>
         <translation>CHORD</translation>
-    </message>
-    <message>
-        <source>Sisejõud vöö vasakus otsas N&lt;sub&gt;0,v&lt;/sub&gt;</source>
-        <translation>Force at the chord&apos;s left end N&lt;sub&gt;0,v&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Vöö pikijõud sõlmest vasakul, tõmme positiivne</source>
@@ -259,6 +255,10 @@
     <message>
         <source>2. varda ümartoru</source>
         <translation>Brace 2 CHS</translation>
+    </message>
+    <message>
+        <source>Sisejõud vöö vasakus otsas %1</source>
+        <translation>Force at the chord&apos;s left end %1</translation>
     </message>
 </context>
 <context>
@@ -457,6 +457,14 @@
         <source>Loobu</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>N&lt;sub&gt;0,v&lt;/sub&gt;</source>
+        <translation>N&lt;sub&gt;0,left&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>N&lt;sub&gt;0,p&lt;/sub&gt;</source>
+        <translation>N&lt;sub&gt;0,right&lt;/sub&gt;</translation>
+    </message>
 </context>
 <context>
     <name>traxen::LengthsDialog</name>
@@ -496,6 +504,14 @@
         <source>Parempoolne varras 2</source>
         <translation>Brace 2, the right one</translation>
     </message>
+    <message>
+        <source>0.V</source>
+        <translation>0,left</translation>
+    </message>
+    <message>
+        <source>0.P</source>
+        <translation>0,right</translation>
+    </message>
 </context>
 <context>
     <name>traxen::LibraryError</name>
@@ -517,6 +533,217 @@
     </message>
 </context>
 <context>
+    <name>traxen::OpenConfirmation</name>
+    <message>
+        <source>Faili %1 väärtuste kinnitamine — %2</source>
+        <translation>Confirm the values of %1 — %2</translation>
+    </message>
+    <message>
+        <source>Fail %1 on loetud. Kontrolli selle väärtusi: OK võtab need koos sinu muudatustega, „Ava muutmata“ avab faili nii, nagu see on kirjutatud.</source>
+        <translation>%1 has been read. Check its values: OK takes them with your changes, “Open unchanged” opens the file as it is written.</translation>
+    </message>
+    <message>
+        <source>Ava muutmata</source>
+        <translation>Open unchanged</translation>
+    </message>
+    <message>
+        <source>Avab faili selle väärtustega, ilma dialoogis tehtud muudatusteta</source>
+        <translation>Opens the file with its own values, without the changes made in the dialog</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RcJointDialog</name>
+    <message>
+        <source>Vöö nelikanttoru</source>
+        <translation>Chord rectangular hollow section</translation>
+    </message>
+    <message>
+        <source>Nelikanttoru h × b × t</source>
+        <translation>RHS h × b × t</translation>
+    </message>
+    <message>
+        <source>Vali vöö nelikanttoru ristlõige.</source>
+        <translation>Choose the chord&apos;s rectangular hollow section.</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RcKnDialog</name>
+    <message>
+        <source>NELIKANTTORUVÖÖ JA ÜMARTORUVARRASTEGA K ja N SÕLME GEOMEETRIA</source>
+        <translation>GEOMETRY OF A K AND N JOINT OF CHS BRACES ON AN RHS CHORD</translation>
+    </message>
+    <message>
+        <source>VÖÖ</source>
+        <translation>CHORD</translation>
+    </message>
+    <message>
+        <source>Sisejõud vöö vasakus otsas N&lt;sub&gt;0,v&lt;/sub&gt;</source>
+        <translation>Force at the chord&apos;s left end N&lt;sub&gt;0,left&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö pikijõud sõlmest vasakul, tõmme positiivne</source>
+        <translation>Chord axial force left of the joint, tension positive</translation>
+    </message>
+    <message>
+        <source>Paindemoment M&lt;sub&gt;0&lt;/sub&gt;</source>
+        <translation>Bending moment M&lt;sub&gt;0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Paindemoment sõlmes</source>
+        <translation>Bending moment at the joint</translation>
+    </message>
+    <message>
+        <source>Ekstsentrilisus e</source>
+        <translation>Eccentricity e</translation>
+    </message>
+    <message>
+        <source>Varraste telgede lõikepunkt vöö teljest, + varrastest eemale</source>
+        <translation>Intersection of the brace axes from the chord axis, + away from the braces</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y0&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö teras</source>
+        <translation>Chord steel</translation>
+    </message>
+    <message>
+        <source>1. VARRAS (vasakul)</source>
+        <translation>BRACE 1 (left)</translation>
+    </message>
+    <message>
+        <source>Pikijõud N&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Axial force N&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>1. varda pikijõud, tõmme positiivne</source>
+        <translation>Axial force of brace 1, tension positive</translation>
+    </message>
+    <message>
+        <source>Kaldenurk θ&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Angle θ&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>1. varda ja vöö vaheline nurk</source>
+        <translation>Angle between brace 1 and the chord</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y1&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>1. varda teras</source>
+        <translation>Brace 1 steel</translation>
+    </message>
+    <message>
+        <source>1. varda ümartoru</source>
+        <translation>Brace 1 CHS</translation>
+    </message>
+    <message>
+        <source>2. VARRAS (paremal)</source>
+        <translation>BRACE 2 (right)</translation>
+    </message>
+    <message>
+        <source>Kaldenurk θ&lt;sub&gt;2&lt;/sub&gt;</source>
+        <translation>Angle θ&lt;sub&gt;2&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>2. varda ja vöö vaheline nurk</source>
+        <translation>Angle between brace 2 and the chord</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y2&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y2&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>2. varda teras</source>
+        <translation>Brace 2 steel</translation>
+    </message>
+    <message>
+        <source>2. varda ümartoru</source>
+        <translation>Brace 2 CHS</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RcTyxDialog</name>
+    <message>
+        <source>NELIKANTTORUVÖÖ JA ÜMARTORUVARRASTEGA X, Y ja T SÕLME GEOMEETRIA</source>
+        <translation>GEOMETRY OF AN X, Y AND T JOINT OF CHS BRACES ON AN RHS CHORD</translation>
+    </message>
+    <message>
+        <source>VÖÖ</source>
+        <translation>CHORD</translation>
+    </message>
+    <message>
+        <source>Sisejõud vöö otstes N&lt;sub&gt;0&lt;/sub&gt;</source>
+        <translation>Chord force N&lt;sub&gt;0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö pikijõud, tõmme positiivne</source>
+        <translation>Chord axial force, tension positive</translation>
+    </message>
+    <message>
+        <source>Paindemoment M&lt;sub&gt;0&lt;/sub&gt;</source>
+        <translation>Bending moment M&lt;sub&gt;0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Paindemoment sõlmes</source>
+        <translation>Bending moment at the joint</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y0&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y0&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Vöö teras</source>
+        <translation>Chord steel</translation>
+    </message>
+    <message>
+        <source>1. VARRAS</source>
+        <translation>BRACE 1</translation>
+    </message>
+    <message>
+        <source>Pikijõud N&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Axial force N&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Varda pikijõud, tõmme positiivne</source>
+        <translation>Axial force of the brace, tension positive</translation>
+    </message>
+    <message>
+        <source>Kaldenurk θ&lt;sub&gt;1&lt;/sub&gt;</source>
+        <translation>Angle θ&lt;sub&gt;1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Varda ja vöö vaheline nurk</source>
+        <translation>Angle between the brace and the chord</translation>
+    </message>
+    <message>
+        <source>Voolavuspiir f&lt;sub&gt;y1&lt;/sub&gt;</source>
+        <translation>Yield strength f&lt;sub&gt;y1&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Varda teras</source>
+        <translation>Brace steel</translation>
+    </message>
+    <message>
+        <source>1. varda ümartoru</source>
+        <translation>Brace 1 CHS</translation>
+    </message>
+    <message>
+        <source>X sõlm (2. varras vastaspoolel)</source>
+        <translation>X joint (brace 2 at the opposite face)</translation>
+    </message>
+</context>
+<context>
+    <name>traxen::RectangularSectionChoice</name>
+    <message>
+        <source> (töö)</source>
+        <translation> (job)</translation>
+    </message>
+</context>
+<context>
     <name>traxen::SectionPicker</name>
     <message>
         <source>või</source>
@@ -530,6 +757,43 @@
     <message>
         <source>%1: profiili „%2” ei ole loendis. Vali profiil loendist.</source>
         <translation>%1: section “%2” is not in the list. Choose a section from the list.</translation>
+    </message>
+    <message>
+        <source>RUUTTORU</source>
+        <translation>Cold-formed SHS</translation>
+    </message>
+    <message>
+        <source>RISTTORU_I</source>
+        <translation>Cold-formed RHS</translation>
+    </message>
+    <message>
+        <source>RISTTORU_II</source>
+        <translation>Hot-finished RHS</translation>
+    </message>
+    <message>
+        <source>YMARTORU</source>
+        <translation>Cold-formed CHS</translation>
+    </message>
+    <message>
+        <source>külmvormitud ruuttoru</source>
+        <translation>cold-formed square hollow section</translation>
+    </message>
+    <message>
+        <source>külmvormitud ristkülikutoru</source>
+        <translation>cold-formed rectangular hollow section</translation>
+    </message>
+    <message>
+        <source>külmvormitud ümartoru</source>
+        <translation>cold-formed circular hollow section</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>what the tube is, its product standard</comment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>kuumviimistletud ristkülikutoru</source>
+        <translation>hot-finished rectangular hollow section</translation>
     </message>
 </context>
 <context>

@@ -270,10 +270,6 @@ formerly TRAXEN for Windows</translation>
 <context>
     <name>traxen::MainWindow</name>
     <message>
-        <source>NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS</source>
-        <translation>DESIGN OF WELDED PLANAR JOINTS OF RECTANGULAR HOLLOW SECTIONS</translation>
-    </message>
-    <message>
         <source>TRAXEN failid (*.trx *.json);;Kõik failid (*.*)</source>
         <translation>TRAXEN files (*.trx *.json);;All files (*.*)</translation>
     </message>
@@ -401,6 +397,10 @@ formerly TRAXEN for Windows</translation>
         <source>(nimetu)</source>
         <translation>(untitled)</translation>
     </message>
+    <message>
+        <source>Juba avatud: %1</source>
+        <translation>Already open: %1</translation>
+    </message>
 </context>
 <context>
     <name>traxen::ReportView</name>
@@ -524,10 +524,6 @@ formerly TRAXEN for Windows</translation>
         <translation>Print the report</translation>
     </message>
     <message>
-        <source>Prin&amp;timise  eelvaade...</source>
-        <translation>Print Pre&amp;view...</translation>
-    </message>
-    <message>
         <source>P&amp;rinteri valik...</source>
         <translation>Print Set&amp;up...</translation>
     </message>
@@ -594,14 +590,6 @@ formerly TRAXEN for Windows</translation>
     <message>
         <source>Varraste pikkused</source>
         <translation>Member lengths</translation>
-    </message>
-    <message>
-        <source>KN tugevdatud  õlmed</source>
-        <translation>Reinforced K and N joints</translation>
-    </message>
-    <message>
-        <source>X,Y ja  T tugevdatud sõlmed</source>
-        <translation>Reinforced X, Y and T joints</translation>
     </message>
     <message>
         <source>&amp;Oleku riba</source>
@@ -674,6 +662,18 @@ formerly TRAXEN for Windows</translation>
     <message>
         <source>Programmi info</source>
         <translation>About the program</translation>
+    </message>
+    <message>
+        <source>Prin&amp;timise eelvaade...</source>
+        <translation>Print Pre&amp;view...</translation>
+    </message>
+    <message>
+        <source>KN tugevdatud sõlmed</source>
+        <translation>Reinforced K and N joints</translation>
+    </message>
+    <message>
+        <source>X,Y ja T tugevdatud sõlmed</source>
+        <translation>Reinforced T, Y and X joints</translation>
     </message>
 </context>
 <context>

@@ -48,9 +48,9 @@ constexpr const char* kJointTable =
     "A joint table holds a truss's joints, one per row, after a header row of job keys as\n"
     "'traxen-cli keys' lists them (tyx.N1, kn.theta1, steel.fy0, ...) and the columns joint\n"
     "(the joint's name, the job name when info.job_name is not given), family (tyx, x, kn,\n"
-    "chs_tyx, chs_x or chs_kn) and chord, brace1, brace2 (a hollow section by name, such as\n"
-    "160x160x8, looked up in the section library for its h, b and t, or for a circular\n"
-    "joint a tube such as 88.9x5 for its d and t). An empty cell keeps\n"
+    "chs_tyx, chs_x, chs_kn, rc_tyx, rc_x or rc_kn) and chord, brace1, brace2 (a hollow\n"
+    "section by name, such as 160x160x8, looked up in the section library for its h, b and t,\n"
+    "or for a circular member a tube such as 88.9x5 for its d and t). An empty cell keeps\n"
     "the default. Comma or semicolon separated, UTF-8 with or without a byte order mark; with\n"
     "semicolons a decimal comma is read as a decimal point. 'traxen-cli new table' writes one\n"
     "to start from.";

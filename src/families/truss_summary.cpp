@@ -31,7 +31,8 @@ const Font kVerdict{"Times New Roman", 19, 700};
 struct Column {
   int x, width;
 };
-constexpr Column kNumber{95, 25}, kJoint{122, 72}, kFamily{198, 58}, kSections{262, 211}, kGoverning{477, 213},
+// The type column holds "RHS/CHS K/N", the longest family name.
+constexpr Column kNumber{95, 25}, kJoint{122, 62}, kFamily{188, 80}, kSections{272, 205}, kGoverning{481, 209},
     kEta{694, 44}, kOutcome{742, 70}, kPage{815, 30};
 
 void Cell(ReportCanvas& canvas, Column c, int y, std::string_view text) {
@@ -75,7 +76,7 @@ std::string Sections(const Job& job) {
   std::string text;
   for (const MemberSize& m : family->members(job))
     text += (text.empty() ? "" : " / ") +
-            (family->round_tubes ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
+            (family->round_tubes || m.round ? fmt::format("Ø{:g}×{:g}", m.h, m.t) : Size(m.h, m.b, m.t));
   return text;
 }
 

@@ -20,10 +20,12 @@ struct JobFamily {
   int is_kn = 0;   // 1: K or N joint
   int is_chs_tyx = 0;  // 1: circular hollow section T, Y or X joint
   int is_chs_kn = 0;   // 1: circular hollow section K or N joint
+  int is_rc_tyx = 0;   // 1: T, Y or X joint of round braces on a rectangular chord
+  int is_rc_kn = 0;    // 1: K or N joint of round braces on a rectangular chord
 };
 
 // The family each flag above marks, as the family table (model/job_family.h) knows it.
-enum class JobFamilyId { kTyx, kKn, kChsTyx, kChsKn };
+enum class JobFamilyId { kTyx, kKn, kChsTyx, kChsKn, kRcTyx, kRcKn };
 
 struct JobSteel {
   double fy0 = 355.0, fu0 = 520.0;
@@ -123,6 +125,34 @@ struct ChsKnJoint {
   double e = 0.0;     // eccentricity, positive away from the braces
 };
 
+// A T, Y or X joint of a circular hollow section brace on a square or rectangular chord. N0
+// is the chord force as in the rectangular T/Y/X joint. A project file has no room for these
+// groups: such jobs are JSON only.
+struct RcTyxJoint {
+  double h0 = 200.0, b0 = 200.0, t0 = 8.0;
+  double d1 = 114.3, t1 = 5.0;
+  double theta1 = 90.0;
+  double N0 = -271.6;
+  double M0 = 2.81;
+  double N1 = -52.0;
+  int x_joint = 0;  // 1: a second brace, the mirror of brace 1, on the opposite chord face
+};
+
+// A K or N joint of two circular hollow section braces on a square or rectangular chord; N2
+// and N0_right follow from equilibrium as for the rectangular K and N joints.
+struct RcKnJoint {
+  double h0 = 200.0, b0 = 200.0, t0 = 8.0;
+  double d1 = 114.3, t1 = 5.0;
+  double d2 = 114.3, t2 = 5.0;
+  double theta1 = 45.0, theta2 = 45.0;
+  double N0_left = -400.0;
+  double N0_right = -965.6854254569116;  // derived from equilibrium when the joint is confirmed
+  double M0 = 0.0;
+  double N1 = -400.0;
+  double N2 = 400.0;  // derived from equilibrium when the joint is confirmed
+  double e = 10.0;    // eccentricity, positive away from the braces
+};
+
 struct JobPlates {
   double face_l = 450.0, face_b = 100.0, face_t = 10.0;
   double side_l = 450.0, side_b = 100.0, side_t = 8.0;
@@ -139,6 +169,8 @@ struct Job {
   KnJoint kn;
   ChsTyxJoint chs_tyx;
   ChsKnJoint chs_kn;
+  RcTyxJoint rc_tyx;
+  RcKnJoint rc_kn;
   JobPlates plate;
 };
 

@@ -6,6 +6,7 @@
 #include "model/confirm_job.h"
 #include "model/job_fields.h"
 #include "model/json_job_chs.h"
+#include "model/json_job_rc.h"
 #include "model/json_job_rhs_keys.h"
 #include "model/value_ranges.h"
 
@@ -108,6 +109,7 @@ Job ChsKnExample(bool) {
 
 // How refusing a project file names a circular joint.
 constexpr Words kChsJointWords{"a circular hollow section joint", "ümartorusõlmele"};
+constexpr Words kRcJointWords{"a joint of circular braces on a rectangular chord", "ümartoruvarrastega nelikanttorusõlmele"};
 
 const JobFamilyInfo kFamilies[] = {
     {.id = JobFamilyId::kTyx, .group = "tyx", .flag = "is_tyx", .marker = &JobFamily::is_tyx, .label = "T/Y/X",
@@ -127,6 +129,15 @@ const JobFamilyInfo kFamilies[] = {
      .label = "CHS K/N", .dialog = 4, .members = ChsKnMembers, .round_tubes = true, .plate_flag = NoPlate,
      .keys = ChsKnKeys, .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmChsJsonJob,
      .example = ChsKnExample, .project_file = false, .joint_words = kChsJointWords},
+    {.id = JobFamilyId::kRcTyx, .group = "rc_tyx", .flag = "is_rc_tyx", .marker = &JobFamily::is_rc_tyx,
+     .label = "RHS/CHS T/Y/X", .dialog = 5, .members = RcTyxMembers, .round_tubes = false, .plate_flag = NoPlate,
+     .keys = RcTyxKeys, .range = HollowJointKeyRange, .derived = NothingDerived, .confirm_json = ConfirmRcJsonJob,
+     .example = RcTyxExample, .variant = "rc_x", .variant_flag = "x_joint", .project_file = false,
+     .joint_words = kRcJointWords},
+    {.id = JobFamilyId::kRcKn, .group = "rc_kn", .flag = "is_rc_kn", .marker = &JobFamily::is_rc_kn,
+     .label = "RHS/CHS K/N", .dialog = 6, .members = RcKnMembers, .round_tubes = false, .plate_flag = NoPlate,
+     .keys = RcKnKeys, .range = HollowJointKeyRange, .derived = KnDerived, .confirm_json = ConfirmRcJsonJob,
+     .example = RcKnExample, .project_file = false, .joint_words = kRcJointWords},
 };
 
 }  // namespace

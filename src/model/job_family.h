@@ -21,6 +21,9 @@ struct MemberSize {
   std::string_view name;      // "chord", "brace 1"
   std::string_view wall_key;  // the key of its wall, "kn.t1"
   double h, b, t;
+  // A circular tube (h and b are both its diameter) in a family whose other members are
+  // rectangles; every member of a family with round_tubes is one too.
+  bool round = false;
 };
 
 struct JobFamilyInfo {

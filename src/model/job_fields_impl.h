@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/chs_fields.h"
+#include "model/rc_fields.h"
 
 namespace traxen {
 
@@ -15,6 +16,8 @@ void ForEachJobField(Job& job, Visit&& visit) {
   visit(JobField{"family", "is_kn", &job.family.is_kn});
   visit(JobField{"family", "is_chs_tyx", &job.family.is_chs_tyx});
   visit(JobField{"family", "is_chs_kn", &job.family.is_chs_kn});
+  visit(JobField{"family", "is_rc_tyx", &job.family.is_rc_tyx});
+  visit(JobField{"family", "is_rc_kn", &job.family.is_rc_kn});
   visit(JobField{"steel", "fy0", &job.steel.fy0});
   visit(JobField{"steel", "fu0", &job.steel.fu0});
   visit(JobField{"steel", "fy1", &job.steel.fy1});
@@ -100,6 +103,8 @@ void ForEachJobField(Job& job, Visit&& visit) {
   visit(JobField{"kn", "reserved", &job.kn.reserved});
   ForEachChsTyxField(job.chs_tyx, [&](std::string_view key, auto* field) { visit(JobField{"chs_tyx", key, field}); });
   ForEachChsKnField(job.chs_kn, [&](std::string_view key, auto* field) { visit(JobField{"chs_kn", key, field}); });
+  ForEachRcTyxField(job.rc_tyx, [&](std::string_view key, auto* field) { visit(JobField{"rc_tyx", key, field}); });
+  ForEachRcKnField(job.rc_kn, [&](std::string_view key, auto* field) { visit(JobField{"rc_kn", key, field}); });
   visit(JobField{"plate", "face_l", &job.plate.face_l});
   visit(JobField{"plate", "face_b", &job.plate.face_b});
   visit(JobField{"plate", "face_t", &job.plate.face_t});

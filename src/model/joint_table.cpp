@@ -200,12 +200,14 @@ class RowReader {
       SectionProperties row;
       const SectionLibrary* library = nullptr;
       if (LoadError e = library_.Get(file_, library)) return fail(column, e.message);
-      if (std::string e = FindHollowSection(*library, text, family->round_tubes, row); !e.empty())
+      // A family may join a rectangular chord to circular braces: each member has its shape.
+      const bool round = family->round_tubes || family->members(Job{})[static_cast<std::size_t>(member)].round;
+      if (std::string e = FindHollowSection(*library, text, round, row); !e.empty())
         return fail(column, e);
       // A circular tube is its diameter (the table's h) and wall; a rectangular one h, b and t.
-      const char* names[3] = {family->round_tubes ? "d" : "h", family->round_tubes ? "t" : "b", "t"};
-      const double values[3] = {row.h, family->round_tubes ? row.t : row.b, row.t};
-      for (int k = 0; k < (family->round_tubes ? 2 : 3); ++k) {
+      const char* names[3] = {round ? "d" : "h", round ? "t" : "b", "t"};
+      const double values[3] = {row.h, round ? row.t : row.b, row.t};
+      for (int k = 0; k < (round ? 2 : 3); ++k) {
         const std::string key = fmt::format("{}{}", names[k], member);
         if (job.contains(std::string(family->group)) && job[std::string(family->group)].contains(key))
           return fail(column, fmt::format("{}.{} is given too; leave one of them empty", family->group, key));

@@ -52,7 +52,7 @@ Message HollowSectionProblem(const Job& job, const JobFamilyInfo& family) {
     if (2 * m.t < m.h && 2 * m.t < m.b) continue;
     const std::string key(m.wall_key);
     const Term member{std::string(m.name)};
-    if (family.round_tubes) return Message(MessageId::kJsonRoundWallTooThick, key, m.t, member, m.h);
+    if (family.round_tubes || m.round) return Message(MessageId::kJsonRoundWallTooThick, key, m.t, member, m.h);
     return Message(MessageId::kJsonWallTooThick, key, m.t, member, m.h, m.b);
   }
   return {};

@@ -34,6 +34,22 @@ std::string ModeName(const CheckSummary& s, const ResistanceVerdict& v) {
   return mode ? std::string(CheckModeName(*mode)) : v.mode;
 }
 
+std::string DecidingModeName(const CheckSummary& s, const ResistanceVerdict& v, ReportLanguage language) {
+  if (v.mode == "governing" && s.governing_decided_by) {
+    std::string name(FailureModeName(*s.governing_decided_by, language));
+    if (s.governing_interpolated_with) {
+      name += " / ";
+      name += FailureModeName(*s.governing_interpolated_with, language);
+      name += " (";
+      name += ReportText(ReportTextKey::kInterpolated, language);
+      name += ")";
+    }
+    return name;
+  }
+  const std::optional<FailureMode> mode = FailureModeOf(s, v);
+  return mode ? std::string(FailureModeName(*mode, language)) : v.mode;
+}
+
 const ResistanceVerdict* GoverningVerdict(const CheckSummary& s) {
   const ResistanceVerdict* worst = nullptr;
   double worst_eta = -1;

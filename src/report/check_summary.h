@@ -38,6 +38,11 @@ struct CheckSummary {
   // in printed order.
   std::vector<std::string> failed_condition_names;
   std::vector<ResistanceVerdict> verdicts;
+  // The "governing" verdict takes the smallest of several resistances: the failure mode whose
+  // resistance that is, and for one interpolated between two modes (a T/Y/X brace of
+  // 0.85 < β < 1) the second. None when the report does not say.
+  std::optional<FailureMode> governing_decided_by;
+  std::optional<FailureMode> governing_interpolated_with;
   std::vector<WeldSummary> welds;  // empty when a condition failed
 
   // Every condition held and every verdict passed. A resistance, force or weld that is not a
@@ -62,6 +67,12 @@ std::optional<FailureMode> FailureModeOf(const CheckSummary& s, const Resistance
 // The failure mode of a verdict in the English words `traxen-cli check` prints ("chord face
 // failure", "punching shear", ...); an unknown mode code as it is.
 std::string ModeName(const CheckSummary& s, const ResistanceVerdict& v);
+
+// What fails first, as a person reads it in `language`: the mode that decides a minimum of
+// several resistances ("vöö pinna läbisurumine"), both modes of an interpolated one ("vöö
+// pinna purunemine / vöö külgseina stabiilsus (interpoleeritud)"), else the verdict's mode;
+// an unknown mode code as it is.
+std::string DecidingModeName(const CheckSummary& s, const ResistanceVerdict& v, ReportLanguage language);
 
 // The verdict with the largest utilisation (a non-finite one counts as largest), or null.
 const ResistanceVerdict* GoverningVerdict(const CheckSummary& s);

@@ -36,6 +36,8 @@ enum class ReportTextKey {
   kTitleKnGapReinforced,
   kTitleKnOverlap,
   kTitleKnOverlapReinforced,
+  // after two failure modes whose resistances a β between them interpolates
+  kInterpolated,
   kCount
 };
 
@@ -50,6 +52,7 @@ enum class FailureMode {
   kOverlapBrace,
   kGoverningPlain,       // the smallest of chord face, brace, side wall and punching shear
   kGoverningReinforced,  // the reinforced chord under a brace in compression
+  kChordSideWall,        // T/Y/X: the chord side wall buckling under the brace
   kCount
 };
 

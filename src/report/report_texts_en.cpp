@@ -16,6 +16,7 @@ std::string_view CheckModeName(FailureMode mode) {
     case FailureMode::kGoverningPlain:
       return "governing of chord face, brace, chord side wall and punching shear";
     case FailureMode::kGoverningReinforced: return "governing of the reinforced chord (brace in compression)";
+    case FailureMode::kChordSideWall: return "chord side wall buckling";
     case FailureMode::kCount: break;
   }
   return {};
@@ -54,6 +55,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED KN GAP JOINT ";
     case ReportTextKey::kTitleKnOverlap: return "  KN OVERLAP JOINT ";
     case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED KN OVERLAP JOINT ";
+    case ReportTextKey::kInterpolated: return "interpolated";
     case ReportTextKey::kCount: break;
   }
   return {};
@@ -77,6 +79,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(FailureMode mod
     case FailureMode::kOverlapBrace: return "overlap: brace failure";
     case FailureMode::kGoverningPlain: return "governing resistance";
     case FailureMode::kGoverningReinforced: return "governing resistance of the reinforced chord (brace in compression)";
+    case FailureMode::kChordSideWall: return "chord side wall buckling";
     case FailureMode::kCount: break;
   }
   return {};

@@ -30,6 +30,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(ReportTextKey 
     case ReportTextKey::kTitleKnGapReinforced: return "  TUGEVDUSEGA ÜLEKATTETA KN SÕLM ";
     case ReportTextKey::kTitleKnOverlap: return "  ÜLEKATTEGA KN SÕLM ";
     case ReportTextKey::kTitleKnOverlapReinforced: return "  TUGEVDUSEGA ÜLEKATTEGA KN SÕLM ";
+    case ReportTextKey::kInterpolated: return "interpoleeritud";
     case ReportTextKey::kCount: break;
   }
   return {};
@@ -54,6 +55,7 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(FailureMode mo
     case FailureMode::kOverlapBrace: return "ülekate: varda purunemine";
     case FailureMode::kGoverningPlain: return "määrav kandevõime";
     case FailureMode::kGoverningReinforced: return "tugevdatud vöö määrav kandevõime (surutud varras)";
+    case FailureMode::kChordSideWall: return "vöö külgseina stabiilsus";
     case FailureMode::kCount: break;
   }
   return {};

@@ -14,7 +14,9 @@ struct SectionType {
   std::string_view file;           // below the library directory
   SectionKind kind;
   std::string_view label_prefix;   // the list label is prefix + designation
-  std::string_view standard_line;  // shown for the chord
+  std::string_view standard_line;  // kept in a job's section text (the project file's word)
+  // The product standard the dialogs name for a tube ("EN 10219-2"); "" for the other types.
+  std::string_view product_standard;
 };
 
 // The type of that name, or nullptr when the library has no file for it.

@@ -34,7 +34,7 @@ TEST(JsonJobReading, TheKeysAreTheRecordsFieldsInOrder) {
   for (const JobKey& k : JobKeys()) keys.emplace_back(k.name);
   EXPECT_EQ(keys, fields);
   EXPECT_EQ(fmt::format("{}", fmt::join(JobGroups(), ", ")),
-            "info, family, steel, len, chord, tyx, kn, chs_tyx, chs_kn, plate");
+            "info, family, steel, len, chord, tyx, kn, chs_tyx, chs_kn, rc_tyx, rc_kn, plate");
 }
 
 TEST(JsonJobReading, TemplatesAreCompleteAndEveryRequiredKeyLeftOutIsNamed) {
@@ -139,7 +139,7 @@ TEST(JsonJobReading, DuplicatesFlagsAndMisspellingsAreRefusedWithAHint) {
       {R"({"kn": {"completely_unrelated": 1}})", "job.json: unknown key \"kn.completely_unrelated\" (traxen-cli keys"},
       {R"({"tyxx": {}})",
        "job.json: unknown group \"tyxx\" (did you mean \"tyx\"?); the groups are info, family, steel, len, chord, "
-       "tyx, kn, chs_tyx, chs_kn, plate"},
+       "tyx, kn, chs_tyx, chs_kn, rc_tyx, rc_kn, plate"},
       {R"({"options": {}})", "job.json: unknown group \"options\"; the groups are info,"},
       {"{\"tyx\": {\"h0\": 200,5}}", "(numbers use a decimal point: 2.5, not 2,5)"},
       {"{\"tyx\": {\"h0\": 12, 75}}", "(numbers use a decimal point"},

@@ -31,7 +31,7 @@ std::string WithoutQuotesAndPaths(std::string text, const std::string& dir) {
     text.erase(at, text.find_first_of(": ", at + dir.size()) - at);
   text = std::regex_replace(text, std::regex(R"('[^']*')"), "''");
   // The JSON groups are names to type, not words.
-  text = std::regex_replace(text, std::regex("info, family, steel, len, chord, tyx, kn, chs_tyx, chs_kn, plate"), "");
+  text = std::regex_replace(text, std::regex("info, family, steel, len, chord, tyx, kn, chs_tyx, chs_kn, rc_tyx, rc_kn, plate"), "");
   text = std::regex_replace(text, std::regex(R"("[^"]*")"), "\"\"");
   return text;
 }

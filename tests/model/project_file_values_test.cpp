@@ -105,8 +105,9 @@ const std::map<std::string, std::string> kHeldOtherwise = {
 bool NotInFamilyFile(const std::string& key, const std::string& family) {
   const std::string group = key.substr(0, key.find('.'));
   if ((group == "tyx" || group == "kn") && group != family) return true;  // the other dialog's fields
-  // Circular joints are never written to a project file.
+  // Circular joints, and circular braces on a rectangular chord, are never written to a project file.
   if (group == "chs_tyx" || group == "chs_kn" || key.starts_with("family.is_chs_")) return true;
+  if (group == "rc_tyx" || group == "rc_kn" || key.starts_with("family.is_rc_")) return true;
   // The T/Y/X dialog has no plate between the braces: a T/Y/X file writes zeros for it.
   return family == "tyx" && key.starts_with("plate.overlap_");
 }

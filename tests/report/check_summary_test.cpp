@@ -110,5 +110,49 @@ TEST(CheckSummaryNames, ANumberThatIsNotFiniteNeverPasses) {
   }
 }
 
+// The minimum that closes a wide brace's resistances is named by what decides it: the chord
+// face at β = 0.85, the chord face and the side part interpolated between 0.85 and 1 (the side
+// wall under a compressed chord, shear under a chord in tension), the side wall at β = 1.
+TEST(CheckSummaryNames, TheWideBraceMinimumIsNamedByTheModesThatDecideIt) {
+  struct Case {
+    const char* name;
+    double b1, N0;
+    const char* estonian;
+    const char* english;
+  };
+  const Case cases[] = {
+      {"beta 0.85", 170, -271.6, "vöö pinna purunemine", "chord face failure"},
+      {"beta 0.9, compressed chord", 180, -271.6,
+       "vöö pinna purunemine / vöö külgseina stabiilsus (interpoleeritud)",
+       "chord face failure / chord side wall buckling (interpolated)"},
+      {"beta 0.9, chord in tension", 180, 271.6, "vöö pinna purunemine / vöö lõige (interpoleeritud)",
+       "chord face failure / chord shear (interpolated)"},
+      {"beta 1", 200, -271.6, "vöö külgseina stabiilsus", "chord side wall buckling"},
+  };
+  for (const Case& c : cases) {
+    Job job = TemplateJob("tyx");
+    job.tyx.h1 = job.tyx.b1 = c.b1;
+    job.tyx.t1 = 8;
+    job.tyx.N0 = c.N0;
+    const CheckSummary s = Check(job);
+    ASSERT_TRUE(s.valid) << c.name;
+    const ResistanceVerdict& v = s.verdicts.back();
+    ASSERT_EQ(v.mode, "governing") << c.name;
+    EXPECT_EQ(DecidingModeName(s, v, ReportLanguage::kEstonian), c.estonian) << c.name;
+    EXPECT_EQ(DecidingModeName(s, v, ReportLanguage::kEnglish), c.english) << c.name;
+    // What `traxen-cli check` prints stays as scripts read it.
+    EXPECT_EQ(ModeName(s, v), "governing of chord face, brace, chord side wall and punching shear") << c.name;
+  }
+  // Punching shear below the interpolated resistance decides alone; a verdict that does not
+  // say what decides it keeps its mode's name.
+  CheckSummary s;
+  s.family = "tyx", s.report = "plain";
+  s.verdicts = {{1, "governing", 300, 100, true}};
+  s.governing_decided_by = FailureMode::kPunchingShear;
+  EXPECT_EQ(DecidingModeName(s, s.verdicts[0], ReportLanguage::kEstonian), "vöö pinna läbisurumine");
+  s.governing_decided_by.reset();
+  EXPECT_EQ(DecidingModeName(s, s.verdicts[0], ReportLanguage::kEstonian), "määrav kandevõime");
+}
+
 }  // namespace
 }  // namespace traxen

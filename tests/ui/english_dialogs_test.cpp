@@ -23,6 +23,7 @@
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/kn_dialog.h"
 #include "ui/dialogs/lengths_dialog.h"
+#include "ui/dialogs/joint_dialog_frame.h"
 #include "ui/dialogs/library_error_text.h"
 #include "ui/dialogs/steel_dialog.h"
 #include "ui/dialogs/tyx_dialog.h"
@@ -137,12 +138,15 @@ class EnglishDialogsTest : public QObject {
     for (const QString& d : kDialogs) QTest::newRow(qPrintable(d)) << d;
   }
   // Nothing Estonian, no mnemonic twice, and no label or button squeezed below the room its
-  // English text needs once the dialog is on screen at its own size.
+  // English text needs once the dialog is on screen at its own size; a joint dialog as it
+  // confirms an opened file, its longest form. English words are longer: every dialog still
+  // fits a main window of 1100 pixels, its frame included.
   void everyDialogReadsInEnglish() {
     QFETCH(QString, which);
     InterfaceLanguageScope english(InterfaceLanguage::kEnglish);
     QVERIFY(english.loaded());
     const auto dialog = Open(which);
+    if (kJointDialogs.contains(which)) ShowAsConfirmationOf(dialog.get(), QStringLiteral("/tmp/roof truss K7.trx"));
     const QStringList texts = ReadableTexts(*dialog);
     QVERIFY(texts.size() > 10);
     QCOMPARE(Estonian(texts), QStringList());
@@ -160,6 +164,34 @@ class EnglishDialogsTest : public QObject {
                               .arg(w->width())
                               .arg(w->minimumSizeHint().width())));
     }
+    const int frame = 2 * 8;
+    QVERIFY2(dialog->minimumSizeHint().width() + frame <= 1100, qPrintable(QString::number(dialog->minimumSizeHint().width())));
+  }
+
+  // The chord's ends are its left and its right one in English, never the Estonian v and p, in
+  // the labels and in the messages that name a field.
+  void theChordsEndsAreLeftAndRight_data() {
+    QTest::addColumn<QString>("which");
+    QTest::addColumn<QString>("field");
+    for (const char* d : {"tyx", "kn", "chs_kn"}) QTest::newRow(d) << d << "N0Edit";
+    QTest::newRow("lengths") << "lengths" << "L0_left";
+  }
+  void theChordsEndsAreLeftAndRight() {
+    QFETCH(QString, which);
+    QFETCH(QString, field);
+    InterfaceLanguageScope english(InterfaceLanguage::kEnglish);
+    const auto dialog = Open(which);
+    const QString texts = ReadableTexts(*dialog).join(QLatin1Char('\n'));
+    QVERIFY2(texts.contains(QStringLiteral("0,left")), qPrintable(texts));
+    for (const char* estonian : {"0,v", "0.V", "0,p", "0.P"})
+      QVERIFY2(!texts.contains(QLatin1String(estonian)), estonian);
+    auto* edit = Find<QLineEdit>(dialog.get(), qPrintable(field));
+    edit->setText(QStringLiteral("abc"));
+    MessageBoxCatcher catcher;
+    catcher.arm();
+    QMetaObject::invokeMethod(dialog.get(), "accept");
+    QCOMPARE(catcher.texts.size(), 1);
+    QVERIFY2(catcher.texts[0].contains(QStringLiteral("0,left")), qPrintable(catcher.texts[0]));
   }
 
   // Fields that cannot be taken are named with their range in English, the range words
@@ -209,7 +241,7 @@ class EnglishDialogsTest : public QObject {
     auto* joint = static_cast<CXYTDlg*>(dialog.get());
     QCOMPARE(joint->sectionTypeProblems(),
              QStringLiteral("Chord section type HEA is not a rectangular hollow section. "
-                            "Choose RUUTTORU, RISTTORU_I or RISTTORU_II."));
+                            "Choose Cold-formed SHS, Cold-formed RHS or Hot-finished RHS."));
     QCOMPARE(PictureTexts(*dialog), QStringList{QStringLiteral("invalid input")});
 
     const auto kn = Open("kn");

@@ -1,7 +1,8 @@
 // The user's manual: F1 opens it in the program's own help window from the copy beside the
-// programs, and it names every keyboard shortcut the menus have.
+// programs, Esc and Ctrl+W close it, and it names every keyboard shortcut the menus have.
 #include <QAction>
 #include <QApplication>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,6 +40,28 @@ class HelpWindowTest : public QObject {
     const QString text = help->toPlainText();
     for (const char* part : {"Korras!", "Ei rahulda!", "tabel 7.12", "7.5.2.1", "*.trx", "Profiilid"})
       QVERIFY2(text.contains(QString::fromUtf8(part)), part);
+  }
+
+  // The manual's window closes with the keys of a window one reads in, also in English.
+  void escAndCtrlWCloseTheManual_data() {
+    QTest::addColumn<QKeySequence>("key");
+    QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+  }
+  void escAndCtrlWCloseTheManual() {
+    QFETCH(QKeySequence, key);
+    MainWindow w;
+    w.show();
+    w.showManual();
+    QPointer<HelpWindow> help = w.findChild<HelpWindow*>();
+    QVERIFY(help);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    QTest::keySequence(help, key);
+    QTRY_VERIFY(!help || !help->isVisible());
+    QVERIFY(w.isVisible());  // the program goes on
+    // The key is named in the manual beside the others.
+    HelpWindow manual;
+    QVERIFY(manual.toPlainText().contains(key.toString(QKeySequence::PortableText)));
   }
 
   void theManualNamesEveryShortcut() {

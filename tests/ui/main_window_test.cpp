@@ -1,7 +1,9 @@
-// The main window as a user meets it: the fixed title, the menus with their texts, mnemonics
-// and shortcuts, names for screen readers, a second window on the same job, the prompt for
-// unsaved changes, and printing one report page per sheet.
+// The main window as a user meets it: the title that names the active job, the menus with their
+// texts, mnemonics and shortcuts, names for screen readers, a second window on the same job, a
+// file opened once, the prompt for unsaved changes and a quit that one Loobu stops, and printing
+// one report page per sheet.
 #include <QAction>
+#include <QActionGroup>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMap>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSlider>
 #include <QLabel>
 #include <QScopeGuard>
@@ -21,10 +24,12 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "families/dispatch.h"
 #include "ui/dialogs/joint_dialog_entry.h"
 #include "ui/shell/about_dialog.h"
 #include "ui/shell/app_settings.h"
 #include "ui/shell/document.h"
+#include "ui/shell/joint_table_window.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/report_printing.h"
 #include "ui/shell/report_view.h"
@@ -69,7 +74,7 @@ class MainWindowTest : public QObject {
     for (QAction* a : w.menuBar()->actions()) titles << a->text();
     QCOMPARE(titles, (QStringList{"&Fail", "&Muuda", "Ma&terjal", "Ülesande &info", "&Sõlmede tüübid", "&Vaade",
                                   "&Aken", "A&bi"}));
-    QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("TRAXEN"));  // no job yet
   }
 
   void commandsHaveTheirTextsAndShortcuts_data() {
@@ -82,17 +87,17 @@ class MainWindowTest : public QObject {
     QTest::newRow("save") << "fileSave" << "&Salvesta" << "Ctrl+S";
     QTest::newRow("save as") << "fileSaveAs" << "Salvesta &nagu..." << "";
     QTest::newRow("print") << "filePrint" << "&Prindi..." << "Ctrl+P";
-    QTest::newRow("preview") << "filePrintPreview" << "Prin&timise  eelvaade..." << "";
+    QTest::newRow("preview") << "filePrintPreview" << "Prin&timise eelvaade..." << "";
     QTest::newRow("printer setup") << "filePrintSetup" << "P&rinteri valik..." << "";
     QTest::newRow("export") << "fileExportPdf" << "&Ekspordi PDF..." << "Ctrl+E";
-    QTest::newRow("exit") << "fileExit" << "&Välju" << "";
+    QTest::newRow("exit") << "fileExit" << "&Välju" << "Ctrl+Q";
     QTest::newRow("undo") << "editUndo" << "&Võta tagasi" << "Ctrl+Z";
     QTest::newRow("redo") << "editRedo" << "&Tee uuesti" << "Ctrl+Y";
     QTest::newRow("steel") << "steelData" << "&Terase andmed" << "";
     QTest::newRow("lengths") << "memberLengths" << "&Varraste pikkused" << "";
     QTest::newRow("info") << "jobInfo" << "&Info sisestamine" << "";
     QTest::newRow("tyx") << "tyxJoints" << "&X,Y ja T sõlmed" << "";
-    QTest::newRow("kn") << "knJoints" << "&KN  sõlmed" << "";
+    QTest::newRow("kn") << "knJoints" << "&KN sõlmed" << "";
     QTest::newRow("new window") << "windowNew" << "&Uus aken" << "";
     QTest::newRow("next window") << "windowNext" << "&Järgmine aken" << "F6";
     QTest::newRow("previous window") << "windowPrevious" << "&Eelmine aken" << "Shift+F6";
@@ -123,12 +128,14 @@ class MainWindowTest : public QObject {
       const int amp = a->text().indexOf(QLatin1Char('&'));
       if (amp >= 0) mnemonics << a->text().mid(amp + 1, 1).toLower();
     }
-    QCOMPARE(texts, (QStringList{"&X,Y ja T sõlmed", "&KN  sõlmed", "KN tugevdatud  õlmed", "X,Y ja  T tugevdatud sõlmed",
-                                 "&Ümartoru T, Y ja X sõlmed", "Ümartoru K ja N sõ&lmed"}));
+    QCOMPARE(texts, (QStringList{"&X,Y ja T sõlmed", "&KN sõlmed", "KN tugevdatud sõlmed", "X,Y ja T tugevdatud sõlmed",
+                                 "&Ümartoru T, Y ja X sõlmed", "Ümartoru K ja N sõ&lmed",
+                                 "Nelikanttoru&vöö ja ümartoruvarrastega X, Y ja T sõlmed",
+                                 "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlme&d"}));
     QVERIFY(!Action(w, "knReinforcedJoints")->isEnabled());
     QVERIFY(!Action(w, "tyxReinforcedJoints")->isEnabled());
     // Alt+S, X and Alt+S, K run their dialog at once: each letter is used once in the menu.
-    QCOMPARE(mnemonics, (QStringList{"x", "k", "ü", "l"}));
+    QCOMPARE(mnemonics, (QStringList{"x", "k", "ü", "l", "v", "d"}));
   }
 
   // Alt and a letter runs the entry at once only when no other entry of its menu has that
@@ -269,10 +276,12 @@ class MainWindowTest : public QObject {
       tooltips << a->toolTip();
     }
     QCOMPARE(labels, (QStringList{"INFO", "TERAS", "VARDAD", "|", "X,Y ja T TRAXEN", "|", "KN TRAXEN", "|",
-                                  "Ümartoru X,Y ja T", "|", "Ümartoru KN"}));
+                                  "Ümartoru X,Y ja T", "|", "Ümartoru KN", "|", "RHS/CHS X,Y ja T", "|", "RHS/CHS KN"}));
     QCOMPARE(tooltips, (QStringList{"Ülesande andmete sisestus", "Terase andmed", "Varraste pikkused",
                                     "X,Y ja T sõlmede andmed", "KN sõlmed andmed", "Ümartoru T, Y ja X sõlmede andmed",
-                                    "Ümartoru K ja N sõlmede andmed"}));
+                                    "Ümartoru K ja N sõlmede andmed",
+                                    "Nelikanttoruvöö ja ümartoruvarrastega T, Y ja X sõlmede andmed",
+                                    "Nelikanttoruvöö ja ümartoruvarrastega K ja N sõlmede andmed"}));
     for (const char* disabled : {"editCut", "editPaste"}) QVERIFY(!Action(w, disabled)->isEnabled());
     QVERIFY(Action(w, "editCopy")->isEnabled());  // the report's visible page
     QSlider* slider = w.zoomSlider();
@@ -380,6 +389,207 @@ class MainWindowTest : public QObject {
     QVERIFY2(!none.answered(), qPrintable(none.text()));  // the saved values need no replacing
   }
 
+  // Quitting asks about every job with unsaved changes before any window closes, each job
+  // once (two windows on one job too), in the order of their windows; one Loobu keeps every
+  // window as it was, the active one still active.
+  void oneLoobuKeepsEveryWindowWhenQuitting_data() {
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<bool>("quit");
+    QTest::addColumn<bool>("first_saved");
+    QTest::newRow("Loobu at the first") << QStringList{"cancel"} << false << false;
+    QTest::newRow("Ära salvesta, then Loobu") << QStringList{"discard", "cancel"} << false << false;
+    QTest::newRow("Salvesta, Ära salvesta, then Loobu") << QStringList{"save", "discard", "cancel"} << false << true;
+    QTest::newRow("every job let go") << QStringList{"discard", "discard", "discard"} << true << false;
+    QTest::newRow("saved and let go") << QStringList{"save", "discard", "discard"} << true << true;
+  }
+  void oneLoobuKeepsEveryWindowWhenQuitting() {
+    QFETCH(QStringList, answers);
+    QFETCH(bool, quit);
+    QFETCH(bool, first_saved);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("eka.trx");
+    MainWindow w;
+    w.show();
+    QList<ReportView*> jobs;
+    for (int i = 0; i < 3; ++i) jobs << w.newDocumentWindow();
+    QString error;
+    QVERIFY(jobs[0]->document()->save(path, &error));
+    for (ReportView* view : jobs) view->document()->change(Renamed(*view->document(), "Muudetud"), "info");
+    const auto window_of = [](ReportView* view) { return qobject_cast<QMdiSubWindow*>(view->parentWidget()); };
+    w.mdiArea()->setActiveSubWindow(window_of(jobs[1]));
+    Action(w, "windowNew")->trigger();  // a second window on the second job
+    w.mdiArea()->setActiveSubWindow(window_of(jobs[2]));
+    const QList<ReportView*> windows = w.views();
+    QCOMPARE(windows.size(), 4);
+
+    {
+      test::MessageBoxAnswers replies(answers);
+      QCOMPARE(w.close(), quit);
+      QCOMPARE(replies.texts().size(), answers.size());
+      const QStringList named{"eka.trx", "Nimetu 2", "Nimetu 3"};
+      for (int i = 0; i < replies.texts().size(); ++i)
+        QVERIFY2(replies.texts().at(i).contains(named.at(i)), qPrintable(replies.texts().at(i)));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().contains("Muudetud"), first_saved);
+    if (quit) {
+      QVERIFY(w.views().isEmpty());
+      return;
+    }
+    QCOMPARE(w.views(), windows);
+    QCOMPARE(w.activeView(), jobs[2]);
+    QCOMPARE(jobs[0]->document()->isModified(), !first_saved);
+    for (ReportView* view : {jobs[1], jobs[2]}) {
+      QVERIFY(view->document()->isModified());
+      QCOMPARE(view->document()->job().info.job_name, std::string("Muudetud"));
+    }
+    test::MessageBoxAnswers let_go({"discard", "discard", "discard"});
+    QVERIFY(w.close());
+  }
+
+  // A joint table with unsaved changes is asked about with the jobs, before anything closes:
+  // Loobu keeps it and its joint's window, Ära salvesta lets it close without a second question.
+  void aQuitAsksAboutAnUnsavedJointTableFirst() {
+    QTemporaryDir dir;
+    const QString table_path = dir.filePath("sõrestik.csv");
+    QFile csv(table_path);
+    QVERIFY(csv.open(QIODevice::WriteOnly));
+    csv.write("joint,family,chord,brace1,tyx.N0,tyx.M0,tyx.N1,tyx.theta1\n"
+              "T1,tyx,200x200x8,120x120x6,-271.6,2.81,-52,84.3\n");
+    csv.close();
+    MainWindow w;
+    w.show();
+    ReportView* job = w.newDocumentWindow();
+    job->document()->change(Renamed(*job->document(), "Muudetud"), "info");
+    JointTableWindow* table = OpenJointTable(&w, table_path);
+    QVERIFY(table);
+    Document* joint = table->openJoint(0);
+    QVERIFY(joint);
+    joint->change(Renamed(*joint, "Sõlm T1 muudetud"), "info");
+    QVERIFY(table->isModified());
+    const int windows = w.mdiArea()->subWindowList().size();
+    QCOMPARE(windows, 3);
+    {
+      test::MessageBoxAnswers replies({"discard", "cancel"});
+      QVERIFY(!w.close());
+      QCOMPARE(replies.texts().size(), 2);
+      QVERIFY2(replies.texts().at(1).contains(QStringLiteral("sõrestik.csv")), qPrintable(replies.texts().at(1)));
+      QCOMPARE(w.mdiArea()->subWindowList().size(), windows);
+      QVERIFY(table->isModified());
+      QVERIFY(job->document()->isModified());
+    }
+    test::MessageBoxAnswers replies({"discard", "discard"});
+    QVERIFY(w.close());
+    QCOMPARE(replies.texts().size(), 2);
+    QFile unchanged(table_path);
+    QVERIFY(unchanged.open(QIODevice::ReadOnly));
+    QVERIFY(!unchanged.readAll().contains("muudetud"));
+  }
+
+  // The title names the active window's job as task bars and window switchers show it, the "*"
+  // while it has unsaved changes; a second window on a job names the job alone, and a maximised
+  // document window adds nothing.
+  void theTitleNamesTheActiveJob() {
+    MainWindow w;
+    w.show();
+    QCOMPARE(w.windowTitle(), QStringLiteral("TRAXEN"));
+    ReportView* first = w.newDocumentWindow();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Nimetu 1 — TRAXEN"));
+    first->document()->change(Renamed(*first->document(), "Muudetud"), "info");
+    QCOMPARE(w.windowTitle(), QStringLiteral("Nimetu 1* — TRAXEN"));
+    QVERIFY(w.openInNewWindow(test::ExampleFile("kn_windows.trx"), false));
+    QCOMPARE(w.windowTitle(), QStringLiteral("kn_windows.trx — TRAXEN"));
+    Action(w, "windowNew")->trigger();
+    QCOMPARE(w.activeView()->windowTitle(), QStringLiteral("kn_windows.trx:2"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("kn_windows.trx — TRAXEN"));
+    w.mdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(first->parentWidget()));
+    first->parentWidget()->showMaximized();
+    QTest::qWait(20);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Nimetu 1* — TRAXEN"));
+    first->document()->undoStack()->undo();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Nimetu 1 — TRAXEN"));
+    w.mdiArea()->closeAllSubWindows();
+    QCOMPARE(w.windowTitle(), QStringLiteral("TRAXEN"));
+  }
+
+  // A file already open is not read a second time, whichever way it is opened again (by
+  // another name too): its window comes to the front, with what the user changed in it.
+  void aFileIsOpenedOnce_data() {
+    QTest::addColumn<QString>("route");
+    QTest::newRow("File Open") << "open";
+    QTest::newRow("recent file") << "recent";
+    QTest::newRow("command line, dropped file") << "new window";
+    QTest::newRow("another name of the file") << "other name";
+  }
+  void aFileIsOpenedOnce() {
+    QFETCH(QString, route);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("k3.trx");
+    QVERIFY(QFile::copy(test::ExampleFile("kn_windows.trx"), path));
+    MainWindow w;
+    w.show();
+    QVERIFY(w.openInNewWindow(path, false));
+    ReportView* opened = w.activeView();
+    opened->document()->change(Renamed(*opened->document(), "Muudetud"), "info");
+    ReportView* other = w.newDocumentWindow();
+    QCOMPARE(w.activeView(), other);
+
+    bool done = false;
+    if (route == "open") done = w.openFile(path);
+    else if (route == "recent") done = w.openFile(path, true);
+    else if (route == "new window") done = w.openInNewWindow(path, false);
+    else {
+      const QString link = dir.filePath("linkki.trx");
+      QVERIFY(QFile::link(path, link));
+      done = w.openFile(link);
+    }
+    QVERIFY(done);
+    QCOMPARE(w.views().size(), 2);
+    QCOMPARE(w.activeView(), opened);
+    QCOMPARE(opened->document()->job().info.job_name, std::string("Muudetud"));
+    QVERIFY(opened->document()->isModified());
+    QCOMPARE(AppSettings::recentFiles().value(0), QFileInfo(path).absoluteFilePath());
+    test::MessageBoxAnswers let_go({"discard"});
+    QVERIFY(w.close());
+  }
+
+  // The keys people expect of a program: Ctrl+Q quits (asking about unsaved work first).
+  void ctrlQQuits() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    ReportView* view = w.newDocumentWindow();
+    view->document()->change(Renamed(*view->document(), "Muudetud"), "info");
+    {
+      test::MessageBoxAnswer reply("cancel");
+      QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+      QVERIFY(reply.answered());
+      QVERIFY(w.isVisible());
+    }
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    test::MessageBoxAnswer discard("discard");
+    QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(discard.answered());
+    QVERIFY(!w.isVisible());
+  }
+
+  // A choice of one among several is a set of radio items: checking one unchecks the others.
+  void choicesOfOneAreRadioItems_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("report language") << QStringList{"viewReportEstonian", "viewReportEnglish"};
+    QTest::newRow("appearance") << QStringList{"look205", "look210", "look216"};
+  }
+  void choicesOfOneAreRadioItems() {
+    QFETCH(QStringList, entries);
+    MainWindow w;
+    QActionGroup* group = Action(w, qPrintable(entries.first()))->actionGroup();
+    QVERIFY(group);
+    QVERIFY(group->isExclusive());
+    for (const QString& entry : entries) QCOMPARE(Action(w, qPrintable(entry))->actionGroup(), group);
+  }
+
   void closingWithUnsavedChangesAsks_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("closed");
@@ -450,7 +660,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.views().size(), 2);
     ReportView* opened = w.activeView();
     QVERIFY(opened != typed);
-    QCOMPARE(opened->windowTitle(), recent ? QStringLiteral("kn_windows") : QStringLiteral("kn_windows.trx"));
+    QCOMPARE(opened->windowTitle(), QStringLiteral("kn_windows.trx"));  // as the recent list names it
     QCOMPARE(opened->document()->job().family.is_kn, 1);
     QCOMPARE(job->job().info.job_name, std::string("Sisestatud töö"));
     QVERIFY(job->isModified());
@@ -526,7 +736,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!Action(w, "editRedo")->isEnabled());
     QVERIFY(w.openFile(test::ExampleFile("kn_windows.trx")));
     QCOMPARE(view->windowTitle(), QStringLiteral("kn_windows.trx"));
-    QCOMPARE(w.windowTitle(), QStringLiteral("NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("kn_windows.trx — TRAXEN"));
     QCOMPARE(view->document()->job().family.is_kn, 1);
     QVERIFY(Action(w, "editUndo")->isEnabled());
     Action(w, "editUndo")->trigger();
@@ -535,7 +745,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(view->document()->job().family.is_kn, 1);
   }
 
-  void recentFilesReopenUnderTheirBaseName() {
+  // A recent entry names the file as its window does, with its extension, and the folder
+  // after it; chosen, it reads the file into the active window under that name.
+  void recentFilesReopenUnderTheirFileName() {
     QTemporaryDir dir;
     const QString copy = dir.filePath("sõlm K7.trx");
     QVERIFY(QFile::copy(test::ExampleFile("kn_windows.trx"), copy));
@@ -543,23 +755,29 @@ class MainWindowTest : public QObject {
     w.show();
     ReportView* view = w.newDocumentWindow();
     QVERIFY(w.openFile(copy));
-    QAction* first = Action(w, "recentFile1");
-    QVERIFY(first->isVisible());
-    QCOMPARE(first->data().toString(), QFileInfo(copy).absoluteFilePath());
+    QVERIFY(w.openFile(test::ExampleFile("tyx_windows.trx")));  // into the same, unchanged window
+    QCOMPARE(w.views().size(), 1);
+    QAction* second = Action(w, "recentFile2");
+    QVERIFY(second->isVisible());
+    QCOMPARE(second->data().toString(), QFileInfo(copy).absoluteFilePath());
+    QVERIFY2(second->text().startsWith(QStringLiteral("&2 sõlm K7.trx  [")), qPrintable(second->text()));
     QVERIFY(!Action(w, "recentFilesEmpty")->isVisible());
 
-    view->document()->change(Renamed(*view->document(), "Muudetud"), "info");
-    view->document()->undoStack()->setClean();
-    first->trigger();
-    QCOMPARE(view->windowTitle(), QStringLiteral("sõlm K7"));
+    second->trigger();
+    QCOMPARE(view->windowTitle(), QStringLiteral("sõlm K7.trx"));
     QCOMPARE(view->document()->job().info.job_name, std::string("Spordihalli 'Kalev' sõrestik, sõlm K7"));
+    auto* window_menu = w.findChild<QMenu*>("windowMenu");
+    emit window_menu->aboutToShow();
+    QCOMPARE(Action(w, "windowList1")->text(), QStringLiteral("&1 sõlm K7.trx"));
 
     // A remembered file that has gone is reported and leaves the list.
+    QVERIFY(w.openFile(test::ExampleFile("tyx_windows.trx")));
+    QCOMPARE(Action(w, "recentFile2")->data().toString(), QFileInfo(copy).absoluteFilePath());
     QVERIFY(QFile::remove(copy));
     test::MessageBoxAnswer reply;
-    first->trigger();
+    Action(w, "recentFile2")->trigger();
     QVERIFY(reply.text().contains(copy));
-    QVERIFY(first->data().toString() != QFileInfo(copy).absoluteFilePath() || !first->isVisible());
+    QVERIFY(!AppSettings::recentFiles().contains(QFileInfo(copy).absoluteFilePath()));
   }
 
   void aFileNamedAtStartThatCannotBeReadLeavesANewJob() {
@@ -616,6 +834,74 @@ class MainWindowTest : public QObject {
     QVERIFY(view);
     QCOMPARE(view->document()->job().family.is_kn, 1);
     QVERIFY(!view->document()->isModified());
+  }
+
+  // The joint dialog that opens with a file says that it confirms the file's values, in its
+  // title and in a line; its cancel button reads "Ava muutmata" and opens the file as it was
+  // read. The same dialog from the menu keeps its Loobu and says nothing of a file.
+  void theDialogOfAnOpenedFileSaysWhatItConfirms_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("command");
+    QTest::newRow("T/Y/X project file") << "tyx_windows.trx" << "tyxJoints";
+    QTest::newRow("K/N project file") << "kn_windows.trx" << "knJoints";
+  }
+  void theDialogOfAnOpenedFileSaysWhatItConfirms() {
+    QFETCH(QString, file);
+    QFETCH(QString, command);
+    const QString path = test::ExampleFile(qPrintable(file));
+    MainWindow w;
+    w.show();
+    SetJointDialogsInteractive(true);
+    const auto headless_again = qScopeGuard([] { SetJointDialogsInteractive(false); });
+    struct Seen {
+      QString title, note, cancel;
+      bool note_shown = false;
+      int width = 0;
+    };
+    // Reads the joint dialog once it is up and presses its cancel button.
+    const auto cancel_when_shown = [](Seen& seen) {
+      auto* timer = new QTimer;
+      timer->setInterval(20);
+      QObject::connect(timer, &QTimer::timeout, [timer, &seen] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        timer->deleteLater();
+        timer->stop();
+        seen.title = dialog->windowTitle();
+        seen.width = dialog->width();
+        if (auto* note = dialog->findChild<QLabel*>("openConfirmationNote")) {
+          seen.note = note->text();
+          seen.note_shown = note->isVisible();
+        }
+        auto* cancel = dialog->findChild<QPushButton*>("cancelButton");
+        seen.cancel = cancel->text();
+        cancel->click();
+      });
+      timer->start();
+    };
+    Seen opening;
+    cancel_when_shown(opening);
+    QVERIFY(w.openFile(path));
+    const QString name = QFileInfo(path).fileName();
+    QVERIFY2(opening.title.contains(QStringLiteral("Faili %1 väärtuste kinnitamine").arg(name)), qPrintable(opening.title));
+    QVERIFY(opening.note_shown);
+    QVERIFY2(opening.note.contains(name) && opening.note.contains(QStringLiteral("„Ava muutmata“")),
+             qPrintable(opening.note));
+    QCOMPARE(opening.cancel, QStringLiteral("Ava muutmata"));
+    QVERIFY2(opening.width <= w.width(), qPrintable(QStringLiteral("%1 %2").arg(opening.width).arg(w.width())));
+    ReportView* view = w.activeView();
+    QCOMPARE(view->windowTitle(), name);
+    QVERIFY(!view->document()->isModified());
+    QVERIFY(view->document()->job().info.job_name != JobInfo{}.job_name);  // the file's, as read
+    QVERIFY(CheckJob(view->document()->job(), view->document()->data().working, view->document()->data().last_confirmed_dialog)
+                .family != "none");
+
+    Seen from_menu;
+    cancel_when_shown(from_menu);
+    Action(w, qPrintable(command))->trigger();
+    QCOMPARE(from_menu.cancel, QStringLiteral("Loobu"));
+    QVERIFY(!from_menu.note_shown);
+    QVERIFY2(!from_menu.title.contains(name), qPrintable(from_menu.title));
   }
 
   // OK in a joint dialog makes the job that family's, marks the view and is one undo step.

@@ -32,7 +32,7 @@ class TyxDialogTest : public QObject {
     QCOMPARE(Find<QComboBox>(&dialog, "chordNumberCombo")->currentIndex(), 41);
     QCOMPARE(Find<QComboBox>(&dialog, "braceTypeCombo")->currentIndex(), 0);
     QCOMPARE(Find<QComboBox>(&dialog, "braceNumberCombo")->currentIndex(), 36);
-    QCOMPARE(Find<QLabel>(&dialog, "chordSectionText")->text(), QStringLiteral("NORM:_SFS_200_DIN_17100"));
+    QCOMPARE(Find<QLabel>(&dialog, "chordSectionText")->text(), QStringLiteral("külmvormitud ruuttoru, EN 10219-2"));
     for (const char* box : {"facePlateCheck", "sidePlatesCheck", "xJointCheck"})
       QVERIFY(!Find<QCheckBox>(&dialog, box)->isChecked());
     for (const char* edit : {"facePlateL", "facePlateB", "facePlateT", "sidePlatesL", "sidePlatesB", "sidePlatesT"})
@@ -81,10 +81,34 @@ class TyxDialogTest : public QObject {
     QCOMPARE(job.tyx.theta2, 84.3);
     QCOMPARE(job.tyx.chord_number_index, 41);
     QCOMPARE(job.tyx.brace1_number_index, 36);
+    // The project file's word for the standard stays the job's, whatever the dialog shows.
+    QCOMPARE(job.tyx.chord_section_text, std::string("NORM:_SFS_200_DIN_17100"));
     // Values the dialog carries through unchanged.
     QCOMPARE(job.tyx.reserved, before.tyx.reserved);
     QCOMPARE(job.kn.N0_left, before.kn.N0_left);
     QCOMPARE(job.plate.overlap_l, before.plate.overlap_l);
+  }
+
+  // The line under a section names the tube and its product standard: a rectangular hollow
+  // section of either list is told apart by it.
+  void theSectionLineNamesTheTubeAndItsStandard_data() {
+    QTest::addColumn<int>("type");  // the position in the list file
+    QTest::addColumn<QString>("line");
+    QTest::newRow("RUUTTORU") << 0 << "külmvormitud ruuttoru, EN 10219-2";
+    QTest::newRow("RISTTORU_I") << 1 << "külmvormitud ristkülikutoru, EN 10219-2";
+    QTest::newRow("RISTTORU_II") << 2 << "kuumviimistletud ristkülikutoru, EN 10210-2";
+  }
+  void theSectionLineNamesTheTubeAndItsStandard() {
+    QFETCH(int, type);
+    QFETCH(QString, line);
+    Job job;
+    job.tyx.brace1_type_index = type;
+    job.tyx.brace1_number_index = 3;
+    CXYTDlg dialog(job, SectionLibrary(ShippedLibraryDir()));
+    QVERIFY(!dialog.initialise());
+    QCOMPARE(Find<QLabel>(&dialog, "braceSectionText")->text(), line);
+    QCOMPARE(Find<QComboBox>(&dialog, "braceTypeCombo")->currentText(),
+             QString::fromLatin1(QList<const char*>{"RUUTTORU", "RISTTORU_I", "RISTTORU_II"}.at(type)));
   }
 
   void tickingAPlateEnablesItsEditsAndUntickingKeepsTheirValues_data() {

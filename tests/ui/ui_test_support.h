@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -12,6 +13,15 @@
 #include <memory>
 
 namespace traxen::test {
+
+// Presses the button of `box` named `button` (an object name; "" or a name it lacks: its escape
+// button, else it is rejected).
+inline void Press(QMessageBox* box, const QString& button) {
+  QAbstractButton* named = button.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(button);
+  if (named) named->click();
+  else if (box->escapeButton()) box->escapeButton()->click();
+  else box->reject();
+}
 
 // Waits for the next modal message box, remembers its text, and presses the button named
 // `button` (an object name; "" presses the escape or default button).
@@ -34,16 +44,39 @@ class MessageBoxAnswer {
     text_ = box->text();
     object_name_ = box->objectName();
     answered_ = true;
-    QAbstractButton* button = button_.isEmpty() ? nullptr : box->findChild<QAbstractButton*>(button_);
-    if (button) button->click();
-    else if (box->escapeButton()) box->escapeButton()->click();
-    else box->reject();
+    Press(box, button_);
   }
 
   QString button_;
   QTimer timer_;
   QString text_, object_name_;
   bool answered_ = false;
+};
+
+// Answers the modal message boxes that come one after another: the n-th with the button named
+// answers[n] (an object name), any further one with its escape button. Remembers each text.
+class MessageBoxAnswers {
+ public:
+  explicit MessageBoxAnswers(QStringList answers) : answers_(std::move(answers)) {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    timer_.start();
+  }
+  const QStringList& texts() const { return texts_; }
+
+ private:
+  void poll() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || box == last_) return;
+    last_ = box;
+    texts_ << box->text();
+    Press(box, answers_.value(texts_.size() - 1));
+  }
+
+  QStringList answers_;
+  QStringList texts_;
+  QPointer<QMessageBox> last_;
+  QTimer timer_;
 };
 
 inline QString SourceDir() { return QStringLiteral(TRAXEN_TEST_DIR "/.."); }

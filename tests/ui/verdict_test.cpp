@@ -1,6 +1,6 @@
 // The status bar's verdict of the active job: the same figures as `traxen-cli check --json`
 // (which runs CheckJob), in the report's words, red when the job fails, and a click that
-// brings the governing check into view.
+// brings the whole governing check into view.
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -42,7 +42,8 @@ class VerdictTest : public QObject {
   }
 
   // The figures of `check --json` for the examples: K/N brace 1 mode 3b at 0.228, T/Y/X
-  // governing at 0.258; a K/N job loaded twenty times over fails in red.
+  // governing at 0.258, its brace of β = 0.9 interpolated between the chord face and the chord
+  // shear; a K/N job loaded twenty times over fails in red.
   void theVerdictLineHasTheCheckFigures_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<double>("force_factor");
@@ -52,7 +53,8 @@ class VerdictTest : public QObject {
     QTest::newRow("K/N example") << "kn_windows.trx" << 1.0 << 355.0
                                  << "Korras!  η max = 0.23, varras 1, vöö teljejõud lõike korral" << false;
     QTest::newRow("T/Y/X example") << "tyx_windows.trx" << 1.0 << 355.0
-                                   << "Korras!  η max = 0.26, varras 1, määrav kandevõime" << false;
+                                   << "Korras!  η max = 0.26, varras 1, vöö pinna purunemine / vöö lõige (interpoleeritud)"
+                                   << false;
     QTest::newRow("K/N overloaded") << "kn_windows.trx" << 5.0 << 355.0 << "" << true;
     // The chord's stress leaves no chord face resistance: η is infinite, not a number.
     QTest::newRow("K/N chord overstressed")
@@ -139,35 +141,57 @@ class VerdictTest : public QObject {
     QCOMPARE(EstonianConditionName(english.toStdString()), estonian);
   }
 
-  // A click on the verdict brings the governing check's heading to the top of the view.
-  void aClickScrollsToTheGoverningCheck_data() {
+  // A click on the verdict brings the whole governing check into view, from its first line to
+  // its verdict with a line of what comes before above it; a check taller than the view shows
+  // its end, the verdict, at the bottom with as much above it as fits.
+  void aClickShowsTheWholeGoverningCheck_data() {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("heading");
-    QTest::newRow("K/N: brace 1, 3b") << "kn_windows.trx" << "3b. ";
-    QTest::newRow("T/Y/X: the governing comparison") << "tyx_windows.trx" << "Korras!";
+    QTest::addColumn<double>("zoom");
+    QTest::addColumn<QString>("inside");  // a line of the check
+    QTest::addColumn<bool>("fits");
+    QTest::newRow("K/N: brace 1, 3b") << "kn_windows.trx" << 1.0 << "3b. " << true;
+    QTest::newRow("T/Y/X: the wide-brace procedure, taller than the view") << "tyx_windows.trx" << 1.0 << "Kui" << false;
+    QTest::newRow("T/Y/X at 25 %: the whole procedure") << "tyx_windows.trx" << 0.25 << "Kui" << true;
   }
-  void aClickScrollsToTheGoverningCheck() {
+  void aClickShowsTheWholeGoverningCheck() {
     QFETCH(QString, file);
-    QFETCH(QString, heading);
+    QFETCH(double, zoom);
+    QFETCH(QString, inside);
+    QFETCH(bool, fits);
     MainWindow w;
     w.resize(1000, 700);
     w.show();
     QVERIFY(w.openInNewWindow(test::ExampleFile(qPrintable(file)), false));
     ReportView* view = w.activeView();
+    view->zoomAbout(zoom);
     auto* label = w.findChild<VerdictLabel*>("verdictLabel");
     view->verticalScrollBar()->setValue(0);
     QTest::mouseClick(label, Qt::LeftButton);
-    const int target = GoverningCheckY(CheckJob(view->document()->job(), view->document()->data().working,
-                                                view->lastDialog()),
-                                       view->report().ops.texts());
-    QVERIFY(target > 0);
-    bool heading_there = false;
-    for (const auto& t : view->report().ops.texts())
-      heading_there = heading_there || (t.at.y == target && QString::fromStdString(t.text).startsWith(heading));
-    QVERIFY(heading_there);
-    // The heading stands near the top, with a line of what comes before it in sight.
+    const auto& texts = view->report().ops.texts();
+    const ReportSpan check = GoverningCheckSpan(
+        CheckJob(view->document()->job(), view->document()->data().working, view->lastDialog()), texts);
+    QVERIFY(check.found());
+    QVERIFY(check.top < check.bottom);
+    bool holds_line = false, ends_with_verdict = false;
+    for (const auto& t : texts) {
+      const QString text = QString::fromStdString(t.text);
+      holds_line = holds_line || (t.at.y >= check.top && t.at.y <= check.bottom && text.startsWith(inside));
+      ends_with_verdict = ends_with_verdict || (t.at.y == check.bottom && text.startsWith(QStringLiteral("Korras!")));
+    }
+    QVERIFY(holds_line);
+    QVERIFY(ends_with_verdict);
+
     const double top = view->toReportUnits(QPointF(0, 0)).y();
-    QVERIFY2(target - top >= 0 && target - top <= 30, qPrintable(QString::number(target - top)));
+    const double bottom = view->toReportUnits(QPointF(0, view->viewport()->height())).y();
+    const double line = 23;
+    QVERIFY2(check.bottom + line <= bottom, qPrintable(QStringLiteral("%1 %2").arg(check.bottom).arg(bottom)));
+    if (fits) {
+      // The first line near the top, one line of what comes before it above.
+      QVERIFY2(check.top - top >= 0 && check.top - top <= 30, qPrintable(QString::number(check.top - top)));
+    } else {
+      QVERIFY(check.top < top);
+      QVERIFY2(bottom - (check.bottom + line) <= 30, qPrintable(QString::number(bottom - check.bottom)));
+    }
   }
 
  private:

@@ -20,6 +20,26 @@ CheckSummary RenderTyxReport(ReportCanvas& canvas, const ReportInputs& in) {
   return SummariseTyx(result);
 }
 
+namespace {
+// Which resistance the minimum of the wide-brace procedure takes: punching shear, or the chord
+// face and side walls, whose resistances a β between 0.85 and 1 interpolates.
+void NameWideBraceMinimum(const TyxResult& r, CheckSummary& s) {
+  const TyxWideBrace& w = r.wide;
+  if (w.punching_applies && w.punching_resistance < w.interpolated) {
+    s.governing_decided_by = FailureMode::kPunchingShear;
+    return;
+  }
+  const FailureMode side =
+      w.shear_resistance < w.side_wall_resistance ? FailureMode::kChordShear : FailureMode::kChordSideWall;
+  if (r.beta >= 1) {
+    s.governing_decided_by = side;
+  } else {
+    s.governing_decided_by = FailureMode::kChordFace;
+    if (r.beta > 0.85) s.governing_interpolated_with = side;
+  }
+}
+}  // namespace
+
 CheckSummary SummariseTyx(const TyxResult& r) {
   CheckSummary s;
   s.report = r.reinforced ? "reinforced" : "plain";
@@ -38,7 +58,10 @@ CheckSummary SummariseTyx(const TyxResult& r) {
       add("governing", r.wide.resistance, r.wide.passed);
   } else {
     if (r.narrow_case) add("1", r.narrow.resistance, r.narrow.passed);
-    if (r.wide_case) add("governing", r.wide.resistance, r.wide.passed);
+    if (r.wide_case) {
+      add("governing", r.wide.resistance, r.wide.passed);
+      NameWideBraceMinimum(r, s);
+    }
   }
   return s;
 }

@@ -263,7 +263,9 @@ void TyxSketch::BraceDetails(const TyxBraceGeometry& g, double force, double h, 
   BraceAngle(g);
 }
 
-// Without a lower brace the chord's bottom face carries the reaction of the brace force.
+// Without a lower brace the chord's bottom face carries the reaction of the brace force. It
+// says that it is one: no member stands there, and the bare force would read as a second
+// brace's.
 void TyxSketch::Reaction(double theta) {
   const double a = ReportRadians(theta + 180);
   const double d = Divide(f_.half_depth, std::sin(ReportRadians(theta)));
@@ -271,7 +273,8 @@ void TyxSketch::Reaction(double theta) {
   const Point end = P(start.x - 50 * std::cos(a), start.y - 50 * std::sin(a));
   ForceArrow(s_, ForceArrowMode(in_.N2), start.ToPoint(), end, theta + 180);
   const Point label_at = Preview() ? Point{end.x - 45, end.y - 5} : Point{end.x - 35, end.y + 7};
-  Label(label_at, FormatSketchNumber(" %3.1f kN", in_.N2));
+  const std::string_view reaction = ReportText(TyxTextKey::kSchematicReaction, f_.language);
+  Label(label_at, FormatSketchNumber(" %3.1f kN", in_.N2) + " (" + std::string(reaction) + ")");
 }
 
 // The side plate is seen on the chord's side wall, centred on the joint.

@@ -62,6 +62,7 @@ enum class TyxTextKey {
   kSchematicT,
   kSchematicY,
   kSchematicX,
+  kSchematicReaction,  // after the force under the chord of a T or Y joint, which no member carries
   kCount
 };
 

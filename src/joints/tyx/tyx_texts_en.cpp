@@ -77,6 +77,7 @@ std::string_view TyxCatalogue<ReportLanguage::kEnglish>::Text(TyxTextKey key) {
     case K::kSchematicT: return "  T JOINT ";
     case K::kSchematicY: return "  Y JOINT ";
     case K::kSchematicX: return "  X JOINT ";
+    case K::kSchematicReaction: return "reaction";
     case K::kCount: break;
   }
   return {};

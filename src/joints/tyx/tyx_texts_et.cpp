@@ -54,6 +54,7 @@ std::string_view TyxCatalogue<ReportLanguage::kEstonian>::Text(TyxTextKey key) {
     case K::kSchematicT: return "  T - SÕLM ";
     case K::kSchematicY: return "  Y - SÕLM ";
     case K::kSchematicX: return "  X - SÕLM ";
+    case K::kSchematicReaction: return "reaktsioon";
     case K::kCount: break;
   }
   return {};

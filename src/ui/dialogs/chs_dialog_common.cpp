@@ -20,6 +20,8 @@
 #include "ui/dialogs/joint_dialog_common.h"
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/library_error_text.h"
+#include "ui/dialogs/joint_dialog_frame.h"
+#include "ui/dialogs/section_picker.h"
 
 namespace traxen {
 
@@ -52,7 +54,7 @@ void ChsSectionChoice::fill(const SectionTable& rows, double d, double t) {
     sizes_.push_back({row.h, row.t});
   }
   combo_->setCurrentIndex(selected);
-  if (description_) description_->setText(QStringLiteral("NORM:  EN 10219-2"));
+  if (description_) description_->setText(SectionStandardText(kChsSectionType));
 }
 
 bool ChsSectionChoice::chosen(double& d, double& t) const {
@@ -117,9 +119,7 @@ void ChsJointDialog::finishLayout(QVBoxLayout* right) {
   right->addStretch(1);
   right->addLayout(buttons);
 
-  auto* main = new QHBoxLayout(this);
-  main->addWidget(preview_, 1);
-  main->addLayout(right, 0);
+  SetJointDialogLayout(this, preview_, right);
 }
 
 void ChsJointDialog::connectEdits() {
@@ -194,6 +194,7 @@ bool RunChsDialog(QWidget* parent, Job& job) {
     ShowDialogMessage(parent, LibraryErrorText(error, QStringLiteral("\n")));
     return false;
   }
+  FitIntoParentWindow(&dialog);
   if (dialog.exec() != QDialog::Accepted) return false;
   job = dialog.job();
   return true;

@@ -22,7 +22,7 @@ ChsKnDialog::ChsKnDialog(const Job& job, SectionLibrary library, QWidget* parent
   auto* right = new QVBoxLayout;
   right->addWidget(memberBox(
       QStringLiteral("chordBox"), tr("VÖÖ"),
-      {{QStringLiteral("N0Edit"), tr("Sisejõud vöö vasakus otsas N<sub>0,v</sub>"),
+      {{QStringLiteral("N0Edit"), tr("Sisejõud vöö vasakus otsas %1").arg(ChordLeftForceSymbol()),
         QStringLiteral("kN"), tr("Vöö pikijõud sõlmest vasakul, tõmme positiivne"), &n0_},
        {QStringLiteral("M0Edit"), tr("Paindemoment M<sub>0</sub>"), QStringLiteral("kNm"),
         tr("Paindemoment sõlmes"), &m0_},
@@ -56,7 +56,7 @@ ChsKnDialog::ChsKnDialog(const Job& job, SectionLibrary library, QWidget* parent
   finishLayout(right);
 
   ChsKnJoint& k = job_.chs_kn;
-  edits_.add(n0_, &k.N0_left, FieldOfKey("chs_kn.N0_left", QStringLiteral("N<sub>0,v</sub>"), QStringLiteral("kN")));
+  edits_.add(n0_, &k.N0_left, FieldOfKey("chs_kn.N0_left", ChordLeftForceSymbol(), QStringLiteral("kN")));
   edits_.add(m0_, &k.M0, FieldOfKey("chs_kn.M0", QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")));
   edits_.add(e_, &k.e, FieldOfKey("chs_kn.e", QStringLiteral("e"), QStringLiteral("mm")));
   edits_.add(fy0_, &job_.steel.fy0, FieldOfKey("steel.fy0", QStringLiteral("f<sub>y0</sub>"), QStringLiteral("MPa")));
@@ -85,8 +85,8 @@ void ChsKnDialog::takeSections() {
 void ChsKnDialog::showDerived() {
   DeriveChsKnForces(job_.chs_kn);
   const ChsKnJoint& k = job_.chs_kn;
-  derived_->setText(QString::fromStdString(FormatNumber("N<sub>2</sub> = %.1f kN", k.N2) +
-                                           FormatNumber(",   N<sub>0,p</sub> = %.1f kN", k.N0_right)));
+  derived_->setText(QString::fromStdString(FormatNumber("N<sub>2</sub> = %.1f kN,   ", k.N2)) +
+                    ChordRightForceSymbol() + QString::fromStdString(FormatNumber(" = %.1f kN", k.N0_right)));
 }
 
 void ChsKnDialog::drawJoint(DrawingSurface& surface, int width, int height) const {

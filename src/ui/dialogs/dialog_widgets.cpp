@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -36,6 +37,9 @@ QLabel* StaticText(const QString& rich, QWidget* buddy) {
   return label;
 }
 
+QString ChordLeftForceSymbol() { return QCoreApplication::translate("traxen::JointDialogs", "N<sub>0,v</sub>"); }
+QString ChordRightForceSymbol() { return QCoreApplication::translate("traxen::JointDialogs", "N<sub>0,p</sub>"); }
+
 QLabel* Heading(const QString& text) {
   auto* label = new QLabel(text);
   QFont font = label->font();
@@ -49,17 +53,28 @@ QLabel* Heading(const QString& text) {
   return label;
 }
 
-QLineEdit* NumberEdit(const QString& name, const QString& tip) {
+namespace {
+// A centred edit as wide as `widest` and at most half as wide again.
+QLineEdit* CentredEdit(const QString& name, const QString& tip, const QString& widest) {
   auto* edit = new QLineEdit;
   edit->setObjectName(name);
   edit->setAccessibleName(tip.isEmpty() ? name : tip);
   edit->setAlignment(Qt::AlignCenter);
   if (!tip.isEmpty()) edit->setToolTip(tip);
-  const int width = edit->fontMetrics().horizontalAdvance(QStringLiteral("-00000.000")) + 14;
+  const int width = edit->fontMetrics().horizontalAdvance(widest) + 14;
   edit->setMinimumWidth(width);
   edit->setMaximumWidth(width * 3 / 2);
   return edit;
 }
+}  // namespace
+
+QLineEdit* NumberEdit(const QString& name, const QString& tip) {
+  return CentredEdit(name, tip, QStringLiteral("-00000.000"));
+}
+
+// A plate's sizes are a few hundred millimetres at most, with a decimal: three of them stand in
+// a row beside the plate's name.
+QLineEdit* SizeEdit(const QString& name, const QString& tip) { return CentredEdit(name, tip, QStringLiteral("0000.00")); }
 
 QComboBox* SectionCombo(const QString& name, const QString& tip) {
   auto* combo = new QComboBox;
@@ -110,9 +125,9 @@ PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QStr
   QPalette palette = r.check->palette();
   palette.setColor(QPalette::WindowText, kStaticBlue);
   r.check->setPalette(palette);
-  r.l = NumberEdit(name + QStringLiteral("L"), next_tip());
-  r.b = NumberEdit(name + QStringLiteral("B"), next_tip());
-  r.t = NumberEdit(name + QStringLiteral("T"), next_tip());
+  r.l = SizeEdit(name + QStringLiteral("L"), next_tip());
+  r.b = SizeEdit(name + QStringLiteral("B"), next_tip());
+  r.t = SizeEdit(name + QStringLiteral("T"), next_tip());
   grid->addWidget(r.check, row, 0);
   grid->addWidget(r.l, row, 1);
   grid->addWidget(StaticText(QStringLiteral("×")), row, 2);

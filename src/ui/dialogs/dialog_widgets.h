@@ -29,6 +29,8 @@ QLabel* Heading(const QString& text);
 // A centred number edit wide enough for "-00000.000"; `name` is its object and accessible
 // name, `tip` its tooltip (none when empty).
 QLineEdit* NumberEdit(const QString& name, const QString& tip = QString());
+// The same, narrower, for a plate's length, width or thickness (mm).
+QLineEdit* SizeEdit(const QString& name, const QString& tip = QString());
 
 // A section type or number combo with its tooltip, and a member's description line.
 QComboBox* SectionCombo(const QString& name, const QString& tip);
@@ -59,6 +61,11 @@ PlateRow AddPlateRow(QGridLayout* grid, int row, const QString& text, const QStr
 // `edit` lies outside [low, high], and blue again when it lies inside or is no number yet.
 void FollowAngleNote(QLabel* note, QLineEdit* edit, double low, double high);
 bool NoteIsRed(const QLabel* note);
+
+// The chord's force at its left and at its right end as the dialogs write them: N0,v and N0,p
+// (vasak, parem) in Estonian, N0,left and N0,right in English.
+QString ChordLeftForceSymbol();
+QString ChordRightForceSymbol();
 
 // Focus moves through `widgets` in this order with Tab.
 void SetTabChain(std::initializer_list<QWidget*> widgets);

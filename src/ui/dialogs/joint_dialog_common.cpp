@@ -16,6 +16,7 @@
 
 #include "ui/dialogs/joint_preview.h"
 #include "ui/dialogs/library_error_text.h"
+#include "ui/dialogs/joint_dialog_frame.h"
 #include "ui/dialogs/section_picker.h"
 
 namespace traxen {
@@ -153,11 +154,7 @@ void JointDialog::addButtons(QHBoxLayout* row) {
   cancel_button_ = b.cancel;
 }
 
-void JointDialog::setMainLayout(QVBoxLayout* right) {
-  auto* main = new QHBoxLayout(this);
-  main->addWidget(preview_, 1);
-  main->addLayout(right, 0);
-}
+void JointDialog::setMainLayout(QVBoxLayout* right) { SetJointDialogLayout(this, preview_, right); }
 
 void JointDialog::showAndConnect(std::initializer_list<QCheckBox*> toggles) {
   edits_.show();

@@ -10,6 +10,8 @@
 #include "ui/dialogs/dialog_numbers.h"
 #include "ui/dialogs/kn_dialog.h"
 #include "ui/dialogs/library_error_text.h"
+#include "ui/dialogs/joint_dialog_frame.h"
+#include "ui/dialogs/rc_dialog_common.h"
 #include "ui/dialogs/tyx_dialog.h"
 
 namespace traxen {
@@ -25,6 +27,8 @@ Outcome Run(QWidget* parent, const std::string& dir, Job& job, LibraryError& err
   Dialog dialog(job, SectionLibrary(dir), parent);
   dialog.setSourceFile(source_file);
   if ((error = dialog.initialise())) return Outcome::kFailed;
+  if (!source_file.isEmpty()) ShowAsConfirmationOf(&dialog, source_file);
+  FitIntoParentWindow(&dialog);
   if (dialog.exec() != QDialog::Accepted) return Outcome::kCancelled;
   job = dialog.job();
   return Outcome::kConfirmed;
@@ -36,6 +40,7 @@ struct JointDialog {
   Outcome (*run)(QWidget*, const std::string&, Job&, LibraryError&, const QString&);
 };
 // A dialog that finds its own sections (the circular tubes' table).
+// No project file holds a circular joint, so none of these confirms an opened file.
 template <bool (*RunDialog)(QWidget*, Job&)>
 Outcome RunOwn(QWidget* parent, const std::string&, Job& job, LibraryError&, const QString&) {
   return RunDialog(parent, job) ? Outcome::kConfirmed : Outcome::kCancelled;
@@ -46,6 +51,8 @@ constexpr JointDialog kJointDialogs[] = {
     {"kn", Run<CKNytaDLG>},
     {"chs_tyx", RunOwn<RunChsTyxDialog>},
     {"chs_kn", RunOwn<RunChsKnDialog>},
+    {"rc_tyx", RunOwn<RunRcTyxDialog>},
+    {"rc_kn", RunOwn<RunRcKnDialog>},
 };
 
 // `source_file`: the project file the job was just read from, "" for a menu command.

@@ -18,7 +18,8 @@ namespace traxen {
 bool ExecJointDialog(QWidget* parent, int family, Job& job);
 
 // After File Open: the joint dialog of the read file's family confirms the job (`dialog` 1
-// T/Y/X, 2 K/N; 0 does nothing and returns true). Returns false when the user cancelled; the
+// T/Y/X, 2 K/N; 0 does nothing and returns true). The dialog says that it confirms the file,
+// and its cancel button reads "Ava muutmata". Returns false when the user pressed it; the
 // document then keeps the read values. A stored section type that is no hollow section is
 // named, with the file, in a message over the opened dialog, whose OK then waits for a hollow
 // section; without a user (SetJointDialogsInteractive(false)) it is an `error` as in

@@ -18,8 +18,10 @@ class JointPreview : public QWidget {
   explicit JointPreview(QWidget* parent = nullptr);
 
   void setRenderer(Renderer renderer);
-  // The room the picture asks for and the least it accepts (logical pixels).
+  // The room the picture asks for and the least its drawing needs (logical pixels). Given less,
+  // down to kLeastScale of it, the picture shows the whole drawing smaller.
   void setPictureSizes(QSize preferred, QSize least);
+  static constexpr double kLeastScale = 0.8;
   // Draws the picture onto any surface, as a paint of a width × height area would.
   void render(DrawingSurface& surface, int width, int height) const;
 

@@ -31,7 +31,7 @@ CKNytaDLG::CKNytaDLG(const Job& job, SectionLibrary library, QWidget* parent)
   KnJoint& k = job_.kn;
   JobPlates& p = job_.plate;
   const QString kn = QStringLiteral("kN"), degrees = QStringLiteral("°");
-  edits_.add(n0_edit_, &k.N0_left, FieldOfKey("kn.N0_left", QStringLiteral("N<sub>0,v</sub>"), kn));
+  edits_.add(n0_edit_, &k.N0_left, FieldOfKey("kn.N0_left", ChordLeftForceSymbol(), kn));
   edits_.add(m0_edit_, &k.M0, FieldOfKey("kn.M0", QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")));
   bindFaceAndSidePlates();
   edits_.add(overlap_.l, &p.overlap_l, PlateRow::SizeField(overlap_.text, QStringLiteral("l")));
@@ -101,7 +101,7 @@ QWidget* CKNytaDLG::buildChordBox() {
       {QStringLiteral("chordBox"),
        tr("VÖÖ"),
        {QStringLiteral("N0Edit"), tr("Pikijõud vöö vasakus otsas"),
-        tr("Sisejõud vöö otsas  N<sub>0,v</sub>"), QStringLiteral("kN")},
+        tr("Sisejõud vöö otsas  %1").arg(ChordLeftForceSymbol()), QStringLiteral("kN")},
        {QStringLiteral("M0Edit"), tr("Paindemoment vöös, + M -> vöö alumine pool tõmme"),
         QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")},
        QStringLiteral("chordTypeCombo"),

@@ -18,8 +18,10 @@ LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
     const char* tooltip;
   };
   const Row rows[] = {
-      {QT_TR_NOOP("VÖÖ VASAK VARRAS "), "0.V", "L0_left", &edited_.L0_left, QT_TR_NOOP("Vöö vasaku varda pikkus")},
-      {QT_TR_NOOP("VÖÖ PAREM VARRAS "), "0.P", "L0_right", &edited_.L0_right,
+      // The chord's indices are the words left and right, so they follow the language.
+      {QT_TR_NOOP("VÖÖ VASAK VARRAS "), QT_TR_NOOP("0.V"), "L0_left", &edited_.L0_left,
+       QT_TR_NOOP("Vöö vasaku varda pikkus")},
+      {QT_TR_NOOP("VÖÖ PAREM VARRAS "), QT_TR_NOOP("0.P"), "L0_right", &edited_.L0_right,
        QT_TR_NOOP("Vöö parema varda pikkus")},
       {QT_TR_NOOP("1. VARRAS"), "1", "L1", &edited_.L1, QT_TR_NOOP("Vasakpoolne varras 1")},
       {QT_TR_NOOP("2. VARRAS"), "2", "L2", &edited_.L2, QT_TR_NOOP("Parempoolne varras 2")},
@@ -27,7 +29,7 @@ LengthsDialog::LengthsDialog(const JobLengths& lengths, QWidget* parent)
   for (const Row& row : rows) {
     const QString tooltip = tr(row.tooltip);
     QLineEdit* edit = NumberField(QString::fromLatin1(row.name), tooltip, this);
-    const QString symbol = Symbol(QStringLiteral("L"), QString::fromLatin1(row.index));
+    const QString symbol = Symbol(QStringLiteral("L"), tr(row.index));
     fields_.add(edit, row.target, FieldOfKey(std::string("len.") + row.name, symbol, QStringLiteral("m")));
     frame.addRow(tr(row.label), symbol, edit, QStringLiteral("m"), tooltip);
   }

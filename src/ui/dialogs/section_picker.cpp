@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +26,44 @@ QString Designation(const QString& label) {
   return blank < 0 ? trimmed : trimmed.mid(blank + 1);
 }
 
+// The tube types by the list file's name: the short name a type combo shows and what the tube
+// is, both looked up in the interface's language.
+struct TubeTexts {
+  const char* name;
+  const char* title;
+  const char* kind;
+};
+constexpr TubeTexts kTubeTexts[] = {
+    {"RUUTTORU", QT_TRANSLATE_NOOP("traxen::SectionPicker", "RUUTTORU"),
+     QT_TRANSLATE_NOOP("traxen::SectionPicker", "külmvormitud ruuttoru")},
+    {"RISTTORU_I", QT_TRANSLATE_NOOP("traxen::SectionPicker", "RISTTORU_I"),
+     QT_TRANSLATE_NOOP("traxen::SectionPicker", "külmvormitud ristkülikutoru")},
+    {"RISTTORU_II", QT_TRANSLATE_NOOP("traxen::SectionPicker", "RISTTORU_II"),
+     QT_TRANSLATE_NOOP("traxen::SectionPicker", "kuumviimistletud ristkülikutoru")},
+    {"YMARTORU", QT_TRANSLATE_NOOP("traxen::SectionPicker", "YMARTORU"),
+     QT_TRANSLATE_NOOP("traxen::SectionPicker", "külmvormitud ümartoru")},
+};
+
+const TubeTexts* TextsOf(const std::string& name) {
+  for (const TubeTexts& t : kTubeTexts)
+    if (name == t.name) return &t;
+  return nullptr;
+}
+
 }  // namespace
+
+QString SectionTypeTitle(const std::string& name) {
+  const TubeTexts* texts = TextsOf(name);
+  return texts ? SectionPicker::tr(texts->title) : QString::fromStdString(name);
+}
+
+QString SectionStandardText(const std::string& type_name) {
+  const SectionType* type = FindSectionType(type_name);
+  const TubeTexts* texts = TextsOf(type_name);
+  if (!type || !texts || type->product_standard.empty()) return {};
+  const QString standard = QString::fromUtf8(type->product_standard.data(), qsizetype(type->product_standard.size()));
+  return SectionPicker::tr("%1, %2", "what the tube is, its product standard").arg(SectionPicker::tr(texts->kind), standard);
+}
 
 SectionPicker::SectionPicker(const SectionLibrary& library, Member member, double fy_class, QComboBox* type_combo,
                              QComboBox* number_combo, QLabel* description, const QString& member_name,
@@ -38,6 +76,10 @@ SectionPicker::SectionPicker(const SectionLibrary& library, Member member, doubl
       number_combo_(number_combo),
       description_label_(description),
       member_name_(member_name) {
+  // A type's name may be long in a language other than the list's: the combo keeps its width and
+  // its list opens as wide as the names.
+  type_combo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  type_combo_->setMinimumContentsLength(9);
   number_combo_->setEditable(true);
   number_combo_->setInsertPolicy(QComboBox::NoInsert);
   if (QCompleter* completer = number_combo_->completer()) {
@@ -55,7 +97,8 @@ void SectionPicker::setTypeNames(const std::vector<std::string>& names) {
   const QSignalBlocker block(type_combo_);
   type_combo_->clear();
   for (std::size_t i = 0; i < names.size(); ++i)
-    if (IsJointMemberType(names[i])) type_combo_->addItem(QString::fromStdString(names[i]), static_cast<int>(i));
+    if (IsJointMemberType(names[i])) type_combo_->addItem(SectionTypeTitle(names[i]), static_cast<int>(i));
+  type_combo_->view()->setMinimumWidth(type_combo_->view()->sizeHintForColumn(0) + 2 * type_combo_->view()->frameWidth() + 8);
   type_combo_->setCurrentIndex(type_combo_->findData(type_index_));
 }
 
@@ -83,11 +126,17 @@ LibraryError SectionPicker::fill(int type_index, int previous_position, bool kee
       const QSignalBlocker block(number_combo_);
       number_combo_->clear();
     }
-    // The type names are the list file's own; only the word between the last two is said.
-    const std::string or_word = tr("või", "between the last two section type names").toStdString();
+    // The types are named as the type combo names them.
+    QStringList member_types;
+    for (const std::string& type : type_names_)
+      if (IsJointMemberType(type)) member_types << SectionTypeTitle(type);
+    const QString or_word = tr("või", "between the last two section type names");
+    QString choices = member_types.join(QStringLiteral(", "));
+    if (member_types.size() > 1)
+      choices = QStringList(member_types.mid(0, member_types.size() - 1)).join(QStringLiteral(", ")) +
+                QLatin1Char(' ') + or_word + QLatin1Char(' ') + member_types.last();
     setTypeProblem(tr("%1 profiili tüüp %2 ei ole nelikanttoru. Vali %3.")
-                       .arg(member_name_, QString::fromStdString(name),
-                            QString::fromStdString(JointMemberTypeNames(or_word))));
+                       .arg(member_name_, SectionTypeTitle(name), choices));
     showCurrent();
     return {};
   }
@@ -175,11 +224,13 @@ void SectionPicker::showCurrent() {
   setNumberProblem(QString());
   {
     const QSignalBlocker block(type_combo_);
-    type_combo_->setCurrentIndex(type_combo_->findData(type_index_));
-    // A stored type the combo does not offer is still named.
+    const int offered = type_combo_->findData(type_index_);
+    type_combo_->setCurrentIndex(offered);
+    // A stored type the combo does not offer is still named (the placeholder widens the combo,
+    // so only then).
     type_combo_->setPlaceholderText(
-        type_index_ >= 0 && type_index_ < static_cast<int>(type_names_.size())
-            ? QString::fromStdString(type_names_[static_cast<std::size_t>(type_index_)])
+        offered < 0 && type_index_ >= 0 && type_index_ < static_cast<int>(type_names_.size())
+            ? SectionTypeTitle(type_names_[static_cast<std::size_t>(type_index_)])
             : QString());
   }
   {
@@ -187,7 +238,11 @@ void SectionPicker::showCurrent() {
     number_combo_->setCurrentIndex(number_index_);
     if (number_index_ < 0) number_combo_->setEditText(QString());
   }
-  description_label_->setText(QString::fromStdString(description_));
+  // The job keeps the list's standard line as its section text; the line names the standard.
+  description_label_->setText(type_problem_.isEmpty() && type_index_ >= 0 &&
+                                      type_index_ < static_cast<int>(type_names_.size())
+                                  ? SectionStandardText(type_names_[static_cast<std::size_t>(type_index_)])
+                                  : QString());
 }
 
 void SectionPicker::setTypeProblem(const QString& problem) {

@@ -16,6 +16,14 @@ class QLabel;
 
 namespace traxen {
 
+// The name a type combo gives a section type: the list file's own name in Estonian, whose
+// users know RUUTTORU and RISTTORU_I by it; in English the tube's short name ("Cold-formed
+// SHS"). A type that is no tube keeps its name (HEA, IPE).
+QString SectionTypeTitle(const std::string& name);
+// The line under a member's section: what the tube is and its product standard
+// ("külmvormitud ruuttoru, EN 10219-2"); empty for a type that is no tube.
+QString SectionStandardText(const std::string& type_name);
+
 class SectionPicker : public QObject {
   Q_OBJECT
  public:

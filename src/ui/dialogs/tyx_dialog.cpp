@@ -25,7 +25,7 @@ CXYTDlg::CXYTDlg(const Job& job, SectionLibrary library, QWidget* parent)
                   parent) {
   buildLayout();
   TyxJoint& t = job_.tyx;
-  edits_.add(n0_edit_, &t.N0, FieldOfKey("tyx.N0", QStringLiteral("N<sub>0,v</sub>"), QStringLiteral("kN")));
+  edits_.add(n0_edit_, &t.N0, FieldOfKey("tyx.N0", ChordLeftForceSymbol(), QStringLiteral("kN")));
   edits_.add(m0_edit_, &t.M0, FieldOfKey("tyx.M0", QStringLiteral("M<sub>0</sub>"), QStringLiteral("kNm")));
   bindFaceAndSidePlates();
   edits_.add(n1_edit_, &t.N1, FieldOfKey("tyx.N1", QStringLiteral("N<sub>1</sub>"), QStringLiteral("kN")));
@@ -73,7 +73,7 @@ QWidget* CXYTDlg::buildChordBox() {
       {QStringLiteral("chordBox"),
        tr("VÖÖ"),
        {QStringLiteral("N0Edit"), tr("Sisejõud vöö vasakus otsas"),
-        tr("Sisejõud vöö otstes  N<sub>0,v</sub>"), QStringLiteral("kN")},
+        tr("Sisejõud vöö otstes  %1").arg(ChordLeftForceSymbol()), QStringLiteral("kN")},
        {QStringLiteral("M0Edit"), tr("Paindemoment sõlmes"), QStringLiteral("M<sub>0</sub>"),
         QStringLiteral("kNm")},
        QStringLiteral("chordTypeCombo"),

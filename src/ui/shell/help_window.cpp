@@ -1,6 +1,7 @@
 // Finding and showing the manual.
 #include "ui/shell/help_window.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -45,6 +46,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QTextBrowser(parent) {
                           QDir::toNativeSeparators(QDir::cleanPath(QCoreApplication::applicationDirPath() +
                                                                    QStringLiteral("/../share/traxen")))));
   resize(760, 820);
+  // A window of its own closes as windows of reading do: Esc or Ctrl+W.
+  auto* close_window = new QAction(this);
+  close_window->setObjectName(QStringLiteral("closeManual"));
+  close_window->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+  close_window->setShortcutContext(Qt::WindowShortcut);
+  connect(close_window, &QAction::triggered, this, &QWidget::close);
+  addAction(close_window);
 }
 
 }  // namespace traxen

@@ -42,6 +42,7 @@
 #include "ui/shell/family_texts.h"
 #include "ui/shell/file_dialog_labels.h"
 #include "ui/shell/help_window.h"
+#include "ui/shell/joint_table_window.h"
 #include "ui/shell/painted_icons.h"
 #include "ui/shell/program_icon.h"
 #include "ui/shell/program_style.h"
@@ -62,8 +63,9 @@ QStringList ProjectFilters() {
 MainWindow::MainWindow() {
   InstallProgramStyle();
   setObjectName(QStringLiteral("mainWindow"));
-  setWindowTitle(tr(kMainWindowTitle));
-  setAccessibleName(windowTitle());
+  title_ = MainWindowTitle(QString());
+  setWindowTitle(title_);
+  setAccessibleName(title_);
   setWindowIcon(ProgramIcon());
   setAcceptDrops(true);
 
@@ -213,9 +215,34 @@ void MainWindow::retitleWindows(Document* document) {
     windows.at(i)->setWindowTitle(title + modified);
   }
   updateCaption();
+  updateTitle();
 }
 
-void MainWindow::activeWindowChanged(QMdiSubWindow*) {
+QString MainWindowTitle(const QString& active_window) {
+  const QString program = QStringLiteral("TRAXEN");
+  return active_window.isEmpty() ? program : active_window + QStringLiteral(" — ") + program;
+}
+
+// A job is named without the ":2" of a second window on it; a table window by its own title.
+void MainWindow::updateTitle() {
+  QMdiSubWindow* window = mdi_->activeSubWindow();
+  if (!window) window = mdi_->currentSubWindow();
+  QString active;
+  if (window) {
+    const auto* view = qobject_cast<ReportView*>(window->widget());
+    if (view && view->document())
+      active = view->document()->title() + (view->document()->isModified() ? QStringLiteral("*") : QString());
+    else if (window->widget())
+      active = window->widget()->windowTitle();
+  }
+  title_ = MainWindowTitle(active);
+  if (windowTitle() != title_) setWindowTitle(title_);
+}
+
+void MainWindow::activeWindowChanged(QMdiSubWindow* window) {
+  // A window that is no job's (the joint table) names itself: its title changes with its "*".
+  if (window)
+    connect(window, &QWidget::windowTitleChanged, this, &MainWindow::updateTitle, Qt::UniqueConnection);
   ReportView* view = activeView();
   if (view) {
     undo_group_->setActiveStack(view->document()->undoStack());
@@ -230,6 +257,7 @@ void MainWindow::activeWindowChanged(QMdiSubWindow*) {
   verdict_->follow(view);
   updateCommands();
   updateCaption();
+  updateTitle();
 }
 
 ShellState MainWindow::shellState() const {
@@ -312,6 +340,7 @@ void MainWindow::showOpenWarnings(const QStringList& warnings) {
 // saved or discarded when its window closes. An unmodified job is replaced as the file
 // commands always did (one undo step, so even that is not lost).
 bool MainWindow::openFile(const QString& path, bool recent) {
+  if (ReportView* open = windowOfFile(path)) return bringToFront(open, path);
   ReportView* view = activeView();
   if (!view || view->document()->isModified()) return openInNewWindow(path, false, recent);
   Document* document = view->document();
@@ -322,11 +351,12 @@ bool MainWindow::openFile(const QString& path, bool recent) {
     showError(error);
     return false;
   }
-  fileOpened(document, path, recent, warnings);
+  fileOpened(document, path, warnings);
   return true;
 }
 
 bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool recent) {
+  if (ReportView* open = windowOfFile(path)) return bringToFront(open, path);
   // The file is read before the window exists, so the report is laid out once.
   auto* document = new Document(this);
   QString error;
@@ -339,7 +369,7 @@ bool MainWindow::openInNewWindow(const QString& path, bool keep_on_failure, bool
     return false;
   }
   newDocumentWindow(document);
-  fileOpened(document, path, recent, warnings);
+  fileOpened(document, path, warnings);
   return true;
 }
 
@@ -354,9 +384,40 @@ void MainWindow::forgetMissingRecentFile(const QString& path, bool recent) {
   rebuildRecentFiles();
 }
 
-void MainWindow::fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings) {
+namespace {
+// One file by any of its names (a link, "..", a relative path); a file that has gone is
+// compared by its absolute name.
+bool SameFile(const QString& a, const QString& b) {
+  const QFileInfo left(a), right(b);
+  const QString l = left.canonicalFilePath(), r = right.canonicalFilePath();
+  if (!l.isEmpty() && !r.isEmpty()) return l == r;
+  return QDir::cleanPath(left.absoluteFilePath()) == QDir::cleanPath(right.absoluteFilePath());
+}
+}  // namespace
+
+ReportView* MainWindow::windowOfFile(const QString& path) const {
+  for (ReportView* view : views())
+    if (view->document() && !view->document()->path().isEmpty() && SameFile(view->document()->path(), path))
+      return view;
+  return nullptr;
+}
+
+// The job read from the file keeps what the user did to it since: the file is not read again.
+bool MainWindow::bringToFront(ReportView* view, const QString& path) {
+  auto* window = qobject_cast<QMdiSubWindow*>(view->parentWidget());
+  if (window && window->isMinimized()) window->showNormal();
+  mdi_->setActiveSubWindow(window);
+  view->setFocus();
+  AppSettings::addRecentFile(view->document()->path());
+  rebuildRecentFiles();
+  statusBar()->showMessage(tr("Juba avatud: %1").arg(QDir::toNativeSeparators(view->document()->path())), 5000);
+  return true;
+}
+
+// The window names the file as the recent files and the window list do: with its extension.
+void MainWindow::fileOpened(Document* document, const QString& path, const QStringList& warnings) {
   const QFileInfo info(path);
-  setDocumentTitle(document, recent ? info.completeBaseName() : info.fileName());
+  setDocumentTitle(document, info.fileName());
   AppSettings::addRecentFile(path);
   rebuildRecentFiles();
   statusBar()->showMessage(tr("Avatud: %1").arg(QDir::toNativeSeparators(path)), 5000);
@@ -416,7 +477,13 @@ bool MainWindow::saveAs(ReportView* view) {
 
 bool MainWindow::confirmClose(ReportView* view) {
   Document* document = view->document();
-  if (!document || !document->isModified() || viewsOf(document).size() > 1) return true;
+  if (quit_answered_ || !document || !document->isModified() || viewsOf(document).size() > 1) return true;
+  return askToSave(view);
+}
+
+// The question about the view's job, over its window; true when the window may close.
+bool MainWindow::askToSave(ReportView* view) {
+  Document* document = view->document();
   const QString name = document->path().isEmpty() ? document->title() : QFileInfo(document->path()).fileName();
   mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(view->parentWidget()));
   const UnsavedAnswer answer = AskAboutUnsavedChanges(this, tr("Kas salvestada töö „%1“ muudatused?").arg(name));
@@ -424,8 +491,45 @@ bool MainWindow::confirmClose(ReportView* view) {
   return answer == UnsavedAnswer::kDiscard;
 }
 
+bool MainWindow::answerEveryUnsavedWindow() {
+  QMdiSubWindow* was_active = mdi_->activeSubWindow();
+  QList<const Document*> asked;
+  QList<JointTableWindow*> discarded_tables;
+  for (QMdiSubWindow* window : mdi_->subWindowList()) {
+    bool may_close = true;
+    if (auto* view = qobject_cast<ReportView*>(window->widget())) {
+      Document* document = view->document();
+      if (!document || !document->isModified() || asked.contains(document)) continue;
+      asked << document;
+      may_close = askToSave(view);
+    } else if (auto* table = qobject_cast<JointTableWindow*>(window->widget())) {
+      if (!table->isModified()) continue;
+      mdi_->setActiveSubWindow(window);
+      // The table window's own question, in its words.
+      const UnsavedAnswer answer = AskAboutUnsavedChanges(
+          this, JointTableWindow::tr("Kas salvestada %1 muudatused?").arg(QFileInfo(table->path()).fileName()));
+      may_close = answer == UnsavedAnswer::kDiscard || (answer == UnsavedAnswer::kSave && table->save());
+      if (answer == UnsavedAnswer::kDiscard) discarded_tables << table;
+    }
+    if (!may_close) {
+      if (was_active) mdi_->setActiveSubWindow(was_active);
+      return false;
+    }
+  }
+  // Every answer is in: a table the user let go no longer asks as it closes.
+  for (JointTableWindow* table : discarded_tables) table->setWindowModified(false);
+  return true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // One Loobu keeps every window as it was: nothing closes before every question is answered.
+  if (!answerEveryUnsavedWindow()) {
+    event->ignore();
+    return;
+  }
+  quit_answered_ = true;
   mdi_->closeAllSubWindows();
+  quit_answered_ = false;
   if (!mdi_->subWindowList().isEmpty()) {
     event->ignore();
     return;
@@ -436,9 +540,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-  // A maximised document window would add its name to the title; the title never changes.
-  if (event->type() == QEvent::WindowTitleChange && windowTitle() != tr(kMainWindowTitle))
-    setWindowTitle(tr(kMainWindowTitle));
+  // A maximised document window would add its name in brackets: the title stays as it is made.
+  if (event->type() == QEvent::WindowTitleChange && !title_.isEmpty() && windowTitle() != title_)
+    setWindowTitle(title_);
   QMainWindow::changeEvent(event);
 }
 

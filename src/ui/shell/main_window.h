@@ -29,9 +29,10 @@ struct JobDocument;
 class ReportView;
 class VerdictLabel;
 
-// The main window's title, shown through MainWindow::tr.
-inline constexpr const char* kMainWindowTitle =
-    QT_TRANSLATE_NOOP("traxen::MainWindow", "NELIKANTTORUST TASAPINNALISTE LIIDETE ARVUTUS");
+// The main window's title: the active window's job or table, "k3.trx* — TRAXEN" (the "*"
+// while it has unsaved changes), so that a task bar and a window switcher tell jobs apart;
+// "TRAXEN" alone while no window is open.
+QString MainWindowTitle(const QString& active_window);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -51,20 +52,26 @@ class MainWindow : public QMainWindow {
   QPrinter& printer();
 
   // Reads `path` into the active window's job; into a new window when none is open or the
-  // active job has unsaved changes, which are never dropped. A failure is shown in a message
-  // box and changes nothing. `recent` titles the window with the file name without its
-  // extension, as the recent-file entries do.
+  // active job has unsaved changes, which are never dropped. A file already open is not read
+  // again: its window comes to the front. A failure is shown in a message box and changes
+  // nothing; `recent` (an entry of the recent files) forgets a file that has gone.
   bool openFile(const QString& path, bool recent = false);
-  // Opens `path` in a new document window (command line, dropped files). When it cannot be
-  // read the message names the file and the reason, and the new window keeps a new job
-  // (`keep_on_failure`) or closes.
+  // Opens `path` in a new document window (command line, dropped files), or brings the window
+  // that has it open to the front. When it cannot be read the message names the file and the
+  // reason, and the new window keeps a new job (`keep_on_failure`) or closes.
   bool openInNewWindow(const QString& path, bool keep_on_failure, bool recent = false);
+  // The first window on the job read from `path` (the same file by another name too), or null.
+  ReportView* windowOfFile(const QString& path) const;
 
   bool save(ReportView* view);
   bool saveAs(ReportView* view);
   // Save, Discard or Cancel for a modified document whose last window closes; true when
   // closing may go on.
   bool confirmClose(ReportView* view);
+  // Quitting: the question for every job and table with unsaved changes, in the order of their
+  // windows, before any window closes. False at the first Loobu (or a save that did not
+  // happen): then no window has closed and the one that was active is again.
+  bool answerEveryUnsavedWindow();
 
   // What the commands' enabled states follow.
   ShellState shellState() const;
@@ -123,6 +130,9 @@ class MainWindow : public QMainWindow {
   void rebuildWindowMenu();
   void updateCommands();
   void updateCaption();
+  void updateTitle();
+  bool askToSave(ReportView* view);
+  bool bringToFront(ReportView* view, const QString& path);
   void setDocumentTitle(Document* document, const QString& title);
   void retitleWindows(Document* document);
   void activeWindowChanged(QMdiSubWindow* window);
@@ -133,7 +143,7 @@ class MainWindow : public QMainWindow {
   void showOpenWarnings(const QStringList& warnings);
   std::function<bool(JobDocument&, int, QString*)> confirmOpenedFile();
   void forgetMissingRecentFile(const QString& path, bool recent);
-  void fileOpened(Document* document, const QString& path, bool recent, const QStringList& warnings);
+  void fileOpened(Document* document, const QString& path, const QStringList& warnings);
 
   QMdiArea* mdi_ = nullptr;
   QUndoGroup* undo_group_ = nullptr;
@@ -150,6 +160,9 @@ class MainWindow : public QMainWindow {
   QActionGroup* looks_ = nullptr;
   std::unique_ptr<QPrinter> printer_;
   bool closing_ = false;
+  // Every question of a quit is answered: the windows close without asking again.
+  bool quit_answered_ = false;
+  QString title_;  // the title the window keeps, whatever a maximised document window sets
   int untitled_count_ = 0;  // new jobs are "Nimetu 1", "Nimetu 2", …
   double last_zoom_ = 1.0;  // of the last active report: new windows open at it
 };

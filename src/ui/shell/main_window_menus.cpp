@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,6 +16,7 @@
 #include <QToolButton>
 #include <QUndoGroup>
 #include <algorithm>
+#include <map>
 #include <optional>
 
 #include "ui/shell/app_settings.h"
@@ -38,6 +41,19 @@ ShellMenuInfo InfoOf(ShellMenu menu) {
   for (const ShellMenuInfo& info : ShellMenus())
     if (info.menu == menu) return info;
   qFatal("a menu without its entry in the menu list");
+}
+
+// The entry names the file as its window does, "k3.trx", then the folder it is in, the
+// home folder written "~": "k3.trx  [~/sõrestikud]".
+QString RecentFileText(const QString& path) {
+  const QFileInfo file(path);
+  QString folder = QDir::cleanPath(file.absolutePath());
+  const QString home = QDir::cleanPath(QDir::homePath());
+  if (home.size() > 1 && (folder == home || folder.startsWith(home + QLatin1Char('/'))))
+    folder = QLatin1Char('~') + folder.mid(home.size());
+  // A single "&" in a name would underline the next letter instead of showing.
+  QString text = file.fileName() + QStringLiteral("  [") + QDir::toNativeSeparators(folder) + QLatin1Char(']');
+  return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 void NameToolButtons(QToolBar* bar) {
@@ -66,8 +82,8 @@ QAction* MainWindow::commandAction(const QByteArray& name) const {
 
 void MainWindow::createActions() {
   commands_ = ShellCommands();
-  looks_ = new QActionGroup(this);
-  looks_->setExclusive(true);
+  // The radio entries of a menu are one exclusive group.
+  std::map<ShellMenu, QActionGroup*> radio_groups;
   for (const ShellCommand& command : commands_) {
     if (command.kind != ShellCommand::Kind::kCommand) {
       command_actions_ << nullptr;
@@ -82,12 +98,20 @@ void MainWindow::createActions() {
     a->setCheckable(command.checkable);
     // Checked before the toggle is connected: the state at start is no user's choice to store.
     if (command.checked_at_start) a->setChecked(command.checked_at_start());
-    if (command.menu == ShellMenu::kAppearance) looks_->addAction(a);
+    if (command.radio) {
+      QActionGroup*& group = radio_groups[command.menu];
+      if (!group) {
+        group = new QActionGroup(this);
+        group->setExclusive(true);
+      }
+      group->addAction(a);
+    }
     if (command.run) connect(a, &QAction::triggered, this, [this, run = command.run] { run(*this); });
     if (command.toggle)
       connect(a, &QAction::toggled, this, [this, toggle = command.toggle](bool on) { toggle(*this, on); });
     command_actions_ << a;
   }
+  looks_ = radio_groups[ShellMenu::kAppearance];
 }
 
 QMenu* MainWindow::addSubmenu(QMenu* parent, ShellMenu which) {
@@ -225,6 +249,7 @@ void MainWindow::addWindowList(QMenu* menu, bool separate) {
     QMdiSubWindow* window = windows.at(i);
     QString title = window->windowTitle();
     if (title.isEmpty()) title = tr("(nimetu)");
+    title.replace(QLatin1Char('&'), QStringLiteral("&&"));  // shown, not a mnemonic
     const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title) : title;
     QAction* entry = menu->addAction(text);
     entry->setObjectName(QStringLiteral("windowList%1").arg(i + 1));
@@ -243,8 +268,8 @@ void MainWindow::rebuildRecentFiles() {
     action->setVisible(used);
     if (!used) continue;
     action->setData(files.at(i));
-    action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files.at(i)));
-    action->setStatusTip(files.at(i));
+    action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(RecentFileText(files.at(i))));
+    action->setStatusTip(QDir::toNativeSeparators(files.at(i)));
   }
   recent_placeholder_->setVisible(files.isEmpty());
 }

@@ -106,9 +106,14 @@ void ReportView::scrollBy(int dx, int dy) {
   verticalScrollBar()->setValue(verticalScrollBar()->value() + dy);
 }
 
-void ReportView::scrollToReportY(double units) {
-  const int above = LineScrollPixels(zoom_);
-  verticalScrollBar()->setValue(int(std::lround(units * zoom_)) - above);
+void ReportView::scrollToReportSpan(double top, double bottom) {
+  // A report line is 23 units high: the last line ends that far below its y.
+  constexpr double kReportLineUnits = 23;
+  const int margin = LineScrollPixels(zoom_);
+  const int first = int(std::lround(top * zoom_)) - margin;
+  const int last = int(std::lround((bottom + kReportLineUnits) * zoom_)) + margin;
+  const int client = viewport()->height();
+  verticalScrollBar()->setValue(last - first <= client ? first : last - client);
 }
 
 QSize ReportView::fitClientSize() const {

@@ -51,9 +51,10 @@ class ReportView : public QAbstractScrollArea {
   // report taller than it will show, plus the horizontal one that a fitted page will not.
   QSize fitClientSize() const;
 
-  // Scrolls so that report y `units` is near the client's top (a line just above it stays
-  // in sight); x is kept.
-  void scrollToReportY(double units);
+  // Scrolls so that the report lines from y `top` to the line at y `bottom` are in sight, a
+  // line of what comes before above them; lines taller than the client show their end, with
+  // as much above it as fits. x is kept.
+  void scrollToReportSpan(double top, double bottom);
 
   // The page at the client centre (from 0).
   int visiblePage() const;

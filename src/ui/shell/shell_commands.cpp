@@ -125,13 +125,13 @@ std::vector<ShellCommand> FileCommands() {
                .icon = PaintedPicture::kPrinter, .tooltip = Texts::tr("Prindi aruanne"), .menu = Menu::kFile,
                .menu_group = 2, .toolbar = Bar::kStandard, .toolbar_group = 2, .enabled = DocumentActive,
                .run = [](MainWindow& w) { w.print(); }});
-  t.push_back({.name = "filePrintPreview", .text = Texts::tr("Prin&timise  eelvaade..."), .menu = Menu::kFile,
+  t.push_back({.name = "filePrintPreview", .text = Texts::tr("Prin&timise eelvaade..."), .menu = Menu::kFile,
                .menu_group = 2, .enabled = DocumentActive, .run = [](MainWindow& w) { w.printPreview(); }});
   t.push_back({.name = "filePrintSetup", .text = Texts::tr("P&rinteri valik..."), .menu = Menu::kFile,
                .menu_group = 2, .run = [](MainWindow& w) { w.printerSetup(); }});
   t.push_back({.kind = Kind::kRecentFiles, .name = "recentFiles", .menu = Menu::kFile, .menu_group = 3});
-  t.push_back({.name = "fileExit", .text = Texts::tr("&Välju"), .menu = Menu::kFile, .menu_group = 4,
-               .run = [](MainWindow& w) { w.close(); }});
+  t.push_back({.name = "fileExit", .text = Texts::tr("&Välju"), .shortcuts = {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+               .menu = Menu::kFile, .menu_group = 4, .run = [](MainWindow& w) { w.close(); }});
   return t;
 }
 
@@ -186,8 +186,8 @@ std::vector<JointFamilyCommands> ShellJointFamilies() {
     const FamilyDesktopTexts texts = DesktopTextsOf(f);
     rows.push_back({f.command_name.data(), f.info.dialog, texts.menu, texts.button, texts.tip, ++group});
     if (f.info.id == JobFamilyId::kKn) {
-      rows.push_back({"knReinforced", 0, Texts::tr("KN tugevdatud  õlmed"), {}, {}});
-      rows.push_back({"tyxReinforced", 0, Texts::tr("X,Y ja  T tugevdatud sõlmed"), {}, {}});
+      rows.push_back({"knReinforced", 0, Texts::tr("KN tugevdatud sõlmed"), {}, {}});
+      rows.push_back({"tyxReinforced", 0, Texts::tr("X,Y ja T tugevdatud sõlmed"), {}, {}});
     }
   }
   return rows;
@@ -223,23 +223,19 @@ std::vector<ShellCommand> ViewCommands() {
                .submenu = Menu::kAppearance});
   t.push_back({.kind = Kind::kSubmenu, .name = "viewReportLanguage", .menu = Menu::kView, .menu_group = 2,
                .submenu = Menu::kReportLanguage});
-  // Unchecking the chosen language keeps it: one of the two is always chosen.
-  const auto choose = [](ReportLanguage lang) {
-    return [lang](MainWindow& w, bool on) {
-      if (on || AppSettings::reportLanguage() == lang) w.setReportLanguage(lang);
-    };
-  };
+  // One of the two languages is always chosen.
+  const auto choose = [](ReportLanguage lang) { return [lang](MainWindow& w) { w.setReportLanguage(lang); }; };
   t.push_back({.name = "viewReportEstonian", .text = Texts::tr("&Eesti"), .menu = Menu::kReportLanguage,
-               .checkable = true,
+               .checkable = true, .radio = true,
                .checked_at_start = [] { return AppSettings::reportLanguage() == ReportLanguage::kEstonian; },
-               .toggle = choose(ReportLanguage::kEstonian)});
+               .run = choose(ReportLanguage::kEstonian)});
   t.push_back({.name = "viewReportEnglish", .text = Texts::tr("E&nglish"), .menu = Menu::kReportLanguage,
-               .checkable = true,
+               .checkable = true, .radio = true,
                .checked_at_start = [] { return AppSettings::reportLanguage() == ReportLanguage::kEnglish; },
-               .toggle = choose(ReportLanguage::kEnglish)});
+               .run = choose(ReportLanguage::kEnglish)});
   for (const Appearance& look : Appearances()) {
     t.push_back({.name = "look" + QByteArray::number(look.id), .text = QString::fromUtf8(look.menu_text),
-                 .menu = Menu::kAppearance, .checkable = true, .data = look.id,
+                 .menu = Menu::kAppearance, .checkable = true, .radio = true, .data = look.id,
                  .run = [id = look.id](MainWindow& w) { w.setAppearance(id); }});
   }
   return t;

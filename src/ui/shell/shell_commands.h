@@ -69,6 +69,9 @@ struct ShellCommand {
 
   EnabledWhen enabled = Always;
   bool checkable = false;
+  // One of the checkable entries of its menu of which exactly one is checked, shown as a radio
+  // item; checking it unchecks the others.
+  bool radio = false;
   bool (*checked_at_start)() = nullptr;
   QVariant data;  // an appearance's identifier
 

@@ -49,9 +49,9 @@ void VerdictLabel::refresh() {
 
 bool VerdictLabel::showGoverningCheck() {
   if (!view_ || !view_->document()) return false;
-  const int y = GoverningCheckY(SummaryOf(view_), view_->report().ops.texts());
-  if (y < 0) return false;
-  view_->scrollToReportY(y);
+  const ReportSpan check = GoverningCheckSpan(SummaryOf(view_), view_->report().ops.texts());
+  if (!check.found()) return false;
+  view_->scrollToReportSpan(check.top, check.bottom);
   view_->setFocus();
   return true;
 }

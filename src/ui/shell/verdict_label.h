@@ -1,5 +1,5 @@
 // The status bar's verdict of the active job, kept up to date as the job and its report
-// change; a click scrolls the report to the check that governs the verdict.
+// change; a click brings the check that governs the verdict into view.
 #pragma once
 
 #include <QLabel>
@@ -19,7 +19,8 @@ class VerdictLabel : public QLabel {
   void follow(ReportView* view);
   bool failed() const { return failed_; }
 
-  // Scrolls the followed view to the governing check; false when there is none to show.
+  // Scrolls the followed view so that the whole governing check is in sight; false when there
+  // is none to show.
   bool showGoverningCheck();
 
  protected:

@@ -4,6 +4,7 @@
 #include "report/report_texts.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -47,10 +48,7 @@ QString WithSymbols(QString text) {
 }  // namespace
 
 QString ModeName(const CheckSummary& s, const ResistanceVerdict& v, ReportLanguage language) {
-  const std::optional<FailureMode> mode = FailureModeOf(s, v);
-  if (!mode) return QString::fromStdString(v.mode);
-  const std::string_view name = FailureModeName(*mode, language);
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  return QString::fromStdString(DecidingModeName(s, v, language));
 }
 
 QString EstonianModeName(const CheckSummary& s, const ResistanceVerdict& v) {
@@ -109,14 +107,34 @@ VerdictLine DescribeVerdict(const CheckSummary& s) {
   return line;
 }
 
-int GoverningCheckY(const CheckSummary& s, const std::vector<RecordingSurface::TextRecord>& texts) {
+namespace {
+// The first verdict at or below `y`, and the last one above it.
+int VerdictAtOrBelow(const std::vector<RecordingSurface::TextRecord>& texts, int y) {
+  int found = -1;
+  for (const auto& t : texts)
+    if (t.at.y >= y && IsVerdict(t.text) && (found < 0 || t.at.y < found)) found = t.at.y;
+  return found;
+}
+
+int FirstLineAfterVerdictAbove(const std::vector<RecordingSurface::TextRecord>& texts, int y) {
+  int verdict = -1;
+  for (const auto& t : texts)
+    if (t.at.y < y && IsVerdict(t.text)) verdict = std::max(verdict, t.at.y);
+  int first = y;
+  for (const auto& t : texts)
+    if (t.at.y > verdict && t.at.y < first) first = t.at.y;
+  return first;
+}
+}  // namespace
+
+ReportSpan GoverningCheckSpan(const CheckSummary& s, const std::vector<RecordingSurface::TextRecord>& texts) {
   if (!s.valid) {
     for (const auto& t : texts)
-      if (t.color == kRed) return t.at.y;
-    return -1;
+      if (t.color == kRed) return {t.at.y, t.at.y};
+    return {};
   }
   const ResistanceVerdict* v = GoverningVerdict(s);
-  if (!v) return -1;
+  if (!v) return {};
   // A mode of its own has a numbered heading ("3a. Vöö lõikekandevõime"), once per brace in
   // brace order; an introduction may list the headings before them, so they count from the end.
   if (v->mode != "governing" && v->mode != "overlap") {
@@ -131,13 +149,19 @@ int GoverningCheckY(const CheckSummary& s, const std::vector<RecordingSurface::T
       if (&other < v) ++before;
     }
     const int index = int(headings.size()) - same_mode + before;
-    if (index >= 0 && index < int(headings.size())) return headings[std::size_t(index)];
+    if (index >= 0 && index < int(headings.size())) {
+      const int heading = headings[std::size_t(index)];
+      const int verdict = VerdictAtOrBelow(texts, heading);
+      return {heading, verdict < 0 ? heading : verdict};
+    }
   }
-  // The governing comparison closes the resistances: the report's last verdict.
+  // The governing comparison closes the resistances: the report's last verdict, with what
+  // leads up to it since the check before.
   int last = -1;
   for (const auto& t : texts)
-    if (IsVerdict(t.text)) last = t.at.y;
-  return last;
+    if (IsVerdict(t.text)) last = std::max(last, t.at.y);
+  if (last < 0) return {};
+  return {FirstLineAfterVerdictAbove(texts, last), last};
 }
 
 }  // namespace traxen
