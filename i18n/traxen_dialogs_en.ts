@@ -870,6 +870,14 @@
         <source>Terase osavarutegur g_M2</source>
         <translation>Partial factor g_M2 of the steel</translation>
     </message>
+    <message>
+        <source>%1: f&lt;sub&gt;u&lt;/sub&gt; = %2 MPa &amp;lt; 1,10 × f&lt;sub&gt;y&lt;/sub&gt; = %3 MPa (EN 1993-1-1 3.2.2)</source>
+        <translation>%1: f&lt;sub&gt;u&lt;/sub&gt; = %2 MPa &amp;lt; 1.10 × f&lt;sub&gt;y&lt;/sub&gt; = %3 MPa (EN 1993-1-1 3.2.2)</translation>
+    </message>
+    <message>
+        <source>Hoiatus:</source>
+        <translation>Warning:</translation>
+    </message>
 </context>
 <context>
     <name>traxen::SteelGradeBox</name>

@@ -90,11 +90,12 @@ int RunKeys() {
             << families
             << "; other keys keep the default shown.\n"
                "'derived' keys are computed from the others: a given value that differs is replaced\n"
-               "(with a warning). Every number must be finite and within +-1e12; lengths, sizes,\n"
-               "strengths and E above 0, partial factors at least 1.0, angles within (0, 180) degrees.\n"
+               "(with a warning). Every number must be finite and within +-1e12; lengths and sizes\n"
+               "above 0, strengths within [100, 1000] MPa, E within [150000, 250000] MPa, partial\n"
+               "factors at least 1.0, angles within (0, 180) degrees.\n"
                "traxen-cli new "
             << names << " writes a complete job.\n\n";
-  std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", "key", "unit", "rule", "default", "meaning");
+  std::cout << fmt::format("{:<24} {:<8} {:<28} {:<14} {}\n", "key", "unit", "rule", "default", "meaning");
   std::string internal;
   for (const JobKey& key : JobKeys()) {
     if (key.role == KeyRole::kInternal) {
@@ -105,7 +106,7 @@ int RunKeys() {
     const std::string def = required ? "-" : key.role == KeyRole::kOptional || key.role == KeyRole::kDerived
                                                  ? "(derived)"
                                                  : DefaultValueText(key.name);
-    std::cout << fmt::format("{:<24} {:<8} {:<26} {:<14} {}\n", key.name, key.unit.empty() ? "-" : key.unit,
+    std::cout << fmt::format("{:<24} {:<8} {:<28} {:<14} {}\n", key.name, key.unit.empty() ? "-" : key.unit,
                              RoleNote(key), def, key.meaning);
   }
   std::cout << "\nAlso accepted, for project files of the desktop program, and never needed:\n" << internal << "\n";

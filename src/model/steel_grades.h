@@ -29,4 +29,11 @@ std::optional<std::size_t> FindSteelGrade(double fy, double fu);
 // The first grade with this yield strength (a plate, whose tensile strength is not kept).
 std::optional<std::size_t> FindSteelGradeByYield(double fy);
 
+// EN 1993-1-1 3.2.2(1): a steel with f_u / f_y below 1.10 lacks the ductility the design
+// rules take for granted. The steel dialog warns about it; nothing refuses such a steel.
+inline constexpr double kLeastUltimateToYieldRatio = 1.10;
+// The ratio is compared as a quotient, so that f_u of exactly 1.10 f_y (390.5 over 355 MPa)
+// does not warn by a rounding of 1.10 × f_y.
+inline bool LacksDuctility(double fy, double fu) { return fy > 0 && fu / fy < kLeastUltimateToYieldRatio; }
+
 }  // namespace traxen

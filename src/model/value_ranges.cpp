@@ -23,11 +23,25 @@ bool IsMemberSize(std::string_view key) {
          key[1] >= '0' && key[1] <= '2';
 }
 
+// The bounds of a closed range as messages print them ("150000"), units aside.
+double Least(ValueRange range) {
+  return range == ValueRange::kElasticModulus ? kLeastElasticModulus : kLeastStrength;
+}
+double Greatest(ValueRange range) {
+  return range == ValueRange::kElasticModulus ? kGreatestElasticModulus : kGreatestStrength;
+}
+
+// " MPa" after a bound, nothing for a value without a unit.
+std::string Unit(std::string_view unit) { return unit.empty() ? std::string() : " " + std::string(unit); }
+
 }  // namespace
 
 ValueRange RangeOfKey(std::string_view dotted) {
   const std::string_view group = GroupOf(dotted), key = KeyOf(dotted);
-  if (group == "steel") return key.starts_with("gamma_M") ? ValueRange::kPartialFactor : ValueRange::kPositive;
+  if (group == "steel") {
+    if (key.starts_with("gamma_M")) return ValueRange::kPartialFactor;
+    return key == "E" ? ValueRange::kElasticModulus : ValueRange::kStrength;
+  }
   if (group == "len" || group == "plate" || group == "chord") return ValueRange::kPositive;
   if (const JobFamilyInfo* family = FindJobFamily(group)) return family->range(key);
   return ValueRange::kAnyFinite;
@@ -46,6 +60,8 @@ bool InRange(ValueRange range, double v) {
     case ValueRange::kPositive: return v > 0;
     case ValueRange::kAngle: return v > 0 && v < 180;
     case ValueRange::kPartialFactor: return v >= 1.0;
+    case ValueRange::kStrength: return v >= kLeastStrength && v <= kGreatestStrength;
+    case ValueRange::kElasticModulus: return v >= kLeastElasticModulus && v <= kGreatestElasticModulus;
   }
   return false;
 }
@@ -56,6 +72,9 @@ std::string RangeText(ValueRange range, std::string_view unit) {
     case ValueRange::kPositive: return unit.empty() ? std::string("> 0") : fmt::format("> 0 {}", unit);
     case ValueRange::kAngle: return "within (0, 180) degrees";
     case ValueRange::kPartialFactor: return ">= 1.0";
+    case ValueRange::kStrength:
+    case ValueRange::kElasticModulus:
+      return fmt::format("within [{}, {}]{}", Least(range), Greatest(range), Unit(unit));
   }
   return {};
 }
@@ -66,6 +85,9 @@ std::string RangeTextEt(ValueRange range, std::string_view unit) {
     case ValueRange::kPositive: return unit.empty() ? std::string("> 0") : fmt::format("> 0 {}", unit);
     case ValueRange::kAngle: return "vahemikus (0°, 180°)";
     case ValueRange::kPartialFactor: return "≥ 1,0";
+    case ValueRange::kStrength:
+    case ValueRange::kElasticModulus:
+      return fmt::format("vahemikus [{}, {}]{}", Least(range), Greatest(range), Unit(unit));
   }
   return {};
 }

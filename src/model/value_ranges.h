@@ -15,10 +15,19 @@ namespace traxen {
 
 enum class ValueRange {
   kAnyFinite,      // forces, moments, eccentricity: any finite number
-  kPositive,       // sizes, member lengths, strengths, E: finite and > 0
+  kPositive,       // sizes, member lengths: finite and > 0
   kAngle,          // brace angles: within (0°, 180°)
   kPartialFactor,  // partial factors γM: finite and ≥ 1.0
+  kStrength,       // yield and ultimate strengths: within [100, 1000] MPa
+  kElasticModulus, // E: within [150 000, 250 000] MPa
 };
+
+// The strengths and the elastic modulus a steel of a hollow section joint can have. Wide
+// enough for every structural steel, narrow enough to refuse a value typed in the wrong unit
+// (0.355 for 355 MPa, GPa for MPa, 2.1e11 Pa for E), which would otherwise be computed into
+// a report that passes with a 0.0 mm weld.
+inline constexpr double kLeastStrength = 100, kGreatestStrength = 1000;              // MPa
+inline constexpr double kLeastElasticModulus = 150000, kGreatestElasticModulus = 250000;  // MPa
 
 // The range of a job key ("len.L1", "steel.gamma_M0", "kn.theta2", "plate.face_t").
 // Plate sizes are kPositive; whether a plate is in use is the caller's to know.
@@ -34,11 +43,11 @@ ValueRange HollowJointKeyRange(std::string_view key);
 bool InRange(ValueRange range, double v);
 
 // The range as a short English phrase for messages: "> 0 mm", "within (0, 180) degrees",
-// ">= 1.0", "finite". `unit` as `traxen-cli keys` prints it ("mm", "m", "MPa", "").
+// ">= 1.0", "within [100, 1000] MPa", "finite". `unit` as `traxen-cli keys` prints it ("mm", "m", "MPa", "").
 std::string RangeText(ValueRange range, std::string_view unit);
 
 // The same in Estonian for the desktop program's field tooltips: "> 0 mm",
-// "vahemikus (0°, 180°)", "≥ 1,0", "lõplik arv".
+// "vahemikus (0°, 180°)", "≥ 1,0", "vahemikus [100, 1000] MPa", "lõplik arv".
 std::string RangeTextEt(ValueRange range, std::string_view unit);
 
 }  // namespace traxen

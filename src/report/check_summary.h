@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "report/check_numbers.h"
 #include "report/report_texts.h"
 
 namespace traxen {
@@ -46,13 +47,14 @@ struct CheckSummary {
   std::vector<WeldSummary> welds;  // empty when a condition failed
 
   // Every condition held and every verdict passed. A resistance, force or weld that is not a
-  // finite number never passes, whatever the verdict that carries it says.
+  // finite number, and a resistance or weld that prints as 0.0, never passes, whatever the
+  // verdict that carries it says.
   bool passed() const {
     if (!valid || verdicts.empty()) return false;
     for (const auto& v : verdicts)
-      if (!v.passed || !std::isfinite(v.N_Rd) || !std::isfinite(v.N_Ed)) return false;
+      if (!v.passed || !std::isfinite(v.N_Rd) || !std::isfinite(v.N_Ed) || !PrintsAboveZero(v.N_Rd)) return false;
     for (const auto& w : welds)
-      if (!std::isfinite(w.a_min)) return false;
+      if (!std::isfinite(w.a_min) || !PrintsAboveZero(w.a_min)) return false;
     return true;
   }
 };

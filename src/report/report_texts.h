@@ -18,7 +18,7 @@ enum class ReportTextKey {
   kSectionClass,   // "section class" before the class numeral
   kValidityHeading,
   kReinforcedValidityHeading,
-  kChordWallThroughThickness,  // note after the validity lines: a chord wall t0 > 25 mm
+  kChordWallThroughThickness,  // a note after the validity lines when the chord wall t0 > 25 mm
   // page header and footer
   kHeaderJob,
   kHeaderClient,

@@ -128,8 +128,10 @@ TEST_F(CliTest, ValuesOutsideTheirRangeAreRefusedNamingKeyAndRange) {
       {"tyx", "len", "L1", 0, "key \"len.L1\": 0 must be > 0 m"},
       {"tyx", "tyx", "theta1", 0, "key \"tyx.theta1\": 0 must be within (0, 180) degrees"},
       {"kn", "steel", "gamma_M0", 0, "key \"steel.gamma_M0\": 0 must be >= 1.0"},
-      {"kn", "steel", "fu1", -520, "key \"steel.fu1\": -520 must be > 0 MPa"},
-      {"x", "steel", "E", 0, "key \"steel.E\": 0 must be > 0 MPa"},
+      {"kn", "steel", "fu1", -520, "key \"steel.fu1\": -520 must be within [100, 1000] MPa"},
+      {"x", "steel", "E", 0, "key \"steel.E\": 0 must be within [150000, 250000] MPa"},
+      // The unit slip of a strength in GPa: refused, not a report of "0 MPa <= 460.0 MPa".
+      {"tyx", "steel", "fy1", 0.355, "key \"steel.fy1\": 0.355 must be within [100, 1000] MPa"},
   };
   for (const Case& c : cases) {
     Json job = Json::parse(RunCli(std::string("new ") + c.family).out);
@@ -150,7 +152,23 @@ TEST_F(CliTest, ValuesOutsideTheirRangeAreRefusedNamingKeyAndRange) {
   const std::string bad = Write("bad.trx", trx);
   const CliRun r = RunCli("check " + bad + Library());
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, bad + ": line 24, slot 1 (E): 0 must be > 0 MPa\n");
+  EXPECT_EQ(r.err, bad + ": line 24, slot 1 (E): 0 must be within [150000, 250000] MPa\n");
+
+  // And for a joint table's row: the row is refused by name, the others are checked.
+  const std::string table = Write("steel.csv",
+                                  "joint,family,chord,brace1,tyx.N0,tyx.M0,tyx.N1,tyx.theta1,steel.fy1,steel.E\n"
+                                  "T1,tyx,200x200x8,120x120x6,-271.6,2.81,-52,84.3,355,210000\n"
+                                  "T2,tyx,200x200x8,120x120x6,-271.6,2.81,-52,84.3,0.355,210000\n"
+                                  "T3,tyx,200x200x8,120x120x6,-271.6,2.81,-52,84.3,355,210\n");
+  const CliRun rows = RunCli("check" + Library() + " " + table);
+  EXPECT_EQ(rows.status, 2);
+  EXPECT_NE(rows.out.find("steel.csv:T1 tyx passed"), std::string::npos) << rows.out;
+  EXPECT_NE(rows.err.find("steel.csv row 3 (T2): key \"steel.fy1\": 0.355 must be within [100, 1000] MPa"),
+            std::string::npos)
+      << rows.err;
+  EXPECT_NE(rows.err.find("steel.csv row 4 (T3): key \"steel.E\": 210 must be within [150000, 250000] MPa"),
+            std::string::npos)
+      << rows.err;
 }
 
 TEST_F(CliTest, GivenDerivedForceIsWarnedAboutAndReplaced) {

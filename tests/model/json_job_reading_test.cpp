@@ -89,9 +89,17 @@ TEST(JsonJobReading, UnsoundNumbersAreRefusedNamingKeyAndValue) {
       {"kn", "kn", "theta2", 180, "180 must be within (0, 180) degrees"},
       {"tyx", "steel", "gamma_M0", 0.99, "0.99 must be >= 1.0"},
       {"kn", "steel", "gamma_M2", 0, "0 must be >= 1.0"},
-      {"tyx", "steel", "fu0", 0, "0 must be > 0 MPa"},
-      {"kn", "steel", "E", -210000, "-210000 must be > 0 MPa"},
-      {"tyx", "steel", "fy_plate", 0, "0 must be > 0 MPa"},
+      {"tyx", "steel", "fu0", 0, "0 must be within [100, 1000] MPa"},
+      {"kn", "steel", "E", -210000, "-210000 must be within [150000, 250000] MPa"},
+      {"tyx", "steel", "fy_plate", 0, "0 must be within [100, 1000] MPa"},
+      // A strength or modulus typed in another unit than MPa.
+      {"tyx", "steel", "fy1", 0.355, "0.355 must be within [100, 1000] MPa"},
+      {"kn", "steel", "fy2", 99.9, "99.9 must be within [100, 1000] MPa"},
+      {"kn", "steel", "fu2", 1000.5, "1000.5 must be within [100, 1000] MPa"},
+      {"tyx", "steel", "fu1", 510000, "510000 must be within [100, 1000] MPa"},
+      {"kn", "steel", "E", 210, "210 must be within [150000, 250000] MPa"},
+      {"tyx", "steel", "E", 2.1e11, "must be within [150000, 250000] MPa"},
+      {"chs_kn", "steel", "fy0", 0.355, "0.355 must be within [100, 1000] MPa"},
       // A wall of half a side or more leaves no hollow section to compute.
       {"tyx", "tyx", "t0", 100, "a wall of 100 mm leaves no hole in the chord of 200 x 200 mm"},
       {"tyx", "tyx", "t1", 1e6, "leaves no hole in the brace"},
@@ -105,6 +113,22 @@ TEST(JsonJobReading, UnsoundNumbersAreRefusedNamingKeyAndValue) {
     ASSERT_TRUE(e) << c.group << "." << c.key;
     EXPECT_TRUE(Contains(e.message, std::string("key \"") + c.group + "." + c.key + "\"")) << e.message;
     EXPECT_TRUE(Contains(e.message, c.expected)) << e.message;
+  }
+}
+
+// The bounds of the strengths and of E are values a steel can have: a job at them reads.
+TEST(JsonJobReading, SteelAtTheBoundsOfItsRangesReads) {
+  for (const char* family : {"tyx", "kn", "chs_kn"}) {
+    Json job = Template(family);
+    job["steel"]["fy0"] = 100, job["steel"]["fu0"] = 1000;
+    job["steel"]["fy1"] = 1000, job["steel"]["fu1"] = 100;
+    job["steel"]["fy_plate"] = 100;
+    job["steel"]["E"] = 150000;
+    JsonJob out;
+    EXPECT_FALSE(Read(job.dump(), out)) << family;
+    job["steel"]["E"] = 250000;
+    EXPECT_FALSE(Read(job.dump(), out)) << family;
+    EXPECT_EQ(out.job.steel.E, 250000);
   }
 }
 

@@ -118,6 +118,8 @@ double OtherValue(const std::string& key, double v) {
     case ValueRange::kAngle: return v == 60.5 ? 70.25 : 60.5;
     case ValueRange::kPartialFactor: return v + 0.15;
     case ValueRange::kPositive: return v * 1.25 + 0.5;
+    case ValueRange::kStrength: return v + 10.5;
+    case ValueRange::kElasticModulus: return v - 5000.25;
     case ValueRange::kAnyFinite: return v - 12.5;
   }
   return v;
@@ -224,7 +226,8 @@ TEST(ProjectFileValues, ValuesOutsideTheirRangeAreRefusedWithLineAndSlot) {
   const RangeCase cases[] = {
       {"tyx_windows.trx", {{1, 3, "0"}}, "", "line 1, slot 3 (L0 left): 0 must be > 0 m"},
       {"tyx_windows.trx", {{4, 8, "180"}}, "", "line 4, slot 8 (theta2): 180 must be within (0, 180) degrees"},
-      {"tyx_windows.trx", {{4, 6, "-355"}}, "", "line 4, slot 6 (fy2): -355 must be > 0 MPa"},
+      {"tyx_windows.trx", {{4, 6, "-355"}}, "", "line 4, slot 6 (fy2): -355 must be within [100, 1000] MPa"},
+      {"tyx_windows.trx", {{4, 6, "0.355"}}, "", "line 4, slot 6 (fy2): 0.355 must be within [100, 1000] MPa"},
       // Slots a T/Y/X file does not read: its angle and fy1 come from the brace-2 slots, its
       // dimensions from the library.
       {"tyx_windows.trx", {{4, 7, "0"}, {4, 5, "0"}, {2, 1, "0"}}, "", nullptr},
@@ -232,7 +235,9 @@ TEST(ProjectFileValues, ValuesOutsideTheirRangeAreRefusedWithLineAndSlot) {
       {"tyx_windows.trx", {{11, 3, "0"}, {14, 1, "1"}}, "", "line 11, slot 3 (face plate t): 0 must be > 0 mm"},
       {"kn_windows.trx", {{2, 1, "-160"}}, "", "line 2, slot 1 (h0): -160 must be > 0 mm"},
       {"kn_windows.trx", {{4, 2, "0"}}, "", "line 4, slot 2 (L2): 0 must be > 0 m"},
-      {"kn_windows.trx", {{1, 7, "0"}}, "", "line 1, slot 7 (fy0): 0 must be > 0 MPa"},
+      {"kn_windows.trx", {{1, 7, "0"}}, "", "line 1, slot 7 (fy0): 0 must be within [100, 1000] MPa"},
+      {"kn_windows.trx", {{1, 7, "1000"}}, "", nullptr},
+      {"kn_windows.trx", {{1, 7, "1000.5"}}, "", "line 1, slot 7 (fy0): 1000.5 must be within [100, 1000] MPa"},
       {"kn_windows.trx", {{4, 7, "0.0000001"}}, "",
        "line 4, slot 7 (theta1): 1e-07 must be within (0, 180) degrees (six decimals make it 0.000000)"},
       {"kn_windows.trx", {{2, 4, "-30"}, {1, 5, "0"}, {1, 6, "-1e6"}}, "", nullptr},  // e, N0, M0: any
@@ -241,10 +246,17 @@ TEST(ProjectFileValues, ValuesOutsideTheirRangeAreRefusedWithLineAndSlot) {
       // The tail.
       {"tyx_windows.trx", {}, "355\n510\n520\n520\n275\n210000\n1.1\n1\n1.25\n", nullptr},
       {"tyx_windows.trx", {}, "355 \n \n\n\n\n\n0.9 \n", "line 25, slot 1 (gamma_M0): 0.9 must be >= 1.0"},
-      {"tyx_windows.trx", {}, "355\n-1\n", "line 20, slot 1 (fu0): -1 must be > 0 MPa"},
-      {"tyx_windows.trx", {}, "355\n520\n0.0000001\n",
-       "line 21, slot 1 (fu1): 1e-07 must be > 0 MPa (six decimals make it 0.000000)"},
-      {"tyx_windows.trx", {}, "355\n520\n520\n520\n355\n0\n", "line 24, slot 1 (E): 0 must be > 0 MPa"},
+      {"tyx_windows.trx", {}, "355\n-1\n", "line 20, slot 1 (fu0): -1 must be within [100, 1000] MPa"},
+      {"tyx_windows.trx", {}, "355\n520\n0.0000001\n", "line 21, slot 1 (fu1): 1e-07 must be within [100, 1000] MPa"},
+      {"tyx_windows.trx", {}, "355\n520\n0.52\n", "line 21, slot 1 (fu1): 0.52 must be within [100, 1000] MPa"},
+      {"tyx_windows.trx", {}, "0.355\n", "line 19, slot 1 (plate fy): 0.355 must be within [100, 1000] MPa"},
+      {"tyx_windows.trx", {}, "355\n520\n520\n520\n355\n0\n",
+       "line 24, slot 1 (E): 0 must be within [150000, 250000] MPa"},
+      {"tyx_windows.trx", {}, "355\n520\n520\n520\n355\n210\n",
+       "line 24, slot 1 (E): 210 must be within [150000, 250000] MPa"},
+      {"tyx_windows.trx", {}, "100\n1000\n100\n1000\n355\n150000\n", nullptr},
+      {"tyx_windows.trx", {}, "355\n520\n520\n520\n355\n250000.1\n",
+       "line 24, slot 1 (E): 250000.1 must be within [150000, 250000] MPa"},
       {"tyx_windows.trx", {}, "355\n520\nx\n", "line 21, slot 1 (fu1): 'x' is not a number"},
       {"tyx_windows.trx", {}, "355\n520\ninf\n", "line 21, slot 1 (fu1): 'inf' is not a finite number of a sensible size"},
       {"tyx_windows.trx", {}, "355\n520\n520 1\n", "line 21: more than its 1 value ('1' follows)"},
@@ -332,7 +344,8 @@ TEST(ProjectFileValues, AJobThatWouldNotReadBackIsNotSaved) {
     const char* reason;
   };
   const Case cases[] = {
-      {[](Job& j) { j.steel.E = 0; }, "line 24, slot 1 (E): 0 must be > 0 MPa"},
+      {[](Job& j) { j.steel.E = 0; }, "line 24, slot 1 (E): 0 must be within [150000, 250000] MPa"},
+      {[](Job& j) { j.steel.fu2 = 0.51; }, "line 22, slot 1 (fu2): 0.51 must be within [100, 1000] MPa"},
       {[](Job& j) { j.steel.gamma_M0 = 0.5; }, "line 25, slot 1 (gamma_M0): 0.5 must be >= 1.0"},
       {[](Job& j) { j.kn.theta2 = 1e-9; },
        "line 4, slot 8 (theta2): 1e-09 must be within (0, 180) degrees (six decimals make it 0.000000)"},

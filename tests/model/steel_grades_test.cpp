@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/value_ranges.h"
+
 namespace traxen {
 namespace {
 
@@ -56,6 +58,23 @@ TEST(SteelGrades, TypedStrengthsFindTheirGradeOrNone) {
   EXPECT_EQ(name(FindSteelGrade(0, 0)), "muu");
   EXPECT_EQ(name(FindSteelGradeByYield(420)), "S420NH/NLH EN 10210-1");
   EXPECT_EQ(name(FindSteelGradeByYield(300)), "muu");
+}
+
+// Every grade the dialog offers is a steel the ranges take and the ductility rule does not
+// warn about; the rule itself holds at exactly 1.10 and warns just below it.
+TEST(SteelGrades, EveryGradeLiesInTheRangesAndIsDuctile) {
+  for (const SteelGrade& g : SteelGrades()) {
+    EXPECT_TRUE(InRange(ValueRange::kStrength, g.fy) && InRange(ValueRange::kStrength, g.fu)) << g.name;
+    EXPECT_FALSE(LacksDuctility(g.fy, g.fu)) << g.name;
+  }
+  struct Case {
+    double fy, fu;
+    bool lacks;
+  };
+  for (const Case c : {Case{355, 390.5, false}, Case{355, 390.4, true}, Case{460, 506, false}, Case{460, 505.9, true},
+                       Case{100, 110, false}, Case{1000, 1000, true}}) {
+    EXPECT_EQ(LacksDuctility(c.fy, c.fu), c.lacks) << c.fy << " " << c.fu;
+  }
 }
 
 }  // namespace

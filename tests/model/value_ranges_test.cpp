@@ -31,12 +31,31 @@ TEST(ValueRanges, KeysTakeTheirRange) {
     EXPECT_EQ(InRange(RangeOfKey(c.key), c.value), c.accepted) << c.key << " = " << c.value;
 }
 
+// Strengths and E take a range a steel can have: a value typed in GPa, in Pa or with a digit
+// too many is refused at and just beyond the bounds, which themselves are accepted.
+TEST(ValueRanges, SteelStrengthsAndModulusHaveTheRangeOfASteel) {
+  const RangeCase cases[] = {
+      {"steel.fy0", 100, true},         {"steel.fy0", 99.99, false},      {"steel.fy1", 1000, true},
+      {"steel.fy1", 1000.01, false},    {"steel.fy2", 0.355, false},      {"steel.fu0", 0.51, false},
+      {"steel.fu1", 5100, false},       {"steel.fu2", 470, true},         {"steel.fy_plate", 99, false},
+      {"steel.fy_plate", 460, true},    {"steel.E", 150000, true},        {"steel.E", 149999.9, false},
+      {"steel.E", 250000, true},        {"steel.E", 250000.1, false},     {"steel.E", 210, false},
+      {"steel.E", 2.1e11, false},       {"steel.E", 210000, true},        {"steel.gamma_M0", 1.0, true},
+  };
+  for (const RangeCase& c : cases)
+    EXPECT_EQ(InRange(RangeOfKey(c.key), c.value), c.accepted) << c.key << " = " << c.value;
+}
+
 TEST(ValueRanges, RangesAreNamedInBothLanguages) {
   EXPECT_EQ(RangeText(ValueRange::kPositive, "m"), "> 0 m");
   EXPECT_EQ(RangeText(ValueRange::kAngle, "degrees"), "within (0, 180) degrees");
   EXPECT_EQ(RangeText(ValueRange::kPartialFactor, ""), ">= 1.0");
   EXPECT_EQ(RangeTextEt(ValueRange::kAngle, "°"), "vahemikus (0°, 180°)");
   EXPECT_EQ(RangeTextEt(ValueRange::kPartialFactor, ""), "≥ 1,0");
+  EXPECT_EQ(RangeText(ValueRange::kStrength, "MPa"), "within [100, 1000] MPa");
+  EXPECT_EQ(RangeText(ValueRange::kElasticModulus, "MPa"), "within [150000, 250000] MPa");
+  EXPECT_EQ(RangeTextEt(ValueRange::kStrength, "MPa"), "vahemikus [100, 1000] MPa");
+  EXPECT_EQ(RangeTextEt(ValueRange::kElasticModulus, ""), "vahemikus [150000, 250000]");
 }
 
 }  // namespace

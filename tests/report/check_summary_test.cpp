@@ -6,6 +6,7 @@
 #include <functional>
 #include <limits>
 
+#include "base/number_format.h"
 #include "model/confirm_job.h"
 #include "model/job_template.h"
 #include "model/json_job.h"
@@ -152,6 +153,31 @@ TEST(CheckSummaryNames, TheWideBraceMinimumIsNamedByTheModesThatDecideIt) {
   EXPECT_EQ(DecidingModeName(s, s.verdicts[0], ReportLanguage::kEstonian), "vöö pinna läbisurumine");
   s.governing_decided_by.reset();
   EXPECT_EQ(DecidingModeName(s, s.verdicts[0], ReportLanguage::kEstonian), "määrav kandevõime");
+}
+
+// What prints as 0.0 (kN or mm) never passes, not even against a force of 0.0 kN; the
+// boundary is where "%3.1lf" starts to print 0.1.
+TEST(CheckSummaryNames, AResistanceOrWeldThatPrintsAsZeroNeverPasses) {
+  const double below = std::nextafter(kLeastPrintedAboveZero, 0.0);
+  EXPECT_EQ(FormatNumber("%3.1lf", kLeastPrintedAboveZero), "0.1");
+  EXPECT_EQ(FormatNumber("%3.1lf", below), "0.0");
+  struct Case {
+    double n_rd, n_ed, a_min;
+    bool passed;
+  };
+  const Case cases[] = {
+      {0.0, 0.0, 4.2, false},   {below, 0.0, 4.2, false}, {kLeastPrintedAboveZero, 0.0, 4.2, true},
+      {-0.04, 0.0, 4.2, false}, {200, 50, 0.0, false},    {200, 50, below, false},
+      {200, 50, 0.05, true},    {0.1, 0.1, 0.1, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.n_rd << " " << c.n_ed << " " << c.a_min);
+    EXPECT_EQ(ResistancePasses(c.n_rd, c.n_ed), c.n_rd >= c.n_ed && c.n_rd >= kLeastPrintedAboveZero);
+    CheckSummary s;
+    s.verdicts = {{1, "1", c.n_rd, c.n_ed, true}};  // even a verdict that says it passed
+    s.welds = {{1, 0.9, 0.7, c.a_min}};
+    EXPECT_EQ(s.passed(), c.passed);
+  }
 }
 
 }  // namespace

@@ -81,8 +81,12 @@ const std::vector<double>& Extremes(ValueRange range) {
   static const std::vector<double> angle{1e-9, 1e-3, 0.5, 90, 179.5, 179.999, 180 - 1e-9};
   static const std::vector<double> factor{1.0, 1.0 + 1e-9, 1e3, 1e9, 1e12};
   static const std::vector<double> any{0, 1e-9, -1e-9, 1e6, -1e6, 1e12, -1e12};
+  static const std::vector<double> strength{100, 100 + 1e-9, 460, 1000 - 1e-9, 1000};
+  static const std::vector<double> modulus{150000, 150000 + 1e-9, 210000, 250000};
   switch (range) {
     case ValueRange::kPositive: return positive;
+    case ValueRange::kStrength: return strength;
+    case ValueRange::kElasticModulus: return modulus;
     case ValueRange::kAngle: return angle;
     case ValueRange::kPartialFactor: return factor;
     case ValueRange::kAnyFinite: return any;

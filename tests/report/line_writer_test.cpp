@@ -151,5 +151,35 @@ TEST(LineWriter, LinePastTheFrameContinuesIndentedOnTheNextLine) {
   }
 }
 
+// A sentence goes on at the next line between its words, never inside a word or inside
+// parentheses, and keeps every character it had; a short one stays on its line.
+TEST(LineWriter, WordsWrapBetweenWordsAndKeepAReferenceWhole) {
+  const std::string sentence =
+      "Note: chord wall t0 > 25 mm; the through-thickness properties of the chord material must be ensured "
+      "(EN 1993-1-8 7.1.1(6)).";
+  for (const std::string& text : {sentence, std::string("Short note (EN 1993-1-8 7.1.2(6)).")}) {
+    RecordingSurface s;
+    ReportCanvas canvas(s);
+    canvas.line_offset = 23;
+    canvas.y = canvas.line_offset + 150;
+    LineWriter w(canvas);
+    w.AtLeft().Words(text);
+    std::string joined;
+    int lines = 0, last_y = -1;
+    for (const auto& t : s.texts()) {
+      if (t.font.height != 19) continue;  // header and footer
+      EXPECT_LE(t.at.x + ReportTextWidth(t.font, t.text), kLineRightLimit) << t.text;
+      if (t.at.y != last_y) ++lines, last_y = t.at.y;
+      joined += t.text;
+      // The reference is one run, blanks and all.
+      if (t.text.find("(EN") != std::string::npos) {
+        EXPECT_NE(t.text.find("(6))"), std::string::npos) << t.text;
+      }
+    }
+    EXPECT_EQ(joined, text);
+    EXPECT_EQ(lines, text == sentence ? 2 : 1) << text;
+  }
+}
+
 }  // namespace
 }  // namespace traxen

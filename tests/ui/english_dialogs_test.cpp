@@ -266,6 +266,22 @@ class EnglishDialogsTest : public QObject {
     QVERIFY2(tip.contains(QStringLiteral("EN 1993-1-1 Table 3.1")), qPrintable(tip));
   }
 
+  // The steel dialog's warning on f_u below 1.10 f_y and its range refusal, in English.
+  void theSteelWarningReadsInEnglish() {
+    InterfaceLanguageScope english(InterfaceLanguage::kEnglish);
+    Job job;
+    job.steel.fu0 = 380;
+    const auto steel = Open("steel", job);
+    auto* warning = Find<QLabel>(steel.get(), "ductilityWarning");
+    QVERIFY(warning->isVisibleTo(steel.get()));
+    QString plain = Plain(warning->text());
+    plain.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    QCOMPARE(plain, QStringLiteral("Warning:\nChord: fu = 380 MPa < 1.10 × fy = 390.5 MPa (EN 1993-1-1 3.2.2)"));
+    QCOMPARE(Estonian(ReadableTexts(*steel)), QStringList());
+    const FieldSpec fy{QStringLiteral("f<sub>y</sub>"), QStringLiteral("MPa"), ValueRange::kStrength};
+    QCOMPARE(FieldProblem(fy, QStringLiteral("0.355")), QStringLiteral("f<sub>y</sub> must be within [100, 1000] MPa."));
+  }
+
   // A joint dialog that cannot find its sections says so in English before it gives up.
   void aMissingLibraryIsSaidInEnglish() {
     QTemporaryDir empty;

@@ -60,7 +60,7 @@ ChsCondition BraceCondition(int member, const ChsMember& m, double force) {
 ChsResistance Compared(ChsMode mode, int brace, double resistance, double force) {
   ChsResistance r{mode, brace, resistance, std::fabs(force)};
   r.utilisation = Divide(r.force, resistance);
-  r.passed = std::isfinite(r.force) && PassesAtLeast(resistance, r.force);
+  r.passed = std::isfinite(r.force) && ResistancePasses(resistance, r.force);
   return r;
 }
 

@@ -8,6 +8,7 @@
 #include "base/number_format.h"
 #include "joints/chs/chs_report_lines.h"
 #include "joints/chs/chs_texts.h"
+#include "report/check_numbers.h"
 #include "report/report_words.h"
 
 namespace traxen {
@@ -220,7 +221,8 @@ void Verdict(LineWriter& w, const ChsResistance& x) {
   const std::string n = Index(x.brace);
   w.AtLeft().Check(x.passed, CheckKind::Verdict).Weight("bold");
   w.Value({"N"}, Sub(n + ",Rd"), {" = "}, "%3.1lf kN", x.resistance)
-      .Value({x.passed ? " >= |N" : " < |N"}, Sub(n + ",Ed"), {"| = "}, "%3.1lf kN", x.force);
+      .Value({ResistanceReachesForce(x.resistance, x.force) ? " >= |N" : " < |N"}, Sub(n + ",Ed"), {"| = "},
+             "%3.1lf kN", x.force);
   w.Weight("normal").Verdict(x.passed);
   w.NewLine();
 }

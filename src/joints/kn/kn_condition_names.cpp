@@ -44,12 +44,15 @@ std::vector<std::string> FailedKnConditionNames(const KnValidity& v) {
   auto add = [&](bool ok, KnConditionWord name) {
     if (!ok) out.emplace_back(KnCheckName(name));
   };
+  add(v.brace_angle_ok, KnConditionWord::kBraceAngle);
   if (v.gap_rows) {
     add(v.gap_size_ok, KnConditionWord::kGapSize);
     add(v.gap_ratio_min_ok, KnConditionWord::kGapRatioMin);
     add(v.gap_ratio_max_ok, KnConditionWord::kGapRatioMax);
   } else if (v.overlap_conditions) {
     if (v.width_ratio_shown) add(v.width_ratio_ok, KnConditionWord::kOverlapWidthRatio);
+    add(v.brace1_depth_ok, KnConditionWord::kOverlapBrace1Depth);
+    add(v.brace2_depth_ok, KnConditionWord::kOverlapBrace2Depth);
     add(v.overlap_ok, KnConditionWord::kOverlapRatio);
   }
   return out;

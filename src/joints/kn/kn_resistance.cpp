@@ -24,7 +24,7 @@ KnResistance MakeKnResistance(double N_Rd_unreduced, double fy_governing, double
   // as "nan", whatever sign the square root of a negative number left on it.
   if (std::isnan(r.N_Rd)) r.N_Rd = std::fabs(r.N_Rd);
   r.N_Ed = std::abs(N_Ed_signed);
-  r.passed = PassesAtLeast(r.N_Rd, r.N_Ed);  // false unless both sides are finite
+  r.passed = ResistancePasses(r.N_Rd, r.N_Ed);  // false unless both sides are finite
   return r;
 }
 

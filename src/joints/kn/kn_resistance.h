@@ -18,7 +18,7 @@ struct KnResistance {
   double N_Rd = 0;       // kN, with the 0.9 reduction when it applies
   double N_Ed = 0;       // kN, absolute value of the force compared with
   bool reduced = false;  // the governing yield strength exceeds 355 MPa: × 0.9
-  bool passed = false;   // N_Rd ≥ N_Ed; fails when either is not a number
+  bool passed = false;   // N_Rd ≥ N_Ed and N_Rd prints above 0.0; fails when either is not a number
 };
 // Applies the 0.9 reduction when fy > 355 MPa and compares with |N_Ed|.
 KnResistance MakeKnResistance(double N_Rd_unreduced, double fy_governing, double N_Ed_signed);

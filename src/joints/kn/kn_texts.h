@@ -17,6 +17,9 @@ enum class KnTextKey {
   kBrace2Heading,
   kOverlapFailedAsks,  // before the overlap ratio that failed
   kOverlapFailedOr,    // a number format: the ratio and the upper limit it may also reach
+  kOverlapBeyondLimit,  // why an overlap above the limit fails
+  kBraceWiderThanDeep,  // why an overlap joint with a brace of h < b fails
+  kHiddenSeamNote,      // an overlap within the limit that needs the hidden seam welded
   // gap and overlap lines, chord moment and force
   kGapBetweenBraces,
   kOverlap,
@@ -90,7 +93,10 @@ enum class KnConditionWord {
   kGapSize,
   kGapRatioMin,
   kGapRatioMax,
+  kBraceAngle,
   kOverlapWidthRatio,
+  kOverlapBrace1Depth,
+  kOverlapBrace2Depth,
   kOverlapRatio,
   kCount
 };

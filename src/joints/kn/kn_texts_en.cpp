@@ -13,8 +13,11 @@ std::string_view KnCheckName(KnConditionWord word) {
     case W::kGapSize: return "gap: g >= t1 + t2";
     case W::kGapRatioMin: return "gap: g / b0 >= 0.5 (1 - beta)";
     case W::kGapRatioMax: return "gap: g / b0 <= 1.5 (1 - beta)";
+    case W::kBraceAngle: return "braces: |180 - theta1 - theta2| >= 30";
     case W::kOverlapWidthRatio: return "overlap: narrower / wider brace width >= 0.75";
-    case W::kOverlapRatio: return "overlap: 25 % <= lambda_ov <= 100 %";
+    case W::kOverlapBrace1Depth: return "overlap: h1 >= b1";
+    case W::kOverlapBrace2Depth: return "overlap: h2 >= b2";
+    case W::kOverlapRatio: return "overlap: 25 % <= lambda_ov <= 80 %";
     case W::kCount: break;
   }
   return {};
@@ -32,7 +35,14 @@ std::string_view KnCatalogue<ReportLanguage::kEnglish>::Text(KnTextKey key) {
     case K::kBrace1Heading: return "2) BRACE 1 ON THE LEFT";
     case K::kBrace2Heading: return "3) BRACE 2 ON THE RIGHT ";
     case K::kOverlapFailedAsks: return "Is 25% >= ";
-    case K::kOverlapFailedOr: return "%3.1lf%%  or >= 100%%";
+    case K::kOverlapFailedOr: return "%3.1lf%%  or >= 80%%";
+    case K::kOverlapBeyondLimit:
+      return "Overlap > 80%: the connection of the braces to the chord face must be checked for shear "
+             "(EN 1993-1-8 7.1.2(6)); this program does not make that check.";
+    case K::kBraceWiderThanDeep:
+      return "h < b: in an overlap joint the connection of the braces to the chord face must be checked for shear "
+             "(EN 1993-1-8 7.1.2(6)); this program does not make that check.";
+    case K::kHiddenSeamNote: return "Overlap > 60%: the hidden seam of the overlapped brace must be welded!";
     case K::kGapBetweenBraces: return "Gap between the braces g =  ";
     case K::kOverlap: return "Overlap ";
     case K::kMomentSignAssumed: return " Here M";

@@ -11,7 +11,14 @@ std::string_view KnCatalogue<ReportLanguage::kEstonian>::Text(KnTextKey key) {
     case K::kBrace1Heading: return "2) VASAKUL ASUV VARRAS 1";
     case K::kBrace2Heading: return "3) PAREMAL ASUV VARRAS 2 ";
     case K::kOverlapFailedAsks: return "Kas 25% >= ";
-    case K::kOverlapFailedOr: return "%3.1lf%%  või >= 100%%";
+    case K::kOverlapFailedOr: return "%3.1lf%%  või >= 80%%";
+    case K::kOverlapBeyondLimit:
+      return "Ülekate > 80%: varraste liidet vöö pinnaga tuleb kontrollida nihkele (EN 1993-1-8 7.1.2(6)); "
+             "seda programm ei tee.";
+    case K::kBraceWiderThanDeep:
+      return "h < b: ülekattega liites tuleb varraste liidet vöö pinnaga kontrollida nihkele "
+             "(EN 1993-1-8 7.1.2(6)); seda programm ei tee.";
+    case K::kHiddenSeamNote: return "Ülekate > 60%: alumise varda varjatud õmblus tuleb keevitada!";
     case K::kGapBetweenBraces: return "Varraste vahe g =  ";
     case K::kOverlap: return "Ülekate ";
     case K::kMomentSignAssumed: return " Siin on eeldatud, et M";

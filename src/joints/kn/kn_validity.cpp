@@ -1,9 +1,12 @@
 // Evaluation of the K/N validity conditions; the lines are printed in kn_validity_lines.cpp.
 #include "joints/kn/kn_validity.h"
 
+#include <cmath>
+
 #include "joints/kn/kn_geometry.h"
 #include "base/ieee_divide.h"
 #include "report/check_numbers.h"
+#include "report/chord_wall_note.h"
 
 namespace traxen {
 
@@ -75,9 +78,12 @@ KnValidity ComputeKnValidity(const ReportInputs& in, KnOverlapConditions overlap
   v.brace2 = CheckMember({2, in.brace2_class, in.fy2, in.h2, in.b2, in.t2, in.L2, in.theta2}, in,
                          v.gap_rows);
   v.beta = KnWidthRatio(in);
+  v.brace_angle = std::fabs(180 - in.theta1 - in.theta2);
+  v.brace_angle_ok = PassesAtLeast(v.brace_angle, kLeastBraceAngle);
+  v.through_thickness_note = NeedsThroughThicknessNote(in.t0);
 
   int failed = FailedChecks(v.chord, v.gap_rows) + FailedChecks(v.brace1, v.gap_rows) +
-               FailedChecks(v.brace2, v.gap_rows);
+               FailedChecks(v.brace2, v.gap_rows) + !v.brace_angle_ok;
   if (v.gap_rows) {
     v.t1_plus_t2 = in.t1 + in.t2;
     v.gap_size_ok = PassesAtLeast(in.g, v.t1_plus_t2);
@@ -100,7 +106,13 @@ KnValidity ComputeKnValidity(const ReportInputs& in, KnOverlapConditions overlap
         v.width_ratio_ok = PassesAtLeast(v.width_ratio, 0.75);
         failed += !v.width_ratio_ok;
       }
-      v.overlap_ok = PassesAtLeast(v.lambda_ov, 25) && PassesAtMost(v.lambda_ov, 100);
+      v.brace1_depth_ok = PassesAtLeast(in.h1, in.b1);
+      v.brace2_depth_ok = PassesAtLeast(in.h2, in.b2);
+      failed += !v.brace1_depth_ok + !v.brace2_depth_ok;
+      v.overlap_ok =
+          PassesAtLeast(v.lambda_ov, kLeastOverlap) && PassesAtMost(v.lambda_ov, kOverlapWeldedSeamLimit);
+      v.overlap_beyond_limit = v.lambda_ov > kOverlapWeldedSeamLimit;
+      v.hidden_seam_note = v.overlap_ok && v.lambda_ov > kOverlapOpenSeamLimit;
       failed += !v.overlap_ok;
     }
   }

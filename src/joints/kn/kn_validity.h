@@ -1,6 +1,7 @@
-// Validity conditions of a K/N joint: the limits on the chord and both braces, β, and the
-// gap rows (g ≥ 0) or the overlap rows (g < 0), computed first and then printed as check
-// lines. The reinforced K/N report runs the same section without the two overlap conditions.
+// Validity conditions of a K/N joint: the limits on the chord and both braces, β, the angle
+// between the braces, and the gap rows (g ≥ 0) or the overlap rows (g < 0), computed first and
+// then printed as check lines. The reinforced K/N report runs the same section without the
+// overlap conditions.
 #pragma once
 
 #include "model/report_inputs.h"
@@ -37,13 +38,28 @@ struct KnMemberValidity {
   bool b_b0_limit_ok = false;
 };
 
-// Whether the two overlap conditions (width ratio of the braces, 25 % ≤ λov ≤ 100 %) belong
-// to the section; the reinforced report leaves them out.
+// Whether the overlap conditions (width ratio of the braces, 25 % ≤ λov ≤ 80 %, h ≥ b of both
+// braces) belong to the section; a joint with the plate between the braces leaves them out:
+// its braces meet the plate, whose own rules stand in for the overlap.
 enum class KnOverlapConditions { Checked, Omitted };
+
+// The overlap up to which the braces' connection to the chord face needs no shear check,
+// with the hidden seam of the overlapped brace welded (λov,lim of EN 1993-1-8 7.1.2(6)); above
+// 60 % the report asks for that seam. The program makes no such shear check, so an overlap
+// beyond the limit fails.
+inline constexpr double kLeastOverlap = 25;           // %
+inline constexpr double kOverlapWeldedSeamLimit = 80; // %
+inline constexpr double kOverlapOpenSeamLimit = 60;   // %
+// The least angle between the two brace axes (and between a brace and the chord), degrees.
+inline constexpr double kLeastBraceAngle = 30;
 
 struct KnValidity {
   KnMemberValidity chord, brace1, brace2;
   double beta = 0;           // (b1 + b2 + h1 + h2) / (4·b0)
+  // The angle between the brace axes, |180° − θ1 − θ2| (degrees), at least 30°: two braces at
+  // 80° leave 20° between them although each passes its own angle limits.
+  double brace_angle = 0;
+  bool brace_angle_ok = false;
   bool gap_rows = true;      // g ≥ 0 (also when g is not a number): the gap rows run
   double g = 0, p = 0;       // mm, as StoreKnGeometry left them
   // Gap rows.
@@ -61,8 +77,16 @@ struct KnValidity {
   double narrower_width = 0, wider_width = 0;  // mm, as the ratio divides them
   double width_ratio = 0;              // narrower / wider, ≥ 0.75
   bool width_ratio_ok = false;
-  double lambda_ov = 0;                // %, −g / p × 100, 25 … 100
+  double lambda_ov = 0;                // %, −g / p × 100, 25 … 80
   bool overlap_ok = false;
+  bool overlap_beyond_limit = false;   // λov > 80 %: the failed line names the shear check
+  bool hidden_seam_note = false;       // 60 % < λov ≤ 80 %: weld the overlapped brace's hidden seam
+  // h ≥ b of each brace: a brace wider than deep needs the same shear check at any overlap.
+  bool brace1_depth_ok = false, brace2_depth_ok = false;
+  bool DepthRowFailed() const { return overlap_conditions && (!brace1_depth_ok || !brace2_depth_ok); }
+
+  // The chord wall is thicker than 25 mm: a note after the conditions, no verdict.
+  bool through_thickness_note = false;
 
   int failed_conditions = 0;  // how many shown checks failed
   bool valid() const { return failed_conditions == 0; }

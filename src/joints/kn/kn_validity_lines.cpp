@@ -7,6 +7,7 @@
 #include "joints/kn/kn_texts.h"
 #include "report/report_words.h"
 #include "base/number_format.h"
+#include "report/chord_wall_note.h"
 
 namespace traxen {
 
@@ -173,6 +174,29 @@ void BetaLine(ReportCanvas& canvas, const KnValidity& v) {
       .Value(") = ", "%3.3lf", v.beta);
 }
 
+// "|180° - θ1 - θ2| = |180° - 45.0° - 45.0°| = 90.0° >= 30°": the angle between the brace axes.
+void BraceAngleRow(ReportCanvas& canvas, const KnValidity& v) {
+  NewLine(canvas);
+  const bool ok = v.brace_angle_ok;
+  LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
+  w.Text("|180° - ", Greek("q"), Sub("1 "))
+      .Text(" - ", Greek("q"), Sub("2 "))
+      .Text("| = ")
+      .Value("|180° - ", "%3.1lf°", v.brace1.theta)
+      .Value(" - ", "%3.1lf°", v.brace2.theta)
+      .Value("| = ", "%3.1lf°", v.brace_angle)
+      .Text(ok ? " >= 30°" : " < 30°");
+  ConditionVerdict(canvas, w.x(), ok);
+}
+
+// The reason a condition failed, in red words on the next line, wrapped at the frame.
+void ReasonLine(ReportCanvas& canvas, std::string_view words) {
+  NewLine(canvas);
+  canvas.SetTextColor(kRed);
+  LineWriter(canvas, canvas.left_margin).Words(words);
+  canvas.SetTextColor(kBlack);
+}
+
 void GapRows(ReportCanvas& canvas, const KnValidity& v) {
   NewLine(canvas);
   {
@@ -216,13 +240,31 @@ void OverlapRows(ReportCanvas& canvas, const KnValidity& v) {
         .Text(ok ? " >= 0.75  " : " < 0.75  ");
     ConditionVerdict(canvas, w.x(), ok);
   }
+  // Both braces deeper than wide: "h1 = 100.0 mm >= b1 = 100.0 mm", brace 2 in the second column.
+  NewLine(canvas);
+  for (const KnMemberValidity* brace : {&v.brace1, &v.brace2}) {
+    const bool ok = brace == &v.brace1 ? v.brace1_depth_ok : v.brace2_depth_ok;
+    const std::string index = brace == &v.brace1 ? "1 " : "2 ";
+    const int x = canvas.left_margin + (brace == &v.brace1 ? 0 : kSecondColumn);
+    LineWriter w = BeginCondition(canvas, x, ok);
+    w.Value("h", Sub(index), " = ", "%3.1lf mm", brace->h)
+        .Value(ok ? " >= b" : " < b", Sub(index), " = ", "%3.1lf mm", brace->b);
+    ConditionVerdict(canvas, w.x(), ok);
+  }
+  if (v.DepthRowFailed()) ReasonLine(canvas, Say(canvas, KnTextKey::kBraceWiderThanDeep));
+
   NewLine(canvas);
   const bool ok = v.overlap_ok;
   LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
   w.Text(ok ? "25% <= " : Say(canvas, KnTextKey::kOverlapFailedAsks), Greek("l"), "")
-      .Value(Sub("Ov "), " =  ", "", ok ? "%3.1lf%% <= 100%%" : Say(canvas, KnTextKey::kOverlapFailedOr),
+      .Value(Sub("Ov "), " =  ", "", ok ? "%3.1lf%% <= 80%%" : Say(canvas, KnTextKey::kOverlapFailedOr),
              v.lambda_ov);
   ConditionVerdict(canvas, w.x(), ok);
+  if (v.overlap_beyond_limit) ReasonLine(canvas, Say(canvas, KnTextKey::kOverlapBeyondLimit));
+  if (v.hidden_seam_note) {
+    NewLine(canvas);
+    LineWriter(canvas, canvas.left_margin, "bold").Words(Say(canvas, KnTextKey::kHiddenSeamNote));
+  }
 }
 
 }  // namespace
@@ -250,10 +292,16 @@ void PrintKnValidity(ReportCanvas& canvas, const KnValidity& v) {
 
   NewLine(canvas);
   BetaLine(canvas, v);
+  BraceAngleRow(canvas, v);
   if (v.gap_rows)
     GapRows(canvas, v);
   else
     OverlapRows(canvas, v);
+  if (v.through_thickness_note) {
+    NewLine(canvas);
+    LineWriter w(canvas, canvas.left_margin);
+    PrintChordWallNote(w);
+  }
 }
 
 void PrintKnStopLine(ReportCanvas& canvas) {

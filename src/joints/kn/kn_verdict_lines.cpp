@@ -1,6 +1,7 @@
 // The K/N verdict line.
 #include "joints/kn/kn_verdict_lines.h"
 
+#include "report/check_numbers.h"
 #include "report/pages.h"
 
 namespace traxen {
@@ -15,12 +16,13 @@ void PrintKnVerdict(ReportCanvas& canvas, const KnVerdictIndices& ix, const KnRe
   const int y = NextLine(canvas, canvas.line_step, canvas.line_step);
   BeginCheck(canvas, r.passed, CheckKind::Verdict);
   int x = canvas.left_margin;
-  if (r.passed) {
+  // A resistance that prints as 0.0 fails with the relation its numbers have.
+  if (ResistanceReachesForce(r.N_Rd, r.N_Ed)) {
     x = ValueRun(canvas, x, y, "N", kNormal, ix.pass_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
                  "bold", r.N_Rd);
     x = ValueRun(canvas, x, y, " >= |N", kNormal, ix.pass_ed, kSubscript, "| = ", kNormal,
                  "%3.1lf kN", "bold", r.N_Ed);
-    WriteVerdict(canvas, x + 20, y, true);
+    WriteVerdict(canvas, x + 20, y, r.passed);
   } else {
     x = ValueRun(canvas, x, y, "N", kNormal, ix.fail_rd, kSubscript, " = ", kNormal, "%3.1lf kN",
                  "bold", r.N_Rd);

@@ -18,7 +18,8 @@ KnVerdictIndices KnBraceVerdictIndices(const std::string& index);
 KnVerdictIndices KnChordVerdictIndices();
 
 // After a line advance, in bold: N_Rd >= |N_Ed| and "Korras! " 20 units further, or in red
-// N_Rd < |N_Ed| and "Ei rahulda! "; the failure flag is left alone.
+// N_Rd < |N_Ed| and "Ei rahulda! "; the failure flag is left alone. A resistance that prints
+// as 0.0 kN is red with "Ei rahulda! " after its true relation N_Rd >= |N_Ed|.
 void PrintKnVerdict(ReportCanvas& canvas, const KnVerdictIndices& indices, const KnResistance& r);
 
 }  // namespace traxen

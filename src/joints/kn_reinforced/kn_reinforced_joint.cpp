@@ -10,7 +10,10 @@ ReinforcedKnResult ComputeReinforcedKnJoint(const ReportInputs& in) {
   ReinforcedKnResult r;
   r.used = KnUsedInputsOf(in);
   r.plates = ComputeKnPlateRequirements(in);
-  r.validity = ComputeKnValidity(in, KnOverlapConditions::Omitted);
+  // The plate between the braces replaces the overlap and its conditions; a face or side plate
+  // does not, so an overlap joint with only those is held to them as a plain one is.
+  r.validity = ComputeKnValidity(
+      in, in.kn_overlap_plate == 1 ? KnOverlapConditions::Omitted : KnOverlapConditions::Checked);
   if (!r.valid()) return r;
   if (in.g < 0) r.reinforced_overlap = ComputeReinforcedOverlapChecks(in);
   if (in.g > 0) r.reinforced_gap = ComputeReinforcedGapChecks(in);

@@ -1,6 +1,7 @@
 // The whole reinforced K/N check as one result: plate requirements, validity (without the
-// two overlap conditions) and the reinforced gap or overlap resistances when everything
-// holds. The report prints it; the check summary serialises it.
+// overlap conditions when the plate between the braces is there) and the reinforced gap or
+// overlap resistances when everything holds. The report prints it; the check summary
+// serialises it.
 #pragma once
 
 #include <optional>
@@ -16,9 +17,9 @@
 namespace traxen {
 
 // The reinforced check extends the plain result: its g and p (g on the face plate's top
-// when present) and its validity (without the two overlap conditions), with the plate
-// requirements and the reinforced resistances in place of the plain ones, whose gap and
-// overlap stay empty.
+// when present) and its validity (without the overlap conditions when the plate between the
+// braces is there), with the plate requirements and the reinforced resistances in place of
+// the plain ones, whose gap and overlap stay empty.
 struct ReinforcedKnResult : KnJointResult {
   KnPlateRequirements plates;
   std::optional<ReinforcedGapChecks> reinforced_gap;          // valid and g > 0

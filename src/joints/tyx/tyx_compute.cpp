@@ -7,6 +7,7 @@
 
 #include "base/ieee_divide.h"
 #include "report/check_numbers.h"
+#include "report/chord_wall_note.h"
 
 namespace traxen {
 
@@ -79,6 +80,7 @@ TyxValidity Validity(const ReportInputs& in) {
     v.lower_brace = MemberChecks({in.brace1_class, in.fy2, in.h2, in.b2, in.t2, in.theta2, in.L2});
     v.failed_count += FailedMemberChecks(v.lower_brace, true, false);
   }
+  v.through_thickness_note = NeedsThroughThicknessNote(in.t0);
   return v;
 }
 
@@ -210,7 +212,7 @@ TyxWideBrace WideBrace(const ReportInputs& in, const TyxChordStress& stress,
   } else {
     r.resistance = r.interpolated;
   }
-  r.passed = PassesAtLeast(r.resistance, std::abs(in.N1));
+  r.passed = ResistancePasses(r.resistance, std::abs(in.N1));
   return r;
 }
 
@@ -230,7 +232,7 @@ void PlainResistances(const ReportInputs& in, TyxResult& r) {
     r.narrow.reduced = TyxReduced(in.fy0);
     r.narrow.resistance =
         Reduce(ChordFaceResistance(r.kn.kn, in.fy0, in.t0, r.eta, r.beta, sin1), r.narrow.reduced);
-    r.narrow.passed = PassesAtLeast(r.narrow.resistance, std::abs(in.N1));
+    r.narrow.passed = ResistancePasses(r.narrow.resistance, std::abs(in.N1));
   }
   if (r.wide_case) {
     r.wide = WideBrace(in, r.stress,
@@ -257,7 +259,7 @@ void ReinforcedResistances(const ReportInputs& in, TyxResult& r) {
     r.tension.reduced = TyxReduced(in.fy0);
     r.tension.resistance = Reduce(
         ChordFaceResistance(1.0, in.fy_plate, in.face_t, r.eta_p, r.beta_p, sin1), r.tension.reduced);
-    r.tension.passed = PassesAtLeast(r.tension.resistance, std::abs(in.N1));
+    r.tension.passed = ResistancePasses(r.tension.resistance, std::abs(in.N1));
   } else if (in.N1 < 0) {
     r.reinforced_case = TyxReinforcedCase::BraceInCompression;
     // Under a compressed brace the plate acts as a thicker chord face with kn = 1.

@@ -5,6 +5,7 @@
 
 #include "joints/tyx/tyx_texts.h"
 #include "report/report_words.h"
+#include "report/check_numbers.h"
 
 namespace traxen {
 
@@ -54,7 +55,8 @@ void PrintResistanceVerdict(LineWriter& w, double resistance, double brace_force
                             bool governing) {
   const double force = std::abs(brace_force);
   w.AtLeft().Check(passed, CheckKind::Verdict).Weight("bold");
-  if (passed) {
+  // A resistance that prints as 0.0 fails with the relation its numbers have.
+  if (ResistanceReachesForce(resistance, force)) {
     w.Value({"N"}, {"1,Rd  ", kSub}, {" = "}, "%3.1lf kN", resistance)
         .Value({" >= |N"}, {Say(w, TyxTextKey::kBraceForceIndex), kSub}, {"| = "}, "%3.1lf kN", force);
   } else {

@@ -19,6 +19,7 @@ void PrintStressRatioAndFactor(LineWriter& w, double fy0, const TyxChordStress& 
 
 // "N1,Rd = ... >= |N1,Ed| = ..." in bold with its verdict. The governing comparison of the
 // wide-brace case puts the verdict word in bold at a column, the others 30 units after the text.
+// A resistance that prints as 0.0 kN is red and fails after its true relation.
 void PrintResistanceVerdict(LineWriter& w, double resistance, double brace_force, bool passed,
                             bool governing);
 

@@ -51,6 +51,8 @@ struct TyxValidity {
   bool lower_brace_printed = false;  // L2 is exactly 1000.0
   TyxMemberChecks lower_brace;
   int failed_count = 0;
+  // The chord wall is thicker than 25 mm: a note after the member checks, no verdict.
+  bool through_thickness_note = false;
 };
 
 // The plate requirements of a reinforced joint.

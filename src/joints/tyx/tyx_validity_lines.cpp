@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/number_format.h"
+#include "report/chord_wall_note.h"
 #include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_schematic.h"
 #include "report/report_words.h"
@@ -148,6 +149,10 @@ void PrintTyxMemberChecks(LineWriter& w, const TyxValidity& v, ChordHeading head
   if (v.brace_printed) BraceChecks(w, v.brace);
   w.NewLine();
   if (v.lower_brace_printed) LowerBraceChecks(w, v.lower_brace);
+  if (v.through_thickness_note) {
+    PrintChordWallNote(w);
+    w.NewLine();
+  }
 }
 
 bool PrintTyxStopLine(LineWriter& w, bool valid) {

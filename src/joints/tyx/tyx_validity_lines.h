@@ -12,9 +12,9 @@ namespace traxen {
 // first line in black.
 void StartTyxReportText(LineWriter& w, const ReportInputs& in);
 
-// The chord section, the brace section (when L1 > 0) and the lower-brace section (for the
-// marker length L2 = 1000.0), starting on the current line. The reinforced report numbers
-// the chord section after its plates.
+// The chord section, the brace section (when L1 > 0), the lower-brace section (for the
+// marker length L2 = 1000.0) and the note on a chord wall over 25 mm, starting on the current
+// line. The reinforced report numbers the chord section after its plates.
 enum class ChordHeading { Plain, AfterPlates };
 void PrintTyxMemberChecks(LineWriter& w, const TyxValidity& v, ChordHeading heading);
 

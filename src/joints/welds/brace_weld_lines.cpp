@@ -35,7 +35,11 @@ void PrintWeld(ReportCanvas& c, const BraceWeld& w) {
   TextRun(c, c.left_margin, y, numbers, kNormal, "", kNormal, "", kNormal, "normal");
 
   y = NextLine(c, step, step);
-  ValueRun(c, c.left_margin, y, "= ", kNormal, "", kNormal, "", kNormal, "%3.1lf mm", "normal", w.a_min);
+  // A weld that prints as 0.0 mm is red with the failed verdict: its job does not pass.
+  if (!w.sound) c.SetTextColor(kRed);
+  const int end =
+      ValueRun(c, c.left_margin, y, "= ", kNormal, "", kNormal, "", kNormal, "%3.1lf mm", "normal", w.a_min);
+  if (!w.sound) WriteVerdict(c, end + 30, y, false);
 
   y = NextLine(c, step, step);
   TextRun(c, c.left_margin, y, Say(c, BraceWeldTextKey::kFullStrengthFilletWeld), kNormal, "", kNormal, "", kNormal,

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/ieee_divide.h"
+#include "report/check_numbers.h"
 
 namespace traxen {
 
@@ -29,6 +30,7 @@ BraceWeld BraceWeldOf(int brace, double fy, double fu, double t, const JobSteel&
   w.beta_w = WeldCorrelationFactor(w.chord_governs ? fy0 : fy);
   w.a_over_t = Divide(std::sqrt(2.0) * w.beta_w * w.gamma_M2 * fy, w.gamma_M0 * w.fu);
   w.a_min = w.a_over_t * t;
+  w.sound = std::isfinite(w.a_min) && PrintsAboveZero(w.a_min);
   return w;
 }
 

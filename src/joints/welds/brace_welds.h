@@ -23,6 +23,9 @@ struct BraceWeld {
   bool chord_governs = false;  // the chord, not the brace, is the weaker part
   double a_over_t = 0;    // the throat thickness per millimetre of wall
   double a_min = 0;       // the minimum throat thickness, mm
+  // a_min is a finite number that prints above 0.0 mm: a weld of "0.0 mm" (or "nan mm") sizes
+  // nothing, and the job it closes does not pass.
+  bool sound = false;
 };
 
 // The correlation factor βw of a fillet weld by the yield strength of the steel it joins:

@@ -2,8 +2,13 @@
 // modulus and the partial factors are named in the report.
 #include "ui/dialogs/steel_dialog.h"
 
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStringList>
 #include <string>
 
+#include "model/steel_grades.h"
 #include "ui/dialogs/data_dialog_layout.h"
 #include "ui/dialogs/steel_grade_box.h"
 
@@ -53,6 +58,45 @@ SteelDialog::SteelDialog(const JobSteel& steel, QWidget* parent)
   fields_.show();
   fields_.markOnLeaving(this);
   AddSteelGradeBoxes(this, frame.grid());
+
+  // The members that keep both strengths, named as their rows' groups.
+  for (const char* member : {"0", "1", "2"}) {
+    auto* fy = findChild<QLineEdit*>(QStringLiteral("fy") + QLatin1String(member));
+    auto* fu = findChild<QLineEdit*>(QStringLiteral("fu") + QLatin1String(member));
+    const QString name = *member == '0' ? tr("Vöö ").trimmed() : *member == '1' ? tr("Varras 1") : tr("Varras 2");
+    strengths_.push_back({name, fy, fu});
+  }
+
+  ductility_warning_ = new QLabel(this);
+  ductility_warning_->setObjectName(QStringLiteral("ductilityWarning"));
+  ductility_warning_->setTextFormat(Qt::RichText);
+  ductility_warning_->setWordWrap(true);
+  ductility_warning_->setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 245, 170); padding: 4px; }"));
+  frame.grid()->addWidget(ductility_warning_, frame.grid()->rowCount(), 0, 1, -1);
+  // After the fields' own marking, which a field's new text clears first.
+  for (const Strengths& s : strengths_)
+    for (QLineEdit* edit : {s.fy, s.fu})
+      connect(edit, &QLineEdit::textChanged, this, &SteelDialog::updateDuctilityWarning);
+  updateDuctilityWarning();
+}
+
+void SteelDialog::updateDuctilityWarning() {
+  const QString yellow = QStringLiteral("QLineEdit { background: rgb(255, 245, 170); }");
+  QStringList lines;
+  for (const Strengths& s : strengths_) {
+    const std::optional<double> fy = ParseDialogNumber(s.fy->text()), fu = ParseDialogNumber(s.fu->text());
+    // Only a pair the dialog would take is judged; a refused field keeps its own mark.
+    const bool judged = fy && fu && fields_.problemOf(s.fy).isEmpty() && fields_.problemOf(s.fu).isEmpty();
+    const bool warn = judged && LacksDuctility(*fy, *fu);
+    if (warn)
+      lines << tr("%1: f<sub>u</sub> = %2 MPa &lt; 1,10 × f<sub>y</sub> = %3 MPa (EN 1993-1-1 3.2.2)")
+                   .arg(s.member.toHtmlEscaped(), FormatDialogNumber(*fu),
+                        QString::number(kLeastUltimateToYieldRatio * *fy, 'f', 1));
+    if (fields_.problemOf(s.fu).isEmpty()) s.fu->setStyleSheet(warn ? yellow : QString());
+  }
+  const QString br = QStringLiteral("<br>");
+  ductility_warning_->setText(lines.isEmpty() ? QString() : tr("Hoiatus:") + br + lines.join(br));
+  ductility_warning_->setVisible(!lines.isEmpty());
 }
 
 void SteelDialog::accept() {

@@ -3,12 +3,19 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <vector>
 
 #include "model/job.h"
 #include "ui/dialogs/dialog_numbers.h"
 
+class QLabel;
+class QLineEdit;
+
 namespace traxen {
 
+// Under the fields, in yellow, a line for each member whose f_u is below 1.10 f_y (EN 1993-1-1
+// 3.2.2): a warning, not a refusal; OK takes such a steel. The member's f_u field is yellow too.
 class SteelDialog : public QDialog {
   Q_OBJECT
  public:
@@ -18,9 +25,19 @@ class SteelDialog : public QDialog {
   void accept() override;  // stays open when a field is not a number
 
  private:
+  // A member's two strength fields, named as its row group names it ("Vöö", "Varras 1").
+  struct Strengths {
+    QString member;
+    QLineEdit* fy;
+    QLineEdit* fu;
+  };
+  void updateDuctilityWarning();
+
   JobSteel steel_;
   JobSteel edited_;
   NumericEdits fields_;
+  std::vector<Strengths> strengths_;
+  QLabel* ductility_warning_ = nullptr;
 };
 
 // Runs the dialog on a copy of `job.steel`; true on OK, with `job.steel` written.

@@ -5,11 +5,15 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <vector>
 
 #include "joints/kn/kn_geometry.h"
+#include "joints/kn/kn_condition_names.h"
 #include "joints/kn/kn_validity_lines.h"
 #include "joints/kn/kn_test_inputs.h"
 #include "joints/kn/kn_resistance.h"
+#include "joints/kn/kn_verdict_lines.h"
 #include "joints/kn/kn_validity.h"
 #include "report/recording_surface.h"
 
@@ -120,7 +124,7 @@ TEST(KnValidity, OverlapRows) {
   EXPECT_TRUE(v.valid());
   std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, v); });
   EXPECT_EQ(text.find("0.75"), std::string::npos);
-  EXPECT_NE(text.find("25% <= λOv  =  29.3% <= 100% Korras!"), std::string::npos) << text;
+  EXPECT_NE(text.find("25% <= λOv  =  29.3% <= 80% Korras!"), std::string::npos) << text;
 
   in.b1 = 70;  // 70 / 100 < 0.75
   v = ComputeKnValidity(in);
@@ -133,17 +137,152 @@ TEST(KnValidity, OverlapRows) {
 TEST(KnValidity, OverlapRatioLimitsAreInclusive) {
   ReportInputs in = Stored(KnOverlapInputs());
   in.p = 100;
-  for (double lambda : {25.0, 100.0}) {
+  for (double lambda : {25.0, 80.0}) {
     in.g = -lambda;
     EXPECT_TRUE(ComputeKnValidity(in).overlap_ok) << lambda;
   }
-  for (double lambda : {24.9, 100.1}) {
+  for (double lambda : {24.9, 80.1}) {
     in.g = -lambda;
     const KnValidity v = ComputeKnValidity(in);
     EXPECT_FALSE(v.overlap_ok) << lambda;
     const std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, v); });
     EXPECT_NE(text.find("Kas 25% >= λOv  ="), std::string::npos);
-    EXPECT_NE(text.find("%  või >= 100% Ei rahulda!"), std::string::npos) << text;
+    EXPECT_NE(text.find("%  või >= 80% Ei rahulda!"), std::string::npos) << text;
+  }
+}
+
+// Beyond 80 % the braces' connection to the chord face needs a shear check the program does
+// not make: the line fails and says so. From 60 % on the hidden seam must be welded for the
+// 80 % to hold, which a note asks for. Below 25 % the line fails without that reason.
+TEST(KnValidity, OverlapAbove80PercentFailsNamingTheShearCheck) {
+  struct Case {
+    double lambda;  // %
+    bool ok, beyond, note;
+  };
+  const Case cases[] = {
+      {24.9, false, false, false}, {25.0, true, false, false}, {60.0, true, false, false},
+      {60.1, true, false, true},   {79.9, true, false, true},  {80.0, true, false, true},
+      {80.1, false, true, false},  {100.0, false, true, false}, {150.0, false, true, false},
+  };
+  const char* const reason = "Ülekate > 80%: varraste liidet vöö pinnaga tuleb kontrollida nihkele";
+  const char* const note = "Ülekate > 60%: alumise varda varjatud õmblus tuleb keevitada!";
+  ReportInputs in = Stored(KnOverlapInputs());
+  in.p = 100;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lambda);
+    in.g = -c.lambda;
+    const KnValidity v = ComputeKnValidity(in);
+    EXPECT_EQ(v.overlap_ok, c.ok);
+    EXPECT_EQ(v.overlap_beyond_limit, c.beyond);
+    EXPECT_EQ(v.hidden_seam_note, c.note);
+    EXPECT_EQ(v.failed_conditions, c.ok ? 0 : 1);
+    const std::vector<std::string> names = FailedKnConditionNames(v);
+    EXPECT_EQ(names, c.ok ? std::vector<std::string>{}
+                          : std::vector<std::string>{"overlap: 25 % <= lambda_ov <= 80 %"});
+    EXPECT_EQ(PrintedFailures(v), v.failed_conditions);
+    const std::string text = testing::PrintedText([&](ReportCanvas& canvas) { PrintKnValidity(canvas, v); });
+    EXPECT_EQ(text.find(reason) != std::string::npos, c.beyond) << text;
+    EXPECT_EQ(text.find(note) != std::string::npos, c.note) << text;
+    EXPECT_NE(text.find(c.ok ? "% <= 80% Korras!" : "%  või >= 80% Ei rahulda!"), std::string::npos) << text;
+  }
+}
+
+// A brace wider than deep needs the same shear check at any overlap: each brace is checked
+// in its own column, and one reason follows the row whichever brace failed.
+TEST(KnValidity, OverlapBracesMustBeAtLeastAsDeepAsWide) {
+  struct Case {
+    double h1, b1, h2, b2;
+    bool ok1, ok2;
+  };
+  const Case cases[] = {
+      {100, 100, 100, 100, true, true}, {99.9, 100, 100, 100, false, true}, {100, 100, 80, 100, true, false},
+      {80, 100, 80, 100, false, false}, {150, 100, 100, 90, true, true},
+  };
+  const char* const reason = "h < b: ülekattega liites tuleb varraste liidet vöö pinnaga kontrollida nihkele";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.h1 << "x" << c.b1 << ", " << c.h2 << "x" << c.b2);
+    ReportInputs in = Stored(KnOverlapInputs());
+    in.h1 = c.h1, in.b1 = c.b1, in.h2 = c.h2, in.b2 = c.b2;
+    const KnValidity v = ComputeKnValidity(in);
+    ASSERT_FALSE(v.gap_rows);
+    EXPECT_EQ(v.brace1_depth_ok, c.ok1);
+    EXPECT_EQ(v.brace2_depth_ok, c.ok2);
+    EXPECT_EQ(v.failed_conditions, !c.ok1 + !c.ok2);
+    std::vector<std::string> expected;
+    if (!c.ok1) expected.push_back("overlap: h1 >= b1");
+    if (!c.ok2) expected.push_back("overlap: h2 >= b2");
+    EXPECT_EQ(FailedKnConditionNames(v), expected);
+    EXPECT_EQ(PrintedFailures(v), v.failed_conditions);
+    const std::string text = testing::PrintedText([&](ReportCanvas& canvas) { PrintKnValidity(canvas, v); });
+    EXPECT_EQ(text.find(reason) != std::string::npos, !c.ok1 || !c.ok2) << text;
+    // The reinforced report keeps its own rules for the braces of an overlap.
+    EXPECT_EQ(ComputeKnValidity(in, KnOverlapConditions::Omitted).failed_conditions, 0);
+  }
+  // A gap joint has no such row.
+  ReportInputs gap = Stored(KnGapInputs());
+  gap.h1 = 60;
+  const KnValidity v = ComputeKnValidity(gap);
+  EXPECT_TRUE(v.gap_rows);
+  EXPECT_TRUE(v.valid());
+  const std::string text = testing::PrintedText([&](ReportCanvas& canvas) { PrintKnValidity(canvas, v); });
+  EXPECT_EQ(text.find(">= b1 "), std::string::npos) << text;
+}
+
+// Two braces that each pass 30° ≤ θ ≤ 150° can still stand closer than 30° to each other:
+// the angle between their axes is checked in the plain and the reinforced section alike.
+TEST(KnValidity, AngleBetweenTheBracesIsAtLeast30Degrees) {
+  struct Case {
+    double theta1, theta2, angle;
+    bool ok;
+  };
+  const Case cases[] = {
+      {45, 45, 90, true},       {75, 75, 30, true},    {75, 75.1, 29.9, false}, {74.9, 75, 30.1, true},
+      {80, 80, 20, false},      {90, 90, 0, false},    {105, 105, 30, true},    {105, 104.9, 29.9, false},
+      {105, 105.1, 30.1, true}, {30, 120, 30, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.theta1 << " + " << c.theta2);
+    ReportInputs in = Stored(KnGapInputs());  // the gap stays that of 45° + 45°
+    in.theta1 = c.theta1, in.theta2 = c.theta2;
+    for (auto mode : {KnOverlapConditions::Checked, KnOverlapConditions::Omitted}) {
+      const KnValidity v = ComputeKnValidity(in, mode);
+      EXPECT_NEAR(v.brace_angle, c.angle, 1e-9);
+      EXPECT_EQ(v.brace_angle_ok, c.ok);
+      EXPECT_EQ(v.failed_conditions, c.ok ? 0 : 1);
+      EXPECT_EQ(FailedKnConditionNames(v), c.ok ? std::vector<std::string>{}
+                                                : std::vector<std::string>{"braces: |180 - theta1 - theta2| >= 30"});
+      EXPECT_EQ(PrintedFailures(v), v.failed_conditions);
+    }
+  }
+  ReportInputs in = Stored(KnGapInputs());
+  in.theta1 = in.theta2 = 80;
+  std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, ComputeKnValidity(in)); });
+  EXPECT_NE(text.find("|180° - θ1  - θ2 | = |180° - 80.0° - 80.0°| = 20.0° < 30° Ei rahulda!"), std::string::npos)
+      << text;
+  in.theta2 = 45;
+  text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, ComputeKnValidity(in)); });
+  EXPECT_NE(text.find("|180° - θ1  - θ2 | = |180° - 80.0° - 45.0°| = 55.0° >= 30° Korras!"), std::string::npos)
+      << text;
+  in.theta2 = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(ComputeKnValidity(in).brace_angle_ok);
+}
+
+// A chord wall over 25 mm asks for the material's through-thickness properties in a note
+// after the conditions; it changes no verdict.
+TEST(KnValidity, ChordWallOver25mmGetsANoteAndNoVerdict) {
+  const char* const note = "Märkus: vöö seina paksus t0 > 25 mm;";
+  for (const double t0 : {25.0, 25.1, 30.0}) {
+    SCOPED_TRACE(t0);
+    ReportInputs in = Stored(KnGapInputs());
+    in.t0 = t0;
+    for (auto mode : {KnOverlapConditions::Checked, KnOverlapConditions::Omitted}) {
+      const KnValidity v = ComputeKnValidity(in, mode);
+      EXPECT_EQ(v.through_thickness_note, t0 > 25);
+      EXPECT_TRUE(v.valid());
+      const std::string text = testing::PrintedText([&](ReportCanvas& c) { PrintKnValidity(c, v); });
+      EXPECT_EQ(text.find(note) != std::string::npos, t0 > 25) << text;
+      EXPECT_EQ(PrintedFailures(v), 0);
+    }
   }
 }
 
@@ -219,6 +358,15 @@ TEST(KnNonFinite, ValuesThatAreNotNumbersFail) {
                        Case{500, -kInf, false}, Case{-kInf, -150, false}}) {
     EXPECT_EQ(MakeKnResistance(c.N_Rd, 355, c.N_Ed).passed, c.passed) << c.N_Rd << " " << c.N_Ed;
   }
+  // What prints as 0.0 kN never passes; the red line keeps the relation its numbers have.
+  for (const Case c : {Case{0.0, 0.0, false}, Case{0.049, 0.0, false}, Case{0.05, 0.0, true}, Case{-3, 0.0, false}}) {
+    const KnResistance r = MakeKnResistance(c.N_Rd, 355, c.N_Ed);
+    EXPECT_EQ(r.passed, c.passed) << c.N_Rd << " " << c.N_Ed;
+  }
+  const std::string zero = testing::PrintedText([](ReportCanvas& c) {
+    PrintKnVerdict(c, KnBraceVerdictIndices("2"), MakeKnResistance(0.0, 355, 0.0));
+  });
+  EXPECT_EQ(zero, "N2,Rd   = 0.0 kN >= |N2, Ed | = 0.0 kN Ei rahulda! \n") << zero;
   EXPECT_TRUE(std::isnan(CapWidth(41.7, kNaN).value));
   EXPECT_TRUE(std::isnan(CapWidth(kNaN, 100).value));
   EXPECT_DOUBLE_EQ(CapWidth(141.7, 100).value, 100);

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "joints/kn/kn_geometry.h"
 #include "model/job_file.h"
@@ -106,6 +108,39 @@ TEST(ReinforcedKnJoint, OverlapWithChordPlatesOnlyUsesTheStoredBetweenPlate) {
   EXPECT_TRUE(r.valid()) << r.FailedConditions();
   ASSERT_TRUE(r.reinforced_overlap.has_value());
   EXPECT_DOUBLE_EQ(r.reinforced_overlap->braces[0].b_e_ov.formula, 10 * 355 * 1 * 1 * 100 / (100 * 355 * 5.0));
+}
+
+// A face or side plate does not take the place of the overlap: without the plate between the
+// braces an overlap joint is held to the overlap conditions of a plain one, and its report
+// prints them; with that plate the same joint is not.
+TEST(ReinforcedKnJoint, OverlapConditionsHoldWithoutThePlateBetweenTheBraces) {
+  struct Case {
+    double lambda, h1;
+    std::vector<std::string> failed;
+  };
+  const Case cases[] = {
+      {50, 100, {}},
+      {80.1, 100, {"overlap: 25 % <= lambda_ov <= 80 %"}},
+      {50, 90, {"overlap: h1 >= b1"}},
+      {24, 90, {"overlap: h1 >= b1", "overlap: 25 % <= lambda_ov <= 80 %"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << c.lambda << " %, h1 " << c.h1);
+    ReportInputs in = PlatedOverlapJoint(c.lambda);
+    in.h1 = c.h1;
+    for (const int between : {0, 1}) {
+      in.kn_overlap_plate = between;
+      in.kn_side_plates = 1 - between;
+      const ReinforcedKnResult r = ComputeReinforcedKnJoint(in);
+      const std::vector<std::string> expected = between ? std::vector<std::string>{} : c.failed;
+      EXPECT_EQ(SummarizeReinforcedKnJoint(r).failed_condition_names, expected) << between;
+      EXPECT_EQ(r.valid(), expected.empty());
+      const std::string text =
+          PrintOnCanvas([&](ReportCanvas& canvas) { PrintReinforcedKnReport(canvas, r); }).text;
+      const bool printed = text.find("25% <= ") != std::string::npos || text.find("Kas 25% >= ") != std::string::npos;
+      EXPECT_EQ(printed, !between);
+    }
+  }
 }
 
 // A failed plate requirement stops the report after all validity checks, like a failed

@@ -5,7 +5,9 @@
 #include <cmath>
 
 #include "joints/tyx/tyx_compute.h"
+#include "joints/tyx/tyx_parameter_lines.h"
 #include "joints/tyx/tyx_report.h"
+#include "report/check_numbers.h"
 #include "base/number_format.h"
 #include "support/test_support.h"
 #include "tyx_fixture.h"
@@ -169,6 +171,34 @@ TEST(TyxCases, FailedVerdictIsRedButLeavesTheReportValid) {
   const CheckSummary s = CheckTyxJoint(InputsOf(job));
   EXPECT_TRUE(s.valid);
   EXPECT_FALSE(s.passed());
+}
+
+// A resistance that prints as 0.0 kN fails, also against a brace without force, and its red
+// line keeps the relation its numbers have rather than claiming 0.0 < 0.0.
+TEST(TyxCases, AResistanceThatPrintsAsZeroFails) {
+  struct Case {
+    double resistance, force;
+    const char* line;
+  };
+  const Case cases[] = {
+      {0.0, 0.0, "N1,Rd   = 0.0 kN >= |N1, Ed | = 0.0 kN Ei rahulda! \n"},
+      {0.049, 0.0, "N1,Rd   = 0.0 kN >= |N1, Ed | = 0.0 kN Ei rahulda! \n"},
+      {0.05, 0.0, "N1,Rd   = 0.1 kN >= |N1, Ed | = 0.0 kN Korras! \n"},
+      {0.02, -0.04, "N1,Rd  = 0.0 kN < |N1,Ed | =0.0 kN Ei rahulda! \n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    const bool passed = ResistancePasses(c.resistance, std::abs(c.force));
+    RecordingSurface surface;
+    ReportCanvas canvas(surface);
+    std::vector<ReportTextPiece> log;
+    canvas.text_log = &log;
+    LineWriter w(canvas);
+    PrintResistanceVerdict(w, c.resistance, c.force, passed, false);
+    w.NewLine();
+    EXPECT_EQ(ReportPiecesToText(log), c.line);
+    EXPECT_EQ(canvas.failed, 0);  // a resistance never stops the report
+  }
 }
 
 TEST(TyxChordStressFactor, SmallUtilisationPrintsTheUncappedValueThenOne) {

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "joints/tyx/tyx_compute.h"
+#include "joints/tyx/tyx_report.h"
 #include "tyx_fixture.h"
 
 namespace traxen::testing {
@@ -182,6 +183,48 @@ TEST(TyxValidity, SectionsAfterTheBraceChecksFollowAtTheirLineSteps) {
     ASSERT_GE(b11_y, 0);
     ASSERT_GE(next_y, 0) << c.next;
     EXPECT_EQ(next_y - b11_y, c.steps * 23) << c.next;
+  }
+}
+
+// A chord wall over 25 mm gets a note under the member checks, plain and reinforced, in the
+// report's language; the verdicts stay what they were.
+TEST(TyxValidity, ChordWallOver25mmGetsANoteAndNoVerdict) {
+  struct Case {
+    bool reinforced;
+    double t0;
+  };
+  const Case cases[] = {{false, 25.0}, {false, 25.1}, {true, 25.0}, {true, 40.0}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(::testing::Message() << (c.reinforced ? "reinforced " : "plain ") << c.t0);
+    Job job = ValidYJob();
+    if (c.reinforced) {
+      job.tyx.face_plate = 1;
+      job.plate.face_l = 450, job.plate.face_b = 160, job.plate.face_t = 10;  // b0 - 2 t0 for the thinnest wall
+    }
+    Job thin = job;
+    job.tyx.t0 = c.t0;
+    thin.tyx.t0 = 20;
+    const bool note = c.t0 > 25;
+    EXPECT_EQ(ComputeTyx(InputsOf(job)).validity.through_thickness_note, note);
+    const CheckSummary with = CheckTyxJoint(InputsOf(job)), without = CheckTyxJoint(InputsOf(thin));
+    EXPECT_EQ(with.valid, without.valid);
+    EXPECT_EQ(with.failed_condition_names, without.failed_condition_names);
+    const std::string text = ReportText(job);
+    EXPECT_EQ(text.find("Märkus: vöö seina paksus t0 > 25 mm;") != std::string::npos, note) << text;
+    RenderedReport english;
+    RenderOptions options;
+    options.language = ReportLanguage::kEnglish;
+    options.text_log = &english.pieces;
+    MirrorTyxBrace2(job.tyx);
+    RenderReport(english.surface, job, ReportInputs{}, 1, options);
+    const std::string english_text = ReportPiecesToText(english.pieces);
+    EXPECT_EQ(english_text.find("Note: chord wall t0 > 25 mm;") != std::string::npos, note) << english_text;
+    // The note is black, not a failure.
+    for (const auto& t : english.surface.texts()) {
+      if (t.text.rfind("Note:", 0) == 0) {
+        EXPECT_EQ(t.color, kBlack);
+      }
+    }
   }
 }
 

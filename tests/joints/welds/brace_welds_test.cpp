@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "base/number_format.h"
+
 namespace traxen {
 namespace {
 
@@ -106,6 +108,29 @@ TEST(BraceWelds, BracesByFamily) {
 TEST(BraceWelds, ZeroStrengthGivesInfinity) {
   Job job = OneSteelTJoint(355, 0);
   EXPECT_TRUE(std::isinf(ComputeBraceWelds(job).at(0).a_min));
+  EXPECT_FALSE(ComputeBraceWelds(job).at(0).sound);
+}
+
+// A weld is sound when it prints above 0.0 mm: at the rounding boundary of "%3.1lf" and
+// for throats that are not numbers.
+TEST(BraceWelds, AWeldThatPrintsAsZeroIsNotSound) {
+  struct Case {
+    double gamma_M0;
+    const char* printed;
+    bool sound;
+  };
+  // 10 mm of S355 wall to S355: a / t = 1.107 / γM0.
+  const Case cases[] = {{1.0, "11.1", true}, {100, "0.1", true}, {300, "0.0", false}, {1e6, "0.0", false}};
+  for (const Case& c : cases) {
+    Job job = OneSteelTJoint(355, 510);
+    job.steel.gamma_M0 = c.gamma_M0;
+    const BraceWeld w = ComputeBraceWelds(job).at(0);
+    EXPECT_EQ(FormatNumber("%3.1lf", w.a_min), c.printed) << c.gamma_M0;
+    EXPECT_EQ(w.sound, c.sound) << c.gamma_M0;
+  }
+  Job nan = OneSteelTJoint(355, 510);
+  nan.tyx.t1 = std::nan("");
+  EXPECT_FALSE(ComputeBraceWelds(nan).at(0).sound);
 }
 
 }  // namespace
@@ -115,6 +140,8 @@ TEST(BraceWelds, ZeroStrengthGivesInfinity) {
 // results carry; absent after a failed condition and when the reader asks for none.
 #include "base/number_format.h"
 #include "model/job_file.h"
+#include "model/confirm_job.h"
+#include "model/job_template.h"
 #include "families/dispatch.h"
 #include "families/report_text.h"
 #include "support/test_support.h"
@@ -142,6 +169,24 @@ TEST(BraceWeldSection, PrintsTheThroatsTheResultsCarry) {
     at = text.find("= " + FormatNumber("%3.1lf mm", w.a_min) + "\n", at);
     EXPECT_NE(at, std::string::npos) << "brace " << w.brace;
   }
+}
+
+// A job whose every check passes but whose weld prints as 0.0 mm (a partial factor typed as
+// 1000) does not pass: the weld's line is red with the failed verdict.
+TEST(BraceWeldSection, AWeldThatPrintsAsZeroFailsTheJob) {
+  Job job = TemplateJob("tyx");
+  JsonFieldSet none;
+  ConfirmJsonJob(job, none);
+  ASSERT_TRUE(CheckJob(job, ReportInputs{}, 1).passed());
+  job.steel.gamma_M0 = 1000;
+  const CheckSummary s = CheckJob(job, ReportInputs{}, 1);
+  EXPECT_TRUE(s.valid);
+  ASSERT_FALSE(s.verdicts.empty());
+  for (const ResistanceVerdict& v : s.verdicts) EXPECT_TRUE(v.passed);
+  ASSERT_EQ(s.welds.size(), 1u);
+  EXPECT_FALSE(s.passed());
+  const std::string text = RenderReportText(job, ReportInputs{}, 1);
+  EXPECT_NE(text.find("= 0.0 mm Ei rahulda!"), std::string::npos) << text;
 }
 
 TEST(BraceWeldSection, AbsentAfterAFailedConditionOrWhenLeftOut) {
