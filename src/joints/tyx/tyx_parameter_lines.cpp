@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "joints/tyx/tyx_texts.h"
-#include "report/report_words.h"
 #include "report/check_numbers.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
