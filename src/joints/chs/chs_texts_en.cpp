@@ -44,8 +44,8 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kSchematicT: return "  T JOINT ";
     case K::kSchematicY: return "  Y JOINT ";
     case K::kSchematicX: return "  X JOINT ";
-    case K::kSchematicKnGap: return "  KN GAP JOINT ";
-    case K::kSchematicKnOverlap: return "  KN OVERLAP JOINT ";
+    case K::kSchematicKnGap: return "  K/N GAP JOINT ";
+    case K::kSchematicKnOverlap: return "  K/N OVERLAP JOINT ";
     case K::kSchematicGap: return " Gap between the toes g = %3.1f mm";
     case K::kSchematicOverlap: return " Ov = (-g/p)×100 = %3.1f per cent";
     case K::kChordRightIndex: return "0,right";
