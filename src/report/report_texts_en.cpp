@@ -52,10 +52,10 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kFooterPage: return "Page ";
     case ReportTextKey::kTitleTyx: return " X, Y AND T JOINT ";
     case ReportTextKey::kTitleTyxReinforced: return "  REINFORCED X, Y AND T JOINT ";
-    case ReportTextKey::kTitleKnGap: return "  K/N GAP JOINT ";
-    case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED K/N GAP JOINT ";
-    case ReportTextKey::kTitleKnOverlap: return "  K/N OVERLAP JOINT ";
-    case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED K/N OVERLAP JOINT ";
+    case ReportTextKey::kTitleKnGap: return "  K AND N GAP JOINT ";
+    case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED K AND N GAP JOINT ";
+    case ReportTextKey::kTitleKnOverlap: return "  K AND N OVERLAP JOINT ";
+    case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED K AND N OVERLAP JOINT ";
     case ReportTextKey::kInterpolated: return "interpolated";
     case ReportTextKey::kCount: break;
   }

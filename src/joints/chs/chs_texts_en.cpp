@@ -11,8 +11,8 @@ std::string_view ChsEnglishText(ChsTextKey key) {
   switch (key) {
     case K::kTitleTy: return "  CIRCULAR HOLLOW SECTION T AND Y JOINT ";
     case K::kTitleX: return "  CIRCULAR HOLLOW SECTION X JOINT ";
-    case K::kTitleKnGap: return "  CIRCULAR HOLLOW SECTION K/N GAP JOINT ";
-    case K::kTitleKnOverlap: return "  CIRCULAR HOLLOW SECTION K/N OVERLAP JOINT ";
+    case K::kTitleKnGap: return "  CIRCULAR HOLLOW SECTION K AND N GAP JOINT ";
+    case K::kTitleKnOverlap: return "  CIRCULAR HOLLOW SECTION K AND N OVERLAP JOINT ";
     case K::kChordHeading: return "1) CHORD";
     case K::kBraceHeading: return "2) BRACE";
     case K::kBrace1Heading: return "2) BRACE 1 ON THE LEFT";
@@ -44,8 +44,8 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kSchematicT: return "  T JOINT ";
     case K::kSchematicY: return "  Y JOINT ";
     case K::kSchematicX: return "  X JOINT ";
-    case K::kSchematicKnGap: return "  K/N GAP JOINT ";
-    case K::kSchematicKnOverlap: return "  K/N OVERLAP JOINT ";
+    case K::kSchematicKnGap: return "  K AND N GAP JOINT ";
+    case K::kSchematicKnOverlap: return "  K AND N OVERLAP JOINT ";
     case K::kSchematicGap: return " Gap between the toes g = %3.1f mm";
     case K::kSchematicOverlap: return " Ov = (-g/p)×100 = %3.1f per cent";
     case K::kChordRightIndex: return "0,right";

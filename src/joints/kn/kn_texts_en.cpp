@@ -95,8 +95,8 @@ std::string_view KnCatalogue<ReportLanguage::kEnglish>::Text(KnTextKey key) {
     case K::kJointChordForceIndex: return "0,Ed ";
     case K::kOverlapRatioIndex: return "ov ";
     case K::kOverlapRatioFormula: return " = −g/p×100 = ";
-    case K::kSchematicGap: return "  K/N GAP JOINT ";
-    case K::kSchematicOverlap: return "  K/N OVERLAP JOINT ";
+    case K::kSchematicGap: return "  K AND N GAP JOINT ";
+    case K::kSchematicOverlap: return "  K AND N OVERLAP JOINT ";
     case K::kSchematicGapBetweenToes: return " Gap between the brace toes g = %3.1f mm";
     case K::kSchematicOverlapWord: return "Overlap";
     case K::kSchematicOverlapPercent: return " Ov = (-g/p)×100 = %3.1f per cent";
