@@ -146,24 +146,6 @@ class LineWriter {
   }
   LineWriter& Value(Piece a, std::string_view format, double value) { return Value(a, {}, {}, format, value); }
 
-  // A sentence written word by word (each with the blank after it), so that it goes on at the
-  // next line, indented as every continuation, where a word would cross the frame: a note
-  // keeps its words in the catalogue whatever the width of the language. What stands in
-  // parentheses is one word, so that a reference such as "(EN 1993-1-8 7.1.2(6))" is not parted.
-  LineWriter& Words(std::string_view text) {
-    std::size_t start = 0;
-    int depth = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '(') ++depth;
-      if (text[i] == ')' && depth > 0) --depth;
-      if ((text[i] == ' ' && depth == 0) || i + 1 == text.size()) {
-        Text(Piece(text.substr(start, i + 1 - start)));
-        start = i + 1;
-      }
-    }
-    return *this;
-  }
-
   // Starts a check line: red, and a failed condition sets the report's failure flag.
   LineWriter& Check(bool passed, CheckKind kind) {
     BeginCheck(canvas_, passed, kind);

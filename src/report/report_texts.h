@@ -19,6 +19,7 @@ enum class ReportTextKey {
   kValidityHeading,
   kReinforcedValidityHeading,
   kChordWallThroughThickness,  // a note after the validity lines when the chord wall t0 > 25 mm
+  kHiddenSeamNote,             // a K/N overlap of 60 % to 80 %: weld the overlapped brace's hidden seam
   // page header and footer
   kHeaderJob,
   kHeaderClient,

@@ -41,6 +41,8 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kChordWallThroughThickness:
       return "Note: chord wall t0 > 25 mm; the through-thickness properties of the chord material must be ensured "
              "(EN 1993-1-8 7.1.1(6)).";
+    case ReportTextKey::kHiddenSeamNote:
+      return "Overlap > 60 %: the hidden seam of the overlapped brace must be welded (EN 1993-1-8 7.1.2(6)).";
     case ReportTextKey::kHeaderJob: return "Job: ";
     case ReportTextKey::kHeaderClient: return "Client: ";
     case ReportTextKey::kHeaderTitle: return "RESISTANCE OF WELDED HOLLOW";

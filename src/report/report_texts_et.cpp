@@ -15,6 +15,8 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(ReportTextKey 
     case ReportTextKey::kReinforcedValidityHeading: return "TUGEVDATUD SÕLME KANDEVÕIME ARVUTUSE EELDUSED:";
     case ReportTextKey::kChordWallThroughThickness:
       return "Märkus: vöö seina paksus t0 > 25 mm; tagada vöö materjali omadused paksuse suunas (EN 1993-1-8 7.1.1(6)).";
+    case ReportTextKey::kHiddenSeamNote:
+      return "Ülekate > 60 %: ülekaetava varda varjatud õmblus tuleb keevitada (EN 1993-1-8 7.1.2(6)).";
     case ReportTextKey::kHeaderJob: return "TÖÖ: ";
     case ReportTextKey::kHeaderClient: return "TELLIJA: ";
     case ReportTextKey::kHeaderTitle: return "NELIKANTORUDEST SÕRESTIKE SÕLMEDE";

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "report/recording_surface.h"
+#include "report/report_note.h"
 #include "report/text_metrics.h"
 
 namespace traxen {
@@ -151,9 +152,9 @@ TEST(LineWriter, LinePastTheFrameContinuesIndentedOnTheNextLine) {
   }
 }
 
-// A sentence goes on at the next line between its words, never inside a word or inside
+// A note goes on at the next line between its words, never inside a word or inside
 // parentheses, and keeps every character it had; a short one stays on its line.
-TEST(LineWriter, WordsWrapBetweenWordsAndKeepAReferenceWhole) {
+TEST(ReportNote, WrapsBetweenWordsAndKeepsAReferenceWhole) {
   const std::string sentence =
       "Note: chord wall t0 > 25 mm; the through-thickness properties of the chord material must be ensured "
       "(EN 1993-1-8 7.1.1(6)).";
@@ -163,13 +164,16 @@ TEST(LineWriter, WordsWrapBetweenWordsAndKeepAReferenceWhole) {
     canvas.line_offset = 23;
     canvas.y = canvas.line_offset + 150;
     LineWriter w(canvas);
-    w.AtLeft().Words(text);
+    PrintNote(w, text);
     std::string joined;
     int lines = 0, last_y = -1;
     for (const auto& t : s.texts()) {
       if (t.font.height != 19) continue;  // header and footer
       EXPECT_LE(t.at.x + ReportTextWidth(t.font, t.text), kLineRightLimit) << t.text;
-      if (t.at.y != last_y) ++lines, last_y = t.at.y;
+      if (t.at.y != last_y) {
+        if (lines++ > 0) joined += ' ';  // the blank the line break stands for
+        last_y = t.at.y;
+      }
       joined += t.text;
       // The reference is one run, blanks and all.
       if (t.text.find("(EN") != std::string::npos) {

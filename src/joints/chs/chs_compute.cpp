@@ -12,6 +12,7 @@
 #include "base/ieee_divide.h"
 #include "model/chs_ring.h"
 #include "report/check_numbers.h"
+#include "report/report_note.h"
 
 namespace traxen {
 
@@ -119,7 +120,7 @@ void AddWallsAndStrength(ChsResult& r, std::initializer_list<std::pair<int, cons
     r.conditions.push_back(Value(ChsConditionKind::kYieldStrength, member, m->fy, -kInf, 460));
   }
   // The chord's through-thickness properties matter for a thick wall; a note, not a condition.
-  r.thick_chord_note = r.chord.t > 25;
+  r.thick_chord_note = NeedsThroughThicknessNote(r.chord.t);
 }
 
 // The narrower brace overlaps the wider; of equal diameters the one with the smaller t·fy

@@ -8,6 +8,7 @@
 
 #include "joints/chs/chs_result.h"
 #include "report/line_writer.h"
+#include "report/report_note.h"
 
 namespace traxen {
 
@@ -20,10 +21,5 @@ void PrintChsValidity(LineWriter& w, const ChsResult& r);
 bool PrintChsStopLine(LineWriter& w, bool valid);
 void PrintChsParameters(LineWriter& w, const ChsResult& r);
 void PrintChsResistances(LineWriter& w, const ChsResult& r);
-
-// A note from the catalogue at the left margin, after `lead` (symbols the catalogue does not
-// hold), broken between words over as many lines as the frame needs; ends its last line.
-void PrintChsNote(LineWriter& w, std::string_view text, std::string_view weight = "normal",
-                  const std::function<void(LineWriter&)>& lead = {});
 
 }  // namespace traxen

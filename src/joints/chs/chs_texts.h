@@ -26,7 +26,6 @@ enum class ChsTextKey {
   kClassWorking,        // the class's working in brackets
   kOverlappingBrace,    // which brace overlaps the other
   kOverlapBeyondLimit,  // after "λov > 80 %": why such an overlap is refused
-  kHiddenSeamNote,      // 60 % < λov <= 80 %
   // parameters
   kParametersHeading,
   kFromRing,            // A0 or Wel0 derived from the chord's ring

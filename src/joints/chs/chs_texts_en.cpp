@@ -24,8 +24,6 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kOverlapBeyondLimit:
       return ": the connection between the braces and the chord face should be checked for shear, which this "
              "calculation does not do (EN 1993-1-8 7.1.2(6))";
-    case K::kHiddenSeamNote:
-      return "Overlap > 60 %: the hidden seam of the overlapped brace must be welded (EN 1993-1-8 7.1.2(6)).";
     case K::kParametersHeading: return "JOINT PARAMETERS";
     case K::kFromRing: return "  (from the tube's section)";
     case K::kGivenValue: return "  (given)";

@@ -21,8 +21,6 @@ std::string_view ChsCatalogue<ReportLanguage::kEstonian>::Text(ChsTextKey key) {
     case K::kOverlappingBrace: return "Ülekattega liide, pealmine on varras i = ";
     case K::kOverlapBeyondLimit:
       return ": varraste ja vöö pinna liidet tuleb kontrollida lõikele, mida see arvutus ei tee (EN 1993-1-8 7.1.2(6))";
-    case K::kHiddenSeamNote:
-      return "Ülekate > 60 %: ülekaetava varda varjatud õmblus tuleb keevitada (EN 1993-1-8 7.1.2(6)).";
     case K::kParametersHeading: return "LIITE PARAMEETRID";
     case K::kFromRing: return "  (toru ristlõikest)";
     case K::kGivenValue: return "  (antud)";

@@ -84,9 +84,10 @@ Bounds BoundsOf(const ChsCondition& c, const ChsResult& r) {
 // on the chord face, which the rules leave to a check of its own.
 void OverlapBeyondLimit(LineWriter& w, const ChsCondition& c) {
   w.canvas().SetTextColor(kRed);
-  PrintChsNote(w, Say(w, ChsTextKey::kOverlapBeyondLimit), "normal", [&](LineWriter& lead) {
+  PrintNote(w, Say(w, ChsTextKey::kOverlapBeyondLimit), "normal", [&](LineWriter& lead) {
     lead.Text(Greek("l"), Sub("ov"), {" > "}).Value({""}, "%.0lf %%", c.upper);
   });
+  w.NewLine();
   w.canvas().SetTextColor(kBlack);
 }
 
@@ -211,9 +212,15 @@ void PrintChsValidity(LineWriter& w, const ChsResult& r) {
     Conditions(w, r, kChsBracesGroup);
     LayoutLines(w, r);
     Conditions(w, r, kChsLayoutGroup);
-    if (r.hidden_seam_note) PrintChsNote(w, Say(w, ChsTextKey::kHiddenSeamNote), "bold");
+    if (r.hidden_seam_note) {
+      PrintHiddenSeamNote(w);
+      w.NewLine();
+    }
   }
-  if (r.thick_chord_note) PrintChsNote(w, Say(w, ReportTextKey::kChordWallThroughThickness));
+  if (r.thick_chord_note) {
+    PrintChordWallNote(w);
+    w.NewLine();
+  }
 }
 
 bool PrintChsStopLine(LineWriter& w, bool valid) {

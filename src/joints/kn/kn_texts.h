@@ -19,7 +19,6 @@ enum class KnTextKey {
   kOverlapFailedOr,    // a number format: the ratio and the upper limit it may also reach
   kOverlapBeyondLimit,  // why an overlap above the limit fails
   kBraceWiderThanDeep,  // why an overlap joint with a brace of h < b fails
-  kHiddenSeamNote,      // an overlap within the limit that needs the hidden seam welded
   // gap and overlap lines, chord moment and force
   kGapBetweenBraces,
   kOverlap,

@@ -42,7 +42,6 @@ std::string_view KnCatalogue<ReportLanguage::kEnglish>::Text(KnTextKey key) {
     case K::kBraceWiderThanDeep:
       return "h < b: in an overlap joint the connection of the braces to the chord face must be checked for shear "
              "(EN 1993-1-8 7.1.2(6)); this program does not make that check.";
-    case K::kHiddenSeamNote: return "Overlap > 60%: the hidden seam of the overlapped brace must be welded!";
     case K::kGapBetweenBraces: return "Gap between the braces g =  ";
     case K::kOverlap: return "Overlap ";
     case K::kMomentSignAssumed: return " Here M";

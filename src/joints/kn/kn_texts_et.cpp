@@ -18,7 +18,6 @@ std::string_view KnCatalogue<ReportLanguage::kEstonian>::Text(KnTextKey key) {
     case K::kBraceWiderThanDeep:
       return "h < b: ülekattega liites tuleb varraste liidet vöö pinnaga kontrollida nihkele "
              "(EN 1993-1-8 7.1.2(6)); seda programm ei tee.";
-    case K::kHiddenSeamNote: return "Ülekate > 60%: alumise varda varjatud õmblus tuleb keevitada!";
     case K::kGapBetweenBraces: return "Varraste vahe g =  ";
     case K::kOverlap: return "Ülekate ";
     case K::kMomentSignAssumed: return " Siin on eeldatud, et M";

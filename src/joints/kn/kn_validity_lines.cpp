@@ -7,7 +7,7 @@
 #include "joints/kn/kn_texts.h"
 #include "report/report_words.h"
 #include "base/number_format.h"
-#include "report/chord_wall_note.h"
+#include "report/report_note.h"
 
 namespace traxen {
 
@@ -193,7 +193,8 @@ void BraceAngleRow(ReportCanvas& canvas, const KnValidity& v) {
 void ReasonLine(ReportCanvas& canvas, std::string_view words) {
   NewLine(canvas);
   canvas.SetTextColor(kRed);
-  LineWriter(canvas, canvas.left_margin).Words(words);
+  LineWriter w(canvas, canvas.left_margin);
+  PrintNote(w, words);
   canvas.SetTextColor(kBlack);
 }
 
@@ -263,7 +264,8 @@ void OverlapRows(ReportCanvas& canvas, const KnValidity& v) {
   if (v.overlap_beyond_limit) ReasonLine(canvas, Say(canvas, KnTextKey::kOverlapBeyondLimit));
   if (v.hidden_seam_note) {
     NewLine(canvas);
-    LineWriter(canvas, canvas.left_margin, "bold").Words(Say(canvas, KnTextKey::kHiddenSeamNote));
+    LineWriter w(canvas, canvas.left_margin);
+    PrintHiddenSeamNote(w);
   }
 }
 

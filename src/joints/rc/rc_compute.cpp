@@ -9,6 +9,7 @@
 #include "base/angles.h"
 #include "base/ieee_divide.h"
 #include "report/check_numbers.h"
+#include "report/report_note.h"
 
 namespace traxen {
 
@@ -115,7 +116,7 @@ void TakeCommon(RcResult& r, const RcChord& chord, double A0, double Wel0, bool 
   r.A0_derived = A0_derived, r.Wel0_derived = Wel0_derived;
   r.gamma_M0 = gamma_M0;
   r.gamma = Divide(chord.b, 2 * chord.t);
-  r.through_thickness_note = chord.t > 25;
+  r.through_thickness_note = NeedsThroughThicknessNote(chord.t);
 }
 
 // σ0,Ed, n and kn from the chord force and moment, kn at the width ratio β.

@@ -27,7 +27,6 @@ enum class RcTextKey {
   kBraceClass,         // before the working of a compressed brace's class limit
   kOverlappingBrace,   // which brace overlaps ("i = "), before the number
   kOverlappedBrace,    // and which is overlapped (", j = "), before the number
-  kHiddenSeamNote,     // 60 % < λov <= 80 %
   kOverlapBeyondLimit,  // λov > 80 %
   // parameters
   kParametersHeading,

@@ -23,7 +23,6 @@ std::string_view RcCatalogue<ReportLanguage::kEnglish>::Text(RcTextKey key) {
     case K::kBraceClass: return "Brace in compression: ";
     case K::kOverlappingBrace: return "Overlap joint; overlapping brace i = ";
     case K::kOverlappedBrace: return ", overlapped brace j = ";
-    case K::kHiddenSeamNote: return "Overlap > 60 %: the hidden seam of the overlapped brace must be welded!";
     case K::kOverlapBeyondLimit:
       return "Overlap > 80 %: the connection of the braces to the chord face must be checked for shear "
              "(EN 1993-1-8 7.1.2(6))";

@@ -20,7 +20,6 @@ std::string_view RcCatalogue<ReportLanguage::kEstonian>::Text(RcTextKey key) {
     case K::kBraceClass: return "Surutud varras: ";
     case K::kOverlappingBrace: return "Ülekattega liide, pealmine varras i = ";
     case K::kOverlappedBrace: return ", alumine varras j = ";
-    case K::kHiddenSeamNote: return "Ülekate > 60 %: alumise varda varjatud õmblus tuleb keevitada!";
     case K::kOverlapBeyondLimit:
       return "Ülekate > 80 %: varraste ühendust vöö pinnaga tuleb kontrollida nihkele (EN 1993-1-8 7.1.2(6))";
     case K::kParametersHeading: return "LIITE PARAMEETRID";

@@ -7,6 +7,7 @@
 #include "base/number_format.h"
 #include "joints/rc/rc_report_lines.h"
 #include "joints/rc/rc_texts.h"
+#include "report/report_note.h"
 #include "report/report_words.h"
 
 namespace traxen {
@@ -160,10 +161,6 @@ void Heading(LineWriter& w, RcTextKey key) {
   w.NewLine();
 }
 
-void Note(LineWriter& w, std::string_view text) {
-  w.AtLeft().Weight("bold").Text({text}).Weight("normal");
-  w.NewLine();
-}
 
 void MemberConditions(LineWriter& w, const RcResult& r, int member) {
   for (const RcCondition& c : r.conditions)
@@ -224,7 +221,10 @@ void PrintRcValidity(LineWriter& w, const RcResult& r) {
   w.NewLine();
   Heading(w, RcTextKey::kChordHeading);
   MemberConditions(w, r, 0);
-  if (r.through_thickness_note) Note(w, Say(w, ReportTextKey::kChordWallThroughThickness));
+  if (r.through_thickness_note) {
+    PrintChordWallNote(w);
+    w.NewLine();
+  }
   Heading(w, r.kn ? RcTextKey::kBrace1Heading : RcTextKey::kBraceHeading);
   MemberConditions(w, r, 1);
   if (!r.kn) return;
@@ -234,10 +234,14 @@ void PrintRcValidity(LineWriter& w, const RcResult& r) {
   LayoutLines(w, r);
   for (const RcCondition& c : r.conditions)
     if (IsLayout(c)) BoundedCheck(w, c, r);
-  if (r.hidden_seam_note) Note(w, Say(w, RcTextKey::kHiddenSeamNote));
+  if (r.hidden_seam_note) {
+    PrintHiddenSeamNote(w);
+    w.NewLine();
+  }
   if (r.overlap_beyond_limit) {
     w.canvas().SetTextColor(kRed);
-    Note(w, Say(w, RcTextKey::kOverlapBeyondLimit));
+    PrintNote(w, Say(w, RcTextKey::kOverlapBeyondLimit));
+    w.NewLine();
     w.canvas().SetTextColor(kBlack);
   }
 }

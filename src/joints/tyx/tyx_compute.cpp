@@ -7,7 +7,7 @@
 
 #include "base/ieee_divide.h"
 #include "report/check_numbers.h"
-#include "report/chord_wall_note.h"
+#include "report/report_note.h"
 
 namespace traxen {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "base/number_format.h"
-#include "report/chord_wall_note.h"
+#include "report/report_note.h"
 #include "joints/tyx/tyx_texts.h"
 #include "joints/tyx/tyx_schematic.h"
 #include "report/report_words.h"

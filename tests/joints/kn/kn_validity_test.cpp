@@ -165,7 +165,7 @@ TEST(KnValidity, OverlapAbove80PercentFailsNamingTheShearCheck) {
       {80.1, false, true, false},  {100.0, false, true, false}, {150.0, false, true, false},
   };
   const char* const reason = "Ülekate > 80%: varraste liidet vöö pinnaga tuleb kontrollida nihkele";
-  const char* const note = "Ülekate > 60%: alumise varda varjatud õmblus tuleb keevitada!";
+  const char* const note = "Ülekate > 60 %: ülekaetava varda varjatud õmblus tuleb keevitada";
   ReportInputs in = Stored(KnOverlapInputs());
   in.p = 100;
   for (const Case& c : cases) {

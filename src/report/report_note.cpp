@@ -1,12 +1,13 @@
-// A note of the circular hollow section report: one catalogue sentence laid out over as many
-// lines as the frame needs, broken between words, its continuation indented as every
-// continued line is, kept together on one page and in the colour it began in.
+// A note of a joint report: one catalogue sentence laid out over as many lines as the frame
+// needs, broken between words, its continuation indented as every continued line is, kept
+// together on one page and in the colour it began in.
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "joints/chs/chs_report_lines.h"
+#include "report/report_note.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -57,8 +58,8 @@ std::vector<std::string> BreakIntoLines(std::string_view text, int first_x, int 
 
 }  // namespace
 
-void PrintChsNote(LineWriter& w, std::string_view text, std::string_view weight,
-                  const std::function<void(LineWriter&)>& lead) {
+void PrintNote(LineWriter& w, std::string_view text, std::string_view weight,
+               const std::function<void(LineWriter&)>& lead) {
   const int left = w.canvas().left_margin;
   const int indent = left + kContinuationIndent;
   const int lead_width = lead ? MeasureRun([&](ReportCanvas& s) {
@@ -79,7 +80,16 @@ void PrintChsNote(LineWriter& w, std::string_view text, std::string_view weight,
     w.Text({lines[i]});
   }
   w.Weight("normal");
-  w.NewLine();
+}
+
+void PrintChordWallNote(LineWriter& w) {
+  w.canvas().SetTextColor(kBlack);
+  PrintNote(w, Say(w, ReportTextKey::kChordWallThroughThickness));
+}
+
+void PrintHiddenSeamNote(LineWriter& w) {
+  w.canvas().SetTextColor(kBlack);
+  PrintNote(w, Say(w, ReportTextKey::kHiddenSeamNote), "bold");
 }
 
 }  // namespace traxen
