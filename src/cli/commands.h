@@ -40,6 +40,7 @@ struct NewOptions {
   std::string family;  // tyx, x or kn, or table for a joint table
   std::string out;     // "" = standard output
   bool force = false;
+  std::string lang;    // --lang: the job texts' placeholders, et or en; "" = TRAXEN_LANG, else et
 };
 int RunNew(const NewOptions& options);
 

@@ -8,6 +8,7 @@
 
 #include "cli/commands.h"
 #include "cli/job_input.h"
+#include "cli/language_option.h"
 #include "model/job_family.h"
 #include "model/job_template.h"
 #include "model/atomic_file.h"
@@ -16,6 +17,7 @@
 #include "model/project_file.h"
 #include "model/section_positions.h"
 #include "model/value_ranges.h"
+#include "report/pages.h"
 #include "sections/section_library.h"
 
 namespace traxen::cli {
@@ -54,10 +56,15 @@ std::string RoleNote(const JobKey& key) {
 }  // namespace
 
 int RunNew(const NewOptions& options) {
+  ReportLanguage language = ReportLanguage::kEstonian;
+  if (!ChooseReportLanguage(options.lang, language)) return kExitError;
   const bool table = options.family == "table";
   std::string family = options.family;  // "chs-kn" names "chs_kn"
   std::replace(family.begin(), family.end(), '-', '_');
-  const std::string text = table ? JointTableTemplate() : TemplateJobText(TemplateJob(family));
+  // The job's texts are placeholders in the language its reports are to be read in.
+  Job job = TemplateJob(family);
+  job.info = ReportJobInfo(job.info, language);
+  const std::string text = table ? JointTableTemplate() : TemplateJobText(job);
   if (options.out.empty()) {
     std::cout << text;
     return std::cout.flush() ? kExitOk : kExitError;

@@ -101,6 +101,11 @@ int main(int argc, char** argv) {
       ->check(CLI::IsMember(NewFamilyNames()));
   new_cmd->add_option("-o,--output", new_options.out, "File to write (default: standard output)")->type_name("FILE");
   new_cmd->add_flag("--force", new_options.force, "Replace FILE when it exists");
+  new_cmd
+      ->add_option("--lang", new_options.lang,
+                   "Language of the job's placeholder texts (job name, client, engineer, owner): et or en; "
+                   "default TRAXEN_LANG, else et")
+      ->type_name("LANG");
   new_cmd->footer(Footer({"Edit the member sizes and the design actions: a job must give them all.", kUnits,
                           kExitCodes}));
 

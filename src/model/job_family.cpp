@@ -86,14 +86,16 @@ std::vector<MemberSize> ChsKnMembers(const Job& job) {
 int NoPlate(const Job&, std::string_view) { return 0; }  // circular joints take no plates
 bool NothingDerived(std::string_view) { return false; }
 
-// The circular joints' examples are the published joints (the record's defaults: a T or X
-// joint and a K gap joint) in the nearest tubes of the round tube table, so that a joint
-// table can name them.
+// The circular joints' examples are the published joints (the record's defaults: a T joint
+// and a K gap joint) in the nearest tubes of the round tube table, so that a joint table can
+// name them. Every example passes: the X joint, whose chord face carries less than the T
+// joint's, has the next wall of the chord tube, 88.9x6.
 Job ChsTyxExample(bool x_joint) {
   Job job;
   job.family.is_chs_tyx = 1;
   job.chs_tyx.x_joint = x_joint ? 1 : 0;
   job.chs_tyx.d0 = 88.9, job.chs_tyx.d1 = 60.3;
+  if (x_joint) job.chs_tyx.t0 = 6.0;
   job.steel.fy0 = job.steel.fy1 = job.steel.fy2 = 300;
   return job;
 }

@@ -1,13 +1,9 @@
 // A job's name outside its report.
 #include "model/job_name.h"
 
-#include "model/job.h"
+#include "model/job_placeholders.h"
 
 namespace traxen {
-
-bool IsPlaceholderJobName(std::string_view name) {
-  return name == JobInfo{}.job_name || name == kEnglishPlaceholderJobName;
-}
 
 std::string ReportDocumentTitle(const std::string& job_name, const std::string& file_name) {
   return IsPlaceholderJobName(job_name) && !file_name.empty() ? file_name : job_name;

@@ -124,6 +124,23 @@ class LineWriter {
     return Wrote(
         ValueRun(canvas_, x_, y(), a.text, a.code, b.text, b.code, c.text, c.code, format, weight_, value));
   }
+  // A catalogue sentence whose subscripts are marked as EN 1993-1-8's symbols are spelt in
+  // plain text, "d_0 − 2t_0", "b_e,p": what follows a '_' up to a blank, a bracket, a colon,
+  // a semicolon or a full stop is lowered; a sentence without '_' is one normal piece.
+  LineWriter& Marked(std::string_view text) {
+    static constexpr std::string_view kSubscriptEnds = " )]:;.";
+    while (!text.empty()) {
+      const std::size_t mark = text.find('_');
+      if (mark == std::string_view::npos) return Text({text});
+      if (mark > 0) Text({text.substr(0, mark)});
+      text.remove_prefix(mark + 1);
+      const std::size_t end = std::min(text.find_first_of(kSubscriptEnds), text.size());
+      if (end > 0) Text(Sub(text.substr(0, end)));
+      text.remove_prefix(end);
+    }
+    return *this;
+  }
+
   LineWriter& Value(Piece a, Piece b, std::string_view format, double value) {
     return Value(a, b, {}, format, value);
   }

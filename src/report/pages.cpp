@@ -12,6 +12,7 @@
 #include "base/number_format.h"
 #include "base/utf8.h"
 #include "model/job.h"
+#include "model/job_placeholders.h"
 #include "report/arc_polyline.h"
 
 namespace traxen {
@@ -27,6 +28,8 @@ constexpr int kTextTop = 150;
 // Where the job texts of the header and footer must end: before the emblem box, before the
 // next footer label, with a little air.
 constexpr int kHeaderTextEnd = 600 - 10;
+// The header's texts start here; a centred title line is centred between this and the end.
+constexpr int kHeaderLeft = 100;
 constexpr int kCalculatedByEnd = 300 - 10;
 constexpr int kOwnerEnd = 750 - 10;
 
@@ -224,16 +227,25 @@ void DrawPageHeader(ReportCanvas& canvas, int page_index, int page_height) {
   const Font label{"Times New Roman", 16, 400};
   s.setPen(kThinBlack);
   s.setFont(label);
-  s.drawText({100, top + 90}, Word(canvas, ReportTextKey::kHeaderClient));
+  s.drawText({kHeaderLeft, top + 90}, Word(canvas, ReportTextKey::kHeaderClient));
   const int w = s.textWidth(Word(canvas, ReportTextKey::kHeaderClient));
-  s.drawText({100, top + 70}, Word(canvas, ReportTextKey::kHeaderJob));
+  s.drawText({kHeaderLeft, top + 70}, Word(canvas, ReportTextKey::kHeaderJob));
   if (canvas.info) {
-    s.drawText({w + 120, top + 70}, FittedJobText(s, canvas.info->job_name, kHeaderTextEnd - (w + 120)));
-    s.drawText({w + 120, top + 90}, FittedJobText(s, canvas.info->client, kHeaderTextEnd - (w + 120)));
+    const JobInfo shown = ReportJobInfo(*canvas.info, canvas.language);
+    s.drawText({w + 120, top + 70}, FittedJobText(s, shown.job_name, kHeaderTextEnd - (w + 120)));
+    s.drawText({w + 120, top + 90}, FittedJobText(s, shown.client, kHeaderTextEnd - (w + 120)));
   }
   s.setFont({"Times New Roman", 24, 700});
-  s.drawText({120, top + 20}, Word(canvas, canvas.header_title));
-  s.drawText({300, top + 40}, Word(canvas, ReportTextKey::kHeaderTitleSecondLine));
+  const std::string_view first = Word(canvas, canvas.header_title);
+  const std::string_view second = Word(canvas, ReportTextKey::kHeaderTitleSecondLine);
+  if (HeaderTitleSettingIn(canvas.language) == HeaderTitleSetting::kCentred) {
+    const int axis = (kHeaderLeft + kHeaderTextEnd) / 2;
+    s.drawText({axis - s.textWidth(first) / 2, top + 20}, first);
+    s.drawText({axis - s.textWidth(second) / 2, top + 40}, second);
+  } else {
+    s.drawText({120, top + 20}, first);
+    s.drawText({300, top + 40}, second);
+  }
 
   // Emblem box: teal rectangle, a white chord line and arch, the firm's name, white hangers.
   s.setBrush(kTeal);
@@ -259,8 +271,9 @@ void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height) {
   DrawingSurface& s = canvas.surface;
   const int top = page_index * page_height;
   s.setFont({"Arial", 14, 400});
-  const std::string calculated_by = canvas.info ? canvas.info->calculated_by : std::string();
-  const std::string owner = canvas.info ? canvas.info->owner : std::string();
+  const JobInfo shown = canvas.info ? ReportJobInfo(*canvas.info, canvas.language) : JobInfo{"", "", "", ""};
+  const std::string& calculated_by = shown.calculated_by;
+  const std::string& owner = shown.owner;
   s.drawText({100, top + 1125}, Word(canvas, ReportTextKey::kFooterCalculatedBy));
   const int calculated_by_x = 100 + s.textWidth(Word(canvas, ReportTextKey::kFooterCalculatedBy));
   s.drawText({calculated_by_x, top + 1125}, FittedJobText(s, calculated_by, kCalculatedByEnd - calculated_by_x));
@@ -273,6 +286,21 @@ void DrawPageFooter(ReportCanvas& canvas, int page_index, int page_height) {
                                                  : FormatInt("%d", number);
   s.drawText({750 + s.textWidth(Word(canvas, ReportTextKey::kFooterPage)), top + 1125}, page);
   s.drawText({100, top + 1165}, FooterDate(canvas.now));
+}
+
+HeaderTitleSetting HeaderTitleSettingIn(ReportLanguage language) {
+  return [&]<std::size_t... I>(std::index_sequence<I...>) {
+    HeaderTitleSetting setting = HeaderTitleSetting::kAtFixedPlaces;
+    static_cast<void>(
+        ((language == kReportLanguages[I] ? (setting = ReportCatalogue<kReportLanguages[I]>::TitleSetting(), true)
+                                          : false) ||
+         ...));
+    return setting;
+  }(std::make_index_sequence<std::size(kReportLanguages)>());
+}
+
+JobInfo ReportJobInfo(const JobInfo& info, ReportLanguage language) {
+  return JobInfoShownIn(info, language == ReportLanguage::kEnglish ? Language::kEnglish : Language::kEstonian);
 }
 
 std::string FooterDate(std::time_t when) {

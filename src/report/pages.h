@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/job.h"
 #include "report/report_canvas.h"
 
 namespace traxen {
@@ -78,6 +79,10 @@ std::string FittedJobText(DrawingSurface& s, std::string_view job_text, int widt
 // cut: broken between words, and a word wider than the column between its characters. One
 // line when it fits (an empty text is one empty line).
 std::vector<std::string> WrappedJobText(DrawingSurface& s, std::string_view job_text, int width);
+
+// The job texts a report in `language` prints in its header and footer (and a PDF names it
+// by): a text still a new job's placeholder reads in the report's language.
+JobInfo ReportJobInfo(const JobInfo& info, ReportLanguage language);
 
 // "Tue Dec 08 21:07:08 2026": English names, never the locale's.
 std::string FooterDate(std::time_t when);

@@ -57,11 +57,18 @@ enum class FailureMode {
   kCount
 };
 
+// How the page header sets the two lines of its title: at the places the Estonian report
+// has always had them (the first line at x 120, the second at 300), or each line centred
+// over the header's text column, as the English words need.
+enum class HeaderTitleSetting { kAtFixedPlaces, kCentred };
+
 template <ReportLanguage>
 struct ReportCatalogue {
   static std::string_view Text(ReportTextKey key);
   static std::string_view Text(FailureMode mode);
+  static HeaderTitleSetting TitleSetting();
 };
+HeaderTitleSetting HeaderTitleSettingIn(ReportLanguage language);
 
 // Every catalogue's lookup is called ReportText, one overload per key type, so that a line
 // file asks for any key the same way (Say in report/report_words.h).

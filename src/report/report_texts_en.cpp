@@ -49,19 +49,25 @@ std::string_view ReportCatalogue<ReportLanguage::kEnglish>::Text(ReportTextKey k
     case ReportTextKey::kHeaderTitleRoundTubes: return "RESISTANCE OF WELDED HOLLOW";
     case ReportTextKey::kHeaderTitleAnyTubes: return "RESISTANCE OF WELDED HOLLOW";
     case ReportTextKey::kHeaderTitleSecondLine: return "SECTION TRUSS JOINTS";
-    case ReportTextKey::kFooterCalculatedBy: return "Calculated by: ";
+    case ReportTextKey::kFooterCalculatedBy: return "Calc. by: ";
     case ReportTextKey::kFooterOwner: return "Owner: ";
     case ReportTextKey::kFooterPage: return "Page ";
-    case ReportTextKey::kTitleTyx: return " X, Y and T TRAXEN ";
-    case ReportTextKey::kTitleTyxReinforced: return "  REINFORCED X, Y and T TRAXEN ";
-    case ReportTextKey::kTitleKnGap: return "  KN GAP JOINT ";
-    case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED KN GAP JOINT ";
-    case ReportTextKey::kTitleKnOverlap: return "  KN OVERLAP JOINT ";
-    case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED KN OVERLAP JOINT ";
+    case ReportTextKey::kTitleTyx: return " X, Y AND T JOINT ";
+    case ReportTextKey::kTitleTyxReinforced: return "  REINFORCED X, Y AND T JOINT ";
+    case ReportTextKey::kTitleKnGap: return "  K AND N GAP JOINT ";
+    case ReportTextKey::kTitleKnGapReinforced: return "  REINFORCED K AND N GAP JOINT ";
+    case ReportTextKey::kTitleKnOverlap: return "  K AND N OVERLAP JOINT ";
+    case ReportTextKey::kTitleKnOverlapReinforced: return "  REINFORCED K AND N OVERLAP JOINT ";
     case ReportTextKey::kInterpolated: return "interpolated";
     case ReportTextKey::kCount: break;
   }
   return {};
+}
+
+// The English title's two lines differ in length: each is centred.
+template <>
+HeaderTitleSetting ReportCatalogue<ReportLanguage::kEnglish>::TitleSetting() {
+  return HeaderTitleSetting::kCentred;
 }
 
 template <>

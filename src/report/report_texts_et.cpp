@@ -38,6 +38,11 @@ std::string_view ReportCatalogue<ReportLanguage::kEstonian>::Text(ReportTextKey 
   return {};
 }
 
+template <>
+HeaderTitleSetting ReportCatalogue<ReportLanguage::kEstonian>::TitleSetting() {
+  return HeaderTitleSetting::kAtFixedPlaces;
+}
+
 // The names a person reads where a verdict is summed up in a line (the status bar, the
 // truss summary): "η max = 0.82, varras 1, vöö pinna purunemine".
 template <>

@@ -70,6 +70,37 @@ TEST_F(CliTest, AnUnknownLanguageIsRefusedNamingItAndTheLanguagesThereAre) {
   }
 }
 
+// `new` writes the job texts as placeholders in the language its reports are meant to be
+// read in, chosen as render chooses: --lang, else TRAXEN_LANG, else Estonian.
+TEST_F(CliTest, NewWritesItsPlaceholdersInTheChosenLanguage) {
+  struct Case {
+    const char* prefix;
+    const char* option;
+    const char* job_name;
+    const char* calculated_by;
+  };
+  const Case cases[] = {
+      {"", "--lang en", "....(job name)", "Example Engineer"},
+      {"TRAXEN_LANG=en ", "", "....(job name)", "Example Engineer"},
+      {"TRAXEN_LANG=en ", "--lang et", "....(töö nimi)", "Insener Näidis"},
+      {"", "", "....(töö nimi)", "Insener Näidis"},
+  };
+  for (const char* family : {"tyx", "chs-kn"}) {
+    for (const Case& c : cases) {
+      const CliRun r = RunCli(std::string("new ") + family + " " + c.option, c.prefix);
+      ASSERT_EQ(r.status, 0) << c.prefix << c.option << ": " << r.err;
+      EXPECT_NE(r.out.find(std::string("\"job_name\": \"") + c.job_name + "\""), std::string::npos) << r.out;
+      EXPECT_NE(r.out.find(std::string("\"calculated_by\": \"") + c.calculated_by + "\""), std::string::npos)
+          << r.out;
+    }
+  }
+  const std::string out = Path("j.json");
+  const CliRun r = RunCli("new tyx --lang fr -o " + out);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("--lang fr"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(out));
+}
+
 // The English PDFs are whole files, the combined one with a fixed date too (its outline and
 // fixed dates are written into the file after the pages).
 TEST_F(CliTest, EnglishPdfsOfAJobAndOfATrussAreWholeFiles) {

@@ -69,7 +69,7 @@ TEST(TrussSummary, ACircularJointIsNamedByItsTubes) {
     const char* kind;
     const char* sections;
   };
-  for (const Case& c : {Case{"chs_tyx", "CHS T/Y", "Ø88.9×5 / Ø60.3×3"}, Case{"chs_x", "CHS X", "Ø88.9×5 / Ø60.3×3"},
+  for (const Case& c : {Case{"chs_tyx", "CHS T/Y", "Ø88.9×5 / Ø60.3×3"}, Case{"chs_x", "CHS X", "Ø88.9×6 / Ø60.3×3"},
                         Case{"chs_kn", "CHS K/N", "Ø219.1×12.5 / Ø139.7×5 / Ø114.3×4"}}) {
     SCOPED_TRACE(c.family);
     const Job job = TemplateJob(c.family);

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "report/recording_surface.h"
 #include "report/report_note.h"
 #include "report/text_metrics.h"
@@ -74,6 +78,42 @@ TEST(LineWriter, AFixedVerdictPlaceYieldsToTextThatReachesIt) {
                        Case{655, 660, 685},    // too close: 30 units after the text
                        Case{700, 660, 730}}) {  // past it ("0.3(Korras!" otherwise)
     EXPECT_EQ(VerdictPlace(c.text_end, c.fixed), c.expected) << c.text_end << " " << c.fixed;
+  }
+}
+
+// A catalogue sentence lowers what follows '_' up to a blank, a bracket, a colon, a semicolon
+// or a full stop; commas stay inside a subscript ("b_e,p"); a sentence without '_' is drawn
+// whole, as it was before sentences could be marked.
+TEST(LineWriter, MarkedSubscriptsAreLowered) {
+  struct Case {
+    const char* text;
+    std::vector<std::pair<std::string, bool>> pieces;  // text, lowered
+  };
+  const Case cases[] = {
+      {"(d_i > d_0 − 2t_0)", {{"(d", false}, {"i", true}, {" > d", false}, {"0", true}, {" − 2t", false},
+                              {"0", true}, {")", false}}},
+      {"b_e,p = 87.5", {{"b", false}, {"e,p", true}, {" = 87.5", false}}},
+      {"V_pl,Rd: N_0,Ed.", {{"V", false}, {"pl,Rd", true}, {": N", false}, {"0,Ed", true}, {".", false}}},
+      {"; seega vöö pinna läbisurumise ohtu pole !", {{"; seega vöö pinna läbisurumise ohtu pole !", false}}},
+      {"a trailing _", {{"a trailing ", false}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    RecordingSurface s;
+    ReportCanvas canvas(s);
+    canvas.y = 173;
+    LineWriter w(canvas);
+    w.AtLeft().Marked(c.text);
+    std::vector<std::pair<std::string, bool>> drawn;
+    int x = canvas.left_margin;
+    for (const auto& t : s.texts()) {
+      const bool lowered = t.font.height == 13;
+      drawn.emplace_back(t.text, lowered);
+      EXPECT_EQ(t.at.y, lowered ? 180 : 173) << t.text;
+      EXPECT_EQ(t.at.x, x) << t.text;  // one after the other
+      x += ReportTextWidth(t.font, t.text);
+    }
+    EXPECT_EQ(drawn, c.pieces);
   }
 }
 

@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "model/job.h"
+#include "model/job_placeholders.h"
 #include "report/arc_polyline.h"
 #include "report/pages.h"
 #include "report/recording_surface.h"
@@ -72,6 +74,85 @@ TEST(PageHeader, EmptyClientStillDrawsItsLabelAndValueColumnFollowsLongerLabel) 
   EXPECT_EQ(find("Sild")->at, (Point{w + 120, 70}));
   EXPECT_EQ(find(kEmblemLine1)->color, kWhite);
   EXPECT_EQ(find(kEmblemLine2)->font, (Font{"Arial", 16, 700}));
+}
+
+// The Estonian title keeps its two fixed places; each English line is centred over the
+// header's text column (x 100 to 590), whichever tubes the first line names.
+TEST(PageHeader, EnglishTitleLinesAreCentredAndEstonianOnesStayInTheirPlaces) {
+  constexpr int kAxis = (100 + 590) / 2;
+  const Font title{"Times New Roman", 24, 700};
+  for (const ReportTextKey first :
+       {ReportTextKey::kHeaderTitle, ReportTextKey::kHeaderTitleRoundTubes, ReportTextKey::kHeaderTitleAnyTubes}) {
+    for (const ReportLanguage language : kReportLanguages) {
+      JobInfo info;
+      RecordingSurface s;
+      ReportCanvas c(s);
+      c.info = &info;
+      c.language = language;
+      c.header_title = first;
+      DrawPageHeader(c, 1, 1229);
+      const auto& t = s.texts();
+      const bool english = language == ReportLanguage::kEnglish;
+      int found = 0;
+      for (const ReportTextKey key : {first, ReportTextKey::kHeaderTitleSecondLine}) {
+        const std::string_view text = ReportText(key, language);
+        const auto line = std::find_if(t.begin(), t.end(), [&](const auto& r) { return r.text == text; });
+        ASSERT_NE(line, t.end()) << text;
+        ++found;
+        const bool second = key == ReportTextKey::kHeaderTitleSecondLine;
+        EXPECT_EQ(line->at.y, 1229 + (second ? 40 : 20)) << text;
+        if (english) {
+          const int centre = line->at.x + ReportTextWidth(title, text) / 2;
+          EXPECT_LE(std::abs(centre - kAxis), 1) << text;
+          EXPECT_GE(line->at.x, 100) << text;
+        } else {
+          EXPECT_EQ(line->at.x, second ? 300 : 120) << text;
+        }
+      }
+      EXPECT_EQ(found, 2);
+    }
+  }
+}
+
+// A job whose header texts are still a new job's placeholders shows the placeholders of the
+// report's language (an English report no "....(töö nimi)"); a job's own texts stay as given.
+TEST(PageHeaderAndFooter, PlaceholdersReadInTheReportsLanguage) {
+  const JobInfo estonian, english = PlaceholderJobInfo(Language::kEnglish);
+  const JobInfo own{"Sild S3", "Maantee OÜ", "Mari Maasikas", "Sillaprojekt AS"};
+  JobInfo named = estonian;  // a job name given, the rest left as a new job has it
+  named.job_name = "Sild S3";
+  JobInfo named_english = english;
+  named_english.job_name = "Sild S3";
+  struct Case {
+    JobInfo info;
+    ReportLanguage language;
+    JobInfo shown;
+    JobInfo absent;  // texts that must not be on the page
+  };
+  const Case cases[] = {
+      {estonian, ReportLanguage::kEnglish, english, estonian},
+      {english, ReportLanguage::kEstonian, estonian, english},
+      {estonian, ReportLanguage::kEstonian, estonian, english},
+      {own, ReportLanguage::kEnglish, own, english},
+      {named, ReportLanguage::kEnglish, named_english, estonian},
+  };
+  for (const Case& k : cases) {
+    RecordingSurface s;
+    ReportCanvas c(s);
+    c.info = &k.info;
+    c.language = k.language;
+    DrawPageHeader(c, 0, 1229);
+    DrawPageFooter(c, 0, 1229);
+    const JobInfo& shown = k.shown;
+    const JobInfo& absent = k.absent;
+    for (const std::string* text : {&shown.job_name, &shown.client, &shown.calculated_by, &shown.owner})
+      EXPECT_EQ(CountTexts(s, *text), 1) << *text;
+    for (const std::string* text : {&absent.job_name, &absent.client, &absent.calculated_by, &absent.owner})
+      EXPECT_EQ(CountTexts(s, *text), 0) << *text;
+  }
+  EXPECT_TRUE(IsPlaceholderJobName(estonian.job_name));
+  EXPECT_TRUE(IsPlaceholderJobName(english.job_name));
+  EXPECT_FALSE(IsPlaceholderJobName("Sild S3"));
 }
 
 TEST(PageFooter, ShowsPageNumberAndAnEnglishDate) {

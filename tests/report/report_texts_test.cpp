@@ -142,7 +142,8 @@ TEST(ReportTexts, TheReportPrintsTheCatalogueOfItsLanguage) {
 // Every job of the reviewed reports, T/Y/X, K/N and reinforced K/N.
 std::vector<std::string> GoldenJobs() {
   std::vector<std::string> jobs;
-  for (const char* folder : {"joints/tyx/jobs", "joints/kn/reports", "joints/kn_reinforced"})
+  for (const char* folder :
+       {"joints/tyx/jobs", "joints/kn/reports", "joints/kn_reinforced", "joints/chs/jobs", "joints/rc/jobs"})
     for (const auto& entry : std::filesystem::directory_iterator(testing::TestPath(folder)))
       if (entry.path().extension() == ".json") jobs.push_back(entry.path().string());
   std::sort(jobs.begin(), jobs.end());
@@ -193,6 +194,21 @@ TEST(ReportTexts, AReportHoldsNoWordOfTheOtherLanguage) {
       EXPECT_EQ(en_text.find(word), std::string::npos) << job << ": English report has \"" << word << "\"";
     for (const char* word : english)
       EXPECT_EQ(et_text.find(word), std::string::npos) << job << ": Estonian report has \"" << word << "\"";
+  }
+}
+
+// An English report writes its formulas as EN 1993-1-8 does: a decimal point, "×" for a
+// product (never "*" or the letter x), comma subscripts (b_e,p, V_pl,Rd, N_0,Ed), whatever
+// the Estonian report beside it writes.
+TEST(ReportTexts, AnEnglishReportWritesItsFormulasAsEnDoes) {
+  const char* estonian_notation[] = {"1,3", "0,4", "1,5", "*", "x1000", "e.p", "e.ov", "pl.Rd", "0.Ed", "0.Rd",
+                                     ", Ed", ",LRd", "T TRAXEN", " - JOINT"};
+  for (const std::string& job : GoldenJobs()) {
+    DrawnReport en;
+    DrawGoldenJob(job, ReportLanguage::kEnglish, en);
+    const std::string text = AllTexts(en.surface);
+    for (const char* notation : estonian_notation)
+      EXPECT_EQ(text.find(notation), std::string::npos) << job << ": English report has \"" << notation << "\"";
   }
 }
 

@@ -13,6 +13,7 @@
 #include "cli/render/combined_render.h"
 #include "cli/commands.h"
 #include "cli/job_input.h"
+#include "cli/language_option.h"
 #include "cli/render/report_date.h"
 #include "model/atomic_file.h"
 #include "model/job_name.h"
@@ -20,6 +21,7 @@
 #include "families/dispatch.h"
 #include "base/display_text.h"
 #include "families/report_text.h"
+#include "report/pages.h"
 #include "ui/qt/report_export.h"
 
 namespace traxen::cli {
@@ -47,24 +49,6 @@ std::unique_ptr<QGuiApplication> StartGui(char* argv0, bool fixed_date) {
   static int qt_argc = 1;  // Qt keeps references to these for the application's life
   static char* qt_argv[] = {argv0, nullptr};
   return std::make_unique<QGuiApplication>(qt_argc, qt_argv);
-}
-
-// The report's language: --lang, else TRAXEN_LANG, else Estonian. A code no language has is
-// named with where it came from, so that a stray variable is not taken for a bad option.
-bool ChooseReportLanguage(const std::string& option, ReportLanguage& language) {
-  const char* variable = std::getenv("TRAXEN_LANG");
-  const bool from_option = !option.empty();
-  const std::string code = from_option ? option : variable ? variable : "";
-  if (code.empty()) {
-    language = ReportLanguage::kEstonian;
-    return true;
-  }
-  if (ReportLanguageFromCode(code, language)) return true;
-  std::string codes;
-  for (const std::string_view c : kReportLanguageCodes) codes += (codes.empty() ? "" : ", ") + std::string(c);
-  std::cerr << "traxen-cli: " << (from_option ? "--lang " : "TRAXEN_LANG=") << EscapedControls(code)
-            << ": no report in this language; the languages are " << codes << "\n";
-  return false;
 }
 
 }  // namespace

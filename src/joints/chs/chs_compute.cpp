@@ -236,7 +236,6 @@ ChsResult ComputeChsKn(const ChsKnInputs& in) {
   const double s1 = std::sin(a1), s2 = std::sin(a2);
   r.N2 = Divide(-in.N1 * s1, s2);
   r.N0_right = in.N0_left + in.N1 * std::cos(a1) - r.N2 * std::cos(a2);
-  r.beta = Divide(in.brace1.d, in.chord.d);
 
   // The chord side with the smaller force carries the prestress; the left one on a tie.
   const double Np = std::fabs(r.N0_right) < std::fabs(r.N0_left) ? r.N0_right : r.N0_left;
@@ -279,9 +278,9 @@ ChsResult ComputeChsKn(const ChsKnInputs& in) {
   const ChsMember& c = r.chord;
   r.compression_brace = CompressionBrace(in.brace1, in.brace2, in.N1, r.N2, r.compression_by_force);
   const bool first = r.compression_brace == 1;
-  const double dc = first ? in.brace1.d : in.brace2.d;
+  r.beta = Divide(first ? in.brace1.d : in.brace2.d, d0);
   const double sc = first ? s1 : s2, st = first ? s2 : s1;
-  double nc = Divide(r.kg * r.prestress.kp * c.fy * c.t * c.t * (1.8 + 10.2 * Divide(dc, d0)), sc * 1000);
+  double nc = Divide(r.kg * r.prestress.kp * c.fy * c.t * c.t * (1.8 + 10.2 * r.beta), sc * 1000);
   if (r.reduced) nc *= 0.9;
   // The reduction is already in the compressed brace's resistance; the other brace's only
   // carries it over to its angle.

@@ -278,10 +278,12 @@ void PrintChsParameters(LineWriter& w, const ChsResult& r) {
       .Value({" = "}, "%3.1lf", r.chord.d)
       .Value({" / (2×"}, "%3.1lf)", r.chord.t)
       .Value({" = "}, "%3.3lf", r.gamma);
+  // β of the brace the chord face formula takes: a K/N joint's compression brace.
+  const int c = r.kn ? r.compression_brace : 1;
   w.AtRight()
-      .Text(Greek("b"), {" = d"}, Sub("1"))
+      .Text(Greek("b"), {" = d"}, Sub(Index(c)))
       .Text({" / d"}, Sub("0"))
-      .Value({" = "}, "%3.1lf", r.brace1.d)
+      .Value({" = "}, "%3.1lf", Brace(r, c).d)
       .Value({" / "}, "%3.1lf", r.chord.d)
       .Value({" = "}, "%3.3lf", r.beta);
   w.NewLine();
@@ -333,7 +335,7 @@ void PrintChsResistances(LineWriter& w, const ChsResult& r) {
           .Value(Sub(n), {" = "}, "%3.1lf mm", Brace(r, i).d)
           .Text({" > d"}, Sub("0"), {" - 2×t"})
           .Value(Sub("0"), {" = "}, "%3.1lf mm", r.chord.d - 2 * r.chord.t)
-          .Text({Say(w, ChsTextKey::kNoPunching)});
+          .Marked(Say(w, ChsTextKey::kNoPunching));
       w.NewLine();
     }
   }

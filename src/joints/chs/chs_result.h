@@ -93,7 +93,9 @@ struct ChsResult {
   bool A0_derived = false, Wel0_derived = false;
 
   double gamma = 0;  // d0 / (2 t0)
-  double beta = 0;   // d1 / d0
+  // d_i / d0 of the brace the chord face formula takes: the T, Y or X joint's brace, the K/N
+  // joint's compression brace (computed with the resistances).
+  double beta = 0;
   ChsPrestress prestress;
 
   // K/N layout.

@@ -39,7 +39,7 @@ enum class ChsTextKey {
   kCompressionBrace,    // K/N: the brace in compression, whose d and θ the formula takes
   kNoCompressionBrace,  // K/N: neither brace in compression, the narrower one is taken
   kPunchingHeading,
-  kNoPunching,          // d_i > d0 − 2 t0: the brace does not punch the chord wall
+  kNoPunching,          // d_i > d0 − 2 t0: the brace does not punch the chord wall ('_' marks a subscript)
   kJointResistanceIs,
   kBraceWord,           // "varras" before a brace number
   // schematic

@@ -11,8 +11,8 @@ std::string_view ChsEnglishText(ChsTextKey key) {
   switch (key) {
     case K::kTitleTy: return "  CIRCULAR HOLLOW SECTION T AND Y JOINT ";
     case K::kTitleX: return "  CIRCULAR HOLLOW SECTION X JOINT ";
-    case K::kTitleKnGap: return "  CIRCULAR HOLLOW SECTION K/N GAP JOINT ";
-    case K::kTitleKnOverlap: return "  CIRCULAR HOLLOW SECTION K/N OVERLAP JOINT ";
+    case K::kTitleKnGap: return "  CIRCULAR HOLLOW SECTION K AND N GAP JOINT ";
+    case K::kTitleKnOverlap: return "  CIRCULAR HOLLOW SECTION K AND N OVERLAP JOINT ";
     case K::kChordHeading: return "1) CHORD";
     case K::kBraceHeading: return "2) BRACE";
     case K::kBrace1Heading: return "2) BRACE 1 ON THE LEFT";
@@ -20,7 +20,7 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kLayoutHeading: return "4) LAYOUT OF THE BRACES";
     case K::kSectionClassOf: return "Section class ";
     case K::kClassWorking: return "  since  ";
-    case K::kOverlappingBrace: return "Overlap joint, the overlapping brace is i = ";
+    case K::kOverlappingBrace: return "Overlap joint; overlapping brace i = ";
     case K::kOverlapBeyondLimit:
       return ": the connection between the braces and the chord face should be checked for shear, which this "
              "calculation does not do (EN 1993-1-8 7.1.2(6))";
@@ -36,14 +36,14 @@ std::string_view ChsEnglishText(ChsTextKey key) {
     case K::kNoCompressionBrace:
       return "Neither brace is in compression; the formula takes the brace of smaller diameter, i = ";
     case K::kPunchingHeading: return "2. Punching shear N";
-    case K::kNoPunching: return ", so the brace cannot punch the chord face !";
+    case K::kNoPunching: return "; punching shear check not required (d_i > d_0 − 2t_0)";
     case K::kJointResistanceIs: return "The joint's resistance is N";
     case K::kBraceWord: return "Brace ";
     case K::kSchematicT: return "  T JOINT ";
     case K::kSchematicY: return "  Y JOINT ";
     case K::kSchematicX: return "  X JOINT ";
-    case K::kSchematicKnGap: return "  KN GAP JOINT ";
-    case K::kSchematicKnOverlap: return "  KN OVERLAP JOINT ";
+    case K::kSchematicKnGap: return "  K AND N GAP JOINT ";
+    case K::kSchematicKnOverlap: return "  K AND N OVERLAP JOINT ";
     case K::kSchematicGap: return " Gap between the toes g = %3.1f mm";
     case K::kSchematicOverlap: return " Ov = (-g/p)×100 = %3.1f per cent";
     case K::kChordRightIndex: return "0,right";

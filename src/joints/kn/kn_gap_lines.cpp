@@ -49,10 +49,10 @@ void PrintKnGapBetaGamma(ReportCanvas& canvas, const KnUsedInputs& used, const K
       .Value(Greek("b"), " = ", "", "%3.3lf", c.aux.beta)
       .Skip(50)
       .Text(Greek("g"), " = b", Sub("0 "))
-      .Text(" / 2×t", Sub("0 "), " = ")
+      .Text(Say(canvas, KnTextKey::kGammaOver), Sub("0 "), Say(canvas, KnTextKey::kGammaEquals))
       .Value("", "%3.1lf", used.chord.b0)
-      .Value(" / 2× ", "%3.1lf", used.chord.t0)
-      .Value(" = ", "%3.3lf", c.aux.gamma);
+      .Value(Say(canvas, KnTextKey::kGammaNumbersOver), "%3.1lf", used.chord.t0)
+      .Value(Say(canvas, KnTextKey::kGammaEquals), "%3.3lf", c.aux.gamma);
 }
 
 void PrintKnGapShearArea(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
@@ -96,7 +96,7 @@ void PrintKnGapMode1(ReportCanvas& canvas, const KnUsedInputs& used, const KnGap
       .Value(Sup("0.5 "), "×", "", "%3.3f", c.aux.beta)
       .Value(" / (1000×", "sin", "", "%3.1lf°", c.brace.theta)
       .Value(" )  = ", "%3.1lf kN", r.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i, canvas.language), r);
 }
 
 void PrintKnGapMode2(ReportCanvas& canvas, const KnUsedInputs&, const KnGapBraceChecks& c) {
@@ -122,7 +122,7 @@ void PrintKnGapMode2(ReportCanvas& canvas, const KnUsedInputs&, const KnGapBrace
       .Value(" + ", "%3.1f", b.b)
       .Value(" + ", "%3.1lf", c.aux.b_eff.value)
       .Value(" ) / 1000 = ", "%3.1lf kN", r.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i, canvas.language), r);
 }
 
 void PrintKnGapMode3a(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
@@ -143,7 +143,7 @@ void PrintKnGapMode3a(ReportCanvas& canvas, const KnUsedInputs& used, const KnGa
       .Text(" ) / ( 3", Sup("0.5 "), "×1000×sin")
       .Value("", "%3.1lf°", c.brace.theta)
       .Value(" )  = ", "%3.1lf kN", r.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i, canvas.language), r);
 }
 
 void PrintKnGapMode3b(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
@@ -157,7 +157,7 @@ void PrintKnGapMode3b(ReportCanvas& canvas, const KnUsedInputs& used, const KnGa
       .Text(Sub(" V "), ") + ", "A")
       .Text(Sub("V "), "×f", Sub("yk0 "))
       .Text("×[1 - (V", Sub("Ed "), " / V")
-      .Text(Sub("pl.Rd"), ")² ]", Sup("0.5 "))
+      .Text(Sub(Say(canvas, KnTextKey::kPlasticShearIndex)), ")² ]", Sup("0.5 "))
       .Text(Say(canvas, KnTextKey::kWhere));
   Line(canvas)
       .Text("V", Sub("Ed  "), " = N")
@@ -167,13 +167,13 @@ void PrintKnGapMode3b(ReportCanvas& canvas, const KnUsedInputs& used, const KnGa
       .Value("×sin", "%3.1lf°", c.brace.theta)
       .Value(" = ", "%3.1lf kN", c.V_Ed);
   Line(canvas)
-      .Text("V", Sub("pl.Rd  "), " = A")
+      .Text("V", Sub(std::string(Say(canvas, KnTextKey::kPlasticShearIndex)) + "  "), " = A")
       .Text(Sub("V "), "×f", Sub("yk0"))
       .Text(" / (3", Sup("0.5 "), "×")
       .Text(Greek("g"), Sub("M0 "), ") = ")
       .Value("", "%3.1lf", c.aux.A_V)
       .Value("×", "%3.0lf", used.chord.fy0)
-      .Text(" / (3", Sup("0.5 "), "x1000×")
+      .Text(" / (3", Sup("0.5 "), Say(canvas, KnTextKey::kShearNumbersThousand))
       .Value("", "%3.1lf", used.gamma_M0)
       .Value(") = ", "%3.1lf kN", c.V_pl_Rd);
   PrintKnChordForceLine(canvas, c.chord);
@@ -188,7 +188,7 @@ void PrintKnGapMode3b(ReportCanvas& canvas, const KnUsedInputs& used, const KnGa
       .Value(" / ", "%3.1lf", c.V_pl_Rd)
       .Text(")²]", Sup("0.5 "), "} /1000 = ")
       .Value("", "%3.1lf kN", r.N_Rd);
-  PrintKnVerdict(canvas, KnChordVerdictIndices(), r);
+  PrintKnVerdict(canvas, KnChordVerdictIndices(canvas.language), r);
 }
 
 void PrintKnGapMode4(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {
@@ -213,7 +213,7 @@ void PrintKnGapMode4(ReportCanvas& canvas, const KnUsedInputs& used, const KnGap
       .Text("×t", Sub(" 0 "), "×(2×h")
       .Text(Sub(" " + ii), " / sin", Greek("q"))
       .Text(Sub(ii), " + b", Sub(ii))
-      .Text(" + b", Sub("e.p"), " ) / (3")
+      .Text(" + b", Sub(Say(canvas, KnTextKey::kPunchingWidthIndex)), " ) / (3")
       .Text(Sup("0.5 "), "×sin", Greek("q"))
       .Text(Sub(ii), ")");
   Line(canvas)
@@ -227,7 +227,7 @@ void PrintKnGapMode4(ReportCanvas& canvas, const KnUsedInputs& used, const KnGap
       .Text(" ) / ( 3", Sup("0.5 "), "×1000×sin")
       .Value("", "%3.1lf°", b.theta)
       .Value(" )  = ", "%3.1lf kN", r.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(i), r);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(i, canvas.language), r);
 }
 
 void PrintKnGapBrace(ReportCanvas& canvas, const KnUsedInputs& used, const KnGapBraceChecks& c) {

@@ -19,7 +19,8 @@ void PrintKnGapLines(ReportCanvas& canvas, double g, double p) {
   NewLine(canvas);
   LineWriter(canvas, x)
       .Text(Say(canvas, KnTextKey::kOverlap), Greek("l"), "")
-      .Value(Sub("Ov "), " = g/p×100 = ", "", "%3.1lf%%", KnOverlapRatio(g, p));
+      .Value(Sub(Say(canvas, KnTextKey::kOverlapRatioIndex)), Say(canvas, KnTextKey::kOverlapRatioFormula), "",
+             "%3.1lf%%", KnOverlapRatio(g, p));
 }
 
 namespace {
@@ -84,8 +85,8 @@ void PrintKnChordStateLines(ReportCanvas& canvas, const KnChordState& c) {
     return;
   }
   kn_part.Text("k", Sub("n "), " = ")
-      .Text("1,3 - 0,4×n /", Greek("b"), " = ")
-      .Value("1,3 - 0,4× ", "%3.3lf", c.n)
+      .Text(Say(canvas, KnTextKey::kKnFormula), Greek("b"), " = ")
+      .Value(Say(canvas, KnTextKey::kKnNumbers), "%3.3lf", c.n)
       .Value(" / ", "%3.3lf", c.beta)
       .Text(" = ");
   NewLine(canvas);
@@ -98,7 +99,7 @@ void PrintKnChordStateLines(ReportCanvas& canvas, const KnChordState& c) {
 void PrintKnChordForceLine(ReportCanvas& canvas, const KnChordState& c) {
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
-      .Text(Say(canvas, KnTextKey::kAxialForceInJoint), Sub(" 0.Ed "), " = N")
+      .Text(Say(canvas, KnTextKey::kAxialForceInJoint), Sub(Say(canvas, KnTextKey::kJointChordForceIndex)), " = N")
       .Text(Sub(Say(canvas, KnTextKey::kChordLeftIndex)), " + ", "N")
       .Text(Sub("1 "), "×cos", Greek("q"))
       .Text(Sub("1 "), " = ")

@@ -28,6 +28,7 @@ void EffectiveWidths(ReportCanvas& canvas, const KnChordValues& chord, const KnO
 
 void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {
   const KnResistance& r = c.resistance;
+  const std::string ov_index = std::string(Say(canvas, KnTextKey::kOverlapWidthIndex)) + " ";
   NewLine(canvas);
   LineWriter heading = Line(canvas, "bold");
   heading.Text(Say(canvas, KnTextKey::kOverlapBraceHeading), Sub("i,Rd "), " = ")
@@ -36,19 +37,19 @@ void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {
   switch (c.range) {
     case KnOverlapRange::UpTo50:
       heading.Text("×[b", Sub("eff "), " + b")
-          .Text(Sub("e.ov "), " + ", Greek("l"))
+          .Text(Sub(ov_index), " + ", Greek("l"))
           .Text(Sub("ov "), "×(2×h", Sub("i "))
           .Text(" - 4×t", Sub("i "), ") / 50] ");
       break;
     case KnOverlapRange::Between50And80:
       heading.Text("×[b", Sub("eff "), " + b")
-          .Text(Sub("e.ov "), " + ", "2×h")
+          .Text(Sub(ov_index), " + ", "2×h")
           .Text(Sub("i "), " - 4×t", Sub("i "))
           .Text("] ");
       break;
     case KnOverlapRange::From80:
       heading.Text("×[b", Sub("i "), " + b")
-          .Text(Sub("e.ov "), " + 2×h", Sub("i "))
+          .Text(Sub(ov_index), " + 2×h", Sub("i "))
           .Text(" - 4×t", Sub("i "), "] ");
       break;
   }
@@ -75,7 +76,7 @@ void Resistance(ReportCanvas& canvas, const KnOverlapChecks& c) {
           .Value(" ]/ 1000  = ", "%3.1lf kN", r.N_Rd);
       break;
   }
-  PrintKnVerdict(canvas, KnBraceVerdictIndices("i"), r);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices("i", canvas.language), r);
 }
 
 }  // namespace

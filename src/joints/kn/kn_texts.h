@@ -56,6 +56,26 @@ enum class KnTextKey {
   kTopBraceRight,
   kTopBraceLeft,
   kOverlapValues,
+  // formula pieces each language writes its own way (decimal mark, product sign, brackets,
+  // subscripts)
+  kKnFormula,                 // kn in symbols, before β
+  kKnNumbers,                 // kn with numbers, before n
+  kGammaOver,                 // "/ 2×t" of γ = b0 / (2×t), before the wall's index
+  kGammaNumbersOver,          // the same with numbers, before the wall
+  kGammaEquals,               // after γ's wall, symbols and numbers
+  kGammaSumOver,              // γ over two walls, b0 / (2×(t0 + tp)), before t0's index
+  kGammaSumNumbersOver,       // the same with numbers, before t0
+  kGammaSumEquals,            // after γ's second wall, symbols and numbers
+  kPunchingWidthIndex,        // the subscript of the effective punching width b_e,p
+  kOverlapWidthIndex,         // the subscript of the effective width b_e,ov
+  kPlasticShearIndex,         // the subscript of V_pl,Rd
+  kShearNumbersThousand,      // "×1000×" between √3 and γM0 in V_pl,Rd's numbers
+  kForceIndexAfterBrace,      // after the brace's index in the force of a passed verdict
+  kChordResistanceIndex,      // N0,Rd in a passed chord verdict
+  kChordForceIndex,           // N0,Ed in a passed chord verdict
+  kJointChordForceIndex,      // N0,Ed of the axial force in the joint
+  kOverlapRatioIndex,         // the subscript of λov
+  kOverlapRatioFormula,       // λov as g and p, with the equals signs around it
   // schematic
   kSchematicGap,
   kSchematicOverlap,

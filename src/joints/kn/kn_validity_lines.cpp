@@ -258,7 +258,7 @@ void OverlapRows(ReportCanvas& canvas, const KnValidity& v) {
   const bool ok = v.overlap_ok;
   LineWriter w = BeginCondition(canvas, canvas.left_margin, ok);
   w.Text(ok ? "25% <= " : Say(canvas, KnTextKey::kOverlapFailedAsks), Greek("l"), "")
-      .Value(Sub("Ov "), " =  ", "", ok ? "%3.1lf%% <= 80%%" : Say(canvas, KnTextKey::kOverlapFailedOr),
+      .Value(Sub(Say(canvas, KnTextKey::kOverlapRatioIndex)), " =  ", "", ok ? "%3.1lf%% <= 80%%" : Say(canvas, KnTextKey::kOverlapFailedOr),
              v.lambda_ov);
   ConditionVerdict(canvas, w.x(), ok);
   if (v.overlap_beyond_limit) ReasonLine(canvas, Say(canvas, KnTextKey::kOverlapBeyondLimit));

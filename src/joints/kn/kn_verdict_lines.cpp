@@ -1,16 +1,21 @@
 // The K/N verdict line.
 #include "joints/kn/kn_verdict_lines.h"
 
+#include "joints/kn/kn_texts.h"
 #include "report/check_numbers.h"
 #include "report/pages.h"
 
 namespace traxen {
 
-KnVerdictIndices KnBraceVerdictIndices(const std::string& index) {
-  return {index + ",Rd  ", index + ", Ed ", index + ",Rd ", index + ",Ed "};
+KnVerdictIndices KnBraceVerdictIndices(const std::string& index, ReportLanguage language) {
+  const std::string_view after = ReportText(KnTextKey::kForceIndexAfterBrace, language);
+  return {index + ",Rd  ", index + std::string(after), index + ",Rd ", index + ",Ed "};
 }
 
-KnVerdictIndices KnChordVerdictIndices() { return {"0.Rd  ", "0. Ed ", "0,Rd ", "0,Ed "}; }
+KnVerdictIndices KnChordVerdictIndices(ReportLanguage language) {
+  return {std::string(ReportText(KnTextKey::kChordResistanceIndex, language)),
+          std::string(ReportText(KnTextKey::kChordForceIndex, language)), "0,Rd ", "0,Ed "};
+}
 
 void PrintKnVerdict(ReportCanvas& canvas, const KnVerdictIndices& ix, const KnResistance& r) {
   const int y = NextLine(canvas, canvas.line_step, canvas.line_step);

@@ -12,10 +12,11 @@ namespace traxen {
 struct KnVerdictIndices {
   std::string pass_rd, pass_ed, fail_rd, fail_ed;
 };
-// The indices of a brace verdict for the index text "1", "2" or "i".
-KnVerdictIndices KnBraceVerdictIndices(const std::string& index);
-// The indices of the chord verdict of mode 3b ("0.Rd  " / "0. Ed ", "0,Rd " / "0,Ed ").
-KnVerdictIndices KnChordVerdictIndices();
+// The indices of a brace verdict for the index text "1", "2" or "i", as `language` writes them.
+KnVerdictIndices KnBraceVerdictIndices(const std::string& index, ReportLanguage language);
+// The indices of the chord verdict of mode 3b ("0.Rd  " / "0. Ed ", "0,Rd " / "0,Ed " in
+// Estonian, EN's "0,Rd" / "0,Ed" in English).
+KnVerdictIndices KnChordVerdictIndices(ReportLanguage language);
 
 // After a line advance, in bold: N_Rd >= |N_Ed| and "Korras! " 20 units further, or in red
 // N_Rd < |N_Ed| and "Ei rahulda! "; the failure flag is left alone. A resistance that prints

@@ -19,7 +19,7 @@ LineWriter Line(ReportCanvas& canvas) {
 void PrintKnEffectiveWidth(ReportCanvas& canvas, KnWidthKind kind, const KnWidthWall& wall,
                            const KnWidthBrace& brace, const KnEffectiveWidth& width) {
   const bool overlap = kind == KnWidthKind::Overlap;
-  const std::string_view symbol = overlap ? "e.ov " : "eff ";
+  const std::string symbol = overlap ? std::string(Say(canvas, KnTextKey::kOverlapWidthIndex)) + " " : "eff ";
   Line(canvas)
       .Text("b", Sub(symbol), " = (10×f")
       .Text(Sub(wall.strength_index), "×t²", Sub(wall.thickness_index))
@@ -47,8 +47,9 @@ void PrintKnEffectiveWidth(ReportCanvas& canvas, KnWidthKind kind, const KnWidth
 void PrintKnPunchingWidth(ReportCanvas& canvas, const KnWidthBrace& brace,
                           std::string_view thickness_index, double t, double b0,
                           const KnEffectiveWidth& width) {
+  const std::string symbol = std::string(Say(canvas, KnTextKey::kPunchingWidthIndex)) + " ";
   LineWriter p = Line(canvas);
-  p.Text("b", Sub("e.p "), " = 10×b")
+  p.Text("b", Sub(symbol), " = 10×b")
       .Text(Sub(brace.index), "×t", Sub(thickness_index))
       .Text(" / b", Sub("0 "), " = ")
       .Value("10×", "%3.1lf", brace.b)
@@ -56,7 +57,7 @@ void PrintKnPunchingWidth(ReportCanvas& canvas, const KnWidthBrace& brace,
       .Value("/ ", "%3.1lf", b0)
       .Value(" = ", "%3.1lf mm", width.formula);
   if (width.capped)
-    p.Value(" > ", Say(canvas, KnTextKey::kSoWidthMm), brace.b).Value(Sub("e.p "), " = ", "", "%3.1lf mm", brace.b);
+    p.Value(" > ", Say(canvas, KnTextKey::kSoWidthMm), brace.b).Value(Sub(symbol), " = ", "", "%3.1lf mm", brace.b);
   else
     p.Value(" <= ", "%3.1lf mm", brace.b);
 }

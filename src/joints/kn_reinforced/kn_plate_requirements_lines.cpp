@@ -34,8 +34,8 @@ void PrintHeading(ReportCanvas& canvas, bool& first, std::string_view heading) {
   LineWriter(canvas, canvas.left_margin).Text({heading}, "", Sub(""));
 }
 
-// "l_p >= 1,5*(h_1 / sinθ_1 + g + h_2 / sinθ_2) = 1,5×(…) = 376.4 mm" and on the next line
-// the length check. The side plates write "sin " with a blank in the symbolic part.
+// "l_p >= 1.5×(h_1 / sinθ_1 + g + h_2 / sinθ_2) = 1.5×(…) = 376.4 mm" (the factor as the
+// report's language writes it) and on the next line the length check. The side plates write "sin " with a blank in the symbolic part.
 void PrintLengthBlock(ReportCanvas& canvas, const KnUsedInputs& used, bool& first,
                       std::string_view heading, std::string_view sin_text, double l_req,
                       const PlateRequirementCheck& check) {
@@ -43,12 +43,12 @@ void PrintLengthBlock(ReportCanvas& canvas, const KnUsedInputs& used, bool& firs
   NewLine(canvas);
   LineWriter(canvas, canvas.left_margin)
       .Text("l ", Sub("p "), Sub(""))
-      .Text(" >= ", "1,5*(h", Sub("1"))
+      .Text(" >= ", Say(canvas, KnReinforcedTextKey::kPlateLengthFactor), Sub("1"))
       .Text(" / ", {sin_text}, Greek("q "))
       .Text(Sub("1 "), "+ g + h", Sub("2 "))
       .Text(" / ", {sin_text}, Greek("q "))
       .Text(Sub("2 "), ") = ", "")
-      .Value("1,5×(", "%3.1lf", used.brace1.h)
+      .Value(Say(canvas, KnReinforcedTextKey::kPlateLengthNumbersFactor), "%3.1lf", used.brace1.h)
       .Value(" / sin", "%3.1lf °", used.brace1.theta)
       .Value(" + ", "%3.1lf", used.g)
       .Value(" + ", "%3.1lf", used.brace2.h)

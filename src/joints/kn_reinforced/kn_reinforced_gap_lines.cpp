@@ -40,10 +40,10 @@ void PrintFacePlateBetaGamma(ReportCanvas& canvas, const KnUsedInputs& used,
   const int x = LineWriter(canvas, canvas.left_margin).Value(Greek("b"), " = ", "", "%3.3lf", beta).x();
   LineWriter(canvas, x + 50)
       .Text(Greek("g"), " = b", Sub("0 "))
-      .Text(" / 2×t", Sub("p "), " = ")
+      .Text(Say(canvas, KnTextKey::kGammaOver), Sub("p "), Say(canvas, KnTextKey::kGammaEquals))
       .Value("", "%3.1lf", used.chord.b0)
-      .Value(" / 2× ", "%3.1lf", plates.t_p)
-      .Value(" = ", "%3.3lf", gamma);
+      .Value(Say(canvas, KnTextKey::kGammaNumbersOver), "%3.1lf", plates.t_p)
+      .Value(Say(canvas, KnTextKey::kGammaEquals), "%3.3lf", gamma);
 }
 
 // The side-plate step: the reinforced chord area, β and γ again, α and the shear area with
@@ -74,19 +74,19 @@ void PrintSidePlateLines(ReportCanvas& canvas, const KnUsedInputs& used,
   if (pl.face) {
     LineWriter(canvas, x + 50)
         .Text(Greek("g"), " = b", Sub("0 "))
-        .Text(" / 2×(t", Sub("0 "), " + t")
-        .Text(Sub("p "), ") = ", "")
+        .Text(Say(canvas, KnTextKey::kGammaSumOver), Sub("0 "), " + t")
+        .Text(Sub("p "), Say(canvas, KnTextKey::kGammaSumEquals), "")
         .Value("", "%3.1lf", used.chord.b0)
-        .Value(" / 2× (", "%3.1lf", used.chord.t0)
+        .Value(Say(canvas, KnTextKey::kGammaSumNumbersOver), "%3.1lf", used.chord.t0)
         .Value(" + ", "%3.0lf", pl.t_p)  // the plate thickness in whole millimetres
-        .Value(") = ", "%3.3lf", a.gamma);
+        .Value(Say(canvas, KnTextKey::kGammaSumEquals), "%3.3lf", a.gamma);
   } else {
     LineWriter(canvas, x + 50)
         .Text(Greek("g"), " = b", Sub("0 "))
-        .Text(" / 2×t", Sub("0 "), " = ")
+        .Text(Say(canvas, KnTextKey::kGammaOver), Sub("0 "), Say(canvas, KnTextKey::kGammaEquals))
         .Value("", "%3.1lf", used.chord.b0)
-        .Value(" / 2× ", "%3.1lf", used.chord.t0)
-        .Value(" = ", "%3.3lf", a.gamma);
+        .Value(Say(canvas, KnTextKey::kGammaNumbersOver), "%3.1lf", used.chord.t0)
+        .Value(Say(canvas, KnTextKey::kGammaEquals), "%3.3lf", a.gamma);
   }
 
   // "(3×(t0 + tpk)²)": the bracket opens before t0 and closes after the square, so the
@@ -146,7 +146,7 @@ void PrintFacePlateMode1(ReportCanvas& canvas, const KnUsedInputs& used, const K
       .Value(Sup("0.5 "), "×", "", "%3.3f", c.aux.beta)
       .Value(" / (1000×", "sin", "", "%3.1lf°", b.theta)
       .Value(" )  = ", "%3.1lf kN", c.mode1.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), c.mode1);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n, canvas.language), c.mode1);
 }
 
 // Punching shear through the face plate.
@@ -178,7 +178,7 @@ void PrintFacePlateMode4(ReportCanvas& canvas, const KnUsedInputs& used, const K
       .Text("×t", Sub(" p "), "×(2×h")
       .Text(Sub(" " + i), " / sin", Greek("q"))
       .Text(Sub(i), " + b", Sub(i))
-      .Text(" + b", Sub("e.p"), " ) / (3")
+      .Text(" + b", Sub(Say(canvas, KnTextKey::kPunchingWidthIndex)), " ) / (3")
       .Text(Sup("0.5 "), "×sin", Greek("q"))
       .Text(Sub(i), ")");
   NewLine(canvas);
@@ -192,7 +192,7 @@ void PrintFacePlateMode4(ReportCanvas& canvas, const KnUsedInputs& used, const K
       .Value(" + ", "%3.1f", c.aux.b_ep.value)
       .Value(" ) / ( 3", Sup("0.5 "), "×1000×sin", "%3.1lf°", b.theta)
       .Value(" )  = ", "%3.1lf kN", c.mode4.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), c.mode4);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n, canvas.language), c.mode4);
 }
 
 void PrintBrace(ReportCanvas& canvas, const KnUsedInputs& used, const ReinforcedGapChecks& checks,

@@ -46,7 +46,7 @@ void PrintBrace(ReportCanvas& canvas, const KnUsedInputs& used, const Reinforced
       .Text(Say(canvas, KnTextKey::kOverlapBraceHeading), Sub(rd), " = ")
       .Text(res.reduced ? "0.9×f" : "f", Sub(yki + " "), "×t")
       .Text(Sub(i), "×[b", Sub("eff "))
-      .Text(" + b", Sub("e.ov "), " + ")
+      .Text(" + b", Sub(std::string(Say(canvas, KnTextKey::kOverlapWidthIndex)) + " "), " + ")
       .Text(Greek(""), Sub(""), "2×h")
       .Text(Sub(i), " - 4×t", Sub(i))
       .Text("] ", Sub(""), "");
@@ -60,7 +60,7 @@ void PrintBrace(ReportCanvas& canvas, const KnUsedInputs& used, const Reinforced
       .Value("+ 2× ", "%3.1lf", r.h)
       .Value(" - 4×", "%3.1lf", r.t)
       .Value(" ]/ 1000  = ", Sup(""), "", "%3.1lf kN", res.N_Rd);
-  PrintKnVerdict(canvas, KnBraceVerdictIndices(n), res);
+  PrintKnVerdict(canvas, KnBraceVerdictIndices(n, canvas.language), res);
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ enum class KnReinforcedTextKey {
   kBothOverlapBraces,
   kLeftBrace,
   kRightBrace,
+  // formula pieces each language writes its own way (decimal mark, product sign)
+  kPlateLengthFactor,        // "1.5×(h" of the plate length, before brace 1's index
+  kPlateLengthNumbersFactor,  // the same with numbers
   kCount
 };
 

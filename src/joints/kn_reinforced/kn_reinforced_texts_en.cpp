@@ -34,10 +34,12 @@ std::string_view KnReinforcedCatalogue<ReportLanguage::kEnglish>::Text(KnReinfor
     case K::kFacePlateThickness: return "Thickness of the chord face plate ";
     case K::kSidePlateLength: return "Length of the chord side plates ";
     case K::kBetweenPlateThickness: return "Thickness of the plate between the overlapping braces ";
-    case K::kNoPunching: return "Punching shear of the chord face cannot occur !";
+    case K::kNoPunching: return "Punching shear check not required (β > 1 − 1/γ)";
     case K::kBothOverlapBraces: return " In reinforced K and N overlap joints both braces are checked, i = 1,2";
     case K::kLeftBrace: return "Brace i=1 on the left";
     case K::kRightBrace: return "Brace i=2 on the right";
+    case K::kPlateLengthFactor: return "1.5×(h";
+    case K::kPlateLengthNumbersFactor: return "1.5×(";
     case K::kCount: break;
   }
   return {};

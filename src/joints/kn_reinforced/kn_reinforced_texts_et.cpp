@@ -18,6 +18,8 @@ std::string_view KnReinforcedCatalogue<ReportLanguage::kEstonian>::Text(KnReinfo
       return " Tugevdatud ülekattega K- ja N -liidete korral kontrollitakse mõlemat varrast i = 1,2";
     case K::kLeftBrace: return "Vasakul olev varras i=1";
     case K::kRightBrace: return "Paremal olev varras i=2";
+    case K::kPlateLengthFactor: return "1,5*(h";
+    case K::kPlateLengthNumbersFactor: return "1,5×(";
     case K::kCount: break;
   }
   return {};

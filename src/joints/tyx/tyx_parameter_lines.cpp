@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "joints/tyx/tyx_texts.h"
 #include "report/check_numbers.h"
+#include "report/report_words.h"
 
 namespace traxen {
 
@@ -40,8 +42,8 @@ void PrintStressRatioAndFactor(LineWriter& w, double fy0, const TyxChordStress& 
     return;
   }
   w.Text({"k"}, {"n ", kSub}, {" = "})
-      .Text({"1,3 - 0,4×n /"}, {" b", kGreek}, {" = "})
-      .Value({"1,3 - 0,4× "}, "%3.3lf", s.n)
+      .Text({Say(w, TyxTextKey::kKnFormula)}, {" b", kGreek}, {" = "})
+      .Value({Say(w, TyxTextKey::kKnNumbers)}, "%3.3lf", s.n)
       .Value({" / "}, "%3.3lf", kn.beta)
       .Text({" = "});
   w.NewLine();
@@ -56,7 +58,7 @@ void PrintResistanceVerdict(LineWriter& w, double resistance, double brace_force
   // A resistance that prints as 0.0 fails with the relation its numbers have.
   if (ResistanceReachesForce(resistance, force)) {
     w.Value({"N"}, {"1,Rd  ", kSub}, {" = "}, "%3.1lf kN", resistance)
-        .Value({" >= |N"}, {"1, Ed ", kSub}, {"| = "}, "%3.1lf kN", force);
+        .Value({" >= |N"}, {Say(w, TyxTextKey::kBraceForceIndex), kSub}, {"| = "}, "%3.1lf kN", force);
   } else {
     w.Value({"N"}, {"1,Rd ", kSub}, {" = "}, "%3.1lf kN", resistance)
         .Value({" < |N"}, {"1,Ed ", kSub}, {"| ="}, "%3.1lf kN", force);

@@ -47,6 +47,17 @@ enum class TyxTextKey {
   kReinforcedJointMust,
   kCompressedBraceTakesPlate,
   kCalculationsToDo,
+  // formula pieces each language writes its own way (decimal mark, product sign, subscripts)
+  kKnFormula,                // kn in symbols, before " β"
+  kKnFormulaAtBetaOne,       // kn in symbols at β = 1, before " β "
+  kKnNumbers,                // kn with numbers, before n
+  kKnResultAt085,            // before the uncapped kn at β = 0.85
+  kKnResultAtBetaOne,        // before the uncapped kn at β = 1, right after the β
+  kKnAtMostOneAtBetaOne,     // "<= 1" after the uncapped kn at β = 1
+  kPiNumber,                 // "] / [π×(" of the slenderness with π as a number
+  kPunchingWidthIndex,       // the subscript of the effective punching width
+  kPunchingResistanceIndex,  // the subscript of the punching resistance in the joint's minimum
+  kBraceForceIndex,          // the subscript of the brace force in a passed verdict
   // schematic
   kSchematicT,
   kSchematicY,

@@ -51,7 +51,7 @@ std::string_view TyxCatalogue<ReportLanguage::kEnglish>::Text(TyxTextKey key) {
     case K::kWhen: return " when ";
     case K::kJointResistanceIs: return "Joint resistance N";
     case K::kReinforcedJointResistanceIsLower: return "Reinforced joint resistance N";
-    case K::kNoPunching: return "Punching shear of the chord face cannot occur !";
+    case K::kNoPunching: return "Punching shear check not required (β > 1 − 1/γ)";
     case K::kReinforcedJointResistanceIs: return "Reinforced joint resistance N";
     case K::kModeListBrace: return "2. Brace failure when ";
     case K::kModeListSideWall: return "3. Chord side wall failure when ";
@@ -64,9 +64,19 @@ std::string_view TyxCatalogue<ReportLanguage::kEnglish>::Text(TyxTextKey key) {
     case K::kCompressedBraceTakesPlate:
       return "With the brace in compression, the joint reinforced by a chord face plate uses t";
     case K::kCalculationsToDo: return "The following are computed ";
-    case K::kSchematicT: return "  T - JOINT ";
-    case K::kSchematicY: return "  Y - JOINT ";
-    case K::kSchematicX: return "  X - JOINT ";
+    case K::kKnFormula: return "1.3 − 0.4 n /";
+    case K::kKnFormulaAtBetaOne: return "1.3 − 0.4 n / (";
+    case K::kKnNumbers: return "1.3 − 0.4×";
+    case K::kKnResultAt085: return " = ";
+    case K::kKnResultAtBetaOne: return " = ";
+    case K::kKnAtMostOneAtBetaOne: return " <= 1";
+    case K::kPiNumber: return "] / [ 3.14159265×( ";
+    case K::kPunchingWidthIndex: return "e,p ";
+    case K::kPunchingResistanceIndex: return "1L,Rd ";
+    case K::kBraceForceIndex: return "1,Ed ";
+    case K::kSchematicT: return "  T JOINT ";
+    case K::kSchematicY: return "  Y JOINT ";
+    case K::kSchematicX: return "  X JOINT ";
     case K::kSchematicReaction: return "reaction";
     case K::kCount: break;
   }

@@ -41,6 +41,16 @@ std::string_view TyxCatalogue<ReportLanguage::kEstonian>::Text(TyxTextKey key) {
     case K::kCompressedBraceTakesPlate:
       return "Surutud võrguvarda korral vöö pealispinna lapiga tugevdatud liitel kasutatakse t";
     case K::kCalculationsToDo: return "Sooritada vaja järgmised arvutused ";
+    case K::kKnFormula: return "1,3 - 0,4×n /";
+    case K::kKnFormulaAtBetaOne: return "1,3 - 0,4×n / (";
+    case K::kKnNumbers: return "1,3 - 0,4× ";
+    case K::kKnResultAt085: return " = = ";
+    case K::kKnResultAtBetaOne: return "= ";
+    case K::kKnAtMostOneAtBetaOne: return "  < =1";
+    case K::kPiNumber: return "] / [ 3.14159265*( ";
+    case K::kPunchingWidthIndex: return "e.p ";
+    case K::kPunchingResistanceIndex: return "1,LRd ";
+    case K::kBraceForceIndex: return "1, Ed ";
     case K::kSchematicT: return "  T - SÕLM ";
     case K::kSchematicY: return "  Y - SÕLM ";
     case K::kSchematicX: return "  X - SÕLM ";

@@ -20,11 +20,10 @@ void PrintFactorAt085(LineWriter& w, const TyxChordStressFactor& kn, double n) {
     return;
   }
   w.Text({"k"}, {"n ", kSub}, {" = "})
-      .Text({"1,3 - 0,4×n /"}, {" b", kGreek}, {" = "})
-      .Value({"1,3 - 0,4× "}, "%3.3lf", n)
+      .Text({Say(w, TyxTextKey::kKnFormula)}, {" b", kGreek}, {" = "})
+      .Value({Say(w, TyxTextKey::kKnNumbers)}, "%3.3lf", n)
       .Value({" / "}, "%3.3lf", 0.85)
-      .Text({" = "})
-      .Value({"= "}, "%3.3lf", kn.uncapped)
+      .Value({Say(w, TyxTextKey::kKnResultAt085)}, "%3.3lf", kn.uncapped)
       .Text({kn.uncapped > 1 ? " > 1" : " <=  1"});
   w.NewLine();
   w.AtLeft().Value({"k"}, {"n ", kSub}, {" = "}, "%3.3lf", kn.kn);
@@ -154,11 +153,11 @@ void PrintFactorAt1(LineWriter& w, const TyxChordStressFactor& kn, double n) {
     return;
   }
   w.Text({"k"}, {"n ", kSub}, {" = "})
-      .Text({"1,3 - 0,4×n / ("}, {" b ", kGreek}, {" = 1) = "})
-      .Value({"1,3 - 0,4× "}, "%3.3lf", n)
+      .Text({Say(w, TyxTextKey::kKnFormulaAtBetaOne)}, {" b ", kGreek}, {" = 1) = "})
+      .Value({Say(w, TyxTextKey::kKnNumbers)}, "%3.3lf", n)
       .Value({" / "}, "%3.1lf", 1.0)
-      .Value({"= "}, "%3.3lf", kn.uncapped)
-      .Text({kn.uncapped > 1 ? " > 1" : "  < =1"});
+      .Value({Say(w, TyxTextKey::kKnResultAtBetaOne)}, "%3.3lf", kn.uncapped)
+      .Text({kn.uncapped > 1 ? " > 1" : Say(w, TyxTextKey::kKnAtMostOneAtBetaOne)});
   w.NewLine();
   w.AtLeft().Value({"k"}, {"n ", kSub}, {" = "}, "%3.3lf", kn.kn);
   w.NewLine();
@@ -195,7 +194,7 @@ void PrintSlenderness(LineWriter& w, const ReportInputs& in, const TyxWideBrace&
       .Value({"l", kGreek}, {" = "}, {"[3.46×( "}, "%3.1lf", in.h0)
       .Value({" / "}, "%3.1lf", in.t0)
       .Value({" - 2 )×( 1 / sin"}, "%3.1lf° )", in.theta1)
-      .Value({"0.5 ", kSup}, {"] / [ 3.14159265*( "}, {""}, "%3.0lf", in.E)
+      .Value({"0.5 ", kSup}, {Say(w, TyxTextKey::kPiNumber)}, {""}, "%3.0lf", in.E)
       .Value({" / "}, "%3.0lf )", in.fy0)
       .Value({"0.5 ", kSup}, {" ] = "}, {""}, "%3.3lf", m.slenderness);
   w.NewLine();
@@ -362,7 +361,7 @@ void PrintPunchingModes(LineWriter& w, const TyxResult& r) {
       .Weight("normal");
   w.NewLine();
   w.AtLeft()
-      .Text({"b"}, {"e.p ", kSub}, {" = 10×b"})
+      .Text({"b"}, {Say(w, TyxTextKey::kPunchingWidthIndex), kSub}, {" = 10×b"})
       .Text({"1 ", kSub}, {"×t"}, {thickness_index, kSub})
       .Text({" / b"}, {"0 ", kSub}, {" = "})
       .Value({"10×"}, {"", kGreek}, {""}, "%3.1lf", in.b1)
@@ -371,7 +370,7 @@ void PrintPunchingModes(LineWriter& w, const TyxResult& r) {
       .Value({" = "}, {"", kSup}, {""}, "%3.1lf mm", m.punching_width_unlimited);
   if (m.punching_width_limited) {
     w.Value({" > "}, {"", kSup}, {""}, Say(w, TyxTextKey::kSoEffectiveWidth), in.b1)
-        .Value({"e.p ", kSub}, {" = "}, "%3.1lf", in.b1);
+        .Value({Say(w, TyxTextKey::kPunchingWidthIndex), kSub}, {" = "}, "%3.1lf", in.b1);
   } else {
     w.Value({" <= "}, "%3.1lf", in.b1);
   }
@@ -405,7 +404,7 @@ void PrintJointResistance(LineWriter& w, const TyxWideBrace& m, std::string_view
       .Weight("bold")
       .Text({heading}, {"1,Rd", kSub}, {" = "})
       .Text({"min( N"}, {"1,Rd ", kSub}, {", N"})
-      .Text({""}, {"1,LRd ", kSub}, {" )"})
+      .Text({""}, {Say(w, TyxTextKey::kPunchingResistanceIndex), kSub}, {" )"})
       .Weight("normal");
   w.NewLine();
   PrintGoverningMinimum(w, m);

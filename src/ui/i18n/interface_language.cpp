@@ -35,10 +35,6 @@ ReportLanguage InterfaceReportLanguage() {
   return current == InterfaceLanguage::kEnglish ? ReportLanguage::kEnglish : ReportLanguage::kEstonian;
 }
 
-JobInfo NewJobInfo() {
-  if (current == InterfaceLanguage::kEstonian) return JobInfo{};
-  return {.job_name = std::string(kEnglishPlaceholderJobName), .client = "....(client)", .calculated_by = "Example Engineer",
-          .owner = "Example Project Ltd"};
-}
+JobInfo NewJobInfo() { return PlaceholderJobInfo(MessageLanguage()); }
 
 }  // namespace traxen

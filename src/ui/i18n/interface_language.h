@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "model/job.h"
-#include "model/job_name.h"
+#include "model/job_placeholders.h"
 #include "model/messages.h"
 #include "report/report_language.h"
 
@@ -36,6 +36,7 @@ ReportLanguage InterfaceReportLanguage();
 
 // The placeholder names a new job starts with: the record's Estonian ones, or English ones in
 // the English interface, so a new job's report header reads in the report's usual language.
+// (IsPlaceholderJobName in model/job_placeholders.h tells them from a job's own name.)
 JobInfo NewJobInfo();
 
 }  // namespace traxen

@@ -129,8 +129,8 @@ TEST(ChsResistances, PunchingIsLeftOutWhenTheBraceDoesNotFitTheBore) {
   EXPECT_EQ(r.N1_Rd, Find(r, ChsMode::kChordFace, 1)->resistance);
 }
 
-// The K/N chord face formula takes d and θ of the brace in compression; the other brace's
-// resistance is the compressed one's × sin θc / sin θt.
+// The K/N chord face formula takes d and θ of the brace in compression, and β = dc / d0 is
+// that brace's; the other brace's resistance is the compressed one's × sin θc / sin θt.
 TEST(ChsResistances, TheKnChordFaceFormulaTakesTheCompressedBrace) {
   struct Case {
     double N1;
@@ -159,6 +159,8 @@ TEST(ChsResistances, TheKnChordFaceFormulaTakesTheCompressedBrace) {
     const double rad = std::numbers::pi / 180;
     const double sc = std::sin((c.compressed == 1 ? c.theta1 : c.theta2) * rad);
     const double st = std::sin((t == 1 ? c.theta1 : c.theta2) * rad);
+    // β, as the report prints it, is that of the brace the formula takes.
+    EXPECT_DOUBLE_EQ(r.beta, dc / 219.1);
     const double expected = r.kg * r.prestress.kp * 355 * 12.5 * 12.5 * (1.8 + 10.2 * dc / 219.1) / (sc * 1000);
     EXPECT_NEAR(Find(r, ChsMode::kChordFace, c.compressed)->resistance, expected, 1e-9);
     EXPECT_NEAR(Find(r, ChsMode::kChordFace, t)->resistance, expected * sc / st, 1e-9);

@@ -45,6 +45,13 @@ TEST_P(ChsGolden, ReportTextMatchesReviewedCopy) {
   EXPECT_TRUE(MatchesGolden(TestPath("joints/chs/golden/" + name + ".txt"), ChsReportText(ReadJob(name))));
 }
 
+// The same report in English: the same lines, formulas and numbers in EN 1993-1-8's words.
+TEST_P(ChsGolden, EnglishReportTextMatchesReviewedCopy) {
+  const std::string name = GetParam();
+  EXPECT_TRUE(MatchesGolden(TestPath("joints/chs/golden/" + name + ".en.txt"),
+                            ChsReportText(ReadJob(name), ReportLanguage::kEnglish)));
+}
+
 // The summary `traxen-cli check` prints and the report come from one computation.
 TEST_P(ChsGolden, CheckSummaryAgreesWithPrintedReport) {
   const std::string name = GetParam();
@@ -94,7 +101,7 @@ TEST_P(ChsGolden, NoEnglishLineLeavesTheFrame) {
 INSTANTIATE_TEST_SUITE_P(Jobs, ChsGolden,
                          ::testing::Values("t_published", "x_fy420", "k_gap_published", "k_overlap_note",
                                            "t_invalid", "k_tension_left", "k_equal_braces", "k_beyond_limits",
-                                           "t_thick_chord"));
+                                           "t_thick_chord", "t_brace_as_wide_as_chord"));
 
 TEST(ChsFamily, PublishedTJointThroughTheJobRecord) {
   const CheckSummary s = CheckChsTyxJob(ReadJob("t_published"));

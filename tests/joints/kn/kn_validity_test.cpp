@@ -364,7 +364,7 @@ TEST(KnNonFinite, ValuesThatAreNotNumbersFail) {
     EXPECT_EQ(r.passed, c.passed) << c.N_Rd << " " << c.N_Ed;
   }
   const std::string zero = testing::PrintedText([](ReportCanvas& c) {
-    PrintKnVerdict(c, KnBraceVerdictIndices("2"), MakeKnResistance(0.0, 355, 0.0));
+    PrintKnVerdict(c, KnBraceVerdictIndices("2", c.language), MakeKnResistance(0.0, 355, 0.0));
   });
   EXPECT_EQ(zero, "N2,Rd   = 0.0 kN >= |N2, Ed | = 0.0 kN Ei rahulda! \n") << zero;
   EXPECT_TRUE(std::isnan(CapWidth(41.7, kNaN).value));
