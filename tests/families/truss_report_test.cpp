@@ -25,7 +25,7 @@ TrussJoint ReadJoint(const std::string& name, const std::string& file) {
 }
 
 // The summary's columns, by where their texts start.
-constexpr int kReasonColumn = 198, kOutcomeColumn = 742, kPageColumn = 815;
+constexpr int kReasonColumn = 188, kOutcomeColumn = 742, kPageColumn = 815;
 
 // The text drawn in `column` on the first line of the joint's row in the summary.
 std::string SummaryCell(const LaidOutReport& summary, const std::string& joint, int column) {

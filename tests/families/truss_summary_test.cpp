@@ -216,10 +216,10 @@ TEST(TrussSummary, ALongTextWrapsInItsColumnAndIsNeverCut) {
         number_y.push_back(t.at.y);
       }
       if (t.at.x == 122) {
-        EXPECT_LE(t.at.x + ReportTextWidth({"Arial", 13, 400}, t.text), 198) << t.text;
+        EXPECT_LE(t.at.x + ReportTextWidth({"Arial", 13, 400}, t.text), 184) << t.text;
         joint_column[t.at.y] += t.text;
       }
-      if (t.at.x == 262) {
+      if (t.at.x == 272) {
         EXPECT_LE(t.at.x + ReportTextWidth({"Arial", 13, 400}, t.text), 477) << t.text;
         sections_column[t.at.y] += (sections_column[t.at.y].empty() ? "" : " ") + t.text;
         previous_bottom = std::max(previous_bottom, t.at.y + 15);

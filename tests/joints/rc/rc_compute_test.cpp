@@ -236,7 +236,8 @@ TEST(RcCompute, CompressedMembersMustBeCompactSections) {
   in.N1 = 50;
   EXPECT_EQ(Find(ComputeRcTyx(in), RcConditionKind::kBraceClass), nullptr);
   in.N1 = -50;
-  const RcCondition* brace = Find(ComputeRcTyx(in), RcConditionKind::kBraceClass);
+  const RcResult compressed = ComputeRcTyx(in);  // the condition lives in the result
+  const RcCondition* brace = Find(compressed, RcConditionKind::kBraceClass);
   ASSERT_NE(brace, nullptr);
   EXPECT_FALSE(brace->passed);
   EXPECT_NEAR(brace->upper, 50 * 235.0 / 355, 1e-12);
