@@ -245,7 +245,10 @@ void ReinforcedResistances(const ReportInputs& in, TyxResult& r) {
   r.beta_p = Divide(in.b1, in.face_b);
   r.eta_p = Divide(in.h1, in.face_b);
   r.beta = Divide(in.face_b, in.b0);
-  r.gamma = Divide(in.b0, 2 * (in.t0 + in.side_t));
+  // Side plates thicken the walls γ is taken over; without them the chord's own wall is all
+  // there is, whatever thickness the job keeps for a side plate it does not have.
+  const bool side = in.tyx_side_plates == 1;
+  r.gamma = Divide(in.b0, 2 * (in.t0 + (side ? in.side_t : 0)));
   r.stress = ChordStress(in);
   r.kn = TyxStressFactor(in.N0_right < 0, r.stress.n, r.beta);
   r.beta_p_passed = PassesAtMost(r.beta_p, 0.85);
@@ -264,7 +267,6 @@ void ReinforcedResistances(const ReportInputs& in, TyxResult& r) {
     r.reinforced_case = TyxReinforcedCase::BraceInCompression;
     // Under a compressed brace the plate acts as a thicker chord face with kn = 1.
     TyxChordStressFactor kn_one;
-    const bool side = in.tyx_side_plates == 1;
     r.wide = WideBrace(in, r.stress,
                        {r.beta, r.gamma, kn_one, in.fy_plate, in.face_t, r.eta_p, side,
                         side ? in.t0 + in.side_t : in.t0});

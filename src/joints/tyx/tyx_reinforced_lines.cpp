@@ -117,15 +117,26 @@ void PrintPlateParameters(LineWriter& w, const TyxResult& r) {
       .Value({"0 ", kSub}, {" = "}, "%3.1lf", in.face_b)
       .Value({" / "}, "%3.1lf", in.b0)
       .Value({" = "}, "%3.3lf", r.beta);
-  w.AtRight()
-      .Text({"g ", kGreek}, {"= "}, {"b"})
-      .Text({"0  ", kSub}, {" /(2×"}, {"(t"})
-      .Text({"0  ", kSub}, {" + t"}, {"p ", kSub})
-      .Text({"", kSub}, {" ) = "}, {""})
-      .Value({"", kSub}, "%3.1lf", in.b0)
-      .Value({" / (2×("}, "%3.1lf", in.t0)
-      .Value({" + "}, "%3.1lf", in.side_t)
-      .Value({" ))"}, {" = "}, "%3.3lf", r.gamma);
+  if (in.tyx_side_plates == 1) {
+    w.AtRight()
+        .Text({"g ", kGreek}, {"= "}, {"b"})
+        .Text({"0  ", kSub}, {" /(2×"}, {"(t"})
+        .Text({"0  ", kSub}, {" + t"}, {"p ", kSub})
+        .Text({"", kSub}, {" ) = "}, {""})
+        .Value({"", kSub}, "%3.1lf", in.b0)
+        .Value({" / (2×("}, "%3.1lf", in.t0)
+        .Value({" + "}, "%3.1lf", in.side_t)
+        .Value({" ))"}, {" = "}, "%3.3lf", r.gamma);
+  } else {
+    // Without side plates γ is the chord's own, as the plain joint prints it.
+    w.AtRight()
+        .Text({"g ", kGreek}, {"= "}, {"b"})
+        .Text({"0  ", kSub}, {" /(2×"}, {"t"})
+        .Text({"0 ", kSub}, {" ) = "}, {""})
+        .Value({"", kSub}, "%3.1lf", in.b0)
+        .Value({" / (2×"}, "%3.1lf", in.t0)
+        .Value({" )"}, {" = "}, "%3.3lf", r.gamma);
+  }
   w.NewLine();
   w.AtLeft().Text({"k"}, {"n ", kSub}, {" =  1"});
   w.NewLines(2);
