@@ -55,8 +55,8 @@ std::string_view RcCatalogue<ReportLanguage::kEnglish>::Text(RcTextKey key) {
     case K::kSchematicT: return "  T JOINT ";
     case K::kSchematicY: return "  Y JOINT ";
     case K::kSchematicX: return "  X JOINT ";
-    case K::kSchematicKnGap: return "  KN GAP JOINT ";
-    case K::kSchematicKnOverlap: return "  KN OVERLAP JOINT ";
+    case K::kSchematicKnGap: return "  K AND N GAP JOINT ";
+    case K::kSchematicKnOverlap: return "  K AND N OVERLAP JOINT ";
     case K::kSchematicGap: return " Gap between the toes g = %3.1f mm";
     case K::kSchematicOverlap: return " Overlap = (-g/p)×100 = %3.1f %%";
     case K::kCount: break;

@@ -92,8 +92,8 @@ void RcKnDialog::takeSections() {
 void RcKnDialog::showDerived() {
   DeriveRcKnForces(job_.rc_kn);
   const RcKnJoint& k = job_.rc_kn;
-  derived_->setText(QString::fromStdString(FormatNumber("N<sub>2</sub> = %.1f kN", k.N2) +
-                                           FormatNumber(",   N<sub>0,p</sub> = %.1f kN", k.N0_right)));
+  derived_->setText(QString::fromStdString(FormatNumber("N<sub>2</sub> = %.1f kN,   ", k.N2)) +
+                    ChordRightForceSymbol() + QString::fromStdString(FormatNumber(" = %.1f kN", k.N0_right)));
 }
 
 void RcKnDialog::drawJoint(DrawingSurface& surface, int width, int height) const {

@@ -200,6 +200,10 @@ void MainWindow::createToolBars() {
   addCommands(standard, ShellToolBar::kStandard);
   NameToolButtons(standard);
 
+  // The job toolbar has a row of its own: with a button per joint family it is wider than the
+  // standard one leaves room for, and a button behind the toolbar's overflow arrow is one a
+  // user does not find.
+  addToolBarBreak();
   QToolBar* job = addToolBar(tr("Ülesanne"));
   job->setObjectName(QStringLiteral("jobToolBar"));
   job->setToolButtonStyle(Qt::ToolButtonTextOnly);
